@@ -1,0 +1,16 @@
+# Compiler settings shared by every target of the project, applied through an interface target
+# so that nothing leaks into third-party code.
+add_library(quillon_compile_options INTERFACE)
+add_library(quillon::compile_options ALIAS quillon_compile_options)
+
+target_compile_options(quillon_compile_options INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Wnon-virtual-dtor
+  -Wold-style-cast -Woverloaded-virtual -Wimplicit-fallthrough)
+if(QUILLON_WERROR)
+  target_compile_options(quillon_compile_options INTERFACE -Werror)
+endif()
+if(QUILLON_SANITIZE)
+  target_compile_options(quillon_compile_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(quillon_compile_options INTERFACE -fsanitize=address,undefined)
+endif()
