@@ -1,0 +1,118 @@
+// Looking zones up by identifier and finding the machine's zone.
+#include "platform/calendar/time_zone.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace quillon {
+namespace {
+
+const Instant kJuly2026 = Instant::fromUnixSeconds(1783944000); // 2026-07-13T12:00:00Z
+const Instant kJanuary2026 = Instant::fromUnixSeconds(1768305600); // 2026-01-13T12:00:00Z
+
+// Sets TZ for the length of a test and puts the old value back.
+class ScopedTZ {
+public:
+    explicit ScopedTZ(const char* value)
+    {
+        if (const char* old = std::getenv("TZ"))
+            m_old = old;
+        if (value)
+            setenv("TZ", value, 1);
+        else
+            unsetenv("TZ");
+    }
+    ~ScopedTZ()
+    {
+        if (m_old)
+            setenv("TZ", m_old->c_str(), 1);
+        else
+            unsetenv("TZ");
+    }
+
+private:
+    std::optional<std::string> m_old;
+};
+
+TEST(TimeZone, KnownIdentifiersResolveAndOthersAreUnknown)
+{
+    const auto tokyo = TimeZone::named("Asia/Tokyo");
+    ASSERT_TRUE(tokyo);
+    EXPECT_EQ(tokyo->identifier(), "Asia/Tokyo");
+    EXPECT_EQ(tokyo->offsetSeconds(kJuly2026), 9 * 3600);
+
+    const auto kathmandu = TimeZone::named("Asia/Kathmandu");
+    ASSERT_TRUE(kathmandu);
+    EXPECT_EQ(kathmandu->offsetSeconds(kJuly2026), 5 * 3600 + 45 * 60);
+
+    for (const char* unknown : {"Mars/Olympus_Mons", "", "asia/tokyo", "../../../etc/passwd", "/etc/localtime",
+                                "Asia//Tokyo", "zone.tab", "tzdata.zi", "Asia"}) {
+        EXPECT_EQ(TimeZone::named(unknown), std::nullopt) << unknown;
+    }
+    EXPECT_EQ(TimeZone::utc().offsetSeconds(kJuly2026), 0);
+}
+
+TEST(TimeZone, MachineZoneComesFromTZInItsThreeForms)
+{
+    struct Case {
+        const char* tz;
+        const char* identifier;
+        int januaryOffset;
+        int julyOffset;
+    };
+    const Case cases[] = {
+        {"Europe/Paris", "Europe/Paris", 3600, 7200},
+        {":America/New_York", "America/New_York", -5 * 3600, -4 * 3600},
+        {"/usr/share/zoneinfo/Australia/Sydney", "Australia/Sydney", 11 * 3600, 10 * 3600},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "CET-1CEST,M3.5.0,M10.5.0/3", 3600, 7200},
+        {"<+0330>-3:30", "<+0330>-3:30", 12600, 12600},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tz);
+        ScopedTZ tz(c.tz);
+        const TimeZone zone = TimeZone::current();
+        EXPECT_EQ(zone.identifier(), c.identifier);
+        EXPECT_EQ(zone.offsetSeconds(kJanuary2026), c.januaryOffset);
+        EXPECT_EQ(zone.offsetSeconds(kJuly2026), c.julyOffset);
+    }
+}
+
+TEST(TimeZone, WithoutUsableTZTheMachineZoneIsEtcLocaltime)
+{
+    std::string expected;
+    {
+        ScopedTZ tz(nullptr);
+        expected = TimeZone::current().identifier();
+    }
+    EXPECT_FALSE(expected.empty());
+    for (const char* unusable : {"", "Nowhere/Special", ":"}) {
+        ScopedTZ tz(unusable);
+        EXPECT_EQ(TimeZone::current().identifier(), expected) << unusable;
+    }
+}
+
+TEST(TimeZone, ThreadsLookUpZonesAtTheSameTime)
+{
+    const char* identifiers[] = {"Europe/London", "Asia/Kolkata", "America/Santiago", "Pacific/Auckland"};
+    std::vector<int> offsets(16);
+    std::vector<std::thread> threads;
+    for (std::size_t index = 0; index < offsets.size(); ++index) {
+        threads.emplace_back([&, index] {
+            const auto zone = TimeZone::named(identifiers[index % 4]);
+            offsets[index] = zone ? zone->offsetSeconds(kJuly2026) : -1;
+        });
+    }
+    for (auto& thread : threads)
+        thread.join();
+    const int expected[] = {3600, 19800, -4 * 3600, 12 * 3600};
+    for (std::size_t index = 0; index < offsets.size(); ++index)
+        EXPECT_EQ(offsets[index], expected[index % 4]) << identifiers[index % 4];
+}
+
+} // namespace
+} // namespace quillon
