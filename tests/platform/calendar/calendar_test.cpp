@@ -2,6 +2,8 @@
 // against ICU's.
 #include "platform/calendar/calendar.h"
 
+#include "tests/platform/calendar/libc_time.h"
+
 #include <gtest/gtest.h>
 
 #include <unicode/gregocal.h>
@@ -32,8 +34,7 @@ const char* const kCatalogueZones[] = {
 
 Instant utc(std::int64_t year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    const std::int64_t days = daysFromCivil({year, month, day});
-    return Instant::fromUnixSeconds(static_cast<double>(days * 86400 + hour * 3600 + minute * 60 + second));
+    return Instant::fromUnixSeconds(static_cast<double>(testing::utcSeconds(year, month, day, hour, minute, second)));
 }
 
 Calendar calendarIn(const char* zone, const char* locale = "en_US")
@@ -50,8 +51,7 @@ TEST(CalendarAgainstLibc, CatalogueZonesAgreeHourByHourThroughAWholeYear)
     for (const char* zone : kCatalogueZones) {
         SCOPED_TRACE(zone);
         const Calendar calendar = calendarIn(zone);
-        setenv("TZ", zone, 1);
-        tzset();
+        const testing::ScopedTZ tz(zone);
         int mismatches = 0;
         for (std::int64_t year : {2026, 2041}) {
             const std::int64_t start = static_cast<std::int64_t>(utc(year, 1, 1).unixSeconds());
@@ -75,8 +75,6 @@ TEST(CalendarAgainstLibc, CatalogueZonesAgreeHourByHourThroughAWholeYear)
             }
         }
     }
-    unsetenv("TZ");
-    tzset();
 }
 
 TEST(CalendarInterval, DaysAroundDaylightSavingChangesLast23Or25Hours)

@@ -1,7 +1,7 @@
 // Dates written with patterns in the fixed English locale.
 #include "platform/calendar/date_format.h"
 
-#include "platform/calendar/civil_date.h"
+#include "tests/platform/calendar/libc_time.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,7 @@ namespace {
 
 Instant utc(std::int64_t year, int month, int day, int hour, int minute)
 {
-    return Instant::fromUnixSeconds(
-        static_cast<double>(daysFromCivil({year, month, day}) * 86400 + hour * 3600 + minute * 60));
+    return Instant::fromUnixSeconds(static_cast<double>(testing::utcSeconds(year, month, day, hour, minute)));
 }
 
 TEST(PosixDateFormat, WritesEnglishNamesInTheGivenZone)

@@ -1,10 +1,11 @@
 // Tests for POSIX TZ string parsing and the offsets and changes such rules produce.
 #include "platform/calendar/posix_tz_rule.h"
 
+#include "tests/platform/calendar/libc_time.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ctime>
 #include <limits>
 #include <string>
 #include <vector>
@@ -12,54 +13,16 @@
 namespace quillon {
 namespace {
 
+using testing::libcOffset;
+using testing::ScopedTZ;
+
+constexpr std::int64_t utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    return testing::utcSeconds(year, month, day, hour, minute, second);
+}
+
+
 using Kind = PosixTzRule::Change::Kind;
-
-std::int64_t utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    std::tm fields {};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    return static_cast<std::int64_t>(timegm(&fields));
-}
-
-// Makes glibc's localtime_r follow the given TZ value for the guard's lifetime.
-class ScopedTz {
-public:
-    explicit ScopedTz(const std::string& tz)
-    {
-        if (const char* old = std::getenv("TZ")) {
-            m_old = old;
-        }
-        setenv("TZ", tz.c_str(), 1);
-        tzset();
-    }
-    ~ScopedTz()
-    {
-        if (m_old) {
-            setenv("TZ", m_old->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
-    }
-    ScopedTz(const ScopedTz&) = delete;
-    ScopedTz& operator=(const ScopedTz&) = delete;
-
-private:
-    std::optional<std::string> m_old;
-};
-
-long glibcOffset(std::int64_t t)
-{
-    const auto instant = static_cast<std::time_t>(t);
-    std::tm fields {};
-    localtime_r(&instant, &fields);
-    return fields.tm_gmtoff;
-}
 
 PosixTzRule::Change mwd(int month, int week, int weekday, std::int32_t time = 7200)
 {
@@ -173,13 +136,13 @@ TEST(PosixTzRuleTest, AgreesWithGlibcHourByHour)
     for (const std::string& text : rules) {
         const auto rule = parsePosixTzRule(text);
         ASSERT_TRUE(rule.has_value()) << text;
-        const ScopedTz tz(text);
+        const ScopedTZ tz(text);
         for (const int year : {2026, 2040, 2100}) {
             SCOPED_TRACE(text + " in " + std::to_string(year));
             int changes = 0;
-            long previous = glibcOffset(utc(year, 1, 1) - 3600);
+            long previous = libcOffset(utc(year, 1, 1) - 3600);
             for (std::int64_t t = utc(year, 1, 1); t < utc(year + 1, 1, 1); t += 3600) {
-                const long offset = glibcOffset(t);
+                const long offset = libcOffset(t);
                 ASSERT_EQ(rule->offsetAt(t), offset) << "at " << t;
                 const auto next = rule->nextTransitionAfter(t - 3600);
                 if (offset != previous) {
@@ -187,8 +150,8 @@ TEST(PosixTzRuleTest, AgreesWithGlibcHourByHour)
                     ASSERT_TRUE(next.has_value()) << "at " << t;
                     ASSERT_GT(*next, t - 3600);
                     ASSERT_LE(*next, t);
-                    EXPECT_EQ(glibcOffset(*next - 1), previous);
-                    EXPECT_EQ(glibcOffset(*next), offset);
+                    EXPECT_EQ(libcOffset(*next - 1), previous);
+                    EXPECT_EQ(libcOffset(*next), offset);
                 } else if (rule->hasDst) {
                     ASSERT_TRUE(next.has_value());
                     EXPECT_GT(*next, t) << "at " << t;

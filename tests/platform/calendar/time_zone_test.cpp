@@ -1,6 +1,8 @@
 // Looking zones up by identifier and finding the machine's zone.
 #include "platform/calendar/time_zone.h"
 
+#include "tests/platform/calendar/libc_time.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,29 +17,7 @@ namespace {
 const Instant kJuly2026 = Instant::fromUnixSeconds(1783944000); // 2026-07-13T12:00:00Z
 const Instant kJanuary2026 = Instant::fromUnixSeconds(1768305600); // 2026-01-13T12:00:00Z
 
-// Sets TZ for the length of a test and puts the old value back.
-class ScopedTZ {
-public:
-    explicit ScopedTZ(const char* value)
-    {
-        if (const char* old = std::getenv("TZ"))
-            m_old = old;
-        if (value)
-            setenv("TZ", value, 1);
-        else
-            unsetenv("TZ");
-    }
-    ~ScopedTZ()
-    {
-        if (m_old)
-            setenv("TZ", m_old->c_str(), 1);
-        else
-            unsetenv("TZ");
-    }
-
-private:
-    std::optional<std::string> m_old;
-};
+using testing::ScopedTZ;
 
 TEST(TimeZone, KnownIdentifiersResolveAndOthersAreUnknown)
 {
