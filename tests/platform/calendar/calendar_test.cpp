@@ -34,7 +34,7 @@ const char* const kCatalogueZones[] = {
 
 Instant utc(std::int64_t year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    return Instant::fromUnixSeconds(static_cast<double>(testing::utcSeconds(year, month, day, hour, minute, second)));
+    return Instant::fromUnixSeconds(static_cast<double>(testing::utc(year, month, day, hour, minute, second)));
 }
 
 Calendar calendarIn(const char* zone, const char* locale = "en_US")

@@ -15,7 +15,7 @@ namespace {
 
 Instant utc(std::int64_t year, int month, int day, int hour, int minute)
 {
-    return Instant::fromUnixSeconds(static_cast<double>(testing::utcSeconds(year, month, day, hour, minute)));
+    return Instant::fromUnixSeconds(static_cast<double>(testing::utc(year, month, day, hour, minute)));
 }
 
 TEST(PosixDateFormat, WritesEnglishNamesInTheGivenZone)

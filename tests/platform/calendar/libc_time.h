@@ -12,7 +12,7 @@
 namespace quillon::testing {
 
 // Unix seconds of a UTC date and time; also a wall-clock reading on the same scale.
-constexpr std::int64_t utcSeconds(std::int64_t year, int month, int day, int hour = 0, int minute = 0,
+constexpr std::int64_t utc(std::int64_t year, int month, int day, int hour = 0, int minute = 0,
                                   int second = 0)
 {
     return daysFromCivil({year, month, day}) * 86400 + hour * 3600 + minute * 60 + second;

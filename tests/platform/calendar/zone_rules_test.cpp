@@ -19,11 +19,7 @@ namespace {
 
 using testing::libcOffset;
 using testing::ScopedTZ;
-
-constexpr std::int64_t utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    return testing::utcSeconds(year, month, day, hour, minute, second);
-}
+using testing::utc;
 
 
 constexpr std::int32_t kLowestOffset = -89'999;
