@@ -15,9 +15,14 @@ using namespace quillon;
 // 26 characters, mixed case, five of them accented: one line of the widest board.
 const std::string kAccentedLine = "S\u00E3o Paulo Z\u00FCrich Caf\u00E9 No\u00EBl";
 
-const std::vector<std::string> kLargestBoard{
-    " 9:41A Los Angeles", "12:41P New York", " 5:41P London", " 6:41P Z\u00FCrich",
-    " 8:41P Dubai", " 1:41A Tokyo", " 3:41A Auckland",
+const std::vector<std::string> kLargestBoard {
+    " 9:41A Los Angeles",
+    "12:41P New York",
+    " 5:41P London",
+    " 6:41P Z\u00FCrich",
+    " 8:41P Dubai",
+    " 1:41A Tokyo",
+    " 3:41A Auckland",
 };
 
 void normalizeAccentedLine(benchmark::State& state)
@@ -52,7 +57,7 @@ void textGridFloorFillDots(benchmark::State& state)
         grid.columns = kColumns;
         grid.rows = kRows;
         grid.dots.assign(kColumns * kRows, Dot::off);
-        grid.cellOrigins.assign(7 * 26, DotPoint{});
+        grid.cellOrigins.assign(7 * 26, DotPoint {});
         benchmark::DoNotOptimize(grid);
     }
 }

@@ -19,7 +19,7 @@ struct GlyphSource {
 };
 
 // "#" is a lit dot, "." an unlit one; rows top first, separated by spaces.
-constexpr std::array<GlyphSource, 59> kGlyphSources{{
+constexpr std::array<GlyphSource, 59> kGlyphSources {{
     {U' ', "..... ..... ..... ..... ..... ..... ....."},
     {U'A', ".###. #...# #...# ##### #...# #...# #...#"},
     {U'B', "####. #...# #...# ####. #...# #...# ####."},
@@ -83,7 +83,7 @@ constexpr std::array<GlyphSource, 59> kGlyphSources{{
 
 DotGlyph parsePattern(std::string_view pattern)
 {
-    DotGlyph glyph{};
+    DotGlyph glyph {};
     std::size_t row = 0;
     std::size_t start = 0;
     while (start < pattern.size()) {
@@ -117,7 +117,7 @@ struct FontMap {
             return glyph ? &*glyph : nullptr;
         }
         auto found = std::lower_bound(others.begin(), others.end(), character,
-                                      [](const auto& entry, char32_t key) { return entry.first < key; });
+            [](const auto& entry, char32_t key) { return entry.first < key; });
         return found != others.end() && found->first == character ? &found->second : nullptr;
     }
 };
@@ -133,7 +133,7 @@ FontMap buildFontMap()
             map.others.emplace_back(source.key, parsePattern(source.pattern));
     }
     std::sort(map.others.begin(), map.others.end(),
-              [](const auto& left, const auto& right) { return left.first < right.first; });
+        [](const auto& left, const auto& right) { return left.first < right.first; });
     return map;
 }
 
@@ -145,8 +145,8 @@ const FontMap& fontMap()
 
 bool isAscii(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(),
-                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+    return std::all_of(
+        text.begin(), text.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
 }
 
 // Plain ASCII needs none of ICU's work: folding and upper-casing are a letter's case, and every
@@ -171,7 +171,7 @@ char32_t singleCodePoint(std::u16string_view cluster)
     if (cluster.size() == 1 && (cluster[0] & 0xF800) != 0xD800)
         return cluster[0];
     if (cluster.size() == 2 && (cluster[0] & 0xFC00) == 0xD800 && (cluster[1] & 0xFC00) == 0xDC00)
-        return 0x10000 + ((char32_t{cluster[0]} - 0xD800) << 10) + (char32_t{cluster[1]} - 0xDC00);
+        return 0x10000 + ((char32_t {cluster[0]} - 0xD800) << 10) + (char32_t {cluster[1]} - 0xDC00);
     return 0;
 }
 
@@ -196,8 +196,7 @@ std::u32string DotFont::normalize(std::string_view text)
     if (isAscii(text))
         return normalizeAscii(text, map);
 
-    const std::u16string display =
-        text::upperCased(text::foldCaseAndDiacritics(text::utf16FromUtf8(text)));
+    const std::u16string display = text::upperCased(text::foldCaseAndDiacritics(text::utf16FromUtf8(text)));
     std::u32string result;
     result.reserve(display.size());
     text::forEachGraphemeCluster(display, [&](std::u16string_view cluster) {

@@ -25,11 +25,11 @@ struct DotGrid {
     // clamped, and lines that would take a grid past kMaxDots are left out from the bottom.
     static constexpr int kMaxCells = 16384;
     static constexpr int kMaxLineGap = 255;
-    static constexpr std::int64_t kMaxDots = std::int64_t{1} << 24;
+    static constexpr std::int64_t kMaxDots = std::int64_t {1} << 24;
 
     int columns = 1;
     int rows = 1;
-    std::vector<Dot> dots{Dot::none}; // row-major
+    std::vector<Dot> dots {Dot::none}; // row-major
     std::vector<DotPoint> cellOrigins; // top-left dot of each character cell, line by line
 
     // Each line normalised and set in `cells` cells of 5 x 7 dots, one empty column between cells

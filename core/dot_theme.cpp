@@ -4,8 +4,15 @@
 namespace quillon {
 namespace {
 
-constexpr std::array<std::string_view, kAllThemeIDs.size()> kRawValues{
-    "midnight", "obsidian", "paper", "matcha", "lemon", "sky", "amber", "phosphor",
+constexpr std::array<std::string_view, kAllThemeIDs.size()> kRawValues {
+    "midnight",
+    "obsidian",
+    "paper",
+    "matcha",
+    "lemon",
+    "sky",
+    "amber",
+    "phosphor",
 };
 
 constexpr DotColor rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue, double opacity = 1.0)
@@ -23,8 +30,8 @@ constexpr DotColor withOpacity(DotColor colour, double opacity)
 }
 
 // An unlit dot is a faint ghost of a lit one: the lit hue (black for paper) at low opacity.
-DotTheme makeTheme(std::string name, DotColor background, DotColor lit, DotColor unlit, DotColor chrome,
-                   bool isDark)
+DotTheme makeTheme(
+    std::string name, DotColor background, DotColor lit, DotColor unlit, DotColor chrome, bool isDark)
 {
     return {std::move(name), background, lit, unlit, chrome, isDark};
 }

@@ -12,9 +12,15 @@ namespace quillon {
 enum class ThemeID { midnight, obsidian, paper, matcha, lemon, sky, amber, phosphor };
 
 // In the order themes are offered for choice.
-inline constexpr std::array<ThemeID, 8> kAllThemeIDs{
-    ThemeID::midnight, ThemeID::obsidian, ThemeID::paper, ThemeID::matcha,
-    ThemeID::lemon,    ThemeID::sky,      ThemeID::amber, ThemeID::phosphor,
+inline constexpr std::array<ThemeID, 8> kAllThemeIDs {
+    ThemeID::midnight,
+    ThemeID::obsidian,
+    ThemeID::paper,
+    ThemeID::matcha,
+    ThemeID::lemon,
+    ThemeID::sky,
+    ThemeID::amber,
+    ThemeID::phosphor,
 };
 
 // The stored form: the case name, such as "midnight".
@@ -44,7 +50,10 @@ struct DotTheme {
 // Every ThemeID has exactly one entry, so a lookup cannot fail.
 class ThemeTable {
 public:
-    explicit ThemeTable(std::array<DotTheme, kAllThemeIDs.size()> themes) : m_themes(std::move(themes)) {}
+    explicit ThemeTable(std::array<DotTheme, kAllThemeIDs.size()> themes)
+        : m_themes(std::move(themes))
+    {
+    }
     const DotTheme& operator[](ThemeID theme) const { return m_themes[static_cast<std::size_t>(theme)]; }
 
 private:

@@ -47,7 +47,8 @@ WeekRules weekRulesFor(std::string_view localeIdentifier)
     std::lock_guard lock(mutex);
     auto found = known.find(localeIdentifier);
     if (found == known.end())
-        found = known.emplace(std::string(localeIdentifier), weekRulesFromIcu(std::string(localeIdentifier))).first;
+        found = known.emplace(std::string(localeIdentifier), weekRulesFromIcu(std::string(localeIdentifier)))
+                    .first;
     return found->second;
 }
 
@@ -164,7 +165,7 @@ std::optional<DateInterval> Calendar::interval(CalendarUnit unit, Instant instan
     }
     const Instant start = startOfCivilDay(firstDay);
     const Instant end = startOfCivilDay(nextFirstDay);
-    return DateInterval{start, end - start};
+    return DateInterval {start, end - start};
 }
 
 Instant Calendar::startOfDay(Instant instant) const
@@ -185,8 +186,8 @@ Instant Calendar::instantAt(CivilDate date, int hour, int minute, int second) co
     date.year = std::clamp<std::int64_t>(date.year, -kMaxCalendarYear, kMaxCalendarYear);
     date.month = std::clamp(date.month, 1, 12);
     date.day = std::clamp(date.day, 1, daysInMonth(date.year, date.month));
-    const std::int64_t secondOfDay =
-        std::clamp(hour, 0, 23) * 3600 + std::clamp(minute, 0, 59) * 60 + std::clamp(second, 0, 59);
+    const std::int64_t secondOfDay
+        = std::clamp(hour, 0, 23) * 3600 + std::clamp(minute, 0, 59) * 60 + std::clamp(second, 0, 59);
     const std::int64_t limitDays = kMaxCalendarSeconds / kSecondsPerDay;
     const std::int64_t days = std::clamp(daysFromCivil(date), -limitDays, limitDays);
     return instantFromUnix(m_zone.rules().resolveLocal(days * kSecondsPerDay + secondOfDay));
@@ -196,8 +197,8 @@ Instant Calendar::addingDays(Instant instant, std::int64_t days) const
 {
     const Local wall = local(instant);
     const std::int64_t limitDays = kMaxCalendarSeconds / kSecondsPerDay;
-    const std::int64_t target = std::clamp(wall.days, -limitDays, limitDays) +
-                                std::clamp(days, -2 * limitDays, 2 * limitDays);
+    const std::int64_t target
+        = std::clamp(wall.days, -limitDays, limitDays) + std::clamp(days, -2 * limitDays, 2 * limitDays);
     const CivilDate date = civilFromDays(std::clamp(target, -limitDays, limitDays));
     const auto secondOfDay = static_cast<int>(wall.secondOfDay);
     return instantAt(date, secondOfDay / 3600, secondOfDay % 3600 / 60, secondOfDay % 60);
@@ -208,8 +209,10 @@ Instant Calendar::addingMonths(Instant instant, std::int64_t months) const
     const Local wall = local(instant);
     const CivilDate date = civilFromDays(wall.days);
     constexpr std::int64_t kLimitMonths = 12 * kMaxCalendarYear;
-    const std::int64_t monthIndex = date.year * 12 + (date.month - 1) + std::clamp(months, -kLimitMonths, kLimitMonths);
-    CivilDate target{floorDivide(monthIndex, 12), static_cast<int>(floorModulo(monthIndex, 12)) + 1, date.day};
+    const std::int64_t monthIndex
+        = date.year * 12 + (date.month - 1) + std::clamp(months, -kLimitMonths, kLimitMonths);
+    CivilDate target {
+        floorDivide(monthIndex, 12), static_cast<int>(floorModulo(monthIndex, 12)) + 1, date.day};
     target.day = std::min(target.day, daysInMonth(target.year, target.month));
     const auto secondOfDay = static_cast<int>(wall.secondOfDay);
     return instantAt(target, secondOfDay / 3600, secondOfDay % 3600 / 60, secondOfDay % 60);

@@ -71,8 +71,8 @@ public:
 
 private:
     struct Local {
-        std::int64_t days;          // civil days since 1970-01-01
-        std::int64_t secondOfDay;   // 0 ... 86399
+        std::int64_t days; // civil days since 1970-01-01
+        std::int64_t secondOfDay; // 0 ... 86399
     };
     Local local(Instant instant) const;
     Instant startOfCivilDay(std::int64_t days) const;

@@ -9,7 +9,7 @@ namespace quillon {
 struct CivilDate {
     std::int64_t year = 1970;
     int month = 1; // 1-12
-    int day = 1;   // 1-31
+    int day = 1; // 1-31
     bool operator==(const CivilDate&) const = default;
 };
 
@@ -71,6 +71,6 @@ constexpr int daysInMonth(std::int64_t year, int month)
 
 static_assert(daysFromCivil({1970, 1, 1}) == 0);
 static_assert(daysFromCivil({2000, 3, 1}) == 11017);
-static_assert(civilFromDays(-1) == CivilDate{1969, 12, 31});
+static_assert(civilFromDays(-1) == CivilDate {1969, 12, 31});
 
 } // namespace quillon

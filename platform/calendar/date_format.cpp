@@ -61,7 +61,8 @@ std::string formatPosixDate(Instant instant, const TimeZone& zone, std::string_v
     const std::int64_t wall = utc + zone.rules().offsetAt(utc);
     icu::UnicodeString text;
     formatter->format(static_cast<UDate>(wall) * 1000.0, text);
-    return text::utf8FromUtf16(std::u16string_view(text.getBuffer(), static_cast<std::size_t>(text.length())));
+    return text::utf8FromUtf16(
+        std::u16string_view(text.getBuffer(), static_cast<std::size_t>(text.length())));
 }
 
 } // namespace quillon

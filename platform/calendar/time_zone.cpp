@@ -35,9 +35,9 @@ bool isPlausibleIdentifier(std::string_view identifier)
         if (component.empty() || component == "." || component == "..")
             return false;
         for (char character : component) {
-            const bool plain = (character >= 'A' && character <= 'Z') || (character >= 'a' && character <= 'z') ||
-                               (character >= '0' && character <= '9') || character == '_' || character == '-' ||
-                               character == '+' || character == '.';
+            const bool plain = (character >= 'A' && character <= 'Z')
+                || (character >= 'a' && character <= 'z') || (character >= '0' && character <= '9')
+                || character == '_' || character == '-' || character == '+' || character == '.';
             if (!plain)
                 return false;
         }
@@ -102,7 +102,8 @@ std::optional<std::string> readTimezoneName(const char* path)
 } // namespace
 
 TimeZone::TimeZone(std::string identifier, std::shared_ptr<const ZoneRules> rules)
-    : m_identifier(std::move(identifier)), m_rules(std::move(rules))
+    : m_identifier(std::move(identifier))
+    , m_rules(std::move(rules))
 {
 }
 
@@ -133,7 +134,7 @@ TimeZone TimeZone::current()
         if (value.starts_with('/')) {
             if (auto rules = ZoneRules::loadFile(std::string(value)))
                 return TimeZone(identifierFromPath(value).value_or(std::string(value)),
-                                std::make_shared<const ZoneRules>(std::move(*rules)));
+                    std::make_shared<const ZoneRules>(std::move(*rules)));
         } else if (auto zone = named(value)) {
             return *zone;
         } else if (auto rules = ZoneRules::fromPosixString(value)) {

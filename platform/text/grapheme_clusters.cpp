@@ -40,8 +40,8 @@ bool isAsciiWithoutCarriageReturn(std::u16string_view text)
 
 } // namespace
 
-void forEachGraphemeCluster(std::u16string_view text,
-                            const std::function<void(std::u16string_view cluster)>& visit)
+void forEachGraphemeCluster(
+    std::u16string_view text, const std::function<void(std::u16string_view cluster)>& visit)
 {
     // Every ASCII character but CR (which joins a following LF) is a cluster of its own.
     if (isAsciiWithoutCarriageReturn(text)) {
@@ -59,8 +59,8 @@ void forEachGraphemeCluster(std::u16string_view text,
     if (!iterator || U_FAILURE(status)) {
         // Without ICU's rules, code points are the best approximation left.
         for (std::size_t index = 0; index < text.size();) {
-            const bool pair = index + 1 < text.size() && (text[index] & 0xFC00) == 0xD800 &&
-                              (text[index + 1] & 0xFC00) == 0xDC00;
+            const bool pair = index + 1 < text.size() && (text[index] & 0xFC00) == 0xD800
+                && (text[index + 1] & 0xFC00) == 0xDC00;
             const std::size_t length = pair ? 2 : 1;
             visit(text.substr(index, length));
             index += length;

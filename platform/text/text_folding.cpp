@@ -16,12 +16,25 @@ namespace {
 
 // Letters with a stroke or bar have no canonical decomposition, so taking marks off the
 // decomposed text leaves them alone; a reader still sees the plain letter in them.
-constexpr std::array<std::pair<char16_t, char16_t>, 18> kLettersWithStroke{{
-    {u'\u00D8', u'O'}, {u'\u00F8', u'o'}, {u'\u0110', u'D'}, {u'\u0111', u'd'},
-    {u'\u0126', u'H'}, {u'\u0127', u'h'}, {u'\u0141', u'L'}, {u'\u0142', u'l'},
-    {u'\u0166', u'T'}, {u'\u0167', u't'}, {u'\u0180', u'b'}, {u'\u01B5', u'Z'},
-    {u'\u01B6', u'z'}, {u'\u01E4', u'G'}, {u'\u01E5', u'g'}, {u'\u0197', u'I'},
-    {u'\u0268', u'i'}, {u'\u023A', u'A'},
+constexpr std::array<std::pair<char16_t, char16_t>, 18> kLettersWithStroke {{
+    {u'\u00D8', u'O'},
+    {u'\u00F8', u'o'},
+    {u'\u0110', u'D'},
+    {u'\u0111', u'd'},
+    {u'\u0126', u'H'},
+    {u'\u0127', u'h'},
+    {u'\u0141', u'L'},
+    {u'\u0142', u'l'},
+    {u'\u0166', u'T'},
+    {u'\u0167', u't'},
+    {u'\u0180', u'b'},
+    {u'\u01B5', u'Z'},
+    {u'\u01B6', u'z'},
+    {u'\u01E4', u'G'},
+    {u'\u01E5', u'g'},
+    {u'\u0197', u'I'},
+    {u'\u0268', u'i'},
+    {u'\u023A', u'A'},
 }};
 
 char16_t withoutStroke(char16_t unit)

@@ -11,8 +11,8 @@ constexpr std::size_t kMaxLocaleNameLength = 128;
 
 bool isLocaleNameCharacter(char character)
 {
-    return (character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z') ||
-           (character >= '0' && character <= '9') || character == '_' || character == '-';
+    return (character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z')
+        || (character >= '0' && character <= '9') || character == '_' || character == '-';
 }
 
 } // namespace

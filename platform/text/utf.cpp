@@ -58,8 +58,8 @@ std::u16string utf16FromUtf8(std::string_view utf8)
     std::u16string result(utf8.size(), u'\0');
     int32_t written = 0;
     UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(result.data(), length, &written, utf8.data(), length, static_cast<UChar32>(kReplacementCharacter),
-                         nullptr, &status);
+    u_strFromUTF8WithSub(result.data(), length, &written, utf8.data(), length,
+        static_cast<UChar32>(kReplacementCharacter), nullptr, &status);
     if (U_FAILURE(status))
         return std::u16string(1, static_cast<char16_t>(kReplacementCharacter));
     result.resize(static_cast<std::size_t>(written));
@@ -75,7 +75,7 @@ std::string utf8FromUtf16(std::u16string_view utf16)
         char32_t unit = utf16[index++];
         const bool isLead = unit >= 0xD800 && unit <= 0xDBFF;
         if (isLead && index < utf16.size() && utf16[index] >= 0xDC00 && utf16[index] <= 0xDFFF)
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (char32_t{utf16[index++]} - 0xDC00);
+            unit = 0x10000 + ((unit - 0xD800) << 10) + (char32_t {utf16[index++]} - 0xDC00);
         appendUtf8(result, unit);
     }
     return result;

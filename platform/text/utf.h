@@ -8,7 +8,7 @@ namespace quillon::text {
 
 // Longer input is cut at this many bytes (at a character boundary): no display holds that much text,
 // and it keeps every length inside the 32-bit counts that ICU takes.
-inline constexpr std::size_t kMaxTextBytes = std::size_t{1} << 24;
+inline constexpr std::size_t kMaxTextBytes = std::size_t {1} << 24;
 
 // Each ill-formed sequence (a stray continuation byte, a truncated or overlong sequence, a
 // surrogate) becomes one U+FFFD, so it still counts as one character and nothing reads past the end.

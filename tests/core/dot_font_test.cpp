@@ -11,25 +11,26 @@
 namespace quillon {
 namespace {
 
-const std::u32string kEveryKey = U" ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789:-+.,/'\u00B0%!?#&<>$\u20AC\u00A3\u00A5\u20B9\u25B2\u25BC";
+const std::u32string kEveryKey
+    = U" ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789:-+.,/'\u00B0%!?#&<>$\u20AC\u00A3\u00A5\u20B9\u25B2\u25BC";
 
 TEST(DotFont, NormalizeFoldsUpperCasesAndBlanksWhatTheFontLacks)
 {
     const std::pair<std::string, std::u32string> cases[] = {
         {"caf\u00E9-bar_1", U"CAFE-BAR 1"},
-        {"na\u00EFve \U0001F600", U"NAIVE  "},             // the emoji is one character
-        {"stra\u00DFe", U"STRASSE"},                        // length grows when upper-casing
+        {"na\u00EFve \U0001F600", U"NAIVE  "}, // the emoji is one character
+        {"stra\u00DFe", U"STRASSE"}, // length grows when upper-casing
         {"(x)[y]{z}", U" X  Y  Z "},
         {"\u00B0'<>\u25B2\u25BC", U"\u00B0'<>\u25B2\u25BC"},
         {"\u20AC5 \u00A35 \u00A55 \u20B95", U"\u20AC5 \u00A35 \u00A55 \u20B95"},
         {"e\u0301cole", U"ECOLE"},
-        {"\u01F0", U"J"},                                   // upper-casing would add a mark
-        {"\U0001F1EB\U0001F1F7 Paris", U"  PARIS"},         // a flag is one character
+        {"\u01F0", U"J"}, // upper-casing would add a mark
+        {"\U0001F1EB\U0001F1F7 Paris", U"  PARIS"}, // a flag is one character
         {"\U0001F468\u200D\U0001F469\u200D\U0001F467", U" "},
         {"\u0141\u00F3d\u017A \u00D8rsta", U"LODZ ORSTA"},
         {"\u6771\u4EAC", U"  "},
         {"a\r\nb\tc\n", U"A B C "},
-        {"\u00E9\r\nb", U"E B"},                            // CR LF is one character on the slow path too
+        {"\u00E9\r\nb", U"E B"}, // CR LF is one character on the slow path too
         {"", U""},
     };
     for (const auto& [input, expected] : cases) {
@@ -43,7 +44,9 @@ TEST(DotFont, IllFormedUtf8CountsAsOneBlankCharacterPerSequence)
     const std::pair<std::string, std::u32string> cases[] = {
         {"\xFF", U" "},
         {"A\xC3", U"A "},
-        {"\xE2\x82" "B", U" B"},
+        {"\xE2\x82"
+         "B",
+            U" B"},
         {"\xC0\xAF", U"  "},
         {"\xED\xA0\x80!", U"   !"},
         {std::string("N\0O", 3), U"N O"},
@@ -72,11 +75,13 @@ TEST(DotFont, NormalizingTwiceChangesNothing)
 
 TEST(DotFont, GlyphsHaveTheirRowsAndUnknownCharactersAreBlank)
 {
-    EXPECT_EQ(DotFont::glyph(U'A'), (DotGlyph{0b01110, 0b10001, 0b10001, 0b11111, 0b10001, 0b10001, 0b10001}));
-    EXPECT_EQ(DotFont::glyph(U'\u20AC'), (DotGlyph{0b00111, 0b01000, 0b11110, 0b01000, 0b11110, 0b01000, 0b00111}));
+    EXPECT_EQ(
+        DotFont::glyph(U'A'), (DotGlyph {0b01110, 0b10001, 0b10001, 0b11111, 0b10001, 0b10001, 0b10001}));
+    EXPECT_EQ(DotFont::glyph(U'\u20AC'),
+        (DotGlyph {0b00111, 0b01000, 0b11110, 0b01000, 0b11110, 0b01000, 0b00111}));
     EXPECT_EQ(DotFont::glyph(U'0'), DotFont::glyph(U'O'));
-    EXPECT_EQ(DotFont::glyph(U'a'), DotGlyph{});
-    EXPECT_EQ(DotFont::glyph(U'\U0001F600'), DotGlyph{});
+    EXPECT_EQ(DotFont::glyph(U'a'), DotGlyph {});
+    EXPECT_EQ(DotFont::glyph(U'\U0001F600'), DotGlyph {});
     EXPECT_FALSE(DotFont::hasGlyph(U'_'));
 }
 

@@ -26,20 +26,20 @@ int count(const DotGrid& grid, Dot wanted)
 
 TEST(DotGridText, OneCharacterFillsItsCell)
 {
-    const std::vector<std::string> lines{"A"};
+    const std::vector<std::string> lines {"A"};
     const DotGrid grid = DotGrid::text(lines, 1, 3);
     EXPECT_EQ(grid.columns, 5);
     EXPECT_EQ(grid.rows, 7);
     EXPECT_EQ(grid.dots.size(), 35u);
     EXPECT_EQ(count(grid, Dot::none), 0);
-    EXPECT_EQ(grid.cellOrigins, (std::vector<DotPoint>{{0, 0}}));
+    EXPECT_EQ(grid.cellOrigins, (std::vector<DotPoint> {{0, 0}}));
     EXPECT_EQ(row(grid, 0), ".###.");
     EXPECT_EQ(row(grid, 3), "#####");
 }
 
 TEST(DotGridText, CellsAndLinesAreSeparatedByEmptyDots)
 {
-    const std::vector<std::string> lines{"AB", "C"};
+    const std::vector<std::string> lines {"AB", "C"};
     const DotGrid grid = DotGrid::text(lines, 2, 3);
     EXPECT_EQ(grid.columns, 11);
     EXPECT_EQ(grid.rows, 17);
@@ -47,22 +47,22 @@ TEST(DotGridText, CellsAndLinesAreSeparatedByEmptyDots)
         EXPECT_EQ(grid.at(5, r), Dot::none) << "row " << r;
     for (int r = 7; r <= 9; ++r)
         EXPECT_EQ(row(grid, r), std::string(11, ' ')) << "row " << r;
-    EXPECT_EQ(grid.cellOrigins, (std::vector<DotPoint>{{0, 0}, {6, 0}, {0, 10}, {6, 10}}));
+    EXPECT_EQ(grid.cellOrigins, (std::vector<DotPoint> {{0, 0}, {6, 0}, {0, 10}, {6, 10}}));
     for (int r = 10; r < 17; ++r)
         EXPECT_EQ(row(grid, r).substr(6), ".....") << "the missing character is a blank, row " << r;
 }
 
 TEST(DotGridText, LinesAreCutOrPaddedToTheCellCount)
 {
-    const std::vector<std::string> hello{"hello"};
-    const std::vector<std::string> hel{"HEL"};
+    const std::vector<std::string> hello {"hello"};
+    const std::vector<std::string> hel {"HEL"};
     EXPECT_EQ(DotGrid::text(hello, 3, 0), DotGrid::text(hel, 3, 0));
 
-    const std::vector<std::string> hi{"hi"};
-    const std::vector<std::string> hiBlank{"HI "};
+    const std::vector<std::string> hi {"hi"};
+    const std::vector<std::string> hiBlank {"HI "};
     EXPECT_EQ(DotGrid::text(hi, 3, 0), DotGrid::text(hiBlank, 3, 0));
 
-    const std::vector<std::string> empty{""};
+    const std::vector<std::string> empty {""};
     const DotGrid blank = DotGrid::text(empty, 4, 3);
     EXPECT_EQ(count(blank, Dot::off), 4 * 35);
     EXPECT_EQ(count(blank, Dot::on), 0);
@@ -70,7 +70,7 @@ TEST(DotGridText, LinesAreCutOrPaddedToTheCellCount)
 
 TEST(DotGridText, DegenerateSizesGiveEmptyGrids)
 {
-    const std::vector<std::string> lines{"A", "B"};
+    const std::vector<std::string> lines {"A", "B"};
     const DotGrid noCells = DotGrid::text(lines, 0, 3);
     EXPECT_EQ(noCells.columns, 1);
     EXPECT_EQ(noCells.rows, 17);
@@ -88,7 +88,8 @@ TEST(DotGridText, DegenerateSizesGiveEmptyGrids)
 TEST(DotGridText, AbsurdSizesStayBounded)
 {
     const std::vector<std::string> many(100000, "X");
-    const DotGrid grid = DotGrid::text(many, std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
+    const DotGrid grid
+        = DotGrid::text(many, std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
     EXPECT_EQ(grid.columns, DotGrid::kMaxCells * 6 - 1);
     EXPECT_LE(static_cast<std::int64_t>(grid.dots.size()), DotGrid::kMaxDots);
     EXPECT_EQ(grid.dots.size(), static_cast<std::size_t>(grid.columns) * static_cast<std::size_t>(grid.rows));
@@ -121,8 +122,8 @@ TEST(DotGridBar, LightsRoundedFractionOfColumnsInEveryRow)
         ASSERT_EQ(grid.columns, c.expectedColumns);
         ASSERT_EQ(grid.rows, c.expectedRows);
         EXPECT_TRUE(grid.cellOrigins.empty());
-        const std::string lit = std::string(static_cast<std::size_t>(c.litColumns), '#') +
-                                std::string(static_cast<std::size_t>(c.expectedColumns - c.litColumns), '.');
+        const std::string lit = std::string(static_cast<std::size_t>(c.litColumns), '#')
+            + std::string(static_cast<std::size_t>(c.expectedColumns - c.litColumns), '.');
         for (int r = 0; r < grid.rows; ++r)
             EXPECT_EQ(row(grid, r), lit);
     }

@@ -37,14 +37,15 @@ TEST(ThemeTable, UnlitDotsAreFaintGhostsOfLitOnes)
         EXPECT_EQ(colours.lit.opacity, 1.0);
         EXPECT_EQ(colours.background.opacity, 1.0);
         EXPECT_EQ(colours.chrome.opacity, 1.0);
-        const DotColor hue = theme == ThemeID::paper ? DotColor{0, 0, 0} : colours.lit;
-        EXPECT_EQ((DotColor{colours.unlit.red, colours.unlit.green, colours.unlit.blue}), hue);
+        const DotColor hue = theme == ThemeID::paper ? DotColor {0, 0, 0} : colours.lit;
+        EXPECT_EQ((DotColor {colours.unlit.red, colours.unlit.green, colours.unlit.blue}), hue);
         EXPECT_EQ(colours.chrome, hue);
         // A dark theme has a dark panel behind light dots, a light theme the reverse.
-        EXPECT_EQ(colours.isDark, colours.background.red + colours.background.green + colours.background.blue < 3 * 128);
+        EXPECT_EQ(colours.isDark,
+            colours.background.red + colours.background.green + colours.background.blue < 3 * 128);
     }
-    EXPECT_EQ(themeTable()[ThemeID::amber].lit, (DotColor{255, 178, 56}));
-    EXPECT_EQ(themeTable()[ThemeID::paper].background, (DotColor{234, 234, 234}));
+    EXPECT_EQ(themeTable()[ThemeID::amber].lit, (DotColor {255, 178, 56}));
+    EXPECT_EQ(themeTable()[ThemeID::paper].background, (DotColor {234, 234, 234}));
 }
 
 TEST(ThemeTable, FirstUseFromManyThreadsSeesOneTable)

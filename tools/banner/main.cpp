@@ -16,14 +16,14 @@ namespace {
 
 using namespace quillon;
 
-constexpr const char* kUsage =
-    "usage: quillon-banner [--theme THEME] [--cells N] [--plain] [LINE...]\n"
-    "\n"
-    "Shows each LINE as 5 x 7 dot text, or the time and date now when no LINE is given.\n"
-    "  --theme THEME  midnight, obsidian, paper, matcha, lemon, sky, amber or phosphor\n"
-    "                 (default: midnight on a terminal, no colours in a pipe)\n"
-    "  --cells N      characters per line (default: the longest line)\n"
-    "  --plain        no colours\n";
+constexpr const char* kUsage
+    = "usage: quillon-banner [--theme THEME] [--cells N] [--plain] [LINE...]\n"
+      "\n"
+      "Shows each LINE as 5 x 7 dot text, or the time and date now when no LINE is given.\n"
+      "  --theme THEME  midnight, obsidian, paper, matcha, lemon, sky, amber or phosphor\n"
+      "                 (default: midnight on a terminal, no colours in a pipe)\n"
+      "  --cells N      characters per line (default: the longest line)\n"
+      "  --plain        no colours\n";
 
 int fail(const std::string& message)
 {

@@ -12,13 +12,14 @@ DotColor over(DotColor colour, DotColor background)
     auto mix = [&](std::uint8_t top, std::uint8_t bottom) {
         return static_cast<std::uint8_t>(std::lround(top * colour.opacity + bottom * (1.0 - colour.opacity)));
     };
-    return {mix(colour.red, background.red), mix(colour.green, background.green), mix(colour.blue, background.blue)};
+    return {mix(colour.red, background.red), mix(colour.green, background.green),
+        mix(colour.blue, background.blue)};
 }
 
 std::string ansi(int layer, DotColor colour)
 {
-    return "\x1b[" + std::to_string(layer) + ";2;" + std::to_string(colour.red) + ";" +
-           std::to_string(colour.green) + ";" + std::to_string(colour.blue) + "m";
+    return "\x1b[" + std::to_string(layer) + ";2;" + std::to_string(colour.red) + ";"
+        + std::to_string(colour.green) + ";" + std::to_string(colour.blue) + "m";
 }
 
 } // namespace

@@ -19,22 +19,69 @@ namespace {
 
 // Every zone the city catalogue shows.
 const char* const kCatalogueZones[] = {
-    "Pacific/Honolulu", "America/Anchorage", "America/Los_Angeles", "America/Vancouver", "America/Denver",
-    "America/Phoenix", "America/Mexico_City", "America/Chicago", "America/New_York", "America/Toronto",
-    "America/Puerto_Rico", "America/Santo_Domingo", "America/Bogota", "America/Lima", "America/Santiago",
-    "America/Argentina/Buenos_Aires", "America/Sao_Paulo", "Atlantic/Reykjavik", "Europe/Lisbon",
-    "Europe/London", "Europe/Dublin", "Europe/Paris", "Europe/Madrid", "Europe/Amsterdam", "Europe/Berlin",
-    "Europe/Zurich", "Europe/Rome", "Europe/Stockholm", "Europe/Copenhagen", "Europe/Athens",
-    "Europe/Helsinki", "Europe/Istanbul", "Africa/Cairo", "Africa/Lagos", "Africa/Johannesburg",
-    "Africa/Nairobi", "Europe/Moscow", "Asia/Riyadh", "Asia/Dubai", "Asia/Karachi", "Asia/Kolkata",
-    "Asia/Kathmandu", "Asia/Dhaka", "Asia/Bangkok", "Asia/Jakarta", "Asia/Singapore", "Asia/Hong_Kong",
-    "Asia/Shanghai", "Asia/Taipei", "Asia/Manila", "Asia/Seoul", "Asia/Tokyo", "Australia/Perth",
-    "Australia/Adelaide", "Australia/Sydney", "Australia/Melbourne", "Pacific/Auckland",
+    "Pacific/Honolulu",
+    "America/Anchorage",
+    "America/Los_Angeles",
+    "America/Vancouver",
+    "America/Denver",
+    "America/Phoenix",
+    "America/Mexico_City",
+    "America/Chicago",
+    "America/New_York",
+    "America/Toronto",
+    "America/Puerto_Rico",
+    "America/Santo_Domingo",
+    "America/Bogota",
+    "America/Lima",
+    "America/Santiago",
+    "America/Argentina/Buenos_Aires",
+    "America/Sao_Paulo",
+    "Atlantic/Reykjavik",
+    "Europe/Lisbon",
+    "Europe/London",
+    "Europe/Dublin",
+    "Europe/Paris",
+    "Europe/Madrid",
+    "Europe/Amsterdam",
+    "Europe/Berlin",
+    "Europe/Zurich",
+    "Europe/Rome",
+    "Europe/Stockholm",
+    "Europe/Copenhagen",
+    "Europe/Athens",
+    "Europe/Helsinki",
+    "Europe/Istanbul",
+    "Africa/Cairo",
+    "Africa/Lagos",
+    "Africa/Johannesburg",
+    "Africa/Nairobi",
+    "Europe/Moscow",
+    "Asia/Riyadh",
+    "Asia/Dubai",
+    "Asia/Karachi",
+    "Asia/Kolkata",
+    "Asia/Kathmandu",
+    "Asia/Dhaka",
+    "Asia/Bangkok",
+    "Asia/Jakarta",
+    "Asia/Singapore",
+    "Asia/Hong_Kong",
+    "Asia/Shanghai",
+    "Asia/Taipei",
+    "Asia/Manila",
+    "Asia/Seoul",
+    "Asia/Tokyo",
+    "Australia/Perth",
+    "Australia/Adelaide",
+    "Australia/Sydney",
+    "Australia/Melbourne",
+    "Pacific/Auckland",
 };
 
 Instant utc(std::int64_t year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    return Instant::fromUnixSeconds(static_cast<double>(testing::utc(year, month, day, hour, minute, second)));
+    return Instant::fromUnixSeconds(
+        static_cast<double>(testing::utc(year, month, day, hour, minute, second)));
 }
 
 Calendar calendarIn(const char* zone, const char* locale = "en_US")
@@ -57,15 +104,15 @@ TEST(CalendarAgainstLibc, CatalogueZonesAgreeHourByHourThroughAWholeYear)
             const std::int64_t start = static_cast<std::int64_t>(utc(year, 1, 1).unixSeconds());
             for (std::int64_t hour = 0; hour < 365 * 24 && mismatches < 3; ++hour) {
                 const std::time_t when = static_cast<std::time_t>(start + hour * 3600 + 1799);
-                std::tm expected{};
+                std::tm expected {};
                 localtime_r(&when, &expected);
                 const Instant instant = Instant::fromUnixSeconds(static_cast<double>(when));
                 const DateComponents actual = calendar.components(instant);
-                const bool same = calendar.timeZone().offsetSeconds(instant) == expected.tm_gmtoff &&
-                                  actual.year == expected.tm_year + 1900 && actual.month == expected.tm_mon + 1 &&
-                                  actual.day == expected.tm_mday && actual.hour == expected.tm_hour &&
-                                  actual.minute == expected.tm_min && actual.weekday == expected.tm_wday + 1 &&
-                                  actual.dayOfYear == expected.tm_yday + 1;
+                const bool same = calendar.timeZone().offsetSeconds(instant) == expected.tm_gmtoff
+                    && actual.year == expected.tm_year + 1900 && actual.month == expected.tm_mon + 1
+                    && actual.day == expected.tm_mday && actual.hour == expected.tm_hour
+                    && actual.minute == expected.tm_min && actual.weekday == expected.tm_wday + 1
+                    && actual.dayOfYear == expected.tm_yday + 1;
                 if (!same) {
                     ++mismatches;
                     ADD_FAILURE() << "at unix time " << when << ": libc says offset " << expected.tm_gmtoff
@@ -117,11 +164,14 @@ TEST(CalendarInterval, WeeksMonthsAndYearsFollowTheLocale)
     const Calendar us = calendarIn("UTC", "en_US");
     const Calendar germany = calendarIn("UTC", "de_DE");
 
-    EXPECT_EQ(us.interval(CalendarUnit::weekOfYear, saturday), (DateInterval{utc(2026, 11, 29), 7 * 86400.0}));
-    EXPECT_EQ(germany.interval(CalendarUnit::weekOfYear, saturday), (DateInterval{utc(2026, 11, 30), 7 * 86400.0}));
-    EXPECT_EQ(us.interval(CalendarUnit::month, saturday), (DateInterval{utc(2026, 12, 1), 31 * 86400.0}));
-    EXPECT_EQ(us.interval(CalendarUnit::month, utc(2028, 2, 10)), (DateInterval{utc(2028, 2, 1), 29 * 86400.0}));
-    EXPECT_EQ(us.interval(CalendarUnit::year, saturday), (DateInterval{utc(2026, 1, 1), 365 * 86400.0}));
+    EXPECT_EQ(
+        us.interval(CalendarUnit::weekOfYear, saturday), (DateInterval {utc(2026, 11, 29), 7 * 86400.0}));
+    EXPECT_EQ(germany.interval(CalendarUnit::weekOfYear, saturday),
+        (DateInterval {utc(2026, 11, 30), 7 * 86400.0}));
+    EXPECT_EQ(us.interval(CalendarUnit::month, saturday), (DateInterval {utc(2026, 12, 1), 31 * 86400.0}));
+    EXPECT_EQ(
+        us.interval(CalendarUnit::month, utc(2028, 2, 10)), (DateInterval {utc(2028, 2, 1), 29 * 86400.0}));
+    EXPECT_EQ(us.interval(CalendarUnit::year, saturday), (DateInterval {utc(2026, 1, 1), 365 * 86400.0}));
 
     // A week that spans a change of clocks is an hour short.
     const Calendar newYork = calendarIn("America/New_York", "en_US");
@@ -130,9 +180,9 @@ TEST(CalendarInterval, WeeksMonthsAndYearsFollowTheLocale)
     EXPECT_EQ(week->start, utc(2026, 3, 8, 5));
     EXPECT_EQ(week->duration, 7 * 86400.0 - 3600);
 
-    for (double notAnInstant : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                                1e300, -1e300}) {
-        EXPECT_EQ(us.interval(CalendarUnit::day, Instant{notAnInstant}), std::nullopt) << notAnInstant;
+    for (double notAnInstant :
+        {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300, -1e300}) {
+        EXPECT_EQ(us.interval(CalendarUnit::day, Instant {notAnInstant}), std::nullopt) << notAnInstant;
     }
 }
 
@@ -176,15 +226,17 @@ TEST(CalendarArithmetic, SettingATimeResolvesSkippedAndRepeatedWallClocks)
 TEST(CalendarArithmetic, AddingDaysAndMonthsKeepsTheWallClock)
 {
     const Calendar london = calendarIn("Europe/London");
-    EXPECT_EQ(london.addingDays(utc(2026, 3, 28, 9), 1), utc(2026, 3, 29, 8));   // 09:00 GMT, then 09:00 BST
+    EXPECT_EQ(london.addingDays(utc(2026, 3, 28, 9), 1), utc(2026, 3, 29, 8)); // 09:00 GMT, then 09:00 BST
     EXPECT_EQ(london.addingDays(utc(2026, 3, 29, 8), -1), utc(2026, 3, 28, 9));
-    EXPECT_EQ(london.addingMonths(utc(2026, 1, 31, 12), 1), utc(2026, 2, 28, 12)); // clamped to February's end
+    EXPECT_EQ(
+        london.addingMonths(utc(2026, 1, 31, 12), 1), utc(2026, 2, 28, 12)); // clamped to February's end
     EXPECT_EQ(london.addingMonths(utc(2024, 1, 31, 12), 1), utc(2024, 2, 29, 12));
     EXPECT_EQ(london.addingMonths(utc(2026, 11, 15, 12), 14), utc(2028, 1, 15, 12));
     EXPECT_EQ(london.addingMonths(utc(2026, 3, 15, 12), -15), utc(2024, 12, 15, 12));
 
     // Absurd amounts clamp instead of overflowing.
-    for (std::int64_t amount : {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min()}) {
+    for (std::int64_t amount :
+        {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min()}) {
         EXPECT_TRUE(std::isfinite(london.addingDays(utc(2026, 1, 1), amount).secondsSinceReferenceDate));
         EXPECT_TRUE(std::isfinite(london.addingMonths(utc(2026, 1, 1), amount).secondsSinceReferenceDate));
     }
@@ -208,12 +260,12 @@ TEST(CalendarComponents, InstantsOutsideTheRangeAreClampedNotUndefined)
     const Calendar calendar = calendarIn("Europe/Berlin");
     for (double seconds : {std::numeric_limits<double>::quiet_NaN(), 1e300, -1e300, 9.3e18, -9.3e18}) {
         SCOPED_TRACE(seconds);
-        const DateComponents components = calendar.components(Instant{seconds});
+        const DateComponents components = calendar.components(Instant {seconds});
         EXPECT_GE(components.month, 1);
         EXPECT_LE(components.month, 12);
-        EXPECT_TRUE(std::isfinite(calendar.startOfMinute(Instant{seconds}).secondsSinceReferenceDate));
+        EXPECT_TRUE(std::isfinite(calendar.startOfMinute(Instant {seconds}).secondsSinceReferenceDate));
     }
-    EXPECT_EQ(calendar.components(Instant{std::numeric_limits<double>::quiet_NaN()}).year, 2001);
+    EXPECT_EQ(calendar.components(Instant {std::numeric_limits<double>::quiet_NaN()}).year, 2001);
 }
 
 } // namespace

@@ -29,9 +29,12 @@ TEST(PosixDateFormat, WritesEnglishNamesInTheGivenZone)
         const char* expected;
     };
     const Case cases[] = {
-        {utcZone, "EEE dd MMM", "Sat 05 Dec"}, {utcZone, "EEEE", "Saturday"},
-        {utcZone, "dd MMMM", "05 December"},   {utcZone, "MMMM yyyy", "December 2026"},
-        {tokyo, "EEE dd MMM", "Sun 06 Dec"},   {tokyo, "HH:mm", "05:30"},
+        {utcZone, "EEE dd MMM", "Sat 05 Dec"},
+        {utcZone, "EEEE", "Saturday"},
+        {utcZone, "dd MMMM", "05 December"},
+        {utcZone, "MMMM yyyy", "December 2026"},
+        {tokyo, "EEE dd MMM", "Sun 06 Dec"},
+        {tokyo, "HH:mm", "05:30"},
     };
     setenv("LC_ALL", "de_DE.UTF-8", 1); // the user's locale plays no part
     for (const Case& c : cases) {
@@ -44,8 +47,8 @@ TEST(PosixDateFormat, WritesEnglishNamesInTheGivenZone)
 TEST(PosixDateFormat, OddInputGivesTextNotACrash)
 {
     const TimeZone zone = TimeZone::utc();
-    EXPECT_EQ(formatPosixDate(Instant{std::numeric_limits<double>::quiet_NaN()}, zone, "yyyy"), "2001");
-    EXPECT_FALSE(formatPosixDate(Instant{1e300}, zone, "EEE dd MMM yyyy").empty());
+    EXPECT_EQ(formatPosixDate(Instant {std::numeric_limits<double>::quiet_NaN()}, zone, "yyyy"), "2001");
+    EXPECT_FALSE(formatPosixDate(Instant {1e300}, zone, "EEE dd MMM yyyy").empty());
     EXPECT_EQ(formatPosixDate(utc(2026, 1, 1, 0, 0), zone, ""), "");
     EXPECT_EQ(formatPosixDate(utc(2026, 1, 1, 0, 0), zone, std::string(10000, 'y')), "");
     // Julian dates before 1582 would shift weekdays; our calendar is Gregorian all the way back.

@@ -12,8 +12,8 @@
 namespace quillon::testing {
 
 // Unix seconds of a UTC date and time; also a wall-clock reading on the same scale.
-constexpr std::int64_t utc(std::int64_t year, int month, int day, int hour = 0, int minute = 0,
-                                  int second = 0)
+constexpr std::int64_t utc(
+    std::int64_t year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
     return daysFromCivil({year, month, day}) * 86400 + hour * 3600 + minute * 60 + second;
 }
@@ -27,7 +27,10 @@ public:
             m_old = old;
         set(value);
     }
-    explicit ScopedTZ(const std::string& value) : ScopedTZ(value.c_str()) {}
+    explicit ScopedTZ(const std::string& value)
+        : ScopedTZ(value.c_str())
+    {
+    }
     ~ScopedTZ() { set(m_old ? m_old->c_str() : nullptr); }
     ScopedTZ(const ScopedTZ&) = delete;
     ScopedTZ& operator=(const ScopedTZ&) = delete;
@@ -48,7 +51,7 @@ private:
 inline long libcOffset(std::int64_t unixSeconds)
 {
     const auto instant = static_cast<std::time_t>(unixSeconds);
-    std::tm fields{};
+    std::tm fields {};
     localtime_r(&instant, &fields);
     return fields.tm_gmtoff;
 }

@@ -17,7 +17,6 @@ using testing::libcOffset;
 using testing::ScopedTZ;
 using testing::utc;
 
-
 using Kind = PosixTzRule::Change::Kind;
 
 PosixTzRule::Change mwd(int month, int week, int weekday, std::int32_t time = 7200)

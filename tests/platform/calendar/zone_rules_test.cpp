@@ -21,7 +21,6 @@ using testing::libcOffset;
 using testing::ScopedTZ;
 using testing::utc;
 
-
 constexpr std::int32_t kLowestOffset = -89'999;
 constexpr std::int32_t kHighestOffset = 93'599;
 const std::string kZoneDir = "/usr/share/zoneinfo/";
@@ -391,8 +390,8 @@ TEST(ZoneRulesTest, CorruptedDataNeverCrashes)
     const std::string path = kZoneDir + "Europe/London";
     const auto original = readBytes(path);
     std::mt19937 random(20260101);
-    const std::vector<std::int64_t> probes = {std::numeric_limits<std::int64_t>::min(), -kMaxCalendarSeconds, 0,
-        utc(2026, 6, 1), utc(2100, 1, 1), kMaxCalendarSeconds, std::numeric_limits<std::int64_t>::max()};
+    const std::vector<std::int64_t> probes = {std::numeric_limits<std::int64_t>::min(), -kMaxCalendarSeconds,
+        0, utc(2026, 6, 1), utc(2100, 1, 1), kMaxCalendarSeconds, std::numeric_limits<std::int64_t>::max()};
     const auto check = [&](const std::vector<unsigned char>& bytes) {
         if (const auto rules = parse(bytes)) {
             for (const std::int64_t t : probes) {
@@ -455,12 +454,14 @@ TEST(ZoneRulesTest, ExtremeInstantsDoNotOverflow)
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     for (const auto& [name, rules] : zones) {
-        for (const std::int64_t t : {kMin, kMin + 1, -kMaxCalendarSeconds, kMaxCalendarSeconds, kMax - 1, kMax}) {
+        for (const std::int64_t t :
+            {kMin, kMin + 1, -kMaxCalendarSeconds, kMaxCalendarSeconds, kMax - 1, kMax}) {
             SCOPED_TRACE(name + " at " + std::to_string(t));
             expectSaneAt(rules, t);
         }
         // Far inside the supported range, wall-clock readings still round-trip.
-        for (const std::int64_t local : {-kMaxCalendarSeconds + 86'400 * 3, kMaxCalendarSeconds - 86'400 * 3}) {
+        for (const std::int64_t local :
+            {-kMaxCalendarSeconds + 86'400 * 3, kMaxCalendarSeconds - 86'400 * 3}) {
             SCOPED_TRACE(name + " reading " + std::to_string(local));
             const std::int64_t resolved = rules.resolveLocal(local);
             EXPECT_EQ(resolved + rules.offsetAt(resolved), local);

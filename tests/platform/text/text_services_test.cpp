@@ -25,8 +25,8 @@ std::string upper(std::string_view utf8)
 std::vector<std::string> clusters(std::string_view utf8)
 {
     std::vector<std::string> result;
-    forEachGraphemeCluster(utf16FromUtf8(utf8),
-                           [&](std::u16string_view cluster) { result.push_back(utf8FromUtf16(cluster)); });
+    forEachGraphemeCluster(
+        utf16FromUtf8(utf8), [&](std::u16string_view cluster) { result.push_back(utf8FromUtf16(cluster)); });
     return result;
 }
 
@@ -42,7 +42,8 @@ TEST(TextFolding, RemovesCaseAndAccentsOfLatinLetters)
         {"\u00D8resund \u0141\u00F3d\u017A", "oresund lodz"},
         {"\u1EC6", "e"}, // two stacked marks
         {"\uFB01", "fi"},
-        {"\u039A\u03CC\u03C3\u03BC\u03BF\u03C2", "\u03BA\u03BF\u03C3\u03BC\u03BF\u03C3"}, // Greek keeps its letters
+        {"\u039A\u03CC\u03C3\u03BC\u03BF\u03C2",
+            "\u03BA\u03BF\u03C3\u03BC\u03BF\u03C3"}, // Greek keeps its letters
         {"TOKYO 12:30", "tokyo 12:30"},
     };
     for (const auto& [input, expected] : cases) {
@@ -56,7 +57,7 @@ TEST(TextFolding, UpperCasesWithFullMappings)
     const std::pair<const char*, const char*> cases[] = {
         {"stra\u00DFe", "STRASSE"},
         {"istanbul", "ISTANBUL"}, // no Turkish dotted capital I outside a Turkish locale
-        {"\u01F0", "J\u030C"},    // one letter becomes a letter and a mark
+        {"\u01F0", "J\u030C"}, // one letter becomes a letter and a mark
         {"\u00E9t\u00E9", "\u00C9T\u00C9"},
         {"abc-123", "ABC-123"},
     };
@@ -87,11 +88,11 @@ TEST(GraphemeClusters, CountUserPerceivedCharacters)
 TEST(Utf, EachIllFormedSequenceBecomesOneReplacementCharacter)
 {
     const std::pair<std::string, std::u16string> cases[] = {
-        {"\xC3", u"\uFFFD"},                     // truncated two-byte sequence
-        {"a\xE2\x82", u"a\uFFFD"},               // truncated three-byte sequence
-        {"\xFF\xFE", u"\uFFFD\uFFFD"},           // bytes that never start a sequence
-        {"\x80x", u"\uFFFDx"},                   // stray continuation byte
-        {"\xC0\xAF", u"\uFFFD\uFFFD"},           // overlong encoding of "/"
+        {"\xC3", u"\uFFFD"}, // truncated two-byte sequence
+        {"a\xE2\x82", u"a\uFFFD"}, // truncated three-byte sequence
+        {"\xFF\xFE", u"\uFFFD\uFFFD"}, // bytes that never start a sequence
+        {"\x80x", u"\uFFFDx"}, // stray continuation byte
+        {"\xC0\xAF", u"\uFFFD\uFFFD"}, // overlong encoding of "/"
         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"}, // encoded surrogate
         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}, // beyond U+10FFFF
         {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
@@ -122,7 +123,8 @@ TEST(Utf, CutsOversizedInputAtACharacterBoundary)
 
 TEST(GraphemeClusters, ThreadsWalkTextAtTheSameTime)
 {
-    const std::u16string text = utf16FromUtf8("caf\u00E9 \U0001F1EB\U0001F1F7 e\u0301 \U0001F468\u200D\U0001F469");
+    const std::u16string text
+        = utf16FromUtf8("caf\u00E9 \U0001F1EB\U0001F1F7 e\u0301 \U0001F468\u200D\U0001F469");
     std::vector<std::size_t> counts(8);
     std::vector<std::thread> threads;
     for (std::size_t index = 0; index < counts.size(); ++index) {

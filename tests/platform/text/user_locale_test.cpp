@@ -13,9 +13,14 @@ namespace {
 TEST(UserLocale, TranslatesPosixNamesToIcuIdentifiers)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"de_DE.UTF-8", "de_DE"},     {"en_GB", "en_GB"},         {"sr_RS@latin", "sr_RS"},
-        {"C", "en_US_POSIX"},         {"C.UTF-8", "en_US_POSIX"}, {"POSIX", "en_US_POSIX"},
-        {"", "en_US_POSIX"},          {"../../etc/passwd", "en_US_POSIX"},
+        {"de_DE.UTF-8", "de_DE"},
+        {"en_GB", "en_GB"},
+        {"sr_RS@latin", "sr_RS"},
+        {"C", "en_US_POSIX"},
+        {"C.UTF-8", "en_US_POSIX"},
+        {"POSIX", "en_US_POSIX"},
+        {"", "en_US_POSIX"},
+        {"../../etc/passwd", "en_US_POSIX"},
     };
     for (const auto& [posix, expected] : cases) {
         SCOPED_TRACE(posix);
@@ -26,7 +31,8 @@ TEST(UserLocale, TranslatesPosixNamesToIcuIdentifiers)
 // Sets locale variables for the length of a test and puts the old values back.
 class LocaleEnvironment {
 public:
-    LocaleEnvironment(std::optional<std::string> all, std::optional<std::string> time, std::optional<std::string> lang)
+    LocaleEnvironment(
+        std::optional<std::string> all, std::optional<std::string> time, std::optional<std::string> lang)
     {
         for (const char* name : kNames) {
             const char* value = std::getenv(name);
