@@ -13,6 +13,7 @@ namespace quillon {
 namespace {
 
 constexpr std::size_t kMaxIdentifierLength = 255;
+constexpr std::size_t kMaxRememberedZones = 1024;
 constexpr std::string_view kZoneinfoMarker = "zoneinfo/";
 
 std::string zoneinfoDirectory()
@@ -60,7 +61,9 @@ public:
             rules = std::make_shared<const ZoneRules>(std::move(*loaded));
         else if (identifier == "UTC")
             rules = std::make_shared<const ZoneRules>(ZoneRules::fixed(0));
-        m_rules.emplace(identifier, rules);
+        // Unknown names are remembered too, but only so many: they come from stored settings.
+        if (rules || m_rules.size() < kMaxRememberedZones)
+            m_rules.emplace(identifier, rules);
         return rules;
     }
 
@@ -159,6 +162,11 @@ TimeZone TimeZone::current()
         return TimeZone(std::move(identifier), std::make_shared<const ZoneRules>(std::move(*rules)));
     }
     return utc();
+}
+
+bool TimeZone::operator==(const TimeZone& other) const
+{
+    return m_identifier == other.m_identifier && (m_rules == other.m_rules || *m_rules == *other.m_rules);
 }
 
 std::int32_t TimeZone::offsetSeconds(Instant instant) const

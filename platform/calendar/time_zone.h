@@ -34,10 +34,8 @@ public:
 
     const ZoneRules& rules() const { return *m_rules; }
 
-    bool operator==(const TimeZone& other) const
-    {
-        return m_identifier == other.m_identifier && m_rules == other.m_rules;
-    }
+    // Zones made from the same rule text or file separately are still equal.
+    bool operator==(const TimeZone& other) const;
 
 private:
     TimeZone(std::string identifier, std::shared_ptr<const ZoneRules> rules);

@@ -59,6 +59,7 @@ TEST(TimeZone, MachineZoneComesFromTZInItsThreeForms)
         EXPECT_EQ(zone.identifier(), c.identifier);
         EXPECT_EQ(zone.offsetSeconds(kJanuary2026), c.januaryOffset);
         EXPECT_EQ(zone.offsetSeconds(kJuly2026), c.julyOffset);
+        EXPECT_EQ(TimeZone::current(), zone) << "asking twice gives the same zone";
     }
 }
 
