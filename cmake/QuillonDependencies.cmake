@@ -2,6 +2,7 @@
 # in scripts/debian-packages.txt.
 find_package(Threads REQUIRED)
 find_package(ICU 72 REQUIRED COMPONENTS uc i18n)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui)
 if(QUILLON_BUILD_TESTS)
   find_package(GTest REQUIRED)
 endif()

@@ -1,6 +1,8 @@
 // The theme table and the raw values of theme identifiers.
 #include "core/dot_theme.h"
 
+#include "core/raw_value.h"
+
 namespace quillon {
 namespace {
 
@@ -64,11 +66,7 @@ std::string_view rawValue(ThemeID theme)
 
 std::optional<ThemeID> themeIDFromRawValue(std::string_view raw)
 {
-    for (ThemeID theme : kAllThemeIDs) {
-        if (rawValue(theme) == raw)
-            return theme;
-    }
-    return std::nullopt;
+    return enumFromRawValue(std::span(kAllThemeIDs), raw);
 }
 
 const ThemeTable& themeTable()

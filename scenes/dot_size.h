@@ -1,0 +1,19 @@
+// The four display sizes, matching the four desktop widget sizes.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace quillon {
+
+enum class DotSize { small, medium, large, extraLarge };
+
+inline constexpr std::array<DotSize, 4> kAllDotSizes{DotSize::small, DotSize::medium, DotSize::large,
+                                                     DotSize::extraLarge};
+
+std::string_view rawValue(DotSize size);
+std::optional<DotSize> dotSizeFromRawValue(std::string_view raw);
+std::string_view title(DotSize size);
+
+} // namespace quillon
