@@ -1,6 +1,8 @@
 // Dot boards as four path fills each.
 #include "render/dot_painter.h"
 
+#include "render/scene_raster.h"
+#include "render/board_style.h"
 #include "render/glow.h"
 #include "scenes/scene_geometry.h"
 
@@ -9,10 +11,6 @@
 
 namespace quillon {
 namespace {
-
-const QColor kDarkTile = QColor::fromRgbF(1, 1, 1, 0.055f);
-const QColor kLightTile = QColor::fromRgbF(0, 0, 0, 0.045f);
-constexpr double kSeamOpacity = 0.9;
 
 QRectF toQRect(const DotRect& rect)
 {
@@ -58,7 +56,7 @@ void paintBoard(QPainter& painter, const BoardLayers& board, const DotTheme& the
     QPainterPath tiles = windingPath();
     for (const DotRect& tile : board.tiles)
         tiles.addRoundedRect(toQRect(tile), radius, radius);
-    painter.fillPath(tiles, theme.isDark ? kDarkTile : kLightTile);
+    painter.fillPath(tiles, toQColor(tileColour(theme)));
 
     if (!board.seams.empty()) {
         QPainterPath seams = windingPath();
@@ -80,7 +78,10 @@ void paintBoard(QPainter& painter, const BoardLayers& board, const DotTheme& the
 void paintScene(QPainter& painter, const DotScene& scene, const DotTheme& theme, bool glow, const QRectF& rect)
 {
     const DotRect bounds{rect.x(), rect.y(), rect.width(), rect.height()};
-    for (const BoardLayers& board : sceneLayers(scene, bounds))
+    const std::vector<BoardLayers> boards = sceneLayers(scene, bounds);
+    if (rasterizeScene(painter, boards, theme, glow ? kGlowRadius : 0.0))
+        return;
+    for (const BoardLayers& board : boards)
         paintBoard(painter, board, theme, glow);
 }
 

@@ -1,13 +1,18 @@
 // Painted pixels of dot boards, probed on images: no reference pictures to go stale.
 #include "render/dot_painter.h"
 
+#include "scenes/scene_geometry.h"
+
 #include "core/board_geometry.h"
+#include "render/board_style.h"
+#include "render/scene_raster.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace quillon {
@@ -16,6 +21,19 @@ namespace {
 const DotTheme& midnight()
 {
     return themeTable()[ThemeID::midnight];
+}
+
+// The two ways a board reaches pixels: one path per layer, or the rasteriser.
+enum class Painter { vector, raster };
+
+Painter g_painter = Painter::vector;
+
+void paintWith(Painter which, QPainter& painter, const BoardLayers& board, const DotTheme& theme, bool glow)
+{
+    if (which == Painter::vector)
+        paintBoard(painter, board, theme, glow);
+    else
+        ASSERT_TRUE(rasterizeScene(painter, {board}, theme, glow ? kGlowRadius : 0.0));
 }
 
 // One cell "A" on a board of `pitch` points, painted on the theme's background at a pixel ratio.
@@ -28,7 +46,8 @@ QImage paintLetter(double pitch, double pixelRatio, bool glow, const DotTheme& t
     image.fill(toQColor(theme.background));
     QPainter painter(&image);
     const std::vector<std::string> lines{letter};
-    paintBoard(painter, boardLayers(DotGrid::text(lines, 1, 3), {10, 10, 5 * pitch, 7 * pitch}), theme, glow);
+    paintWith(g_painter, painter, boardLayers(DotGrid::text(lines, 1, 3), {10, 10, 5 * pitch, 7 * pitch}), theme,
+              glow);
     return image;
 }
 
@@ -47,8 +66,11 @@ bool near(const QColor& actual, const QColor& expected, int tolerance = 2)
            std::abs(actual.blue() - expected.blue()) <= tolerance;
 }
 
-TEST(DotPainter, LitAndUnlitDotsTakeTheirThemeColoursAtAnyPixelRatio)
+class DotPainterProbes : public ::testing::TestWithParam<Painter> {};
+
+TEST_P(DotPainterProbes, LitAndUnlitDotsTakeTheirThemeColoursAtAnyPixelRatio)
 {
+    g_painter = GetParam();
     for (double ratio : {1.0, 2.0, 2.6}) {
         for (ThemeID id : {ThemeID::midnight, ThemeID::paper, ThemeID::amber}) {
             const DotTheme& theme = themeTable()[id];
@@ -64,22 +86,24 @@ TEST(DotPainter, LitAndUnlitDotsTakeTheirThemeColoursAtAnyPixelRatio)
     }
 }
 
-TEST(DotPainter, TheGapBetweenCellsShowsTheBackground)
+TEST_P(DotPainterProbes, TheGapBetweenCellsShowsTheBackground)
 {
+    g_painter = GetParam();
     const std::vector<std::string> lines{"HI"};
     const DotGrid grid = DotGrid::text(lines, 2, 3);
     QImage image(200, 100, QImage::Format_ARGB32_Premultiplied);
     image.fill(toQColor(midnight().background));
     QPainter painter(&image);
-    paintBoard(painter, boardLayers(grid, {0, 0, 110, 70}), midnight(), true);
+    paintWith(g_painter, painter, boardLayers(grid, {0, 0, 110, 70}), midnight(), true);
     painter.end();
     // The empty column 5 lies at x 50 to 60; the tiles reach 2.2 points into it from either side.
     EXPECT_TRUE(near(image.pixelColor(55, 35), toQColor(midnight().background), 0));
     EXPECT_FALSE(near(image.pixelColor(48, 20), toQColor(midnight().background), 0)) << "tile edge";
 }
 
-TEST(DotPainter, SeamsCrossLargeTilesAndVanishFromSmallOnes)
+TEST_P(DotPainterProbes, SeamsCrossLargeTilesAndVanishFromSmallOnes)
 {
+    g_painter = GetParam();
     // Between the dots of row 3, on the seam line, versus between the dots of row 2 (tile only).
     const auto seamAndTile = [](double pitch) {
         const QImage image = paintLetter(pitch, 40 / pitch, false);
@@ -95,8 +119,9 @@ TEST(DotPainter, SeamsCrossLargeTilesAndVanishFromSmallOnes)
     EXPECT_TRUE(near(smallSeam, smallTile, 0)) << "no seam below 2.5 points";
 }
 
-TEST(DotPainter, GlowLightsTheNeighbourhoodOfLitDotsOnlyWhenOn)
+TEST_P(DotPainterProbes, GlowLightsTheNeighbourhoodOfLitDotsOnlyWhenOn)
 {
+    g_painter = GetParam();
     const QImage plain = paintLetter(12, 2, false);
     const QImage glowing = paintLetter(12, 2, true);
     const QImage plainAgain = paintLetter(12, 2, false);
@@ -127,6 +152,80 @@ TEST(DotPainter, ScenesPaintIntoAnyRectangleOfAnyDevice)
     // The O's left column, row 3, lies at x = 100 + 10 + 5 = 115, y = 35 points.
     EXPECT_TRUE(near(image.pixelColor(230, 70), Qt::white));
     EXPECT_TRUE(near(image.pixelColor(60, 70), Qt::black)) << "left of the translated rectangle";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPainters, DotPainterProbes, ::testing::Values(Painter::vector, Painter::raster),
+                         [](const auto& instance) { return instance.param == Painter::vector ? "vector" : "raster"; });
+
+// The rasteriser must give the picture the path painter gives, up to antialiasing details.
+TEST(DotPainter, RasterisedScenesMatchThePathPainter)
+{
+    const DotScene scene{{TextBlock{{"Zurich 09:41", "TOKYO 4:41P"}, 12, 1, DotAlignment::leading()},
+                          BarBlock{0.37, 12, 0.45, DotAlignment::center()}},
+                         8, 16};
+    for (ThemeID id : {ThemeID::midnight, ThemeID::paper, ThemeID::phosphor}) {
+        for (double ratio : {1.0, 2.6}) {
+            for (bool glow : {false, true}) {
+                const DotTheme& theme = themeTable()[id];
+                SCOPED_TRACE(::testing::Message() << theme.name << " at " << ratio << (glow ? " with glow" : ""));
+                const QRectF card(0, 0, 344, 164);
+                QImage vector((card.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+                vector.setDevicePixelRatio(ratio);
+                vector.fill(toQColor(theme.background));
+                QImage raster = vector;
+                {
+                    QPainter painter(&vector);
+                    for (const BoardLayers& board : sceneLayers(scene, {0, 0, 344, 164}))
+                        paintBoard(painter, board, theme, glow);
+                }
+                {
+                    QPainter painter(&raster);
+                    paintScene(painter, scene, theme, glow, card);
+                }
+                long long total = 0;
+                int worst = 0;
+                for (int y = 0; y < raster.height(); ++y) {
+                    for (int x = 0; x < raster.width(); ++x) {
+                        const QRgb a = vector.pixel(x, y);
+                        const QRgb b = raster.pixel(x, y);
+                        const int difference = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                                         std::abs(qBlue(a) - qBlue(b))});
+                        total += difference;
+                        worst = std::max(worst, difference);
+                    }
+                }
+                const double mean = static_cast<double>(total) / (raster.width() * raster.height());
+                // The two antialias dot edges a little differently; a shifted or missing layer would
+                // move the mean by several levels.
+                EXPECT_LT(mean, 1.0);
+                EXPECT_LE(worst, 40) << "only at antialiased edges";
+            }
+        }
+    }
+}
+
+TEST(DotPainter, SceneRasterisingHonoursClipsAndFallsBackUnderRotation)
+{
+    const DotScene scene{{TextBlock{{"88"}, 2, 1, DotAlignment::center()}}, 0, 0};
+    QImage clipped(220, 140, QImage::Format_ARGB32_Premultiplied);
+    clipped.fill(Qt::black);
+    {
+        QPainter painter(&clipped);
+        painter.setClipRect(0, 0, 55, 140);
+        paintScene(painter, scene, midnight(), true, QRectF(0, 0, 220, 140));
+    }
+    EXPECT_NE(clipped.pixelColor(30, 10), QColor(Qt::black)) << "inside the clip";
+    EXPECT_EQ(clipped.pixelColor(160, 70), QColor(Qt::black)) << "outside the clip";
+
+    QImage turned(220, 220, QImage::Format_ARGB32_Premultiplied);
+    turned.fill(Qt::black);
+    QPainter painter(&turned);
+    painter.translate(110, 110);
+    painter.rotate(90);
+    EXPECT_FALSE(rasterizeScene(painter, sceneLayers(scene, {-110, -70, 220, 140}), midnight(), 0));
+    paintScene(painter, scene, midnight(), false, QRectF(-110, -70, 220, 140));
+    painter.end();
+    EXPECT_NE(turned, QImage(220, 220, QImage::Format_ARGB32_Premultiplied)) << "the path painter drew it";
 }
 
 } // namespace
