@@ -4,20 +4,25 @@
 #include "core/raw_value.h"
 
 namespace quillon {
+namespace {
+
+struct SizeInfo {
+    std::string_view rawValue;
+    std::string_view title;
+};
+
+constexpr std::array<SizeInfo, kAllDotSizes.size()> kSizes{{
+    {"small", "Small"},
+    {"medium", "Medium"},
+    {"large", "Large"},
+    {"extraLarge", "Extra Large"},
+}};
+
+} // namespace
 
 std::string_view rawValue(DotSize size)
 {
-    switch (size) {
-    case DotSize::small:
-        return "small";
-    case DotSize::medium:
-        return "medium";
-    case DotSize::large:
-        return "large";
-    case DotSize::extraLarge:
-        return "extraLarge";
-    }
-    return "medium";
+    return kSizes[static_cast<std::size_t>(size)].rawValue;
 }
 
 std::optional<DotSize> dotSizeFromRawValue(std::string_view raw)
@@ -27,17 +32,7 @@ std::optional<DotSize> dotSizeFromRawValue(std::string_view raw)
 
 std::string_view title(DotSize size)
 {
-    switch (size) {
-    case DotSize::small:
-        return "Small";
-    case DotSize::medium:
-        return "Medium";
-    case DotSize::large:
-        return "Large";
-    case DotSize::extraLarge:
-        return "Extra Large";
-    }
-    return "Medium";
+    return kSizes[static_cast<std::size_t>(size)].title;
 }
 
 } // namespace quillon

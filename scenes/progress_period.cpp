@@ -4,20 +4,31 @@
 #include "core/raw_value.h"
 
 namespace quillon {
+namespace {
+
+struct PeriodInfo {
+    std::string_view rawValue;
+    std::string_view title;
+    CalendarUnit component;
+};
+
+constexpr std::array<PeriodInfo, kAllProgressPeriods.size()> kPeriods{{
+    {"day", "Day", CalendarUnit::day},
+    {"week", "Week", CalendarUnit::weekOfYear},
+    {"month", "Month", CalendarUnit::month},
+    {"year", "Year", CalendarUnit::year},
+}};
+
+const PeriodInfo& info(ProgressPeriod period)
+{
+    return kPeriods[static_cast<std::size_t>(period)];
+}
+
+} // namespace
 
 std::string_view rawValue(ProgressPeriod period)
 {
-    switch (period) {
-    case ProgressPeriod::day:
-        return "day";
-    case ProgressPeriod::week:
-        return "week";
-    case ProgressPeriod::month:
-        return "month";
-    case ProgressPeriod::year:
-        return "year";
-    }
-    return "day";
+    return info(period).rawValue;
 }
 
 std::optional<ProgressPeriod> progressPeriodFromRawValue(std::string_view raw)
@@ -27,32 +38,12 @@ std::optional<ProgressPeriod> progressPeriodFromRawValue(std::string_view raw)
 
 std::string_view title(ProgressPeriod period)
 {
-    switch (period) {
-    case ProgressPeriod::day:
-        return "Day";
-    case ProgressPeriod::week:
-        return "Week";
-    case ProgressPeriod::month:
-        return "Month";
-    case ProgressPeriod::year:
-        return "Year";
-    }
-    return "Day";
+    return info(period).title;
 }
 
 CalendarUnit calendarComponent(ProgressPeriod period)
 {
-    switch (period) {
-    case ProgressPeriod::day:
-        return CalendarUnit::day;
-    case ProgressPeriod::week:
-        return CalendarUnit::weekOfYear;
-    case ProgressPeriod::month:
-        return CalendarUnit::month;
-    case ProgressPeriod::year:
-        return CalendarUnit::year;
-    }
-    return CalendarUnit::day;
+    return info(period).component;
 }
 
 DateInterval periodInterval(ProgressPeriod period, Instant instant, const Calendar& calendar)
