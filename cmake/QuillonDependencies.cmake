@@ -3,6 +3,7 @@
 find_package(Threads REQUIRED)
 find_package(ICU 72 REQUIRED COMPONENTS uc i18n)
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui)
+find_package(nlohmann_json 3.10 REQUIRED)
 if(QUILLON_BUILD_TESTS)
   find_package(GTest REQUIRED)
 endif()

@@ -9,13 +9,14 @@ namespace {
 struct SizeInfo {
     std::string_view rawValue;
     std::string_view title;
+    DotSizeF points;
 };
 
 constexpr std::array<SizeInfo, kAllDotSizes.size()> kSizes{{
-    {"small", "Small"},
-    {"medium", "Medium"},
-    {"large", "Large"},
-    {"extraLarge", "Extra Large"},
+    {"small", "Small", {164, 164}},
+    {"medium", "Medium", {344, 164}},
+    {"large", "Large", {344, 344}},
+    {"extraLarge", "Extra Large", {724, 344}},
 }};
 
 } // namespace
@@ -33,6 +34,11 @@ std::optional<DotSize> dotSizeFromRawValue(std::string_view raw)
 std::string_view title(DotSize size)
 {
     return kSizes[static_cast<std::size_t>(size)].title;
+}
+
+DotSizeF widgetPointSize(DotSize size)
+{
+    return kSizes[static_cast<std::size_t>(size)].points;
 }
 
 } // namespace quillon

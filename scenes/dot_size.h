@@ -1,6 +1,8 @@
 // The four display sizes, matching the four desktop widget sizes.
 #pragma once
 
+#include "core/dot_geometry.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -15,5 +17,7 @@ inline constexpr std::array<DotSize, 4> kAllDotSizes{DotSize::small, DotSize::me
 std::string_view rawValue(DotSize size);
 std::optional<DotSize> dotSizeFromRawValue(std::string_view raw);
 std::string_view title(DotSize size);
+// The size of a desktop widget of this size, in points.
+DotSizeF widgetPointSize(DotSize size);
 
 } // namespace quillon

@@ -14,6 +14,9 @@ inline constexpr std::size_t kMaxTextBytes = std::size_t {1} << 24;
 // surrogate) becomes one U+FFFD, so it still counts as one character and nothing reads past the end.
 std::u16string utf16FromUtf8(std::string_view utf8);
 
+// Code points, with each ill-formed sequence as one U+FFFD.
+std::u32string utf32FromUtf8(std::string_view utf8);
+
 // Unpaired surrogates become U+FFFD.
 std::string utf8FromUtf16(std::u16string_view utf16);
 std::string utf8FromUtf32(std::u32string_view utf32);

@@ -1,0 +1,205 @@
+// The city catalogue, the machine's own city, and searching them.
+#include "scenes/city.h"
+
+#include "platform/calendar/time_zone.h"
+#include "platform/text/user_locale.h"
+#include "platform/text/utf.h"
+
+#include <unicode/locid.h>
+
+#include <algorithm>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+namespace quillon {
+namespace {
+
+std::vector<City> buildCatalogue()
+{
+    struct Row {
+        const char* id;
+        const char* name;
+        const char* country;
+        const char* zone;
+    };
+    static constexpr Row kRows[] = {
+        {"honolulu", "Honolulu", "USA", "Pacific/Honolulu"},
+        {"anchorage", "Anchorage", "USA", "America/Anchorage"},
+        {"los-angeles", "Los Angeles", "USA", "America/Los_Angeles"},
+        {"san-francisco", "San Francisco", "USA", "America/Los_Angeles"},
+        {"seattle", "Seattle", "USA", "America/Los_Angeles"},
+        {"vancouver", "Vancouver", "Canada", "America/Vancouver"},
+        {"denver", "Denver", "USA", "America/Denver"},
+        {"phoenix", "Phoenix", "USA", "America/Phoenix"},
+        {"mexico-city", "Mexico City", "Mexico", "America/Mexico_City"},
+        {"chicago", "Chicago", "USA", "America/Chicago"},
+        {"dallas", "Dallas", "USA", "America/Chicago"},
+        {"austin", "Austin", "USA", "America/Chicago"},
+        {"new-york", "New York", "USA", "America/New_York"},
+        {"toronto", "Toronto", "Canada", "America/Toronto"},
+        {"miami", "Miami", "USA", "America/New_York"},
+        {"boston", "Boston", "USA", "America/New_York"},
+        {"san-juan", "San Juan", "Puerto Rico", "America/Puerto_Rico"},
+        {"santo-domingo", "Santo Domingo", "Dominican Republic", "America/Santo_Domingo"},
+        {"bogota", "Bogota", "Colombia", "America/Bogota"},
+        {"lima", "Lima", "Peru", "America/Lima"},
+        {"santiago", "Santiago", "Chile", "America/Santiago"},
+        {"buenos-aires", "Buenos Aires", "Argentina", "America/Argentina/Buenos_Aires"},
+        {"sao-paulo", "Sao Paulo", "Brazil", "America/Sao_Paulo"},
+        {"rio", "Rio de Janeiro", "Brazil", "America/Sao_Paulo"},
+        {"reykjavik", "Reykjavik", "Iceland", "Atlantic/Reykjavik"},
+        {"lisbon", "Lisbon", "Portugal", "Europe/Lisbon"},
+        {"london", "London", "United Kingdom", "Europe/London"},
+        {"dublin", "Dublin", "Ireland", "Europe/Dublin"},
+        {"paris", "Paris", "France", "Europe/Paris"},
+        {"madrid", "Madrid", "Spain", "Europe/Madrid"},
+        {"barcelona", "Barcelona", "Spain", "Europe/Madrid"},
+        {"amsterdam", "Amsterdam", "Netherlands", "Europe/Amsterdam"},
+        {"berlin", "Berlin", "Germany", "Europe/Berlin"},
+        {"zurich", "Zurich", "Switzerland", "Europe/Zurich"},
+        {"rome", "Rome", "Italy", "Europe/Rome"},
+        {"stockholm", "Stockholm", "Sweden", "Europe/Stockholm"},
+        {"copenhagen", "Copenhagen", "Denmark", "Europe/Copenhagen"},
+        {"athens", "Athens", "Greece", "Europe/Athens"},
+        {"helsinki", "Helsinki", "Finland", "Europe/Helsinki"},
+        {"istanbul", "Istanbul", "Turkey", "Europe/Istanbul"},
+        {"cairo", "Cairo", "Egypt", "Africa/Cairo"},
+        {"lagos", "Lagos", "Nigeria", "Africa/Lagos"},
+        {"johannesburg", "Johannesburg", "South Africa", "Africa/Johannesburg"},
+        {"nairobi", "Nairobi", "Kenya", "Africa/Nairobi"},
+        {"moscow", "Moscow", "Russia", "Europe/Moscow"},
+        {"riyadh", "Riyadh", "Saudi Arabia", "Asia/Riyadh"},
+        {"dubai", "Dubai", "UAE", "Asia/Dubai"},
+        {"karachi", "Karachi", "Pakistan", "Asia/Karachi"},
+        {"mumbai", "Mumbai", "India", "Asia/Kolkata"},
+        {"delhi", "New Delhi", "India", "Asia/Kolkata"},
+        {"bangalore", "Bangalore", "India", "Asia/Kolkata"},
+        {"kathmandu", "Kathmandu", "Nepal", "Asia/Kathmandu"},
+        {"dhaka", "Dhaka", "Bangladesh", "Asia/Dhaka"},
+        {"bangkok", "Bangkok", "Thailand", "Asia/Bangkok"},
+        {"jakarta", "Jakarta", "Indonesia", "Asia/Jakarta"},
+        {"singapore", "Singapore", "Singapore", "Asia/Singapore"},
+        {"hong-kong", "Hong Kong", "China", "Asia/Hong_Kong"},
+        {"shanghai", "Shanghai", "China", "Asia/Shanghai"},
+        {"beijing", "Beijing", "China", "Asia/Shanghai"},
+        {"taipei", "Taipei", "Taiwan", "Asia/Taipei"},
+        {"manila", "Manila", "Philippines", "Asia/Manila"},
+        {"seoul", "Seoul", "South Korea", "Asia/Seoul"},
+        {"tokyo", "Tokyo", "Japan", "Asia/Tokyo"},
+        {"perth", "Perth", "Australia", "Australia/Perth"},
+        {"adelaide", "Adelaide", "Australia", "Australia/Adelaide"},
+        {"sydney", "Sydney", "Australia", "Australia/Sydney"},
+        {"melbourne", "Melbourne", "Australia", "Australia/Melbourne"},
+        {"auckland", "Auckland", "New Zealand", "Pacific/Auckland"},
+    };
+    std::vector<City> cities;
+    cities.reserve(std::size(kRows));
+    for (const Row& row : kRows)
+        cities.push_back({row.id, row.name, row.country, row.zone});
+    return cities;
+}
+
+// Case folded the way the locale folds (Turkish and Azeri keep their dotted and dotless i apart)
+// and composed, so that accents stay significant whichever way they were typed.
+icu::UnicodeString searchForm(icu::UnicodeString text, bool turkic)
+{
+    text.foldCase(turkic ? U_FOLD_CASE_EXCLUDE_SPECIAL_I : U_FOLD_CASE_DEFAULT);
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* composer = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status))
+        return text;
+    icu::UnicodeString composed = composer->normalize(text, status);
+    return U_SUCCESS(status) ? composed : text;
+}
+
+icu::UnicodeString searchForm(std::string_view text, bool turkic)
+{
+    const std::u16string utf16 = text::utf16FromUtf8(text);
+    return searchForm(icu::UnicodeString(utf16.data(), static_cast<int32_t>(utf16.size())), turkic);
+}
+
+// Without horizontal white space (spaces and tabs of every script) at either end; line feeds stay.
+std::u32string trimmedQuery(std::string_view query)
+{
+    const std::u32string text = text::utf32FromUtf8(query);
+    const auto blank = [](char32_t character) { return u_isblank(static_cast<UChar32>(character)) != 0; };
+    const auto first = std::find_if_not(text.begin(), text.end(), blank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
+    return first < last ? std::u32string(first, last) : std::u32string();
+}
+
+} // namespace
+
+const std::vector<City>& City::all()
+{
+    static const std::vector<City> catalogue = buildCatalogue();
+    return catalogue;
+}
+
+City City::localIn(std::string_view zoneIdentifier)
+{
+    std::string name = "Local";
+    std::size_t end = zoneIdentifier.size();
+    while (end > 0) {
+        const std::size_t slash = zoneIdentifier.rfind('/', end - 1);
+        const std::size_t start = slash == std::string_view::npos ? 0 : slash + 1;
+        if (end > start) {
+            name = std::string(zoneIdentifier.substr(start, end - start));
+            break;
+        }
+        end = slash == std::string_view::npos ? 0 : slash;
+    }
+    for (char& character : name) {
+        if (character == '_')
+            character = ' ';
+    }
+    return {std::string(kLocalID), std::move(name), std::string(kLocalCountry), std::string(zoneIdentifier)};
+}
+
+City City::local()
+{
+    return localIn(TimeZone::current().identifier());
+}
+
+std::optional<City> City::find(std::string_view id)
+{
+    if (id == kLocalID)
+        return local();
+    for (const City& city : all()) {
+        if (city.id == id)
+            return city;
+    }
+    return std::nullopt;
+}
+
+std::vector<City> City::search(std::string_view query)
+{
+    return search(query, local(), text::userLocaleIdentifier("LC_CTYPE"));
+}
+
+std::vector<City> City::search(std::string_view query, const City& localCity, std::string_view localeIdentifier)
+{
+    std::vector<City> candidates;
+    candidates.reserve(all().size() + 1);
+    candidates.push_back(localCity);
+    candidates.insert(candidates.end(), all().begin(), all().end());
+
+    const std::u32string trimmed = trimmedQuery(query);
+    if (trimmed.empty())
+        return candidates;
+
+    const std::string language = icu::Locale(std::string(localeIdentifier).c_str()).getLanguage();
+    const bool turkic = language == "tr" || language == "az";
+    const icu::UnicodeString needle = searchForm(
+        icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(trimmed.data()), static_cast<int32_t>(trimmed.size())),
+        turkic);
+    std::vector<City> matches;
+    for (City& city : candidates) {
+        if (searchForm(city.name, turkic).indexOf(needle) >= 0 || searchForm(city.country, turkic).indexOf(needle) >= 0)
+            matches.push_back(std::move(city));
+    }
+    return matches;
+}
+
+} // namespace quillon

@@ -1,0 +1,45 @@
+// The catalogue of cities shown on the world board and the clock.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+struct City {
+    std::string id;         // stable, stored in settings: lower-case words joined by "-"
+    std::string name;       // as shown on the board and the clock
+    std::string country;    // shown beside the name in pickers, and searched
+    std::string timeZoneID; // IANA identifier of the city's local time
+
+    bool operator==(const City&) const = default;
+
+    static constexpr std::string_view kLocalID = "local";
+    static constexpr std::string_view kLocalCountry = "This Computer";
+
+    // The 68 cities in their fixed order; built once, safe under concurrent first use.
+    static const std::vector<City>& all();
+
+    // The machine itself: named after the last part of its zone identifier ("America/Los_Angeles"
+    // gives "Los Angeles"), or "Local" when the identifier has none.
+    static City local();
+    static City localIn(std::string_view zoneIdentifier);
+
+    // "local" gives the local city; any other id must match a catalogue id exactly.
+    static std::optional<City> find(std::string_view id);
+
+    // The local city and the catalogue, in that order, whose name or country contains the query
+    // (trimmed of horizontal white space) case-insensitively under the user's locale; accents
+    // count. A blank query gives all 69.
+    static std::vector<City> search(std::string_view query);
+    static std::vector<City> search(std::string_view query, const City& localCity, std::string_view localeIdentifier);
+};
+
+// The board's cities when none have been chosen.
+inline constexpr std::array<std::string_view, 5> kDefaultBoardCityIDs{"los-angeles", "new-york", "london", "dubai",
+                                                                     "tokyo"};
+
+} // namespace quillon

@@ -1,0 +1,86 @@
+// The time and date texts of the world board and the clock.
+#include "scenes/time_texts.h"
+
+#include "tests/platform/calendar/libc_time.h"
+
+#include <gtest/gtest.h>
+
+namespace quillon {
+namespace {
+
+Instant utc(std::int64_t year, int month, int day, int hour, int minute)
+{
+    return Instant::fromUnixSeconds(static_cast<double>(testing::utc(year, month, day, hour, minute)));
+}
+
+TimeZone zone(const char* identifier)
+{
+    return TimeZone::named(identifier).value();
+}
+
+TEST(ClockTexts, ReadTheHourAndMinuteInTheGivenZone)
+{
+    struct Case {
+        Instant instant;
+        const char* zone;
+        std::string time24, time12, meridiem, date;
+    };
+    const Case cases[] = {
+        {utc(2026, 12, 4, 15, 5), "Asia/Tokyo", "00:05", "12:05", "AM", "SAT 05 DEC"},
+        {utc(2026, 12, 4, 15, 5), "Europe/London", "15:05", "03:05", "PM", "FRI 04 DEC"},
+        {utc(2026, 12, 5, 11, 59), "UTC", "11:59", "11:59", "AM", "SAT 05 DEC"},
+        {utc(2026, 12, 5, 12, 0), "UTC", "12:00", "12:00", "PM", "SAT 05 DEC"},
+        {utc(2026, 12, 5, 13, 7), "Europe/London", "13:07", "01:07", "PM", "SAT 05 DEC"},
+        {utc(2026, 12, 31, 23, 59), "UTC", "23:59", "11:59", "PM", "THU 31 DEC"},
+        {utc(2026, 7, 1, 12, 0), "Europe/London", "13:00", "01:00", "PM", "WED 01 JUL"}, // summer time
+        {utc(2026, 1, 1, 0, 0), "Asia/Kolkata", "05:30", "05:30", "AM", "THU 01 JAN"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.time24 + " in " + c.zone);
+        EXPECT_EQ(clockTimeText(c.instant, zone(c.zone), true), c.time24);
+        EXPECT_EQ(clockTimeText(c.instant, zone(c.zone), false), c.time12);
+        EXPECT_EQ(meridiemText(c.instant, zone(c.zone)), c.meridiem);
+        EXPECT_EQ(clockDateText(c.instant, zone(c.zone)), c.date);
+    }
+}
+
+// The world board lines up names after a five-character (24-hour) or six-character (12-hour) time.
+TEST(BoardRowText, PutsTheCityNameAfterAFixedWidthTime)
+{
+    const City tokyo = City::find("tokyo").value();
+    const City london = City::find("london").value();
+    struct Case {
+        const char* what;
+        const City& city;
+        Instant instant;
+        bool use24h;
+        const char* row;
+    };
+    const Case cases[] = {
+        {"00:05 in Tokyo, 24-hour", tokyo, utc(2026, 12, 4, 15, 5), true, "00:05 Tokyo"},
+        {"00:05 in Tokyo, 12-hour", tokyo, utc(2026, 12, 4, 15, 5), false, "12:05A Tokyo"},
+        {"13:07, 24-hour", london, utc(2026, 12, 5, 13, 7), true, "13:07 London"},
+        {"13:07, 12-hour", london, utc(2026, 12, 5, 13, 7), false, " 1:07P London"},
+        {"09:41, 12-hour", london, utc(2026, 12, 5, 9, 41), false, " 9:41A London"},
+        {"10:00, 12-hour keeps both digits", london, utc(2026, 12, 5, 10, 0), false, "10:00A London"},
+        {"noon, 12-hour", london, utc(2026, 12, 5, 12, 30), false, "12:30P London"},
+    };
+    const TimeZone fallback = zone("America/New_York");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(boardRowText(c.city, c.instant, c.use24h, fallback), c.row);
+    }
+}
+
+TEST(BoardRowText, ACityInAnUnknownZoneShowsTheMachinesTime)
+{
+    const City atlantis {"atlantis", "Atlantis", "Ocean", "Ocean/Atlantis"};
+    const Instant instant = utc(2026, 12, 5, 17, 41);
+    EXPECT_EQ(cityZone(atlantis, zone("Asia/Tokyo")), zone("Asia/Tokyo"));
+    EXPECT_EQ(cityZone(City::find("dubai").value(), zone("Asia/Tokyo")), zone("Asia/Dubai"));
+    EXPECT_EQ(boardRowText(atlantis, instant, true, zone("Asia/Tokyo")), "02:41 Atlantis");
+    EXPECT_EQ(boardRowText(atlantis, instant, false, zone("America/Los_Angeles")), " 9:41A Atlantis");
+}
+
+} // namespace
+} // namespace quillon

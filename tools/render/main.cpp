@@ -1,0 +1,149 @@
+// quillon-render: one display drawn headless, as a PNG, its scene as JSON, or its dots as text.
+#include "tools/render/render_options.h"
+#include "tools/render/scene_output.h"
+
+#include "render/dot_painter.h"
+#include "scenes/city.h"
+#include "scenes/display_content.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+using namespace quillon;
+
+int usageError(const std::string& message)
+{
+    std::cerr << "quillon-render: " << message << "\n";
+    return 2;
+}
+
+Instant now()
+{
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    return Instant::fromUnixSeconds(std::chrono::duration<double>(sinceEpoch).count());
+}
+
+DotSize defaultSize(DotWidgetKind kind)
+{
+    const auto sizes = supportedSizes(kind);
+    return std::find(sizes.begin(), sizes.end(), DotSize::medium) != sizes.end() ? DotSize::medium : sizes.front();
+}
+
+DisplayContent content(const RenderOptions& options, Instant at, const Calendar& calendar)
+{
+    DisplayContent content = DisplayContent::defaults(at, calendar);
+    if (options.cities)
+        content.boardCityIDs = *options.cities;
+    if (options.clockCity)
+        content.clockCityID = *options.clockCity;
+    if (options.use24h)
+        content.use24h = *options.use24h;
+    if (options.period)
+        content.period = *options.period;
+    if (options.title)
+        content.countdownTitle = *options.title;
+    if (options.target)
+        content.countdownDate = *options.target;
+    if (options.message)
+        content.signText = *options.message;
+    return content;
+}
+
+// The display as a widget draws it: the theme's panel edge to edge, the scene over it.
+QByteArray png(const DotScene& scene, DotSize size, const DotTheme& theme, double scale, bool glow)
+{
+    const DotSizeF points = widgetPointSize(size);
+    const QSizeF pointSize(points.width, points.height);
+    QImage image((pointSize * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(toQColor(theme.background));
+    {
+        QPainter painter(&image);
+        paintScene(painter, scene, theme, glow, QRectF(QPointF(0, 0), pointSize));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+bool write(const std::string& path, const char* data, std::size_t size)
+{
+    if (path.empty()) {
+        std::cout.write(data, static_cast<std::streamsize>(size));
+        std::cout.flush();
+        return static_cast<bool>(std::cout);
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(data, static_cast<std::streamsize>(size));
+    file.close();
+    return static_cast<bool>(file);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const auto parsed = parseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto* error = std::get_if<UsageError>(&parsed))
+        return usageError(error->message);
+    if (std::holds_alternative<HelpRequest>(parsed)) {
+        std::cout << kRenderUsage;
+        return 0;
+    }
+    if (std::holds_alternative<CityListRequest>(parsed)) {
+        for (const City& city : City::search(""))
+            std::cout << city.id << '\t' << city.name << '\t' << city.country << '\t' << city.timeZoneID << '\n';
+        return 0;
+    }
+    const auto& options = std::get<RenderOptions>(parsed);
+    if (options.format == RenderFormat::png && options.output.empty() && isatty(STDOUT_FILENO))
+        return usageError("not writing a PNG to a terminal: give -o FILE, or --format text");
+
+    const Instant at = options.at.value_or(now());
+    const Calendar calendar = Calendar::current();
+    const DotSize size = options.size.value_or(defaultSize(options.kind));
+    const DotTheme& theme = themeTable()[options.theme];
+    const DotScene scene = sceneForKind(options.kind, size, content(options, at, calendar), at, calendar);
+
+    std::string text;
+    QByteArray bytes;
+    switch (options.format) {
+    case RenderFormat::json:
+        text = nlohmann::json{{"kind", rawValue(options.kind)},
+                              {"size", rawValue(size)},
+                              {"theme", rawValue(options.theme)},
+                              {"at", at.secondsSinceReferenceDate},
+                              {"accessibilityText", accessibilityText(scene.blocks)},
+                              {"scene", sceneJson(scene)}}
+                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) +
+               "\n";
+        break;
+    case RenderFormat::text:
+        text = sceneDots(scene);
+        break;
+    case RenderFormat::png:
+        bytes = png(scene, size, theme, options.scale, options.glow.value_or(theme.isDark));
+        break;
+    }
+    const bool written = options.format == RenderFormat::png
+                             ? write(options.output, bytes.constData(), static_cast<std::size_t>(bytes.size()))
+                             : write(options.output, text.data(), text.size());
+    if (!written) {
+        std::cerr << "quillon-render: cannot write " << (options.output.empty() ? "to standard output" : options.output)
+                  << "\n";
+        return 1;
+    }
+    return 0;
+}

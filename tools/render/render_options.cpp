@@ -1,0 +1,164 @@
+// Reading quillon-render's arguments, with an error that names what was wrong.
+#include "tools/render/render_options.h"
+
+#include "platform/calendar/iso8601.h"
+#include "scenes/city.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace quillon {
+
+const char* const kRenderUsage =
+    "usage: quillon-render KIND [--size SIZE] [--theme THEME] [--at INSTANT] [--format png|json|text]\n"
+    "                      [-o FILE] [--scale FACTOR] [--glow | --no-glow]\n"
+    "                      [--cities ID,ID,...] [--clock-city ID] [--24h | --12h] [--period PERIOD]\n"
+    "                      [--title TEXT] [--target INSTANT] [--message TEXT]\n"
+    "       quillon-render --list-cities\n"
+    "\n"
+    "Draws one display as a desktop widget shows it.\n"
+    "  KIND      worldBoard, clock, day, progress, countdown, sign\n"
+    "  SIZE      small, medium, large, extraLarge (default: medium)\n"
+    "  THEME     midnight, obsidian, paper, matcha, lemon, sky, amber, phosphor (default: midnight)\n"
+    "  INSTANT   ISO 8601 with an offset or Z, such as 2026-12-05T14:30:00Z (default: now)\n"
+    "  PERIOD    day, week, month, year\n"
+    "  png       the widget at its size in points times --scale (default 2), glow on dark themes\n"
+    "  json      the scene the display is built from\n"
+    "  text      the dots of each block: # lit, . unlit\n"
+    "Output goes to FILE, or to standard output. The machine's zone comes from TZ, week numbers\n"
+    "from LC_ALL, LC_TIME or LANG.\n";
+
+namespace {
+
+template<typename Enum, std::size_t Count>
+std::string choices(const std::array<Enum, Count>& all)
+{
+    std::string text;
+    for (Enum value : all) {
+        if (!text.empty())
+            text += ", ";
+        text += rawValue(value);
+    }
+    return text;
+}
+
+UsageError invalid(const std::string& argument, const std::string& value, const std::string& accepted)
+{
+    return {"invalid " + argument + " '" + value + "': expected " + accepted};
+}
+
+std::vector<std::string> splitIds(const std::string& text)
+{
+    std::vector<std::string> ids;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        if (comma > start)
+            ids.push_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return ids;
+}
+
+constexpr std::size_t kMaxTextArgument = 64 * 1024;
+
+} // namespace
+
+std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRenderOptions(const std::vector<std::string>& arguments)
+{
+    RenderOptions options;
+    bool haveKind = false;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        if (argument == "--help" || argument == "-h")
+            return HelpRequest{};
+        if (argument == "--list-cities")
+            return CityListRequest{};
+
+        const auto flag = [&](const char* name, auto&& apply) { return argument == name ? (apply(), true) : false; };
+        if (flag("--24h", [&] { options.use24h = true; }) || flag("--12h", [&] { options.use24h = false; }) ||
+            flag("--glow", [&] { options.glow = true; }) || flag("--no-glow", [&] { options.glow = false; }))
+            continue;
+
+        if (!argument.starts_with("-")) {
+            if (haveKind)
+                return UsageError{"unexpected argument '" + argument + "': only one KIND is drawn at a time"};
+            const auto kind = widgetKindFromRawValue(argument);
+            if (!kind)
+                return invalid("KIND", argument, choices(kAllWidgetKinds));
+            options.kind = *kind;
+            haveKind = true;
+            continue;
+        }
+
+        static const std::vector<std::string> kValued{"--size", "--theme", "--at", "--format", "-o", "--output",
+                                                      "--scale", "--cities", "--clock-city", "--period", "--title",
+                                                      "--target", "--message"};
+        if (std::find(kValued.begin(), kValued.end(), argument) == kValued.end())
+            return UsageError{"unknown option '" + argument + "': see quillon-render --help"};
+        if (index + 1 >= arguments.size())
+            return UsageError{"option " + argument + " needs a value: see quillon-render --help"};
+        const std::string& value = arguments[++index];
+        if (value.size() > kMaxTextArgument)
+            return UsageError{"value of " + argument + " is too long: at most 65536 bytes"};
+
+        if (argument == "--size") {
+            options.size = dotSizeFromRawValue(value);
+            if (!options.size)
+                return invalid("--size", value, choices(kAllDotSizes));
+        } else if (argument == "--theme") {
+            const auto theme = themeIDFromRawValue(value);
+            if (!theme)
+                return invalid("--theme", value, choices(kAllThemeIDs));
+            options.theme = *theme;
+        } else if (argument == "--at" || argument == "--target") {
+            const auto instant = parseIso8601(value);
+            if (!instant)
+                return invalid(argument, value, "an ISO 8601 date and time with an offset, such as 2026-12-05T14:30:00Z");
+            (argument == "--at" ? options.at : options.target) = instant;
+        } else if (argument == "--format") {
+            if (value == "png")
+                options.format = RenderFormat::png;
+            else if (value == "json")
+                options.format = RenderFormat::json;
+            else if (value == "text")
+                options.format = RenderFormat::text;
+            else
+                return invalid("--format", value, "png, json, text");
+        } else if (argument == "-o" || argument == "--output") {
+            if (value.empty())
+                return invalid(argument, value, "a file name");
+            options.output = value;
+        } else if (argument == "--scale") {
+            double scale = 0;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), scale);
+            if (error != std::errc() || end != value.data() + value.size() || !(scale >= 0.25 && scale <= 8))
+                return invalid("--scale", value, "a number from 0.25 to 8");
+            options.scale = scale;
+        } else if (argument == "--cities" || argument == "--clock-city") {
+            std::vector<std::string> ids = argument == "--cities" ? splitIds(value) : std::vector<std::string>{value};
+            for (const std::string& id : ids) {
+                if (!City::find(id))
+                    return invalid(argument, id, "city ids such as london, new-york or local (--list-cities lists them)");
+            }
+            if (argument == "--cities")
+                options.cities = std::move(ids);
+            else
+                options.clockCity = value;
+        } else if (argument == "--period") {
+            options.period = progressPeriodFromRawValue(value);
+            if (!options.period)
+                return invalid("--period", value, choices(kAllProgressPeriods));
+        } else if (argument == "--title") {
+            options.title = value;
+        } else if (argument == "--message") {
+            options.message = value;
+        }
+    }
+    if (!haveKind)
+        return UsageError{"missing KIND: expected " + choices(kAllWidgetKinds)};
+    return options;
+}
+
+} // namespace quillon

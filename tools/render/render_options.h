@@ -1,0 +1,50 @@
+// The command line of quillon-render.
+#pragma once
+
+#include "core/dot_theme.h"
+#include "platform/calendar/instant.h"
+#include "scenes/dot_size.h"
+#include "scenes/dot_widget_kind.h"
+#include "scenes/progress_period.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace quillon {
+
+enum class RenderFormat { png, json, text };
+
+// Content left unset here comes from the default settings.
+struct RenderOptions {
+    DotWidgetKind kind = DotWidgetKind::worldBoard;
+    std::optional<DotSize> size;
+    ThemeID theme = ThemeID::midnight;
+    std::optional<Instant> at;
+    RenderFormat format = RenderFormat::png;
+    std::string output; // empty: standard output
+    double scale = 2;
+    std::optional<bool> glow;
+
+    std::optional<std::vector<std::string>> cities;
+    std::optional<std::string> clockCity;
+    std::optional<bool> use24h;
+    std::optional<ProgressPeriod> period;
+    std::optional<std::string> title;
+    std::optional<Instant> target;
+    std::optional<std::string> message;
+};
+
+struct UsageError {
+    std::string message; // one line naming the argument and what it accepts
+};
+
+struct HelpRequest {};
+struct CityListRequest {};
+
+std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRenderOptions(const std::vector<std::string>& arguments);
+
+extern const char* const kRenderUsage;
+
+} // namespace quillon
