@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -27,11 +28,18 @@ std::filesystem::path errorPath()
            (std::string("render_tool_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".err");
 }
 
-// Runs the tool with the machine's zone and locale fixed.
+// A settings folder of the running test's own, empty until a test stores a record in it.
+std::filesystem::path configHome()
+{
+    return std::filesystem::temp_directory_path() /
+           (std::string("render_tool_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+}
+
+// Runs the tool with the machine's zone, locale and settings folder fixed.
 ToolRun run(const std::string& arguments)
 {
-    const std::string command = "TZ=Europe/London LC_ALL=en_US.UTF-8 " QUILLON_RENDER_PATH " " + arguments + " 2>" +
-                                errorPath().string();
+    const std::string command = "TZ=Europe/London LC_ALL=en_US.UTF-8 XDG_CONFIG_HOME=" + configHome().string() + " " +
+                                QUILLON_RENDER_PATH " " + arguments + " 2>" + errorPath().string();
     ToolRun result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -129,6 +137,33 @@ TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing)
         EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << "one line";
         EXPECT_FALSE(std::filesystem::exists(path));
     }
+}
+
+TEST(RenderTool, FollowsTheStoredSettingsUnlessToldNotTo)
+{
+    std::filesystem::remove_all(configHome());
+    const auto suite = configHome() / QUILLON_APP_GROUP;
+    std::filesystem::create_directories(suite);
+    {
+        std::ofstream record(suite / "studio.v1");
+        record << R"({"theme":"sky","signText":"Gone fishing","use24h":false,"sizes":["sign","large"]})";
+    }
+    const auto json = [](const ToolRun& result) { return nlohmann::json::parse(result.output, nullptr, false); };
+
+    const auto stored = json(run("sign --format json"));
+    EXPECT_EQ(stored["theme"], "sky");
+    EXPECT_EQ(stored["size"], "large") << "the studio's size for the kind";
+    EXPECT_EQ(stored["accessibilityText"], " GONE, FISHING");
+
+    const auto overridden = json(run("sign --format json --message Back --theme amber"));
+    EXPECT_EQ(overridden["theme"], "amber");
+    EXPECT_EQ(overridden["accessibilityText"], "BACK");
+
+    const auto defaults = json(run("sign --format json --defaults"));
+    EXPECT_EQ(defaults["theme"], "midnight");
+    EXPECT_EQ(defaults["size"], "medium");
+    EXPECT_EQ(defaults["accessibilityText"], "HELLO,, WORLD!");
+    std::filesystem::remove_all(configHome());
 }
 
 TEST(RenderOptions, ContentFlagsAreKeptAndTheLastOfTwoWins)

@@ -5,6 +5,7 @@
 #include "render/dot_painter.h"
 #include "scenes/city.h"
 #include "scenes/display_content.h"
+#include "state/shared_store.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -33,15 +34,17 @@ Instant now()
     return Instant::fromUnixSeconds(std::chrono::duration<double>(sinceEpoch).count());
 }
 
-DotSize defaultSize(DotWidgetKind kind)
+// The stored record, as a widget that follows the studio reads it, unless told to ignore it.
+StudioState settings(const RenderOptions& options, Instant at, const Calendar& calendar)
 {
-    const auto sizes = supportedSizes(kind);
-    return std::find(sizes.begin(), sizes.end(), DotSize::medium) != sizes.end() ? DotSize::medium : sizes.front();
+    if (options.ignoreStoredSettings)
+        return StudioState::makeDefault(at, calendar);
+    return SharedStore::shared().load(at, calendar);
 }
 
-DisplayContent content(const RenderOptions& options, Instant at, const Calendar& calendar)
+DisplayContent content(const RenderOptions& options, const StudioState& state)
 {
-    DisplayContent content = DisplayContent::defaults(at, calendar);
+    DisplayContent content = state.content();
     if (options.cities)
         content.boardCityIDs = *options.cities;
     if (options.clockCity)
@@ -113,9 +116,11 @@ int main(int argc, char** argv)
 
     const Instant at = options.at.value_or(now());
     const Calendar calendar = Calendar::current();
-    const DotSize size = options.size.value_or(defaultSize(options.kind));
-    const DotTheme& theme = themeTable()[options.theme];
-    const DotScene scene = sceneForKind(options.kind, size, content(options, at, calendar), at, calendar);
+    const StudioState state = settings(options, at, calendar);
+    const DotSize size = options.size.value_or(sizeForKind(state, options.kind));
+    const ThemeID themeID = options.theme.value_or(state.theme);
+    const DotTheme& theme = themeTable()[themeID];
+    const DotScene scene = sceneForKind(options.kind, size, content(options, state), at, calendar);
 
     std::string text;
     QByteArray bytes;
@@ -123,7 +128,7 @@ int main(int argc, char** argv)
     case RenderFormat::json:
         text = nlohmann::json{{"kind", rawValue(options.kind)},
                               {"size", rawValue(size)},
-                              {"theme", rawValue(options.theme)},
+                              {"theme", rawValue(themeID)},
                               {"at", at.secondsSinceReferenceDate},
                               {"accessibilityText", accessibilityText(scene.blocks)},
                               {"scene", sceneJson(scene)}}

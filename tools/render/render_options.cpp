@@ -12,15 +12,16 @@ namespace quillon {
 
 const char* const kRenderUsage =
     "usage: quillon-render KIND [--size SIZE] [--theme THEME] [--at INSTANT] [--format png|json|text]\n"
-    "                      [-o FILE] [--scale FACTOR] [--glow | --no-glow]\n"
+    "                      [-o FILE] [--scale FACTOR] [--glow | --no-glow] [--defaults]\n"
     "                      [--cities ID,ID,...] [--clock-city ID] [--24h | --12h] [--period PERIOD]\n"
     "                      [--title TEXT] [--target INSTANT] [--message TEXT]\n"
     "       quillon-render --list-cities\n"
     "\n"
-    "Draws one display as a desktop widget shows it.\n"
+    "Draws one display as a desktop widget shows it, with the settings the studio saved (or, with\n"
+    "--defaults, the default settings); the options override them.\n"
     "  KIND      worldBoard, clock, day, progress, countdown, sign\n"
-    "  SIZE      small, medium, large, extraLarge (default: medium)\n"
-    "  THEME     midnight, obsidian, paper, matcha, lemon, sky, amber, phosphor (default: midnight)\n"
+    "  SIZE      small, medium, large, extraLarge (default: the studio's size for the kind)\n"
+    "  THEME     midnight, obsidian, paper, matcha, lemon, sky, amber, phosphor\n"
     "  INSTANT   ISO 8601 with an offset or Z, such as 2026-12-05T14:30:00Z (default: now)\n"
     "  PERIOD    day, week, month, year\n"
     "  png       the widget at its size in points times --scale (default 2), glow on dark themes\n"
@@ -78,7 +79,8 @@ std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRende
 
         const auto flag = [&](const char* name, auto&& apply) { return argument == name ? (apply(), true) : false; };
         if (flag("--24h", [&] { options.use24h = true; }) || flag("--12h", [&] { options.use24h = false; }) ||
-            flag("--glow", [&] { options.glow = true; }) || flag("--no-glow", [&] { options.glow = false; }))
+            flag("--glow", [&] { options.glow = true; }) || flag("--no-glow", [&] { options.glow = false; }) ||
+            flag("--defaults", [&] { options.ignoreStoredSettings = true; }))
             continue;
 
         if (!argument.starts_with("-")) {

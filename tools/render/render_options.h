@@ -16,16 +16,18 @@ namespace quillon {
 
 enum class RenderFormat { png, json, text };
 
-// Content left unset here comes from the default settings.
+// What is left unset here comes from the stored settings record, or with --defaults from the
+// default record.
 struct RenderOptions {
     DotWidgetKind kind = DotWidgetKind::worldBoard;
     std::optional<DotSize> size;
-    ThemeID theme = ThemeID::midnight;
+    std::optional<ThemeID> theme;
     std::optional<Instant> at;
     RenderFormat format = RenderFormat::png;
     std::string output; // empty: standard output
     double scale = 2;
     std::optional<bool> glow;
+    bool ignoreStoredSettings = false;
 
     std::optional<std::vector<std::string>> cities;
     std::optional<std::string> clockCity;

@@ -1,0 +1,169 @@
+// Folder-backed blobs with atomic replacement.
+#include "platform/store/defaults_folder.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <pwd.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillon {
+namespace {
+
+constexpr std::size_t kMaxNameLength = 255;
+constexpr std::string_view kTemporaryMarker = ".tmp-";
+
+// Closes a descriptor on every path out.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int descriptor) : m_descriptor(descriptor) {}
+    ~FileDescriptor()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_descriptor; }
+    bool close()
+    {
+        const int descriptor = m_descriptor;
+        m_descriptor = -1;
+        return ::close(descriptor) == 0;
+    }
+
+private:
+    int m_descriptor;
+};
+
+bool writeAll(int descriptor, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// "<key>.tmp-<pid>-<random>": the writer's process id tells whether a leftover is still in use.
+std::string temporaryName(std::string_view key)
+{
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    return "." + std::string(key) + std::string(kTemporaryMarker) + std::to_string(::getpid()) + "-" +
+           std::to_string(random() % 1'000'000'000);
+}
+
+// A writer killed between creating and renaming its temporary file leaves it behind; whoever
+// writes next removes those of processes that are gone.
+void removeAbandonedTemporaries(const std::filesystem::path& folder, std::string_view key)
+{
+    const std::string prefix = "." + std::string(key) + std::string(kTemporaryMarker);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix))
+            continue;
+        const pid_t owner = static_cast<pid_t>(std::strtol(name.c_str() + prefix.size(), nullptr, 10));
+        if (owner > 0 && owner != ::getpid() && ::kill(owner, 0) != 0 && errno == ESRCH)
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
+} // namespace
+
+bool isPlainName(std::string_view name)
+{
+    return !name.empty() && name.size() <= kMaxNameLength && name != "." && name != ".." &&
+           name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
+}
+
+std::filesystem::path DefaultsFolder::configHome()
+{
+    if (const char* configured = std::getenv("XDG_CONFIG_HOME"); configured && configured[0] == '/')
+        return configured;
+    if (const char* home = std::getenv("HOME"); home && home[0] == '/')
+        return std::filesystem::path(home) / ".config";
+    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
+        return std::filesystem::path(user->pw_dir) / ".config";
+    return "/tmp";
+}
+
+std::optional<DefaultsFolder> DefaultsFolder::open(std::string_view name)
+{
+    if (!isPlainName(name))
+        return std::nullopt;
+    return openPath(configHome() / std::string(name));
+}
+
+std::optional<DefaultsFolder> DefaultsFolder::openPath(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    const std::filesystem::path parent = folder.parent_path();
+    if (!parent.empty() && !std::filesystem::exists(parent, error)) {
+        // The config home itself: created as the XDG base directory rules say, 0700.
+        std::filesystem::create_directories(parent, error);
+        ::chmod(parent.c_str(), 0700);
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return std::nullopt;
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        ::access(folder.c_str(), R_OK | W_OK | X_OK) != 0)
+        return std::nullopt;
+    return DefaultsFolder(folder);
+}
+
+std::optional<std::string> DefaultsFolder::read(std::string_view key) const
+{
+    if (!isPlainName(key))
+        return std::nullopt;
+    FileDescriptor file(::open((m_path / std::string(key)).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat status {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::size_t>(status.st_size) > kMaxBlobBytes)
+        return std::nullopt;
+    std::string bytes;
+    char buffer[16384];
+    while (true) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return bytes;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        if (bytes.size() > kMaxBlobBytes)
+            return std::nullopt;
+    }
+}
+
+bool DefaultsFolder::write(std::string_view key, std::string_view bytes) const
+{
+    if (!isPlainName(key) || bytes.size() > kMaxBlobBytes)
+        return false;
+    removeAbandonedTemporaries(m_path, key);
+    const std::filesystem::path temporary = m_path / temporaryName(key);
+    FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (file.get() < 0)
+        return false;
+    const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+    if (!file.close() || !written || ::rename(temporary.c_str(), (m_path / std::string(key)).c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    // The rename itself must reach the disk for the new record to survive a power cut.
+    FileDescriptor folder(::open(m_path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
+    return true;
+}
+
+} // namespace quillon

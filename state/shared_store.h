@@ -1,0 +1,47 @@
+// The settings record shared by the studio and the widgets, through a defaults suite named by
+// the program's information record.
+#pragma once
+
+#include "platform/info/bundle_info.h"
+#include "platform/store/defaults_folder.h"
+#include "state/studio_state.h"
+
+#include <optional>
+#include <string>
+
+namespace quillon {
+
+class SharedStore {
+public:
+    static constexpr std::string_view kRecordKey = "studio.v1";
+    static constexpr std::string_view kLogSubsystem = "com.quillon.Quillon";
+    static constexpr std::string_view kLogCategory = "SharedStore";
+
+    // The process's store, resolved from its own information record on first use (safe when that
+    // happens on several threads at once) and kept for the life of the process.
+    static SharedStore& shared();
+
+    // Resolves a store as shared() does, for a given record: the suite named by "DotAppGroup" when
+    // it can be opened, else the standard defaults (the folder named after the bundle identifier).
+    // Logs the one line "app group <group or nil> suite <ok or nil>".
+    explicit SharedStore(const BundleInfo& info);
+
+    // The record from the store, else from the standard defaults, else the default record; a
+    // record that is not a JSON object also gives the default record. Never fails.
+    StudioState load(Instant now, const Calendar& calendar) const;
+    static StudioState load();
+
+    // Writes the whole record under "studio.v1" in the store. False when it could not be written,
+    // in which case the old record stays.
+    bool save(const StudioState& state) const;
+
+    bool hasSuite() const { return m_suite.has_value(); }
+    const std::optional<DefaultsFolder>& suite() const { return m_suite; }
+    const std::optional<DefaultsFolder>& standardDefaults() const { return m_standard; }
+
+private:
+    std::optional<DefaultsFolder> m_suite;
+    std::optional<DefaultsFolder> m_standard;
+};
+
+} // namespace quillon
