@@ -9,6 +9,11 @@ target_compile_options(quillon_compile_options INTERFACE
 if(QUILLON_WERROR)
   target_compile_options(quillon_compile_options INTERFACE -Werror)
 endif()
+if(QUILLON_FUZZ)
+  target_compile_options(quillon_compile_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(quillon_compile_options INTERFACE -fsanitize=address,undefined)
+endif()
 if(QUILLON_SANITIZE)
   target_compile_options(quillon_compile_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

@@ -35,10 +35,12 @@ SharedStore::SharedStore(const BundleInfo& info)
 
 StudioState SharedStore::load(Instant now, const Calendar& calendar) const
 {
+    // A record in the suite that cannot be read (too big, not a file) is a bad record, not a
+    // missing one: it must not bring back an older one from the standard defaults.
     std::optional<std::string> blob;
-    if (m_suite)
+    if (m_suite && m_suite->contains(kRecordKey))
         blob = m_suite->read(kRecordKey);
-    if (!blob && m_standard)
+    else if (m_standard)
         blob = m_standard->read(kRecordKey);
     if (blob) {
         if (auto state = decodeStudioState(*blob, now, calendar))

@@ -26,8 +26,9 @@ public:
     // Logs the one line "app group <group or nil> suite <ok or nil>".
     explicit SharedStore(const BundleInfo& info);
 
-    // The record from the store, else from the standard defaults, else the default record; a
-    // record that is not a JSON object also gives the default record. Never fails.
+    // The record from the store, else (when the store has none) from the standard defaults, else
+    // the default record; a record that cannot be read or is not a JSON object also gives the
+    // default record. Never fails.
     StudioState load(Instant now, const Calendar& calendar) const;
     static StudioState load();
 

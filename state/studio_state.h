@@ -38,8 +38,8 @@ struct StudioState {
     DisplayContent content() const;
 };
 
-// The size the studio shows a kind in: the stored choice when the kind supports it, else medium
-// when it does, else the kind's first size.
+// The size the studio shows a kind in: the stored choice if the kind supports it; with no stored
+// choice, medium if the kind has it; otherwise the kind's first size.
 DotSize sizeForKind(const StudioState& state, DotWidgetKind kind);
 
 // The record as compact JSON, keys in declaration order; `sizes` as one flat array of

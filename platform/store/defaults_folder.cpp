@@ -145,6 +145,12 @@ std::optional<std::string> DefaultsFolder::read(std::string_view key) const
     }
 }
 
+bool DefaultsFolder::contains(std::string_view key) const
+{
+    struct stat status {};
+    return isPlainName(key) && ::lstat((m_path / std::string(key)).c_str(), &status) == 0;
+}
+
 bool DefaultsFolder::write(std::string_view key, std::string_view bytes) const
 {
     if (!isPlainName(key) || bytes.size() > kMaxBlobBytes)

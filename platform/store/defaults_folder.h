@@ -27,6 +27,8 @@ public:
 
     // The blob under the key, or nothing when there is none or it cannot be read whole.
     std::optional<std::string> read(std::string_view key) const;
+    // Whether anything at all is stored under the key, readable or not.
+    bool contains(std::string_view key) const;
 
     // Replaces the blob at once: a temporary file in the folder (0600), flushed to disk, renamed
     // over the old one. A reader sees the whole old or the whole new blob, and a writer killed at
