@@ -1,0 +1,39 @@
+// The studio application: its one window, and the links and activations that reach it.
+#pragma once
+
+#include "platform/widgethost/dbus_timeline_reloader.h"
+#include "studio/application_service.h"
+#include "studio/state_store.h"
+#include "studio/studio_window.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace quillon {
+
+class VadUderozApp final : public QObject {
+    Q_OBJECT
+
+public:
+    VadUderozApp();
+    ~VadUderozApp() override;
+
+    // Becomes the session's studio, or hands the link to the one already running. Returns false
+    // when this process should end because another studio took over.
+    bool start(const std::optional<std::string>& link);
+
+    StudioWindow* window() { return m_window.get(); }
+
+private:
+    void open(const QStringList& links);
+
+    ApplicationAdaptor* m_adaptor; // owned by this object, as D-Bus adaptors are
+    SharedStateStore m_store;
+    DBusTimelineReloader m_reloader;
+    std::unique_ptr<StudioWindow> m_window;
+};
+
+} // namespace quillon

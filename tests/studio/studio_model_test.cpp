@@ -1,0 +1,245 @@
+// The studio model: saving every edit, reloading the widgets once per burst, and its edits.
+#include "studio/studio_model.h"
+
+#include "tests/platform/calendar/libc_time.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <vector>
+
+using namespace quillon;
+
+namespace {
+
+Instant utcInstant(std::int64_t year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    return Instant::fromUnixSeconds(static_cast<double>(quillon::testing::utc(year, month, day, hour, minute, second)));
+}
+
+class MemoryStore final : public StateStore {
+public:
+    explicit MemoryStore(StudioState initial) : stored(std::move(initial)) {}
+    StudioState load() override { return stored; }
+    void save(const StudioState& state) override
+    {
+        stored = state;
+        ++saves;
+    }
+    StudioState stored;
+    int saves = 0;
+};
+
+class CountingReloader final : public TimelineReloader {
+public:
+    void reloadAllTimelines() override { reloads.push_back(clock.elapsed()); }
+    QElapsedTimer clock;
+    std::vector<qint64> reloads; // milliseconds since the clock started
+};
+
+StudioState defaultState()
+{
+    return StudioState::makeDefault(utcInstant(2026, 12, 5, 12), Calendar(TimeZone::utc(), 1, 1));
+}
+
+} // namespace
+
+class StudioModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_store = std::make_unique<MemoryStore>(defaultState());
+        m_reloader = std::make_unique<CountingReloader>();
+        m_reloader->clock.start();
+    }
+
+    void creatingLoadsSavesAndReloadsAtOnce()
+    {
+        m_store->stored.signText = "stored";
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        QCOMPARE(model.state().signText, std::string("stored"));
+        QCOMPARE(m_store->saves, 1);
+        QCOMPARE(m_reloader->reloads.size(), std::size_t{1});
+        QVERIFY(!model.isReloadPending());
+    }
+
+    void aBurstOfKeystrokesSavesEachAndReloadsOnceAfterTheLast()
+    {
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        QSignalSpy changes(&model, &StudioModel::signTextChanged);
+        qint64 lastEdit = 0;
+        for (const char* text : {"H", "He", "Hel", "Hell", "Hello"}) {
+            QTest::qWait(50);
+            model.setSignText(text);
+            lastEdit = m_reloader->clock.elapsed();
+        }
+        QCOMPARE(m_store->saves, 1 + 5);
+        QCOMPARE(changes.count(), 5);
+        QCOMPARE(m_store->stored.signText, std::string("Hello"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_reloader->reloads.size(), std::size_t{2}, 5000);
+        // About the delay after the last keystroke; generous above for a loaded machine.
+        QVERIFY(m_reloader->reloads[1] - lastEdit >= 380);
+        QVERIFY(m_reloader->reloads[1] - lastEdit < 3000);
+        QTest::qWait(600);
+        QCOMPARE(m_reloader->reloads.size(), std::size_t{2});
+    }
+
+    void kindAndSizeChangesSaveWithoutReloading()
+    {
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        model.selectKind(DotWidgetKind::sign);
+        model.setSize(DotSize::extraLarge);
+        model.selectKind(DotWidgetKind::sign); // the same value is still a write
+        QCOMPARE(m_store->saves, 4);
+        QCOMPARE(m_store->stored.sizes.at(DotWidgetKind::sign), DotSize::extraLarge);
+        QVERIFY(!model.isReloadPending());
+        QTest::qWait(500);
+        QCOMPARE(m_reloader->reloads.size(), std::size_t{1});
+    }
+
+    void aThemeChangedAndBackStillReloadsOnce()
+    {
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        model.selectTheme(ThemeID::amber);
+        model.selectTheme(ThemeID::midnight);
+        QTRY_COMPARE_WITH_TIMEOUT(m_reloader->reloads.size(), std::size_t{2}, 5000);
+        QTest::qWait(500);
+        QCOMPARE(m_reloader->reloads.size(), std::size_t{2});
+    }
+
+    void aPendingReloadIsSentWhenTheModelGoes()
+    {
+        {
+            StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+            model.setUse24h(false);
+            QVERIFY(model.isReloadPending());
+        }
+        QCOMPARE(m_reloader->reloads.size(), std::size_t{2});
+    }
+
+    void wholeRecordWritesTellOnlyTheFieldsThatDiffer()
+    {
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        QSignalSpy title(&model, &StudioModel::countdownTitleChanged);
+        QSignalSpy theme(&model, &StudioModel::themeChanged);
+        StudioState next = model.state();
+        next.countdownTitle = "Launch";
+        model.setState(next);
+        model.setState(next);
+        QCOMPARE(title.count(), 1);
+        QCOMPARE(theme.count(), 0);
+        QCOMPARE(m_store->saves, 3);
+
+        QSignalSpy now(&model, &StudioModel::nowChanged);
+        model.setNow(utcInstant(2026, 12, 5, 12, 0, 1));
+        model.setNow(utcInstant(2026, 12, 5, 12, 0, 1));
+        QCOMPARE(now.count(), 1);
+        QCOMPARE(m_store->saves, 3); // the clock is not saved
+    }
+
+    void sizesForKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("stored"); // -1: nothing stored
+        QTest::addColumn<int>("expected");
+        const auto row = [](const char* name, DotWidgetKind kind, int stored, DotSize expected) {
+            QTest::newRow(name) << static_cast<int>(kind) << stored << static_cast<int>(expected);
+        };
+        row("board, nothing stored", DotWidgetKind::worldBoard, -1, DotSize::medium);
+        row("board, small stored", DotWidgetKind::worldBoard, static_cast<int>(DotSize::small), DotSize::medium);
+        row("clock, nothing stored", DotWidgetKind::clock, -1, DotSize::medium);
+        row("clock, extra large stored", DotWidgetKind::clock, static_cast<int>(DotSize::extraLarge), DotSize::small);
+        row("sign, extra large stored", DotWidgetKind::sign, static_cast<int>(DotSize::extraLarge), DotSize::extraLarge);
+    }
+
+    void sizesForKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, stored);
+        QFETCH(int, expected);
+        if (stored >= 0)
+            m_store->stored.sizes[static_cast<DotWidgetKind>(kind)] = static_cast<DotSize>(stored);
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        QCOMPARE(static_cast<int>(model.sizeForKind(static_cast<DotWidgetKind>(kind))), expected);
+    }
+
+    void boardCityEdits()
+    {
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        using Ids = std::vector<std::string>;
+        model.addBoardCity("los-angeles");
+        QCOMPARE(model.state().boardCities, (Ids{"new-york", "london", "dubai", "tokyo", "los-angeles"}));
+        model.addBoardCity("paris");
+        QCOMPARE(model.state().boardCities.back(), std::string("paris"));
+        model.moveBoardCityUp(0);  // no neighbour: nothing
+        model.moveBoardCityDown(5); // no neighbour: nothing
+        model.moveBoardCityUp(1);
+        QCOMPARE(model.state().boardCities.front(), std::string("london"));
+        model.removeBoardCity(99);
+        model.removeBoardCity(0);
+        QCOMPARE(model.state().boardCities, (Ids{"new-york", "dubai", "tokyo", "los-angeles", "paris"}));
+        // Drag entries 0 and 2 before the entry at 4: they keep their order.
+        model.reorderBoardCities({0, 2}, 4);
+        QCOMPARE(model.state().boardCities, (Ids{"dubai", "los-angeles", "new-york", "tokyo", "paris"}));
+        model.reorderBoardCities({0}, 5);
+        QCOMPARE(model.state().boardCities.back(), std::string("dubai"));
+    }
+
+    void unknownCitiesAreSkippedOnTheBoardAndLocalStandsInForTheClock()
+    {
+        m_store->stored.boardCities = {"atlantis", "tokyo", "el-dorado", "tokyo"};
+        m_store->stored.clockCity = "atlantis";
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        const auto cities = model.boardCityList();
+        QCOMPARE(cities.size(), std::size_t{2});
+        QCOMPARE(cities[1].id, std::string("tokyo"));
+        QCOMPARE(model.state().boardCities.size(), std::size_t{4}); // kept in the settings
+
+        model.setState([&] {
+            StudioState state = model.state();
+            state.boardCities = {"atlantis"};
+            return state;
+        }());
+        const DotScene board = model.sceneFor(DotWidgetKind::worldBoard, DotSize::medium);
+        QCOMPARE(std::get<TextBlock>(board.blocks[0]).lines, std::vector<std::string>{"ADD A CITY"});
+        const DotScene clock = model.sceneFor(DotWidgetKind::clock, DotSize::small);
+        QCOMPARE(std::get<TextBlock>(clock.blocks[0]).lines, std::vector<std::string>{City::local().name});
+    }
+
+    void everyKindHasAScene()
+    {
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        for (DotWidgetKind kind : kAllWidgetKinds) {
+            for (DotSize size : supportedSizes(kind))
+                QVERIFY(!model.sceneFor(kind, size).blocks.empty());
+        }
+        m_store->stored.boardCities.assign(10, "tokyo");
+        StudioModel tenCities(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        const DotScene large = tenCities.sceneFor(DotWidgetKind::worldBoard, DotSize::large);
+        QCOMPARE(std::get<TextBlock>(large.blocks[0]).lines.size(), std::size_t{8});
+    }
+
+    void linksSelectTheirKindAndOthersDoNothing()
+    {
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        QSignalSpy opened(&model, &StudioModel::linkOpened);
+        QVERIFY(model.openLink("quillon://widget/countdown"));
+        QCOMPARE(model.state().kind, DotWidgetKind::countdown);
+        QVERIFY(!model.openLink("quillon://widget/Sign"));
+        QVERIFY(!model.openLink("quillon://widgets/sign"));
+        QCOMPARE(model.state().kind, DotWidgetKind::countdown);
+        // The kind already selected still brings its settings forward.
+        QVERIFY(model.openLink("quillon://widget/countdown"));
+        QCOMPARE(opened.count(), 2);
+    }
+
+private:
+    std::unique_ptr<MemoryStore> m_store;
+    std::unique_ptr<CountingReloader> m_reloader;
+};
+
+QTEST_GUILESS_MAIN(StudioModelTest)
+#include "studio_model_test.moc"
