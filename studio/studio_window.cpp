@@ -1,48 +1,332 @@
-// The window: the selected display on a card in the middle, redrawn as the clock ticks.
+// Window layout, full view, menus and the links that bring it forward.
 #include "studio/studio_window.h"
 
-#include "render/dot_painter.h"
+#include "platform/info/bundle_info.h"
+#include "studio/symbols.h"
 
+#include <QApplication>
 #include <QDateTime>
-#include <QPainter>
-#include <QPainterPath>
+#include <QDesktopServices>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QSysInfo>
+#include <QToolBar>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+
+#ifndef QUILLON_WEBSITE_URL
+#define QUILLON_WEBSITE_URL "https://quillon.com"
+#endif
+#ifndef QUILLON_PRIVACY_URL
+#define QUILLON_PRIVACY_URL "https://quillon.com/privacy"
+#endif
+#ifndef QUILLON_SUPPORT_EMAIL
+#define QUILLON_SUPPORT_EMAIL "support@quillon.com"
+#endif
 
 namespace quillon {
 namespace {
+
+constexpr int kSidebarMinimum = 190;
+constexpr int kSidebarIdeal = 210;
+constexpr int kSidebarMaximum = 260;
+constexpr int kInspectorMinimum = 260;
+constexpr int kInspectorIdeal = 290;
+constexpr int kInspectorMaximum = 360;
 
 Instant currentInstant()
 {
     return Instant::fromUnixSeconds(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
 }
 
-constexpr double kCardCornerRadius = 22;
+QString text(std::string_view view)
+{
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+// A new message to support, with the version of the studio and of the system it runs on.
+QUrl supportMail()
+{
+    const BundleInfo& info = mainBundleInfo();
+    const QString version = QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")) + " (" +
+                            QString::fromStdString(info.value(kBundleVersionKey).value_or("?")) + ")";
+    QUrl mail(QString("mailto:") + QUILLON_SUPPORT_EMAIL);
+    QUrlQuery query;
+    query.addQueryItem("subject", "Quillon support");
+    query.addQueryItem("body", QString("\n\n\u2014\nQuillon ") + version + ", Linux " + QSysInfo::prettyProductName());
+    mail.setQuery(query);
+    return mail;
+}
 
 } // namespace
 
 StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidget* parent)
-    : QWidget(parent), m_model(std::make_unique<StudioModel>(store, reloader, currentInstant()))
+    : QMainWindow(parent), m_model(std::make_unique<StudioModel>(store, reloader, currentInstant()))
 {
     setMinimumSize(kMinimumSize);
     resize(kDefaultSize);
-    updateTitle();
 
-    const auto redraw = [this] { update(); };
+    m_stage = new StageView(*m_model, this);
+    m_columns = new QSplitter(Qt::Horizontal, this);
+    m_columns->setChildrenCollapsible(false);
+    m_columns->addWidget(makeSidebar());
+    m_columns->addWidget(m_stage);
+    m_columns->addWidget(makeInspector());
+    m_columns->setStretchFactor(1, 1);
+    m_columns->setSizes({kSidebarIdeal, kDefaultSize.width() - kSidebarIdeal - kInspectorIdeal, kInspectorIdeal});
+    setCentralWidget(m_columns);
+
+    m_howTo = new HowToAddView(this);
+    connect(m_howTo, &HowToAddView::closed, this, [this] { m_addToDesktop->setDown(false); });
+    m_howToDelay.setSingleShot(true);
+    m_howToDelay.setInterval(kHowToDelayMilliseconds);
+    connect(&m_howToDelay, &QTimer::timeout, this, [this] { m_howTo->showAt(m_addToDesktop); });
+
+    makeToolbarAndMenus();
+    updateTitleAndSelection();
+    updateInspector();
+
+    connect(m_model.get(), &StudioModel::kindChanged, this, [this] {
+        updateTitleAndSelection();
+        focusSidebar();
+    });
     for (auto changed : {&StudioModel::kindChanged, &StudioModel::sizesChanged, &StudioModel::themeChanged,
                          &StudioModel::use24hChanged, &StudioModel::boardCitiesChanged, &StudioModel::clockCityChanged,
                          &StudioModel::periodChanged, &StudioModel::countdownTitleChanged,
-                         &StudioModel::countdownDateChanged, &StudioModel::signTextChanged, &StudioModel::nowChanged})
-        connect(m_model.get(), changed, this, redraw);
-    connect(m_model.get(), &StudioModel::kindChanged, this, &StudioWindow::updateTitle);
-    connect(m_model.get(), &StudioModel::linkOpened, this, &StudioWindow::bringForward);
+                         &StudioModel::countdownDateChanged, &StudioModel::signTextChanged})
+        connect(m_model.get(), changed, this, &StudioWindow::updateInspector);
+    connect(m_model.get(), &StudioModel::linkOpened, this, &StudioWindow::openLink);
 
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, [this] { m_model->setNow(currentInstant()); });
     m_tick.start();
+    m_sidebarList->setFocus();
 }
 
-void StudioWindow::updateTitle()
+StudioWindow::~StudioWindow() = default;
+
+QWidget* StudioWindow::makeSidebar()
 {
-    setWindowTitle(QString::fromUtf8(std::string(title(m_model->state().kind)).c_str()));
+    m_sidebar = new QWidget(this);
+    m_sidebar->setMinimumWidth(kSidebarMinimum);
+    m_sidebar->setMaximumWidth(kSidebarMaximum);
+    auto* column = new QVBoxLayout(m_sidebar);
+    column->setContentsMargins(8, 8, 8, 8);
+    auto* section = new QLabel("Widgets", m_sidebar);
+    QFont heading = section->font();
+    heading.setBold(true);
+    section->setFont(heading);
+    column->addWidget(section);
+
+    m_sidebarList = new QListWidget(m_sidebar);
+    m_sidebarList->setAccessibleName("Widgets");
+    m_sidebarList->setFrameShape(QFrame::NoFrame);
+    m_sidebarList->setIconSize(QSize(18, 18));
+    for (DotWidgetKind kind : kAllWidgetKinds) {
+        auto* row = new QListWidgetItem(symbolIcon(kindSymbol(kind)), text(title(kind)), m_sidebarList);
+        row->setData(Qt::UserRole, static_cast<int>(kind));
+        row->setSizeHint(QSize(0, 30));
+    }
+    connect(m_sidebarList, &QListWidget::currentRowChanged, this, [this](int row) {
+        // An empty selection is ignored.
+        if (row >= 0 && row < static_cast<int>(kAllWidgetKinds.size()) &&
+            kAllWidgetKinds[static_cast<std::size_t>(row)] != m_model->state().kind)
+            m_model->selectKind(kAllWidgetKinds[static_cast<std::size_t>(row)]);
+    });
+    column->addWidget(m_sidebarList, 1);
+
+    m_addToDesktop = new QPushButton(symbolIcon(Symbol::addToDesktop), "Add to Desktop", m_sidebar);
+    m_addToDesktop->setStyleSheet("QPushButton { padding: 12px; }");
+    connect(m_addToDesktop, &QPushButton::clicked, this, [this] {
+        if (m_howTo->isVisible())
+            m_howTo->hide();
+        else
+            m_howTo->showAt(m_addToDesktop);
+    });
+    column->addWidget(m_addToDesktop);
+    return m_sidebar;
+}
+
+QWidget* StudioWindow::makeInspector()
+{
+    auto* scroll = new QScrollArea(this);
+    scroll->setMinimumWidth(kInspectorMinimum);
+    scroll->setMaximumWidth(kInspectorMaximum);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    m_inspectorForm = new QFormLayout(content);
+    m_inspectorForm->setContentsMargins(16, 16, 16, 16);
+    scroll->setWidget(content);
+    scroll->setAccessibleName("Widget Settings");
+    m_inspector = scroll;
+    return scroll;
+}
+
+void StudioWindow::updateInspector()
+{
+    while (m_inspectorForm->rowCount() > 0)
+        m_inspectorForm->removeRow(0);
+    const StudioState& state = m_model->state();
+    const auto row = [this](const QString& label, const QString& value) {
+        auto* field = new QLabel(value);
+        field->setWordWrap(true);
+        field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        m_inspectorForm->addRow(label, field);
+    };
+    row("Widget", text(title(state.kind)));
+    row("Size", text(title(m_model->sizeForKind(state.kind))));
+    row("Theme", QString::fromStdString(themeTable()[state.theme].name));
+    switch (state.kind) {
+    case DotWidgetKind::worldBoard: {
+        QStringList names;
+        for (const City& city : m_model->boardCityList())
+            names << QString::fromStdString(city.name);
+        row("Cities", names.isEmpty() ? "None" : names.join("\n"));
+        row("24-hour time", state.use24h ? "On" : "Off");
+        break;
+    }
+    case DotWidgetKind::clock:
+        row("City", QString::fromStdString(City::find(state.clockCity).value_or(City::local()).name));
+        row("24-hour time", state.use24h ? "On" : "Off");
+        break;
+    case DotWidgetKind::day:
+        break;
+    case DotWidgetKind::progress:
+        row("Period", text(title(state.period)));
+        break;
+    case DotWidgetKind::countdown:
+        row("Title", QString::fromStdString(state.countdownTitle));
+        row("Counting down to",
+            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(state.countdownDate.unixSeconds() * 1000))
+                .toString(QLocale().dateTimeFormat(QLocale::LongFormat)));
+        break;
+    case DotWidgetKind::sign:
+        row("Message", QString::fromStdString(state.signText));
+        break;
+    }
+    auto* note = new QLabel("Placed widgets follow these settings.");
+    note->setWordWrap(true);
+    m_inspectorForm->addRow(note);
+}
+
+void StudioWindow::makeToolbarAndMenus()
+{
+    auto* toolbar = addToolBar("Toolbar");
+    toolbar->setObjectName("studio-toolbar");
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* spacer = new QWidget(toolbar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbar->addWidget(spacer);
+    m_fullViewAction = toolbar->addAction(symbolIcon(Symbol::expand), "Full View", this, &StudioWindow::toggleFullView);
+    m_fullViewAction->setToolTip("Show the widget big, without panels");
+    m_widgetSettingsAction =
+        toolbar->addAction(symbolIcon(Symbol::sliders), "Widget Settings", this, &StudioWindow::toggleWidgetSettings);
+    m_widgetSettingsAction->setToolTip("Show or hide widget settings");
+
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("Quit", QKeySequence::Quit, qApp, &QApplication::quit);
+
+    QMenu* view = menuBar()->addMenu("&View");
+    m_sidebarMenuAction = view->addAction("Hide Sidebar", QKeySequence("Ctrl+Alt+S"), this,
+                                          [this] { setSidebarShown(!m_sidebarShown); });
+    view->addSeparator();
+    m_widgetSettingsMenuAction =
+        view->addAction("Hide Widget Settings", QKeySequence("Ctrl+Alt+I"), this, &StudioWindow::toggleWidgetSettings);
+    m_fullViewMenuAction = view->addAction("Full View", QKeySequence("Ctrl+Shift+F"), this, &StudioWindow::toggleFullView);
+    view->addSeparator();
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("How to Add Widgets", this, &StudioWindow::showHowToAdd);
+    help->addSeparator();
+    help->addAction("Quillon Website", [] { QDesktopServices::openUrl(QUrl(QUILLON_WEBSITE_URL)); });
+    help->addAction("Contact Support\u2026", [] { QDesktopServices::openUrl(supportMail()); });
+    help->addSeparator();
+    help->addAction("Privacy Policy", [] { QDesktopServices::openUrl(QUrl(QUILLON_PRIVACY_URL)); });
+
+    // Escape leaves full view, and only there.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &StudioWindow::toggleFullView);
+    m_escape->setEnabled(false);
+    applyColumns();
+}
+
+void StudioWindow::applyColumns()
+{
+    m_sidebar->setVisible(m_sidebarShown && !m_presenting);
+    m_inspector->setVisible(m_showInspector && !m_presenting);
+    m_stage->setPresenting(m_presenting);
+    m_escape->setEnabled(m_presenting);
+
+    m_fullViewAction->setText(m_presenting ? "Exit Full View" : "Full View");
+    m_fullViewAction->setIcon(symbolIcon(m_presenting ? Symbol::collapse : Symbol::expand));
+    m_fullViewAction->setToolTip(m_presenting ? "Exit full view (Esc)" : "Show the widget big, without panels");
+    m_fullViewMenuAction->setText(m_presenting ? "Exit Full View" : "Full View");
+    m_widgetSettingsMenuAction->setText(m_showInspector ? "Hide Widget Settings" : "Show Widget Settings");
+    m_widgetSettingsMenuAction->setEnabled(!m_presenting);
+    m_sidebarMenuAction->setText(m_sidebarShown && !m_presenting ? "Hide Sidebar" : "Show Sidebar");
+}
+
+void StudioWindow::toggleFullView()
+{
+    m_presenting = !m_presenting;
+    m_sidebarShown = !m_presenting;
+    m_showInspector = !m_presenting;
+    applyColumns();
+}
+
+void StudioWindow::toggleWidgetSettings()
+{
+    m_showInspector = !m_showInspector;
+    applyColumns();
+}
+
+void StudioWindow::setSidebarShown(bool shown)
+{
+    m_sidebarShown = shown;
+    applyColumns();
+}
+
+void StudioWindow::showHowToAdd()
+{
+    if (!m_presenting && m_sidebarShown) {
+        m_howTo->showAt(m_addToDesktop);
+        return;
+    }
+    if (m_presenting)
+        toggleFullView();
+    else
+        setSidebarShown(true);
+    m_howToDelay.start();
+}
+
+void StudioWindow::updateTitleAndSelection()
+{
+    const DotWidgetKind kind = m_model->state().kind;
+    setWindowTitle(text(title(kind)));
+    const int row = static_cast<int>(kind);
+    if (m_sidebarList->currentRow() != row)
+        m_sidebarList->setCurrentRow(row);
+}
+
+void StudioWindow::focusSidebar()
+{
+    // Once now and once on the next turn of the event loop, after whatever moved the focus away.
+    m_sidebarList->setFocus();
+    QTimer::singleShot(0, m_sidebarList, [list = m_sidebarList] { list->setFocus(); });
+}
+
+void StudioWindow::openLink(DotWidgetKind)
+{
+    focusSidebar();
+    if (m_presenting)
+        toggleFullView();
+    m_showInspector = true;
+    applyColumns();
+    bringForward();
 }
 
 void StudioWindow::bringForward()
@@ -53,28 +337,6 @@ void StudioWindow::bringForward()
         show();
     raise();
     activateWindow();
-}
-
-void StudioWindow::paintEvent(QPaintEvent*)
-{
-    const StudioState& state = m_model->state();
-    const DotTheme& theme = themeTable()[state.theme];
-    const DotSize size = m_model->sizeForKind(state.kind);
-    const DotSizeF card = widgetPointSize(size);
-
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    // The card at the largest scale that leaves a margin around it.
-    const double scale = std::min(width() * 0.8 / card.width, height() * 0.8 / card.height);
-    const QSizeF cardSize(card.width * scale, card.height * scale);
-    const QRectF cardRect(QPointF((width() - cardSize.width()) / 2, (height() - cardSize.height()) / 2), cardSize);
-    QPainterPath panel;
-    panel.addRoundedRect(cardRect, kCardCornerRadius * scale, kCardCornerRadius * scale);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(panel, toQColor(theme.background));
-    painter.translate(cardRect.topLeft());
-    painter.scale(scale, scale);
-    paintScene(painter, m_model->sceneFor(state.kind, size), theme, theme.isDark, QRectF(0, 0, card.width, card.height));
 }
 
 } // namespace quillon

@@ -1,39 +1,88 @@
-// The studio's single window, titled after the selected kind, ticking the model's clock once a
-// second.
+// The studio's single window: the sidebar of kinds, the stage, the settings column, the toolbar,
+// full view, the how-to popover and the menus.
 #pragma once
 
+#include "studio/how_to_add_view.h"
+#include "studio/stage_view.h"
 #include "studio/studio_model.h"
 
+#include <QAction>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
 #include <QTimer>
-#include <QWidget>
 
 #include <memory>
 
+class QFormLayout;
+
 namespace quillon {
 
-class StudioWindow final : public QWidget {
+class StudioWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
     static constexpr QSize kMinimumSize{860, 540};
     static constexpr QSize kDefaultSize{1180, 740};
+    static constexpr int kHowToDelayMilliseconds = 450;
 
     // The window's model, made with the store and the reloader; the window owns it.
     StudioWindow(StateStore& store, TimelineReloader& reloader, QWidget* parent = nullptr);
+    ~StudioWindow() override;
 
     StudioModel& model() { return *m_model; }
+    StageView* stage() const { return m_stage; }
+    QListWidget* sidebarList() const { return m_sidebarList; }
 
-    // Brings the window in front of the others, as opening a link or starting again should.
+    bool isPresenting() const { return m_presenting; }
+    bool isSidebarShown() const { return m_sidebarShown; }
+    bool isInspectorShown() const { return m_showInspector; }
+    bool isHowToShown() const { return m_howTo->isVisible(); }
+
+    void toggleFullView();
+    void toggleWidgetSettings();
+    void setSidebarShown(bool shown);
+    // Opens the how-to popover at the sidebar's button, first leaving full view or showing the
+    // sidebar when the button cannot be seen, then opening after a moment.
+    void showHowToAdd();
     void bringForward();
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    QAction* fullViewAction() const { return m_fullViewAction; }
+    QAction* widgetSettingsAction() const { return m_widgetSettingsAction; }
+    QAction* widgetSettingsMenuAction() const { return m_widgetSettingsMenuAction; }
 
 private:
-    void updateTitle();
+    QWidget* makeSidebar();
+    QWidget* makeInspector();
+    void makeToolbarAndMenus();
+    void applyColumns();
+    void updateTitleAndSelection();
+    void focusSidebar();
+    void updateInspector();
+    void openLink(DotWidgetKind kind);
 
     std::unique_ptr<StudioModel> m_model;
+    StageView* m_stage = nullptr;
+    QSplitter* m_columns = nullptr;
+    QWidget* m_sidebar = nullptr;
+    QListWidget* m_sidebarList = nullptr;
+    QPushButton* m_addToDesktop = nullptr;
+    QWidget* m_inspector = nullptr;
+    QFormLayout* m_inspectorForm = nullptr;
+    HowToAddView* m_howTo = nullptr;
+    QAction* m_fullViewAction = nullptr;
+    QAction* m_widgetSettingsAction = nullptr;
+    QAction* m_sidebarMenuAction = nullptr;
+    QAction* m_widgetSettingsMenuAction = nullptr;
+    QAction* m_fullViewMenuAction = nullptr;
+    QShortcut* m_escape = nullptr;
     QTimer m_tick;
+    QTimer m_howToDelay;
+    bool m_presenting = false;
+    bool m_sidebarShown = true;
+    bool m_showInspector = true;
 };
 
 } // namespace quillon

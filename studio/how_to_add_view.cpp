@@ -1,0 +1,90 @@
+// The how-to popover's content.
+#include "studio/how_to_add_view.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace quillon {
+namespace {
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(boldMarkup(text), parent);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+    label->setPalette(palette);
+    return label;
+}
+
+QWidget* step(int number, const QString& text, QWidget* parent)
+{
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    auto* badge = new QLabel(QString::number(number), row);
+    badge->setFixedSize(20, 20);
+    badge->setAlignment(Qt::AlignCenter);
+    QFont bold = badge->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 0.85);
+    badge->setFont(bold);
+    badge->setStyleSheet("background: palette(midlight); border-radius: 10px;");
+    auto* label = new QLabel(boldMarkup(text), row);
+    label->setWordWrap(true);
+    layout->addWidget(badge, 0, Qt::AlignTop);
+    layout->addWidget(label, 1);
+    return row;
+}
+
+} // namespace
+
+QString boldMarkup(const QString& text)
+{
+    const QStringList parts = text.split("**");
+    QString html;
+    for (qsizetype index = 0; index < parts.size(); ++index)
+        html += index % 2 ? "<b>" + parts[index].toHtmlEscaped() + "</b>" : parts[index].toHtmlEscaped();
+    return html;
+}
+
+HowToAddView::HowToAddView(QWidget* parent) : QFrame(parent, Qt::Popup)
+{
+    setFrameShape(QFrame::StyledPanel);
+    setFixedWidth(320 + 2 * 18);
+    setAccessibleName("Add a widget to your desktop");
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(18, 18, 18, 18);
+    column->setSpacing(12);
+    auto* title = new QLabel("Add a widget to your desktop", this);
+    QFont headline = title->font();
+    headline.setBold(true);
+    headline.setPointSizeF(headline.pointSizeF() * 1.1);
+    title->setFont(headline);
+    column->addWidget(title);
+    column->addWidget(caption("Your desktop doesn't let apps place widgets themselves, so this one's a drag.", this));
+    column->addWidget(step(1, "Right-click an empty spot on the desktop and choose **Edit Widgets…**", this));
+    column->addWidget(step(2, "Search for **Quillon**.", this));
+    column->addWidget(step(3, "Drag a widget onto the desktop.", this));
+    column->addWidget(caption("Placed widgets follow the settings in this app and update as you change them. Click a "
+                              "widget to jump back here; use **Edit Widget** only to give one widget its own settings.",
+                              this));
+}
+
+void HowToAddView::showAt(QWidget* anchor)
+{
+    adjustSize();
+    const QPoint corner = anchor->mapToGlobal(QPoint(anchor->width() + 8, anchor->height() - height()));
+    move(corner);
+    show();
+}
+
+void HowToAddView::hideEvent(QHideEvent* event)
+{
+    QFrame::hideEvent(event);
+    emit closed();
+}
+
+} // namespace quillon

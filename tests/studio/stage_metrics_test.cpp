@@ -1,0 +1,54 @@
+// How big the card is on the stage, and the springs that move it.
+#include "studio/spring.h"
+#include "studio/stage_metrics.h"
+
+#include <gtest/gtest.h>
+
+namespace quillon {
+namespace {
+
+TEST(StageScale, FitsTheCardToTheStageWithinItsLimits)
+{
+    struct Case {
+        DotSizeF stage;
+        DotSize size;
+        bool fullView;
+        double expected;
+    };
+    const Case cases[] = {
+        {{1000, 700}, DotSize::medium, false, 1000 * 0.78 / 344},        // width-limited: about 2.27
+        {{1000, 700}, DotSize::medium, true, 1000 * 0.9 / 344},          // about 2.62
+        {{1000, 180}, DotSize::medium, false, 0.3},                      // less than the reserve
+        {{5000, 5000}, DotSize::small, false, 2.6},
+        {{5000, 5000}, DotSize::small, true, 4.0},
+        {{1000, 700}, DotSize::large, false, (700.0 - 190) / 344},       // height-limited
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.stage.width << "x" << c.stage.height << (c.fullView ? " full" : ""));
+        EXPECT_NEAR(stageScale(c.stage, c.size, c.fullView), c.expected, 1e-12);
+    }
+    // The 1000 by 700 stage gives a medium card of about 780 by 372 with corners of about 50.
+    const double scale = stageScale({1000, 700}, DotSize::medium, false);
+    EXPECT_NEAR(344 * scale, 780, 0.5);
+    EXPECT_NEAR(164 * scale, 372, 0.5);
+    EXPECT_NEAR(kCardCornerRadius * scale, 50, 0.5);
+}
+
+TEST(Spring, StartsAtZeroSettlesAtOneAndOnlyUnderdampedOnesOvershoot)
+{
+    for (const Spring& spring : {kFullViewSpring, kSelectionSpring, kCardChangeSpring}) {
+        SCOPED_TRACE(spring.response);
+        EXPECT_EQ(spring.progress(0), 0);
+        EXPECT_NEAR(spring.progress(spring.settlingSeconds()), 1, 0.002);
+        double peak = 0;
+        for (double t = 0; t < 2; t += 0.005)
+            peak = std::max(peak, spring.progress(t));
+        if (spring.dampingFraction >= 1)
+            EXPECT_LE(peak, 1.0);
+        else
+            EXPECT_GT(peak, 1.0);
+    }
+}
+
+} // namespace
+} // namespace quillon

@@ -1,0 +1,142 @@
+// The studio window: full view, the settings column, the how-to popover, links, and the stage.
+#include "studio/studio_window.h"
+
+#include "render/dot_painter.h"
+#include "tests/platform/calendar/libc_time.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace quillon;
+
+namespace {
+
+class MemoryStore final : public StateStore {
+public:
+    StudioState load() override { return stored; }
+    void save(const StudioState& state) override { stored = state; }
+    StudioState stored = StudioState::makeDefault(Instant::fromUnixSeconds(1796000000), Calendar(TimeZone::utc(), 1, 1));
+};
+
+class SilentReloader final : public TimelineReloader {
+public:
+    void reloadAllTimelines() override {}
+};
+
+} // namespace
+
+class StudioWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_store = std::make_unique<MemoryStore>();
+        m_window = std::make_unique<StudioWindow>(*m_store, m_reloader);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void fullViewHidesThePanelsAndLeavingShowsThemAgain()
+    {
+        StudioWindow& window = *m_window;
+        window.toggleWidgetSettings();
+        QVERIFY(!window.isInspectorShown());
+        window.toggleFullView();
+        QVERIFY(window.isPresenting());
+        QVERIFY(!window.sidebarList()->isVisible());
+        QVERIFY(!window.widgetSettingsMenuAction()->isEnabled());
+        QCOMPARE(window.fullViewAction()->text(), QString("Exit Full View"));
+        QCOMPARE(window.fullViewAction()->toolTip(), QString("Exit full view (Esc)"));
+
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isPresenting());
+        // leaving full view shows the settings even if they were hidden
+        QVERIFY(window.isInspectorShown());
+        QVERIFY(window.sidebarList()->isVisible());
+        QVERIFY(window.widgetSettingsMenuAction()->isEnabled());
+
+        QTest::keyClick(&window, Qt::Key_Escape);
+        // outside full view Escape does nothing
+        QVERIFY(!window.isPresenting());
+    }
+
+    void howToFromFullViewOrAHiddenSidebarOpensAfterAMoment()
+    {
+        StudioWindow& window = *m_window;
+        for (bool fromFullView : {true, false}) {
+            if (fromFullView)
+                window.toggleFullView();
+            else
+                window.setSidebarShown(false);
+            QElapsedTimer clock;
+            clock.start();
+            window.showHowToAdd();
+            QVERIFY(!window.isPresenting());
+            QVERIFY(window.isSidebarShown());
+            QVERIFY(!window.isHowToShown());
+            QTRY_VERIFY_WITH_TIMEOUT(window.isHowToShown(), 3000);
+            QVERIFY(clock.elapsed() >= 400);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTRY_VERIFY(!window.isHowToShown());
+        }
+        window.showHowToAdd();
+        // with the button in view it opens at once
+        QVERIFY(window.isHowToShown());
+    }
+
+    void aLinkSelectsTheKindLeavesFullViewAndShowsTheSettings()
+    {
+        StudioWindow& window = *m_window;
+        window.toggleWidgetSettings();
+        window.toggleFullView();
+        QVERIFY(window.model().openLink("quillon://widget/countdown"));
+        QCOMPARE(window.windowTitle(), QString("Countdown"));
+        QVERIFY(!window.isPresenting());
+        QVERIFY(window.isInspectorShown());
+        QCOMPARE(window.sidebarList()->currentRow(), static_cast<int>(DotWidgetKind::countdown));
+        QTRY_VERIFY(window.sidebarList()->hasFocus());
+        QVERIFY(!window.model().openLink("quillon://widget/Countdown"));
+    }
+
+    void theSizePickerOffersTheKindsSizes()
+    {
+        SizePicker* picker = m_window->stage()->controlBar()->sizePicker();
+        QCOMPARE(picker->sizes(), (std::vector<DotSize>{DotSize::medium, DotSize::large, DotSize::extraLarge}));
+        m_window->model().selectKind(DotWidgetKind::sign);
+        QCOMPARE(picker->sizes().size(), std::size_t{4});
+        m_window->model().selectKind(DotWidgetKind::clock);
+        QCOMPARE(picker->sizes(), (std::vector<DotSize>{DotSize::small, DotSize::medium, DotSize::large}));
+        for (ThemeButton* button : m_window->stage()->controlBar()->themeButtons())
+            QCOMPARE(button->accessibleName(), QString::fromStdString(themeTable()[button->theme()].name));
+    }
+
+    void theStageShowsBackdropDotsAndTheCardInTheTheme()
+    {
+        m_window->model().selectTheme(ThemeID::paper);
+        StageView* stage = m_window->stage();
+        QTRY_VERIFY_WITH_TIMEOUT(!stage->isFlipping(), 3000);
+        const QImage picture = stage->grab().toImage();
+        const double ratio = picture.devicePixelRatio();
+        const auto at = [&](QPointF point) { return picture.pixelColor((point * ratio).toPoint()); };
+        // A backdrop dot at (7, 7) against the bare backdrop between dots.
+        QVERIFY(at({7, 7}) != at({14, 14}));
+        // Inside the card's corner, away from dots and tiles: the theme's panel.
+        const QRectF card = stage->cardRect();
+        const QColor panel = at(card.topLeft() + QPointF(12, card.height() / 2));
+        const QColor expected = toQColor(themeTable()[ThemeID::paper].background);
+        QVERIFY2(std::abs(panel.red() - expected.red()) <= 3 && std::abs(panel.blue() - expected.blue()) <= 3,
+                 qPrintable(panel.name()));
+        // the card speaks its text
+        QVERIFY(!stage->accessibleName().isEmpty());
+    }
+
+private:
+    std::unique_ptr<MemoryStore> m_store;
+    SilentReloader m_reloader;
+    std::unique_ptr<StudioWindow> m_window;
+};
+
+QTEST_MAIN(StudioWindowTest)
+#include "studio_window_test.moc"
