@@ -47,15 +47,18 @@ StageView::StageView(StudioModel& model, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 200);
 
+    // Every redraw while something moves comes from this timer, so there are never more than
+    // kFramesPerSecond of them; when nothing moves it stops and the last frame stays.
     m_frameTimer.setInterval(1000 / kFramesPerSecond);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_frameTimer, &QTimer::timeout, this, [this] { update(cardRect().toAlignedRect().adjusted(-2, -2, 2, 2)); });
-    m_settleTimer.setSingleShot(true);
-    connect(&m_settleTimer, &QTimer::timeout, this, [this] {
-        if (m_animation.flipsAfter(secondsNow()))
+    connect(&m_frameTimer, &QTimer::timeout, this, [this] {
+        update();
+        const bool moving = secondsNow() <= m_flipsUntil + 0.1 ||
+                            m_cardChange.state() == QAbstractAnimation::Running ||
+                            m_presentation.state() == QAbstractAnimation::Running;
+        if (moving)
             return;
         m_frameTimer.stop();
-        update();
         if (std::getenv("QUILLON_FRAME_STATS")) {
             const double seconds = static_cast<double>(m_flipClock.elapsed()) / 1000.0;
             std::fprintf(stderr, "flip: %d frames in %.3f s\n", m_flipFrames, seconds);
@@ -63,7 +66,7 @@ StageView::StageView(StudioModel& model, QWidget* parent)
     });
 
     setUpSpring(m_cardChange, kCardChangeSpring);
-    connect(&m_cardChange, &QVariantAnimation::valueChanged, this, [this] { update(); });
+    connect(&m_cardChange, &QVariantAnimation::valueChanged, this, &StageView::startFrames);
     connect(&m_cardChange, &QVariantAnimation::finished, this, [this] { m_leavingCard = {}; });
     setUpSpring(m_presentation, kFullViewSpring);
     connect(&m_presentation, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
@@ -71,7 +74,7 @@ StageView::StageView(StudioModel& model, QWidget* parent)
         const double from = m_presentation.property("from").toDouble();
         m_presentingProgress = from + ((m_presenting ? 1.0 : 0.0) - from) * progress;
         placeControlBar();
-        update();
+        startFrames();
     });
 
     for (auto changed : {&StudioModel::kindChanged, &StudioModel::sizesChanged, &StudioModel::use24hChanged,
@@ -109,16 +112,20 @@ void StageView::rebuildScene()
     setAccessibleName(QString::fromStdString(accessibilityText(m_scene.blocks)));
 
     const double now = secondsNow();
-    const double until = m_animation.sync(m_scene, now);
-    if (until > now) {
-        if (!m_frameTimer.isActive()) {
-            m_flipClock.start();
-            m_flipFrames = 0;
-            m_frameTimer.start();
-        }
-        m_settleTimer.start(static_cast<int>((until - now + 0.1) * 1000));
-    }
-    update();
+    m_flipsUntil = std::max(m_flipsUntil, m_animation.sync(m_scene, now));
+    if (m_flipsUntil > now)
+        startFrames();
+    else
+        update();
+}
+
+void StageView::startFrames()
+{
+    if (m_frameTimer.isActive())
+        return;
+    m_flipClock.start();
+    m_flipFrames = 0;
+    m_frameTimer.start();
 }
 
 double StageView::cardScale() const

@@ -42,6 +42,7 @@ protected:
 
 private:
     void rebuildScene();
+    void startFrames();
     void placeControlBar();
     bool darkAppearance() const;
     QRectF cardRectAt(double scale, double entry) const;
@@ -53,7 +54,7 @@ private:
     DotScene m_scene;
     FlapAnimation m_animation;
     QTimer m_frameTimer;
-    QTimer m_settleTimer;
+    double m_flipsUntil = 0; // seconds since 2001: the last flip window's end
     QString m_cardIdentity;
     QImage m_leavingCard; // the card that leaves during a change of kind or size
     QRectF m_leavingRect;

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Measures the studio as a person runs it, under Xvfb on a private session bus:
+#   (a) frames drawn per second during a full flip of the extra-large world board at the largest
+#       stage scale (target 30, at least 28);
+#   (b) CPU use over 30 s showing a clock, and showing a countdown (targets: below 1 % and 3 % of
+#       one core);
+#   (c) resident memory after start.
+# Usage: bench/studio_under_xvfb.sh [path/to/quillon]   (default: build/release/studio/quillon)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+studio=${1:-$root/build/release/studio/quillon}
+seconds=${QUILLON_CPU_SECONDS:-30}
+
+if [[ -z "${QUILLON_BENCH_INSIDE:-}" ]]; then
+  "$root/scripts/install-dependencies" bench
+  export QUILLON_BENCH_INSIDE=1
+  exec dbus-run-session -- xvfb-run -a -s "-screen 0 3200x1600x24" "$0" "$studio"
+fi
+
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work" QUILLON_FRAME_STATS=1
+group=$(grep -a -o -m1 -E '[A-Z0-9]{10}\.com\.quillon\.Quillon' "$studio" | head -n 1) || true
+mkdir -p "$work/$group"
+record() { printf '{"kind":"%s","sizes":["worldBoard","extraLarge"],"countdownDate":%s}' "$1" "${2:-820454400}" \
+  >"$work/$group/studio.v1"; }
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# (a) Start on the sign, then switch to the board: every cell of the new board flips.
+record sign
+"$studio" -qwindowgeometry 3150x1550+0+0 2>"$work/stderr" &
+pid=$!
+sleep 4
+"$studio" quillon://widget/worldBoard
+sleep 3
+flip=$(grep '^flip:' "$work/stderr" | tail -n 1)
+frames=$(echo "$flip" | awk '{print $2}')
+span=$(echo "$flip" | awk '{print $5}')
+echo "full flip of the extra-large world board: $frames frames in $span s = $(awk -v f="$frames" -v s="$span" 'BEGIN{printf "%.1f", f/s}') frames per second"
+kill "$pid"; wait "$pid" 2>/dev/null || true
+
+# (b) and (c)
+for kind in clock countdown; do
+  record "$kind" 850000000
+  "$studio" -qwindowgeometry 1180x740+0+0 2>/dev/null &
+  pid=$!
+  sleep 5
+  [[ $kind == clock ]] && echo "resident memory after start: $(awk '/VmRSS/ {printf "%.1f MiB", $2/1024}' /proc/$pid/status)"
+  before=$(cpu_ticks "$pid")
+  sleep "$seconds"
+  after=$(cpu_ticks "$pid")
+  echo "CPU showing the $kind for ${seconds} s: $(awk -v a="$after" -v b="$before" -v hz="$(getconf CLK_TCK)" -v s="$seconds" \
+    'BEGIN{if (a == b) printf "below %.3f", 100 / hz / s; else printf "%.3f", 100 * (a - b) / hz / s}') % of one core ($((after - before)) clock ticks)"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+done
