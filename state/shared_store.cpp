@@ -3,18 +3,8 @@
 
 #include "platform/log/logger.h"
 
-#include <chrono>
 
 namespace quillon {
-namespace {
-
-Instant currentInstant()
-{
-    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    return Instant::fromUnixSeconds(std::chrono::duration<double>(sinceEpoch).count());
-}
-
-} // namespace
 
 SharedStore& SharedStore::shared()
 {
@@ -51,7 +41,7 @@ StudioState SharedStore::load(Instant now, const Calendar& calendar) const
 
 StudioState SharedStore::load()
 {
-    return shared().load(currentInstant(), Calendar::current());
+    return shared().load(Instant::now(), Calendar::current());
 }
 
 bool SharedStore::save(const StudioState& state) const

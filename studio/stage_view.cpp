@@ -20,12 +20,6 @@ namespace {
 constexpr double kControlBarMargin = 22;
 constexpr double kCardEntryScale = 0.96;
 
-double secondsNow()
-{
-    return Instant::fromUnixSeconds(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0)
-        .secondsSinceReferenceDate;
-}
-
 QString cardIdentity(DotWidgetKind kind, DotSize size)
 {
     return QString::fromUtf8((std::string(rawValue(kind)) + "-" + std::string(rawValue(size))).c_str());
@@ -53,7 +47,7 @@ StageView::StageView(StudioModel& model, QWidget* parent)
     m_frameTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_frameTimer, &QTimer::timeout, this, [this] {
         update();
-        const bool moving = secondsNow() <= m_flipsUntil + 0.1 ||
+        const bool moving = Instant::now().secondsSinceReferenceDate <= m_flipsUntil + 0.1 ||
                             m_cardChange.state() == QAbstractAnimation::Running ||
                             m_presentation.state() == QAbstractAnimation::Running;
         if (moving)
@@ -111,7 +105,7 @@ void StageView::rebuildScene()
     // The card speaks as its text: one element for the whole display.
     setAccessibleName(QString::fromStdString(accessibilityText(m_scene.blocks)));
 
-    const double now = secondsNow();
+    const double now = Instant::now().secondsSinceReferenceDate;
     m_flipsUntil = std::max(m_flipsUntil, m_animation.sync(m_scene, now));
     if (m_flipsUntil > now)
         startFrames();
@@ -212,7 +206,7 @@ QImage StageView::snapshotCard()
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.translate(-card.topLeft());
-    paintCard(painter, card, cardScale(), secondsNow());
+    paintCard(painter, card, cardScale(), Instant::now().secondsSinceReferenceDate);
     return image;
 }
 
@@ -258,7 +252,7 @@ void StageView::paintEvent(QPaintEvent* event)
         painter.scale(grow, grow);
         painter.translate(-card.center());
     }
-    paintCard(painter, card, scale, secondsNow());
+    paintCard(painter, card, scale, Instant::now().secondsSinceReferenceDate);
     painter.restore();
 }
 

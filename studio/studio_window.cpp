@@ -37,11 +37,6 @@ constexpr int kInspectorMinimum = 260;
 constexpr int kInspectorIdeal = 290;
 constexpr int kInspectorMaximum = 360;
 
-Instant currentInstant()
-{
-    return Instant::fromUnixSeconds(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0);
-}
-
 QString text(std::string_view view)
 {
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
@@ -64,7 +59,7 @@ QUrl supportMail()
 } // namespace
 
 StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidget* parent)
-    : QMainWindow(parent), m_model(std::make_unique<StudioModel>(store, reloader, currentInstant()))
+    : QMainWindow(parent), m_model(std::make_unique<StudioModel>(store, reloader, Instant::now()))
 {
     setMinimumSize(kMinimumSize);
     resize(kDefaultSize);
@@ -101,7 +96,7 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
     connect(m_model.get(), &StudioModel::linkOpened, this, &StudioWindow::openLink);
 
     m_tick.setInterval(1000);
-    connect(&m_tick, &QTimer::timeout, this, [this] { m_model->setNow(currentInstant()); });
+    connect(&m_tick, &QTimer::timeout, this, [this] { m_model->setNow(Instant::now()); });
     m_tick.start();
     m_sidebarList->setFocus();
 }

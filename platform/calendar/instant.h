@@ -1,6 +1,7 @@
 // An absolute point in time.
 #pragma once
 
+#include <chrono>
 #include <compare>
 #include <cstdint>
 
@@ -25,6 +26,14 @@ struct Instant {
     }
 
     auto operator<=>(const Instant&) const = default;
+
+    // The wall clock now. Only the programs' entry points and timers read it; everything they
+    // build is a function of the instant they pass on.
+    static Instant now()
+    {
+        const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+        return fromUnixSeconds(std::chrono::duration<double>(sinceEpoch).count());
+    }
 };
 
 // Calendar arithmetic works on whole seconds within about 317,000 years of 1970; instants beyond

@@ -28,12 +28,6 @@ int usageError(const std::string& message)
     return 2;
 }
 
-Instant now()
-{
-    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    return Instant::fromUnixSeconds(std::chrono::duration<double>(sinceEpoch).count());
-}
-
 // The stored record, as a widget that follows the studio reads it, unless told to ignore it.
 StudioState settings(const RenderOptions& options, Instant at, const Calendar& calendar)
 {
@@ -114,7 +108,7 @@ int main(int argc, char** argv)
     if (options.format == RenderFormat::png && options.output.empty() && isatty(STDOUT_FILENO))
         return usageError("not writing a PNG to a terminal: give -o FILE, or --format text");
 
-    const Instant at = options.at.value_or(now());
+    const Instant at = options.at.value_or(Instant::now());
     const Calendar calendar = Calendar::current();
     const StudioState state = settings(options, at, calendar);
     const DotSize size = options.size.value_or(sizeForKind(state, options.kind));
