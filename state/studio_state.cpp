@@ -1,6 +1,8 @@
 // Defaults, JSON coding and the widget signature of the settings record.
 #include "state/studio_state.h"
 
+#include "state/json_depth.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -15,31 +17,6 @@ using Json = nlohmann::ordered_json;
 // nlohmann's parser recurses once per level; a record is two levels deep, so anything much deeper
 // is not one, and refusing it keeps a hostile file from exhausting the stack.
 constexpr int kMaxNesting = 64;
-
-bool nestedTooDeeply(std::string_view text)
-{
-    int depth = 0;
-    bool inString = false;
-    bool escaped = false;
-    for (char character : text) {
-        if (inString) {
-            if (escaped)
-                escaped = false;
-            else if (character == '\\')
-                escaped = true;
-            else if (character == '"')
-                inString = false;
-        } else if (character == '"') {
-            inString = true;
-        } else if (character == '[' || character == '{') {
-            if (++depth > kMaxNesting)
-                return true;
-        } else if (character == ']' || character == '}') {
-            --depth;
-        }
-    }
-    return false;
-}
 
 template<typename Enum>
 std::optional<Enum> rawField(const Json& object, const char* key, std::optional<Enum> (*parse)(std::string_view))
@@ -144,7 +121,7 @@ std::string encodeJSON(const StudioState& state)
 
 std::optional<StudioState> decodeStudioState(std::string_view text, Instant now, const Calendar& calendar)
 {
-    if (nestedTooDeeply(text))
+    if (jsonNestedDeeperThan(text, kMaxNesting))
         return std::nullopt;
     const Json record = Json::parse(text.begin(), text.end(), nullptr, false);
     if (!record.is_object())

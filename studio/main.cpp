@@ -1,6 +1,6 @@
 // quillon: the studio. Takes an optional quillon://widget/<kind> link, as the desktop passes it.
 #include "studio/vad_uderoz_app.h"
-#include "studio/widget_link.h"
+#include "scenes/widget_link.h"
 
 #include <QApplication>
 

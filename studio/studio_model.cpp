@@ -2,7 +2,7 @@
 #include "studio/studio_model.h"
 
 #include "scenes/display_content.h"
-#include "studio/widget_link.h"
+#include "scenes/widget_link.h"
 
 #include <algorithm>
 #include <set>

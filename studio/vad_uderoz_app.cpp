@@ -1,7 +1,7 @@
 // Starting the studio once per session and routing links to its window.
 #include "studio/vad_uderoz_app.h"
 
-#include "studio/widget_link.h"
+#include "scenes/widget_link.h"
 
 namespace quillon {
 

@@ -1,6 +1,6 @@
 // Reading widget links by hand: general URL parsers lower-case the scheme and host, and these
 // comparisons are case-sensitive.
-#include "studio/widget_link.h"
+#include "scenes/widget_link.h"
 
 namespace quillon {
 namespace {

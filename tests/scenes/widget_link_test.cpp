@@ -1,5 +1,5 @@
 // Which links open the studio on a kind.
-#include "studio/widget_link.h"
+#include "scenes/widget_link.h"
 
 #include <gtest/gtest.h>
 
