@@ -1,0 +1,89 @@
+// What the desktop widget host decides: which entry shows when, and what it keeps between sessions.
+#include "widgethost/placed_widgets.h"
+#include "widgethost/timeline_schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace quillon::widgethost {
+namespace {
+
+Timeline minutes(double start, int count, ReloadPolicy policy = ReloadPolicy::atEnd)
+{
+    Timeline timeline;
+    timeline.policy = policy;
+    for (int index = 0; index < count; ++index)
+        timeline.entries.push_back({start + 60.0 * index, nullptr});
+    return timeline;
+}
+
+TEST(TimelineSchedule, ShowsTheLatestEntryThatHasComeAndWakesAtTheNextDate)
+{
+    const Timeline hour = minutes(600, 61);
+    struct Case {
+        double now;
+        ScheduleStep expected;
+    };
+    const Case cases[] = {
+        {599, {0, 600, false}},          // before the first entry: the first, waiting for its date
+        {600, {0, 660, false}},          // exactly at a date that entry shows
+        {642.5, {0, 660, false}},
+        {660, {1, 720, false}},
+        {600 + 59 * 60 + 1, {59, 4200, true}}, // the next date is the last: ask again then
+        {4200, {60, 4200, true}},        // used up: ask now
+        {9000, {60, 9000, true}},        // long past (after a suspend): ask now
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.now);
+        EXPECT_EQ(scheduleStep(hour, c.now), c.expected);
+    }
+    EXPECT_EQ(scheduleStep(minutes(600, 3, ReloadPolicy::never), 2000), (ScheduleStep{2, std::nullopt, false}));
+    EXPECT_EQ(scheduleStep(Timeline{}, 600), (ScheduleStep{std::nullopt, std::nullopt, false}));
+}
+
+TEST(PlacedWidgets, SurviveARoundTripAndDamagedFilesAreMovedAside)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("placed_widgets_test_" + std::to_string(getpid()));
+    std::filesystem::remove_all(folder);
+    const std::vector<PlacedWidget> widgets{
+        {"liblampwork.so", "DotSign", WidgetFamily::systemLarge, "HDMI-1", 120, 80.5, R"({"message":"Hi"})"},
+        {"libgone.so", "Other", WidgetFamily::systemSmall, "", -40, 20, "{}"}, // its plug-in may come back
+    };
+    ASSERT_TRUE(savePlacedWidgets(folder, widgets));
+    EXPECT_EQ(loadPlacedWidgets(folder), widgets);
+    EXPECT_EQ(std::filesystem::status(folder / "widgets.json").permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    std::ofstream(folder / "widgets.json") << "{\"widgets\": [ {\"kind\":";
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(loadPlacedWidgets(folder).empty());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("widgets.json.bad"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder / "widgets.json.bad"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "widgets.json"));
+    EXPECT_TRUE(loadPlacedWidgets(folder / "missing").empty());
+
+    // Entries that cannot be placed are dropped one by one.
+    const auto decoded = decodePlacedWidgets(R"({"widgets":[{"plugin":"a.so","kind":"K","family":"systemTiny","x":0,"y":0},
+        {"plugin":"a.so","kind":"K","family":"systemSmall","x":1,"y":2,"configuration":[1]}, 7]})");
+    ASSERT_TRUE(decoded);
+    ASSERT_EQ(decoded->size(), 1u);
+    EXPECT_EQ(decoded->front().configuration, "{}");
+    EXPECT_EQ(decodePlacedWidgets("[]"), std::nullopt);
+    std::filesystem::remove_all(folder);
+}
+
+TEST(PlacedWidgets, APositionOffEveryScreenMovesOntoTheNearest)
+{
+    const std::vector<DotRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    const DotSizeF medium{344, 164};
+    EXPECT_EQ(placeOnScreens({100, 100}, medium, screens), (DotPoint{100, 100}));
+    EXPECT_EQ(placeOnScreens({5000, 300}, medium, screens), (DotPoint{3200 - 344, 300}));
+    EXPECT_EQ(placeOnScreens({-900, -900}, medium, screens), (DotPoint{0, 0}));
+    EXPECT_EQ(placeOnScreens({2500, 1500}, medium, screens), (DotPoint{2500, 1024 - 164}));
+    EXPECT_EQ(placeOnScreens({7, 7}, medium, {}), (DotPoint{7, 7}));
+}
+
+} // namespace
+} // namespace quillon::widgethost

@@ -1,0 +1,120 @@
+// Reading and writing the placed widgets.
+#include "widgethost/placed_widgets.h"
+
+#include "platform/store/defaults_folder.h"
+#include "state/json_depth.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace quillon::widgethost {
+namespace {
+
+using Json = nlohmann::json;
+
+constexpr std::string_view kFileName = "widgets.json";
+constexpr int kMaxNesting = 64;
+constexpr std::size_t kMaxWidgets = 1000;
+
+double distanceSquared(DotPoint point, const DotRect& rect)
+{
+    const double dx = std::max({rect.x - point.x, 0.0, point.x - rect.right()});
+    const double dy = std::max({rect.y - point.y, 0.0, point.y - rect.bottom()});
+    return dx * dx + dy * dy;
+}
+
+} // namespace
+
+std::string encodePlacedWidgets(const std::vector<PlacedWidget>& widgets)
+{
+    Json list = Json::array();
+    for (const PlacedWidget& widget : widgets) {
+        list.push_back({{"plugin", widget.plugin},
+                        {"kind", widget.kind},
+                        {"family", rawValue(widget.family)},
+                        {"screen", widget.screen},
+                        {"x", widget.x},
+                        {"y", widget.y},
+                        {"configuration", Json::parse(widget.configuration, nullptr, false).is_object()
+                                              ? Json::parse(widget.configuration, nullptr, false)
+                                              : Json::object()}});
+    }
+    return Json{{"widgets", list}}.dump(2, ' ', false, Json::error_handler_t::replace);
+}
+
+std::optional<std::vector<PlacedWidget>> decodePlacedWidgets(std::string_view text)
+{
+    if (jsonNestedDeeperThan(text, kMaxNesting))
+        return std::nullopt;
+    const Json document = Json::parse(text.begin(), text.end(), nullptr, false);
+    if (!document.is_object() || !document.contains("widgets") || !document["widgets"].is_array())
+        return std::nullopt;
+    std::vector<PlacedWidget> widgets;
+    for (const Json& entry : document["widgets"]) {
+        if (widgets.size() >= kMaxWidgets)
+            break;
+        const auto string = [&](const char* key) {
+            return entry.is_object() && entry.contains(key) && entry[key].is_string() ? entry[key].get<std::string>()
+                                                                                        : std::string();
+        };
+        const auto number = [&](const char* key) {
+            return entry.is_object() && entry.contains(key) && entry[key].is_number() ? entry[key].get<double>() : NAN;
+        };
+        const auto family = widgetFamilyFromRawValue(string("family"));
+        const double x = number("x");
+        const double y = number("y");
+        if (string("plugin").empty() || string("kind").empty() || !family || !std::isfinite(x) || !std::isfinite(y))
+            continue;
+        const Json configuration = entry.contains("configuration") && entry["configuration"].is_object()
+                                       ? entry["configuration"]
+                                       : Json::object();
+        widgets.push_back({string("plugin"), string("kind"), *family, string("screen"), x, y,
+                           configuration.dump(-1, ' ', false, Json::error_handler_t::replace)});
+    }
+    return widgets;
+}
+
+std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder)
+{
+    const auto store = DefaultsFolder::openPath(folder);
+    if (!store || !store->contains(kFileName))
+        return {};
+    if (const auto text = store->read(kFileName)) {
+        if (auto widgets = decodePlacedWidgets(*text))
+            return *widgets;
+    }
+    std::error_code error;
+    std::filesystem::rename(folder / kFileName, folder / (std::string(kFileName) + ".bad"), error);
+    std::fprintf(stderr, "quillon-widgets: %s could not be read; moved it to widgets.json.bad and started with no widgets\n",
+                 (folder / kFileName).c_str());
+    return {};
+}
+
+bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<PlacedWidget>& widgets)
+{
+    const auto store = DefaultsFolder::openPath(folder);
+    return store && store->write(kFileName, encodePlacedWidgets(widgets));
+}
+
+DotPoint placeOnScreens(DotPoint topLeft, DotSizeF size, const std::vector<DotRect>& screens)
+{
+    if (screens.empty())
+        return topLeft;
+    const DotRect widget{topLeft.x, topLeft.y, size.width, size.height};
+    for (const DotRect& screen : screens) {
+        const bool overlaps = widget.x < screen.right() && widget.right() > screen.x && widget.y < screen.bottom() &&
+                              widget.bottom() > screen.y;
+        if (overlaps)
+            return topLeft;
+    }
+    const DotRect& nearest = *std::min_element(screens.begin(), screens.end(), [&](const DotRect& a, const DotRect& b) {
+        return distanceSquared(topLeft, a) < distanceSquared(topLeft, b);
+    });
+    return {std::clamp(topLeft.x, nearest.x, std::max(nearest.x, nearest.right() - size.width)),
+            std::clamp(topLeft.y, nearest.y, std::max(nearest.y, nearest.bottom() - size.height))};
+}
+
+} // namespace quillon::widgethost

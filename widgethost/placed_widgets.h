@@ -1,0 +1,39 @@
+// The widgets placed on the desktop, as the host keeps them between sessions.
+#pragma once
+
+#include "core/dot_geometry.h"
+#include "core/dot_grid.h"
+#include "widgethost/widget_plugin.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quillon::widgethost {
+
+struct PlacedWidget {
+    std::string plugin; // the plug-in's file name
+    std::string kind;   // the widget's kind string
+    WidgetFamily family = WidgetFamily::systemMedium;
+    std::string screen; // the name of the screen it is on
+    double x = 0;       // its top-left corner in desktop coordinates
+    double y = 0;
+    std::string configuration = "{}"; // the widget's settings, a JSON object
+    bool operator==(const PlacedWidget&) const = default;
+};
+
+std::string encodePlacedWidgets(const std::vector<PlacedWidget>& widgets);
+// Nothing when the text is not a list of placed widgets; entries with unreadable fields are
+// dropped one by one.
+std::optional<std::vector<PlacedWidget>> decodePlacedWidgets(std::string_view json);
+
+// widgets.json in the host's settings folder. A damaged file is moved aside to widgets.json.bad,
+// with one line on standard error, and the host starts with none.
+std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder);
+bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<PlacedWidget>& widgets);
+
+// A top-left corner moved so that a widget of this size lies on the screen nearest to it, when it
+// lies on none of them (a screen that was unplugged).
+DotPoint placeOnScreens(DotPoint topLeft, DotSizeF size, const std::vector<DotRect>& screens);
+
+} // namespace quillon::widgethost
