@@ -1,0 +1,86 @@
+// The host's timeline driver with a clock and requests of the test's own.
+#include "widgethost/timeline_driver.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+using namespace quillon::widgethost;
+
+namespace {
+
+// Entries a tenth of a second apart from `start`, on a clock that runs from zero with the test.
+Timeline entriesFrom(double start, int count)
+{
+    Timeline timeline;
+    for (int index = 0; index < count; ++index)
+        timeline.entries.push_back({start + 0.1 * index, nullptr});
+    return timeline;
+}
+
+} // namespace
+
+class TimelineDriverTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_clock.start(); }
+
+    void switchesEntriesAtTheirDatesAndAsksAgainAtTheEnd()
+    {
+        std::atomic<int> fetches = 0;
+        TimelineDriver driver(
+            [&]() -> std::optional<Timeline> {
+                ++fetches;
+                return entriesFrom(now() + 0.1, 3);
+            },
+            [this] { return now(); }, {-1, nullptr});
+        std::vector<double> shownAt;
+        std::vector<double> dates;
+        connect(&driver, &TimelineDriver::entryChanged, this, [&] {
+            shownAt.push_back(now());
+            dates.push_back(driver.current().date);
+        });
+        QCOMPARE(driver.current().date, -1.0); // the placeholder until the first timeline
+        driver.reload();
+        QTRY_VERIFY_WITH_TIMEOUT(fetches >= 2, 3000); // the third entry's date used the timeline up
+        QVERIFY(dates.size() >= 3);
+        for (std::size_t index = 1; index < 3; ++index) {
+            QVERIFY(shownAt[index] >= dates[index]); // never before its date
+            QVERIFY(shownAt[index] - dates[index] < 0.5);
+        }
+    }
+
+    void aFailedOrSlowRequestKeepsTheFaceAndIsTriedAgain()
+    {
+        std::atomic<int> fetches = 0;
+        TimelineDriver driver(
+            [&]() -> std::optional<Timeline> {
+                const int attempt = ++fetches;
+                if (attempt == 1)
+                    return std::nullopt; // fails
+                if (attempt == 2)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2600)); // too slow
+                return entriesFrom(now() - 10, 2);
+            },
+            [this] { return now(); }, {-1, nullptr});
+        driver.reload();
+        QTRY_VERIFY_WITH_TIMEOUT(fetches == 2, 3000);
+        QCOMPARE(driver.current().date, -1.0);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.current().date > -1.0, 15000);
+        // That timeline was used up on arrival: asked for again only after a pause, not at once.
+        const int settled = fetches;
+        QTest::qWait(300);
+        QCOMPARE(int(fetches), settled);
+    }
+
+private:
+    double now() const { return static_cast<double>(m_clock.nsecsElapsed()) / 1e9; }
+    QElapsedTimer m_clock;
+};
+
+QTEST_GUILESS_MAIN(TimelineDriverTest)
+#include "timeline_driver_test.moc"
