@@ -1,0 +1,63 @@
+// quillon-widgets: the desktop widget host. One per session; a second start shows the gallery of
+// the first and ends.
+#include "platform/store/defaults_folder.h"
+#include "platform/widgethost/session_bus.h"
+#include "widgethost/host/widget_host.h"
+
+#include <QApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+
+#include <iostream>
+
+#ifndef QUILLON_BUILD_PLUGIN_DIR
+#define QUILLON_BUILD_PLUGIN_DIR ""
+#endif
+
+using namespace quillon;
+using namespace quillon::widgethost;
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Quillon Widgets");
+    QApplication::setDesktopFileName("com.quillon.WidgetHost");
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QStringList arguments = QApplication::arguments();
+    bool gallery = false;
+    for (qsizetype index = 1; index < arguments.size(); ++index) {
+        if (arguments[index] == "--gallery") {
+            gallery = true;
+        } else if (arguments[index] == "--help" || arguments[index] == "-h") {
+            std::cout << "usage: quillon-widgets [--gallery]\nKeeps Quillon's widgets on the desktop.\n";
+            return 0;
+        } else {
+            std::cerr << "quillon-widgets: unknown argument '" << arguments[index].left(200).toStdString()
+                      << "': see --help\n";
+            return 2;
+        }
+    }
+
+    auto bus = sessionBus();
+    if (bus && bus->interface()) {
+        const auto registered = bus->interface()->registerService(kHostBusName, QDBusConnectionInterface::DontQueueService,
+                                                                  QDBusConnectionInterface::DontAllowReplacement);
+        if (!registered.isValid() || registered.value() != QDBusConnectionInterface::ServiceRegistered) {
+            bus->call(QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, "com.quillon.WidgetHost", "ShowGallery"),
+                      QDBus::Block, 5000);
+            return 0;
+        }
+    }
+
+    WidgetHost host(loadWidgetPlugins({QApplication::applicationDirPath() + "/../lib/quillon/widgets",
+                                       QUILLON_BUILD_PLUGIN_DIR}),
+                    DefaultsFolder::configHome() / "quillon-widgets");
+    QObject service;
+    new WidgetHostAdaptor(&service, host);
+    if (bus)
+        bus->registerObject(kHostObjectPath, &service, QDBusConnection::ExportAdaptors);
+    if (gallery || host.windows().empty())
+        host.showGallery();
+    return QApplication::exec();
+}

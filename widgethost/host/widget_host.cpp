@@ -1,0 +1,205 @@
+// Placed widgets, their file, the gallery, and the reload signal.
+#include "widgethost/host/widget_host.h"
+
+#include "platform/widgethost/dbus_timeline_reloader.h"
+#include "platform/widgethost/session_bus.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace quillon::widgethost {
+namespace {
+
+const char* familyTitle(WidgetFamily family)
+{
+    switch (family) {
+    case WidgetFamily::systemSmall:
+        return "Small";
+    case WidgetFamily::systemLarge:
+        return "Large";
+    case WidgetFamily::systemExtraLarge:
+        return "Extra Large";
+    default:
+        return "Medium";
+    }
+}
+
+std::vector<DotRect> screenRects()
+{
+    std::vector<DotRect> rects;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        rects.push_back({double(area.x()), double(area.y()), double(area.width()), double(area.height())});
+    }
+    return rects;
+}
+
+} // namespace
+
+std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders)
+{
+    std::vector<LoadedPlugin> plugins;
+    for (const QString& folder : folders) {
+        for (const QFileInfo& file : QDir(folder).entryInfoList({"*.so"}, QDir::Files)) {
+            const std::string name = file.fileName().toStdString();
+            if (std::any_of(plugins.begin(), plugins.end(), [&](const LoadedPlugin& loaded) { return loaded.fileName == name; }))
+                continue;
+            auto loader = std::make_unique<QPluginLoader>(file.absoluteFilePath());
+            if (loader->metaData().value("IID").toString() != QuillonWidgetPlugin_iid)
+                continue;
+            auto* plugin = qobject_cast<WidgetPlugin*>(loader->instance());
+            if (!plugin)
+                continue;
+            plugins.push_back({name, std::move(loader), plugin, plugin->widgets()});
+        }
+    }
+    return plugins;
+}
+
+WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder)
+    : m_plugins(std::move(plugins)), m_folder(std::move(folder))
+{
+    const std::vector<DotRect> screens = screenRects();
+    for (PlacedWidget placed : loadPlacedWidgets(m_folder)) {
+        const QSizeF size = familyPointSize(placed.family);
+        const DotPoint corner = placeOnScreens({placed.x, placed.y}, {size.width(), size.height()}, screens);
+        placed.x = corner.x;
+        placed.y = corner.y;
+        show(placed);
+    }
+    // The studio's request: every widget asks for a new timeline.
+    if (auto bus = sessionBus()) {
+        bus->connect(QString(), kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal, this,
+                     SLOT(reloadAll()));
+    }
+}
+
+WidgetHost::~WidgetHost() = default;
+
+const LoadedPlugin* WidgetHost::pluginFor(const std::string& fileName) const
+{
+    for (const LoadedPlugin& plugin : m_plugins) {
+        if (plugin.fileName == fileName)
+            return &plugin;
+    }
+    return nullptr;
+}
+
+const WidgetDescription* WidgetHost::describe(const LoadedPlugin& plugin, const std::string& kind) const
+{
+    for (const WidgetDescription& widget : plugin.widgets) {
+        if (widget.kind == kind)
+            return &widget;
+    }
+    return nullptr;
+}
+
+void WidgetHost::show(const PlacedWidget& placed)
+{
+    const LoadedPlugin* plugin = pluginFor(placed.plugin);
+    const WidgetDescription* description = plugin ? describe(*plugin, placed.kind) : nullptr;
+    if (!description) {
+        m_unshown.push_back(placed);
+        return;
+    }
+    auto window = std::make_unique<WidgetWindow>(*plugin->plugin, *description, placed);
+    WidgetWindow* raw = window.get();
+    connect(raw, &WidgetWindow::changed, this, &WidgetHost::save);
+    connect(raw, &WidgetWindow::galleryRequested, this, &WidgetHost::showGallery);
+    connect(raw, &WidgetWindow::removeRequested, this, [this, raw] {
+        // The window is in the middle of its own menu: it goes once that returns.
+        const auto found = std::find_if(m_windows.begin(), m_windows.end(),
+                                        [raw](const auto& owned) { return owned.get() == raw; });
+        if (found == m_windows.end())
+            return;
+        found->release()->deleteLater();
+        m_windows.erase(found);
+        raw->hide();
+        save();
+    });
+    raw->show();
+    m_windows.push_back(std::move(window));
+}
+
+bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
+{
+    for (const LoadedPlugin& plugin : m_plugins) {
+        const WidgetDescription* description = describe(plugin, kind);
+        if (!description ||
+            std::find(description->families.begin(), description->families.end(), family) == description->families.end())
+            continue;
+        const QSizeF size = familyPointSize(family);
+        // Under the pointer, on its screen, a little apart from the widgets already placed there.
+        const QPoint pointer = QCursor::pos();
+        const double offset = 24.0 * static_cast<double>(m_windows.size() % 8);
+        const DotPoint corner = placeOnScreens({pointer.x() - size.width() / 2 + offset, pointer.y() - size.height() / 2 + offset},
+                                               {size.width(), size.height()}, screenRects());
+        show({plugin.fileName, kind, family, "", corner.x, corner.y, "{}"});
+        save();
+        return true;
+    }
+    return false;
+}
+
+void WidgetHost::reloadAll()
+{
+    for (const auto& window : m_windows)
+        window->driver().reload();
+}
+
+void WidgetHost::save()
+{
+    std::vector<PlacedWidget> placed = m_unshown;
+    for (const auto& window : m_windows)
+        placed.push_back(window->placed());
+    savePlacedWidgets(m_folder, placed);
+}
+
+void WidgetHost::showGallery()
+{
+    if (!m_gallery) {
+        m_gallery = std::make_unique<QScrollArea>();
+        m_gallery->setWindowTitle("Edit Widgets");
+        auto* content = new QWidget;
+        auto* column = new QVBoxLayout(content);
+        for (const LoadedPlugin& plugin : m_plugins) {
+            for (const WidgetDescription& widget : plugin.widgets) {
+                auto* title = new QLabel("<b>" + QString::fromStdString(widget.displayName).toHtmlEscaped() + "</b>");
+                auto* about = new QLabel(QString::fromStdString(widget.description));
+                about->setWordWrap(true);
+                column->addWidget(title);
+                column->addWidget(about);
+                auto* row = new QHBoxLayout;
+                for (WidgetFamily family : widget.families) {
+                    auto* add = new QPushButton(QString("Add ") + familyTitle(family));
+                    const std::string kind = widget.kind;
+                    connect(add, &QPushButton::clicked, this, [this, kind, family] { addWidget(kind, family); });
+                    row->addWidget(add);
+                }
+                row->addStretch();
+                column->addLayout(row);
+            }
+        }
+        column->addStretch();
+        static_cast<QScrollArea*>(m_gallery.get())->setWidget(content);
+        static_cast<QScrollArea*>(m_gallery.get())->setWidgetResizable(true);
+        m_gallery->resize(460, 640);
+    }
+    m_gallery->show();
+    m_gallery->raise();
+    m_gallery->activateWindow();
+}
+
+bool WidgetHostAdaptor::AddWidget(const QString& kind, const QString& family)
+{
+    const auto parsed = widgetFamilyFromRawValue(family.left(64).toStdString());
+    return parsed && m_host.addWidget(kind.left(256).toStdString(), *parsed);
+}
+
+} // namespace quillon::widgethost

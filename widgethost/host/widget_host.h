@@ -1,0 +1,75 @@
+// The desktop widget host: loads widget plug-ins, keeps the placed widgets on the desktop and in
+// their file, and answers on the session bus.
+#pragma once
+
+#include "widgethost/host/widget_window.h"
+#include "widgethost/placed_widgets.h"
+
+#include <QDBusAbstractAdaptor>
+#include <QObject>
+#include <QPluginLoader>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace quillon::widgethost {
+
+inline constexpr const char* kHostBusName = "com.quillon.WidgetHost";
+inline constexpr const char* kHostObjectPath = "/com/quillon/WidgetHost";
+
+struct LoadedPlugin {
+    std::string fileName;
+    std::unique_ptr<QPluginLoader> loader;
+    WidgetPlugin* plugin = nullptr;
+    std::vector<WidgetDescription> widgets;
+};
+
+// Every widget plug-in in the folders, each loaded once.
+std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders);
+
+class WidgetHost final : public QObject {
+    Q_OBJECT
+
+public:
+    WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder);
+    ~WidgetHost() override;
+
+    // Places a widget of that kind string and family at a free spot under the pointer.
+    bool addWidget(const std::string& kind, WidgetFamily family);
+    void reloadAll();
+    void showGallery();
+
+    const std::vector<std::unique_ptr<WidgetWindow>>& windows() const { return m_windows; }
+
+private:
+    void show(const PlacedWidget& placed);
+    void save();
+    const LoadedPlugin* pluginFor(const std::string& fileName) const;
+    const WidgetDescription* describe(const LoadedPlugin& plugin, const std::string& kind) const;
+
+    std::vector<LoadedPlugin> m_plugins;
+    std::filesystem::path m_folder;
+    std::vector<PlacedWidget> m_unshown; // widgets whose plug-in or kind is missing: kept, not shown
+    std::vector<std::unique_ptr<WidgetWindow>> m_windows;
+    std::unique_ptr<QWidget> m_gallery;
+};
+
+// com.quillon.WidgetHost on the session bus.
+class WidgetHostAdaptor final : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "com.quillon.WidgetHost")
+
+public:
+    WidgetHostAdaptor(QObject* parent, WidgetHost& host) : QDBusAbstractAdaptor(parent), m_host(host) {}
+
+public slots:
+    void ShowGallery() { m_host.showGallery(); }
+    bool AddWidget(const QString& kind, const QString& family);
+    void ReloadAll() { m_host.reloadAll(); }
+
+private:
+    WidgetHost& m_host;
+};
+
+} // namespace quillon::widgethost
