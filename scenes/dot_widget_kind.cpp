@@ -11,18 +11,19 @@ struct KindInfo {
     std::string_view title;
     std::string_view symbolName;
     std::span<const DotSize> sizes;
+    std::string_view widgetKind;
 };
 
 constexpr std::array<DotSize, 3> kWithoutSmall{DotSize::medium, DotSize::large, DotSize::extraLarge};
 constexpr std::array<DotSize, 3> kUpToLarge{DotSize::small, DotSize::medium, DotSize::large};
 
 constexpr std::array<KindInfo, kAllWidgetKinds.size()> kKinds{{
-    {"worldBoard", "World Board", "globe", kWithoutSmall},
-    {"clock", "Clock", "clock", kUpToLarge},
-    {"day", "Day", "calendar", kUpToLarge},
-    {"progress", "Progress", "chart.bar.fill", kUpToLarge},
-    {"countdown", "Countdown", "hourglass", kUpToLarge},
-    {"sign", "Sign", "text.bubble", kAllDotSizes},
+    {"worldBoard", "World Board", "globe", kWithoutSmall, "WorldBoard"},
+    {"clock", "Clock", "clock", kUpToLarge, "DotClock"},
+    {"day", "Day", "calendar", kUpToLarge, "DotDay"},
+    {"progress", "Progress", "chart.bar.fill", kUpToLarge, "DotProgress"},
+    {"countdown", "Countdown", "hourglass", kUpToLarge, "DotCountdown"},
+    {"sign", "Sign", "text.bubble", kAllDotSizes, "DotSign"},
 }};
 
 const KindInfo& info(DotWidgetKind kind)
@@ -55,6 +56,11 @@ std::string_view symbolName(DotWidgetKind kind)
 std::span<const DotSize> supportedSizes(DotWidgetKind kind)
 {
     return info(kind).sizes;
+}
+
+std::string_view widgetKindString(DotWidgetKind kind)
+{
+    return info(kind).widgetKind;
 }
 
 } // namespace quillon

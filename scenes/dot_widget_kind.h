@@ -25,5 +25,7 @@ std::string_view symbolName(DotWidgetKind kind);
 // The sizes in which the kind is offered, smallest first: the world board has no small size,
 // and only the world board and the sign come extra large.
 std::span<const DotSize> supportedSizes(DotWidgetKind kind);
+// The string that names the kind's desktop widget to a widget host ("WorldBoard", "DotClock", ...).
+std::string_view widgetKindString(DotWidgetKind kind);
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -64,13 +65,22 @@ HowToAddView::HowToAddView(QWidget* parent) : QFrame(parent, Qt::Popup)
     headline.setPointSizeF(headline.pointSizeF() * 1.1);
     title->setFont(headline);
     column->addWidget(title);
-    column->addWidget(caption("Your desktop doesn't let apps place widgets themselves, so this one's a drag.", this));
-    column->addWidget(step(1, "Right-click an empty spot on the desktop and choose **Edit Widgets…**", this));
-    column->addWidget(step(2, "Search for **Quillon**.", this));
-    column->addWidget(step(3, "Drag a widget onto the desktop.", this));
+    column->addWidget(caption("Widgets live on your desktop, drawn by Quillon Widgets.", this));
+    column->addWidget(step(1, "Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**",
+                           this));
+    column->addWidget(step(2, "Pick a widget and a size.", this));
+    column->addWidget(step(3, "Drag it where you want it.", this));
     column->addWidget(caption("Placed widgets follow the settings in this app and update as you change them. Click a "
-                              "widget to jump back here; use **Edit Widget** only to give one widget its own settings.",
+                              "widget to jump back here; use **Edit Widget** on its right-click menu only to give one "
+                              "widget its own settings.",
                               this));
+    auto* place = new QPushButton("Place on Desktop", this);
+    place->setDefault(true);
+    connect(place, &QPushButton::clicked, this, [this] {
+        emit placeOnDesktopRequested();
+        hide();
+    });
+    column->addWidget(place, 0, Qt::AlignRight);
 }
 
 void HowToAddView::showAt(QWidget* anchor)

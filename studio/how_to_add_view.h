@@ -15,6 +15,8 @@ public:
 
 signals:
     void closed();
+    // The user asked for the selected display on the desktop.
+    void placeOnDesktopRequested();
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -2,9 +2,11 @@
 #include "studio/studio_window.h"
 
 #include "platform/info/bundle_info.h"
+#include "platform/widgethost/session_bus.h"
 #include "studio/symbols.h"
 
 #include <QApplication>
+#include <QDBusMessage>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFormLayout>
@@ -56,6 +58,34 @@ QUrl supportMail()
     return mail;
 }
 
+const char* widgetFamilyName(DotSize size)
+{
+    switch (size) {
+    case DotSize::small:
+        return "systemSmall";
+    case DotSize::medium:
+        return "systemMedium";
+    case DotSize::large:
+        return "systemLarge";
+    case DotSize::extraLarge:
+        return "systemExtraLarge";
+    }
+    return "systemMedium";
+}
+
+// Asks the desktop widget host for the display's widget; the bus starts the host when it is not
+// running. Nothing waits for the answer.
+void placeOnDesktop(DotWidgetKind kind, DotSize size)
+{
+    auto bus = sessionBus();
+    if (!bus)
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall("com.quillon.WidgetHost", "/com/quillon/WidgetHost",
+                                                       "com.quillon.WidgetHost", "AddWidget");
+    call << QString::fromUtf8(std::string(widgetKindString(kind)).c_str()) << QString(widgetFamilyName(size));
+    bus->send(call);
+}
+
 } // namespace
 
 StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidget* parent)
@@ -76,6 +106,10 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
 
     m_howTo = new HowToAddView(this);
     connect(m_howTo, &HowToAddView::closed, this, [this] { m_addToDesktop->setDown(false); });
+    connect(m_howTo, &HowToAddView::placeOnDesktopRequested, this, [this] {
+        const DotWidgetKind kind = m_model->state().kind;
+        placeOnDesktop(kind, m_model->sizeForKind(kind));
+    });
     m_howToDelay.setSingleShot(true);
     m_howToDelay.setInterval(kHowToDelayMilliseconds);
     connect(&m_howToDelay, &QTimer::timeout, this, [this] { m_howTo->showAt(m_addToDesktop); });

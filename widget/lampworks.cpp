@@ -11,15 +11,15 @@ using namespace widgethost;
 const std::array<LampworkWidget, 6>& lampworks()
 {
     static const std::array<LampworkWidget, 6> catalogue{{
-        {DotWidgetKind::worldBoard, "WorldBoard", "World Board", "Times across your cities, departures-board style.",
+        {DotWidgetKind::worldBoard, "World Board", "Times across your cities, departures-board style.",
          IntentType::board},
-        {DotWidgetKind::clock, "DotClock", "Clock", "One city's time in big dots.", IntentType::clock},
-        {DotWidgetKind::day, "DotDay", "Day", "Today's date with a bar for how much of it is left.", IntentType::themeOnly},
-        {DotWidgetKind::progress, "DotProgress", "Progress", "How far through the day, week, month or year you are.",
+        {DotWidgetKind::clock, "Clock", "One city's time in big dots.", IntentType::clock},
+        {DotWidgetKind::day, "Day", "Today's date with a bar for how much of it is left.", IntentType::themeOnly},
+        {DotWidgetKind::progress, "Progress", "How far through the day, week, month or year you are.",
          IntentType::progress},
-        {DotWidgetKind::countdown, "DotCountdown", "Countdown", "Days, hours and minutes until something.",
+        {DotWidgetKind::countdown, "Countdown", "Days, hours and minutes until something.",
          IntentType::countdown},
-        {DotWidgetKind::sign, "DotSign", "Sign", "Your own message on a dot display.", IntentType::sign},
+        {DotWidgetKind::sign, "Sign", "Your own message on a dot display.", IntentType::sign},
     }};
     return catalogue;
 }
@@ -27,7 +27,7 @@ const std::array<LampworkWidget, 6>& lampworks()
 std::optional<LampworkWidget> lampworkWidget(const std::string& kindString)
 {
     for (const LampworkWidget& widget : lampworks()) {
-        if (kindString == widget.kindString)
+        if (kindString == widgetKindString(widget.kind))
             return widget;
     }
     return std::nullopt;
@@ -37,7 +37,7 @@ std::vector<WidgetDescription> LampworkWidgets::widgets() const
 {
     std::vector<WidgetDescription> descriptions;
     for (const LampworkWidget& widget : lampworks()) {
-        WidgetDescription description{widget.kindString, widget.displayName, widget.description, {},
+        WidgetDescription description{std::string(widgetKindString(widget.kind)), widget.displayName, widget.description, {},
                                       configurationType(widget.configuration), true};
         // The families follow from the sizes the kind supports, in that order.
         for (DotSize size : supportedSizes(widget.kind))

@@ -12,8 +12,7 @@
 namespace quillon {
 
 struct LampworkWidget {
-    DotWidgetKind kind;
-    const char* kindString; // how the host knows the widget
+    DotWidgetKind kind; // its kind string, how the host knows it, is widgetKindString(kind)
     const char* displayName;
     const char* description;
     IntentType configuration;

@@ -57,7 +57,9 @@ int main(int argc, char** argv)
     new WidgetHostAdaptor(&service, host);
     if (bus)
         bus->registerObject(kHostObjectPath, &service, QDBusConnection::ExportAdaptors);
-    if (gallery || host.windows().empty())
+    // Started by the bus for a call, the host shows only what was asked for; started by the user
+    // from the menu (--gallery), it opens the gallery.
+    if (gallery)
         host.showGallery();
     return QApplication::exec();
 }

@@ -1,9 +1,11 @@
 // Placed widgets, their file, the gallery, and the reload signal.
 #include "widgethost/host/widget_host.h"
 
+#include "platform/store/defaults_folder.h"
 #include "platform/widgethost/dbus_timeline_reloader.h"
 #include "platform/widgethost/session_bus.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
@@ -159,6 +161,29 @@ void WidgetHost::save()
     for (const auto& window : m_windows)
         placed.push_back(window->placed());
     savePlacedWidgets(m_folder, placed);
+    updateAutostart(!placed.empty());
+}
+
+// The widgets come back after the next login only while there are some: an autostart entry is
+// written with the first and removed with the last.
+void WidgetHost::updateAutostart(bool wanted)
+{
+    const std::filesystem::path autostart = DefaultsFolder::configHome() / "autostart";
+    const std::filesystem::path entry = autostart / "com.quillon.WidgetHost.desktop";
+    std::error_code error;
+    if (!wanted) {
+        std::filesystem::remove(entry, error);
+        return;
+    }
+    if (std::filesystem::exists(entry, error))
+        return;
+    std::filesystem::create_directories(autostart, error);
+    const auto folder = DefaultsFolder::openPath(autostart);
+    const std::string program = QCoreApplication::applicationFilePath().toStdString();
+    if (folder)
+        folder->write("com.quillon.WidgetHost.desktop",
+                      "[Desktop Entry]\nType=Application\nName=Quillon Widgets\nExec=" + program +
+                          "\nNoDisplay=true\nX-GNOME-Autostart-enabled=true\n");
 }
 
 void WidgetHost::showGallery()

@@ -45,6 +45,7 @@ public:
 private:
     void show(const PlacedWidget& placed);
     void save();
+    void updateAutostart(bool wanted);
     const LoadedPlugin* pluginFor(const std::string& fileName) const;
     const WidgetDescription* describe(const LoadedPlugin& plugin, const std::string& kind) const;
 
