@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# quillon-widgets as a user's session runs it, under Xvfb on a private session bus: placing
+# widgets over D-Bus gives windows of the family's size with the desktop-widget hints, they are
+# kept in widgets.json with an autostart entry, a second start ends at once, and a damaged file
+# is moved aside. Usage: host_session_test.sh path/to/quillon-widgets
+set -u
+host=$1
+if [[ -z "${QUILLON_HOST_TEST_INSIDE:-}" ]]; then
+  export QUILLON_HOST_TEST_INSIDE=1
+  export XDG_CONFIG_HOME=$(mktemp -d)
+  trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+  xvfb-run -a -s "-screen 0 1400x900x24" dbus-run-session -- "$0" "$host" 2>&1 | grep -v 'fd limit'
+  exit "${PIPESTATUS[0]}"
+fi
+
+failures=0
+check() { if eval "$2"; then echo "ok: $1"; else echo "FAILED: $1"; failures=$((failures + 1)); fi; }
+call() { dbus-send --session --print-reply --dest=com.quillon.WidgetHost /com/quillon/WidgetHost "com.quillon.WidgetHost.$1" "${@:2}"; }
+wait_for_name() {
+  for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:com.quillon.WidgetHost \
+      | grep -q 'boolean true' && return 0
+    sleep 0.1
+  done
+  return 1
+}
+widget_windows() {
+  for window in $(xwininfo -root -children | grep -o '0x[0-9a-f]*' | tail -n +2); do
+    xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -q BELOW && echo "$window"
+  done
+}
+
+"$host" & pid=$!
+check "the host takes its bus name" wait_for_name
+check "a sign widget is placed" "call AddWidget string:DotSign string:systemMedium | grep -q 'boolean true'"
+check "a clock widget is placed" "call AddWidget string:DotClock string:systemSmall | grep -q 'boolean true'"
+check "an unknown widget is refused" "call AddWidget string:DotNothing string:systemSmall | grep -q 'boolean false'"
+sleep 1
+windows=$(widget_windows)
+check "two widget windows" "[[ $(echo "$windows" | grep -c .) -eq 2 ]]"
+sizes=$(for window in $windows; do xwininfo -id "$window" | awk '/Width|Height/ {printf "%s ", $2}'; echo; done | sort)
+check "their sizes are the families' (164 x 164, 344 x 164)" "[[ \"$(echo $sizes)\" == '164 164 344 164' ]]"
+for window in $windows; do
+  state=$(xprop -id "$window" _NET_WM_STATE)
+  check "window $window is below, sticky and out of the task bar and pager" \
+    "[[ '$state' == *BELOW* && '$state' == *STICKY* && '$state' == *SKIP_TASKBAR* && '$state' == *SKIP_PAGER* ]]"
+done
+check "the widgets are kept" "[[ \$(grep -c '\"kind\"' '$XDG_CONFIG_HOME/quillon-widgets/widgets.json') -eq 2 ]]"
+check "an autostart entry brings them back" "[[ -f '$XDG_CONFIG_HOME/autostart/com.quillon.WidgetHost.desktop' ]]"
+check "a second start ends at once" "timeout 10 '$host'"
+check "the reload signal is taken" \
+  "dbus-send --session --type=signal /com/quillon/Lampwork com.quillon.Lampwork.Timelines.ReloadAllTimelines && sleep 0.5 && kill -0 $pid"
+kill "$pid"; wait "$pid" 2>/dev/null
+
+echo '{"widgets": [ {"kind":' >"$XDG_CONFIG_HOME/quillon-widgets/widgets.json"
+"$host" 2>"$XDG_CONFIG_HOME/stderr" & pid=$!
+wait_for_name
+check "a damaged file is moved aside" "[[ -f '$XDG_CONFIG_HOME/quillon-widgets/widgets.json.bad' ]]"
+check "with one line on standard error" "grep -q 'widgets.json.bad' '$XDG_CONFIG_HOME/stderr'"
+check "and the host runs with no widgets" "kill -0 $pid && [[ -z \"\$(widget_windows)\" ]]"
+kill "$pid"; wait "$pid" 2>/dev/null
+
+echo "$failures failed"
+exit $((failures > 0))
