@@ -10,7 +10,7 @@
 namespace quillon {
 namespace {
 
-// freedesktop icon names that show the same thing, where the naming specification has one.
+// freedesktop icon names that show the same thing, where the icon naming rules have one.
 const char* themeName(Symbol symbol)
 {
     switch (symbol) {
