@@ -3,6 +3,7 @@
 #include "platform/store/defaults_folder.h"
 #include "platform/widgethost/session_bus.h"
 #include "widgethost/host/widget_host.h"
+#include "widgethost/viewer/widget_viewer.h"
 
 #include <QApplication>
 #include <QDBusConnectionInterface>
@@ -19,6 +20,15 @@ using namespace quillon::widgethost;
 
 int main(int argc, char** argv)
 {
+    // The viewer needs no display and no host: it runs on its own.
+    QStringList rawArguments;
+    for (int index = 0; index < argc; ++index)
+        rawArguments << QString::fromLocal8Bit(argv[index]);
+    if (isViewerRequest(rawArguments)) {
+        QCoreApplication viewer(argc, argv);
+        return runWidgetViewer(QCoreApplication::arguments());
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quillon Widgets");
     QApplication::setDesktopFileName("com.quillon.WidgetHost");
@@ -30,7 +40,9 @@ int main(int argc, char** argv)
         if (arguments[index] == "--gallery") {
             gallery = true;
         } else if (arguments[index] == "--help" || arguments[index] == "-h") {
-            std::cout << "usage: quillon-widgets [--gallery]\nKeeps Quillon's widgets on the desktop.\n";
+            std::cout << "usage: quillon-widgets [--gallery]\n"
+                         "Keeps Quillon's widgets on the desktop. With --list, --timeline, --snapshot or\n"
+                         "--entities it shows the widget plug-ins instead (quillon-widgets --list --help).\n";
             return 0;
         } else {
             std::cerr << "quillon-widgets: unknown argument '" << arguments[index].left(200).toStdString()

@@ -75,6 +75,13 @@ WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path 
         placed.y = corner.y;
         show(placed);
     }
+    // After a jump of the clock the entry on show may be the wrong one; after a change of zone
+    // every face must be drawn anew.
+    connect(&m_clockWatcher, &ClockWatcher::clockJumped, this, [this] {
+        for (const auto& window : m_windows)
+            window->driver().reschedule();
+    });
+    connect(&m_clockWatcher, &ClockWatcher::zoneChanged, this, &WidgetHost::reloadAll);
     // The studio's request: every widget asks for a new timeline.
     if (auto bus = sessionBus()) {
         bus->connect(QString(), kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal, this,

@@ -2,6 +2,7 @@
 // their file, and answers on the session bus.
 #pragma once
 
+#include "widgethost/clock_watcher.h"
 #include "widgethost/host/widget_window.h"
 #include "widgethost/placed_widgets.h"
 
@@ -54,6 +55,7 @@ private:
     std::vector<PlacedWidget> m_unshown; // widgets whose plug-in or kind is missing: kept, not shown
     std::vector<std::unique_ptr<WidgetWindow>> m_windows;
     std::unique_ptr<QWidget> m_gallery;
+    ClockWatcher m_clockWatcher;
 };
 
 // com.quillon.WidgetHost on the session bus.
