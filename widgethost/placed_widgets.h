@@ -36,4 +36,10 @@ bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<Pl
 // lies on none of them (a screen that was unplugged).
 DotPoint placeOnScreens(DotPoint topLeft, DotSizeF size, const std::vector<DotRect>& screens);
 
+// Where a new widget of this size goes on `screen`: the spot nearest to `wanted` that keeps `gap`
+// points clear of every widget already `taken`, or `wanted` itself (kept on the screen) when the
+// screen has no such spot left.
+DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>& taken, const DotRect& screen,
+                      double gap = 16);
+
 } // namespace quillon::widgethost

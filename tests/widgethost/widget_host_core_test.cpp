@@ -85,5 +85,38 @@ TEST(PlacedWidgets, APositionOffEveryScreenMovesOntoTheNearest)
     EXPECT_EQ(placeOnScreens({7, 7}, medium, {}), (DotPoint{7, 7}));
 }
 
+TEST(FindFreeSpot, NewWidgetsGoBesideTheOnesAlreadyPlacedAndStayOnTheScreen)
+{
+    const DotRect screen{0, 0, 1280, 720};
+    const DotSizeF small{164, 164};
+    const DotSizeF large{344, 344};
+    // An empty screen: the wanted spot, kept on the screen.
+    EXPECT_EQ(findFreeSpot({100, 100}, small, {}, screen), (DotPoint{100, 100}));
+    EXPECT_EQ(findFreeSpot({1200, -50}, small, {}, screen), (DotPoint{1280 - 164, 0}));
+
+    // Three widgets asked for at the same spot do not overlap, and none is far from it.
+    std::vector<DotRect> taken;
+    for (const DotSizeF size : {large, small, DotSizeF{344, 164}}) {
+        const DotPoint corner = findFreeSpot({468, 188}, size, taken, screen);
+        const DotRect placed{corner.x, corner.y, size.width, size.height};
+        for (const DotRect& other : taken) {
+            EXPECT_TRUE(placed.x >= other.right() + 16 || placed.right() + 16 <= other.x || placed.y >= other.bottom() + 16 ||
+                        placed.bottom() + 16 <= other.y)
+                << "at " << placed.x << ", " << placed.y;
+        }
+        EXPECT_GE(placed.x, 0);
+        EXPECT_GE(placed.y, 0);
+        EXPECT_LE(placed.right(), 1280);
+        EXPECT_LE(placed.bottom(), 720);
+        taken.push_back(placed);
+    }
+    // The second one lines up beside the first.
+    EXPECT_EQ(taken[1].y, taken[0].y);
+
+    // A full screen leaves the wanted spot rather than losing the widget.
+    const std::vector<DotRect> full{screen};
+    EXPECT_EQ(findFreeSpot({300, 300}, small, full, screen), (DotPoint{300, 300}));
+}
+
 } // namespace
 } // namespace quillon::widgethost

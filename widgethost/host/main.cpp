@@ -29,6 +29,14 @@ int main(int argc, char** argv)
         return runWidgetViewer(QCoreApplication::arguments());
     }
 
+    // Help needs no display either.
+    if (rawArguments.contains("--help") || rawArguments.contains("-h")) {
+        std::cout << "usage: quillon-widgets [--gallery]\n"
+                     "Keeps Quillon's widgets on the desktop. With --list, --timeline, --snapshot or\n"
+                     "--entities it shows the widget plug-ins instead (quillon-widgets --list --help).\n";
+        return 0;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quillon Widgets");
     QApplication::setDesktopFileName("com.quillon.WidgetHost");
@@ -39,11 +47,6 @@ int main(int argc, char** argv)
     for (qsizetype index = 1; index < arguments.size(); ++index) {
         if (arguments[index] == "--gallery") {
             gallery = true;
-        } else if (arguments[index] == "--help" || arguments[index] == "-h") {
-            std::cout << "usage: quillon-widgets [--gallery]\n"
-                         "Keeps Quillon's widgets on the desktop. With --list, --timeline, --snapshot or\n"
-                         "--entities it shows the widget plug-ins instead (quillon-widgets --list --help).\n";
-            return 0;
         } else {
             std::cerr << "quillon-widgets: unknown argument '" << arguments[index].left(200).toStdString()
                       << "': see --help\n";

@@ -42,6 +42,16 @@ std::vector<DotRect> screenRects()
     return rects;
 }
 
+// The screen under the pointer, or the first when the pointer is on none of them.
+const DotRect& screenUnder(QPoint pointer, const std::vector<DotRect>& screens)
+{
+    for (const DotRect& screen : screens) {
+        if (pointer.x() >= screen.x && pointer.x() < screen.right() && pointer.y() >= screen.y && pointer.y() < screen.bottom())
+            return screen;
+    }
+    return screens.front();
+}
+
 } // namespace
 
 std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders)
@@ -144,11 +154,18 @@ bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
             std::find(description->families.begin(), description->families.end(), family) == description->families.end())
             continue;
         const QSizeF size = familyPointSize(family);
-        // Under the pointer, on its screen, a little apart from the widgets already placed there.
+        // Near the pointer, on its screen, clear of the widgets already placed.
         const QPoint pointer = QCursor::pos();
-        const double offset = 24.0 * static_cast<double>(m_windows.size() % 8);
-        const DotPoint corner = placeOnScreens({pointer.x() - size.width() / 2 + offset, pointer.y() - size.height() / 2 + offset},
-                                               {size.width(), size.height()}, screenRects());
+        const DotPoint wanted{pointer.x() - size.width() / 2, pointer.y() - size.height() / 2};
+        const std::vector<DotRect> screens = screenRects();
+        std::vector<DotRect> taken;
+        for (const auto& window : m_windows) {
+            const QRect frame = window->frameGeometry();
+            taken.push_back({double(frame.x()), double(frame.y()), double(frame.width()), double(frame.height())});
+        }
+        const DotPoint corner = screens.empty()
+                                    ? wanted
+                                    : findFreeSpot(wanted, {size.width(), size.height()}, taken, screenUnder(pointer, screens));
         show({plugin.fileName, kind, family, "", corner.x, corner.y, "{}"});
         save();
         return true;

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Takes docs/screenshots/desktop-*.png: quillon-widgets with a world board, a clock and a sign on
+# an Openbox desktop under Xvfb, once with the xcompmgr compositor (rounded corners) and once
+# without (square corners). Installs what it needs with scripts/install-dependencies bench.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+host=${1:-$root/build/release/widgethost/quillon-widgets}
+if [[ -z "${QUILLON_SHOTS_INSIDE:-}" ]]; then
+  "$root/scripts/install-dependencies" bench
+  export QUILLON_SHOTS_INSIDE=1
+  exec xvfb-run -a -s "-screen 0 1280x720x24" dbus-run-session -- "$0" "$host"
+fi
+
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work"
+out="$root/docs/screenshots"
+add() {
+  dbus-send --session --print-reply --dest=com.quillon.WidgetHost /com/quillon/WidgetHost \
+    com.quillon.WidgetHost.AddWidget "string:$1" "string:$2" >/dev/null
+}
+
+# A desktop that is not plain black, so the corners show.
+openbox & sleep 1
+xsetroot -solid '#4a5d6e' || true
+for mode in plain composited; do
+  if [[ $mode == composited ]]; then xcompmgr & compositor=$!; sleep 1; fi
+  "$host" & pid=$!
+  sleep 2
+  # Placed the way the studio places them, the first time; the host brings them back the second.
+  if [[ $mode == plain ]]; then
+    add WorldBoard systemLarge; add DotClock systemSmall; add DotSign systemMedium
+  fi
+  sleep 2
+  import -window root "$out/desktop-$mode.png"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  [[ $mode == composited ]] && kill "$compositor"
+done
+ls "$out"/desktop-*
