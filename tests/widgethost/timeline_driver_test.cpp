@@ -77,6 +77,39 @@ private slots:
         QCOMPARE(int(fetches), settled);
     }
 
+    void aReloadAsksAtOnceAndAClockJumpShowsTheEntryOfTheNewTime()
+    {
+        std::atomic<int> fetches = 0;
+        std::atomic<double> jump = 0;
+        const double start = now();
+        TimelineDriver driver(
+            [&]() -> std::optional<Timeline> {
+                ++fetches;
+                Timeline timeline; // an entry every ten seconds for a minute
+                for (int index = 0; index < 6; ++index)
+                    timeline.entries.push_back({start + 10.0 * index, nullptr});
+                return timeline;
+            },
+            [&] { return now() + jump; }, {-1, nullptr});
+        driver.reload();
+        QTRY_COMPARE_WITH_TIMEOUT(driver.current().date, start, 1000);
+
+        // The studio's reload signal: a new request within a second, the face kept meanwhile.
+        QElapsedTimer sinceReload;
+        sinceReload.start();
+        driver.reload();
+        QCOMPARE(driver.current().date, start);
+        QTRY_COMPARE_WITH_TIMEOUT(int(fetches), 2, 1000);
+        QVERIFY(sinceReload.elapsed() < 1000);
+
+        // The wall clock is set 25 s ahead: the entry of 20 s shows at once, with no new request.
+        jump = 25;
+        driver.reschedule();
+        QCOMPARE(driver.current().date, start + 20);
+        QTest::qWait(100);
+        QCOMPARE(int(fetches), 2);
+    }
+
 private:
     double now() const { return static_cast<double>(m_clock.nsecsElapsed()) / 1e9; }
     QElapsedTimer m_clock;
