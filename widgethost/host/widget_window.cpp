@@ -3,6 +3,7 @@
 
 #include "platform/calendar/instant.h"
 #include "widgethost/host/desktop_window_hints.h"
+#include "widgethost/host/widget_editor.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 #include <QUrl>
 
 namespace quillon::widgethost {
@@ -96,6 +98,19 @@ void WidgetWindow::setFamily(WidgetFamily family)
     emit changed();
 }
 
+void WidgetWindow::editConfiguration()
+{
+    WidgetEditor editor(m_plugin, m_description.configuration, m_placed.configuration);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    const std::string edited = editor.configuration();
+    if (edited == m_placed.configuration)
+        return;
+    m_placed.configuration = edited;
+    makeDriver(); // the new settings need a new timeline; the face stays until it arrives
+    emit changed();
+}
+
 void WidgetWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -155,6 +170,10 @@ void WidgetWindow::contextMenuEvent(QContextMenuEvent* event)
         QAction* choice = sizes->addAction(familyTitle(family), this, [this, family] { setFamily(family); });
         choice->setCheckable(true);
         choice->setChecked(family == m_placed.family);
+    }
+    if (!m_description.configuration.parameters.empty()) {
+        // After the menu has closed: the editor runs its own loop.
+        menu.addAction("Edit Widget\u2026", this, [this] { QTimer::singleShot(0, this, &WidgetWindow::editConfiguration); });
     }
     menu.addAction("Remove Widget", this, &WidgetWindow::removeRequested);
     menu.addSeparator();

@@ -25,6 +25,7 @@ public:
     const PlacedWidget& placed() const { return m_placed; }
     TimelineDriver& driver() { return *m_driver; }
     void setFamily(WidgetFamily family);
+    void editConfiguration();
 
 signals:
     void changed();          // moved or resized: the host saves

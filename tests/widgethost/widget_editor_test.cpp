@@ -1,0 +1,122 @@
+// The generated editor over the real plug-in's configuration types: what it writes back.
+#include "widgethost/host/widget_editor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPluginLoader>
+#include <QTest>
+#include <QTimeZone>
+
+#include <nlohmann/json.hpp>
+
+using namespace quillon::widgethost;
+using Json = nlohmann::json;
+
+// QCOMPARE cannot print JSON values; this shows the value found.
+#define COMPARE_JSON(actual, expected) QVERIFY2(Json(actual) == Json(expected), Json(actual).dump().c_str())
+
+class WidgetEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_loader.setFileName(QUILLON_LAMPWORK_PATH);
+        m_plugin = qobject_cast<WidgetPlugin*>(m_loader.instance());
+        QVERIFY2(m_plugin, qPrintable(m_loader.errorString()));
+    }
+
+    void acceptingUnchangedKeepsEveryValueAndUnknownKeys()
+    {
+        for (const WidgetDescription& widget : m_plugin->widgets()) {
+            const Json stored = {{"theme", "amber"}, {"written by a later version", {1, 2}}};
+            WidgetEditor editor(*m_plugin, widget.configuration, stored.dump());
+            const Json edited = Json::parse(editor.configuration());
+            COMPARE_JSON(edited["theme"], Json("amber"));
+            COMPARE_JSON(edited["written by a later version"], stored["written by a later version"]);
+            // Nothing unset is written: the plug-in's own defaults keep applying.
+            QVERIFY2(!edited.contains("message") && !edited.contains("target") && !edited.contains("cities"),
+                     edited.dump().c_str());
+        }
+    }
+
+    void editsAreWrittenAndClearedFieldsRemoved()
+    {
+        const WidgetDescription countdown = describe("DotCountdown");
+        WidgetEditor editor(*m_plugin, countdown.configuration, R"({"label":"Launch","target":820454400})");
+        auto* label = editor.findChild<QLineEdit*>();
+        auto* set = editor.findChild<QCheckBox*>();
+        auto* when = editor.findChild<QDateTimeEdit*>();
+        QVERIFY(label && set && when);
+        QCOMPARE(label->text(), QString("Launch"));
+        QVERIFY(set->isChecked());
+        COMPARE_JSON(Json::parse(editor.configuration())["target"], Json(820454400.0)); // to the minute, kept
+        label->clear();
+        set->setChecked(false);
+        COMPARE_JSON(Json::parse(editor.configuration()), Json({{"theme", "app"}})); // a choice always has one
+        label->setText("Ünïcode ✓");
+        set->setChecked(true);
+        when->setDateTime(QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone::utc()));
+        const Json edited = Json::parse(editor.configuration());
+        COMPARE_JSON(edited["label"], Json("Ünïcode ✓"));
+        COMPARE_JSON(edited["target"], Json(1893456000.0 - 978307200.0));
+    }
+
+    void entitiesAreChosenFromTheListInOrder()
+    {
+        const WidgetDescription board = describe("WorldBoard");
+        WidgetEditor editor(*m_plugin, board.configuration, R"({"cities":["tokyo","no-such-city","london"]})");
+        auto* list = editor.findChild<QListWidget*>();
+        QVERIFY(list);
+        // The chosen ones come first and stay checked; an unknown id is dropped.
+        COMPARE_JSON(Json::parse(editor.configuration())["cities"], Json({"tokyo", "london"}));
+        // Searching offers more; checking one adds it after the others.
+        editor.findChild<QLineEdit*>()->setText("Buenos");
+        QListWidgetItem* found = nullptr;
+        for (int row = 0; row < list->count(); ++row) {
+            if (!list->item(row)->isHidden() && list->item(row)->text().startsWith("Buenos"))
+                found = list->item(row);
+        }
+        QVERIFY(found);
+        found->setCheckState(Qt::Checked);
+        const Json cities = Json::parse(editor.configuration())["cities"];
+        QCOMPARE(cities.size(), std::size_t(3));
+        COMPARE_JSON(cities[0], Json("tokyo"));
+        for (int row = 0; row < list->count(); ++row)
+            list->item(row)->setCheckState(Qt::Unchecked);
+        QVERIFY(!Json::parse(editor.configuration()).contains("cities")); // back to the app's cities
+    }
+
+    void aSingleEntityKeepsOneChecked()
+    {
+        const WidgetDescription clock = describe("DotClock");
+        WidgetEditor editor(*m_plugin, clock.configuration, R"({"city":"london"})");
+        auto* list = editor.findChild<QListWidget*>();
+        QVERIFY(list && list->count() > 2);
+        list->item(list->count() - 1)->setCheckState(Qt::Checked);
+        const Json city = Json::parse(editor.configuration())["city"];
+        QVERIFY(city.is_string());
+        QCOMPARE(QString::fromStdString(city.get<std::string>()), list->item(list->count() - 1)->data(Qt::UserRole).toString());
+        if (!qEnvironmentVariableIsEmpty("QUILLON_EDITOR_SHOT"))
+            editor.grab().save(qEnvironmentVariable("QUILLON_EDITOR_SHOT"));
+    }
+
+private:
+    WidgetDescription describe(const std::string& kind) const
+    {
+        for (const WidgetDescription& widget : m_plugin->widgets()) {
+            if (widget.kind == kind)
+                return widget;
+        }
+        return {};
+    }
+
+    QPluginLoader m_loader;
+    WidgetPlugin* m_plugin = nullptr;
+};
+
+QTEST_MAIN(WidgetEditorTest)
+#include "widget_editor_test.moc"

@@ -1,0 +1,34 @@
+// The editor of one placed widget's own settings, generated from the configuration type the plug-in
+// declares: a menu for a choice, a field for text, a date and time that may be left unset, and a
+// searchable list for entities. Values the editor does not know are kept as they are.
+#pragma once
+
+#include "widgethost/widget_plugin.h"
+
+#include <QDialog>
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quillon::widgethost {
+
+class WidgetEditor final : public QDialog {
+    Q_OBJECT
+
+public:
+    WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& type, const std::string& configuration,
+                 QWidget* parent = nullptr);
+
+    // The configuration as edited: a JSON object; an unset parameter is absent.
+    std::string configuration() const;
+
+private:
+    // Each row writes its parameter into the object, or removes it when unset.
+    std::vector<std::function<void(nlohmann::json&)>> m_writers;
+    std::string m_original;
+};
+
+} // namespace quillon::widgethost
