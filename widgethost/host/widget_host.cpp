@@ -1,6 +1,7 @@
 // Placed widgets, their file, the gallery, and the reload signal.
 #include "widgethost/host/widget_host.h"
 
+#include "platform/calendar/instant.h"
 #include "platform/store/defaults_folder.h"
 #include "platform/widgethost/dbus_timeline_reloader.h"
 #include "platform/widgethost/session_bus.h"
@@ -10,6 +11,9 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -222,8 +226,12 @@ void WidgetHost::showGallery()
                 auto* title = new QLabel("<b>" + QString::fromStdString(widget.displayName).toHtmlEscaped() + "</b>");
                 auto* about = new QLabel(QString::fromStdString(widget.description));
                 about->setWordWrap(true);
+                auto* picture = new QLabel;
+                picture->setAccessibleName(QString::fromStdString(widget.displayName));
+                m_previews.push_back({picture, plugin.plugin, widget.kind, widget.families.front()});
                 column->addWidget(title);
                 column->addWidget(about);
+                column->addWidget(picture);
                 auto* row = new QHBoxLayout;
                 for (WidgetFamily family : widget.families) {
                     auto* add = new QPushButton(QString("Add ") + familyTitle(family));
@@ -233,6 +241,7 @@ void WidgetHost::showGallery()
                 }
                 row->addStretch();
                 column->addLayout(row);
+                column->addSpacing(14);
             }
         }
         column->addStretch();
@@ -240,9 +249,36 @@ void WidgetHost::showGallery()
         static_cast<QScrollArea*>(m_gallery.get())->setWidgetResizable(true);
         m_gallery->resize(460, 640);
     }
+    drawPreviews();
     m_gallery->show();
     m_gallery->raise();
     m_gallery->activateWindow();
+}
+
+void WidgetHost::drawPreviews()
+{
+    constexpr double kScale = 0.5;
+    const double ratio = m_gallery ? m_gallery->devicePixelRatioF() : 1.0;
+    for (const Preview& preview : m_previews) {
+        const QSizeF size = familyPointSize(preview.family);
+        const TimelineEntry entry =
+            preview.plugin->snapshot(preview.kind, "{}", {Instant::now().secondsSinceReferenceDate});
+        const Face face = preview.plugin->content(preview.kind, entry, preview.family);
+        QPixmap picture((size * kScale * ratio).toSize());
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF area(QPointF(0, 0), size * kScale);
+        QPainterPath shape;
+        shape.addRoundedRect(area, WidgetWindow::kCornerRadius * kScale, WidgetWindow::kCornerRadius * kScale);
+        painter.setClipPath(shape);
+        painter.fillRect(area, face.containerBackground);
+        if (face.paint)
+            face.paint(painter, area);
+        painter.end();
+        preview.label->setPixmap(picture);
+    }
 }
 
 bool WidgetHostAdaptor::AddWidget(const QString& kind, const QString& family)

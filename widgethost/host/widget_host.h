@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
+
 namespace quillon::widgethost {
 
 inline constexpr const char* kHostBusName = "com.quillon.WidgetHost";
@@ -55,6 +57,15 @@ private:
     std::vector<PlacedWidget> m_unshown; // widgets whose plug-in or kind is missing: kept, not shown
     std::vector<std::unique_ptr<WidgetWindow>> m_windows;
     std::unique_ptr<QWidget> m_gallery;
+    // The gallery's pictures, drawn again each time it is shown so that they show today's settings.
+    struct Preview {
+        QLabel* label;
+        const WidgetPlugin* plugin;
+        std::string kind;
+        WidgetFamily family;
+    };
+    std::vector<Preview> m_previews;
+    void drawPreviews();
     ClockWatcher m_clockWatcher;
 };
 
