@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes docs/screenshots/desktop-*.png: quillon-widgets with a world board, a clock and a sign on
 # an Openbox desktop under Xvfb, once with the xcompmgr compositor (rounded corners) and once
-# without (square corners). Installs what it needs with scripts/install-dependencies bench.
+# without (square corners); then the gallery and a widget's editor. Installs what it needs with scripts/install-dependencies bench.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 host=${1:-$root/build/release/widgethost/quillon-widgets}
@@ -20,6 +20,14 @@ add() {
     com.quillon.WidgetHost.AddWidget "string:$1" "string:$2" >/dev/null
 }
 
+# One window, cut from the screen so that the window manager's frame shows too.
+shot_window() {
+  local geometry
+  geometry=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+                                       /Width/ {w=$2} /Height/ {h=$2} END {printf "%dx%d+%d+%d", w+2, h+22, x-1, y-21}')
+  import -window root -crop "$geometry" +repage "$2"
+}
+
 # A desktop that is not plain black, so the corners show.
 openbox & sleep 1
 xsetroot -solid '#4a5d6e' || true
@@ -33,6 +41,16 @@ for mode in plain composited; do
   fi
   sleep 2
   import -window root "$out/desktop-$mode.png"
+  if [[ $mode == composited ]]; then
+    # The gallery, and the editor of the clock from its right-click menu.
+    dbus-send --session --print-reply --dest=com.quillon.WidgetHost /com/quillon/WidgetHost com.quillon.WidgetHost.ShowGallery >/dev/null
+    sleep 2
+    shot_window "$(xdotool search --name 'Edit Widgets' | head -n 1)" "$out/widgets-gallery.png"
+    xdotool key --window "$(xdotool search --name 'Edit Widgets' | head -n 1)" ctrl+w 2>/dev/null || true
+    xdotool mousemove 370 370 click 3; sleep 0.7
+    xdotool key Down Down Return; sleep 1.5
+    shot_window "$(xdotool getactivewindow)" "$out/widgets-editor.png"
+  fi
   kill "$pid"; wait "$pid" 2>/dev/null || true
   [[ $mode == composited ]] && kill "$compositor"
 done

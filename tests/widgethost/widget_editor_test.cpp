@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPluginLoader>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimeZone>
 
@@ -81,10 +82,16 @@ private slots:
                 found = list->item(row);
         }
         QVERIFY(found);
+        QSignalSpy edits(&editor, &WidgetEditor::edited);
         found->setCheckState(Qt::Checked);
+        QCOMPARE(edits.count(), 1); // the widget follows each change at once
         const Json cities = Json::parse(editor.configuration())["cities"];
         QCOMPARE(cities.size(), std::size_t(3));
         COMPARE_JSON(cities[0], Json("tokyo"));
+        // Dragging London to the top puts it first.
+        QVERIFY(list->model()->moveRow(QModelIndex(), 1, QModelIndex(), 0));
+        COMPARE_JSON(Json::parse(editor.configuration())["cities"][0], Json("london"));
+        QVERIFY(edits.count() >= 2);
         for (int row = 0; row < list->count(); ++row)
             list->item(row)->setCheckState(Qt::Unchecked);
         QVERIFY(!Json::parse(editor.configuration()).contains("cities")); // back to the app's cities

@@ -81,6 +81,7 @@ WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& 
                 if (value.is_string() && value.get<std::string>() == option.rawValue)
                     menu->setCurrentIndex(menu->count() - 1);
             }
+            connect(menu, &QComboBox::currentIndexChanged, this, &WidgetEditor::edited);
             m_writers.push_back([menu, key](Json& json) {
                 json[key] = menu->currentData().toString().toStdString();
             });
@@ -89,6 +90,7 @@ WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& 
         }
         case ParameterType::text: {
             auto* line = new QLineEdit(value.is_string() ? text(value.get<std::string>()) : QString());
+            connect(line, &QLineEdit::textChanged, this, &WidgetEditor::edited);
             m_writers.push_back([line, key](Json& json) {
                 if (line->text().isEmpty())
                     json.erase(key);
@@ -115,6 +117,8 @@ WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& 
             connect(set, &QCheckBox::toggled, when, &QWidget::setEnabled);
             layout->addWidget(set);
             layout->addWidget(when, 1);
+            connect(set, &QCheckBox::toggled, this, &WidgetEditor::edited);
+            connect(when, &QDateTimeEdit::dateTimeChanged, this, &WidgetEditor::edited);
             m_writers.push_back([set, when, key](Json& json) {
                 if (!set->isChecked())
                     json.erase(key);
@@ -171,6 +175,13 @@ WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& 
                     }
                 });
             }
+            // Checking, unchecking and dragging into a new order are all edits.
+            connect(list, &QListWidget::itemChanged, this, &WidgetEditor::edited);
+            connect(list->model(), &QAbstractItemModel::rowsMoved, this, &WidgetEditor::edited);
+            if (many) {
+                list->setDragDropMode(QAbstractItemView::InternalMove);
+                list->setToolTip("Drag to change the order.");
+            }
             layout->addWidget(search);
             layout->addWidget(list);
             m_writers.push_back([list, key, many](Json& json) {
@@ -203,9 +214,9 @@ WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& 
         }
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Changes apply as they are made; the editor only needs closing.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(form);
     outer->addWidget(buttons);

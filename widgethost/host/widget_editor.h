@@ -1,6 +1,6 @@
 // The editor of one placed widget's own settings, generated from the configuration type the plug-in
 // declares: a menu for a choice, a field for text, a date and time that may be left unset, and a
-// searchable list for entities. Values the editor does not know are kept as they are.
+// searchable, reorderable list for entities. Values the editor does not know are kept as they are.
 #pragma once
 
 #include "widgethost/widget_plugin.h"
@@ -24,6 +24,10 @@ public:
 
     // The configuration as edited: a JSON object; an unset parameter is absent.
     std::string configuration() const;
+
+signals:
+    // After every change, so that the widget can follow at once.
+    void edited();
 
 private:
     // Each row writes its parameter into the object, or removes it when unset.

@@ -3,7 +3,6 @@
 
 #include "platform/calendar/instant.h"
 #include "widgethost/host/desktop_window_hints.h"
-#include "widgethost/host/widget_editor.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -100,15 +99,25 @@ void WidgetWindow::setFamily(WidgetFamily family)
 
 void WidgetWindow::editConfiguration()
 {
-    WidgetEditor editor(m_plugin, m_description.configuration, m_placed.configuration);
-    if (editor.exec() != QDialog::Accepted)
+    if (m_editor) {
+        m_editor->raise();
+        m_editor->activateWindow();
         return;
-    const std::string edited = editor.configuration();
-    if (edited == m_placed.configuration)
-        return;
-    m_placed.configuration = edited;
-    makeDriver(); // the new settings need a new timeline; the face stays until it arrives
-    emit changed();
+    }
+    m_editor = std::make_unique<WidgetEditor>(m_plugin, m_description.configuration, m_placed.configuration);
+    m_editor->setAttribute(Qt::WA_DeleteOnClose, false);
+    connect(m_editor.get(), &WidgetEditor::edited, this, [this] {
+        const std::string edited = m_editor->configuration();
+        if (edited == m_placed.configuration)
+            return;
+        m_placed.configuration = edited;
+        makeDriver(); // the new settings need a new timeline; the face stays until it arrives
+        emit changed();
+    });
+    connect(m_editor.get(), &QDialog::finished, this, [this] { m_editor.release()->deleteLater(); });
+    m_editor->show();
+    m_editor->raise();
+    m_editor->activateWindow();
 }
 
 void WidgetWindow::paintEvent(QPaintEvent*)

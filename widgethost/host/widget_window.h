@@ -2,6 +2,7 @@
 // follows its timeline, moves when dragged and opens its link when clicked.
 #pragma once
 
+#include "widgethost/host/widget_editor.h"
 #include "widgethost/placed_widgets.h"
 #include "widgethost/timeline_driver.h"
 #include "widgethost/widget_plugin.h"
@@ -47,6 +48,7 @@ private:
     WidgetDescription m_description;
     PlacedWidget m_placed;
     std::unique_ptr<TimelineDriver> m_driver;
+    std::unique_ptr<WidgetEditor> m_editor; // while open
     Face m_face;
     bool m_rounded = false;
     QPoint m_pressOffset;
