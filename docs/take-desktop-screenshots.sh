@@ -48,7 +48,7 @@ for mode in plain composited; do
     shot_window "$(xdotool search --name 'Edit Widgets' | head -n 1)" "$out/widgets-gallery.png"
     xdotool key --window "$(xdotool search --name 'Edit Widgets' | head -n 1)" ctrl+w 2>/dev/null || true
     xdotool mousemove 370 370 click 3; sleep 0.7
-    xdotool key Down Down Return; sleep 1.5
+    xdotool key Down Return; sleep 1.5
     shot_window "$(xdotool getactivewindow)" "$out/widgets-editor.png"
   fi
   kill "$pid"; wait "$pid" 2>/dev/null || true

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTimer>
 #include <QUrl>
 
 namespace quillon::widgethost {
@@ -174,15 +173,13 @@ void WidgetWindow::mouseReleaseEvent(QMouseEvent* event)
 void WidgetWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
+    if (!m_description.configuration.parameters.empty())
+        menu.addAction("Edit Widget\u2026", this, &WidgetWindow::editConfiguration);
     QMenu* sizes = menu.addMenu("Size");
     for (WidgetFamily family : m_description.families) {
         QAction* choice = sizes->addAction(familyTitle(family), this, [this, family] { setFamily(family); });
         choice->setCheckable(true);
         choice->setChecked(family == m_placed.family);
-    }
-    if (!m_description.configuration.parameters.empty()) {
-        // After the menu has closed: the editor runs its own loop.
-        menu.addAction("Edit Widget\u2026", this, [this] { QTimer::singleShot(0, this, &WidgetWindow::editConfiguration); });
     }
     menu.addAction("Remove Widget", this, &WidgetWindow::removeRequested);
     menu.addSeparator();
