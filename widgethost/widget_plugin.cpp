@@ -25,4 +25,36 @@ std::optional<WidgetFamily> widgetFamilyFromRawValue(const std::string& raw)
     return std::nullopt;
 }
 
+QSizeF familyPointSize(WidgetFamily family)
+{
+    switch (family) {
+    case WidgetFamily::systemSmall:
+        return {164, 164};
+    case WidgetFamily::systemLarge:
+        return {344, 344};
+    case WidgetFamily::systemExtraLarge:
+        return {724, 344};
+    case WidgetFamily::systemMedium:
+    case WidgetFamily::other:
+        break;
+    }
+    return {344, 164};
+}
+
+const char* familyTitle(WidgetFamily family)
+{
+    switch (family) {
+    case WidgetFamily::systemSmall:
+        return "Small";
+    case WidgetFamily::systemLarge:
+        return "Large";
+    case WidgetFamily::systemExtraLarge:
+        return "Extra Large";
+    case WidgetFamily::systemMedium:
+    case WidgetFamily::other:
+        break;
+    }
+    return "Medium";
+}
+
 } // namespace quillon::widgethost

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QRectF>
+#include <QSizeF>
 #include <QtPlugin>
 
 #include <functional>
@@ -123,6 +124,9 @@ public:
 
 const char* rawValue(WidgetFamily family);
 std::optional<WidgetFamily> widgetFamilyFromRawValue(const std::string& raw);
+// What hosts show: the family's size in points ("other" counts as medium), and its name in menus.
+QSizeF familyPointSize(WidgetFamily family);
+const char* familyTitle(WidgetFamily family);
 
 } // namespace quillon::widgethost
 

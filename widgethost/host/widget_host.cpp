@@ -22,20 +22,6 @@
 namespace quillon::widgethost {
 namespace {
 
-const char* familyTitle(WidgetFamily family)
-{
-    switch (family) {
-    case WidgetFamily::systemSmall:
-        return "Small";
-    case WidgetFamily::systemLarge:
-        return "Large";
-    case WidgetFamily::systemExtraLarge:
-        return "Extra Large";
-    default:
-        return "Medium";
-    }
-}
-
 std::vector<DotRect> screenRects()
 {
     std::vector<DotRect> rects;

@@ -13,40 +13,6 @@
 #include <QUrl>
 
 namespace quillon::widgethost {
-namespace {
-
-const char* familyTitle(WidgetFamily family)
-{
-    switch (family) {
-    case WidgetFamily::systemSmall:
-        return "Small";
-    case WidgetFamily::systemMedium:
-        return "Medium";
-    case WidgetFamily::systemLarge:
-        return "Large";
-    case WidgetFamily::systemExtraLarge:
-        return "Extra Large";
-    case WidgetFamily::other:
-        break;
-    }
-    return "Medium";
-}
-
-} // namespace
-
-QSizeF familyPointSize(WidgetFamily family)
-{
-    switch (family) {
-    case WidgetFamily::systemSmall:
-        return {164, 164};
-    case WidgetFamily::systemLarge:
-        return {344, 344};
-    case WidgetFamily::systemExtraLarge:
-        return {724, 344};
-    default:
-        return {344, 164};
-    }
-}
 
 WidgetWindow::WidgetWindow(WidgetPlugin& plugin, WidgetDescription description, PlacedWidget placed)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool | Qt::WindowDoesNotAcceptFocus),

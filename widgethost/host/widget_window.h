@@ -13,8 +13,6 @@
 
 namespace quillon::widgethost {
 
-QSizeF familyPointSize(WidgetFamily family);
-
 class WidgetWindow final : public QWidget {
     Q_OBJECT
 

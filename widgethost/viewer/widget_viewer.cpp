@@ -44,21 +44,6 @@ int usageError(const std::string& message)
     return 2;
 }
 
-// The family's size in points: the sizes of the desktop's widgets.
-QSizeF familySize(WidgetFamily family)
-{
-    switch (family) {
-    case WidgetFamily::systemSmall:
-        return {164, 164};
-    case WidgetFamily::systemLarge:
-        return {344, 344};
-    case WidgetFamily::systemExtraLarge:
-        return {724, 344};
-    default:
-        return {344, 164};
-    }
-}
-
 const char* typeName(ParameterType type)
 {
     switch (type) {
@@ -256,7 +241,7 @@ int runWidgetViewer(const QStringList& arguments)
         if (std::find(widget->families.begin(), widget->families.end(), *family) == widget->families.end())
             return usageError("widget " + kind + " is not offered in " + rawValue(*family));
         const Face face = plugin->content(kind, plugin->snapshot(kind, configuration, context), *family);
-        const QSizeF points = familySize(*family);
+        const QSizeF points = familyPointSize(*family);
         QImage image((points * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(scale);
         image.fill(face.containerBackground);
