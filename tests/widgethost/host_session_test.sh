@@ -50,6 +50,14 @@ check "an autostart entry brings them back" "[[ -f '$XDG_CONFIG_HOME/autostart/c
 check "a second start ends at once" "timeout 10 '$host'"
 check "the reload signal is taken" \
   "dbus-send --session --type=signal /com/quillon/Lampwork com.quillon.Lampwork.Timelines.ReloadAllTimelines && sleep 0.5 && kill -0 $pid"
+# The file is the host's to write: deleted or spoilt underneath it, the host runs on and writes it
+# whole again with the next change.
+rm -f "$XDG_CONFIG_HOME/quillon-widgets/widgets.json"
+check "the host survives its file being deleted" "call AddWidget string:DotDay string:systemSmall | grep -q 'boolean true'"
+check "and writes it again, whole" "[[ \$(grep -c '\"kind\"' '$XDG_CONFIG_HOME/quillon-widgets/widgets.json') -eq 3 ]]"
+echo 'not json' >"$XDG_CONFIG_HOME/quillon-widgets/widgets.json"
+check "the host survives its file being spoilt" "call AddWidget string:DotSign string:systemSmall | grep -q 'boolean true' && kill -0 $pid"
+check "and writes it again, whole" "[[ \$(grep -c '\"kind\"' '$XDG_CONFIG_HOME/quillon-widgets/widgets.json') -eq 4 ]]"
 kill "$pid"; wait "$pid" 2>/dev/null
 
 echo '{"widgets": [ {"kind":' >"$XDG_CONFIG_HOME/quillon-widgets/widgets.json"
