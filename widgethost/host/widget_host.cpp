@@ -212,18 +212,21 @@ void WidgetHost::showGallery()
                 auto* title = new QLabel("<b>" + QString::fromStdString(widget.displayName).toHtmlEscaped() + "</b>");
                 auto* about = new QLabel(QString::fromStdString(widget.description));
                 about->setWordWrap(true);
-                auto* picture = new QLabel;
-                picture->setAccessibleName(QString::fromStdString(widget.displayName));
-                m_previews.push_back({picture, plugin.plugin, widget.kind, widget.families.front()});
                 column->addWidget(title);
                 column->addWidget(about);
-                column->addWidget(picture);
+                // Each size as it would look, with its button under it.
                 auto* row = new QHBoxLayout;
                 for (WidgetFamily family : widget.families) {
+                    auto* cell = new QVBoxLayout;
+                    auto* picture = new QLabel;
+                    picture->setAccessibleName(QString::fromStdString(widget.displayName) + " " + familyTitle(family));
+                    m_previews.push_back({picture, plugin.plugin, widget.kind, family});
                     auto* add = new QPushButton(QString("Add ") + familyTitle(family));
                     const std::string kind = widget.kind;
                     connect(add, &QPushButton::clicked, this, [this, kind, family] { addWidget(kind, family); });
-                    row->addWidget(add);
+                    cell->addWidget(picture, 0, Qt::AlignBottom | Qt::AlignHCenter);
+                    cell->addWidget(add, 0, Qt::AlignHCenter);
+                    row->addLayout(cell);
                 }
                 row->addStretch();
                 column->addLayout(row);
@@ -233,7 +236,7 @@ void WidgetHost::showGallery()
         column->addStretch();
         static_cast<QScrollArea*>(m_gallery.get())->setWidget(content);
         static_cast<QScrollArea*>(m_gallery.get())->setWidgetResizable(true);
-        m_gallery->resize(460, 640);
+        m_gallery->resize(640, 660);
     }
     drawPreviews();
     m_gallery->show();
@@ -243,7 +246,7 @@ void WidgetHost::showGallery()
 
 void WidgetHost::drawPreviews()
 {
-    constexpr double kScale = 0.5;
+    constexpr double kScale = 0.35;
     const double ratio = m_gallery ? m_gallery->devicePixelRatioF() : 1.0;
     for (const Preview& preview : m_previews) {
         const QSizeF size = familyPointSize(preview.family);
@@ -255,9 +258,11 @@ void WidgetHost::drawPreviews()
         picture.fill(Qt::transparent);
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF area(QPointF(0, 0), size * kScale);
+        // The face is laid out at its real size and shrunk as a whole, as a screen's scale would.
+        painter.scale(kScale, kScale);
+        const QRectF area(QPointF(0, 0), size);
         QPainterPath shape;
-        shape.addRoundedRect(area, WidgetWindow::kCornerRadius * kScale, WidgetWindow::kCornerRadius * kScale);
+        shape.addRoundedRect(area, WidgetWindow::kCornerRadius, WidgetWindow::kCornerRadius);
         painter.setClipPath(shape);
         painter.fillRect(area, face.containerBackground);
         if (face.paint)
