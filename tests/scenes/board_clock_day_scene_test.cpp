@@ -13,11 +13,7 @@ using testing::calendarIn;
 using testing::centre;
 using testing::describe;
 using testing::leading;
-
-Instant utc(std::int64_t year, int month, int day, int hour, int minute = 0)
-{
-    return testing::utcInstant(year, month, day, hour, minute);
-}
+using testing::utcInstant;
 
 const City kAtlantis {"atlantis", "Atlantis", "Ocean", "Ocean/Atlantis"};
 
@@ -31,7 +27,7 @@ TEST(BoardScene, ShowsAsManyCitiesAsTheSizeHasRows)
         "11:41A Mexico City", "11:41A Chicago"};
     const std::tuple<DotSize, std::ptrdiff_t, int> cases[] = {{DotSize::small, 3, 9},
         {DotSize::medium, 4, 17}, {DotSize::large, 8, 17}, {DotSize::extraLarge, 7, 26}};
-    const Instant instant = utc(2026, 12, 5, 17, 41);
+    const Instant instant = utcInstant(2026, 12, 5, 17, 41);
     for (const auto& [size, shown, cells] : cases) {
         SCOPED_TRACE(rawValue(size));
         EXPECT_EQ(describe(boardScene(tenCities, false, instant, size, calendarIn("UTC"))),
@@ -45,14 +41,14 @@ TEST(BoardScene, KeepsTheListOrderAndShowsUnknownZonesInTheCalendarsZone)
 {
     const std::vector<City> cities {City::find("tokyo").value(), kAtlantis, City::find("london").value()};
     EXPECT_EQ(describe(boardScene(
-                  cities, true, utc(2026, 12, 5, 17, 41), DotSize::large, calendarIn("Asia/Dubai"))),
+                  cities, true, utcInstant(2026, 12, 5, 17, 41), DotSize::large, calendarIn("Asia/Dubai"))),
         describe({{centre({"02:41 Tokyo", "21:41 Atlantis", "17:41 London"}, 17, 1)}, 8, 16}));
 }
 
 TEST(ClockScene, SetsTheCitysTimeAndDateBySize)
 {
     const City london = City::find("london").value();
-    const Instant instant = utc(2026, 12, 5, 17, 41);
+    const Instant instant = utcInstant(2026, 12, 5, 17, 41);
     const double dayFraction = (17 * 3600 + 41 * 60) / 86400.0;
     const std::tuple<DotSize, bool, DotScene> cases[] = {
         {DotSize::small, false,
@@ -82,7 +78,7 @@ TEST(ClockScene, TheLargeBarIsAQuarterLitAtSixInTheCitysZoneWhateverTheMachinesZ
         {"UTC", "America/Los_Angeles", "Europe/London", "Asia/Tokyo", "Pacific/Auckland"}) {
         SCOPED_TRACE(machineZone);
         const DotScene scene
-            = clockScene(tokyo, true, utc(2026, 12, 4, 21), DotSize::large, calendarIn(machineZone));
+            = clockScene(tokyo, true, utcInstant(2026, 12, 4, 21), DotSize::large, calendarIn(machineZone));
         ASSERT_EQ(scene.blocks.size(), 4u);
         EXPECT_EQ(scene.blocks[3], DotBlock(bar(0.25, 12, 0.45)));
     }
@@ -90,7 +86,7 @@ TEST(ClockScene, TheLargeBarIsAQuarterLitAtSixInTheCitysZoneWhateverTheMachinesZ
 
 TEST(ClockScene, ACityInAnUnknownZoneShowsTheMachinesTime)
 {
-    const Instant instant = utc(2026, 12, 5, 17, 41);
+    const Instant instant = utcInstant(2026, 12, 5, 17, 41);
     EXPECT_EQ(describe(clockScene(kAtlantis, true, instant, DotSize::medium, calendarIn("Asia/Tokyo"))),
         describe({{centre({"02:41"}, 5, 2.6), centre({"Atlantis SUN 06 DEC"}, 22, 1)}, 8, 18}));
     const DotScene large = clockScene(kAtlantis, true, instant, DotSize::large, calendarIn("Asia/Tokyo"));
@@ -107,7 +103,7 @@ DotScene largeDay(const char* weekday, const char* day, const char* monthAndYear
 
 TEST(DayScene, SetsTheDateInTheCalendarsZoneBySize)
 {
-    const Instant noon = utc(2026, 12, 5, 12);
+    const Instant noon = utcInstant(2026, 12, 5, 12);
     const Calendar london = calendarIn("Europe/London");
     EXPECT_EQ(describe(dayScene(noon, DotSize::small, london)),
         describe({{centre({"SAT"}, 3, 1), centre({"05"}, 2, 2.2), centre({"DEC"}, 3, 1)}, 8, 16}));
@@ -118,7 +114,7 @@ TEST(DayScene, SetsTheDateInTheCalendarsZoneBySize)
         describe(largeDay("SATURDAY", "05", "DECEMBER 2026", "WEEK 49  DAY 339")));
     EXPECT_EQ(dayScene(noon, DotSize::extraLarge, london), dayScene(noon, DotSize::large, london));
     // Late on Saturday in London is already Sunday in Tokyo.
-    EXPECT_EQ(describe(dayScene(utc(2026, 12, 5, 23, 30), DotSize::small, calendarIn("Asia/Tokyo"))),
+    EXPECT_EQ(describe(dayScene(utcInstant(2026, 12, 5, 23, 30), DotSize::small, calendarIn("Asia/Tokyo"))),
         describe({{centre({"SUN"}, 3, 1), centre({"06"}, 2, 2.2), centre({"DEC"}, 3, 1)}, 8, 16}));
 }
 
@@ -131,13 +127,13 @@ TEST(DayScene, CountsWeeksByTheLocalesRulesButNamesDaysInEnglish)
         DotScene expected;
     };
     const Case cases[] = {
-        {"1 January, US weeks", utc(2027, 1, 1, 12), "en_US",
+        {"1 January, US weeks", utcInstant(2027, 1, 1, 12), "en_US",
             largeDay("FRIDAY", "01", "JANUARY 2027", "WEEK 1  DAY 1")},
-        {"1 January, ISO weeks", utc(2027, 1, 1, 12), "de_DE",
+        {"1 January, ISO weeks", utcInstant(2027, 1, 1, 12), "de_DE",
             largeDay("FRIDAY", "01", "JANUARY 2027", "WEEK 53  DAY 1")},
-        {"31 December, US weeks", utc(2026, 12, 31, 12), "en_US",
+        {"31 December, US weeks", utcInstant(2026, 12, 31, 12), "en_US",
             largeDay("THURSDAY", "31", "DECEMBER 2026", "WEEK 1  DAY 365")},
-        {"the end of a leap year", utc(2024, 12, 31, 12), "de_DE",
+        {"the end of a leap year", utcInstant(2024, 12, 31, 12), "de_DE",
             largeDay("TUESDAY", "31", "DECEMBER 2024", "WEEK 1  DAY 366")},
     };
     for (const Case& c : cases) {

@@ -18,11 +18,7 @@ using testing::calendarIn;
 using testing::centre;
 using testing::describe;
 using testing::leading;
-
-Instant utc(std::int64_t year, int month, int day, int hour, int minute = 0)
-{
-    return testing::utcInstant(year, month, day, hour, minute);
-}
+using testing::utcInstant;
 
 int length(const std::string& text)
 {
@@ -38,16 +34,16 @@ TEST(ProgressTexts, NameThePeriodAndWhatIsLeftOfIt)
         std::string label, percent, left;
     };
     const Case cases[] = {
-        {ProgressPeriod::year, utc(2026, 7, 2, 12), "en_US", "2026", "50%", "183 DAYS LEFT"},
-        {ProgressPeriod::day, utc(2026, 12, 5, 18, 30), "en_US", "SATURDAY", "77%", "5H 30M LEFT"},
-        {ProgressPeriod::day, utc(2026, 12, 5, 0), "en_US", "SATURDAY", "0%", "24H 0M LEFT"}, // never in days
-        {ProgressPeriod::week, utc(2026, 12, 4, 18), "en_US", "WEEK 49", "82%", "2 DAYS LEFT"},
-        {ProgressPeriod::week, utc(2026, 12, 5, 0), "en_US", "WEEK 49", "85%", "1 DAYS LEFT"},
-        {ProgressPeriod::week, utc(2026, 12, 5, 0, 1), "en_US", "WEEK 49", "85%", "23H 59M LEFT"},
-        {ProgressPeriod::week, utc(2026, 12, 6, 12), "en_US", "WEEK 50", "7%", "7 DAYS LEFT"}, // US weeks
-        {ProgressPeriod::week, utc(2026, 12, 6, 12), "de_DE", "WEEK 49", "92%", "12H 0M LEFT"}, // ISO weeks
-        {ProgressPeriod::month, utc(2026, 12, 5, 12), "en_US", "DECEMBER", "14%", "27 DAYS LEFT"},
-        {ProgressPeriod::month, utc(2026, 12, 31, 23, 53), "en_US", "DECEMBER", "99%", "0H 7M LEFT"},
+        {ProgressPeriod::year, utcInstant(2026, 7, 2, 12), "en_US", "2026", "50%", "183 DAYS LEFT"},
+        {ProgressPeriod::day, utcInstant(2026, 12, 5, 18, 30), "en_US", "SATURDAY", "77%", "5H 30M LEFT"},
+        {ProgressPeriod::day, utcInstant(2026, 12, 5, 0), "en_US", "SATURDAY", "0%", "24H 0M LEFT"}, // never in days
+        {ProgressPeriod::week, utcInstant(2026, 12, 4, 18), "en_US", "WEEK 49", "82%", "2 DAYS LEFT"},
+        {ProgressPeriod::week, utcInstant(2026, 12, 5, 0), "en_US", "WEEK 49", "85%", "1 DAYS LEFT"},
+        {ProgressPeriod::week, utcInstant(2026, 12, 5, 0, 1), "en_US", "WEEK 49", "85%", "23H 59M LEFT"},
+        {ProgressPeriod::week, utcInstant(2026, 12, 6, 12), "en_US", "WEEK 50", "7%", "7 DAYS LEFT"}, // US weeks
+        {ProgressPeriod::week, utcInstant(2026, 12, 6, 12), "de_DE", "WEEK 49", "92%", "12H 0M LEFT"}, // ISO weeks
+        {ProgressPeriod::month, utcInstant(2026, 12, 5, 12), "en_US", "DECEMBER", "14%", "27 DAYS LEFT"},
+        {ProgressPeriod::month, utcInstant(2026, 12, 31, 23, 53), "en_US", "DECEMBER", "99%", "0H 7M LEFT"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(rawValue(c.period)) + " with " + c.left + " under " + c.locale);
@@ -65,7 +61,7 @@ TEST(ProgressTexts, NameThePeriodAndWhatIsLeftOfIt)
 TEST(ProgressScene, SetsLabelPercentBarAndWhatIsLeftBySize)
 {
     const Calendar calendar = Calendar::forLocale("en_US", TimeZone::utc());
-    const Instant saturdayEvening = utc(2026, 12, 5, 18, 30);
+    const Instant saturdayEvening = utcInstant(2026, 12, 5, 18, 30);
     const double fraction = 18.5 / 24;
     EXPECT_EQ(describe(progressScene(ProgressPeriod::day, saturdayEvening, DotSize::medium, calendar)),
         describe(
@@ -80,7 +76,7 @@ TEST(ProgressScene, SetsLabelPercentBarAndWhatIsLeftBySize)
     }
     // A one-digit percent is padded on the left to keep the medium line 16 characters long.
     const DotScene week
-        = progressScene(ProgressPeriod::week, utc(2026, 12, 6, 12), DotSize::medium, calendar);
+        = progressScene(ProgressPeriod::week, utcInstant(2026, 12, 6, 12), DotSize::medium, calendar);
     ASSERT_FALSE(week.blocks.empty());
     EXPECT_EQ(week.blocks[0], DotBlock(centre({"WEEK 50       7%"}, 16, 1)));
 }
@@ -104,7 +100,7 @@ TEST(CountdownScene, ShowsDaysUntilTheLastDayThenHoursAndMinutes)
         {1e12, "11574074", "DAYS", "11574074D 01H 46M"},
         {1e15, "11574074074", "DAYS", "11574074074D 01H 46M"},
     };
-    const Instant now = utc(2026, 12, 5, 12);
+    const Instant now = utcInstant(2026, 12, 5, 12);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.secondsLeft);
         const Instant target = now + c.secondsLeft;
@@ -140,7 +136,7 @@ TEST(CountdownScene, FitsTheTitleIntoTheLinesOfTheSize)
         {"New Year Party", DotSize::large, {"NEW YEAR", "PARTY"}, 10, 17.0 / 7},
         {"Happy birthday to you", DotSize::extraLarge, {"HAPPY", "BIRTHDAY", "TO YOU"}, 10, 27.0 / 7},
     };
-    const Instant now = utc(2026, 12, 5, 12);
+    const Instant now = utcInstant(2026, 12, 5, 12);
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.title) + " " + std::string(rawValue(c.size)));
         const DotScene scene = countdownScene(c.title, now + 3600, now, c.size);
@@ -157,7 +153,7 @@ TEST(CountdownScene, FitsTheTitleIntoTheLinesOfTheSize)
 
 TEST(CountdownScene, TargetsBeyondAnyCalendarStillGiveSaneTexts)
 {
-    const Instant now = utc(2026, 12, 5, 12);
+    const Instant now = utcInstant(2026, 12, 5, 12);
     const double infinity = std::numeric_limits<double>::infinity();
     const std::regex detailPattern("([0-9]+)D [0-2][0-9]H [0-5][0-9]M");
     for (double far : {1e300, infinity}) {
