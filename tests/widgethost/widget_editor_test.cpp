@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeZone>
+#include <QToolButton>
 
 #include <nlohmann/json.hpp>
 
@@ -109,6 +110,51 @@ private slots:
         QCOMPARE(QString::fromStdString(city.get<std::string>()), list->item(list->count() - 1)->data(Qt::UserRole).toString());
         if (!qEnvironmentVariableIsEmpty("QUILLON_EDITOR_SHOT"))
             editor.grab().save(qEnvironmentVariable("QUILLON_EDITOR_SHOT"));
+    }
+
+    void everyRowGoesBackToItsDefault()
+    {
+        const Json stored = {{"theme", "amber"}, {"period", "week"}, {"label", "Launch"}, {"target", 820454400},
+                             {"message", "HELLO"}, {"city", "london"}, {"cities", {"tokyo", "london"}},
+                             {"kept", true}};
+        for (const WidgetDescription& widget : m_plugin->widgets()) {
+            WidgetEditor editor(*m_plugin, widget.configuration, stored.dump());
+            const QList<QToolButton*> resets = editor.findChildren<QToolButton*>("reset");
+            QCOMPARE(resets.size(), qsizetype(widget.configuration.parameters.size()));
+            QSignalSpy edits(&editor, &WidgetEditor::edited);
+            for (QToolButton* reset : resets) {
+                QVERIFY2(reset->isEnabled(), qPrintable(reset->accessibleName())); // every stored value differs
+                reset->click();
+                QVERIFY2(!reset->isEnabled(), qPrintable(reset->accessibleName())); // nothing left to reset
+            }
+            QCOMPARE(edits.count(), resets.size());
+            // Choices go back to "Same as App", the widget's other parameters are unset, and keys that
+            // are not its parameters stay as they were.
+            Json expected = stored;
+            for (const ConfigurationParameter& parameter : widget.configuration.parameters)
+                expected.erase(parameter.key);
+            expected["theme"] = "app";
+            if (widget.kind == "DotProgress")
+                expected["period"] = "app";
+            COMPARE_JSON(Json::parse(editor.configuration()), expected);
+        }
+    }
+
+    void aSingleCityIsClearedByItsButton()
+    {
+        WidgetEditor editor(*m_plugin, describe("DotClock").configuration, R"({"city":"london"})");
+        QToolButton* clear = nullptr;
+        for (QToolButton* button : editor.findChildren<QToolButton*>("reset")) {
+            if (button->text() == "Clear")
+                clear = button;
+        }
+        QVERIFY(clear && clear->isEnabled());
+        clear->click();
+        QVERIFY(!Json::parse(editor.configuration()).contains("city"));
+        // Checking a city again makes it clearable again.
+        auto* list = editor.findChild<QListWidget*>();
+        list->item(0)->setCheckState(Qt::Checked);
+        QVERIFY(clear->isEnabled());
     }
 
 private:

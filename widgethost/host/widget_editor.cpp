@@ -11,9 +11,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-#include <nlohmann/json.hpp>
+#include <algorithm>
 
 namespace quillon::widgethost {
 namespace {
@@ -26,15 +27,89 @@ Json parseObject(const std::string& text)
     return object.is_object() ? object : Json::object();
 }
 
+Json defaultOf(const ConfigurationParameter& parameter)
+{
+    Json value = Json::parse(parameter.defaultValue, nullptr, false);
+    return value.is_discarded() ? Json() : value;
+}
+
 // The stored value, or the declared default when the parameter was never set.
 Json valueOf(const Json& configuration, const ConfigurationParameter& parameter)
 {
-    if (configuration.contains(parameter.key))
-        return configuration[parameter.key];
-    return Json::parse(parameter.defaultValue, nullptr, false);
+    return configuration.contains(parameter.key) ? configuration[parameter.key] : defaultOf(parameter);
 }
 
 QString text(const std::string& value) { return QString::fromStdString(value); }
+
+// One parameter's control: what it shows, how it writes its value and how it goes back to the default.
+struct Field {
+    QWidget* widget = nullptr;
+    std::function<void(Json&)> write;
+    std::function<void()> reset;
+};
+
+Field choiceField(const ConfigurationParameter& parameter, const Json& value, WidgetEditor* editor)
+{
+    auto* menu = new QComboBox;
+    for (const ChoiceOption& option : parameter.choices) {
+        menu->addItem(text(option.displayName), text(option.rawValue));
+        if (value.is_string() && value.get<std::string>() == option.rawValue)
+            menu->setCurrentIndex(menu->count() - 1);
+    }
+    QObject::connect(menu, &QComboBox::currentIndexChanged, editor, &WidgetEditor::edited);
+    const Json fallback = defaultOf(parameter);
+    const QString defaultRaw = fallback.is_string() ? text(fallback.get<std::string>()) : QString();
+    return {menu,
+            [menu, key = parameter.key](Json& json) { json[key] = menu->currentData().toString().toStdString(); },
+            [menu, defaultRaw] { menu->setCurrentIndex(std::max(0, menu->findData(defaultRaw))); }};
+}
+
+Field textField(const ConfigurationParameter& parameter, const Json& value, WidgetEditor* editor)
+{
+    auto* line = new QLineEdit(value.is_string() ? text(value.get<std::string>()) : QString());
+    line->setAccessibleName(text(parameter.title));
+    QObject::connect(line, &QLineEdit::textChanged, editor, &WidgetEditor::edited);
+    return {line,
+            [line, key = parameter.key](Json& json) {
+                if (line->text().isEmpty())
+                    json.erase(key);
+                else
+                    json[key] = line->text().toStdString();
+            },
+            [line] { line->clear(); }};
+}
+
+Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, WidgetEditor* editor)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* set = new QCheckBox("Set");
+    auto* when = new QDateTimeEdit;
+    when->setCalendarPopup(true);
+    when->setDisplayFormat("yyyy-MM-dd HH:mm");
+    when->setAccessibleName(text(parameter.title));
+    const bool hasDate = value.is_number();
+    when->setDateTime(hasDate ? QDateTime::fromSecsSinceEpoch(static_cast<qint64>(
+                                    value.get<double>() + Instant::kUnixSecondsAtReferenceDate))
+                              : QDateTime::currentDateTime().addDays(1));
+    set->setChecked(hasDate);
+    when->setEnabled(hasDate);
+    QObject::connect(set, &QCheckBox::toggled, when, &QWidget::setEnabled);
+    layout->addWidget(set);
+    layout->addWidget(when, 1);
+    QObject::connect(set, &QCheckBox::toggled, editor, &WidgetEditor::edited);
+    QObject::connect(when, &QDateTimeEdit::dateTimeChanged, editor, &WidgetEditor::edited);
+    return {row,
+            [set, when, key = parameter.key](Json& json) {
+                if (!set->isChecked())
+                    json.erase(key);
+                else
+                    json[key] = static_cast<double>(when->dateTime().toSecsSinceEpoch()) -
+                                Instant::kUnixSecondsAtReferenceDate;
+            },
+            [set] { set->setChecked(false); }};
+}
 
 QString entityLabel(const Entity& entity)
 {
@@ -57,134 +132,65 @@ void addEntities(QListWidget& list, const std::vector<Entity>& entities)
     }
 }
 
-} // namespace
-
-WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& type, const std::string& configuration,
-                           QWidget* parent)
-    : QDialog(parent), m_original(configuration)
+Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& parameter, const Json& value,
+                  WidgetEditor* editor)
 {
-    setWindowTitle(text(type.title));
-    setMinimumWidth(380);
-    const Json stored = parseObject(configuration);
-    auto* form = new QFormLayout;
-
-    for (const ConfigurationParameter& parameter : type.parameters) {
-        const Json value = valueOf(stored, parameter);
-        const std::string key = parameter.key;
-        QWidget* field = nullptr;
-
-        switch (parameter.type) {
-        case ParameterType::choice: {
-            auto* menu = new QComboBox;
-            for (const ChoiceOption& option : parameter.choices) {
-                menu->addItem(text(option.displayName), text(option.rawValue));
-                if (value.is_string() && value.get<std::string>() == option.rawValue)
-                    menu->setCurrentIndex(menu->count() - 1);
+    const bool many = parameter.type == ParameterType::entityList;
+    std::vector<std::string> chosen;
+    if (value.is_string())
+        chosen.push_back(value.get<std::string>());
+    for (const Json& id : value.is_array() ? value : Json::array()) {
+        if (id.is_string())
+            chosen.push_back(id.get<std::string>());
+    }
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* search = new QLineEdit;
+    search->setPlaceholderText("Search");
+    search->setClearButtonEnabled(true);
+    auto* list = new QListWidget;
+    list->setMinimumHeight(140);
+    list->setAccessibleName(text(parameter.title));
+    // The chosen ones first, in their order, then the suggestions.
+    addEntities(*list, plugin.entities(parameter.entityType, chosen));
+    for (int row = 0; row < list->count(); ++row)
+        list->item(row)->setCheckState(Qt::Checked);
+    addEntities(*list, plugin.suggestedEntities(parameter.entityType));
+    QObject::connect(search, &QLineEdit::textChanged, list,
+                     [&plugin, list, entityType = parameter.entityType](const QString& query) {
+                         const QString needle = query.trimmed();
+                         if (!needle.isEmpty())
+                             addEntities(*list, plugin.searchEntities(entityType, needle.toStdString()));
+                         for (int row = 0; row < list->count(); ++row) {
+                             QListWidgetItem* item = list->item(row);
+                             item->setHidden(!needle.isEmpty() && item->checkState() != Qt::Checked &&
+                                             !item->text().contains(needle, Qt::CaseInsensitive));
+                         }
+                     });
+    if (!many) {
+        // One at most: checking one unchecks the others.
+        QObject::connect(list, &QListWidget::itemChanged, list, [list](QListWidgetItem* changed) {
+            if (changed->checkState() != Qt::Checked)
+                return;
+            const QSignalBlocker quiet(list);
+            for (int row = 0; row < list->count(); ++row) {
+                if (list->item(row) != changed)
+                    list->item(row)->setCheckState(Qt::Unchecked);
             }
-            connect(menu, &QComboBox::currentIndexChanged, this, &WidgetEditor::edited);
-            m_writers.push_back([menu, key](Json& json) {
-                json[key] = menu->currentData().toString().toStdString();
-            });
-            field = menu;
-            break;
-        }
-        case ParameterType::text: {
-            auto* line = new QLineEdit(value.is_string() ? text(value.get<std::string>()) : QString());
-            connect(line, &QLineEdit::textChanged, this, &WidgetEditor::edited);
-            m_writers.push_back([line, key](Json& json) {
-                if (line->text().isEmpty())
-                    json.erase(key);
-                else
-                    json[key] = line->text().toStdString();
-            });
-            field = line;
-            break;
-        }
-        case ParameterType::dateTime: {
-            auto* row = new QWidget;
-            auto* layout = new QHBoxLayout(row);
-            layout->setContentsMargins(0, 0, 0, 0);
-            auto* set = new QCheckBox("Set");
-            auto* when = new QDateTimeEdit;
-            when->setCalendarPopup(true);
-            when->setDisplayFormat("yyyy-MM-dd HH:mm");
-            const bool hasDate = value.is_number();
-            when->setDateTime(hasDate ? QDateTime::fromSecsSinceEpoch(static_cast<qint64>(
-                                            value.get<double>() + Instant::kUnixSecondsAtReferenceDate))
-                                      : QDateTime::currentDateTime().addDays(1));
-            set->setChecked(hasDate);
-            when->setEnabled(hasDate);
-            connect(set, &QCheckBox::toggled, when, &QWidget::setEnabled);
-            layout->addWidget(set);
-            layout->addWidget(when, 1);
-            connect(set, &QCheckBox::toggled, this, &WidgetEditor::edited);
-            connect(when, &QDateTimeEdit::dateTimeChanged, this, &WidgetEditor::edited);
-            m_writers.push_back([set, when, key](Json& json) {
-                if (!set->isChecked())
-                    json.erase(key);
-                else
-                    json[key] = static_cast<double>(when->dateTime().toSecsSinceEpoch()) -
-                                Instant::kUnixSecondsAtReferenceDate;
-            });
-            field = row;
-            break;
-        }
-        case ParameterType::entity:
-        case ParameterType::entityList: {
-            const bool many = parameter.type == ParameterType::entityList;
-            std::vector<std::string> chosen;
-            if (value.is_string())
-                chosen.push_back(value.get<std::string>());
-            for (const Json& id : value.is_array() ? value : Json::array()) {
-                if (id.is_string())
-                    chosen.push_back(id.get<std::string>());
-            }
-            auto* column = new QWidget;
-            auto* layout = new QVBoxLayout(column);
-            layout->setContentsMargins(0, 0, 0, 0);
-            auto* search = new QLineEdit;
-            search->setPlaceholderText("Search");
-            search->setClearButtonEnabled(true);
-            auto* list = new QListWidget;
-            list->setMinimumHeight(140);
-            // The chosen ones first, in their order, then the suggestions.
-            addEntities(*list, plugin.entities(parameter.entityType, chosen));
-            for (int row = 0; row < list->count(); ++row)
-                list->item(row)->setCheckState(Qt::Checked);
-            addEntities(*list, plugin.suggestedEntities(parameter.entityType));
-            const std::string entityType = parameter.entityType;
-            connect(search, &QLineEdit::textChanged, list, [&plugin, list, entityType](const QString& query) {
-                if (!query.trimmed().isEmpty())
-                    addEntities(*list, plugin.searchEntities(entityType, query.toStdString()));
-                const QString needle = query.trimmed();
-                for (int row = 0; row < list->count(); ++row) {
-                    QListWidgetItem* item = list->item(row);
-                    item->setHidden(!needle.isEmpty() && item->checkState() != Qt::Checked &&
-                                    !item->text().contains(needle, Qt::CaseInsensitive));
-                }
-            });
-            if (!many) {
-                // One at most: checking one unchecks the others.
-                connect(list, &QListWidget::itemChanged, list, [list](QListWidgetItem* changed) {
-                    if (changed->checkState() != Qt::Checked)
-                        return;
-                    const QSignalBlocker quiet(list);
-                    for (int row = 0; row < list->count(); ++row) {
-                        if (list->item(row) != changed)
-                            list->item(row)->setCheckState(Qt::Unchecked);
-                    }
-                });
-            }
-            // Checking, unchecking and dragging into a new order are all edits.
-            connect(list, &QListWidget::itemChanged, this, &WidgetEditor::edited);
-            connect(list->model(), &QAbstractItemModel::rowsMoved, this, &WidgetEditor::edited);
-            if (many) {
-                list->setDragDropMode(QAbstractItemView::InternalMove);
-                list->setToolTip("Drag to change the order.");
-            }
-            layout->addWidget(search);
-            layout->addWidget(list);
-            m_writers.push_back([list, key, many](Json& json) {
+        });
+    }
+    // Checking, unchecking and dragging into a new order are all edits.
+    QObject::connect(list, &QListWidget::itemChanged, editor, &WidgetEditor::edited);
+    QObject::connect(list->model(), &QAbstractItemModel::rowsMoved, editor, &WidgetEditor::edited);
+    if (many) {
+        list->setDragDropMode(QAbstractItemView::InternalMove);
+        list->setToolTip("Drag to change the order.");
+    }
+    layout->addWidget(search);
+    layout->addWidget(list);
+    return {column,
+            [list, key = parameter.key, many](Json& json) {
                 Json ids = Json::array();
                 for (int row = 0; row < list->count(); ++row) {
                     if (list->item(row)->checkState() == Qt::Checked)
@@ -194,24 +200,90 @@ WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& 
                     json.erase(key);
                 else
                     json[key] = many ? ids : ids.front();
-            });
-            field = column;
-            break;
-        }
-        }
+            },
+            [list, editor] {
+                // One edit for the whole reset, not one per unchecked row.
+                {
+                    const QSignalBlocker quiet(list);
+                    for (int row = 0; row < list->count(); ++row)
+                        list->item(row)->setCheckState(Qt::Unchecked);
+                }
+                list->viewport()->update();
+                emit editor->edited();
+            }};
+}
+
+Field fieldFor(const WidgetPlugin& plugin, const ConfigurationParameter& parameter, const Json& value,
+               WidgetEditor* editor)
+{
+    switch (parameter.type) {
+    case ParameterType::choice:
+        return choiceField(parameter, value, editor);
+    case ParameterType::text:
+        return textField(parameter, value, editor);
+    case ParameterType::dateTime:
+        return dateTimeField(parameter, value, editor);
+    case ParameterType::entity:
+    case ParameterType::entityList:
+        return entityField(plugin, parameter, value, editor);
+    }
+    return textField(parameter, value, editor);
+}
+
+// "Reset" goes back to a named default choice; "Clear" empties a parameter whose default is no value.
+QToolButton* resetButtonFor(const ConfigurationParameter& parameter)
+{
+    auto* button = new QToolButton;
+    button->setObjectName("reset");
+    const Json fallback = defaultOf(parameter);
+    QString defaultName;
+    for (const ChoiceOption& option : parameter.choices) {
+        if (fallback.is_string() && fallback.get<std::string>() == option.rawValue)
+            defaultName = text(option.displayName);
+    }
+    button->setText(fallback.is_null() ? "Clear" : "Reset");
+    button->setToolTip(defaultName.isEmpty() ? "Leave " + text(parameter.title) + " empty"
+                                             : "Back to \u201c" + defaultName + "\u201d");
+    button->setAccessibleName(button->text() + " " + text(parameter.title));
+    return button;
+}
+
+} // namespace
+
+WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& type, const std::string& configuration,
+                           QWidget* parent)
+    : QDialog(parent), m_original(configuration)
+{
+    setWindowTitle(text(type.title));
+    setMinimumWidth(420);
+    const Json stored = parseObject(configuration);
+    auto* form = new QFormLayout;
+
+    for (const ConfigurationParameter& parameter : type.parameters) {
+        Field field = fieldFor(plugin, parameter, valueOf(stored, parameter), this);
+        QToolButton* reset = resetButtonFor(parameter);
+        connect(reset, &QToolButton::clicked, this, field.reset);
+
+        auto* row = new QWidget;
+        auto* layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(field.widget, 1);
+        layout->addWidget(reset, 0, Qt::AlignTop);
 
         auto* label = new QLabel(text(parameter.title));
+        label->setBuddy(field.widget);
         if (parameter.description) {
             label->setToolTip(text(*parameter.description));
-            field->setToolTip(text(*parameter.description));
+            field.widget->setToolTip(text(*parameter.description));
         }
-        form->addRow(label, field);
+        form->addRow(label, row);
         if (parameter.description) {
             auto* hint = new QLabel(text(*parameter.description));
             hint->setWordWrap(true);
             hint->setForegroundRole(QPalette::PlaceholderText);
             form->addRow(QString(), hint);
         }
+        m_rows.push_back({parameter.key, defaultOf(parameter), std::move(field.write), reset});
     }
 
     // Changes apply as they are made; the editor only needs closing.
@@ -220,13 +292,26 @@ WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(form);
     outer->addWidget(buttons);
+
+    connect(this, &WidgetEditor::edited, this, &WidgetEditor::enableResetButtons);
+    enableResetButtons();
+}
+
+void WidgetEditor::enableResetButtons()
+{
+    for (const Row& row : m_rows) {
+        Json probe = Json::object();
+        row.write(probe);
+        const bool atDefault = probe.contains(row.key) ? probe[row.key] == row.defaultValue : row.defaultValue.is_null();
+        row.resetButton->setEnabled(!atDefault);
+    }
 }
 
 std::string WidgetEditor::configuration() const
 {
     Json object = parseObject(m_original);
-    for (const auto& write : m_writers)
-        write(object);
+    for (const Row& row : m_rows)
+        row.write(object);
     return object.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

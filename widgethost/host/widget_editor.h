@@ -1,17 +1,20 @@
 // The editor of one placed widget's own settings, generated from the configuration type the plug-in
 // declares: a menu for a choice, a field for text, a date and time that may be left unset, and a
-// searchable, reorderable list for entities. Values the editor does not know are kept as they are.
+// searchable, reorderable list for entities. Every row can go back to its default. Values the
+// editor does not know are kept as they are.
 #pragma once
 
 #include "widgethost/widget_plugin.h"
 
 #include <QDialog>
 
-#include <nlohmann/json_fwd.hpp>
+#include <nlohmann/json.hpp>
 
 #include <functional>
 #include <string>
 #include <vector>
+
+class QAbstractButton;
 
 namespace quillon::widgethost {
 
@@ -30,8 +33,17 @@ signals:
     void edited();
 
 private:
-    // Each row writes its parameter into the object, or removes it when unset.
-    std::vector<std::function<void(nlohmann::json&)>> m_writers;
+    struct Row {
+        std::string key;
+        nlohmann::json defaultValue; // null: unset
+        // Writes the parameter into the object, or removes it when unset.
+        std::function<void(nlohmann::json&)> write;
+        QAbstractButton* resetButton = nullptr;
+    };
+
+    void enableResetButtons();
+
+    std::vector<Row> m_rows;
     std::string m_original;
 };
 
