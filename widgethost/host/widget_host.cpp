@@ -19,6 +19,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <iostream>
+
 namespace quillon::widgethost {
 namespace {
 
@@ -84,8 +86,10 @@ WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path 
     connect(&m_clockWatcher, &ClockWatcher::zoneChanged, this, &WidgetHost::reloadAll);
     // The studio's request: every widget asks for a new timeline.
     if (auto bus = sessionBus()) {
-        bus->connect(QString(), kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal, this,
-                     SLOT(reloadAll()));
+        if (!bus->connect(QString(), kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal, this,
+                          SLOT(reloadAll())))
+            std::cerr << "quillon-widgets: cannot listen for the studio's reload signal; widgets follow its "
+                         "changes at their next update\n";
     }
 }
 

@@ -40,10 +40,13 @@ public:
 
     // Places a widget of that kind string and family at a free spot under the pointer.
     bool addWidget(const std::string& kind, WidgetFamily family);
-    void reloadAll();
     void showGallery();
 
     const std::vector<std::unique_ptr<WidgetWindow>>& windows() const { return m_windows; }
+
+public slots:
+    // Every widget asks for a new timeline: the studio's reload signal, a change of zone.
+    void reloadAll();
 
 private:
     void show(const PlacedWidget& placed);

@@ -7,16 +7,30 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QUrl>
 
 namespace quillon::widgethost {
+namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="quillon.widgets.timelines.info=true"): one line each time a
+// widget asks its plug-in for a timeline, to see that reloads and clock changes reach every widget.
+Q_LOGGING_CATEGORY(timelineLog, "quillon.widgets.timelines", QtWarningMsg)
+
+int nextSerial()
+{
+    static int serial = 0;
+    return ++serial;
+}
+
+} // namespace
 
 WidgetWindow::WidgetWindow(WidgetPlugin& plugin, WidgetDescription description, PlacedWidget placed)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool | Qt::WindowDoesNotAcceptFocus),
-      m_plugin(plugin), m_description(std::move(description)), m_placed(std::move(placed))
+      m_plugin(plugin), m_description(std::move(description)), m_placed(std::move(placed)), m_serial(nextSerial())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -39,7 +53,8 @@ void WidgetWindow::makeDriver()
     const std::string configuration = m_placed.configuration;
     WidgetPlugin* plugin = &m_plugin;
     m_driver = std::make_unique<TimelineDriver>(
-        [plugin, kind, configuration]() -> std::optional<Timeline> {
+        [plugin, kind, configuration, serial = m_serial]() -> std::optional<Timeline> {
+            qCInfo(timelineLog, "widget %d (%s) asks for a timeline", serial, kind.c_str());
             return plugin->timeline(kind, configuration, {Instant::now().secondsSinceReferenceDate});
         },
         [] { return Instant::now().secondsSinceReferenceDate; },
@@ -59,6 +74,7 @@ void WidgetWindow::setFamily(WidgetFamily family)
     m_placed.family = family;
     setFixedSize(familyPointSize(family).toSize());
     refreshFace();
+    m_driver->reload();
     emit changed();
 }
 

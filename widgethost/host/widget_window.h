@@ -45,6 +45,7 @@ private:
     WidgetPlugin& m_plugin;
     WidgetDescription m_description;
     PlacedWidget m_placed;
+    int m_serial; // names the widget in the log
     std::unique_ptr<TimelineDriver> m_driver;
     std::unique_ptr<WidgetEditor> m_editor; // while open
     Face m_face;
