@@ -1,24 +1,36 @@
 #!/usr/bin/env bash
-# Takes docs/screenshots/desktop-*.png: quillon-widgets with a world board, a clock and a sign on
-# an Openbox desktop under Xvfb, once with the xcompmgr compositor (rounded corners) and once
-# without (square corners); then the gallery and a widget's editor. Installs what it needs with scripts/install-dependencies bench.
+# Takes docs/screenshots/desktop-*.png: quillon-widgets with all six widgets, each in its own
+# theme, on an Openbox desktop under Xvfb, once with the xcompmgr compositor (rounded corners) and
+# once without (square corners); then the gallery and a widget's editor. Installs what it needs with scripts/install-dependencies bench.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 host=${1:-$root/build/release/widgethost/quillon-widgets}
 if [[ -z "${QUILLON_SHOTS_INSIDE:-}" ]]; then
   "$root/scripts/install-dependencies" bench
   export QUILLON_SHOTS_INSIDE=1
-  exec xvfb-run -a -s "-screen 0 1280x720x24" dbus-run-session -- "$0" "$host"
+  exec xvfb-run -a -s "-screen 0 1548x700x24" dbus-run-session -- "$0" "$host"
 fi
 
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work"
 out="$root/docs/screenshots"
-add() {
-  dbus-send --session --print-reply --dest=com.quillon.WidgetHost /com/quillon/WidgetHost \
-    com.quillon.WidgetHost.AddWidget "string:$1" "string:$2" >/dev/null
+
+# The six widgets as a user might arrange and theme them with the editor.
+mkdir -p "$XDG_CONFIG_HOME/quillon-widgets"
+widget() { # kind family x y configuration
+  printf '{"plugin": "liblampwork.so", "kind": "%s", "family": "%s", "screen": "", "x": %d, "y": %d, "configuration": %s}' "$@"
 }
+{
+  echo '{"widgets": ['
+  widget WorldBoard systemLarge 40 40 '{"theme": "midnight"}'; echo ,
+  widget DotClock systemSmall 408 40 '{"theme": "amber", "city": "tokyo"}'; echo ,
+  widget DotDay systemSmall 596 40 '{"theme": "paper"}'; echo ,
+  widget DotCountdown systemMedium 784 40 '{"theme": "sky", "label": "New Year", "target": 820454400}'; echo ,
+  widget DotProgress systemMedium 408 228 '{"theme": "matcha", "period": "year"}'; echo ,
+  widget DotSign systemExtraLarge 784 228 '{"theme": "phosphor", "message": "WELCOME ABOARD\nPLATFORM 9"}'
+  echo ']}'
+} >"$XDG_CONFIG_HOME/quillon-widgets/widgets.json"
 
 # One window, cut from the screen so that the window manager's frame shows too.
 shot_window() {
@@ -30,16 +42,12 @@ shot_window() {
 
 # A desktop that is not plain black, so the corners show.
 openbox & sleep 1
-xsetroot -solid '#4a5d6e' || true
+# Set as a root pixmap, which the compositor draws too.
+hsetroot -solid '#4a5d6e'
 for mode in plain composited; do
   if [[ $mode == composited ]]; then xcompmgr & compositor=$!; sleep 1; fi
   "$host" & pid=$!
-  sleep 2
-  # Placed the way the studio places them, the first time; the host brings them back the second.
-  if [[ $mode == plain ]]; then
-    add WorldBoard systemLarge; add DotClock systemSmall; add DotSign systemMedium
-  fi
-  sleep 2
+  sleep 3
   import -window root "$out/desktop-$mode.png"
   if [[ $mode == composited ]]; then
     # The gallery, and the editor of the clock from its right-click menu.
@@ -47,7 +55,7 @@ for mode in plain composited; do
     sleep 2
     shot_window "$(xdotool search --name 'Edit Widgets' | head -n 1)" "$out/widgets-gallery.png"
     xdotool key --window "$(xdotool search --name 'Edit Widgets' | head -n 1)" ctrl+w 2>/dev/null || true
-    xdotool mousemove 370 370 click 3; sleep 0.7
+    xdotool mousemove 490 120 click 3; sleep 0.7
     xdotool key Down Return; sleep 1.5
     shot_window "$(xdotool getactivewindow)" "$out/widgets-editor.png"
   fi
