@@ -118,51 +118,61 @@ DotPoint placeOnScreens(DotPoint topLeft, DotSizeF size, const std::vector<DotRe
             std::clamp(topLeft.y, nearest.y, std::max(nearest.y, nearest.bottom() - size.height))};
 }
 
-DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>& taken, const DotRect& screen,
-                      double gap)
+DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>& widgets, const DotRect& screen,
+                      const std::vector<DotRect>& windows, double gap)
 {
     const double maxX = std::max(screen.x, screen.right() - size.width);
     const double maxY = std::max(screen.y, screen.bottom() - size.height);
     const auto onScreen = [&](DotPoint corner) {
         return DotPoint{std::clamp(corner.x, screen.x, maxX), std::clamp(corner.y, screen.y, maxY)};
     };
-    const auto isFree = [&](DotPoint corner) {
-        return std::none_of(taken.begin(), taken.end(), [&](const DotRect& other) {
-            return corner.x < other.right() + gap && corner.x + size.width + gap > other.x &&
-                   corner.y < other.bottom() + gap && corner.y + size.height + gap > other.y;
-        });
-    };
     const DotPoint start = onScreen(wanted);
-    if (isFree(start))
-        return start;
 
-    // Beside each placed widget first, where people line widgets up, then on a coarse grid.
-    std::vector<DotPoint> candidates;
-    for (const DotRect& other : taken) {
-        candidates.push_back({other.right() + gap, other.y});
-        candidates.push_back({other.x - gap - size.width, other.y});
-        candidates.push_back({other.x, other.bottom() + gap});
-        candidates.push_back({other.x, other.y - gap - size.height});
-    }
-    constexpr double kGridStep = 32;
-    for (double y = screen.y; y <= maxY; y += kGridStep)
-        for (double x = screen.x; x <= maxX; x += kGridStep)
-            candidates.push_back({x, y});
-
-    std::optional<DotPoint> best;
-    double bestDistance = 0;
-    for (const DotPoint candidate : candidates) {
-        const DotPoint corner = onScreen(candidate);
-        if (!isFree(corner))
-            continue;
-        const double dx = corner.x - start.x;
-        const double dy = corner.y - start.y;
-        if (!best || dx * dx + dy * dy < bestDistance) {
-            best = corner;
-            bestDistance = dx * dx + dy * dy;
+    const auto nearestClearOf = [&](const std::vector<DotRect>& taken) -> std::optional<DotPoint> {
+        const auto isFree = [&](DotPoint corner) {
+            return std::none_of(taken.begin(), taken.end(), [&](const DotRect& other) {
+                return corner.x < other.right() + gap && corner.x + size.width + gap > other.x &&
+                       corner.y < other.bottom() + gap && corner.y + size.height + gap > other.y;
+            });
+        };
+        if (isFree(start))
+            return start;
+        // Beside each placed widget or window first, where people line widgets up, then on a coarse grid.
+        std::vector<DotPoint> candidates;
+        for (const DotRect& other : taken) {
+            candidates.push_back({other.right() + gap, other.y});
+            candidates.push_back({other.x - gap - size.width, other.y});
+            candidates.push_back({other.x, other.bottom() + gap});
+            candidates.push_back({other.x, other.y - gap - size.height});
         }
+        constexpr double kGridStep = 32;
+        for (double y = screen.y; y <= maxY; y += kGridStep)
+            for (double x = screen.x; x <= maxX; x += kGridStep)
+                candidates.push_back({x, y});
+
+        std::optional<DotPoint> best;
+        double bestDistance = 0;
+        for (const DotPoint candidate : candidates) {
+            const DotPoint corner = onScreen(candidate);
+            if (!isFree(corner))
+                continue;
+            const double dx = corner.x - start.x;
+            const double dy = corner.y - start.y;
+            if (!best || dx * dx + dy * dy < bestDistance) {
+                best = corner;
+                bestDistance = dx * dx + dy * dy;
+            }
+        }
+        return best;
+    };
+
+    if (!windows.empty()) {
+        std::vector<DotRect> everything = widgets;
+        everything.insert(everything.end(), windows.begin(), windows.end());
+        if (const auto clear = nearestClearOf(everything))
+            return *clear;
     }
-    return best.value_or(start);
+    return nearestClearOf(widgets).value_or(start);
 }
 
 } // namespace quillon::widgethost

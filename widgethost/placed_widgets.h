@@ -37,9 +37,10 @@ bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<Pl
 DotPoint placeOnScreens(DotPoint topLeft, DotSizeF size, const std::vector<DotRect>& screens);
 
 // Where a new widget of this size goes on `screen`: the spot nearest to `wanted` that keeps `gap`
-// points clear of every widget already `taken`, or `wanted` itself (kept on the screen) when the
-// screen has no such spot left.
-DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>& taken, const DotRect& screen,
-                      double gap = 16);
+// points clear of every widget already placed and, where the screen leaves room, of the open
+// `windows` too (widgets stay below windows, so one placed under a window would be hidden); or
+// `wanted` itself, kept on the screen, when no spot is clear even of the widgets.
+DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>& widgets, const DotRect& screen,
+                      const std::vector<DotRect>& windows = {}, double gap = 16);
 
 } // namespace quillon::widgethost

@@ -118,5 +118,29 @@ TEST(FindFreeSpot, NewWidgetsGoBesideTheOnesAlreadyPlacedAndStayOnTheScreen)
     EXPECT_EQ(findFreeSpot({300, 300}, small, full, screen), (DotPoint{300, 300}));
 }
 
+TEST(FindFreeSpot, AWidgetIsNotHiddenUnderAnOpenWindowWhileTheScreenHasRoomBesideIt)
+{
+    const DotRect screen{0, 0, 1920, 1080};
+    const DotSizeF medium{344, 164};
+    // The studio's window, with the pointer on its button: the widget goes just clear of it.
+    const DotRect studio{130, 70, 1050, 760};
+    const DotPoint corner = findFreeSpot({450, 700}, medium, {}, screen, {studio});
+    const DotRect placed{corner.x, corner.y, medium.width, medium.height};
+    EXPECT_TRUE(placed.x >= studio.right() + 16 || placed.bottom() + 16 <= studio.y || placed.y >= studio.bottom() + 16)
+        << "at " << placed.x << ", " << placed.y;
+    EXPECT_LE(placed.right(), screen.right());
+
+    // Widgets already there still count.
+    const DotRect widget{corner.x, corner.y, medium.width, medium.height};
+    const DotPoint second = findFreeSpot({450, 700}, medium, {widget}, screen, {studio});
+    EXPECT_FALSE(second == corner);
+
+    // A window over the whole screen cannot be avoided: the widget goes where it would without it,
+    // still clear of the other widgets.
+    const DotRect maximised{0, 0, 1920, 1080};
+    EXPECT_EQ(findFreeSpot({450, 700}, medium, {widget}, screen, {maximised}),
+              findFreeSpot({450, 700}, medium, {widget}, screen));
+}
+
 } // namespace
 } // namespace quillon::widgethost

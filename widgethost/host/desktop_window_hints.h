@@ -10,10 +10,6 @@ namespace quillon::widgethost {
 // is shown. Does nothing outside X11 (a Wayland session runs the host through XWayland).
 void applyDesktopWidgetHints(QWidget& window);
 
-} // namespace quillon::widgethost
-
-namespace quillon::widgethost {
-
 // Whether a compositing manager runs, so that windows can be transparent outside rounded corners.
 bool compositorRunning();
 

@@ -5,6 +5,7 @@
 #include "platform/store/defaults_folder.h"
 #include "platform/widgethost/dbus_timeline_reloader.h"
 #include "platform/widgethost/session_bus.h"
+#include "widgethost/host/open_windows.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -152,14 +153,21 @@ bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
         const QPoint pointer = QCursor::pos();
         const DotPoint wanted{pointer.x() - size.width() / 2, pointer.y() - size.height() / 2};
         const std::vector<DotRect> screens = screenRects();
-        std::vector<DotRect> taken;
+        const auto rect = [](const QRect& frame) {
+            return DotRect{double(frame.x()), double(frame.y()), double(frame.width()), double(frame.height())};
+        };
+        std::vector<DotRect> widgets;
+        std::vector<WId> own;
         for (const auto& window : m_windows) {
-            const QRect frame = window->frameGeometry();
-            taken.push_back({double(frame.x()), double(frame.y()), double(frame.width()), double(frame.height())});
+            widgets.push_back(rect(window->frameGeometry()));
+            own.push_back(window->winId());
         }
-        const DotPoint corner = screens.empty()
-                                    ? wanted
-                                    : findFreeSpot(wanted, {size.width(), size.height()}, taken, screenUnder(pointer, screens));
+        std::vector<DotRect> windows;
+        for (const QRect& frame : openWindowFrames(own))
+            windows.push_back(rect(frame));
+        const DotPoint corner = screens.empty() ? wanted
+                                                : findFreeSpot(wanted, {size.width(), size.height()}, widgets,
+                                                               screenUnder(pointer, screens), windows);
         show({plugin.fileName, kind, family, "", corner.x, corner.y, "{}"});
         save();
         return true;
