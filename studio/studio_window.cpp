@@ -9,10 +9,8 @@
 #include <QDBusMessage>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QFormLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScrollArea>
 #include <QSysInfo>
 #include <QToolBar>
 #include <QUrl>
@@ -116,17 +114,11 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
 
     makeToolbarAndMenus();
     updateTitleAndSelection();
-    updateInspector();
 
     connect(m_model.get(), &StudioModel::kindChanged, this, [this] {
         updateTitleAndSelection();
         focusSidebar();
     });
-    for (auto changed : {&StudioModel::kindChanged, &StudioModel::sizesChanged, &StudioModel::themeChanged,
-                         &StudioModel::use24hChanged, &StudioModel::boardCitiesChanged, &StudioModel::clockCityChanged,
-                         &StudioModel::periodChanged, &StudioModel::countdownTitleChanged,
-                         &StudioModel::countdownDateChanged, &StudioModel::signTextChanged})
-        connect(m_model.get(), changed, this, &StudioWindow::updateInspector);
     connect(m_model.get(), &StudioModel::linkOpened, this, &StudioWindow::openLink);
 
     m_tick.setInterval(1000);
@@ -181,65 +173,10 @@ QWidget* StudioWindow::makeSidebar()
 
 QWidget* StudioWindow::makeInspector()
 {
-    auto* scroll = new QScrollArea(this);
-    scroll->setMinimumWidth(kInspectorMinimum);
-    scroll->setMaximumWidth(kInspectorMaximum);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* content = new QWidget(scroll);
-    m_inspectorForm = new QFormLayout(content);
-    m_inspectorForm->setContentsMargins(16, 16, 16, 16);
-    scroll->setWidget(content);
-    scroll->setAccessibleName("Widget Settings");
-    m_inspector = scroll;
-    return scroll;
-}
-
-void StudioWindow::updateInspector()
-{
-    while (m_inspectorForm->rowCount() > 0)
-        m_inspectorForm->removeRow(0);
-    const StudioState& state = m_model->state();
-    const auto row = [this](const QString& label, const QString& value) {
-        auto* field = new QLabel(value);
-        field->setWordWrap(true);
-        field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        m_inspectorForm->addRow(label, field);
-    };
-    row("Widget", text(title(state.kind)));
-    row("Size", text(title(m_model->sizeForKind(state.kind))));
-    row("Theme", QString::fromStdString(themeTable()[state.theme].name));
-    switch (state.kind) {
-    case DotWidgetKind::worldBoard: {
-        QStringList names;
-        for (const City& city : m_model->boardCityList())
-            names << QString::fromStdString(city.name);
-        row("Cities", names.isEmpty() ? "None" : names.join("\n"));
-        row("24-hour time", state.use24h ? "On" : "Off");
-        break;
-    }
-    case DotWidgetKind::clock:
-        row("City", QString::fromStdString(City::find(state.clockCity).value_or(City::local()).name));
-        row("24-hour time", state.use24h ? "On" : "Off");
-        break;
-    case DotWidgetKind::day:
-        break;
-    case DotWidgetKind::progress:
-        row("Period", text(title(state.period)));
-        break;
-    case DotWidgetKind::countdown:
-        row("Title", QString::fromStdString(state.countdownTitle));
-        row("Counting down to",
-            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(state.countdownDate.unixSeconds() * 1000))
-                .toString(QLocale().dateTimeFormat(QLocale::LongFormat)));
-        break;
-    case DotWidgetKind::sign:
-        row("Message", QString::fromStdString(state.signText));
-        break;
-    }
-    auto* note = new QLabel("Placed widgets follow these settings.");
-    note->setWordWrap(true);
-    m_inspectorForm->addRow(note);
+    m_inspector = new InspectorView(*m_model, this);
+    m_inspector->setMinimumWidth(kInspectorMinimum);
+    m_inspector->setMaximumWidth(kInspectorMaximum);
+    return m_inspector;
 }
 
 void StudioWindow::makeToolbarAndMenus()

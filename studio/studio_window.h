@@ -3,6 +3,7 @@
 #pragma once
 
 #include "studio/how_to_add_view.h"
+#include "studio/inspector_view.h"
 #include "studio/stage_view.h"
 #include "studio/studio_model.h"
 
@@ -15,8 +16,6 @@
 #include <QTimer>
 
 #include <memory>
-
-class QFormLayout;
 
 namespace quillon {
 
@@ -35,6 +34,7 @@ public:
     StudioModel& model() { return *m_model; }
     StageView* stage() const { return m_stage; }
     QListWidget* sidebarList() const { return m_sidebarList; }
+    InspectorView* inspector() const { return m_inspector; }
 
     bool isPresenting() const { return m_presenting; }
     bool isSidebarShown() const { return m_sidebarShown; }
@@ -60,7 +60,6 @@ private:
     void applyColumns();
     void updateTitleAndSelection();
     void focusSidebar();
-    void updateInspector();
     void openLink(DotWidgetKind kind);
 
     std::unique_ptr<StudioModel> m_model;
@@ -69,8 +68,7 @@ private:
     QWidget* m_sidebar = nullptr;
     QListWidget* m_sidebarList = nullptr;
     QPushButton* m_addToDesktop = nullptr;
-    QWidget* m_inspector = nullptr;
-    QFormLayout* m_inspectorForm = nullptr;
+    InspectorView* m_inspector = nullptr;
     HowToAddView* m_howTo = nullptr;
     QAction* m_fullViewAction = nullptr;
     QAction* m_widgetSettingsAction = nullptr;

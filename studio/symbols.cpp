@@ -98,13 +98,48 @@ void draw(QPainter& p, Symbol symbol)
         p.drawLine(QPointF(5.5, 7), QPointF(10.5, 7));
         p.drawLine(QPointF(5, 14), QPointF(11, 14));
         break;
+    case Symbol::minusCircleFilled: {
+        // A filled disc with the minus cut out of it.
+        QPainterPath disc;
+        disc.addEllipse(QRectF(1.5, 1.5, 13, 13));
+        QPainterPath bar;
+        bar.addRoundedRect(QRectF(4.5, 7.1, 7, 1.8), 0.9, 0.9);
+        p.fillPath(disc.subtracted(bar), p.pen().color());
+        break;
+    }
+    case Symbol::plus:
+        p.drawLine(QPointF(8, 2.5), QPointF(8, 13.5));
+        p.drawLine(QPointF(2.5, 8), QPointF(13.5, 8));
+        break;
+    case Symbol::magnifyingGlass:
+        p.drawEllipse(QRectF(2, 2, 8.5, 8.5));
+        p.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
+        break;
+    case Symbol::circularArrows: {
+        // Two arcs chasing each other, each with its arrowhead.
+        const QRectF ring(2.5, 2.5, 11, 11);
+        p.drawArc(ring, 20 * 16, 140 * 16);
+        p.drawArc(ring, 200 * 16, 140 * 16);
+        p.drawLine(QPointF(3.4, 5.2), QPointF(3.2, 2.6));
+        p.drawLine(QPointF(3.4, 5.2), QPointF(6.0, 5.0));
+        p.drawLine(QPointF(12.6, 10.8), QPointF(12.8, 13.4));
+        p.drawLine(QPointF(12.6, 10.8), QPointF(10.0, 11.0));
+        break;
+    }
+    case Symbol::chevronLeft:
+        p.drawLine(QPointF(10, 3), QPointF(5, 8));
+        p.drawLine(QPointF(5, 8), QPointF(10, 13));
+        break;
+    case Symbol::chevronRight:
+        p.drawLine(QPointF(6, 3), QPointF(11, 8));
+        p.drawLine(QPointF(11, 8), QPointF(6, 13));
+        break;
     }
 }
 
-QIcon drawnIcon(Symbol symbol)
+QIcon drawnIcon(Symbol symbol, const QColor& ink)
 {
     QIcon icon;
-    const QColor ink = QApplication::palette().color(QPalette::WindowText);
     for (int scale : {1, 2, 3}) {
         for (int side : {16, 24, 32}) {
             QPixmap pixmap(side * scale, side * scale);
@@ -143,9 +178,14 @@ Symbol kindSymbol(DotWidgetKind kind)
     return Symbol::globe;
 }
 
+QIcon symbolIcon(Symbol symbol, const QColor& ink)
+{
+    return drawnIcon(symbol, ink);
+}
+
 QIcon symbolIcon(Symbol symbol)
 {
-    const QIcon drawn = drawnIcon(symbol);
+    const QIcon drawn = drawnIcon(symbol, QApplication::palette().color(QPalette::WindowText));
     const char* name = themeName(symbol);
     return name ? QIcon::fromTheme(name, drawn) : drawn;
 }

@@ -1,0 +1,54 @@
+// A searchable list of cities for a popover: type to narrow it, click a city or press Return for
+// the first one.
+#pragma once
+
+#include "scenes/city.h"
+
+#include <QWidget>
+
+#include <set>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QStackedWidget;
+
+namespace quillon {
+
+class CityPicker final : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kSize{320, 380};
+
+    // Cities whose id is in `exclude` are not offered.
+    explicit CityPicker(std::set<std::string> exclude, QWidget* parent = nullptr);
+
+    QLineEdit* searchField() const { return m_search; }
+    QListWidget* resultList() const { return m_results; }
+    const std::vector<City>& results() const { return m_found; }
+    // Whether the no-results placeholder stands in place of the list.
+    bool showsNoResults() const;
+    QString noResultsText() const;
+
+signals:
+    void picked(quillon::City city);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void search(const QString& query);
+    void pickRow(int row);
+
+    std::set<std::string> m_exclude;
+    std::vector<City> m_found;
+    QLineEdit* m_search = nullptr;
+    QListWidget* m_results = nullptr;
+    QLabel* m_noResults = nullptr;
+    QStackedWidget* m_stack = nullptr;
+};
+
+} // namespace quillon

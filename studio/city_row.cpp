@@ -1,0 +1,53 @@
+#include "studio/city_row.h"
+
+#include "studio/inspector_texts.h"
+#include "studio/text_styles.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace quillon {
+namespace {
+
+QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+CityRow::CityRow(City city, QWidget* accessory, QWidget* parent) : QWidget(parent), m_city(std::move(city))
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(10);
+    auto* names = new QVBoxLayout;
+    names->setSpacing(1);
+    m_name = new QLabel(qText(m_city.name), this);
+    m_caption = new QLabel(this);
+    m_caption->setFont(captionFont());
+    makeSecondary(*m_caption);
+    names->addWidget(m_name);
+    names->addWidget(m_caption);
+    row->addLayout(names, 1);
+
+    m_time = new QLabel(this);
+    makeSecondary(*m_time);
+    m_time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // As wide as the widest time, so that the column does not shift as minutes tick.
+    m_time->setMinimumWidth(m_time->fontMetrics().horizontalAdvance("00:00 PM") + 2);
+    row->addWidget(m_time);
+    if (accessory)
+        row->addWidget(accessory);
+}
+
+void CityRow::showTime(Instant now, bool use24h)
+{
+    m_caption->setText(qText(m_city.country) + QString::fromUtf8(" \u00B7 ") + qText(gmtOffsetText(m_city, now)));
+    m_time->setText(qText(cityLocalTime(m_city, now, use24h)));
+    setAccessibleName(qText(m_city.name) + ", " + m_caption->text() + ", " + m_time->text());
+}
+
+QString CityRow::timeText() const { return m_time->text(); }
+
+QString CityRow::captionText() const { return m_caption->text(); }
+
+} // namespace quillon

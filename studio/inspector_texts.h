@@ -1,0 +1,38 @@
+// The texts the inspector writes from the settings and the clock: kind descriptions, GMT offsets,
+// a city's local time and the countdown note.
+#pragma once
+
+#include "platform/calendar/calendar.h"
+#include "scenes/city.h"
+#include "scenes/dot_widget_kind.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+// "Times across your cities, departures-board style.", ...
+std::string_view kindDescription(DotWidgetKind kind);
+
+// "GMT+9", "GMT-3", "GMT+0", "GMT+5:30", "GMT-3:30" for an offset east of GMT in seconds.
+std::string gmtOffsetText(int offsetSeconds);
+// The offset of the city's zone at the instant; the machine's zone when the system does not know
+// the city's.
+std::string gmtOffsetText(const City& city, Instant instant);
+
+// The city's clock time at `now` ("14:05", or "02:05 PM" in 12-hour time, as the clock writes it);
+// the machine's zone when
+// the system does not know the city's.
+std::string cityLocalTime(const City& city, Instant now, bool use24h);
+
+// "<date> · today", "<date> · in 1 day", "<date> · in N days" for a date later than `now` (N whole
+// calendar days), or "<date>. That's passed; pick a new date." The date is written with the
+// locale's complete date style and short time style.
+std::string countdownNote(Instant date, Instant now, const Calendar& calendar, std::string_view localeIdentifier);
+
+// The countdown title's hint shows from this many user-perceived characters on.
+inline constexpr int kLongTitleLength = 33;
+inline constexpr std::string_view kLongTitleHint = "Long titles wrap onto more lines with smaller dots.";
+bool showsLongTitleHint(std::string_view title);
+
+} // namespace quillon

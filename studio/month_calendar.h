@@ -1,0 +1,110 @@
+// A month of days to pick the countdown's date from: the month and year with "Today" and the
+// month arrows, the weekday initials, and six weeks of day buttons. Arrow keys move the selection,
+// Page Up and Page Down by a month, Return confirms.
+#pragma once
+
+#include "platform/calendar/calendar.h"
+#include "studio/month_grid.h"
+
+#include <QAbstractButton>
+#include <QVariantAnimation>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QLabel;
+class QToolButton;
+
+namespace quillon {
+
+class DayCell;
+
+class MonthCalendar final : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kCellSide = 32;
+    static constexpr int kCellGap = 2;
+
+    // Opens on the month of the selection. `earliest` is the first moment that may be picked.
+    MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection, Instant earliest,
+                  QWidget* parent = nullptr);
+
+    // The selection as the bound date now is; the month on show stays.
+    void setSelection(Instant selection);
+    // Looks at the clock again for the "today" ring.
+    void refreshToday();
+
+    Instant month() const { return m_month; }
+    QString titleText() const;
+    QToolButton* todayButton() const { return m_today; }
+    QToolButton* previousButton() const { return m_previous; }
+    QToolButton* nextButton() const { return m_next; }
+    const std::vector<DayCell*>& cells() const { return m_cells; }
+
+    // What the user does, for tests and the keyboard alike.
+    void pickDay(Instant day);
+    void stepMonth(int months);
+    void showEarliestMonth();
+
+signals:
+    // A day was picked: the new selection, to be written into the bound date.
+    void picked(quillon::Instant selection);
+    // Return or Enter on the grid.
+    void confirmed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void showMonth(Instant month, bool animated);
+    void fillCells();
+    void updateHeader();
+    void moveSelectionBy(int days);
+
+    Calendar m_calendar;
+    std::string m_locale;
+    Instant m_selection;
+    Instant m_earliest;
+    Instant m_month;
+    QLabel* m_title = nullptr;
+    QToolButton* m_today = nullptr;
+    QToolButton* m_previous = nullptr;
+    QToolButton* m_next = nullptr;
+    QWidget* m_viewport = nullptr; // clips the grids while they slide
+    QWidget* m_grid = nullptr;
+    QLabel* m_outgoing = nullptr; // the month sliding away
+    std::vector<DayCell*> m_cells;
+    QVariantAnimation m_slide;
+    int m_slideDirection = 1;
+};
+
+// One day: its number in a 32-point box, a filled accent circle when selected, an accent ring for
+// today, faded outside the month and more when it cannot be picked.
+// A button for assistive technologies: named with the full date, checked when selected, disabled
+// when it cannot be picked.
+class DayCell final : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    explicit DayCell(QWidget* parent);
+    void showDay(Instant day, QString number, QString fullDate, DayCellState state, bool focusRing);
+
+    Instant day() const { return m_day; }
+    const DayCellState& state() const { return m_state; }
+    QString number() const { return m_number; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Instant m_day;
+    QString m_number;
+    DayCellState m_state;
+    bool m_focusRing = false;
+};
+
+} // namespace quillon

@@ -1,0 +1,368 @@
+// The settings column over a real model: what each kind shows, and what each control writes.
+#include "studio/city_picker.h"
+#include "studio/inspector_texts.h"
+#include "studio/inspector_view.h"
+#include "studio/studio_model.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimeEdit>
+#include <QToolButton>
+
+#include <cstdlib>
+
+using namespace quillon;
+
+namespace {
+
+class MemoryStore final : public StateStore {
+public:
+    StudioState load() override { return stored; }
+    void save(const StudioState& state) override { stored = state; }
+    StudioState stored;
+};
+
+class SilentReloader final : public TimelineReloader {
+public:
+    void reloadAllTimelines() override {}
+};
+
+// Saturday 5 December 2026, 14:30 UTC: the moment every test starts from.
+constexpr Instant kNow = Instant::fromUnixSeconds(1796481000);
+
+Instant at(int year, int month, int day, int hour, int minute)
+{
+    return Calendar(TimeZone::utc(), 1, 1).instantAt(CivilDate{year, month, day}, hour, minute, 0);
+}
+
+QStringList actionTexts(const QMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        if (!action->isSeparator())
+            texts << action->text();
+    }
+    return texts;
+}
+
+} // namespace
+
+class InspectorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Dates are written the English way in UTC unless a test says otherwise.
+        qputenv("LC_ALL", "en_US.UTF-8");
+        qputenv("TZ", "UTC");
+    }
+
+    void init()
+    {
+        m_store = std::make_unique<MemoryStore>();
+        m_store->stored = StudioState::makeDefault(kNow, Calendar(TimeZone::utc(), 1, 1));
+        m_store->stored.boardCities = {"los-angeles", "new-york", "london", "dubai"};
+        m_model = std::make_unique<StudioModel>(*m_store, m_reloader, kNow);
+        m_view = std::make_unique<InspectorView>(*m_model);
+        m_view->resize(320, 700);
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    }
+
+    void cleanup()
+    {
+        m_view.reset();
+        m_model.reset();
+        qputenv("LC_ALL", "en_US.UTF-8");
+    }
+
+    void eachKindShowsItsHeaderItsSectionsAndTheSyncNote()
+    {
+        const std::map<DotWidgetKind, std::size_t> sectionCounts{
+            {DotWidgetKind::worldBoard, 3}, {DotWidgetKind::clock, 3},     {DotWidgetKind::day, 1},
+            {DotWidgetKind::progress, 2},   {DotWidgetKind::countdown, 3}, {DotWidgetKind::sign, 2}};
+        for (DotWidgetKind kind : kAllWidgetKinds) {
+            m_model->selectKind(kind);
+            QCOMPARE(m_view->titleLabel()->text().toStdString(), std::string(title(kind)));
+            QCOMPARE(m_view->descriptionLabel()->text().toStdString(), std::string(kindDescription(kind)));
+            const std::vector<FormSection*> sections = m_view->sections();
+            QCOMPARE(sections.size(), sectionCounts.at(kind));
+            QCOMPARE(sections.back()->footer()->text(),
+                     QString("To give one widget its own theme or city, right-click it on the desktop and choose "
+                             "Edit Widget."));
+        }
+        // The day kind has nothing of its own: no control of another kind is left behind.
+        m_model->selectKind(DotWidgetKind::day);
+        QVERIFY(!m_view->boardCities() && !m_view->titleField() && !m_view->messageField() && !m_view->use24hToggle());
+    }
+
+    void theTitleHintShowsFromThe33rdCharacterAndEveryKeystrokeIsWritten()
+    {
+        m_model->selectKind(DotWidgetKind::countdown);
+        GrowingTextEdit* field = m_view->titleField();
+        QCOMPARE(field->placeholderText(), QString("New Year"));
+        field->clear();
+        field->setFocus();
+        QTest::keyClicks(field, QString(32, 'a'));
+        QCOMPARE(m_model->state().countdownTitle, std::string(32, 'a'));
+        QVERIFY(m_view->titleHint()->isHidden());
+        QTest::keyClicks(field, "b");
+        QVERIFY(!m_view->titleHint()->isHidden());
+        QCOMPARE(m_view->titleHint()->text(), QString("Long titles wrap onto more lines with smaller dots."));
+        QCOMPARE(m_store->stored.countdownTitle, std::string(32, 'a') + "b"); // saved at once
+        // The field grows with the text but stops at three lines.
+        QTest::keyClicks(field, QString(400, 'c'));
+        QCOMPARE(field->visibleLines(), 3);
+    }
+
+    void theCountdownNoteCountsWholeDaysOrSaysTheDateHasPassed()
+    {
+        m_model->selectKind(DotWidgetKind::countdown);
+        m_model->setCountdownDate(kNow + 36 * 3600);
+        QVERIFY2(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 in 1 day")), qPrintable(m_view->countdownNoteText()));
+        m_model->setCountdownDate(kNow + 600);
+        QVERIFY2(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 today")), qPrintable(m_view->countdownNoteText()));
+        m_model->setCountdownDate(kNow + -600.0);
+        QVERIFY(m_view->countdownNoteText().endsWith(". That's passed; pick a new date."));
+        // The note follows the clock: an hour later the same date is further in the past, and a date
+        // 36 hours ahead of the old now is then a day and 11 hours ahead.
+        m_model->setCountdownDate(kNow + 36 * 3600);
+        m_model->setNow(kNow + 13 * 3600);
+        QVERIFY(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 today")));
+        // The date button writes weekday, day, month, year, hour and minute.
+        QCOMPARE(m_view->dateButton()->text(), QString("Mon, Dec 7, 2026, 2:30\u202FAM"));
+    }
+
+    void theBoardPickerOffersOnlyCitiesNotOnTheBoardAndAddsThePickLast()
+    {
+        m_view->openBoardCityPicker();
+        QCOMPARE(m_view->picking(), InspectorView::Picking::boardCity);
+        CityPicker* picker = m_view->cityPicker();
+        QVERIFY(picker && m_view->popover()->isVisible());
+        QVERIFY(picker->searchField()->hasFocus());
+        QCOMPARE(picker->results().size(), City::search("").size() - 4);
+        for (const City& city : picker->results())
+            QVERIFY(city.id != "los-angeles" && city.id != "new-york" && city.id != "london" && city.id != "dubai");
+        QTest::keyClicks(picker->searchField(), "Tokyo");
+        QTest::keyClick(picker->searchField(), Qt::Key_Return);
+        QCOMPARE(m_model->state().boardCities,
+                 (std::vector<std::string>{"los-angeles", "new-york", "london", "dubai", "tokyo"}));
+        QVERIFY(!m_view->popover()->isVisible());
+        QCOMPARE(m_view->picking(), InspectorView::Picking::none);
+        QTRY_COMPARE(m_view->boardCities()->count(), 5);
+    }
+
+    void theClockPickerOffersEveryCityAndReturnPicksTheFirstResult()
+    {
+        m_model->selectKind(DotWidgetKind::clock);
+        QCOMPARE(m_view->clockCityRow()->city().id, std::string("local"));
+        m_view->openClockCityPicker();
+        CityPicker* picker = m_view->cityPicker();
+        QCOMPARE(picker->results().size(), City::search("").size());
+        QCOMPARE(picker->results().front().id, std::string("local"));
+        // No results: the placeholder names the search, and Return picks nothing.
+        QTest::keyClicks(picker->searchField(), "zzqx");
+        QVERIFY(picker->showsNoResults());
+        QVERIFY(picker->noResultsText().contains(QString::fromUtf8("\u201Czzqx\u201D")));
+        QTest::keyClick(picker->searchField(), Qt::Key_Return);
+        QCOMPARE(m_model->state().clockCity, std::string("local"));
+        QVERIFY(m_view->popover()->isVisible());
+        picker->searchField()->setText("india");
+        QTest::keyClick(picker->searchField(), Qt::Key_Return);
+        QCOMPARE(m_model->state().clockCity, std::string("mumbai"));
+        QCOMPARE(m_view->clockCityRow()->city().id, std::string("mumbai"));
+        QVERIFY(m_view->clockCityRow()->captionText().endsWith("GMT+5:30"));
+    }
+
+    void rowsMoveAndGoByTheirOwnEntryEvenWhenACityIsTwiceOnTheBoard()
+    {
+        BoardCityList* list = m_view->boardCities();
+        QCOMPARE(list->count(), 4);
+        const auto menuTexts = [list](int row) {
+            std::unique_ptr<QMenu> menu(list->menuFor(row, nullptr));
+            return actionTexts(*menu);
+        };
+        QCOMPARE(menuTexts(0), (QStringList{"Move Down", "Remove"}));
+        QCOMPARE(menuTexts(1), (QStringList{"Move Up", "Move Down", "Remove"}));
+        QCOMPARE(menuTexts(3), (QStringList{"Move Up", "Remove"}));
+        std::unique_ptr<QMenu> first(list->menuFor(0, nullptr));
+        first->actions().front()->trigger();
+        QCOMPARE(m_model->state().boardCities.front(), std::string("new-york"));
+
+        // London twice and a city the catalogue does not know: three rows, each for its entry.
+        m_model->reorderBoardCities({}, 0);
+        StudioState state = m_model->state();
+        state.boardCities = {"london", "atlantis", "tokyo", "london"};
+        m_model->setState(state);
+        QTRY_COMPARE(list->count(), 3);
+        QCOMPARE(list->entryAt(2), 3);
+        auto* remove = list->rowAt(2)->findChild<QToolButton*>();
+        QCOMPARE(remove->toolTip(), QString("Remove London"));
+        remove->click();
+        QCOMPARE(m_model->state().boardCities, (std::vector<std::string>{"london", "atlantis", "tokyo"}));
+        QTRY_COMPARE(list->count(), 2);
+        // One row: neither move.
+        state.boardCities = {"tokyo"};
+        m_model->setState(state);
+        QTRY_COMPARE(list->count(), 1);
+        QCOMPARE(menuTexts(0), (QStringList{"Remove"}));
+        // From the keyboard: Delete removes the current row.
+        list->setFocus();
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QVERIFY(m_model->state().boardCities.empty());
+    }
+
+    void dropsLandBeforeTheRowDroppedOnOrAfterIt()
+    {
+        // Rows for entries 0, 2 and 3 of a stored list of four (entry 1 has no row).
+        const std::vector<int> entries{0, 2, 3};
+        QCOMPARE(BoardCityList::dropDestination(entries, 1, false, 4), 2);
+        QCOMPARE(BoardCityList::dropDestination(entries, 1, true, 4), 3);
+        QCOMPARE(BoardCityList::dropDestination(entries, 2, true, 4), 4); // after the last row
+        QCOMPARE(BoardCityList::dropDestination(entries, -1, false, 4), 4); // below every row
+    }
+
+    void theToggleAndThePeriodWriteTheirSettings()
+    {
+        QCheckBox* toggle = m_view->use24hToggle();
+        QCOMPARE(toggle->text(), QString("24-hour time"));
+        QVERIFY(toggle->isChecked());
+        toggle->click();
+        QVERIFY(!m_model->state().use24h);
+        QVERIFY(m_view->boardCities()->rowAt(0)->timeText().endsWith("AM") ||
+                m_view->boardCities()->rowAt(0)->timeText().endsWith("PM"));
+
+        m_model->selectKind(DotWidgetKind::progress);
+        QStringList labels;
+        for (QAbstractButton* segment : m_view->periodSegments())
+            labels << segment->text();
+        QCOMPARE(labels, (QStringList{"Day", "Week", "Month", "Year"}));
+        m_view->periodSegments()[1]->click();
+        QCOMPARE(m_model->state().period, ProgressPeriod::week);
+        m_model->setPeriod(ProgressPeriod::month);
+        QVERIFY(m_view->periodSegments()[2]->isChecked());
+    }
+
+    void theSignMessageIsWrittenAsItIsTyped()
+    {
+        m_model->selectKind(DotWidgetKind::sign);
+        GrowingTextEdit* field = m_view->messageField();
+        QCOMPARE(field->visibleLines(), 3);
+        field->selectAll();
+        QTest::keyClicks(field, "GATE 12");
+        QCOMPARE(m_model->state().signText, std::string("GATE 12"));
+        m_model->setSignText("FROM ELSEWHERE");
+        QCOMPARE(field->toPlainText(), QString("FROM ELSEWHERE"));
+        QVERIFY(m_view->sections().front()->footer()->text().startsWith("Letters, numbers,"));
+    }
+
+    void theDatePickerWritesTheBoundDateFromEachOfItsControls()
+    {
+        m_model->selectKind(DotWidgetKind::countdown);
+        m_model->setCountdownDate(at(2026, 12, 31, 23, 59));
+        m_view->dateButton()->click();
+        QCOMPARE(m_view->picking(), InspectorView::Picking::date);
+        CountdownDatePicker* picker = m_view->datePicker();
+        MonthCalendar* calendar = picker->calendar();
+        QCOMPARE(calendar->titleText(), QString("December 2026"));
+        // Sunday first in the US: the grid starts on 29 November.
+        QCOMPARE(calendar->cells().front()->number(), QString("29"));
+        QCOMPARE(calendar->cells().back()->number(), QString("9"));
+        // Today is the earliest day: "Today" and the previous month are off, earlier days fade.
+        QVERIFY(!calendar->todayButton()->isEnabled());
+        QVERIFY(!calendar->previousButton()->isEnabled());
+        DayCell* fourth = calendar->cells()[5];
+        QCOMPARE(fourth->number(), QString("4"));
+        QVERIFY(!fourth->isEnabled());
+        QCOMPARE(fourth->state().opacity(), 0.25);
+        QCOMPARE(fourth->accessibleName(), QString("Friday, December 4, 2026"));
+
+        // Picking the 20th keeps 23:59; picking 2 January turns the page.
+        QTest::mouseClick(calendar->cells()[21], Qt::LeftButton);
+        QCOMPARE(m_model->state().countdownDate, at(2026, 12, 20, 23, 59));
+        QVERIFY(calendar->cells()[21]->isChecked());
+        QTest::mouseClick(calendar->cells()[34], Qt::LeftButton);
+        QCOMPARE(m_model->state().countdownDate, at(2027, 1, 2, 23, 59));
+        QCOMPARE(calendar->titleText(), QString("January 2027"));
+        QVERIFY(calendar->todayButton()->isEnabled());
+        QVERIFY(calendar->previousButton()->isEnabled());
+
+        // From the keyboard: arrows move the selection a day or a week, Return closes.
+        calendar->setFocus();
+        QTest::keyClick(calendar, Qt::Key_Right);
+        QCOMPARE(m_model->state().countdownDate, at(2027, 1, 3, 23, 59));
+        QTest::keyClick(calendar, Qt::Key_Up);
+        QCOMPARE(m_model->state().countdownDate, at(2026, 12, 27, 23, 59));
+
+        // The time field and the quick dates.
+        picker->timeField()->setTime(QTime(8, 15));
+        QCOMPARE(m_model->state().countdownDate, at(2026, 12, 27, 8, 15));
+        picker->quickDateButton(QuickDate::tomorrow)->click();
+        QCOMPARE(m_model->state().countdownDate, at(2026, 12, 6, 9, 0));
+        QCOMPARE(picker->timeField()->time(), QTime(9, 0));
+        QTest::keyClick(calendar, Qt::Key_Return);
+        QVERIFY(!m_view->popover()->isVisible());
+    }
+
+    void aTargetInThePastOpensOnItsOwnMonth()
+    {
+        m_model->selectKind(DotWidgetKind::countdown);
+        m_model->setCountdownDate(at(2026, 9, 10, 12, 0));
+        m_view->openDatePicker();
+        MonthCalendar* calendar = m_view->datePicker()->calendar();
+        QCOMPARE(calendar->titleText(), QString("September 2026"));
+        QVERIFY(!calendar->todayButton()->isEnabled());
+        QVERIFY(!calendar->previousButton()->isEnabled());
+        const auto cellFor = [calendar](const QString& number, bool inMonth) {
+            for (DayCell* cell : calendar->cells()) {
+                if (cell->number() == number && cell->state().inMonth == inMonth)
+                    return cell;
+            }
+            return static_cast<DayCell*>(nullptr);
+        };
+        QVERIFY(cellFor("10", true)->isEnabled());
+        QVERIFY(!cellFor("9", true)->isEnabled());
+        calendar->stepMonth(2);
+        QCOMPARE(calendar->titleText(), QString("November 2026"));
+        calendar->todayButton()->click();
+        QCOMPARE(calendar->titleText(), QString("September 2026"));
+    }
+
+    void datesAreWrittenInTheUsersLocale()
+    {
+        m_model->selectKind(DotWidgetKind::countdown);
+        m_model->setCountdownDate(at(2026, 12, 31, 18, 5));
+        const std::map<QByteArray, QString> monthByLocale{
+            {"en_US.UTF-8", "Dec"}, {"en_GB.UTF-8", "Dec"}, {"de_DE.UTF-8", "Dez"}, {"ja_JP.UTF-8", "12\u6708"}};
+        QSet<QString> texts;
+        for (const auto& [locale, month] : monthByLocale) {
+            qputenv("LC_ALL", locale);
+            m_model->setCountdownDate(at(2026, 12, 31, 18, 5) + static_cast<double>(texts.size())); // a change writes the button again
+            const QString text = m_view->dateButton()->text();
+            QVERIFY2(text.contains(month) && text.contains("2026"), qPrintable(locale + ": " + text));
+            texts.insert(text);
+        }
+        QCOMPARE(texts.size(), qsizetype(4)); // each locale writes it its own way
+        // Monday first in Germany: the December grid starts on 30 November, the header on "M".
+        qputenv("LC_ALL", "de_DE.UTF-8");
+        m_view->openDatePicker();
+        QCOMPARE(m_view->datePicker()->calendar()->cells().front()->number(), QString("30"));
+    }
+
+private:
+    SilentReloader m_reloader;
+    std::unique_ptr<MemoryStore> m_store;
+    std::unique_ptr<StudioModel> m_model;
+    std::unique_ptr<InspectorView> m_view;
+};
+
+QTEST_MAIN(InspectorTest)
+#include "inspector_test.moc"
