@@ -21,8 +21,7 @@ std::string gmtOffsetText(int offsetSeconds);
 std::string gmtOffsetText(const City& city, Instant instant);
 
 // The city's clock time at `now` ("14:05", or "02:05 PM" in 12-hour time, as the clock writes it);
-// the machine's zone when
-// the system does not know the city's.
+// the machine's zone when the system does not know the city's.
 std::string cityLocalTime(const City& city, Instant now, bool use24h);
 
 // "<date> · today", "<date> · in 1 day", "<date> · in N days" for a date later than `now` (N whole
