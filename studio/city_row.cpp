@@ -25,6 +25,9 @@ CityRow::CityRow(City city, QWidget* accessory, QWidget* parent) : QWidget(paren
     m_caption = new QLabel(this);
     m_caption->setFont(captionFont());
     makeSecondary(*m_caption);
+    // A narrow column wraps the names rather than pushing the time and the button out of sight.
+    m_name->setWordWrap(true);
+    m_caption->setWordWrap(true);
     names->addWidget(m_name);
     names->addWidget(m_caption);
     row->addLayout(names, 1);
@@ -32,8 +35,6 @@ CityRow::CityRow(City city, QWidget* accessory, QWidget* parent) : QWidget(paren
     m_time = new QLabel(this);
     makeSecondary(*m_time);
     m_time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // As wide as the widest time, so that the column does not shift as minutes tick.
-    m_time->setMinimumWidth(m_time->fontMetrics().horizontalAdvance("00:00 PM") + 2);
     row->addWidget(m_time);
     if (accessory)
         row->addWidget(accessory);
@@ -42,6 +43,8 @@ CityRow::CityRow(City city, QWidget* accessory, QWidget* parent) : QWidget(paren
 void CityRow::showTime(Instant now, bool use24h)
 {
     m_caption->setText(qText(m_city.country) + QString::fromUtf8(" \u00B7 ") + qText(gmtOffsetText(m_city, now)));
+    // As wide as the widest time, so that the column does not shift as minutes tick.
+    m_time->setMinimumWidth(m_time->fontMetrics().horizontalAdvance(use24h ? "00:00" : "00:00 PM") + 2);
     m_time->setText(qText(cityLocalTime(m_city, now, use24h)));
     setAccessibleName(qText(m_city.name) + ", " + m_caption->text() + ", " + m_time->text());
 }

@@ -12,6 +12,8 @@ GrowingTextEdit::GrowingTextEdit(int minimumLines, int maximumLines, QWidget* pa
     : QPlainTextEdit(parent), m_minimumLines(minimumLines), m_maximumLines(maximumLines)
 {
     setTabChangesFocus(true);
+    // Its height is its text's: the form around it must not hand it spare room.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

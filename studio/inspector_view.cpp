@@ -179,6 +179,9 @@ void InspectorView::rebuild()
         break;
     }
     addSyncNote();
+    // Shown now rather than when the event loop next runs, so that the new controls take focus
+    // and keys at once.
+    m_kindPart->show();
     refreshTimes();
 }
 

@@ -5,6 +5,7 @@
 #include "studio/studio_model.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,9 @@
 #include <QTimeEdit>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdlib>
+#include <set>
 
 using namespace quillon;
 
@@ -355,6 +358,96 @@ private slots:
         qputenv("LC_ALL", "de_DE.UTF-8");
         m_view->openDatePicker();
         QCOMPARE(m_view->datePicker()->calendar()->cells().front()->number(), QString("30"));
+    }
+
+    void tabReachesEveryControlOfEachKind()
+    {
+        const auto reached = [this] {
+            std::set<QWidget*> focused;
+            m_view->widget()->setFocus();
+            for (int press = 0; press < 40; ++press) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                focused.insert(QApplication::focusWidget());
+            }
+            return focused;
+        };
+        std::set<QWidget*> focused = reached();
+        QVERIFY(focused.contains(m_view->boardCities()));
+        QVERIFY(focused.contains(m_view->addCityButton()));
+        QVERIFY(focused.contains(m_view->use24hToggle()));
+        m_model->selectKind(DotWidgetKind::clock);
+        focused = reached();
+        QVERIFY(focused.contains(m_view->changeClockCityButton()));
+        QVERIFY(focused.contains(m_view->use24hToggle()));
+        m_model->selectKind(DotWidgetKind::progress);
+        focused = reached();
+        QVERIFY(std::any_of(m_view->periodSegments().begin(), m_view->periodSegments().end(),
+                            [&](QAbstractButton* segment) { return focused.contains(segment); }));
+        m_model->selectKind(DotWidgetKind::countdown);
+        focused = reached();
+        QVERIFY(focused.contains(m_view->titleField()) && focused.contains(m_view->dateButton()));
+        m_model->selectKind(DotWidgetKind::sign);
+        QVERIFY(reached().contains(m_view->messageField()));
+    }
+
+    void theKeyboardAlonePicksACityAndADate()
+    {
+        m_view->addCityButton()->setFocus();
+        QTest::keyClick(m_view->addCityButton(), Qt::Key_Space);
+        QTRY_VERIFY(m_view->popover()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), m_view->cityPicker()->searchField());
+        QTest::keyClicks(QApplication::focusWidget(), "tok");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // into the results
+        QCOMPARE(QApplication::focusWidget(), m_view->cityPicker()->resultList());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(m_model->state().boardCities.back(), std::string("tokyo"));
+
+        m_model->selectKind(DotWidgetKind::countdown);
+        m_model->setCountdownDate(at(2026, 12, 24, 18, 0));
+        m_view->dateButton()->setFocus();
+        QTest::keyClick(m_view->dateButton(), Qt::Key_Space);
+        QTRY_VERIFY(m_view->popover()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), m_view->datePicker()->calendar());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(m_model->state().countdownDate, at(2026, 12, 31, 18, 0));
+        // Tab goes on through the month buttons to the time, then the quick dates.
+        QTimeEdit* time = m_view->datePicker()->timeField();
+        const auto onTime = [time] { return QApplication::focusWidget() == time || time->isAncestorOf(QApplication::focusWidget()); };
+        for (int press = 0; press < 5 && !onTime(); ++press)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(onTime());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!m_view->popover()->isVisible());
+    }
+
+    // Pictures of the column for the documentation, when asked for: QUILLON_INSPECTOR_SHOTS names a
+    // folder and QUILLON_INSPECTOR_APPEARANCE the suffix (run once per style, light and dark).
+    void takeScreenshotsWhenAsked()
+    {
+        const QString folder = qEnvironmentVariable("QUILLON_INSPECTOR_SHOTS");
+        if (folder.isEmpty())
+            QSKIP("QUILLON_INSPECTOR_SHOTS is not set");
+        const QString suffix = "-" + qEnvironmentVariable("QUILLON_INSPECTOR_APPEARANCE", "light") + ".png";
+        m_view->resize(300, 640);
+        for (DotWidgetKind kind : kAllWidgetKinds) {
+            m_model->selectKind(kind);
+            // Wrapped labels take their height in a second pass of the layout.
+            for (int pass = 0; pass < 3; ++pass)
+                QCoreApplication::processEvents();
+            QVERIFY(m_view->grab().save(folder + "/inspector-" + QString::fromUtf8(rawValue(kind).data()) + suffix));
+        }
+        m_model->selectKind(DotWidgetKind::worldBoard);
+        m_view->openBoardCityPicker();
+        m_view->cityPicker()->searchField()->setText("new");
+        QCoreApplication::processEvents();
+        QVERIFY(m_view->popover()->grab().save(folder + "/city-picker-search" + suffix));
+        m_view->cityPicker()->searchField()->setText("Atlantis");
+        QCoreApplication::processEvents();
+        QVERIFY(m_view->popover()->grab().save(folder + "/city-picker-no-results" + suffix));
+        m_model->selectKind(DotWidgetKind::countdown);
+        m_view->openDatePicker();
+        QCoreApplication::processEvents();
+        QVERIFY(m_view->popover()->grab().save(folder + "/date-picker" + suffix));
     }
 
 private:
