@@ -4,6 +4,7 @@
 #include "platform/info/bundle_info.h"
 #include "platform/widgethost/session_bus.h"
 #include "studio/symbols.h"
+#include "studio/window_frame_autosave.h"
 
 #include <QApplication>
 #include <QDBusMessage>
@@ -114,6 +115,7 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
 
     makeToolbarAndMenus();
     updateTitleAndSelection();
+    new WindowFrameAutosave(*this, "studio", m_programSettings);
 
     connect(m_model.get(), &StudioModel::kindChanged, this, [this] {
         updateTitleAndSelection();

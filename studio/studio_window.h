@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -63,6 +64,7 @@ private:
     void openLink(DotWidgetKind kind);
 
     std::unique_ptr<StudioModel> m_model;
+    QSettings m_programSettings; // the studio's own settings, apart from the shared record
     StageView* m_stage = nullptr;
     QSplitter* m_columns = nullptr;
     QWidget* m_sidebar = nullptr;

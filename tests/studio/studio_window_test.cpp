@@ -5,6 +5,7 @@
 #include "tests/platform/calendar/libc_time.h"
 
 #include <QElapsedTimer>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace quillon;
@@ -29,6 +30,9 @@ class StudioWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The window keeps its frame in the program's settings: here in Qt's test location, not the user's.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void init()
     {
         m_store = std::make_unique<MemoryStore>();

@@ -1,0 +1,80 @@
+// The studio window's frame between runs: restored once, kept current, brought back on screen.
+#include "studio/window_frame_autosave.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+using namespace quillon;
+
+class WindowFrameAutosaveTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aFrameIsSavedOnMoveAndResizeAndRestoredOnceInTheNextRun()
+    {
+        QTemporaryDir folder;
+        QSettings settings(folder.filePath("studio.conf"), QSettings::IniFormat);
+        {
+            QWidget window;
+            new WindowFrameAutosave(window, "studio", settings);
+            window.setGeometry(40, 50, 300, 200);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QTRY_VERIFY(settings.contains(WindowFrameAutosave::settingsKey("studio")));
+            window.setGeometry(60, 70, 420, 260);
+            QTRY_COMPARE(restoredGeometry(settings).size(), QSize(420, 260));
+        }
+        QWidget next;
+        next.resize(100, 100);
+        new WindowFrameAutosave(next, "studio", settings);
+        next.show();
+        QTRY_COMPARE(next.size(), QSize(420, 260));
+        // A second keeper of the same name on the same window restores nothing again.
+        next.resize(150, 150);
+        new WindowFrameAutosave(next, "studio", settings);
+        QTest::qWait(50);
+        QCOMPARE(next.size(), QSize(150, 150));
+    }
+
+    void aFrameSavedOffEveryScreenComesBackOnTheNearestAtLeastAtTheMinimumSize()
+    {
+        QTemporaryDir folder;
+        QSettings settings(folder.filePath("studio.conf"), QSettings::IniFormat);
+        const auto saveFrame = [&settings](QSize size) {
+            QWidget window;
+            window.setGeometry(10, 10, size.width(), size.height());
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            // As saved on a monitor far to the right that has since been unplugged.
+            window.move(5000, 3000);
+            settings.setValue(WindowFrameAutosave::settingsKey("studio"), window.saveGeometry());
+        };
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        for (const QSize saved : {QSize(320, 230), QSize(200, 150)}) {
+            saveFrame(saved);
+            QWidget window;
+            window.setMinimumSize(260, 180);
+            new WindowFrameAutosave(window, "studio", settings);
+            window.show();
+            // The saved size is kept where the window allows it, and the frame is on a screen.
+            QTRY_COMPARE(window.size(), saved.expandedTo(QSize(260, 180)));
+            QVERIFY2(screen.contains(window.frameGeometry().topLeft()),
+                     qPrintable(QString("at %1, %2").arg(window.x()).arg(window.y())));
+        }
+    }
+
+private:
+    static QRect restoredGeometry(QSettings& settings)
+    {
+        QWidget probe;
+        probe.restoreGeometry(settings.value(WindowFrameAutosave::settingsKey("studio")).toByteArray());
+        return probe.geometry();
+    }
+};
+
+QTEST_MAIN(WindowFrameAutosaveTest)
+#include "window_frame_autosave_test.moc"
