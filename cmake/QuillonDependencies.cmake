@@ -2,11 +2,12 @@
 # in scripts/debian-packages.txt.
 find_package(Threads REQUIRED)
 find_package(ICU 72 REQUIRED COMPONENTS uc i18n)
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets DBus Test)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets DBus Network Test)
 find_package(nlohmann_json 3.10 REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(Systemd REQUIRED IMPORTED_TARGET libsystemd)
 pkg_check_modules(Xcb REQUIRED IMPORTED_TARGET xcb)
+pkg_check_modules(Sodium REQUIRED IMPORTED_TARGET libsodium)
 if(QUILLON_BUILD_TESTS)
   find_package(GTest REQUIRED)
 endif()

@@ -1,0 +1,51 @@
+// Reading an update feed: an RSS document whose items each describe one release, with the
+// enclosure to download and its Ed25519 signature, in the namespace desktop updaters share
+// (xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle").
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+struct AppcastEnclosure {
+    std::string url;
+    std::uint64_t length = 0;     // bytes, as the feed declares them
+    std::string edSignature;      // base64 of the 64-byte Ed25519 signature of the whole file
+    std::string type;             // MIME type, informational
+    bool operator==(const AppcastEnclosure&) const = default;
+};
+
+struct AppcastItem {
+    std::string title;
+    std::string version;                 // the build version compared with ours (sparkle:version)
+    std::string shortVersion;            // shown to people (sparkle:shortVersionString), may be empty
+    std::string releaseNotes;            // HTML from <description>, may be empty
+    std::string releaseNotesLink;        // a page with the notes instead, may be empty
+    std::string minimumSystemVersion;    // may be empty
+    std::string publicationDate;         // pubDate as written, may be empty
+    AppcastEnclosure enclosure;
+    bool operator==(const AppcastItem&) const = default;
+};
+
+inline constexpr std::size_t kMaxAppcastBytes = 1024 * 1024;
+
+// The feed's items that can be installed, in feed order: an item needs a version, an enclosure with
+// an http(s) URL, a length that is a whole number above zero, and a base64 signature. Others are
+// left out, as is an item with any field over 64 KiB, and every item after the first 1000.
+// Nothing when the text is not a feed at all: over kMaxAppcastBytes, not well-formed XML, not RSS,
+// or declaring entities (a feed has no use for them, and they can expand without bound).
+std::optional<std::vector<AppcastItem>> parseAppcast(std::string_view xml);
+
+// The newest item newer than `currentVersion` that this system can run (its minimum system
+// version, if any, is not newer than `systemVersion`) and that the user has not skipped; nothing
+// when there is none.
+std::optional<AppcastItem> newestApplicableUpdate(const std::vector<AppcastItem>& items,
+                                                  std::string_view currentVersion,
+                                                  std::string_view systemVersion,
+                                                  std::string_view skippedVersion);
+
+} // namespace quillon
