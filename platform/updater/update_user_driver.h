@@ -1,0 +1,34 @@
+// The windows of an update, apart from the machinery: the studio shows them as dialogs, tests
+// answer them from a script. Each call returns once the user has answered.
+#pragma once
+
+#include "platform/updater/appcast.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quillon {
+
+enum class UpdateChoice { install, remindLater, skip };
+
+class UpdateUserDriver {
+public:
+    virtual ~UpdateUserDriver() = default;
+
+    // The question of the second start: may the program look for updates by itself?
+    virtual bool askToCheckAutomatically() = 0;
+    // A newer version: its notes, and "Install Update", "Remind Me Later" or "Skip This Version".
+    // `installsInPlace` is false where the program cannot replace itself; installing then opens
+    // the download page.
+    virtual UpdateChoice showUpdateFound(const AppcastItem& update, const std::string& currentVersion,
+                                         bool installsInPlace) = 0;
+    // A check the user asked for found nothing newer.
+    virtual void showUpToDate(const std::string& currentVersion) = 0;
+    virtual void showDownloadProgress(std::uint64_t received, std::uint64_t total) = 0;
+    // Installed; true to start the new version now.
+    virtual bool offerRelaunch(const AppcastItem& update) = 0;
+    virtual void showError(const std::string& message) = 0;
+    virtual void openDownloadPage(const std::string& url) = 0;
+};
+
+} // namespace quillon
