@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSysInfo>
 #include <QToolBar>
 #include <QUrl>
@@ -197,6 +198,7 @@ void StudioWindow::makeToolbarAndMenus()
     m_widgetSettingsAction->setToolTip("Show or hide widget settings");
 
     QMenu* file = menuBar()->addMenu("&File");
+    m_fileMenu = file;
     file->addAction("Quit", QKeySequence::Quit, qApp, &QApplication::quit);
 
     QMenu* view = menuBar()->addMenu("&View");
@@ -209,6 +211,7 @@ void StudioWindow::makeToolbarAndMenus()
     view->addSeparator();
 
     QMenu* help = menuBar()->addMenu("&Help");
+    m_helpMenu = help;
     help->addAction("How to Add Widgets", this, &StudioWindow::showHowToAdd);
     help->addSeparator();
     help->addAction("Quillon Website", [] { QDesktopServices::openUrl(QUrl(QUILLON_WEBSITE_URL)); });
@@ -220,6 +223,46 @@ void StudioWindow::makeToolbarAndMenus()
     m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &StudioWindow::toggleFullView);
     m_escape->setEnabled(false);
     applyColumns();
+}
+
+void StudioWindow::setUpdater(Updater& updater)
+{
+    QAction* first = m_helpMenu->actions().value(0);
+    auto* about = new QAction("About Quillon", m_helpMenu);
+    connect(about, &QAction::triggered, this, [this] {
+        const BundleInfo& info = mainBundleInfo();
+        QMessageBox::about(this, "About Quillon",
+                           QString("<b>Quillon</b><br>Version %1 (%2)<br><br>Dot-matrix displays for your desktop.<br>"
+                                   "<a href=\"%3\">%4</a>")
+                               .arg(QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")),
+                                    QString::fromStdString(info.value(kBundleVersionKey).value_or("?")),
+                                    QUILLON_WEBSITE_URL, QUrl(QUILLON_WEBSITE_URL).host()));
+    });
+    m_checkForUpdatesAction = new QAction("Check for Updates\u2026", m_helpMenu);
+    connect(m_checkForUpdatesAction, &QAction::triggered, &updater, &Updater::checkForUpdates);
+    // A development build keeps the item so that it can say why nothing happens.
+    const auto enable = [this, &updater] {
+        m_checkForUpdatesAction->setEnabled(!updater.isEnabled() || updater.canCheckForUpdates());
+    };
+    connect(&updater, &Updater::canCheckForUpdatesChanged, this, enable);
+    enable();
+    m_helpMenu->insertAction(first, about);
+    m_helpMenu->insertAction(first, m_checkForUpdatesAction);
+    m_helpMenu->insertSeparator(first);
+
+    m_settingsView = new SettingsView(updater, this);
+    m_settingsAction = new QAction("Settings\u2026", m_fileMenu);
+    m_settingsAction->setShortcut(QKeySequence::Preferences);
+    if (m_settingsAction->shortcut().isEmpty())
+        m_settingsAction->setShortcut(QKeySequence("Ctrl+,"));
+    m_settingsAction->setMenuRole(QAction::PreferencesRole);
+    connect(m_settingsAction, &QAction::triggered, this, [this] {
+        m_settingsView->show();
+        m_settingsView->raise();
+        m_settingsView->activateWindow();
+    });
+    m_fileMenu->insertAction(m_fileMenu->actions().value(0), m_settingsAction);
+    m_fileMenu->insertSeparator(m_fileMenu->actions().value(1));
 }
 
 void StudioWindow::applyColumns()

@@ -4,6 +4,7 @@
 
 #include "studio/how_to_add_view.h"
 #include "studio/inspector_view.h"
+#include "studio/settings_view.h"
 #include "studio/stage_view.h"
 #include "studio/studio_model.h"
 
@@ -49,6 +50,12 @@ public:
     // sidebar when the button cannot be seen, then opening after a moment.
     void showHowToAdd();
     void bringForward();
+    // Adds "About Quillon" and "Check for Updates…" to the Help menu and "Settings…" to the File
+    // menu; the updater outlives the window.
+    void setUpdater(Updater& updater);
+    QAction* checkForUpdatesAction() const { return m_checkForUpdatesAction; }
+    QAction* settingsAction() const { return m_settingsAction; }
+    SettingsView* settingsView() const { return m_settingsView; }
 
     QAction* fullViewAction() const { return m_fullViewAction; }
     QAction* widgetSettingsAction() const { return m_widgetSettingsAction; }
@@ -78,6 +85,11 @@ private:
     QAction* m_widgetSettingsMenuAction = nullptr;
     QAction* m_fullViewMenuAction = nullptr;
     QShortcut* m_escape = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_checkForUpdatesAction = nullptr;
+    QAction* m_settingsAction = nullptr;
+    SettingsView* m_settingsView = nullptr;
     QTimer m_tick;
     QTimer m_howToDelay;
     bool m_presenting = false;

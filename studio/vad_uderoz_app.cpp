@@ -1,9 +1,33 @@
 // Starting the studio once per session and routing links to its window.
 #include "studio/vad_uderoz_app.h"
 
+#include "platform/info/bundle_info.h"
+#include "platform/updater/self_updater.h"
 #include "scenes/widget_link.h"
 
+#include <QCoreApplication>
+#include <QSysInfo>
+
 namespace quillon {
+namespace {
+
+// The updater of this copy: the feed and key of a release build, and, where the copy was unpacked
+// from the download into a folder the user owns, the means to replace itself.
+std::unique_ptr<Updater> makeUpdater(QSettings& settings, UpdateWindows& windows, QWidget* parent)
+{
+    const BundleInfo& info = mainBundleInfo();
+    SelfUpdaterConfiguration configuration{
+        QUrl(QString::fromStdString(info.value(kFeedURLKey).value_or("")).trimmed()),
+        info.value(kPublicEDKeyKey).value_or(""),
+        info.value(kBundleShortVersionKey).value_or("0"),
+        QSysInfo::kernelVersion().toStdString(),
+        selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()),
+        QUILLON_WEBSITE_URL};
+    return std::make_unique<Updater>(info, std::make_unique<SelfUpdater>(std::move(configuration), settings, windows),
+                                     [parent] { showDevelopmentBuildNotice(parent); });
+}
+
+} // namespace
 
 VadUderozApp::VadUderozApp() : m_adaptor(new ApplicationAdaptor(this))
 {
@@ -21,6 +45,9 @@ bool VadUderozApp::start(const std::optional<std::string>& link)
     if (claimSingleInstance(this, m_adaptor, link) == InstanceRole::forwarded)
         return false;
     m_window = std::make_unique<StudioWindow>(m_store, m_reloader);
+    m_updateWindows.setParent(m_window.get());
+    m_updater = makeUpdater(m_settings, m_updateWindows, m_window.get());
+    m_window->setUpdater(*m_updater);
     m_window->show();
     if (link)
         open({QString::fromStdString(*link)});

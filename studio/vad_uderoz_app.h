@@ -5,8 +5,11 @@
 #include "studio/application_service.h"
 #include "studio/state_store.h"
 #include "studio/studio_window.h"
+#include "studio/update_windows.h"
+#include "platform/updater/updater.h"
 
 #include <QObject>
+#include <QSettings>
 
 #include <memory>
 #include <optional>
@@ -33,7 +36,10 @@ private:
     ApplicationAdaptor* m_adaptor; // owned by this object, as D-Bus adaptors are
     SharedStateStore m_store;
     DBusTimelineReloader m_reloader;
+    QSettings m_settings; // the studio's own, apart from the shared record
+    UpdateWindows m_updateWindows;
     std::unique_ptr<StudioWindow> m_window;
+    std::unique_ptr<Updater> m_updater;
 };
 
 } // namespace quillon

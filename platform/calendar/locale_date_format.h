@@ -29,6 +29,11 @@ std::string formatLocaleDate(Instant instant, const TimeZone& zone, DateStyle da
 std::string formatLocaleSkeleton(Instant instant, const TimeZone& zone, std::string_view skeleton,
                                  std::string_view localeIdentifier);
 
+// How long ago (or ahead) `then` is from `now`, as the locale says it in full words, naming the
+// day where it has a name for it: "yesterday", "2 hours ago", "in 3 days", "vor 5 Minuten". The
+// largest unit that fits is used, from seconds to years.
+std::string formatRelativeDate(Instant then, Instant now, std::string_view localeIdentifier);
+
 // The locale's very short (narrow) stand-alone weekday names, Sunday first: "S", "M", "T", ... in
 // English.
 std::array<std::string, 7> veryShortWeekdaySymbols(std::string_view localeIdentifier);

@@ -15,6 +15,8 @@ inline constexpr std::string_view kBundleShortVersionKey = "CFBundleShortVersion
 inline constexpr std::string_view kBundleVersionKey = "CFBundleVersion";
 inline constexpr std::string_view kAppGroupKey = "DotAppGroup";
 inline constexpr std::string_view kFeedURLKey = "SUFeedURL";
+// The base64 Ed25519 public key that release archives must be signed for.
+inline constexpr std::string_view kPublicEDKeyKey = "SUPublicEDKey";
 
 class BundleInfo {
 public:

@@ -1,10 +1,16 @@
 // The studio window: full view, the settings column, the how-to popover, links, and the stage.
 #include "studio/studio_window.h"
 
+#include "platform/info/bundle_info.h"
+#include "platform/updater/updater.h"
+
 #include "render/dot_painter.h"
 #include "tests/platform/calendar/libc_time.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -24,6 +30,31 @@ public:
     void reloadAllTimelines() override {}
 };
 
+// Stands in for the machinery of updating; counts what it is asked.
+class CountingEngine final : public UpdateEngine {
+public:
+    void start() override {}
+    bool canCheckForUpdates() const override { return canCheck; }
+    bool automaticallyChecksForUpdates() const override { return automatic; }
+    void setAutomaticallyChecksForUpdates(bool value) override
+    {
+        automatic = value;
+        ++writes;
+    }
+    std::optional<Instant> lastUpdateCheckDate() const override { return lastCheck; }
+    void checkForUpdates() override { ++checks; }
+    void reportCanCheck(bool value)
+    {
+        canCheck = value;
+        emit canCheckForUpdatesChanged(value);
+    }
+    bool canCheck = true;
+    bool automatic = false;
+    std::optional<Instant> lastCheck;
+    int writes = 0;
+    int checks = 0;
+};
+
 } // namespace
 
 class StudioWindowTest : public QObject {
@@ -31,7 +62,11 @@ class StudioWindowTest : public QObject {
 
 private slots:
     // The window keeps its frame in the program's settings: here in Qt's test location, not the user's.
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        qputenv("LC_ALL", "en_US.UTF-8");
+    }
 
     void init()
     {
@@ -134,6 +169,64 @@ private slots:
                  qPrintable(panel.name()));
         // the card speaks its text
         QVERIFY(!stage->accessibleName().isEmpty());
+    }
+
+    void checkForUpdatesAndSettingsFollowTheKindOfBuild()
+    {
+        // A development build: the menu item stays on and explains; the settings say why.
+        int notices = 0;
+        auto developmentEngine = std::make_unique<CountingEngine>();
+        CountingEngine& untouched = *developmentEngine;
+        Updater development(StaticBundleInfo{{"SUFeedURL", "  "}}, std::move(developmentEngine), [&] { ++notices; });
+        m_window->setUpdater(development);
+        QAction* check = m_window->checkForUpdatesAction();
+        QCOMPARE(check->text(), QString("Check for Updates\u2026"));
+        untouched.reportCanCheck(false);
+        QVERIFY(check->isEnabled());
+        check->trigger();
+        QCOMPARE(notices, 1);
+        QCOMPARE(untouched.checks, 0);
+        m_window->settingsAction()->trigger();
+        SettingsView* settings = m_window->settingsView();
+        QVERIFY(settings->isVisible());
+        QVERIFY(settings->developmentNote() && !settings->automaticChecksToggle() && !settings->checkNowButton());
+        QCOMPARE(settings->width(), SettingsView::kWidth);
+        QVERIFY(!settings->versionLabel()->text().isEmpty());
+        QVERIFY(settings->websiteLink()->text().contains(">quillon.com<"));
+        settings->close();
+
+        // A release build: the item and "Check Now" follow whether a check may start.
+        cleanup();
+        init();
+        auto releaseEngine = std::make_unique<CountingEngine>();
+        CountingEngine& engine = *releaseEngine;
+        Updater release(StaticBundleInfo{{"SUFeedURL", "https://quillon.com/appcast.xml"}}, std::move(releaseEngine),
+                        [&] { ++notices; });
+        m_window->setUpdater(release);
+        check = m_window->checkForUpdatesAction();
+        QVERIFY(check->isEnabled());
+        engine.reportCanCheck(false);
+        QVERIFY(!check->isEnabled());
+        engine.reportCanCheck(true);
+        check->trigger();
+        QCOMPARE(engine.checks, 1);
+        QCOMPARE(m_window->settingsAction()->shortcut(), QKeySequence("Ctrl+,"));
+        m_window->settingsAction()->trigger();
+        settings = m_window->settingsView();
+        QCOMPARE(settings->lastCheckedLabel()->text(), QString("Never"));
+        QVERIFY(!settings->automaticChecksToggle()->isChecked());
+        settings->automaticChecksToggle()->click();
+        QCOMPARE(engine.writes, 1);
+        QVERIFY(engine.automatic);
+        settings->close();
+        // Opened again, the window reads the values anew.
+        engine.lastCheck = Instant::now() + -2 * 3600.0;
+        engine.reportCanCheck(false);
+        m_window->settingsAction()->trigger();
+        QCOMPARE(settings->lastCheckedLabel()->text(), QString("2 hours ago"));
+        QVERIFY(!settings->checkNowButton()->isEnabled());
+        QCOMPARE(engine.writes, 1);
+        QCOMPARE(notices, 1);
     }
 
 private:

@@ -195,3 +195,23 @@ TEST(LocaleDateFormat, ManyLocalesAndThreadsAtOnce)
 
 } // namespace
 } // namespace quillon
+
+namespace quillon {
+namespace {
+
+TEST(LocaleDateFormat, RelativeDatesNameTheDayAndUseTheLargestWholeUnit)
+{
+    const Instant now = Instant::fromUnixSeconds(1796481000);
+    EXPECT_EQ(formatRelativeDate(now + -86400, now, "en_US"), "yesterday");
+    EXPECT_EQ(formatRelativeDate(now + 86400, now, "en_US"), "tomorrow");
+    EXPECT_EQ(formatRelativeDate(now + -5400, now, "en_US"), "1 hour ago");
+    EXPECT_EQ(formatRelativeDate(now + -3 * 3600, now, "en_US"), "3 hours ago");
+    EXPECT_EQ(formatRelativeDate(now + 3 * 86400, now, "en_US"), "in 3 days");
+    EXPECT_EQ(formatRelativeDate(now + -300, now, "de_DE"), "vor 5 Minuten");
+    EXPECT_EQ(formatRelativeDate(now + -400 * 86400, now, "en_US"), "last year");
+    EXPECT_EQ(formatRelativeDate(now, now, "en_US"), "now");
+    EXPECT_EQ(formatRelativeDate(Instant{std::numeric_limits<double>::quiet_NaN()}, now, "en_US"), "");
+}
+
+} // namespace
+} // namespace quillon

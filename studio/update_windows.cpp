@@ -1,0 +1,150 @@
+#include "studio/update_windows.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quillon {
+namespace {
+
+QString text(const std::string& value) { return QString::fromStdString(value); }
+
+QString shownVersion(const AppcastItem& update)
+{
+    return text(update.shortVersion.empty() ? update.version : update.shortVersion);
+}
+
+} // namespace
+
+UpdateWindows::~UpdateWindows() { closeProgress(); }
+
+bool UpdateWindows::askToCheckAutomatically()
+{
+    QMessageBox question(QMessageBox::Question, "Check for updates automatically?",
+                         "Should Quillon automatically check for updates?", QMessageBox::NoButton, m_parent);
+    question.setInformativeText("You can always check for updates manually from the Help menu, and change this in "
+                                "Settings.");
+    QPushButton* yes = question.addButton("Check Automatically", QMessageBox::AcceptRole);
+    question.addButton("Don't Check", QMessageBox::RejectRole);
+    question.setDefaultButton(yes);
+    question.exec();
+    return question.clickedButton() == yes;
+}
+
+UpdateChoice UpdateWindows::showUpdateFound(const AppcastItem& update, const std::string& currentVersion,
+                                            bool installsInPlace)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle("Software Update");
+    dialog.resize(560, 420);
+    auto* column = new QVBoxLayout(&dialog);
+    auto* heading = new QLabel("<b>A new version of Quillon is available!</b>", &dialog);
+    const QString question = installsInPlace ? "Would you like to install it now?"
+                                             : "Would you like to open its download page?";
+    auto* detail = new QLabel(QString("Quillon %1 is now available \u2014 you have %2. %3")
+                                  .arg(shownVersion(update), text(currentVersion), question),
+                              &dialog);
+    detail->setWordWrap(true);
+    column->addWidget(heading);
+    column->addWidget(detail);
+    column->addWidget(new QLabel("<b>Release Notes:</b>", &dialog));
+    // Notes are shown as given but never fetch anything: links open in the browser.
+    auto* notes = new QTextBrowser(&dialog);
+    notes->setOpenLinks(false);
+    if (!update.releaseNotes.empty())
+        notes->setHtml(text(update.releaseNotes));
+    else if (!update.releaseNotesLink.empty())
+        notes->setHtml(QString("<a href=\"%1\">%1</a>").arg(text(update.releaseNotesLink).toHtmlEscaped()));
+    else
+        notes->setPlainText("No release notes were given.");
+    QObject::connect(notes, &QTextBrowser::anchorClicked, notes, [](const QUrl& link) {
+        if (link.scheme() == "https" || link.scheme() == "http")
+            QDesktopServices::openUrl(link);
+    });
+    column->addWidget(notes, 1);
+
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* skip = buttons->addButton("Skip This Version", QDialogButtonBox::DestructiveRole);
+    QPushButton* later = buttons->addButton("Remind Me Later", QDialogButtonBox::RejectRole);
+    QPushButton* install = buttons->addButton("Install Update", QDialogButtonBox::AcceptRole);
+    install->setDefault(true);
+    UpdateChoice choice = UpdateChoice::remindLater;
+    QObject::connect(skip, &QPushButton::clicked, &dialog, [&] {
+        choice = UpdateChoice::skip;
+        dialog.accept();
+    });
+    QObject::connect(later, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QObject::connect(install, &QPushButton::clicked, &dialog, [&] {
+        choice = UpdateChoice::install;
+        dialog.accept();
+    });
+    column->addWidget(buttons);
+    dialog.exec();
+    return choice;
+}
+
+void UpdateWindows::showUpToDate(const std::string& currentVersion)
+{
+    QMessageBox::information(m_parent, "You're up to date!",
+                             QString("Quillon %1 is currently the newest version available.").arg(text(currentVersion)));
+}
+
+void UpdateWindows::showDownloadProgress(std::uint64_t received, std::uint64_t total)
+{
+    if (!m_progress) {
+        m_progress = new QProgressDialog("Downloading the update\u2026", QString(), 0, 1000, m_parent);
+        m_progress->setWindowTitle("Software Update");
+        m_progress->setAttribute(Qt::WA_DeleteOnClose);
+        m_progress->setMinimumDuration(300);
+    }
+    m_progress->setValue(total ? static_cast<int>(std::min<std::uint64_t>(1000, received * 1000 / total)) : 0);
+    if (total && received >= total)
+        closeProgress();
+}
+
+bool UpdateWindows::offerRelaunch(const AppcastItem& update)
+{
+    closeProgress();
+    QMessageBox offer(QMessageBox::Information, "Update Installed",
+                      QString("Quillon %1 is installed.").arg(shownVersion(update)), QMessageBox::NoButton, m_parent);
+    offer.setInformativeText("Relaunch now to start using it? Otherwise it starts the next time you open Quillon.");
+    QPushButton* relaunch = offer.addButton("Relaunch Now", QMessageBox::AcceptRole);
+    offer.addButton("Later", QMessageBox::RejectRole);
+    offer.setDefaultButton(relaunch);
+    offer.exec();
+    return offer.clickedButton() == relaunch;
+}
+
+void UpdateWindows::showError(const std::string& message)
+{
+    closeProgress();
+    QMessageBox::warning(m_parent, "Update Error!", text(message) + "\n\nThe installed version was not changed.");
+}
+
+void UpdateWindows::openDownloadPage(const std::string& url) { QDesktopServices::openUrl(QUrl(text(url))); }
+
+void UpdateWindows::closeProgress()
+{
+    if (m_progress)
+        m_progress->close();
+}
+
+void showDevelopmentBuildNotice(QWidget* parent)
+{
+    const QString site = QUrl(QUILLON_WEBSITE_URL).host();
+    QMessageBox alert(QMessageBox::Information, "Check for Updates", "This build doesn't update itself",
+                      QMessageBox::Ok, parent);
+    alert.setInformativeText(QString("This is a development build of Quillon: it will not replace itself with the "
+                                     "version on %1. Copies downloaded from %1 check for updates automatically.")
+                                 .arg(site));
+    alert.exec();
+}
+
+} // namespace quillon

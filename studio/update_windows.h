@@ -1,0 +1,41 @@
+// The windows of an update in the studio: the question of the second start, the new version with
+// its notes, progress, "up to date", errors, and the offer to start the new version.
+#pragma once
+
+#include "platform/updater/update_user_driver.h"
+
+#include <QPointer>
+
+class QProgressDialog;
+class QWidget;
+
+namespace quillon {
+
+class UpdateWindows final : public UpdateUserDriver {
+public:
+    // The windows open over `parent` while it is there.
+    explicit UpdateWindows(QWidget* parent = nullptr) : m_parent(parent) {}
+    ~UpdateWindows() override;
+
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    bool askToCheckAutomatically() override;
+    UpdateChoice showUpdateFound(const AppcastItem& update, const std::string& currentVersion,
+                                 bool installsInPlace) override;
+    void showUpToDate(const std::string& currentVersion) override;
+    void showDownloadProgress(std::uint64_t received, std::uint64_t total) override;
+    bool offerRelaunch(const AppcastItem& update) override;
+    void showError(const std::string& message) override;
+    void openDownloadPage(const std::string& url) override;
+
+private:
+    void closeProgress();
+
+    QPointer<QWidget> m_parent;
+    QPointer<QProgressDialog> m_progress;
+};
+
+// The alert of a build that does not update itself: development builds, which have no feed.
+void showDevelopmentBuildNotice(QWidget* parent);
+
+} // namespace quillon
