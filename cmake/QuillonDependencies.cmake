@@ -2,7 +2,7 @@
 # in scripts/debian-packages.txt.
 find_package(Threads REQUIRED)
 find_package(ICU 72 REQUIRED COMPONENTS uc i18n)
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets DBus Network Test)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets DBus Network Svg Test)
 find_package(nlohmann_json 3.10 REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(Systemd REQUIRED IMPORTED_TARGET libsystemd)
