@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include <iostream>
+#include <string_view>
 
 namespace {
 
@@ -16,6 +17,14 @@ constexpr const char* kUsage = "usage: quillon [quillon://widget/KIND]\n"
 
 int main(int argc, char** argv)
 {
+    // Help needs no display.
+    for (int index = 1; index < argc; ++index) {
+        const std::string_view argument = argv[index];
+        if (argument == "--help" || argument == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quillon");
     QApplication::setOrganizationDomain("quillon.com");
@@ -26,10 +35,6 @@ int main(int argc, char** argv)
     const QStringList arguments = QApplication::arguments();
     for (qsizetype index = 1; index < arguments.size(); ++index) {
         const QString& argument = arguments[index];
-        if (argument == "--help" || argument == "-h") {
-            std::cout << kUsage;
-            return 0;
-        }
         if (argument.startsWith('-')) {
             std::cerr << "quillon: unknown option '" << argument.left(200).toStdString() << "'\n" << kUsage;
             return 2;

@@ -72,6 +72,21 @@ InstallOutcome refuse(const fs::path& archive, std::string error)
     return {false, std::move(error), {}};
 }
 
+// The one entry of a folder, when it is a real folder (not a link); nothing otherwise.
+std::optional<fs::path> onlyFolderIn(const fs::path& folder)
+{
+    std::error_code error;
+    std::optional<fs::path> only;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        if (only)
+            return std::nullopt;
+        only = entry.path();
+    }
+    if (error || !only || fs::is_symlink(*only, error) || !fs::is_directory(*only, error))
+        return std::nullopt;
+    return only;
+}
+
 // Unpacks into `into`, which must not exist yet; the release folder inside it, or nothing.
 std::optional<fs::path> unpack(const fs::path& archive, const fs::path& into)
 {
@@ -85,15 +100,16 @@ std::optional<fs::path> unpack(const fs::path& archive, const fs::path& into)
         return std::nullopt;
     if (isRelease(into))
         return into;
-    // Release archives carry one top folder (Quillon-1.2.0-Linux/), as packaging tools make them.
-    std::optional<fs::path> only;
-    for (const fs::directory_entry& entry : fs::directory_iterator(into, error)) {
-        if (only)
-            return std::nullopt;
-        only = entry.path();
-    }
-    if (only && fs::is_directory(*only, error) && !fs::is_symlink(*only, error) && isRelease(*only))
-        return only;
+    // Release archives carry one top folder (Quillon-1.2.0-Linux/), as packaging tools make them:
+    // the release itself, or the download's own layout with the release in versions/<version>/.
+    const std::optional<fs::path> top = onlyFolderIn(into);
+    if (!top)
+        return std::nullopt;
+    if (isRelease(*top))
+        return top;
+    const std::optional<fs::path> version = onlyFolderIn(*top / "versions");
+    if (version && isRelease(*version))
+        return version;
     return std::nullopt;
 }
 

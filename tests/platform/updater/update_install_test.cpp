@@ -63,12 +63,18 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
-    // A gzip tarball with one top folder holding bin/quillon, as packaging tools make them.
-    fs::path makeArchive(const std::string& version, bool withProgram = true)
+    // A gzip tarball with one top folder holding bin/quillon, as packaging tools make them, or
+    // holding the download's layout (versions/<version>/bin/quillon beside `current`).
+    fs::path makeArchive(const std::string& version, bool withProgram = true, bool downloadLayout = false)
     {
         const fs::path staging = m_folder / ("staging-" + version);
         fs::remove_all(staging);
-        const fs::path top = staging / ("Quillon-" + version + "-Linux");
+        fs::path top = staging / ("Quillon-" + version + "-Linux");
+        if (downloadLayout) {
+            fs::create_directories(top / "versions");
+            fs::create_directory_symlink("versions/" + version, top / "current");
+            top /= "versions/" + version;
+        }
         if (withProgram)
             writeFile(top / "bin/quillon", "#!/bin/sh\necho " + version + "\n", true);
         else
@@ -124,8 +130,8 @@ TEST_F(InstallTest, AVerifiedArchiveBecomesCurrentAndThePreviousVersionStays)
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries, (std::vector<std::string>{"1.0", "2.0"}));
 
-    // The next update keeps 2.0 as the one before and lets 1.0 go.
-    const fs::path next = makeArchive("3.0");
+    // The next update, packed as the download is, keeps 2.0 as the one before and lets 1.0 go.
+    const fs::path next = makeArchive("3.0", true, true);
     ASSERT_TRUE(installDownloadedUpdate(SelfUpdatingInstall{m_root}, next, itemFor(next, "3.0"), m_keys.publicKeyBase64)
                     .installed);
     EXPECT_EQ(currentTarget(), "versions/3.0");
