@@ -3,6 +3,7 @@
 
 #include "platform/info/bundle_info.h"
 #include "platform/updater/updater.h"
+#include "tests/platform/updater/recording_update_engine.h"
 
 #include "render/dot_painter.h"
 #include "tests/platform/calendar/libc_time.h"
@@ -30,30 +31,7 @@ public:
     void reloadAllTimelines() override {}
 };
 
-// Stands in for the machinery of updating; counts what it is asked.
-class CountingEngine final : public UpdateEngine {
-public:
-    void start() override {}
-    bool canCheckForUpdates() const override { return canCheck; }
-    bool automaticallyChecksForUpdates() const override { return automatic; }
-    void setAutomaticallyChecksForUpdates(bool value) override
-    {
-        automatic = value;
-        ++writes;
-    }
-    std::optional<Instant> lastUpdateCheckDate() const override { return lastCheck; }
-    void checkForUpdates() override { ++checks; }
-    void reportCanCheck(bool value)
-    {
-        canCheck = value;
-        emit canCheckForUpdatesChanged(value);
-    }
-    bool canCheck = true;
-    bool automatic = false;
-    std::optional<Instant> lastCheck;
-    int writes = 0;
-    int checks = 0;
-};
+using CountingEngine = testing::RecordingUpdateEngine;
 
 } // namespace
 

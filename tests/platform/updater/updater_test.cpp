@@ -1,37 +1,13 @@
 // The program's view of updating over an engine that records what it is asked.
 #include "platform/updater/updater.h"
+#include "tests/platform/updater/recording_update_engine.h"
 
 #include <gtest/gtest.h>
 
 namespace quillon {
 namespace {
 
-class RecordingEngine final : public UpdateEngine {
-public:
-    void start() override { ++starts; }
-    bool canCheckForUpdates() const override { return canCheck; }
-    bool automaticallyChecksForUpdates() const override { return automatic; }
-    void setAutomaticallyChecksForUpdates(bool value) override
-    {
-        automatic = value;
-        ++writes;
-    }
-    std::optional<Instant> lastUpdateCheckDate() const override { return lastCheck; }
-    void checkForUpdates() override { ++checks; }
-
-    void reportCanCheck(bool value)
-    {
-        canCheck = value;
-        emit canCheckForUpdatesChanged(value);
-    }
-
-    int starts = 0;
-    int writes = 0;
-    int checks = 0;
-    bool canCheck = true;
-    bool automatic = true;
-    std::optional<Instant> lastCheck = Instant{800000000};
-};
+using RecordingEngine = testing::RecordingUpdateEngine;
 
 struct Made {
     std::unique_ptr<Updater> updater;
@@ -43,6 +19,8 @@ std::unique_ptr<Made> make(std::initializer_list<std::pair<const std::string, st
 {
     auto made = std::make_unique<Made>();
     auto engine = std::make_unique<RecordingEngine>();
+    engine->automatic = true;
+    engine->lastCheck = Instant{800000000};
     made->engine = engine.get();
     made->updater = std::make_unique<Updater>(StaticBundleInfo(record), std::move(engine),
                                               [raw = made.get()] { ++raw->notices; });
