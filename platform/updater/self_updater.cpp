@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace quillon {
 namespace {
@@ -39,8 +40,11 @@ SelfUpdater::SelfUpdater(SelfUpdaterConfiguration configuration, QSettings& sett
 
 SelfUpdater::~SelfUpdater()
 {
-    if (m_reply)
+    // A transfer cut short by quitting is no error to tell anyone about.
+    if (m_reply) {
+        m_reply->disconnect(this);
         m_reply->abort();
+    }
 }
 
 bool SelfUpdater::isAllowedUrl(const QUrl& url)
@@ -202,6 +206,12 @@ void SelfUpdater::download(const AppcastItem& update)
     if (!isAllowedUrl(url)) {
         finish("The update's download address is not a secure (https) address.", true);
         return;
+    }
+    // A download an earlier run did not finish (it quit, or the machine went down) is of no use.
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(m_configuration.install->root, ignored)) {
+        if (entry.path().filename().string().starts_with(".download-"))
+            std::filesystem::remove(entry.path(), ignored);
     }
     const std::string archive =
         (m_configuration.install->root / (".download-" + std::to_string(getpid()) + ".tar.gz")).string();
