@@ -2,10 +2,12 @@
 #include "studio/vad_uderoz_app.h"
 
 #include "platform/info/bundle_info.h"
+#include "platform/updater/desktop_registration.h"
 #include "platform/updater/self_updater.h"
 #include "scenes/widget_link.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QSysInfo>
 
 namespace quillon {
@@ -44,6 +46,11 @@ bool VadUderozApp::start(const std::optional<std::string>& link)
 {
     if (claimSingleInstance(this, m_adaptor, link) == InstanceRole::forwarded)
         return false;
+    // A copy unpacked from the download tells the desktop where it is: its entries, icon and bus
+    // services, so that links, the menu and "Place on Desktop" reach it.
+    if (const auto install = selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()))
+        registerWithDesktop(*install,
+                            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
     m_window = std::make_unique<StudioWindow>(m_store, m_reloader);
     m_updateWindows.setParent(m_window.get());
     m_updater = makeUpdater(m_settings, m_updateWindows, m_window.get());

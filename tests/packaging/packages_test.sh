@@ -30,5 +30,23 @@ check "it unpacks into the self-updating layout" \
 check "its widget host finds the plug-in from where it was unpacked" \
   "'$top/quillon-widgets' --list | grep -q '\"kind\": \"DotSign\"'"
 check "its studio runs from there" "'$top/quillon' --help | grep -q 'usage: quillon'"
+
+# Started once, the unpacked studio makes the copy known to the desktop; the bus then starts the
+# copy's widget host for "Place on Desktop".
+home="$work/home"
+mkdir -p "$home"
+export HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=offscreen
+timeout 5 "$top/quillon" >/dev/null 2>&1
+check "the studio's entry names the copy's launcher" \
+  "grep -qF 'Exec=\"$top/quillon\" %u' '$XDG_DATA_HOME/applications/com.quillon.Quillon.desktop'"
+check "the icon is there" "[[ -s '$XDG_DATA_HOME/icons/hicolor/48x48/apps/com.quillon.Quillon.png' ]]"
+check "the bus starts the copy's widget host, which places a widget" \
+  "dbus-run-session -- sh -c 'dbus-send --session --print-reply --dest=com.quillon.WidgetHost /com/quillon/WidgetHost \
+     com.quillon.WidgetHost.AddWidget string:DotSign string:systemSmall' 2>/dev/null | grep -q 'boolean true'"
+check "and its autostart entry goes through the launcher too" \
+  "grep -qx 'Exec=$top/quillon-widgets' '$XDG_CONFIG_HOME/autostart/com.quillon.WidgetHost.desktop'"
+sleep 1
+check "the host ended with its session bus" "! pgrep -f '$top/quillon-widgets' >/dev/null"
+pkill -f "$top/quillon-widgets" 2>/dev/null
 echo "$failures failed"
 exit $((failures > 0))

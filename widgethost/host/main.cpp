@@ -70,8 +70,12 @@ int main(int argc, char** argv)
                     DefaultsFolder::configHome() / "quillon-widgets");
     QObject service;
     new WidgetHostAdaptor(&service, host);
-    if (bus)
+    if (bus) {
         bus->registerObject(kHostObjectPath, &service, QDBusConnection::ExportAdaptors);
+        // The session bus goes when the session ends, and the widgets go with it.
+        bus->connect(QString(), "/org/freedesktop/DBus/Local", "org.freedesktop.DBus.Local", "Disconnected", &application,
+                     SLOT(quit()));
+    }
     // Started by the bus for a call, the host shows only what was asked for; started by the user
     // from the menu (--gallery), it opens the gallery.
     if (gallery)

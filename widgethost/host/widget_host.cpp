@@ -4,6 +4,7 @@
 #include "platform/calendar/instant.h"
 #include "platform/store/defaults_folder.h"
 #include "platform/widgethost/dbus_timeline_reloader.h"
+#include "platform/updater/desktop_registration.h"
 #include "platform/widgethost/session_bus.h"
 #include "widgethost/host/open_windows.h"
 
@@ -205,7 +206,10 @@ void WidgetHost::updateAutostart(bool wanted)
         return;
     std::filesystem::create_directories(autostart, error);
     const auto folder = DefaultsFolder::openPath(autostart);
-    const std::string program = QCoreApplication::applicationFilePath().toStdString();
+    // A copy that updates itself is started through its launcher, which outlives each version.
+    const auto install = selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString());
+    const std::string program = install ? launcherOf(*install, "quillon-widgets").string()
+                                        : QCoreApplication::applicationFilePath().toStdString();
     if (folder)
         folder->write("com.quillon.WidgetHost.desktop",
                       "[Desktop Entry]\nType=Application\nName=Quillon Widgets\nExec=" + program +
