@@ -16,6 +16,14 @@ namespace {
 
 QString text(const std::string& value) { return QString::fromStdString(value); }
 
+// The feed is not signed: its notes may show text and links, and load nothing at all, not even a
+// local file named as an image.
+class NotesBrowser final : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
 QString shownVersion(const AppcastItem& update)
 {
     return text(update.shortVersion.empty() ? update.version : update.shortVersion);
@@ -55,8 +63,8 @@ UpdateChoice UpdateWindows::showUpdateFound(const AppcastItem& update, const std
     column->addWidget(heading);
     column->addWidget(detail);
     column->addWidget(new QLabel("<b>Release Notes:</b>", &dialog));
-    // Notes are shown as given but never fetch anything: links open in the browser.
-    auto* notes = new QTextBrowser(&dialog);
+    // Links open in the browser, and nothing else is opened.
+    auto* notes = new NotesBrowser(&dialog);
     notes->setOpenLinks(false);
     if (!update.releaseNotes.empty())
         notes->setHtml(text(update.releaseNotes));

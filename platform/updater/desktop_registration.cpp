@@ -20,6 +20,29 @@ struct Program {
 };
 constexpr Program kPrograms[] = {{"com.quillon.Quillon", "quillon"}, {"com.quillon.WidgetHost", "quillon-widgets"}};
 
+// A path as one quoted argument. Inside the quotes " and \ take a backslash, and in a desktop entry
+// ` and $ too; a desktop entry then escapes every backslash once more, as its string values do, and
+// doubles % for its field codes.
+std::string quoted(const fs::path& path, bool desktopEntry)
+{
+    std::string argument = "\"";
+    for (char character : path.string()) {
+        if (character == '"' || character == '\\' || (desktopEntry && (character == '`' || character == '$')))
+            argument += '\\';
+        argument += character;
+    }
+    argument += '"';
+    if (!desktopEntry)
+        return argument;
+    std::string value;
+    for (char character : argument) {
+        if (character == '\\' || character == '%')
+            value += character;
+        value += character;
+    }
+    return value;
+}
+
 std::optional<std::string> readFile(const fs::path& file)
 {
     std::ifstream stream(file, std::ios::binary);
@@ -59,7 +82,7 @@ std::optional<std::string> entryFor(const fs::path& release, const fs::path& lau
     for (std::string line; std::getline(lines, line);) {
         if (line.starts_with("Exec=")) {
             const std::size_t space = line.find(' ');
-            line = "Exec=\"" + launcher.string() + "\"" + (space == std::string::npos ? "" : line.substr(space));
+            line = "Exec=" + quoted(launcher, true) + (space == std::string::npos ? "" : line.substr(space));
         }
         text += line + "\n";
     }
@@ -82,8 +105,8 @@ int registerWithDesktop(const SelfUpdatingInstall& install, const fs::path& data
         if (const auto entry = entryFor(release, launcher, program.busName))
             written += writeOwned(dataHome / "applications" / (std::string(program.busName) + ".desktop"), *entry);
         written += writeOwned(dataHome / "dbus-1/services" / (std::string(program.busName) + ".service"),
-                              "[D-BUS Service]\nName=" + std::string(program.busName) + "\nExec=\"" + launcher.string() +
-                                  "\"\n# " + std::string(kMarker) + "\n");
+                              "[D-BUS Service]\nName=" + std::string(program.busName) + "\nExec=" + quoted(launcher, false) +
+                                  "\n# " + std::string(kMarker) + "\n");
     }
     // The icon, in every size the release has; icons have no room for a marker, so only missing
     // ones are added.

@@ -21,6 +21,8 @@ namespace {
 constexpr const char* kStartsKey = "Updates/starts";
 constexpr const char* kAutomaticKey = "Updates/automaticallyChecks";
 constexpr const char* kLastCheckKey = "Updates/lastCheck";
+// A check that failed (offline, a server error) still waits its turn before the next one.
+constexpr const char* kLastAttemptKey = "Updates/lastAttempt";
 constexpr const char* kSkippedKey = "Updates/skippedVersion";
 // The question of the second start waits until the window is up.
 constexpr int kStartDelayMilliseconds = 3000;
@@ -98,7 +100,12 @@ std::optional<Instant> SelfUpdater::lastUpdateCheckDate() const
 void SelfUpdater::scheduleNextCheck()
 {
     m_nextCheck.stop();
-    UpdateCheckRecord record{0, automaticallyChecksForUpdates(), lastUpdateCheckDate()};
+    std::optional<Instant> last = lastUpdateCheckDate();
+    bool number = false;
+    const double attempt = m_settings.value(kLastAttemptKey).toDouble(&number);
+    if (number && (!last || attempt > last->secondsSinceReferenceDate))
+        last = Instant{attempt};
+    UpdateCheckRecord record{0, automaticallyChecksForUpdates(), last};
     if (!m_settings.contains(kAutomaticKey))
         record.automaticallyChecks.reset();
     const Instant now = m_clock();
@@ -145,6 +152,7 @@ void SelfUpdater::check(bool userInitiated)
         finish("The update feed's address is not a secure (https) address.", userInitiated);
         return;
     }
+    m_settings.setValue(kLastAttemptKey, m_clock().secondsSinceReferenceDate);
     QNetworkReply* reply = get(m_configuration.feed, kMaxAppcastBytes);
     setReply(reply);
     connect(reply, &QNetworkReply::finished, this, [this, userInitiated] { feedArrived(userInitiated); });
@@ -203,6 +211,10 @@ void SelfUpdater::offer(const AppcastItem& update, bool userInitiated)
 void SelfUpdater::download(const AppcastItem& update)
 {
     const QUrl url(text(update.enclosure.url));
+    if (update.enclosure.length > kMaxArchiveBytes) {
+        finish("The update is larger than any release of this program.", true);
+        return;
+    }
     if (!isAllowedUrl(url)) {
         finish("The update's download address is not a secure (https) address.", true);
         return;
@@ -222,14 +234,26 @@ void SelfUpdater::download(const AppcastItem& update)
     }
     QNetworkReply* reply = get(url, update.enclosure.length);
     setReply(reply);
-    connect(reply, &QNetworkReply::readyRead, this, [reply, file] { file->write(reply->readAll()); });
+    // A full disk stops the download rather than leaving a short file to be found out later.
+    const auto keep = [reply, file] {
+        const QByteArray bytes = reply->readAll();
+        if (file->write(bytes) != bytes.size())
+            reply->abort();
+    };
+    connect(reply, &QNetworkReply::readyRead, this, keep);
     connect(reply, &QNetworkReply::downloadProgress, this, [this, update](qint64 received, qint64) {
         m_driver.showDownloadProgress(static_cast<std::uint64_t>(std::max<qint64>(received, 0)), update.enclosure.length);
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, file, update, archive] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, file, update, archive, keep] {
         reply->deleteLater();
-        file->write(reply->readAll());
+        keep();
+        const bool written = file->flush() && file->error() == QFileDevice::NoError;
         file->close();
+        if (reply->error() == QNetworkReply::NoError && !written) {
+            QFile::remove(text(archive));
+            finish("The update could not be saved: " + file->errorString(), true);
+            return;
+        }
         if (reply->error() != QNetworkReply::NoError) {
             QFile::remove(text(archive));
             finish("The update could not be downloaded: " + reply->errorString(), true);
@@ -247,6 +271,9 @@ void SelfUpdater::downloaded(const AppcastItem& update, const std::string& archi
         finish(text(outcome.error), true);
         return;
     }
+    // Until it restarts, this program is still the old version, but the new one is installed: it is
+    // not offered again.
+    m_configuration.currentVersion = update.version;
     finish({}, true);
     if (!m_driver.offerRelaunch(update))
         return;

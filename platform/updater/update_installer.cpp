@@ -9,15 +9,16 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uintmax_t kMaxArchiveBytes = 512ull * 1024 * 1024;
 constexpr const char* kProgramName = "quillon";
 
 // A version becomes a folder name: plain characters only, so that no feed can write elsewhere.
@@ -113,15 +114,27 @@ std::optional<fs::path> unpack(const fs::path& archive, const fs::path& into)
     return std::nullopt;
 }
 
-// Versions other than the current and the one before it go: the one before still runs until it
-// restarts.
-void removeOldVersions(const fs::path& versions, const fs::path& current, const fs::path& previous)
+// Versions other than the current one, the one before it and the one that runs go.
+void removeOldVersions(const fs::path& versions, const std::vector<fs::path>& keep)
 {
     std::error_code error;
+    std::vector<fs::path> going;
     for (const fs::directory_entry& entry : fs::directory_iterator(versions, error)) {
-        const fs::path name = entry.path().filename();
-        if (name != current && name != previous)
-            fs::remove_all(entry.path(), error);
+        if (std::find(keep.begin(), keep.end(), entry.path().filename()) == keep.end())
+            going.push_back(entry.path());
+    }
+    for (const fs::path& folder : going)
+        fs::remove_all(folder, error);
+}
+
+// Everything unpacked reaches the disk before `current` names it: otherwise a crash soon after could
+// leave the link on disk and the files it leads to empty.
+void syncFilesystem(const fs::path& folder)
+{
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        syncfs(descriptor);
+        ::close(descriptor);
     }
 }
 
@@ -146,7 +159,7 @@ std::optional<SelfUpdatingInstall> selfUpdatingInstallOf(const fs::path& program
         return std::nullopt;
     if (access(root.c_str(), W_OK) != 0 || access(versions.c_str(), W_OK) != 0)
         return std::nullopt;
-    return SelfUpdatingInstall{root};
+    return SelfUpdatingInstall{root, release.filename().string()};
 }
 
 InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const fs::path& archive,
@@ -182,6 +195,7 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
     fs::remove_all(unpacking, error);
     if (moved)
         return {false, "The update could not be put beside the installed version: " + moved.message(), {}};
+    syncFilesystem(versions / folderName);
     syncFolder(versions);
 
     // The switch: a new link under a temporary name, renamed over the old one in a single step.
@@ -197,7 +211,7 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
         return {false, "The new version could not be made current: " + switched.message(), {}};
     }
     syncFolder(install.root);
-    removeOldVersions(versions, folderName, previous);
+    removeOldVersions(versions, {folderName, previous, fs::path(install.runningVersion)});
     return {true, {}, current / "bin" / kProgramName};
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/updater/appcast.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,8 +20,14 @@ namespace quillon {
 
 struct SelfUpdatingInstall {
     std::filesystem::path root;
+    // The folder under versions/ the running program came from: kept when old versions go, since
+    // it still runs until it restarts. Empty when not known.
+    std::string runningVersion;
     bool operator==(const SelfUpdatingInstall&) const = default;
 };
+
+// No release of this program comes near this; a feed that says otherwise is not believed.
+inline constexpr std::uint64_t kMaxArchiveBytes = 512ull * 1024 * 1024;
 
 // The self-updating copy that the program folder belongs to: the folder is bin/ of an unpacked
 // release under <root>/versions (directly or through <root>/current), <root>/current links into
@@ -36,7 +43,7 @@ struct InstallOutcome {
 
 // Checks the downloaded archive against its feed entry (its length, and its Ed25519 signature under
 // `publicKeyBase64`), then unpacks it beside the installed versions and makes it current, keeping
-// the version that was current until now. An archive that fails a check is deleted and nothing else
+// the version that was current until now and the one that runs. An archive that fails a check is deleted and nothing else
 // is touched; so it is when unpacking fails.
 InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const std::filesystem::path& archive,
                                        const AppcastItem& item, std::string_view publicKeyBase64);

@@ -16,6 +16,9 @@ Updater::Updater(const BundleInfo& info, std::unique_ptr<UpdateEngine> engine, D
             return;
         m_canCheckForUpdates = canCheck;
         emit canCheckForUpdatesChanged();
+        // A check has ended: the date of the last one, and maybe the answer to the question, changed.
+        if (canCheck)
+            refresh();
     });
     m_canCheckForUpdates = m_engine->canCheckForUpdates();
     refresh();

@@ -74,9 +74,26 @@ TEST_F(DesktopRegistrationTest, AMovedCopyRewritesItsOwnFilesButNeverAnotherInst
     // The copy moves: what it wrote follows it.
     const fs::path moved = m_folder / "Elsewhere";
     fs::rename(m_install.root, moved);
-    EXPECT_EQ(registerWithDesktop(SelfUpdatingInstall{moved}, m_data), 3);
+    EXPECT_EQ(registerWithDesktop(SelfUpdatingInstall{moved, ""}, m_data), 3);
     EXPECT_NE(readFile(m_data / "dbus-1/services/com.quillon.WidgetHost.service").find(moved.string()), std::string::npos);
     EXPECT_EQ(readFile(m_data / "dbus-1/services/com.quillon.Quillon.service"), installed);
+}
+
+TEST_F(DesktopRegistrationTest, ALauncherPathWithQuotesDollarsAndPercentsStaysOneArgument)
+{
+    const fs::path odd = m_folder / "Apps/100% \"$HOME\" `x`";
+    fs::create_directories(odd.parent_path());
+    fs::rename(m_install.root, odd);
+    registerWithDesktop(SelfUpdatingInstall{odd, ""}, m_data);
+    const std::string folder = (m_folder / "Apps").string();
+    EXPECT_NE(readFile(m_data / "applications/com.quillon.Quillon.desktop")
+                  .find("Exec=\"" + folder + "/100%% \\\\\"\\\\$HOME\\\\\" \\\\`x\\\\`/quillon\" %u\n"),
+              std::string::npos)
+        << readFile(m_data / "applications/com.quillon.Quillon.desktop");
+    EXPECT_NE(readFile(m_data / "dbus-1/services/com.quillon.Quillon.service")
+                  .find("Exec=\"" + folder + "/100% \\\"$HOME\\\" `x`/quillon\"\n"),
+              std::string::npos)
+        << readFile(m_data / "dbus-1/services/com.quillon.Quillon.service");
 }
 
 } // namespace

@@ -150,6 +150,42 @@ private slots:
         QVERIFY(updater.lastUpdateCheckDate().has_value());
         QVERIFY(updater.canCheckForUpdates());
         QCOMPARE(canCheck.count(), 2); // off for the check, on again after it
+        // Installed, the release is not offered again before the program restarts into it.
+        updater.checkForUpdates();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(m_driver.found, std::vector<std::string>{"2.0"});
+        QCOMPARE(m_driver.upToDate, 1);
+    }
+
+    void aFailedAutomaticCheckWaitsItsTurnBeforeTheNext()
+    {
+        // Nothing listens on the feed's port: every check fails.
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        const QString feed = QString("http://127.0.0.1:%1/appcast.xml").arg(closed.serverPort());
+        closed.close();
+        m_settings->setValue("Updates/lastCheck", (Instant::now() + -2 * 86400.0).secondsSinceReferenceDate);
+        SelfUpdater updater(configuration(feed), *m_settings, m_driver);
+        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+        updater.setAutomaticallyChecksForUpdates(true); // due at once: the last check was two days ago
+        QVERIFY(finished.wait(5000));
+        QTest::qWait(1000);
+        QCOMPARE(finished.count(), 1); // not again at once, nor in a loop
+        QVERIFY(m_driver.errors.empty()); // an automatic check that fails says nothing
+    }
+
+    void aFeedClaimingAHugeArchiveIsNotBelieved()
+    {
+        serve("2.0", m_archive, signBytes(m_archive.toStdString(), m_keys.secretKeyBase64));
+        m_server.files["/appcast.xml"].replace(QByteArray("length=\"") + QByteArray::number(m_archive.size()),
+                                                "length=\"600000000");
+        SelfUpdater updater(configuration(m_server.url("/appcast.xml")), *m_settings, m_driver);
+        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+        updater.checkForUpdates();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(m_driver.errors.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(m_driver.errors.front()).contains("larger"));
+        QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
     }
 
     void aTamperedDownloadIsRefusedAndTheInstallIsUntouched()
@@ -214,7 +250,7 @@ private slots:
 private:
     SelfUpdaterConfiguration configuration(const QString& feed) const
     {
-        return {QUrl(feed), m_keys.publicKeyBase64, "1.0", "6.1", SelfUpdatingInstall{m_root}, "https://quillon.com/download"};
+        return {QUrl(feed), m_keys.publicKeyBase64, "1.0", "6.1", SelfUpdatingInstall{m_root, ""}, "https://quillon.com/download"};
     }
 
     void serve(const std::string& version, const QByteArray& archive, const std::string& signature)

@@ -130,18 +130,27 @@ TEST_F(InstallTest, AVerifiedArchiveBecomesCurrentAndThePreviousVersionStays)
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries, (std::vector<std::string>{"1.0", "2.0"}));
 
-    // The next update, packed as the download is, keeps 2.0 as the one before and lets 1.0 go.
+    // The next update, packed as the download is, keeps 2.0 as the one before and 1.0, which still
+    // runs until it restarts.
+    const SelfUpdatingInstall running = *selfUpdatingInstallOf(m_root / "versions/1.0/bin");
+    EXPECT_EQ(running.runningVersion, "1.0");
     const fs::path next = makeArchive("3.0", true, true);
-    ASSERT_TRUE(installDownloadedUpdate(SelfUpdatingInstall{m_root}, next, itemFor(next, "3.0"), m_keys.publicKeyBase64)
-                    .installed);
+    ASSERT_TRUE(installDownloadedUpdate(running, next, itemFor(next, "3.0"), m_keys.publicKeyBase64).installed);
     EXPECT_EQ(currentTarget(), "versions/3.0");
     EXPECT_TRUE(fs::exists(m_root / "versions/2.0"));
+    EXPECT_TRUE(fs::exists(m_root / "versions/1.0/bin/quillon"));
+    // Restarted into 3.0, the next update lets 1.0 and 2.0 go.
+    const fs::path last = makeArchive("4.0");
+    ASSERT_TRUE(installDownloadedUpdate(SelfUpdatingInstall{m_root, "3.0"}, last, itemFor(last, "4.0"), m_keys.publicKeyBase64)
+                    .installed);
     EXPECT_FALSE(fs::exists(m_root / "versions/1.0"));
+    EXPECT_FALSE(fs::exists(m_root / "versions/2.0"));
+    EXPECT_TRUE(fs::exists(m_root / "versions/3.0"));
 }
 
 TEST_F(InstallTest, AnArchiveThatFailsACheckIsDeletedAndTheInstallIsUntouched)
 {
-    const SelfUpdatingInstall install{m_root};
+    const SelfUpdatingInstall install{m_root, ""};
     const auto expectRefused = [&](const fs::path& archive, const AppcastItem& item, std::string_view publicKey) {
         SCOPED_TRACE(item.version + " from " + archive.filename().string());
         const InstallOutcome outcome = installDownloadedUpdate(install, archive, item, publicKey);

@@ -75,6 +75,14 @@ TEST(Updater, AReleaseBuildMirrorsTheEngineAndWritesOnlyWhatDiffers)
     EXPECT_EQ(engine.checks, 1);
     EXPECT_EQ(made->notices, 0);
 
+    // A check that ends brings its date along, for a settings window that is open meanwhile.
+    int dates = 0;
+    QObject::connect(&updater, &Updater::lastCheckChanged, [&] { ++dates; });
+    engine.lastCheck = Instant{850000000};
+    engine.reportCanCheck(true);
+    EXPECT_EQ(updater.lastCheck(), (Instant{850000000}));
+    EXPECT_EQ(dates, 1);
+
     // The settings window reads the values again when it opens.
     engine.lastCheck = Instant{900000000};
     engine.automatic = true;
