@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QResizeEvent>
 #include <QToolButton>
 
 #include <algorithm>
@@ -39,6 +40,7 @@ BoardCityList::BoardCityList(StudioModel& model, QWidget* parent) : QListWidget(
 void BoardCityList::rebuild()
 {
     const int current = currentRow();
+    const bool selected = !selectedItems().isEmpty();
     clear();
     m_entries.clear();
     const std::vector<std::string>& ids = m_model.state().boardCities;
@@ -58,14 +60,32 @@ void BoardCityList::rebuild()
         auto* row = new CityRow(*city, remove);
         row->setContentsMargins(0, 4, 0, 4);
         auto* item = new QListWidgetItem(this);
-        item->setSizeHint(row->sizeHint());
         setItemWidget(item, row);
         m_entries.push_back(entry);
     }
+    // The row just moved or the one after the removed one stays highlighted, for the next key.
     if (count() > 0)
-        setCurrentRow(std::clamp(current, 0, count() - 1), QItemSelectionModel::NoUpdate);
+        setCurrentRow(std::clamp(current, 0, count() - 1),
+                      selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
     refreshTimes();
+    fitRows();
+}
+
+void BoardCityList::fitRows()
+{
+    const int width = viewport()->width();
+    for (int row = 0; row < count(); ++row) {
+        CityRow* cityRow = rowAt(row);
+        const int height = cityRow->hasHeightForWidth() ? cityRow->heightForWidth(width) : cityRow->sizeHint().height();
+        item(row)->setSizeHint(QSize(0, std::max(height, cityRow->minimumSizeHint().height())));
+    }
     fitHeight();
+}
+
+void BoardCityList::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    fitRows();
 }
 
 void BoardCityList::refreshTimes()

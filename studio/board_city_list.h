@@ -22,6 +22,8 @@ public:
     void rebuild();
     // The time in each row, for this moment.
     void refreshTimes();
+    // Each row as tall as its text wraps to at this width.
+    void fitRows();
 
     CityRow* rowAt(int row) const;
     // The stored entry a row stands for.
@@ -36,6 +38,7 @@ public:
 
 protected:
     void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

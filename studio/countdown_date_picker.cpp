@@ -103,7 +103,7 @@ CountdownDatePicker::CountdownDatePicker(StudioModel& model, Calendar calendar, 
     column->addLayout(quick);
 
     connect(&m_model, &StudioModel::countdownDateChanged, this, &CountdownDatePicker::follow);
-    connect(&m_model, &StudioModel::nowChanged, m_calendar, &MonthCalendar::refreshToday);
+    connect(&m_model, &StudioModel::nowChanged, m_calendar, [this] { m_calendar->refreshToday(m_model.now()); });
     follow();
     setFocusProxy(m_calendar);
 }

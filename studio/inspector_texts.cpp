@@ -38,6 +38,15 @@ std::int64_t wholeDaysUntil(Instant date, Instant now, const Calendar& calendar)
     return days;
 }
 
+// The city's zone; the machine's only when the system does not know the city's, since finding the
+// machine's zone reads /etc/localtime and the rows ask every second.
+TimeZone zoneOf(const City& city)
+{
+    if (auto zone = TimeZone::named(city.timeZoneID))
+        return *zone;
+    return TimeZone::current();
+}
+
 } // namespace
 
 std::string_view kindDescription(DotWidgetKind kind)
@@ -78,12 +87,12 @@ std::string gmtOffsetText(int offsetSeconds)
 
 std::string gmtOffsetText(const City& city, Instant instant)
 {
-    return gmtOffsetText(cityZone(city, TimeZone::current()).offsetSeconds(instant));
+    return gmtOffsetText(zoneOf(city).offsetSeconds(instant));
 }
 
 std::string cityLocalTime(const City& city, Instant now, bool use24h)
 {
-    const TimeZone zone = cityZone(city, TimeZone::current());
+    const TimeZone zone = zoneOf(city);
     const std::string time = clockTimeText(now, zone, use24h);
     return use24h ? time : time + " " + meridiemText(now, zone);
 }

@@ -94,6 +94,8 @@ InspectorView::InspectorView(StudioModel& model, QWidget* parent) : QScrollArea(
         if (m_use24h)
             m_use24h->setChecked(m_model.state().use24h);
         refreshTimes();
+        if (m_boardCities)
+            m_boardCities->fitRows(); // the time column changed width
     });
     connect(&m_model, &StudioModel::periodChanged, this, [this] {
         const auto index = static_cast<std::size_t>(m_model.state().period);
@@ -106,7 +108,10 @@ InspectorView::InspectorView(StudioModel& model, QWidget* parent) : QScrollArea(
         if (m_titleHint)
             m_titleHint->setVisible(showsLongTitleHint(m_model.state().countdownTitle));
     });
-    connect(&m_model, &StudioModel::countdownDateChanged, this, &InspectorView::refreshCountdown);
+    connect(&m_model, &StudioModel::countdownDateChanged, this, [this] {
+        refreshDateButton();
+        refreshCountdown();
+    });
     connect(&m_model, &StudioModel::signTextChanged, this, [this] {
         if (m_messageField)
             m_messageField->setTextIfDifferent(QString::fromStdString(m_model.state().signText));
@@ -284,6 +289,7 @@ void InspectorView::addCountdown()
     dateLayout->addStretch();
     dateLayout->addWidget(m_dateButton);
     m_dateSection->addRow(dateRow);
+    refreshDateButton();
     refreshCountdown();
 }
 
@@ -318,8 +324,17 @@ void InspectorView::addSyncNote()
     section->setFooter("To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.");
 }
 
+void InspectorView::showEvent(QShowEvent* event)
+{
+    QScrollArea::showEvent(event);
+    refreshTimes();
+}
+
 void InspectorView::refreshTimes()
 {
+    // Hidden (full view, or the column switched off), nothing on it needs the time.
+    if (!isVisible())
+        return;
     if (m_boardCities)
         m_boardCities->refreshTimes();
     if (m_clockCityRow)
@@ -328,16 +343,22 @@ void InspectorView::refreshTimes()
         refreshCountdown();
 }
 
-void InspectorView::refreshCountdown()
+void InspectorView::refreshDateButton()
 {
     if (!m_dateButton)
         return;
-    const Calendar calendar = Calendar::current();
-    const std::string locale = timeLocale();
     const Instant date = m_model.state().countdownDate;
-    m_dateButton->setText(qText(formatLocaleSkeleton(date, calendar.timeZone(), "EEEdMMMyjmm", locale)));
+    m_dateButton->setText(
+        qText(formatLocaleSkeleton(date, TimeZone::current(), "EEEdMMMyjmm", timeLocale())));
     m_dateButton->setAccessibleName("Date, " + m_dateButton->text());
-    m_dateSection->setFooter(qText(countdownNote(date, m_model.now(), calendar, locale)));
+}
+
+void InspectorView::refreshCountdown()
+{
+    if (!m_dateSection)
+        return;
+    m_dateSection->setFooter(
+        qText(countdownNote(m_model.state().countdownDate, m_model.now(), Calendar::current(), timeLocale())));
 }
 
 void InspectorView::openPicker(Picking picking, QWidget* content, QWidget* anchor)
@@ -365,6 +386,9 @@ void InspectorView::openClockCityPicker()
     connect(picker, &CityPicker::picked, this, [this](const City& city) {
         m_popover->hide();
         m_model.setClockCity(city.id);
+        // The column was made again for the new city: the keyboard goes back to its button.
+        if (m_changeClockCity)
+            m_changeClockCity->setFocus(Qt::PopupFocusReason);
     });
     openPicker(Picking::clockCity, picker, m_changeClockCity);
 }

@@ -57,6 +57,9 @@ public:
     // Every section below the header, the sync note's included.
     std::vector<FormSection*> sections() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void rebuild();
     void addWorldBoard();
@@ -68,6 +71,7 @@ private:
     void addSyncNote();
     FormSection* addSection(const QString& title = {});
     void refreshTimes();
+    void refreshDateButton();
     void refreshCountdown();
     void openPicker(Picking picking, QWidget* content, QWidget* anchor);
 

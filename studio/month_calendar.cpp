@@ -82,7 +82,8 @@ void DayCell::paintEvent(QPaintEvent*)
 MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection, Instant earliest,
                              QWidget* parent)
     : QWidget(parent), m_calendar(std::move(calendar)), m_locale(std::move(localeIdentifier)), m_selection(selection),
-      m_earliest(earliest), m_month(startOfMonth(selection, m_calendar))
+      m_earliest(earliest), m_month(startOfMonth(selection, m_calendar)), m_now(Instant::now()),
+      m_startOfToday(m_calendar.startOfDay(m_now))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName("Calendar");
@@ -174,7 +175,15 @@ void MonthCalendar::setSelection(Instant selection)
     fillCells();
 }
 
-void MonthCalendar::refreshToday() { fillCells(); }
+void MonthCalendar::refreshToday(Instant now)
+{
+    m_now = now;
+    const Instant today = m_calendar.startOfDay(now);
+    if (today == m_startOfToday)
+        return;
+    m_startOfToday = today;
+    fillCells();
+}
 
 void MonthCalendar::pickDay(Instant day)
 {
@@ -225,7 +234,7 @@ void MonthCalendar::showMonth(Instant month, bool animated)
 void MonthCalendar::fillCells()
 {
     const std::vector<Instant> days = monthGridDays(m_month, m_calendar);
-    const Instant now = Instant::now();
+    const Instant now = m_now;
     const TimeZone& zone = m_calendar.timeZone();
     const bool focused = hasFocus();
     for (std::size_t index = 0; index < m_cells.size(); ++index) {

@@ -33,8 +33,8 @@ public:
 
     // The selection as the bound date now is; the month on show stays.
     void setSelection(Instant selection);
-    // Looks at the clock again for the "today" ring.
-    void refreshToday();
+    // The clock moved on: the "today" ring moves when the day changes.
+    void refreshToday(Instant now);
 
     Instant month() const { return m_month; }
     QString titleText() const;
@@ -70,6 +70,8 @@ private:
     Instant m_selection;
     Instant m_earliest;
     Instant m_month;
+    Instant m_now;   // the clock, for the "today" ring
+    Instant m_startOfToday; // the start of the day it is in
     QLabel* m_title = nullptr;
     QToolButton* m_today = nullptr;
     QToolButton* m_previous = nullptr;

@@ -181,6 +181,8 @@ private slots:
         QTest::keyClick(picker->searchField(), Qt::Key_Return);
         QCOMPARE(m_model->state().clockCity, std::string("mumbai"));
         QCOMPARE(m_view->clockCityRow()->city().id, std::string("mumbai"));
+        // The column was made again, and the keyboard is back on its button rather than nowhere.
+        QCOMPARE(QApplication::focusWidget(), m_view->changeClockCityButton());
         QVERIFY(m_view->clockCityRow()->captionText().endsWith("GMT+5:30"));
     }
 
@@ -216,11 +218,38 @@ private slots:
         m_model->setState(state);
         QTRY_COMPARE(list->count(), 1);
         QCOMPARE(menuTexts(0), (QStringList{"Remove"}));
+        // From the keyboard: Alt+Down moves the highlighted row, which stays highlighted.
+        state.boardCities = {"tokyo", "london", "dubai"};
+        m_model->setState(state);
+        QTRY_COMPARE(list->count(), 3);
+        list->setFocus();
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(m_model->state().boardCities, (std::vector<std::string>{"london", "tokyo", "dubai"}));
+        QTRY_COMPARE(list->rowAt(1)->city().id, std::string("tokyo"));
+        QCOMPARE(list->selectedItems().size(), qsizetype(1));
+        QCOMPARE(list->row(list->selectedItems().front()), 1);
+        state.boardCities = {"tokyo"};
+        m_model->setState(state);
+        QTRY_COMPARE(list->count(), 1);
         // From the keyboard: Delete removes the current row.
         list->setFocus();
         list->setCurrentRow(0);
         QTest::keyClick(list, Qt::Key_Delete);
         QVERIFY(m_model->state().boardCities.empty());
+    }
+
+    void inANarrowColumnRowsAreAsTallAsTheirWrappedText()
+    {
+        m_view->resize(260, 700);
+        m_model->setUse24h(false); // the widest time column
+        QCoreApplication::processEvents();
+        BoardCityList* list = m_view->boardCities();
+        for (int row = 0; row < list->count(); ++row) {
+            const int needed = list->rowAt(row)->heightForWidth(list->viewport()->width());
+            QVERIFY2(list->visualItemRect(list->item(row)).height() >= needed,
+                     qPrintable(QString("row %1: %2 < %3").arg(row).arg(list->visualItemRect(list->item(row)).height()).arg(needed)));
+        }
     }
 
     void dropsLandBeforeTheRowDroppedOnOrAfterIt()
