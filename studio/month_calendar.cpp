@@ -13,6 +13,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+
 namespace quillon {
 namespace {
 
@@ -26,6 +29,54 @@ QToolButton* headerButton(QWidget* parent)
 }
 
 } // namespace
+
+RollingTitle::RollingTitle(QWidget* parent) : QWidget(parent)
+{
+    setFont(headlineFont());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void RollingTitle::setText(const QString& text, int direction)
+{
+    m_previous = m_text;
+    m_text = text;
+    m_direction = direction;
+    m_progress = direction == 0 ? 1 : 0;
+    setAccessibleName(text);
+    updateGeometry();
+    update();
+}
+
+void RollingTitle::setProgress(double progress)
+{
+    m_progress = progress;
+    update();
+}
+
+QSize RollingTitle::sizeHint() const
+{
+    return {fontMetrics().horizontalAdvance(m_text) + 4, fontMetrics().height() + 2};
+}
+
+void RollingTitle::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setClipRect(rect());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int travel = height();
+    const auto draw = [&](const QString& text, double offset, double opacity) {
+        painter.setOpacity(std::clamp(opacity, 0.0, 1.0));
+        painter.drawText(rect().translated(0, static_cast<int>(std::lround(offset))), Qt::AlignLeft | Qt::AlignVCenter,
+                         text);
+    };
+    if (m_direction != 0 && m_progress < 1) {
+        // The old month leaves the way the new one comes from.
+        draw(m_previous, -m_direction * m_progress * travel, 1 - m_progress);
+        draw(m_text, m_direction * (1 - m_progress) * travel, m_progress);
+    } else {
+        draw(m_text, 0, 1);
+    }
+}
 
 DayCell::DayCell(QWidget* parent) : QAbstractButton(parent)
 {
@@ -94,8 +145,7 @@ MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, In
 
     auto* header = new QHBoxLayout;
     header->setSpacing(2);
-    m_title = new QLabel(this);
-    m_title->setFont(headlineFont());
+    m_title = new RollingTitle(this);
     header->addWidget(m_title, 1);
     m_today = headerButton(this);
     m_today->setText("Today");
@@ -159,10 +209,12 @@ MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, In
         const int offset = static_cast<int>(std::lround((1 - progress) * width)) * m_slideDirection;
         m_grid->move(offset, 0);
         m_outgoing->move(offset - m_slideDirection * width, 0);
+        m_title->setProgress(progress);
     });
     connect(&m_slide, &QVariantAnimation::finished, this, [this] {
         m_grid->move(0, 0);
         m_outgoing->hide();
+        m_title->setProgress(1);
     });
     showMonth(m_month, false);
 }
@@ -216,7 +268,8 @@ void MonthCalendar::showEarliestMonth()
 void MonthCalendar::showMonth(Instant month, bool animated)
 {
     const bool forward = month > m_month;
-    if (animated && isVisible()) {
+    animated = animated && isVisible();
+    if (animated) {
         m_outgoing->setPixmap(m_grid->grab());
         m_outgoing->resize(m_grid->size());
         m_outgoing->show();
@@ -224,8 +277,8 @@ void MonthCalendar::showMonth(Instant month, bool animated)
     }
     m_month = month;
     fillCells();
-    updateHeader();
-    if (animated && isVisible()) {
+    updateHeader(animated ? (forward ? 1 : -1) : 0);
+    if (animated) {
         m_slide.stop();
         m_slide.start();
     }
@@ -252,9 +305,9 @@ void MonthCalendar::fillCells()
     }
 }
 
-void MonthCalendar::updateHeader()
+void MonthCalendar::updateHeader(int direction)
 {
-    m_title->setText(qText(formatLocaleSkeleton(m_month, m_calendar.timeZone(), "MMMMy", m_locale)));
+    m_title->setText(qText(formatLocaleSkeleton(m_month, m_calendar.timeZone(), "MMMMy", m_locale)), direction);
     m_today->setEnabled(canGoToToday(m_month, m_earliest, m_calendar));
     m_previous->setEnabled(canStepBack(m_month, m_earliest, m_calendar));
 }

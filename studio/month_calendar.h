@@ -20,6 +20,31 @@ namespace quillon {
 
 class DayCell;
 
+// The month's name and year: a new month rolls in from below when it is later and from above when
+// it is earlier, as the digits of a counter turn.
+class RollingTitle final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit RollingTitle(QWidget* parent = nullptr);
+
+    QString text() const { return m_text; }
+    // `direction` 1 rolls forward, -1 back, 0 changes at once.
+    void setText(const QString& text, int direction);
+    // How far the roll has come, from 0 to 1 (a spring may overshoot a little).
+    void setProgress(double progress);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_text;
+    QString m_previous;
+    int m_direction = 0;
+    double m_progress = 1;
+};
+
 class MonthCalendar final : public QWidget {
     Q_OBJECT
 
@@ -62,7 +87,8 @@ protected:
 private:
     void showMonth(Instant month, bool animated);
     void fillCells();
-    void updateHeader();
+    // `direction` rolls the title: 1 to a later month, -1 to an earlier one, 0 at once.
+    void updateHeader(int direction);
     void moveSelectionBy(int days);
 
     Calendar m_calendar;
@@ -72,7 +98,7 @@ private:
     Instant m_month;
     Instant m_now;   // the clock, for the "today" ring
     Instant m_startOfToday; // the start of the day it is in
-    QLabel* m_title = nullptr;
+    RollingTitle* m_title = nullptr;
     QToolButton* m_today = nullptr;
     QToolButton* m_previous = nullptr;
     QToolButton* m_next = nullptr;
