@@ -2,6 +2,7 @@
 
 #include "platform/calendar/instant.h"
 #include "studio/inspector_texts.h"
+#include "studio/qt_text.h"
 #include "studio/symbols.h"
 #include "studio/text_styles.h"
 
@@ -16,8 +17,6 @@
 
 namespace quillon {
 namespace {
-
-QString qText(const std::string& text) { return QString::fromStdString(text); }
 
 // One result: the name over the country, the offset on the right.
 QWidget* resultRow(const City& city, const QString& offset)

@@ -1,6 +1,7 @@
 #include "studio/city_row.h"
 
 #include "studio/inspector_texts.h"
+#include "studio/qt_text.h"
 #include "studio/text_styles.h"
 
 #include <QHBoxLayout>
@@ -8,11 +9,6 @@
 #include <QVBoxLayout>
 
 namespace quillon {
-namespace {
-
-QString qText(const std::string& text) { return QString::fromStdString(text); }
-
-} // namespace
 
 CityRow::CityRow(City city, QWidget* accessory, QWidget* parent) : QWidget(parent), m_city(std::move(city))
 {

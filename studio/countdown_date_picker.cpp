@@ -1,6 +1,7 @@
 #include "studio/countdown_date_picker.h"
 
 #include "platform/calendar/locale_date_format.h"
+#include "studio/qt_text.h"
 #include "studio/studio_model.h"
 #include "studio/text_styles.h"
 
@@ -15,8 +16,6 @@
 
 namespace quillon {
 namespace {
-
-QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QFrame* divider(QWidget* parent)
 {

@@ -4,6 +4,7 @@
 #include "platform/text/user_locale.h"
 #include "studio/city_picker.h"
 #include "studio/inspector_texts.h"
+#include "studio/qt_text.h"
 #include "studio/studio_model.h"
 #include "studio/symbols.h"
 #include "studio/text_styles.h"
@@ -20,8 +21,6 @@
 
 namespace quillon {
 namespace {
-
-QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::string timeLocale() { return text::userLocaleIdentifier("LC_TIME"); }
 

@@ -1,6 +1,7 @@
 #include "studio/month_calendar.h"
 
 #include "platform/calendar/locale_date_format.h"
+#include "studio/qt_text.h"
 #include "studio/spring.h"
 #include "studio/symbols.h"
 #include "studio/text_styles.h"
@@ -18,8 +19,6 @@
 
 namespace quillon {
 namespace {
-
-QString qText(const std::string& text) { return QString::fromStdString(text); }
 
 QToolButton* headerButton(QWidget* parent)
 {

@@ -3,6 +3,7 @@
 
 #include "platform/info/bundle_info.h"
 #include "platform/widgethost/session_bus.h"
+#include "studio/qt_text.h"
 #include "studio/symbols.h"
 #include "studio/window_frame_autosave.h"
 
@@ -38,11 +39,6 @@ constexpr int kSidebarMaximum = 260;
 constexpr int kInspectorMinimum = 260;
 constexpr int kInspectorIdeal = 290;
 constexpr int kInspectorMaximum = 360;
-
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
 
 // A new message to support, with the version of the studio and of the system it runs on.
 QUrl supportMail()
@@ -150,7 +146,7 @@ QWidget* StudioWindow::makeSidebar()
     m_sidebarList->setFrameShape(QFrame::NoFrame);
     m_sidebarList->setIconSize(QSize(18, 18));
     for (DotWidgetKind kind : kAllWidgetKinds) {
-        auto* row = new QListWidgetItem(symbolIcon(kindSymbol(kind)), text(title(kind)), m_sidebarList);
+        auto* row = new QListWidgetItem(symbolIcon(kindSymbol(kind)), qText(title(kind)), m_sidebarList);
         row->setData(Qt::UserRole, static_cast<int>(kind));
         row->setSizeHint(QSize(0, 30));
     }
@@ -317,7 +313,7 @@ void StudioWindow::showHowToAdd()
 void StudioWindow::updateTitleAndSelection()
 {
     const DotWidgetKind kind = m_model->state().kind;
-    setWindowTitle(text(title(kind)));
+    setWindowTitle(qText(title(kind)));
     const int row = static_cast<int>(kind);
     if (m_sidebarList->currentRow() != row)
         m_sidebarList->setCurrentRow(row);

@@ -1,5 +1,7 @@
 #include "studio/update_windows.h"
 
+#include "studio/qt_text.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,8 +16,6 @@
 namespace quillon {
 namespace {
 
-QString text(const std::string& value) { return QString::fromStdString(value); }
-
 // The feed is not signed: its notes may show text and links, and load nothing at all, not even a
 // local file named as an image.
 class NotesBrowser final : public QTextBrowser {
@@ -26,7 +26,7 @@ public:
 
 QString shownVersion(const AppcastItem& update)
 {
-    return text(update.shortVersion.empty() ? update.version : update.shortVersion);
+    return qText(update.shortVersion.empty() ? update.version : update.shortVersion);
 }
 
 } // namespace
@@ -57,7 +57,7 @@ UpdateChoice UpdateWindows::showUpdateFound(const AppcastItem& update, const std
     const QString question = installsInPlace ? "Would you like to install it now?"
                                              : "Would you like to open its download page?";
     auto* detail = new QLabel(QString("Quillon %1 is now available \u2014 you have %2. %3")
-                                  .arg(shownVersion(update), text(currentVersion), question),
+                                  .arg(shownVersion(update), qText(currentVersion), question),
                               &dialog);
     detail->setWordWrap(true);
     column->addWidget(heading);
@@ -67,9 +67,9 @@ UpdateChoice UpdateWindows::showUpdateFound(const AppcastItem& update, const std
     auto* notes = new NotesBrowser(&dialog);
     notes->setOpenLinks(false);
     if (!update.releaseNotes.empty())
-        notes->setHtml(text(update.releaseNotes));
+        notes->setHtml(qText(update.releaseNotes));
     else if (!update.releaseNotesLink.empty())
-        notes->setHtml(QString("<a href=\"%1\">%1</a>").arg(text(update.releaseNotesLink).toHtmlEscaped()));
+        notes->setHtml(QString("<a href=\"%1\">%1</a>").arg(qText(update.releaseNotesLink).toHtmlEscaped()));
     else
         notes->setPlainText("No release notes were given.");
     QObject::connect(notes, &QTextBrowser::anchorClicked, notes, [](const QUrl& link) {
@@ -101,7 +101,7 @@ UpdateChoice UpdateWindows::showUpdateFound(const AppcastItem& update, const std
 void UpdateWindows::showUpToDate(const std::string& currentVersion)
 {
     QMessageBox::information(m_parent, "You're up to date!",
-                             QString("Quillon %1 is currently the newest version available.").arg(text(currentVersion)));
+                             QString("Quillon %1 is currently the newest version available.").arg(qText(currentVersion)));
 }
 
 void UpdateWindows::showDownloadProgress(std::uint64_t received, std::uint64_t total)
@@ -133,10 +133,10 @@ bool UpdateWindows::offerRelaunch(const AppcastItem& update)
 void UpdateWindows::showError(const std::string& message)
 {
     closeProgress();
-    QMessageBox::warning(m_parent, "Update Error!", text(message) + "\n\nThe installed version was not changed.");
+    QMessageBox::warning(m_parent, "Update Error!", qText(message) + "\n\nThe installed version was not changed.");
 }
 
-void UpdateWindows::openDownloadPage(const std::string& url) { QDesktopServices::openUrl(QUrl(text(url))); }
+void UpdateWindows::openDownloadPage(const std::string& url) { QDesktopServices::openUrl(QUrl(qText(url))); }
 
 void UpdateWindows::closeProgress()
 {
