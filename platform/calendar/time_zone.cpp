@@ -47,23 +47,25 @@ bool isPlausibleIdentifier(std::string_view identifier)
     return true;
 }
 
-// Zone files are read once per identifier; a process shows a handful of zones over and over.
+// Zone files are read once per file; a process shows a handful of zones over and over. Keyed by
+// path rather than identifier, so that a process that points TZDIR elsewhere reads the new folder.
 class ZoneCache {
 public:
     std::shared_ptr<const ZoneRules> rulesFor(const std::string& identifier)
     {
+        const std::string path = zoneinfoDirectory() + "/" + identifier;
         std::lock_guard lock(m_mutex);
-        auto found = m_rules.find(identifier);
+        auto found = m_rules.find(path);
         if (found != m_rules.end())
             return found->second;
         std::shared_ptr<const ZoneRules> rules;
-        if (auto loaded = ZoneRules::loadFile(zoneinfoDirectory() + "/" + identifier))
+        if (auto loaded = ZoneRules::loadFile(path))
             rules = std::make_shared<const ZoneRules>(std::move(*loaded));
         else if (identifier == "UTC")
             rules = std::make_shared<const ZoneRules>(ZoneRules::fixed(0));
         // Unknown names are remembered too, but only so many: they come from stored settings.
         if (rules || m_rules.size() < kMaxRememberedZones)
-            m_rules.emplace(identifier, rules);
+            m_rules.emplace(path, rules);
         return rules;
     }
 

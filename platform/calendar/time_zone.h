@@ -13,7 +13,7 @@ namespace quillon {
 
 class ZoneRules;
 
-// A zone's identifier and its rules. Rules are loaded once per identifier and process, then
+// A zone's identifier and its rules. Rules are loaded once per zone file and process, then
 // shared by every copy: copying a TimeZone is cheap.
 class TimeZone {
 public:

@@ -20,8 +20,7 @@ const City kAtlantis {"atlantis", "Atlantis", "Ocean", "Ocean/Atlantis"};
 TEST(BoardScene, ShowsAsManyCitiesAsTheSizeHasRows)
 {
     const std::vector<City> tenCities(City::all().begin(), City::all().begin() + 10);
-    // British Columbia keeps Mountain time all year from November 2026 on, as the system's zone
-    // data says; that is why zones come from the system and not from a library's copy.
+    // British Columbia keeps UTC-7 all year from November 2026 on, as the tests' zone data says.
     const std::vector<std::string> rows {" 7:41A Honolulu", " 8:41A Anchorage", " 9:41A Los Angeles",
         " 9:41A San Francisco", " 9:41A Seattle", "10:41A Vancouver", "10:41A Denver", "10:41A Phoenix",
         "11:41A Mexico City", "11:41A Chicago"};

@@ -72,6 +72,31 @@ TEST(BoardRowText, PutsTheCityNameAfterAFixedWidthTime)
     }
 }
 
+// Zones follow the rules of the tz database they are read from, so a change takes effect when the
+// data does, without a new build. The tests' database is release 2026f, in which British Columbia
+// keeps its summer time on 1 November 2026 and then stays on UTC-7 all year.
+TEST(BoardRowText, FollowsARecentRuleChangeOfTheZoneData)
+{
+    const City vancouver = City::find("vancouver").value();
+    struct Case {
+        const char* what;
+        Instant instant;
+        const char* row;
+    };
+    const Case cases[] = {
+        {"standard time the winter before, as Los Angeles", utc(2025, 12, 5, 17, 41), " 9:41A Vancouver"},
+        {"summer time in 2026", utc(2026, 7, 1, 17, 41), "10:41A Vancouver"},
+        {"the last hour of the old rule", utc(2026, 11, 1, 8, 59), " 1:59A Vancouver"},
+        {"past the hour the clocks would have gone back", utc(2026, 11, 1, 9, 30), " 2:30A Vancouver"},
+        {"the winter after, as Denver", utc(2026, 12, 5, 17, 41), "10:41A Vancouver"},
+        {"the summer after, unchanged", utc(2027, 7, 1, 17, 41), "10:41A Vancouver"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(boardRowText(vancouver, c.instant, false, zone("UTC")), c.row);
+    }
+}
+
 TEST(BoardRowText, ACityInAnUnknownZoneShowsTheMachinesTime)
 {
     const City atlantis {"atlantis", "Atlantis", "Ocean", "Ocean/Atlantis"};

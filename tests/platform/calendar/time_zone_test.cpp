@@ -2,6 +2,7 @@
 #include "platform/calendar/time_zone.h"
 
 #include "tests/platform/calendar/libc_time.h"
+#include "tests/support/test_zones.h"
 
 #include <gtest/gtest.h>
 
@@ -45,10 +46,11 @@ TEST(TimeZone, MachineZoneComesFromTZInItsThreeForms)
         int januaryOffset;
         int julyOffset;
     };
+    const std::string sydneyPath = testing::testZoneFolder() + "/Australia/Sydney";
     const Case cases[] = {
         {"Europe/Paris", "Europe/Paris", 3600, 7200},
         {":America/New_York", "America/New_York", -5 * 3600, -4 * 3600},
-        {"/usr/share/zoneinfo/Australia/Sydney", "Australia/Sydney", 11 * 3600, 10 * 3600},
+        {sydneyPath.c_str(), "Australia/Sydney", 11 * 3600, 10 * 3600},
         {"CET-1CEST,M3.5.0,M10.5.0/3", "CET-1CEST,M3.5.0,M10.5.0/3", 3600, 7200},
         {"<+0330>-3:30", "<+0330>-3:30", 12600, 12600},
     };

@@ -2,6 +2,7 @@
 #include "platform/calendar/zone_rules.h"
 
 #include "tests/platform/calendar/libc_time.h"
+#include "tests/support/test_zones.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ using testing::utc;
 
 constexpr std::int32_t kLowestOffset = -89'999;
 constexpr std::int32_t kHighestOffset = 93'599;
-const std::string kZoneDir = "/usr/share/zoneinfo/";
+const std::string kZoneDir = testing::testZoneFolder() + "/";
 
 std::vector<unsigned char> readBytes(const std::string& path)
 {
@@ -301,7 +302,7 @@ TEST(ZoneRulesTest, AcceptsPosixStringsAndFixedOffsets)
 TEST(ZoneRulesTest, LoadsOnlyReadableFilesUpToOneMebibyte)
 {
     EXPECT_FALSE(ZoneRules::loadFile("/nonexistent/zone").has_value());
-    EXPECT_FALSE(ZoneRules::loadFile("/usr/share/zoneinfo").has_value()); // a directory
+    EXPECT_FALSE(ZoneRules::loadFile(testing::testZoneFolder()).has_value()); // a directory
 
     const std::string newYork = kZoneDir + "America/New_York";
     const auto loaded = ZoneRules::loadFile(newYork);
