@@ -2,33 +2,60 @@
 # cmake --install under a prefix puts every part of the desktop integration in place, and the
 # desktop entries and the AppStream record pass their validators.
 # Usage: install_test.sh BUILD_DIR
+#
+# A failed check shows what it found, so that a failure on a loaded machine can be told from the log.
 set -u
+limit=120
+if [[ -z "${QUILLON_INSTALL_TEST_INSIDE:-}" ]]; then
+  # No step waits on anything, yet a stuck validator or install must not hold the test run.
+  QUILLON_INSTALL_TEST_INSIDE=1 timeout --kill-after=10 "$limit" "$0" "$@" </dev/null
+  status=$?
+  ((status == 124 || status == 137)) && echo "FAILED: the install test was stopped after $limit s; in the step after the last one shown"
+  exit "$status"
+fi
 build=$1
 destdir=$(mktemp -d)
 trap 'rm -rf "$destdir"' EXIT
 failures=0
-check() { if eval "$2"; then echo "ok: $1"; else echo "FAILED: $1"; failures=$((failures + 1)); fi; }
+# check DESCRIPTION CONDITION: the condition prints what it found, shown when it fails.
+check() {
+  local seen
+  if seen=$(eval "$2" 2>&1); then echo "ok: $1"; return 0; fi
+  echo "FAILED: $1"
+  echo "  saw:"
+  sed 's/^/    /' <<<"${seen:-nothing}" | head -c 4000
+  failures=$((failures + 1))
+  return 1
+}
+# file_has GREP-ARGUMENTS... FILE: grep, showing the file when nothing matches.
+file_has() {
+  grep -q "$@" && return
+  echo "${*: -1}: $(head -c 2000 "${*: -1}" 2>&1)"
+  return 1
+}
 
 for prefix in /usr /opt/quillon; do
-  DESTDIR="$destdir" cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAILED: install to $prefix"; exit 1; }
+  report=$(DESTDIR="$destdir" cmake --install "$build" --prefix "$prefix" 2>&1) ||
+    { echo "FAILED: install to $prefix"; echo "$report" | tail -n 30; exit 1; }
   root=$destdir$prefix
   for file in bin/quillon bin/quillon-widgets lib/quillon/widgets/liblampwork.so \
               share/applications/com.quillon.Quillon.desktop share/applications/com.quillon.WidgetHost.desktop \
               share/icons/hicolor/scalable/apps/com.quillon.Quillon.svg \
               share/icons/hicolor/48x48/apps/com.quillon.Quillon.png share/icons/hicolor/256x256/apps/com.quillon.Quillon.png \
               share/metainfo/com.quillon.Quillon.metainfo.xml; do
-    check "$prefix: $file is installed" "[[ -s '$root/$file' ]]"
+    check "$prefix: $file is installed" "ls -l '$root/$file'; [[ -s '$root/$file' ]]"
   done
   for service in com.quillon.Quillon:quillon com.quillon.WidgetHost:quillon-widgets; do
     name=${service%%:*}
     check "$prefix: the bus starts $name from this prefix" \
-      "grep -qx 'Exec=$prefix/bin/${service#*:}' '$root/share/dbus-1/services/$name.service'"
+      "file_has -x 'Exec=$prefix/bin/${service#*:}' '$root/share/dbus-1/services/$name.service'"
   done
-  check "$prefix: the 48 px icon is 48 px" "[[ \$(od -An -tu1 -j16 -N8 '$root/share/icons/hicolor/48x48/apps/com.quillon.Quillon.png' | tr -s ' ') == ' 0 0 0 48 0 0 0 48' ]]"
+  check "$prefix: the 48 px icon is 48 px" \
+    "size=\$(od -An -tu1 -j16 -N8 '$root/share/icons/hicolor/48x48/apps/com.quillon.Quillon.png' | tr -s ' '); echo \"width and height bytes:\$size\"; [[ \$size == ' 0 0 0 48 0 0 0 48' ]]"
 done
 check "the desktop entries validate" "desktop-file-validate $destdir/usr/share/applications/*.desktop"
 check "the studio's entry opens quillon:// links and is activated over the bus" \
-  "grep -q '^MimeType=x-scheme-handler/quillon;' $destdir/usr/share/applications/com.quillon.Quillon.desktop && grep -q '^DBusActivatable=true' $destdir/usr/share/applications/com.quillon.Quillon.desktop"
-check "the AppStream record validates" "appstreamcli validate --no-net $destdir/usr/share/metainfo/com.quillon.Quillon.metainfo.xml >/dev/null"
+  "file_has '^MimeType=x-scheme-handler/quillon;' $destdir/usr/share/applications/com.quillon.Quillon.desktop && file_has '^DBusActivatable=true' $destdir/usr/share/applications/com.quillon.Quillon.desktop"
+check "the AppStream record validates" "appstreamcli validate --no-net $destdir/usr/share/metainfo/com.quillon.Quillon.metainfo.xml"
 echo "$failures failed"
 exit $((failures > 0))
