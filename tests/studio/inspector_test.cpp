@@ -76,7 +76,7 @@ private slots:
         m_view = std::make_unique<InspectorView>(*m_model);
         m_view->resize(320, 700);
         m_view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+        QVERIFY2(QTest::qWaitForWindowExposed(m_view.get(), 20000), "the column was not shown within 20 s");
     }
 
     void cleanup()
@@ -159,7 +159,7 @@ private slots:
                  (std::vector<std::string>{"los-angeles", "new-york", "london", "dubai", "tokyo"}));
         QVERIFY(!m_view->popover()->isVisible());
         QCOMPARE(m_view->picking(), InspectorView::Picking::none);
-        QTRY_COMPARE(m_view->boardCities()->count(), 5);
+        QTRY_COMPARE_WITH_TIMEOUT(m_view->boardCities()->count(), 5, 15000);
     }
 
     void theClockPickerOffersEveryCityAndReturnPicksTheFirstResult()
@@ -206,32 +206,36 @@ private slots:
         StudioState state = m_model->state();
         state.boardCities = {"london", "atlantis", "tokyo", "london"};
         m_model->setState(state);
-        QTRY_COMPARE(list->count(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 15000);
         QCOMPARE(list->entryAt(2), 3);
         auto* remove = list->rowAt(2)->findChild<QToolButton*>();
         QCOMPARE(remove->toolTip(), QString("Remove London"));
         remove->click();
         QCOMPARE(m_model->state().boardCities, (std::vector<std::string>{"london", "atlantis", "tokyo"}));
-        QTRY_COMPARE(list->count(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 15000);
         // One row: neither move.
         state.boardCities = {"tokyo"};
         m_model->setState(state);
-        QTRY_COMPARE(list->count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 1, 15000);
         QCOMPARE(menuTexts(0), (QStringList{"Remove"}));
         // From the keyboard: Alt+Down moves the highlighted row, which stays highlighted.
         state.boardCities = {"tokyo", "london", "dubai"};
         m_model->setState(state);
-        QTRY_COMPARE(list->count(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 15000);
         list->setFocus();
         list->setCurrentRow(0);
         QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
         QCOMPARE(m_model->state().boardCities, (std::vector<std::string>{"london", "tokyo", "dubai"}));
-        QTRY_COMPARE(list->rowAt(1)->city().id, std::string("tokyo"));
+        const auto cityAt = [list](int row) {
+            const auto* shown = list->rowAt(row);
+            return shown ? QString::fromStdString(shown->city().id) : QString("(no row)");
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(cityAt(1), QString("tokyo"), 15000);
         QCOMPARE(list->selectedItems().size(), qsizetype(1));
         QCOMPARE(list->row(list->selectedItems().front()), 1);
         state.boardCities = {"tokyo"};
         m_model->setState(state);
-        QTRY_COMPARE(list->count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 1, 15000);
         // From the keyboard: Delete removes the current row.
         list->setFocus();
         list->setCurrentRow(0);
@@ -243,13 +247,26 @@ private slots:
     {
         m_view->resize(260, 700);
         m_model->setUse24h(false); // the widest time column
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the narrower layout first, so the rows are measured in it
         BoardCityList* list = m_view->boardCities();
-        for (int row = 0; row < list->count(); ++row) {
-            const int needed = list->rowAt(row)->heightForWidth(list->viewport()->width());
-            QVERIFY2(list->visualItemRect(list->item(row)).height() >= needed,
-                     qPrintable(QString("row %1: %2 < %3").arg(row).arg(list->visualItemRect(list->item(row)).height()).arg(needed)));
-        }
+        // The rows that are shorter than their text needs, as "row: height < needed".
+        const auto shortRows = [list] {
+            QStringList rows;
+            for (int row = 0; row < list->count(); ++row) {
+                const CityRow* shown = list->rowAt(row);
+                if (!shown) {
+                    rows << QString("row %1: none").arg(row);
+                    continue;
+                }
+                const int needed = shown->heightForWidth(list->viewport()->width());
+                const int height = list->visualItemRect(list->item(row)).height();
+                if (height < needed)
+                    rows << QString("row %1: %2 < %3").arg(row).arg(height).arg(needed);
+            }
+            return rows.join("; ");
+        };
+        QCOMPARE_GT(list->count(), 0);
+        QTRY_VERIFY2_WITH_TIMEOUT(shortRows().isEmpty(), qPrintable(shortRows()), 15000);
     }
 
     void dropsLandBeforeTheRowDroppedOnOrAfterIt()
@@ -423,7 +440,7 @@ private slots:
     {
         m_view->addCityButton()->setFocus();
         QTest::keyClick(m_view->addCityButton(), Qt::Key_Space);
-        QTRY_VERIFY(m_view->popover()->isVisible());
+        QTRY_VERIFY2_WITH_TIMEOUT(m_view->popover()->isVisible(), "the popover did not open", 15000);
         QCOMPARE(QApplication::focusWidget(), m_view->cityPicker()->searchField());
         QTest::keyClicks(QApplication::focusWidget(), "tok");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // into the results
@@ -435,7 +452,7 @@ private slots:
         m_model->setCountdownDate(at(2026, 12, 24, 18, 0));
         m_view->dateButton()->setFocus();
         QTest::keyClick(m_view->dateButton(), Qt::Key_Space);
-        QTRY_VERIFY(m_view->popover()->isVisible());
+        QTRY_VERIFY2_WITH_TIMEOUT(m_view->popover()->isVisible(), "the popover did not open", 15000);
         QCOMPARE(QApplication::focusWidget(), m_view->datePicker()->calendar());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(m_model->state().countdownDate, at(2026, 12, 31, 18, 0));
@@ -446,7 +463,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(onTime());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(!m_view->popover()->isVisible());
+        QTRY_VERIFY2_WITH_TIMEOUT(!m_view->popover()->isVisible(), "the popover did not close", 15000);
     }
 
     // Pictures of the column for the documentation, when asked for: QUILLON_INSPECTOR_SHOTS names a

@@ -51,7 +51,7 @@ private slots:
         m_store = std::make_unique<MemoryStore>();
         m_window = std::make_unique<StudioWindow>(*m_store, m_reloader);
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY2(QTest::qWaitForWindowExposed(m_window.get(), 20000), "the window was not shown within 20 s");
     }
     void cleanup() { m_window.reset(); }
 
@@ -93,10 +93,14 @@ private slots:
             QVERIFY(!window.isPresenting());
             QVERIFY(window.isSidebarShown());
             QVERIFY(!window.isHowToShown());
-            QTRY_VERIFY_WITH_TIMEOUT(window.isHowToShown(), 3000);
-            QVERIFY(clock.elapsed() >= 400);
-            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-            QTRY_VERIFY(!window.isHowToShown());
+            QTRY_VERIFY2_WITH_TIMEOUT(window.isHowToShown(),
+                                      qPrintable(QString("not shown after %1 ms").arg(clock.elapsed())),
+                                      15000);
+            QCOMPARE_GE(clock.elapsed(), qint64{400});
+            QWidget* popup = QApplication::activePopupWidget();
+            QVERIFY2(popup, "the how-to is shown, yet no popup is active");
+            QTest::keyClick(popup, Qt::Key_Escape);
+            QTRY_VERIFY2_WITH_TIMEOUT(!window.isHowToShown(), "still shown after Escape", 15000);
         }
         window.showHowToAdd();
         // with the button in view it opens at once
@@ -113,7 +117,7 @@ private slots:
         QVERIFY(!window.isPresenting());
         QVERIFY(window.isInspectorShown());
         QCOMPARE(window.sidebarList()->currentRow(), static_cast<int>(DotWidgetKind::countdown));
-        QTRY_VERIFY(window.sidebarList()->hasFocus());
+        QTRY_VERIFY2_WITH_TIMEOUT(window.sidebarList()->hasFocus(), qPrintable(focusDescription()), 15000);
         QVERIFY(!window.model().openLink("quillon://widget/Countdown"));
     }
 
@@ -133,12 +137,12 @@ private slots:
     {
         m_window->model().selectTheme(ThemeID::paper);
         StageView* stage = m_window->stage();
-        QTRY_VERIFY_WITH_TIMEOUT(!stage->isFlipping(), 3000);
+        QTRY_VERIFY2_WITH_TIMEOUT(!stage->isFlipping(), "the card is still turning", 15000);
         const QImage picture = stage->grab().toImage();
         const double ratio = picture.devicePixelRatio();
         const auto at = [&](QPointF point) { return picture.pixelColor((point * ratio).toPoint()); };
         // A backdrop dot at (7, 7) against the bare backdrop between dots.
-        QVERIFY(at({7, 7}) != at({14, 14}));
+        QCOMPARE_NE(at({7, 7}), at({14, 14}));
         // Inside the card's corner, away from dots and tiles: the theme's panel.
         const QRectF card = stage->cardRect();
         const QColor panel = at(card.topLeft() + QPointF(12, card.height() / 2));
@@ -208,6 +212,15 @@ private slots:
     }
 
 private:
+    static QString focusDescription()
+    {
+        const QWidget* focused = QApplication::focusWidget();
+        if (!focused)
+            return "nothing has the focus";
+        return QString("the focus is on a %1 named \"%2\"")
+            .arg(focused->metaObject()->className(), focused->objectName());
+    }
+
     std::unique_ptr<MemoryStore> m_store;
     SilentReloader m_reloader;
     std::unique_ptr<StudioWindow> m_window;

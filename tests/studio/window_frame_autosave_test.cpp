@@ -23,20 +23,22 @@ private slots:
             new WindowFrameAutosave(window, "studio", settings);
             window.setGeometry(40, 50, 300, 200);
             window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QTRY_VERIFY(settings.contains(WindowFrameAutosave::settingsKey("studio")));
+            QVERIFY2(QTest::qWaitForWindowExposed(&window, 20000), "the window was not shown within 20 s");
+            QTRY_VERIFY2_WITH_TIMEOUT(settings.contains(WindowFrameAutosave::settingsKey("studio")),
+                                      qPrintable("kept: " + settings.allKeys().join(", ")), 15000);
             window.setGeometry(60, 70, 420, 260);
-            QTRY_COMPARE(restoredGeometry(settings).size(), QSize(420, 260));
+            QTRY_COMPARE_WITH_TIMEOUT(restoredGeometry(settings).size(), QSize(420, 260), 15000);
         }
         QWidget next;
         next.resize(100, 100);
         new WindowFrameAutosave(next, "studio", settings);
         next.show();
-        QTRY_COMPARE(next.size(), QSize(420, 260));
-        // A second keeper of the same name on the same window restores nothing again.
+        QTRY_COMPARE_WITH_TIMEOUT(next.size(), QSize(420, 260), 15000);
+        // A second keeper of the same name on the same window restores nothing again: a span in
+        // which a restore would have come.
         next.resize(150, 150);
         new WindowFrameAutosave(next, "studio", settings);
-        QTest::qWait(50);
+        QTest::qWait(200);
         QCOMPARE(next.size(), QSize(150, 150));
     }
 
@@ -48,7 +50,7 @@ private slots:
             QWidget window;
             window.setGeometry(10, 10, size.width(), size.height());
             window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY2(QTest::qWaitForWindowExposed(&window, 20000), "the window was not shown within 20 s");
             // As saved on a monitor far to the right that has since been unplugged.
             window.move(5000, 3000);
             settings.setValue(WindowFrameAutosave::settingsKey("studio"), window.saveGeometry());
@@ -61,9 +63,10 @@ private slots:
             new WindowFrameAutosave(window, "studio", settings);
             window.show();
             // The saved size is kept where the window allows it, and the frame is on a screen.
-            QTRY_COMPARE(window.size(), saved.expandedTo(QSize(260, 180)));
-            QVERIFY2(screen.contains(window.frameGeometry().topLeft()),
-                     qPrintable(QString("at %1, %2").arg(window.x()).arg(window.y())));
+            QTRY_COMPARE_WITH_TIMEOUT(window.size(), saved.expandedTo(QSize(260, 180)), 15000);
+            QTRY_VERIFY2_WITH_TIMEOUT(screen.contains(window.frameGeometry().topLeft()),
+                                      qPrintable(QString("at %1, %2").arg(window.x()).arg(window.y())),
+                                      15000);
         }
     }
 

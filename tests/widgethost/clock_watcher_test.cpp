@@ -29,7 +29,7 @@ private slots:
             const auto before = zoneChanged.count();
             QFile::remove(localtime);
             writeZone(localtime, zone);
-            QTRY_VERIFY_WITH_TIMEOUT(zoneChanged.count() > before, 3000);
+            QTRY_COMPARE_GT_WITH_TIMEOUT(zoneChanged.count(), before, 15000);
         }
         QCOMPARE(clockJumped.count(), 0);
     }
@@ -39,6 +39,7 @@ private slots:
         QTemporaryDir dir;
         ClockWatcher watcher({dir.filePath("none")});
         QSignalSpy zoneChanged(&watcher, &ClockWatcher::zoneChanged);
+        // A span in which a change would have been told.
         QTest::qWait(100);
         QCOMPARE(zoneChanged.count(), 0);
     }

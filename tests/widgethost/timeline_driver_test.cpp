@@ -46,11 +46,15 @@ private slots:
         });
         QCOMPARE(driver.current().date, -1.0); // the placeholder until the first timeline
         driver.reload();
-        QTRY_VERIFY_WITH_TIMEOUT(fetches >= 2, 3000); // the third entry's date used the timeline up
-        QVERIFY(dates.size() >= 3);
+        // The third entry's date used the timeline up. A machine that stalls past an entry's date
+        // shows the entry of the moment instead, so the entries may take more than one timeline.
+        const auto progress = [&] {
+            return QString("%1 requests, %2 entries shown").arg(int(fetches)).arg(dates.size());
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(fetches >= 2 && dates.size() >= 3, qPrintable(progress()), 15000);
         for (std::size_t index = 1; index < 3; ++index) {
-            QVERIFY(shownAt[index] >= dates[index]); // never before its date
-            QVERIFY(shownAt[index] - dates[index] < 0.5);
+            QCOMPARE_GE(shownAt[index], dates[index]); // never before its date
+            QCOMPARE_LT(shownAt[index] - dates[index], 1.0); // and soon after it, even on a loaded machine
         }
     }
 
@@ -68,10 +72,11 @@ private slots:
             },
             [this] { return now(); }, {-1, nullptr});
         driver.reload();
-        QTRY_VERIFY_WITH_TIMEOUT(fetches == 2, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(int(fetches), 2, 15000);
         QCOMPARE(driver.current().date, -1.0);
-        QTRY_VERIFY_WITH_TIMEOUT(driver.current().date > -1.0, 15000);
-        // That timeline was used up on arrival: asked for again only after a pause, not at once.
+        QTRY_COMPARE_GT_WITH_TIMEOUT(driver.current().date, -1.0, 30000);
+        // That timeline was used up on arrival: asked for again only after a pause, not at once. The
+        // span is where a request made at once would have come.
         const int settled = fetches;
         QTest::qWait(300);
         QCOMPARE(int(fetches), settled);
@@ -92,17 +97,16 @@ private slots:
             },
             [&] { return now() + jump; }, {-1, nullptr});
         driver.reload();
-        QTRY_COMPARE_WITH_TIMEOUT(driver.current().date, start, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(driver.current().date, start, 10000);
 
-        // The studio's reload signal: a new request within a second, the face kept meanwhile.
-        QElapsedTimer sinceReload;
-        sinceReload.start();
+        // The studio's reload signal: a new request at once (within a second on an idle machine),
+        // not at the end of the timeline a minute away; the face kept meanwhile.
         driver.reload();
         QCOMPARE(driver.current().date, start);
-        QTRY_COMPARE_WITH_TIMEOUT(int(fetches), 2, 1000);
-        QVERIFY(sinceReload.elapsed() < 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(int(fetches), 2, 10000);
 
-        // The wall clock is set 25 s ahead: the entry of 20 s shows at once, with no new request.
+        // The wall clock is set 25 s ahead: the entry of 20 s shows at once, with no new request in
+        // the span after, where one made at once would have come.
         jump = 25;
         driver.reschedule();
         QCOMPARE(driver.current().date, start + 20);
