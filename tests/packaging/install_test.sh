@@ -2,38 +2,17 @@
 # cmake --install under a prefix puts every part of the desktop integration in place, and the
 # desktop entries and the AppStream record pass their validators.
 # Usage: install_test.sh BUILD_DIR
-#
-# A failed check shows what it found, so that a failure on a loaded machine can be told from the log.
 set -u
+source "$(dirname "$0")/../support/checks.sh"
 limit=120
 if [[ -z "${QUILLON_INSTALL_TEST_INSIDE:-}" ]]; then
   # No step waits on anything, yet a stuck validator or install must not hold the test run.
-  QUILLON_INSTALL_TEST_INSIDE=1 timeout --kill-after=10 "$limit" "$0" "$@" </dev/null
-  status=$?
-  ((status == 124 || status == 137)) && echo "FAILED: the install test was stopped after $limit s; in the step after the last one shown"
-  exit "$status"
+  QUILLON_INSTALL_TEST_INSIDE=1 within_limit "$limit" "the install test" "$0" "$@"
+  exit
 fi
 build=$1
 destdir=$(mktemp -d)
 trap 'rm -rf "$destdir"' EXIT
-failures=0
-# check DESCRIPTION CONDITION: the condition prints what it found, shown when it fails.
-check() {
-  local seen
-  if seen=$(eval "$2" 2>&1); then echo "ok: $1"; return 0; fi
-  echo "FAILED: $1"
-  echo "  saw:"
-  sed 's/^/    /' <<<"${seen:-nothing}" | head -c 4000
-  failures=$((failures + 1))
-  return 1
-}
-# file_has GREP-ARGUMENTS... FILE: grep, showing the file when nothing matches.
-file_has() {
-  grep -q "$@" && return
-  echo "${*: -1}: $(head -c 2000 "${*: -1}" 2>&1)"
-  return 1
-}
-
 for prefix in /usr /opt/quillon; do
   report=$(DESTDIR="$destdir" cmake --install "$build" --prefix "$prefix" 2>&1) ||
     { echo "FAILED: install to $prefix"; echo "$report" | tail -n 30; exit 1; }

@@ -2,58 +2,18 @@
 # CPack's two packages: the Debian package installs under /usr with its dependencies declared, and
 # the download tarball runs from wherever it is unpacked, in the layout the updater works in.
 # Usage: packages_test.sh BUILD_DIR
-#
-# Programs started here end in their own time, so each wait polls for what it expects up to a
-# deadline and, failing, shows what it found instead: on a loaded machine the log is all there is.
 set -u
+source "$(dirname "$0")/../support/checks.sh"
 limit=200
 if [[ -z "${QUILLON_PACKAGES_TEST_INSIDE:-}" ]]; then
-  # Packing is most of the time; timeout stops the whole process group, the started programs with it.
-  QUILLON_PACKAGES_TEST_INSIDE=1 timeout --kill-after=10 "$limit" "$0" "$@" </dev/null
-  status=$?
-  ((status == 124 || status == 137)) && echo "FAILED: the packages test was stopped after $limit s; in the step after the last one shown"
-  exit "$status"
+  # Packing is most of the time; the programs the test starts are stopped with it.
+  QUILLON_PACKAGES_TEST_INSIDE=1 within_limit "$limit" "the packages test" "$0" "$@"
+  exit
 fi
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 studio=
 trap '[[ -n $studio ]] && kill -KILL "$studio" 2>/dev/null; rm -rf "$work"' EXIT
-failures=0
-# wait_until DESCRIPTION DEADLINE CONDITION: evaluates CONDITION every tenth of a second until it
-# holds, for at most DEADLINE seconds. A condition prints what it found; on time-out the last of
-# that is shown with what was waited for.
-wait_until() {
-  local what=$1 deadline=$2 condition=$3 seen
-  local end=$((${EPOCHREALTIME//[!0-9]/} + deadline * 1000000))
-  until seen=$(eval "$condition" 2>&1); do
-    if ((${EPOCHREALTIME//[!0-9]/} >= end)); then
-      if ((deadline > 0)); then echo "  waited $deadline s for $what; last saw:"; else echo "  saw:"; fi
-      sed 's/^/    /' <<<"${seen:-nothing}" | head -c 4000
-      return 1
-    fi
-    sleep 0.1
-  done
-}
-# check DESCRIPTION CONDITION [DEADLINE]: without a deadline the condition is tried once.
-check() {
-  local report
-  if report=$(wait_until "$1" "${3:-0}" "$2"); then echo "ok: $1"; return 0; fi
-  echo "FAILED: $1"
-  echo "$report"
-  failures=$((failures + 1))
-  return 1
-}
-# file_has GREP-ARGUMENTS... FILE: grep, showing the file when nothing matches.
-file_has() {
-  grep -q "$@" && return
-  echo "${*: -1}: $(head -c 2000 "${*: -1}" 2>&1)"
-  return 1
-}
-file_there() {
-  [[ -s $1 ]] && return
-  echo "no $1, or empty; its folder holds: $(ls -A "$(dirname "$1")" 2>&1 | tr '\n' ' ')"
-  return 1
-}
 # The programs print what they did; with a deadline, none can keep the test waiting. The deadline
 # runs in the foreground, leaving the program in the test's process group for the limit above to stop.
 run() { timeout --foreground 60 "$@" </dev/null 2>&1; }

@@ -4,82 +4,21 @@
 # kept in widgets.json with an autostart entry, the studio's reload signal reaches every widget,
 # a click opens the widget's link through the desktop's URL handler, a second start ends at once,
 # and a damaged file is moved aside. Usage: host_session_test.sh path/to/quillon-widgets
-#
-# Everything the host does happens in its own time, so every step polls for what it expects up to
-# a deadline and, failing, shows what it found instead: on a loaded machine the log is all there is.
 set -u
+source "$(dirname "$0")/../support/checks.sh"
 host=$1
 limit=120
 if [[ -z "${QUILLON_HOST_TEST_INSIDE:-}" ]]; then
   export QUILLON_HOST_TEST_INSIDE=1
   export XDG_CONFIG_HOME=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d)
   trap 'rm -rf "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
-  # timeout stops the whole process group: Xvfb, the bus, this script's inner run and the host.
-  timeout --kill-after=10 "$limit" xvfb-run -a -s "-screen 0 1400x900x24" dbus-run-session -- "$0" "$host" </dev/null 2>&1 |
+  # Xvfb, the bus, this script's inner run and the host are one process group, stopped together.
+  within_limit "$limit" "the session test" xvfb-run -a -s "-screen 0 1400x900x24" dbus-run-session -- "$0" "$host" 2>&1 |
     grep -v 'fd limit'
-  status=${PIPESTATUS[0]}
-  ((status == 124 || status == 137)) && echo "FAILED: the session test was stopped after $limit s; in the step after the last one shown"
-  exit "$status"
+  exit "${PIPESTATUS[0]}"
 fi
 
-failures=0
-now_us() { echo "${EPOCHREALTIME//[!0-9]/}"; }
-# Waits together stay inside this much of the run, well within the limit above, so that a host that
-# fails every step still ends the script with its own summary: once it is spent, a wait tries once.
-budget_end=$(($(now_us) + 90 * 1000000))
-# wait_until DESCRIPTION DEADLINE CONDITION: evaluates CONDITION every tenth of a second until it
-# holds, for at most DEADLINE seconds. A condition prints what it found; on time-out the last of
-# that is shown with what was waited for.
-wait_until() {
-  local what=$1 deadline=$2 condition=$3 seen
-  local start end
-  start=$(now_us)
-  end=$((start + deadline * 1000000))
-  ((end > budget_end)) && end=$budget_end
-  until seen=$(eval "$condition" 2>&1); do
-    if (($(now_us) >= end)); then
-      if ((deadline > 0)); then
-        local waited=$((($(now_us) - start) / 100000))
-        echo "  waited $((waited / 10)).$((waited % 10)) s of $deadline for $what$( ((end == budget_end)) && echo ' (the time for waiting is used up)'); last saw:"
-      else
-        echo "  saw:"
-      fi
-      sed 's/^/    /' <<<"${seen:-nothing}" | head -c 4000
-      return 1
-    fi
-    sleep 0.1
-  done
-}
-# holds_for DESCRIPTION SPAN CONDITION: CONDITION stays true for SPAN seconds, for what must not happen.
-holds_for() {
-  local what=$1 span=$2 condition=$3 seen
-  local end=$(($(now_us) + span * 1000000))
-  while (($(now_us) < end)); do
-    if ! seen=$(eval "$condition" 2>&1); then
-      echo "  $what stopped holding within $span s; saw:"
-      sed 's/^/    /' <<<"${seen:-nothing}" | head -c 4000
-      return 1
-    fi
-    sleep 0.1
-  done
-}
-# check DESCRIPTION CONDITION [DEADLINE]: without a deadline the condition is tried once.
-check() {
-  local report
-  if report=$(wait_until "$1" "${3:-0}" "$2"); then echo "ok: $1"; return 0; fi
-  echo "FAILED: $1"
-  echo "$report"
-  failures=$((failures + 1))
-  return 1
-}
-check_holds() {
-  local report
-  if report=$(holds_for "$1" "$2" "$3"); then echo "ok: $1"; return 0; fi
-  echo "FAILED: $1"
-  echo "$report"
-  failures=$((failures + 1))
-  return 1
-}
+wait_budget_end=$(($(now_us) + 90 * 1000000))
 
 # No X or bus client may block the script: each gets a deadline, and no window id may be empty,
 # as xwininfo and xprop wait for a mouse click to pick a window when given none. The deadlines run
@@ -145,11 +84,6 @@ kept_widgets_are() {
   count=$(grep -c '"kind"' "$kept" 2>/dev/null)
   echo "${count:-no} widgets in $(show_kept)"
   [[ $count -eq $1 ]]
-}
-file_there() {
-  [[ -f $1 ]] && return
-  echo "no $1; its folder holds: $(ls -A "$(dirname "$1")" 2>&1 | tr '\n' ' ')"
-  return 1
 }
 host_runs() { kill -0 "$1" 2>/dev/null || { echo "host $1 has ended: $(tail -n 5 "$log" 2>&1)"; return 1; }; }
 # Asks the host to end, and makes sure it has before the next one starts.
