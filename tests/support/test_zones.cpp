@@ -1,17 +1,10 @@
-// The tests' zone folder and the machine's, and switching TZDIR between them.
+// The tests' zone folder and the machine's.
 #include "tests/support/test_zones.h"
 
 #include <cstdlib>
-#include <ctime>
 
 namespace quillon::testing {
 namespace {
-
-void pointTZDIRAt(const std::string& folder)
-{
-    setenv("TZDIR", folder.c_str(), 1);
-    tzset();
-}
 
 std::string tzdirAtStart()
 {
@@ -37,23 +30,7 @@ const std::string& testZoneFolder()
 void useTestZones()
 {
     (void)systemZoneFolder();
-    pointTZDIRAt(testZoneFolder());
-}
-
-ScopedZoneFolder::ScopedZoneFolder(const std::string& folder)
-    : m_previous(std::getenv("TZDIR") ? std::getenv("TZDIR") : "")
-{
-    pointTZDIRAt(folder);
-}
-
-ScopedZoneFolder::~ScopedZoneFolder()
-{
-    if (m_previous.empty()) {
-        unsetenv("TZDIR");
-        tzset();
-    } else {
-        pointTZDIRAt(m_previous);
-    }
+    setTimeVariable("TZDIR", testZoneFolder());
 }
 
 } // namespace quillon::testing

@@ -2,6 +2,8 @@
 // the tz database the machine has, and the machine's, for comparisons with the C library.
 #pragma once
 
+#include "tests/support/scoped_time_variable.h"
+
 #include <string>
 
 namespace quillon::testing {
@@ -16,16 +18,13 @@ const std::string& testZoneFolder();
 // The folder TZDIR named when the program started, else the system's default.
 const std::string& systemZoneFolder();
 
-// Points TZDIR (and so the C library after tzset) at a folder for the guard's lifetime.
-class ScopedZoneFolder {
+// Points TZDIR (and so the C library) at a folder for the guard's lifetime.
+class ScopedZoneFolder : public ScopedTimeVariable {
 public:
-    explicit ScopedZoneFolder(const std::string& folder);
-    ~ScopedZoneFolder();
-    ScopedZoneFolder(const ScopedZoneFolder&) = delete;
-    ScopedZoneFolder& operator=(const ScopedZoneFolder&) = delete;
-
-private:
-    std::string m_previous;
+    explicit ScopedZoneFolder(const std::string& folder)
+        : ScopedTimeVariable("TZDIR", folder)
+    {
+    }
 };
 
 } // namespace quillon::testing

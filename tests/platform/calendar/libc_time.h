@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/calendar/civil_date.h"
+#include "tests/support/scoped_time_variable.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,32 +20,16 @@ constexpr std::int64_t utc(
 }
 
 // Points TZ (and so localtime_r) at a zone for the guard's lifetime; nullptr unsets it.
-class ScopedTZ {
+class ScopedTZ : public ScopedTimeVariable {
 public:
     explicit ScopedTZ(const char* value)
+        : ScopedTimeVariable("TZ", value ? std::optional<std::string>(value) : std::nullopt)
     {
-        if (const char* old = std::getenv("TZ"))
-            m_old = old;
-        set(value);
     }
     explicit ScopedTZ(const std::string& value)
-        : ScopedTZ(value.c_str())
+        : ScopedTimeVariable("TZ", value)
     {
     }
-    ~ScopedTZ() { set(m_old ? m_old->c_str() : nullptr); }
-    ScopedTZ(const ScopedTZ&) = delete;
-    ScopedTZ& operator=(const ScopedTZ&) = delete;
-
-private:
-    static void set(const char* value)
-    {
-        if (value)
-            setenv("TZ", value, 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    std::optional<std::string> m_old;
 };
 
 // The UTC offset that the C library gives for the zone TZ names.

@@ -1,0 +1,40 @@
+// Setting the environment variables the C library's time functions read (TZ, TZDIR), for a test.
+#pragma once
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace quillon::testing {
+
+// Sets (or, with nothing, unsets) the variable and has the C library read it again.
+inline void setTimeVariable(const char* name, const std::optional<std::string>& value)
+{
+    if (value)
+        setenv(name, value->c_str(), 1);
+    else
+        unsetenv(name);
+    tzset();
+}
+
+// The variable holds a value for the guard's lifetime, then what it held before (or nothing again).
+class ScopedTimeVariable {
+public:
+    ScopedTimeVariable(const char* name, std::optional<std::string> value)
+        : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        setTimeVariable(m_name, value);
+    }
+    ~ScopedTimeVariable() { setTimeVariable(m_name, m_old); }
+    ScopedTimeVariable(const ScopedTimeVariable&) = delete;
+    ScopedTimeVariable& operator=(const ScopedTimeVariable&) = delete;
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+} // namespace quillon::testing
