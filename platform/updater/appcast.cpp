@@ -264,7 +264,8 @@ std::optional<AppcastItem> newestApplicableUpdate(const std::vector<AppcastItem>
         const bool isNewer = compareVersions(item.version, currentVersion) > 0;
         const bool runsHere =
             item.minimumSystemVersion.empty() || compareVersions(item.minimumSystemVersion, systemVersion) <= 0;
-        if (!isNewer || !runsHere || item.version == skippedVersion)
+        const bool skipped = !skippedVersion.empty() && compareVersions(item.version, skippedVersion) <= 0;
+        if (!isNewer || !runsHere || skipped)
             continue;
         // On a tie the earlier item stays, as the feed lists it first.
         if (!newest || compareVersions(item.version, newest->version) > 0)

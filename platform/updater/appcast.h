@@ -41,8 +41,9 @@ inline constexpr std::size_t kMaxAppcastBytes = 1024 * 1024;
 std::optional<std::vector<AppcastItem>> parseAppcast(std::string_view xml);
 
 // The newest item newer than `currentVersion` that this system can run (its minimum system
-// version, if any, is not newer than `systemVersion`) and that the user has not skipped; nothing
-// when there is none.
+// version, if any, is not newer than `systemVersion`); nothing when there is none, or when the
+// user skipped it: a skipped version also passes over every older one, so that skipping the
+// newest release never brings up an older one instead.
 std::optional<AppcastItem> newestApplicableUpdate(const std::vector<AppcastItem>& items,
                                                   std::string_view currentVersion,
                                                   std::string_view systemVersion,

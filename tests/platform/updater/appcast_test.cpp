@@ -275,7 +275,7 @@ TEST(Appcast, KeepsAtMostAThousandItems)
     EXPECT_EQ(parsed->back().version, "1000");
 }
 
-TEST(NewestApplicableUpdate, PicksTheHighestNewerVersionThisSystemRunsAndTheUserHasNotSkipped)
+TEST(NewestApplicableUpdate, PicksTheHighestNewerVersionThisSystemRunsUnlessTheUserSkippedItOrANewerOne)
 {
     const auto withMinimum = [](const char* version, const char* minimumSystem) {
         AppcastItem result = expectedItem(version);
@@ -295,8 +295,11 @@ TEST(NewestApplicableUpdate, PicksTheHighestNewerVersionThisSystemRunsAndTheUser
         {"2.0", "6.8", "", "2.10"},        // 2.10 is newer than 2.9; 3.0 needs a newer system
         {"2.0", "7.1", "", "3.0"},
         {"2.0", "6.1", "", "2.9"},         // 2.10 needs 6.8
-        {"2.0", "6.8", "2.10", "2.9"},     // skipped, so the next one down
-        {"2.0", "6.8", "2.010", "2.10"},   // only the version exactly as skipped is passed over
+        {"2.0", "6.8", "2.10", std::nullopt}, // the newest skipped: no older one comes instead
+        {"2.0", "6.8", "2.010", std::nullopt}, // the same version, however written
+        {"2.0", "6.1", "2.10", std::nullopt},  // skipped a newer one than this system runs
+        {"2.0", "6.8", "2.9", "2.10"},     // a release newer than the skipped one is offered
+        {"2.0", "7.1", "2.10", "3.0"},
         {"2.0b3", "6.1", "", "2.9"},       // a pre-release is older than its release
         {"2.9", "6.1", "", std::nullopt},  // the newer ones do not run here
         {"3.0", "7.1", "", std::nullopt},  // nothing is newer
