@@ -3,13 +3,19 @@
 // printing the attributes of its enclosure in the update feed.
 #include "platform/updater/update_signature.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unistd.h>
 
+namespace quillon {
 namespace {
 
 constexpr const char* kUsage =
@@ -27,34 +33,70 @@ std::optional<std::string> readFile(const std::filesystem::path& file)
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
+// A signal, or a disk filling up part way, can cut a write short: the rest goes in another call, and
+// the reason of the call that fails is left in errno.
+bool writeAll(int fd, std::string_view text)
+{
+    while (!text.empty()) {
+        const ssize_t written = ::write(fd, text.data(), text.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written == 0)
+            errno = EIO; // nothing written and no reason given: stop rather than spin
+        if (written <= 0)
+            return false;
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The file is born 0600: a mode set afterwards would leave it open to anyone who opens it first, and
+// a chmod that fails would leave it so for good. O_EXCL | O_NOFOLLOW refuse whatever is already at
+// the path, a symlink too, dangling or not, so the key never lands where a planted link points and
+// never replaces the key that signed earlier releases.
+bool writeNewSecretKey(const char* path, const std::string& secretKeyBase64)
+{
+    const int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            std::cerr << "quillon-sign-update: " << path << " already exists; not replacing a key or following a link\n";
+        else
+            std::cerr << "quillon-sign-update: cannot create " << path << ": " << std::strerror(errno) << '\n';
+        return false;
+    }
+    const bool written = writeAll(fd, secretKeyBase64 + '\n') && ::fsync(fd) == 0;
+    const int writeError = errno;
+    // close() is where some file systems first report that the data did not reach the disk.
+    if (::close(fd) == 0 && written)
+        return true;
+    const int error = written ? errno : writeError;
+    // Half a key signs nothing; leaving it would only make the next --generate-keys refuse.
+    ::unlink(path);
+    std::cerr << "quillon-sign-update: cannot write " << path << ": " << std::strerror(error)
+              << "; removed the partial file\n";
+    return false;
+}
+
 } // namespace
+} // namespace quillon
 
 int main(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "--generate-keys" && argc == 3) {
-        const std::filesystem::path secretFile = argv[2];
-        if (std::filesystem::exists(secretFile)) {
-            std::cerr << "quillon-sign-update: " << secretFile.string() << " exists; not replacing a key\n";
+        const quillon::SigningKeys keys = quillon::makeSigningKeys();
+        if (keys.secretKeyBase64.empty()) {
+            std::cerr << "quillon-sign-update: cannot make a key pair (libsodium did not start)\n";
             return 1;
         }
-        const quillon::SigningKeys keys = quillon::makeSigningKeys();
-        {
-            std::ofstream secret(secretFile, std::ios::binary);
-            secret << keys.secretKeyBase64 << '\n';
-            if (!secret) {
-                std::cerr << "quillon-sign-update: cannot write " << secretFile.string() << '\n';
-                return 1;
-            }
-        }
-        std::filesystem::permissions(secretFile, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
-                                     std::filesystem::perm_options::replace);
+        if (!quillon::writeNewSecretKey(argv[2], keys.secretKeyBase64))
+            return 1;
         std::cout << keys.publicKeyBase64 << '\n';
         return 0;
     }
     if (command == "--sign" && argc == 4) {
-        const auto archive = readFile(argv[2]);
-        auto secret = readFile(argv[3]);
+        const auto archive = quillon::readFile(argv[2]);
+        auto secret = quillon::readFile(argv[3]);
         if (!archive || !secret) {
             std::cerr << "quillon-sign-update: cannot read " << (archive ? argv[3] : argv[2]) << '\n';
             return 1;
@@ -69,6 +111,6 @@ int main(int argc, char** argv)
         std::cout << "length=\"" << archive->size() << "\" sparkle:edSignature=\"" << signature << "\"\n";
         return 0;
     }
-    std::cerr << kUsage;
+    std::cerr << quillon::kUsage;
     return command == "--help" || command == "-h" ? 0 : 2;
 }
