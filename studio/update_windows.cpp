@@ -106,15 +106,29 @@ void UpdateWindows::showUpToDate(const std::string& currentVersion)
 
 void UpdateWindows::showDownloadProgress(std::uint64_t received, std::uint64_t total)
 {
+    showProgress("Downloading the update\u2026", received, total);
+}
+
+void UpdateWindows::showInstallProgress(std::uint64_t done, std::uint64_t total)
+{
+    showProgress("Checking and installing the update\u2026", done, total);
+}
+
+// One window from the download to the end of the install; it goes when the outcome is shown.
+void UpdateWindows::showProgress(const QString& label, std::uint64_t done, std::uint64_t total)
+{
     if (!m_progress) {
-        m_progress = new QProgressDialog("Downloading the update\u2026", QString(), 0, 1000, m_parent);
+        m_progress = new QProgressDialog(label, QString(), 0, 1000, m_parent);
         m_progress->setWindowTitle("Software Update");
         m_progress->setAttribute(Qt::WA_DeleteOnClose);
-        m_progress->setMinimumDuration(300);
+        // It stays up until the outcome replaces it, whatever the bar says.
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        // The user has just chosen to install: the window answers at once.
+        m_progress->setMinimumDuration(0);
     }
-    m_progress->setValue(total ? static_cast<int>(std::min<std::uint64_t>(1000, received * 1000 / total)) : 0);
-    if (total && received >= total)
-        closeProgress();
+    m_progress->setLabelText(label);
+    m_progress->setValue(total ? static_cast<int>(std::min<std::uint64_t>(1000, done * 1000 / total)) : 0);
 }
 
 bool UpdateWindows::offerRelaunch(const AppcastItem& update)

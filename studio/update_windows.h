@@ -24,11 +24,13 @@ public:
                                  bool installsInPlace) override;
     void showUpToDate(const std::string& currentVersion) override;
     void showDownloadProgress(std::uint64_t received, std::uint64_t total) override;
+    void showInstallProgress(std::uint64_t done, std::uint64_t total) override;
     bool offerRelaunch(const AppcastItem& update) override;
     void showError(const std::string& message) override;
     void openDownloadPage(const std::string& url) override;
 
 private:
+    void showProgress(const QString& label, std::uint64_t done, std::uint64_t total);
     void closeProgress();
 
     QPointer<QWidget> m_parent;

@@ -21,7 +21,9 @@ std::unique_ptr<Updater> makeUpdater(QSettings& settings, UpdateWindows& windows
     SelfUpdaterConfiguration configuration{
         QUrl(QString::fromStdString(info.value(kFeedURLKey).value_or("")).trimmed()),
         info.value(kPublicEDKeyKey).value_or(""),
-        info.value(kBundleShortVersionKey).value_or("0"),
+        info.value(kBundleIdentifierKey).value_or(""),
+        info.value(kBundleVersionKey).value_or("0"),
+        info.value(kBundleShortVersionKey).value_or("?"),
         QSysInfo::kernelVersion().toStdString(),
         selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()),
         QUILLON_WEBSITE_URL};

@@ -1,22 +1,29 @@
 #include "platform/updater/self_updater.h"
 
+#include "platform/updater/bounded_transfer.h"
+#include "platform/updater/file_descriptor.h"
 #include "platform/updater/update_schedule.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QHostAddress>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QProcess>
 #include <QSettings>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace quillon {
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr const char* kStartsKey = "Updates/starts";
 constexpr const char* kAutomaticKey = "Updates/automaticallyChecks";
@@ -28,6 +35,13 @@ constexpr const char* kSkippedKey = "Updates/skippedVersion";
 constexpr int kStartDelayMilliseconds = 3000;
 
 QString text(const std::string& value) { return QString::fromStdString(value); }
+
+QString savingFailure(int error, const fs::path& folder)
+{
+    if (error == ENOSPC || error == EDQUOT)
+        return "There is not enough space on the disk to download the update to " + text(folder.string()) + ".";
+    return "The update could not be saved in " + text(folder.string()) + ": " + QString::fromLocal8Bit(std::strerror(error));
+}
 
 } // namespace
 
@@ -46,6 +60,11 @@ SelfUpdater::~SelfUpdater()
     if (m_reply) {
         m_reply->disconnect(this);
         m_reply->abort();
+    }
+    // An install stopped halfway leaves the install as it was.
+    if (m_installing.joinable()) {
+        m_installing.request_stop();
+        m_installing.join();
     }
 }
 
@@ -116,58 +135,64 @@ void SelfUpdater::scheduleNextCheck()
     m_nextCheck.start(static_cast<int>(milliseconds));
 }
 
-QNetworkReply* SelfUpdater::get(const QUrl& url, std::uint64_t mostBytes)
+QNetworkReply* SelfUpdater::get(const QUrl& url)
 {
     QNetworkRequest request(url);
     // Never from https down to http on a redirect.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(kTransferTimeoutMilliseconds);
-    request.setHeader(QNetworkRequest::UserAgentHeader, "Quillon/" + text(m_configuration.currentVersion));
+    request.setHeader(QNetworkRequest::UserAgentHeader, "Quillon/" + text(m_configuration.currentShortVersion));
     QNetworkReply* reply = m_network.get(request);
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply, mostBytes](qint64 received, qint64) {
-        // More than was promised is not what was promised.
-        if (received > 0 && static_cast<std::uint64_t>(received) > mostBytes)
-            reply->abort();
-    });
     connect(reply, &QNetworkReply::redirected, reply, [reply](const QUrl& target) {
         if (!isAllowedUrl(target))
             reply->abort();
     });
+    m_reply = reply;
     return reply;
 }
 
-void SelfUpdater::setReply(QNetworkReply* reply)
+void SelfUpdater::setBusy(bool busy)
 {
-    const bool couldCheck = canCheckForUpdates();
-    m_reply = reply;
-    if (couldCheck != canCheckForUpdates())
-        emit canCheckForUpdatesChanged(canCheckForUpdates());
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    emit canCheckForUpdatesChanged(canCheckForUpdates());
 }
 
 void SelfUpdater::check(bool userInitiated)
 {
-    if (m_reply)
+    if (m_busy)
         return;
     if (!isAllowedUrl(m_configuration.feed)) {
         finish("The update feed's address is not a secure (https) address.", userInitiated);
         return;
     }
+    setBusy(true);
     m_settings.setValue(kLastAttemptKey, m_clock().secondsSinceReferenceDate);
-    QNetworkReply* reply = get(m_configuration.feed, kMaxAppcastBytes);
-    setReply(reply);
-    connect(reply, &QNetworkReply::finished, this, [this, userInitiated] { feedArrived(userInitiated); });
+    QNetworkReply* reply = get(m_configuration.feed);
+    auto feed = std::make_shared<QByteArray>();
+    auto* transfer = new BoundedTransfer(reply, kMaxAppcastBytes, [feed](std::string_view piece) {
+        feed->append(piece.data(), static_cast<qsizetype>(piece.size()));
+        return true;
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, transfer, feed, userInitiated] {
+        reply->deleteLater();
+        transfer->readAvailable();
+        if (transfer->stop() == BoundedTransfer::Stop::tooLarge) {
+            finish("The update feed is larger than any feed of this program.", userInitiated);
+            return;
+        }
+        if (reply->error() != QNetworkReply::NoError) {
+            finish("The update server could not be reached: " + reply->errorString(), userInitiated);
+            return;
+        }
+        feedArrived(*feed, userInitiated);
+    });
 }
 
-void SelfUpdater::feedArrived(bool userInitiated)
+void SelfUpdater::feedArrived(const QByteArray& feed, bool userInitiated)
 {
-    QNetworkReply* reply = m_reply;
-    reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError) {
-        finish("The update server could not be reached: " + reply->errorString(), userInitiated);
-        return;
-    }
-    const QByteArray body = reply->readAll();
-    const auto items = parseAppcast(std::string_view(body.constData(), static_cast<std::size_t>(body.size())));
+    const auto items = parseAppcast(std::string_view(feed.constData(), static_cast<std::size_t>(feed.size())));
     if (!items) {
         finish("The update feed could not be read.", userInitiated);
         return;
@@ -178,7 +203,7 @@ void SelfUpdater::feedArrived(bool userInitiated)
         *items, m_configuration.currentVersion, m_configuration.systemVersion, userInitiated ? "" : skipped);
     if (!update) {
         if (userInitiated)
-            m_driver.showUpToDate(m_configuration.currentVersion);
+            m_driver.showUpToDate(m_configuration.currentShortVersion);
         finish({}, userInitiated);
         return;
     }
@@ -187,9 +212,7 @@ void SelfUpdater::feedArrived(bool userInitiated)
 
 void SelfUpdater::offer(const AppcastItem& update, bool userInitiated)
 {
-    // The question may take the user a while: no transfer is under way meanwhile, but no second
-    // check starts either, since the reply stays set until the answer.
-    switch (m_driver.showUpdateFound(update, m_configuration.currentVersion, m_configuration.install.has_value())) {
+    switch (m_driver.showUpdateFound(update, m_configuration.currentShortVersion, m_configuration.install.has_value())) {
     case UpdateChoice::skip:
         m_settings.setValue(kSkippedKey, text(update.version));
         finish({}, userInitiated);
@@ -219,54 +242,89 @@ void SelfUpdater::download(const AppcastItem& update)
         finish("The update's download address is not a secure (https) address.", true);
         return;
     }
+    const fs::path root = m_configuration.install->root;
     // A download an earlier run did not finish (it quit, or the machine went down) is of no use.
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(m_configuration.install->root, ignored)) {
+    for (const auto& entry : fs::directory_iterator(root, ignored)) {
         if (entry.path().filename().string().starts_with(".download-"))
-            std::filesystem::remove(entry.path(), ignored);
+            fs::remove(entry.path(), ignored);
     }
-    const std::string archive =
-        (m_configuration.install->root / (".download-" + std::to_string(getpid()) + ".tar.gz")).string();
-    auto file = std::make_shared<QFile>(text(archive));
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        finish("The update could not be saved: " + file->errorString(), true);
+    const std::string archive = (root / (".download-" + std::to_string(getpid()) + ".tar.gz")).string();
+    // A new file of the user's alone, never whatever a link planted under that name leads to.
+    auto file = std::make_shared<FileDescriptor>(
+        ::open(archive.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600));
+    if (!file->isOpen()) {
+        finish(savingFailure(errno, root), true);
         return;
     }
-    QNetworkReply* reply = get(url, update.enclosure.length);
-    setReply(reply);
-    // A full disk stops the download rather than leaving a short file to be found out later.
-    const auto keep = [reply, file] {
-        const QByteArray bytes = reply->readAll();
-        if (file->write(bytes) != bytes.size())
-            reply->abort();
-    };
-    connect(reply, &QNetworkReply::readyRead, this, keep);
-    connect(reply, &QNetworkReply::downloadProgress, this, [this, update](qint64 received, qint64) {
-        m_driver.showDownloadProgress(static_cast<std::uint64_t>(std::max<qint64>(received, 0)), update.enclosure.length);
+    auto writeError = std::make_shared<int>(0);
+    QNetworkReply* reply = get(url);
+    auto* transfer = new BoundedTransfer(reply, update.enclosure.length, [file, writeError](std::string_view piece) {
+        while (!piece.empty()) {
+            const ssize_t written = ::write(file->get(), piece.data(), piece.size());
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                *writeError = written < 0 ? errno : ENOSPC;
+                return false;
+            }
+            piece.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return true;
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, file, update, archive, keep] {
+    connect(transfer, &BoundedTransfer::progressed, this, [this, update](std::uint64_t received) {
+        m_driver.showDownloadProgress(received, update.enclosure.length);
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, transfer, file, writeError, update, archive, root] {
         reply->deleteLater();
-        keep();
-        const bool written = file->flush() && file->error() == QFileDevice::NoError;
-        file->close();
-        if (reply->error() == QNetworkReply::NoError && !written) {
-            QFile::remove(text(archive));
-            finish("The update could not be saved: " + file->errorString(), true);
-            return;
-        }
-        if (reply->error() != QNetworkReply::NoError) {
-            QFile::remove(text(archive));
-            finish("The update could not be downloaded: " + reply->errorString(), true);
-            return;
-        }
-        downloaded(update, archive);
+        transfer->readAvailable();
+        // A full disk shows when the file is closed as well as when it is written.
+        if (*writeError == 0 && fsync(file->get()) != 0 && errno != EINVAL)
+            *writeError = errno;
+        file->reset();
+        const auto fail = [&](const QString& problem) {
+            ::unlink(archive.c_str());
+            finish(problem, true);
+        };
+        if (*writeError != 0)
+            return fail(savingFailure(*writeError, root));
+        if (transfer->stop() == BoundedTransfer::Stop::tooLarge)
+            return fail("The download is larger than the update feed says it is.");
+        if (reply->error() != QNetworkReply::NoError)
+            return fail("The update could not be downloaded: " + reply->errorString());
+        if (transfer->received() != update.enclosure.length)
+            return fail("The download is not the size the update feed gives for it.");
+        install(update, archive);
     });
 }
 
-void SelfUpdater::downloaded(const AppcastItem& update, const std::string& archive)
+void SelfUpdater::install(const AppcastItem& update, const std::string& archive)
 {
-    const InstallOutcome outcome =
-        installDownloadedUpdate(*m_configuration.install, archive, update, m_configuration.publicKeyBase64);
+    m_reply = nullptr;
+    m_driver.showInstallProgress(0, 2 * update.enclosure.length);
+    // Progress crosses to this thread a thousand times at most, however large the archive.
+    auto shown = std::make_shared<std::atomic<std::uint64_t>>(0);
+    InstallProgress progress = [this, shown](std::uint64_t done, std::uint64_t total) {
+        const std::uint64_t permille = total ? done * 1000 / total : 0;
+        if (shown->exchange(permille) == permille)
+            return;
+        QMetaObject::invokeMethod(this, [this, done, total] { m_driver.showInstallProgress(done, total); },
+                                  Qt::QueuedConnection);
+    };
+    const ReleaseRequirements requirements{m_configuration.publicKeyBase64, m_configuration.identifier,
+                                           m_configuration.currentVersion};
+    const SelfUpdatingInstall target = *m_configuration.install;
+    // Checking and unpacking read the whole archive and write the release: seconds for a large
+    // one, during which the windows keep answering.
+    m_installing = std::jthread([this, target, archive, update, requirements, progress](std::stop_token stop) {
+        InstallOutcome outcome = installDownloadedUpdate(target, archive, update, requirements, progress, stop);
+        QMetaObject::invokeMethod(this, [this, update, outcome] { installed(update, outcome); }, Qt::QueuedConnection);
+    });
+}
+
+void SelfUpdater::installed(const AppcastItem& update, const InstallOutcome& outcome)
+{
+    m_installing.join();
     if (!outcome.installed) {
         finish(text(outcome.error), true);
         return;
@@ -274,6 +332,7 @@ void SelfUpdater::downloaded(const AppcastItem& update, const std::string& archi
     // Until it restarts, this program is still the old version, but the new one is installed: it is
     // not offered again.
     m_configuration.currentVersion = update.version;
+    m_configuration.currentShortVersion = update.shortVersion.empty() ? update.version : update.shortVersion;
     finish({}, true);
     if (!m_driver.offerRelaunch(update))
         return;
@@ -288,7 +347,8 @@ void SelfUpdater::downloaded(const AppcastItem& update, const std::string& archi
 
 void SelfUpdater::finish(const QString& problem, bool showProblem)
 {
-    setReply(nullptr);
+    m_reply = nullptr;
+    setBusy(false);
     if (!problem.isEmpty() && showProblem)
         m_driver.showError(problem.toStdString());
     scheduleNextCheck();

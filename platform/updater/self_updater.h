@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 class QSettings;
 
@@ -26,7 +27,9 @@ namespace quillon {
 struct SelfUpdaterConfiguration {
     QUrl feed;
     std::string publicKeyBase64;
-    std::string currentVersion;
+    std::string identifier;                      // the program's, as a release's own record must name it
+    std::string currentVersion;                  // the build version (CFBundleVersion), compared with feeds'
+    std::string currentShortVersion;             // the version people see (CFBundleShortVersionString)
     std::string systemVersion;                   // compared with a release's minimum system version
     std::optional<SelfUpdatingInstall> install;  // nothing: the program cannot replace itself
     std::string downloadPage;
@@ -44,7 +47,7 @@ public:
     ~SelfUpdater() override;
 
     void start() override;
-    bool canCheckForUpdates() const override { return !m_reply; }
+    bool canCheckForUpdates() const override { return !m_busy; }
     bool automaticallyChecksForUpdates() const override;
     void setAutomaticallyChecksForUpdates(bool checks) override;
     std::optional<Instant> lastUpdateCheckDate() const override;
@@ -59,22 +62,27 @@ signals:
 
 private:
     void check(bool userInitiated);
-    void feedArrived(bool userInitiated);
+    void feedArrived(const QByteArray& feed, bool userInitiated);
     void offer(const AppcastItem& update, bool userInitiated);
     void download(const AppcastItem& update);
-    void downloaded(const AppcastItem& update, const std::string& archive);
+    void install(const AppcastItem& update, const std::string& archive);
+    void installed(const AppcastItem& update, const InstallOutcome& outcome);
     void finish(const QString& problem, bool userInitiated);
     void scheduleNextCheck();
-    QNetworkReply* get(const QUrl& url, std::uint64_t mostBytes);
-    void setReply(QNetworkReply* reply);
+    QNetworkReply* get(const QUrl& url);
+    void setBusy(bool busy);
 
     SelfUpdaterConfiguration m_configuration;
     QSettings& m_settings;
     UpdateUserDriver& m_driver;
     Clock m_clock;
     QNetworkAccessManager m_network;
-    QPointer<QNetworkReply> m_reply; // the transfer under way: while there is one, no check starts
+    QPointer<QNetworkReply> m_reply; // the transfer under way, if any
+    // From the start of a check to its end, including the question to the user and the install,
+    // no second check starts.
+    bool m_busy = false;
     QTimer m_nextCheck;
+    std::jthread m_installing; // stopped and joined when the updater goes
 };
 
 } // namespace quillon

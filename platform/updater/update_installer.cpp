@@ -1,17 +1,24 @@
-// Unpacking with the system's tar, switching with rename(2) of a symbolic link.
+// Checking and unpacking in two passes over one open file, switching with rename(2) of a link.
+//
+// The first pass checks the signature, the second unpacks; both feed a digest of what they read,
+// and the release is taken only when the two agree. So the bytes unpacked are the bytes checked,
+// whatever happens to the file meanwhile, and libarchive never reads an unsigned archive through.
 #include "platform/updater/update_installer.h"
 
+#include "platform/updater/file_descriptor.h"
+#include "platform/updater/release_record.h"
+#include "platform/updater/release_unpacker.h"
 #include "platform/updater/update_signature.h"
-
-#include <QProcess>
-#include <QStringList>
+#include "platform/updater/version_order.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <array>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace quillon {
@@ -20,6 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kProgramName = "quillon";
+constexpr std::size_t kReadBytes = 256 * 1024;
 
 // A version becomes a folder name: plain characters only, so that no feed can write elsewhere.
 bool isSafeFolderName(std::string_view name)
@@ -40,78 +48,193 @@ bool isRelease(const fs::path& folder)
 {
     std::error_code error;
     const fs::path program = folder / "bin" / kProgramName;
-    return fs::is_regular_file(program, error) && access(program.c_str(), X_OK) == 0;
+    return fs::is_regular_file(fs::symlink_status(program, error)) && access(program.c_str(), X_OK) == 0;
+}
+
+bool isRealFolder(const fs::path& folder)
+{
+    std::error_code error;
+    return fs::is_directory(fs::symlink_status(folder, error));
 }
 
 // The folder's entries reach the disk before anyone relies on them.
 void syncFolder(const fs::path& folder)
 {
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        fsync(descriptor);
-        ::close(descriptor);
+    const FileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (descriptor.isOpen())
+        fsync(descriptor.get());
+}
+
+// Everything unpacked reaches the disk before `current` names it: otherwise a crash soon after could
+// leave the link on disk and the files it leads to empty.
+void syncFilesystem(const fs::path& folder)
+{
+    const FileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (descriptor.isOpen())
+        syncfs(descriptor.get());
+}
+
+bool isDiskFull(int error) { return error == ENOSPC || error == EDQUOT; }
+
+std::string noSpaceIn(const fs::path& folder)
+{
+    return "There is not enough space on the disk to unpack the update in " + folder.string() + ".";
+}
+
+// Reads the archive from its start, at most its announced length, into a digest; reports progress
+// and stops when asked.
+class ArchivePass final : public ArchiveInput {
+public:
+    ArchivePass(int file, std::uint64_t length, std::uint64_t progressBase, const InstallProgress& progress,
+                std::stop_token stop)
+        : m_file(file), m_length(length), m_progressBase(progressBase), m_progress(progress), m_stop(std::move(stop))
+    {
+        crypto_generichash_init(&m_digest, nullptr, 0, m_digestBytes.size());
     }
-}
 
-std::optional<std::string> readWhole(const fs::path& file, std::uintmax_t expectedLength)
-{
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(file, error);
-    if (error || size != expectedLength || size > kMaxArchiveBytes)
-        return std::nullopt;
-    std::ifstream stream(file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-    if (bytes.size() != expectedLength)
-        return std::nullopt;
-    return bytes;
-}
-
-InstallOutcome refuse(const fs::path& archive, std::string error)
-{
-    std::error_code ignored;
-    fs::remove(archive, ignored);
-    return {false, std::move(error), {}};
-}
-
-// The one entry of a folder, when it is a real folder (not a link); nothing otherwise.
-std::optional<fs::path> onlyFolderIn(const fs::path& folder)
-{
-    std::error_code error;
-    std::optional<fs::path> only;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-        if (only)
-            return std::nullopt;
-        only = entry.path();
+    std::ptrdiff_t read(char* buffer, std::size_t capacity) override
+    {
+        if (m_stop.stop_requested()) {
+            m_error = ECANCELED;
+            return -1;
+        }
+        const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(capacity, m_length - m_offset));
+        if (wanted == 0)
+            return 0;
+        ssize_t count = 0;
+        do
+            count = pread(m_file, buffer, wanted, static_cast<off_t>(m_offset));
+        while (count < 0 && errno == EINTR);
+        if (count < 0) {
+            m_error = errno;
+            return -1;
+        }
+        m_offset += static_cast<std::uint64_t>(count);
+        crypto_generichash_update(&m_digest, reinterpret_cast<const unsigned char*>(buffer), static_cast<std::size_t>(count));
+        if (m_progress)
+            m_progress(m_progressBase + m_offset, 2 * m_length);
+        return count;
     }
-    if (error || !only || fs::is_symlink(*only, error) || !fs::is_directory(*only, error))
-        return std::nullopt;
-    return only;
+
+    // Reads what the consumer left unread, so that the digest covers the whole length.
+    bool readToEnd(const std::function<void(std::string_view)>& consume = {})
+    {
+        std::vector<char> buffer(kReadBytes);
+        for (;;) {
+            const std::ptrdiff_t count = read(buffer.data(), buffer.size());
+            if (count < 0)
+                return false;
+            if (count == 0)
+                return true;
+            if (consume)
+                consume({buffer.data(), static_cast<std::size_t>(count)});
+        }
+    }
+
+    // The whole announced length was read: the file was not cut short meanwhile.
+    bool readAll() const { return m_offset == m_length; }
+    int error() const { return m_error; }
+    std::array<unsigned char, crypto_generichash_BYTES> digest()
+    {
+        crypto_generichash_final(&m_digest, m_digestBytes.data(), m_digestBytes.size());
+        return m_digestBytes;
+    }
+
+private:
+    int m_file;
+    std::uint64_t m_length;
+    std::uint64_t m_progressBase;
+    const InstallProgress& m_progress;
+    std::stop_token m_stop;
+    std::uint64_t m_offset = 0;
+    int m_error = 0;
+    crypto_generichash_state m_digest{};
+    std::array<unsigned char, crypto_generichash_BYTES> m_digestBytes{};
+};
+
+std::string readFailure(const ArchivePass& pass)
+{
+    if (pass.error() == ECANCELED)
+        return "Installing the update was stopped.";
+    return std::string("The download could not be read: ") + std::strerror(pass.error());
 }
 
-// Unpacks into `into`, which must not exist yet; the release folder inside it, or nothing.
-std::optional<fs::path> unpack(const fs::path& archive, const fs::path& into)
+std::string unpackFailure(const UnpackResult& result, const ArchivePass& pass, const fs::path& versions)
 {
+    switch (result.problem) {
+    case UnpackProblem::none:
+        break;
+    case UnpackProblem::malformed:
+        return "The update could not be unpacked: " + result.detail + ".";
+    case UnpackProblem::forbiddenEntry:
+        return "The update holds something no release of this program has (" + result.detail +
+               "): only files, folders and links inside the release are taken.";
+    case UnpackProblem::tooLarge:
+        return "The update unpacks to more than a release of this program can be (" + result.detail + ").";
+    case UnpackProblem::noSpace:
+        return noSpaceIn(versions);
+    case UnpackProblem::writeFailed:
+        return "The update could not be unpacked in " + versions.string() + ": " + result.detail + ".";
+    case UnpackProblem::inputFailed:
+        return readFailure(pass);
+    }
+    return {};
+}
+
+// The release inside the unpacked archive, or nothing. Release archives carry one top folder
+// (Quillon-1.2.0-Linux/), as packaging tools make them: the release itself, or the download's own
+// layout with the release in versions/<version>/. No step of the way may be a link: a link named
+// versions could lead anywhere on the disk.
+std::optional<fs::path> findRelease(const fs::path& unpacked)
+{
+    if (isRelease(unpacked))
+        return unpacked;
     std::error_code error;
-    if (!fs::create_directory(into, error))
+    std::vector<fs::path> entries;
+    for (const fs::directory_entry& entry : fs::directory_iterator(unpacked, error))
+        entries.push_back(entry.path());
+    if (error || entries.size() != 1 || !isRealFolder(entries.front()))
         return std::nullopt;
-    QProcess tar;
-    tar.start("tar", {"-x", "-z", "-f", QString::fromStdString(archive.string()), "-C",
-                      QString::fromStdString(into.string()), "--no-same-owner", "--no-same-permissions"});
-    if (!tar.waitForFinished(5 * 60 * 1000) || tar.exitStatus() != QProcess::NormalExit || tar.exitCode() != 0)
-        return std::nullopt;
-    if (isRelease(into))
-        return into;
-    // Release archives carry one top folder (Quillon-1.2.0-Linux/), as packaging tools make them:
-    // the release itself, or the download's own layout with the release in versions/<version>/.
-    const std::optional<fs::path> top = onlyFolderIn(into);
-    if (!top)
-        return std::nullopt;
-    if (isRelease(*top))
+    const fs::path top = entries.front();
+    if (isRelease(top))
         return top;
-    const std::optional<fs::path> version = onlyFolderIn(*top / "versions");
-    if (version && isRelease(*version))
-        return version;
-    return std::nullopt;
+    const fs::path versions = top / "versions";
+    if (!isRealFolder(versions))
+        return std::nullopt;
+    entries.clear();
+    for (const fs::directory_entry& entry : fs::directory_iterator(versions, error))
+        entries.push_back(entry.path());
+    if (error || entries.size() != 1 || !isRealFolder(entries.front()) || !isRelease(entries.front()))
+        return std::nullopt;
+    return entries.front();
+}
+
+bool isInside(const fs::path& path, const fs::path& folder)
+{
+    const auto [end, ignored] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+    return end == folder.end();
+}
+
+// Every link in the release leads to something inside it, on the text and on the disk: a chain of
+// links that each look harmless can still climb out.
+bool linksStayInside(const std::vector<UnpackedLink>& links, const fs::path& unpacked, const fs::path& release)
+{
+    std::error_code error;
+    const fs::path realRelease = fs::canonical(release, error);
+    if (error)
+        return false;
+    const std::string floor = release.lexically_relative(unpacked).lexically_normal().generic_string();
+    for (const UnpackedLink& link : links) {
+        const fs::path at = unpacked / link.path;
+        if (!isInside(at.lexically_normal(), release.lexically_normal()))
+            continue; // beside the release, left behind with the rest of the archive
+        if (!linkStaysWithin(link.path, link.target, floor == "." ? "" : floor))
+            return false;
+        const fs::path leadsTo = fs::canonical(at, error);
+        if (error || !isInside(leadsTo, realRelease))
+            return false;
+    }
+    return true;
 }
 
 // Versions other than the current one, the one before it and the one that runs go.
@@ -127,15 +250,24 @@ void removeOldVersions(const fs::path& versions, const std::vector<fs::path>& ke
         fs::remove_all(folder, error);
 }
 
-// Everything unpacked reaches the disk before `current` names it: otherwise a crash soon after could
-// leave the link on disk and the files it leads to empty.
-void syncFilesystem(const fs::path& folder)
+InstallOutcome failure(std::string error) { return {false, std::move(error), {}}; }
+
+// Why the release's own record rules it out, or nothing when it is the one announced and newer.
+std::optional<std::string> recordProblem(const fs::path& release, const AppcastItem& item,
+                                         const ReleaseRequirements& requirements)
 {
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        syncfs(descriptor);
-        ::close(descriptor);
-    }
+    const std::optional<ReleaseRecord> record = readReleaseRecord(release);
+    if (!record)
+        return "The update does not say which program and version it is, as every release of this program does.";
+    if (record->identifier != requirements.identifier)
+        return "The update is a release of another program (" + record->identifier + ").";
+    if (compareVersions(record->version, item.version) != 0)
+        return "The update is build " + record->version + ", not build " + item.version +
+               " as the update feed announced.";
+    if (compareVersions(record->version, requirements.currentVersion) <= 0)
+        return "The update is build " + record->version + ", which is not newer than build " +
+               requirements.currentVersion + " that runs now.";
+    return std::nullopt;
 }
 
 } // namespace
@@ -163,42 +295,100 @@ std::optional<SelfUpdatingInstall> selfUpdatingInstallOf(const fs::path& program
 }
 
 InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const fs::path& archive,
-                                       const AppcastItem& item, std::string_view publicKeyBase64)
+                                       const AppcastItem& item, const ReleaseRequirements& requirements,
+                                       const InstallProgress& progress, std::stop_token stop)
 {
-    const std::optional<std::string> bytes = readWhole(archive, item.enclosure.length);
-    if (!bytes)
-        return refuse(archive, "The download is not the size the update feed gives for it.");
-    if (!hasValidSignature(*bytes, item.enclosure.edSignature, publicKeyBase64))
-        return refuse(archive, "The download is not signed by the publisher of this program.");
+    // Opened once and never by name again: the name goes at once, so that nothing can swap the file
+    // under it, and whatever happens next leaves no download behind.
+    const FileDescriptor file(::open(archive.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
+    const int openError = errno;
+    std::error_code ignored;
+    fs::remove(archive, ignored);
+    if (!file.isOpen())
+        return failure(std::string("The download could not be opened: ") + std::strerror(openError));
+    struct stat status {};
+    const std::uint64_t length = item.enclosure.length;
+    if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0 ||
+        static_cast<std::uint64_t>(status.st_size) != length || length > kMaxArchiveBytes)
+        return failure("The download is not the size the update feed gives for it.");
     if (!isSafeFolderName(item.version))
-        return refuse(archive, "The update's version cannot name a folder.");
+        return failure("The update's version cannot name a folder.");
+
+    ArchivePass checking(file.get(), length, 0, progress, stop);
+    SignatureCheck signature(item.enclosure.edSignature, requirements.publicKeyBase64);
+    if (!checking.readToEnd([&](std::string_view bytes) { signature.add(bytes); }))
+        return failure(readFailure(checking));
+    if (!checking.readAll())
+        return failure("The download is not the size the update feed gives for it.");
+    if (!signature.isValid())
+        return failure("The download is not signed by the publisher of this program.");
 
     const fs::path versions = install.root / "versions";
-    const fs::path current = install.root / "current";
+    const fs::path unpacking = versions / (".unpacking-" + std::to_string(getpid()));
+    fs::remove_all(unpacking, ignored);
+    if (mkdir(unpacking.c_str(), 0755) != 0)
+        return failure(isDiskFull(errno) ? noSpaceIn(versions)
+                                         : "The update could not be unpacked in " + versions.string() + ": " +
+                                               std::strerror(errno) + ".");
+    // From here on, every way out removes the unpacking folder.
+    struct RemoveWhenDone {
+        const fs::path& folder;
+        ~RemoveWhenDone()
+        {
+            std::error_code error;
+            fs::remove_all(folder, error);
+        }
+    } removeUnpacking{unpacking};
+
+    ArchivePass unpackingPass(file.get(), length, length, progress, stop);
+    const std::uint64_t mostBytes = std::min(kMaxUnpackedBytes, kMaxUnpackedRatio * length);
+    UnpackResult unpacked;
+    {
+        const FileDescriptor folder(::open(unpacking.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!folder.isOpen())
+            return failure("The update could not be unpacked in " + versions.string() + ": " + std::strerror(errno) + ".");
+        unpacked = unpackArchive(unpackingPass, folder.get(), {mostBytes, kMaxUnpackedEntries});
+    }
+    // The rest of the file goes through the digest too, also after a failure: a file changed
+    // under the unpacking is the better explanation of what went wrong.
+    const bool readToEnd = unpacked.problem != UnpackProblem::inputFailed && unpackingPass.readToEnd();
+    if (readToEnd && (!unpackingPass.readAll() || unpackingPass.digest() != checking.digest()))
+        return failure("The download changed while it was being installed.");
+    if (unpacked.problem != UnpackProblem::none)
+        return failure(unpackFailure(unpacked, unpackingPass, versions));
+    if (!readToEnd)
+        return failure(readFailure(unpackingPass));
+
+    const std::optional<fs::path> release = findRelease(unpacking);
+    if (!release)
+        return failure("The update could not be unpacked as a release of this program.");
+    if (!linksStayInside(unpacked.links, unpacking, *release))
+        return failure("The update holds a link that leads out of the release.");
+    if (auto problem = recordProblem(*release, item, requirements))
+        return failure(*problem);
+
     std::error_code error;
-    const fs::path previous = fs::read_symlink(current, error).filename();
+    const fs::path previous = fs::read_symlink(install.root / "current", error).filename();
     // A fresh name, also when this version was installed before.
     fs::path folderName = item.version;
-    for (int attempt = 2; fs::exists(versions / folderName, error); ++attempt)
+    for (int attempt = 2; fs::exists(fs::symlink_status(versions / folderName, error)); ++attempt)
         folderName = item.version + "-" + std::to_string(attempt);
-    const fs::path unpacking = versions / (".unpacking-" + std::to_string(getpid()));
-    fs::remove_all(unpacking, error);
-
-    const std::optional<fs::path> release = unpack(archive, unpacking);
-    fs::remove(archive, error);
-    if (!release) {
-        fs::remove_all(unpacking, error);
-        return {false, "The update could not be unpacked as a release of this program.", {}};
-    }
+    // What is moved lies inside the unpacking folder, found without following any link.
+    const fs::path realUnpacking = fs::canonical(unpacking, error);
+    const fs::path realRelease = fs::canonical(*release, error);
+    if (error || !isInside(realRelease, realUnpacking))
+        return failure("The update could not be unpacked as a release of this program.");
     std::error_code moved;
-    fs::rename(*release, versions / folderName, moved);
-    fs::remove_all(unpacking, error);
+    fs::rename(realRelease, versions / folderName, moved);
     if (moved)
-        return {false, "The update could not be put beside the installed version: " + moved.message(), {}};
+        return failure(isDiskFull(moved.value()) ? noSpaceIn(versions)
+                                                 : "The update could not be put beside the installed version: " +
+                                                       moved.message());
     syncFilesystem(versions / folderName);
     syncFolder(versions);
 
     // The switch: a new link under a temporary name, renamed over the old one in a single step.
+    const fs::path current = install.root / "current";
     const fs::path link = install.root / (".current-" + std::to_string(getpid()));
     fs::remove(link, error);
     std::error_code switched;
@@ -208,7 +398,7 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
     if (switched) {
         fs::remove(link, error);
         fs::remove_all(versions / folderName, error);
-        return {false, "The new version could not be made current: " + switched.message(), {}};
+        return failure("The new version could not be made current: " + switched.message());
     }
     syncFolder(install.root);
     removeOldVersions(versions, {folderName, previous, fs::path(install.runningVersion)});

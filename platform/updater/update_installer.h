@@ -12,9 +12,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <stop_token>
 #include <string>
-#include <string_view>
 
 namespace quillon {
 
@@ -28,6 +29,11 @@ struct SelfUpdatingInstall {
 
 // No release of this program comes near this; a feed that says otherwise is not believed.
 inline constexpr std::uint64_t kMaxArchiveBytes = 512ull * 1024 * 1024;
+// What an archive may unpack to: this many times its own size, and never more than the ceiling.
+// A release compresses to about a third; a gzip bomb to a thousandth.
+inline constexpr std::uint64_t kMaxUnpackedRatio = 8;
+inline constexpr std::uint64_t kMaxUnpackedBytes = 2048ull * 1024 * 1024;
+inline constexpr std::uint64_t kMaxUnpackedEntries = 65536;
 
 // The self-updating copy that the program folder belongs to: the folder is bin/ of an unpacked
 // release under <root>/versions (directly or through <root>/current), <root>/current links into
@@ -35,17 +41,33 @@ inline constexpr std::uint64_t kMaxArchiveBytes = 512ull * 1024 * 1024;
 // package under /usr or a build tree: those are updated by other means.
 std::optional<SelfUpdatingInstall> selfUpdatingInstallOf(const std::filesystem::path& programDirectory);
 
+// What an archive must be to be installed.
+struct ReleaseRequirements {
+    std::string publicKeyBase64;   // signed for this key
+    std::string identifier;        // its information record names this program
+    std::string currentVersion;    // its build version is newer than this one, the running build's
+};
+
 struct InstallOutcome {
     bool installed = false;
     std::string error;                 // for people, when not installed
     std::filesystem::path program;     // <root>/current/bin/quillon, to start the new version
 };
 
-// Checks the downloaded archive against its feed entry (its length, and its Ed25519 signature under
-// `publicKeyBase64`), then unpacks it beside the installed versions and makes it current, keeping
-// the version that was current until now and the one that runs. An archive that fails a check is deleted and nothing else
-// is touched; so it is when unpacking fails.
+// How far an install has come, for a progress bar: bytes read of `total`. Called on the thread
+// that installs.
+using InstallProgress = std::function<void(std::uint64_t done, std::uint64_t total)>;
+
+// Installs the downloaded archive at `archive`: opens it once (never through a link) and removes
+// its name, checks its length and its Ed25519 signature while reading it, then unpacks what was
+// checked beside the installed versions (only files, folders and links inside the release, within
+// the size limits above). The release must carry its information record, naming this program and
+// the version the feed announced, newer than the running one. Then it becomes current, keeping the
+// version that was current until now and the one that runs. On any failure nothing else is
+// touched. Runs for seconds on a large archive: call it away from the user interface's thread;
+// `stop` ends it early, leaving the install as it was.
 InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const std::filesystem::path& archive,
-                                       const AppcastItem& item, std::string_view publicKeyBase64);
+                                       const AppcastItem& item, const ReleaseRequirements& requirements,
+                                       const InstallProgress& progress = {}, std::stop_token stop = {});
 
 } // namespace quillon

@@ -18,13 +18,15 @@ public:
     // The question of the second start: may the program look for updates by itself?
     virtual bool askToCheckAutomatically() = 0;
     // A newer version: its notes, and "Install Update", "Remind Me Later" or "Skip This Version".
-    // `installsInPlace` is false where the program cannot replace itself; installing then opens
-    // the download page.
+    // `currentVersion` is the running one as people know it (its short version). `installsInPlace`
+    // is false where the program cannot replace itself; installing then opens the download page.
     virtual UpdateChoice showUpdateFound(const AppcastItem& update, const std::string& currentVersion,
                                          bool installsInPlace) = 0;
     // A check the user asked for found nothing newer.
     virtual void showUpToDate(const std::string& currentVersion) = 0;
     virtual void showDownloadProgress(std::uint64_t received, std::uint64_t total) = 0;
+    // Checking and unpacking the download, which goes on while the windows stay responsive.
+    virtual void showInstallProgress(std::uint64_t done, std::uint64_t total) = 0;
     // Installed; true to start the new version now.
     virtual bool offerRelaunch(const AppcastItem& update) = 0;
     virtual void showError(const std::string& message) = 0;

@@ -1,126 +1,62 @@
 // The whole update path over real sockets: a small HTTP server on the loopback address serves a
-// feed and a signed release, and the updater finds, downloads, checks and installs it.
+// feed and signed releases, and the updater finds, downloads, checks and installs them, or refuses
+// them.
+#include "platform/updater/bounded_transfer.h"
 #include "platform/updater/self_updater.h"
 #include "platform/updater/update_signature.h"
+#include "tests/platform/updater/loopback_update_server.h"
+#include "tests/platform/updater/test_archives.h"
 
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <memory>
+#include <random>
 
 using namespace quillon;
+using quillon::testing::LoopbackServer;
+using quillon::testing::ScriptedUser;
+using quillon::testing::TestEntry;
 namespace fs = std::filesystem;
-
-namespace {
-
-// Answers GET requests for the paths it was given, and 404 for the rest.
-class FileServer final : public QObject {
-public:
-    FileServer()
-    {
-        m_server.listen(QHostAddress::LocalHost);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-                // Each connection's request is gathered apart: a table keyed by the socket's address
-                // mixed in the request of an earlier socket that had lived at the same address.
-                auto request = std::make_shared<QByteArray>();
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] { answer(*socket, *request); });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-    }
-    QString url(const QString& path) const { return QString("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path); }
-    std::map<QByteArray, QByteArray> files;
-
-private:
-    void answer(QTcpSocket& socket, QByteArray& request)
-    {
-        request += socket.readAll();
-        if (!request.contains("\r\n\r\n"))
-            return;
-        const QByteArray path = request.split(' ').value(1);
-        const auto found = files.find(path);
-        const QByteArray body = found == files.end() ? QByteArray("not here") : found->second;
-        socket.write((found == files.end() ? "HTTP/1.1 404 Not Found\r\n" : "HTTP/1.1 200 OK\r\n") +
-                     QByteArray("Content-Length: ") + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" +
-                     body);
-        socket.disconnectFromHost();
-    }
-
-    QTcpServer m_server;
-};
-
-class ScriptedDriver final : public UpdateUserDriver {
-public:
-    bool askToCheckAutomatically() override { return true; }
-    UpdateChoice showUpdateFound(const AppcastItem& update, const std::string&, bool) override
-    {
-        found.push_back(update.version);
-        return choice;
-    }
-    void showUpToDate(const std::string&) override { ++upToDate; }
-    void showDownloadProgress(std::uint64_t received, std::uint64_t total) override { lastProgress = {received, total}; }
-    bool offerRelaunch(const AppcastItem&) override
-    {
-        ++relaunchOffers;
-        return false;
-    }
-    void showError(const std::string& message) override { errors.push_back(message); }
-    void openDownloadPage(const std::string& url) override { pages.push_back(url); }
-
-    // What the user has been shown so far, for the message of a failed wait.
-    QString describe() const
-    {
-        QStringList shownErrors;
-        for (const std::string& error : errors)
-            shownErrors << QString::fromStdString(error);
-        return QString("found %1 update(s), progress %2 of %3 bytes, up to date %4 time(s), errors: [%5]")
-            .arg(found.size())
-            .arg(lastProgress.first)
-            .arg(lastProgress.second)
-            .arg(upToDate)
-            .arg(shownErrors.join("; "));
-    }
-
-    UpdateChoice choice = UpdateChoice::install;
-    std::vector<std::string> found;
-    std::vector<std::string> errors;
-    std::vector<std::string> pages;
-    std::pair<std::uint64_t, std::uint64_t> lastProgress;
-    int upToDate = 0;
-    int relaunchOffers = 0;
-};
 
 // Waits until the updater has finished that many checks. A loaded machine gets half a minute, and a
 // failure says what the user had been shown by then.
 #define WAIT_FOR_CHECKS(spy, checks)                                                                   \
     QTRY_VERIFY2_WITH_TIMEOUT((spy).count() >= (checks),                                               \
-        qPrintable(QString("%1 check(s) finished; ").arg((spy).count()) + m_driver.describe()), 30000)
+        qPrintable(QString("%1 check(s) finished; ").arg((spy).count()) + m_user.describe()), 30000)
+
+#define VERIFY_ERROR_SAYS(words) QVERIFY2(m_user.anErrorSays(words), qPrintable(m_user.describe()))
+
+namespace {
 
 // moc cannot read raw string literals, so the feed is spelt out.
 constexpr const char* kFeed =
     "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
     "<rss version=\"2.0\" xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\">\n"
     "  <channel><title>Quillon</title>\n"
-    "    <item><title>Quillon %1</title><sparkle:version>%1</sparkle:version>\n"
+    "    <item><title>Quillon %5</title><sparkle:version>%1</sparkle:version>\n"
+    "      <sparkle:shortVersionString>%5</sparkle:shortVersionString>\n"
     "      <description><![CDATA[<p>What is new.</p>]]></description>\n"
     "      <enclosure url=\"%2\" length=\"%3\" type=\"application/gzip\" sparkle:edSignature=\"%4\"/>\n"
     "    </item>\n"
     "  </channel>\n"
     "</rss>\n";
 
-QByteArray readFile(const fs::path& file)
+QByteArray releaseArchive(const std::string& build, std::uint64_t randomBytes = 0)
 {
-    std::ifstream stream(file, std::ios::binary);
-    return QByteArray::fromStdString({std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()});
+    std::vector<TestEntry> entries = testing::releaseEntries("Quillon-" + build + "-Linux", build);
+    if (randomBytes) {
+        // Incompressible, so that checking and unpacking take a while.
+        std::mt19937 random(11);
+        std::string noise(randomBytes, '\0');
+        std::generate(noise.begin(), noise.end(), [&] { return static_cast<char>(random()); });
+        entries.push_back({TestEntry::Kind::file, "Quillon-" + build + "-Linux/share/noise", noise, false, 0});
+    }
+    return QByteArray::fromStdString(testing::tarGz(entries));
 }
 
 } // namespace
@@ -131,31 +67,24 @@ class SelfUpdaterTest : public QObject {
 private slots:
     void init()
     {
-        m_driver = ScriptedDriver();
+        m_user = ScriptedUser();
+        m_server.files.clear();
+        m_server.streamed.clear();
+        m_server.sent.clear();
         m_folder = std::make_unique<QTemporaryDir>();
         m_root = fs::path(m_folder->path().toStdString()) / "Quillon";
-        fs::create_directories(m_root / "versions/1.0/bin");
-        std::ofstream(m_root / "versions/1.0/bin/quillon") << "#!/bin/sh\n";
-        fs::permissions(m_root / "versions/1.0/bin/quillon", fs::perms::owner_all);
+        testing::writeWholeFile(m_root / "versions/1.0/bin/quillon", "#!/bin/sh\n", true);
         fs::create_directory_symlink("versions/1.0", m_root / "current");
         m_keys = makeSigningKeys();
-        // The release archive of 2.0, made as packaging tools make them.
-        const fs::path staging = fs::path(m_folder->path().toStdString()) / "staging/Quillon-2.0-Linux/bin";
-        fs::create_directories(staging);
-        std::ofstream(staging / "quillon") << "#!/bin/sh\necho 2.0\n";
-        fs::permissions(staging / "quillon", fs::perms::owner_all);
-        const fs::path archive = fs::path(m_folder->path().toStdString()) / "release.tar.gz";
-        const std::string command =
-            "tar -czf '" + archive.string() + "' -C '" + staging.parent_path().parent_path().string() + "' .";
-        QCOMPARE(std::system(command.c_str()), 0);
-        m_archive = readFile(archive);
         m_settings = std::make_unique<QSettings>(m_folder->filePath("settings.conf"), QSettings::IniFormat);
     }
 
-    void aNewerReleaseIsFoundDownloadedCheckedAndInstalled()
+    // The feed's sparkle:version is the build version, compared with the running build's; the short
+    // versions are what people are shown.
+    void aNewerBuildIsInstalledOnceAndNotOfferedAgainAfterTheRestart()
     {
-        serve("2.0", m_archive, signBytes(m_archive.toStdString(), m_keys.secretKeyBase64));
-        SelfUpdater updater(configuration(m_server.url("/appcast.xml")), *m_settings, m_driver);
+        serve("2100", "2.1", releaseArchive("2100"));
+        SelfUpdater updater(configuration("2000", "2.0"), *m_settings, m_user);
         QVERIFY(updater.canCheckForUpdates());
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         QSignalSpy canCheck(&updater, &UpdateEngine::canCheckForUpdatesChanged);
@@ -163,20 +92,115 @@ private slots:
         QVERIFY(!updater.canCheckForUpdates()); // a check is under way
         WAIT_FOR_CHECKS(finished, 1);
         QCOMPARE(finished.first().first().toString(), QString());
-        QCOMPARE(m_driver.found, std::vector<std::string>{"2.0"});
-        QVERIFY2(m_driver.errors.empty(), m_driver.errors.empty() ? "" : m_driver.errors.front().c_str());
-        QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/2.0"));
-        QCOMPARE(readFile(m_root / "current/bin/quillon"), QByteArray("#!/bin/sh\necho 2.0\n"));
-        QCOMPARE(m_driver.lastProgress.second, static_cast<std::uint64_t>(m_archive.size()));
-        QCOMPARE(m_driver.relaunchOffers, 1);
+        QCOMPARE(m_user.found, std::vector<std::string>{"2100"});
+        QCOMPARE(m_user.shownCurrentVersions, std::vector<std::string>{"2.0"});
+        QVERIFY2(m_user.errors.empty(), qPrintable(m_user.describe()));
+        QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/2100"));
+        QCOMPARE(testing::readWholeFile(m_root / "current/bin/quillon"), std::string("#!/bin/sh\necho 2100\n"));
+        QCOMPARE(m_user.lastProgress.second, static_cast<std::uint64_t>(m_server.files["/Quillon.tar.gz"].size()));
+        QCOMPARE(m_user.lastInstallProgress.first, m_user.lastInstallProgress.second);
+        QCOMPARE(m_user.relaunchOffers, 1);
         QVERIFY(updater.lastUpdateCheckDate().has_value());
         QVERIFY(updater.canCheckForUpdates());
         QCOMPARE(canCheck.count(), 2); // off for the check, on again after it
         // Installed, the release is not offered again before the program restarts into it.
         updater.checkForUpdates();
         WAIT_FOR_CHECKS(finished, 2);
-        QCOMPARE(m_driver.found, std::vector<std::string>{"2.0"});
-        QCOMPARE(m_driver.upToDate, 1);
+        QCOMPARE(m_user.found.size(), std::size_t(1));
+        QCOMPARE(m_user.upToDate, std::vector<std::string>{"2.1"});
+        // Nor after it: the new build runs.
+        SelfUpdater restarted(configuration("2100", "2.1"), *m_settings, m_user);
+        QSignalSpy restartedFinished(&restarted, &SelfUpdater::checkFinished);
+        restarted.checkForUpdates();
+        WAIT_FOR_CHECKS(restartedFinished, 1);
+        QCOMPARE(m_user.found.size(), std::size_t(1));
+        QCOMPARE(m_user.upToDate, (std::vector<std::string>{"2.1", "2.1"}));
+    }
+
+    void aReleaseWithAHigherShortVersionButAnOlderBuildIsNoUpdate()
+    {
+        serve("2", "0.2.0", releaseArchive("2"));
+        SelfUpdater updater(configuration("3", "0.3.0"), *m_settings, m_user);
+        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+        updater.checkForUpdates();
+        WAIT_FOR_CHECKS(finished, 1);
+        QVERIFY2(m_user.found.empty(), qPrintable(m_user.describe()));
+        QCOMPARE(m_user.upToDate, std::vector<std::string>{"0.3.0"});
+    }
+
+    // A genuinely signed older release, announced as newer than anything: its own record gives it
+    // away, and nothing is installed.
+    void aReplayedOldReleaseIsRefused()
+    {
+        serve("9.9", "9.9", releaseArchive("0.0.1"));
+        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
+        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+        updater.checkForUpdates();
+        WAIT_FOR_CHECKS(finished, 1);
+        VERIFY_ERROR_SAYS("not build 9.9");
+        QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
+        QVERIFY(!fs::exists(m_root / "versions/9.9"));
+        QCOMPARE(m_user.relaunchOffers, 0);
+    }
+
+    void aTamperedDownloadIsRefusedAndTheInstallIsUntouched()
+    {
+        const QByteArray genuine = releaseArchive("2.0");
+        QByteArray tampered = genuine;
+        tampered[tampered.size() / 2] = static_cast<char>(tampered[tampered.size() / 2] ^ 0x01);
+        serve("2.0", "2.0", tampered, signBytes(genuine.toStdString(), m_keys.secretKeyBase64));
+        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
+        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+        updater.checkForUpdates();
+        WAIT_FOR_CHECKS(finished, 1);
+        QVERIFY2(m_user.errors.size() == 1, qPrintable(m_user.describe()));
+        VERIFY_ERROR_SAYS("not signed");
+        QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
+        for (const auto& entry : fs::directory_iterator(m_root))
+            QVERIFY2(!entry.path().filename().string().starts_with(".download"), "the download is deleted");
+        QCOMPARE(m_user.relaunchOffers, 0);
+    }
+
+    // Checking and unpacking run beside the event loop: the windows repaint and answer meanwhile,
+    // and the progress they show comes through it.
+    void theEventLoopRunsWhileTheUpdateIsInstalled()
+    {
+        serve("2.0", "2.0", releaseArchive("2.0", 8 << 20));
+        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
+        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+        int turnsWhileInstalling = 0;
+        QTimer turn;
+        connect(&turn, &QTimer::timeout, this, [&] {
+            const bool downloaded = m_user.lastProgress.second && m_user.lastProgress.first == m_user.lastProgress.second;
+            if (downloaded && finished.isEmpty())
+                ++turnsWhileInstalling;
+        });
+        turn.start(0);
+        updater.checkForUpdates();
+        WAIT_FOR_CHECKS(finished, 1);
+        QVERIFY2(m_user.errors.empty(), qPrintable(m_user.describe()));
+        QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/2.0"));
+        QVERIFY2(turnsWhileInstalling > 0, "the event loop stood still while the update was installed");
+        QVERIFY2(m_user.installProgressCalls > 2, qPrintable(m_user.describe()));
+        QCOMPARE(m_user.lastInstallProgress.first, m_user.lastInstallProgress.second);
+    }
+
+    // Quitting while an update is being installed stops it and waits for it: the install is left
+    // with one whole version current, never half of one.
+    void quittingDuringTheInstallLeavesOneWholeVersion()
+    {
+        serve("2.0", "2.0", releaseArchive("2.0", 8 << 20));
+        auto updater = std::make_unique<SelfUpdater>(configuration("1.0", "1.0"), *m_settings, m_user);
+        updater->checkForUpdates();
+        QTRY_VERIFY2_WITH_TIMEOUT(m_user.installProgressCalls > 0, qPrintable(m_user.describe()), 30000);
+        updater.reset();
+        const fs::path current = fs::read_symlink(m_root / "current");
+        QVERIFY2(current == "versions/1.0" || current == "versions/2.0", current.c_str());
+        QVERIFY(fs::exists(m_root / "current/bin/quillon"));
+        for (const auto& entry : fs::directory_iterator(m_root / "versions"))
+            QVERIFY2(!entry.path().filename().string().starts_with("."), "a half-unpacked release is left behind");
+        for (const auto& entry : fs::directory_iterator(m_root))
+            QVERIFY2(!entry.path().filename().string().starts_with(".download"), "the download is left behind");
     }
 
     void aFailedAutomaticCheckWaitsItsTurnBeforeTheNext()
@@ -187,72 +211,120 @@ private slots:
         const QString feed = QString("http://127.0.0.1:%1/appcast.xml").arg(closed.serverPort());
         closed.close();
         m_settings->setValue("Updates/lastCheck", (Instant::now() + -2 * 86400.0).secondsSinceReferenceDate);
-        SelfUpdater updater(configuration(feed), *m_settings, m_driver);
+        SelfUpdaterConfiguration withClosedFeed = configuration("1.0", "1.0");
+        withClosedFeed.feed = QUrl(feed);
+        SelfUpdater updater(withClosedFeed, *m_settings, m_user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         updater.setAutomaticallyChecksForUpdates(true); // due at once: the last check was two days ago
         WAIT_FOR_CHECKS(finished, 1);
         QTest::qWait(1000);
         QCOMPARE(finished.count(), 1); // not again at once, nor in a loop
-        QVERIFY2(m_driver.errors.empty(), qPrintable(m_driver.describe())); // an automatic check that fails says nothing
+        QVERIFY2(m_user.errors.empty(), qPrintable(m_user.describe())); // an automatic check that fails says nothing
     }
 
     void aFeedClaimingAHugeArchiveIsNotBelieved()
     {
-        serve("2.0", m_archive, signBytes(m_archive.toStdString(), m_keys.secretKeyBase64));
-        m_server.files["/appcast.xml"].replace(QByteArray("length=\"") + QByteArray::number(m_archive.size()),
+        serve("2.0", "2.0", releaseArchive("2.0"));
+        m_server.files["/appcast.xml"].replace(QByteArray("length=\"") + QByteArray::number(m_server.files["/Quillon.tar.gz"].size()),
                                                 "length=\"600000000");
-        SelfUpdater updater(configuration(m_server.url("/appcast.xml")), *m_settings, m_driver);
+        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         updater.checkForUpdates();
         WAIT_FOR_CHECKS(finished, 1);
-        QVERIFY2(m_driver.errors.size() == 1, qPrintable(m_driver.describe()));
-        QVERIFY2(QString::fromStdString(m_driver.errors.front()).contains("larger"), m_driver.errors.front().c_str());
+        QVERIFY2(m_user.errors.size() == 1, qPrintable(m_user.describe()));
+        VERIFY_ERROR_SAYS("larger");
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
     }
 
-    void aTamperedDownloadIsRefusedAndTheInstallIsUntouched()
+    // Limits hold where the bytes are read: a download longer than announced stops at the first
+    // byte over, whether the server says its length or streams without one.
+    void aDownloadLongerThanAnnouncedStopsAtItsLength()
     {
-        QByteArray tampered = m_archive;
-        tampered[tampered.size() / 2] = static_cast<char>(tampered[tampered.size() / 2] ^ 0x01);
-        serve("2.0", tampered, signBytes(m_archive.toStdString(), m_keys.secretKeyBase64));
-        SelfUpdater updater(configuration(m_server.url("/appcast.xml")), *m_settings, m_driver);
-        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
-        updater.checkForUpdates();
-        WAIT_FOR_CHECKS(finished, 1);
-        QVERIFY2(m_driver.errors.size() == 1, qPrintable(m_driver.describe()));
-        QVERIFY2(QString::fromStdString(m_driver.errors.front()).contains("not signed"), m_driver.errors.front().c_str());
-        QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
-        for (const auto& entry : fs::directory_iterator(m_root))
-            QVERIFY2(!entry.path().filename().string().starts_with(".download"), "the download is deleted");
-        QCOMPARE(m_driver.relaunchOffers, 0);
-    }
-
-    void nothingNewerSaysSoAndOtherAnswersInstallNothing()
-    {
-        serve("1.0", m_archive, signBytes(m_archive.toStdString(), m_keys.secretKeyBase64));
-        {
-            SelfUpdater updater(configuration(m_server.url("/appcast.xml")), *m_settings, m_driver);
+        const QByteArray archive = releaseArchive("2.0");
+        for (const bool announcesLength : {true, false}) {
+            m_user = ScriptedUser();
+            QByteArray longer = archive + QByteArray(16 << 20, 'x');
+            serve("2.0", "2.0", archive);
+            m_server.sent.clear();
+            if (announcesLength)
+                m_server.files["/Quillon.tar.gz"] = longer;
+            else
+                m_server.streamed["/Quillon.tar.gz"] = longer.size();
+            SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
             QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
             updater.checkForUpdates();
             WAIT_FOR_CHECKS(finished, 1);
-            QCOMPARE(m_driver.upToDate, 1);
+            VERIFY_ERROR_SAYS("larger than the update feed says");
+            QVERIFY2(m_user.mostReceived <= static_cast<std::uint64_t>(archive.size()), qPrintable(m_user.describe()));
+            QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
+            m_server.streamed.clear();
         }
-        serve("2.0", m_archive, signBytes(m_archive.toStdString(), m_keys.secretKeyBase64));
-        m_driver.choice = UpdateChoice::skip;
-        SelfUpdater updater(configuration(m_server.url("/appcast.xml")), *m_settings, m_driver);
+    }
+
+    void anEndlessFeedIsCutOffAtTheFeedLimit()
+    {
+        m_server.streamed["/appcast.xml"] = LoopbackServer::kEndless;
+        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
+        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+        updater.checkForUpdates();
+        WAIT_FOR_CHECKS(finished, 1);
+        VERIFY_ERROR_SAYS("larger than any feed");
+        // Whatever the socket buffers on the way held, the server was stopped near the limit rather
+        // than after tens of megabytes.
+        const qint64 sent = m_server.sent["/appcast.xml"];
+        QVERIFY2(sent < 16 * static_cast<qint64>(kMaxAppcastBytes), qPrintable(QString("%1 bytes sent").arg(sent)));
+        QVERIFY(updater.canCheckForUpdates());
+    }
+
+    // What the updater builds its limits on: no byte over the limit reaches the taker, and the
+    // transfer ends there, whether the server announces the length or streams without end.
+    void aTransferHandsOnNoByteBeyondItsLimit()
+    {
+        constexpr std::uint64_t limit = 300 * 1024 + 7;
+        m_server.files["/announced"] = QByteArray(4 << 20, 'x');
+        m_server.streamed["/endless"] = LoopbackServer::kEndless;
+        QNetworkAccessManager network;
+        for (const char* path : {"/endless", "/announced"}) {
+            QNetworkReply* reply = network.get(QNetworkRequest(QUrl(m_server.url(path))));
+            std::uint64_t taken = 0;
+            auto* transfer = new BoundedTransfer(reply, limit, [&](std::string_view piece) {
+                taken += piece.size();
+                return true;
+            });
+            QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 30000);
+            QCOMPARE(transfer->stop(), BoundedTransfer::Stop::tooLarge);
+            QVERIFY2(taken <= limit, qPrintable(QString("%1: %2 bytes taken").arg(path).arg(taken)));
+            QCOMPARE(transfer->received(), taken);
+            delete reply;
+        }
+    }
+
+    void skippingAndOtherAnswersInstallNothing()
+    {
+        serve("1.0", "1.0", releaseArchive("1.0"));
+        {
+            SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
+            QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+            updater.checkForUpdates();
+            WAIT_FOR_CHECKS(finished, 1);
+            QCOMPARE(m_user.upToDate.size(), std::size_t(1));
+        }
+        serve("2.0", "2.0", releaseArchive("2.0"));
+        m_user.choice = UpdateChoice::skip;
+        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         updater.checkForUpdates();
         WAIT_FOR_CHECKS(finished, 1);
         QCOMPARE(m_settings->value("Updates/skippedVersion").toString(), QString("2.0"));
         // Where the program cannot replace itself, installing opens the download page.
-        SelfUpdaterConfiguration packaged = configuration(m_server.url("/appcast.xml"));
+        SelfUpdaterConfiguration packaged = configuration("1.0", "1.0");
         packaged.install.reset();
-        m_driver.choice = UpdateChoice::install;
-        SelfUpdater fromPackage(packaged, *m_settings, m_driver);
+        m_user.choice = UpdateChoice::install;
+        SelfUpdater fromPackage(packaged, *m_settings, m_user);
         QSignalSpy packagedFinished(&fromPackage, &SelfUpdater::checkFinished);
         fromPackage.checkForUpdates(); // asked for by the user: a skipped version is offered again
         WAIT_FOR_CHECKS(packagedFinished, 1);
-        QCOMPARE(m_driver.pages, std::vector<std::string>{"https://quillon.com/download"});
+        QCOMPARE(m_user.pages, std::vector<std::string>{"https://quillon.com/download"});
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
     }
 
@@ -262,36 +334,48 @@ private slots:
         QVERIFY(SelfUpdater::isAllowedUrl(QUrl("http://127.0.0.1:8080/appcast.xml")));
         QVERIFY(!SelfUpdater::isAllowedUrl(QUrl("http://example.com/appcast.xml")));
         QVERIFY(!SelfUpdater::isAllowedUrl(QUrl("file:///etc/passwd")));
-        SelfUpdater updater(configuration("http://example.com/appcast.xml"), *m_settings, m_driver);
+        SelfUpdaterConfiguration insecure = configuration("1.0", "1.0");
+        insecure.feed = QUrl("http://example.com/appcast.xml");
+        SelfUpdater updater(insecure, *m_settings, m_user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         updater.checkForUpdates();
         QCOMPARE(finished.count(), 1);
-        QVERIFY2(m_driver.errors.size() == 1, qPrintable(m_driver.describe()));
+        QVERIFY2(m_user.errors.size() == 1, qPrintable(m_user.describe()));
     }
 
 private:
-    SelfUpdaterConfiguration configuration(const QString& feed) const
+    SelfUpdaterConfiguration configuration(const std::string& build, const std::string& shortVersion) const
     {
-        return {QUrl(feed), m_keys.publicKeyBase64, "1.0", "6.1", SelfUpdatingInstall{m_root, ""}, "https://quillon.com/download"};
+        return {QUrl(m_server.url("/appcast.xml")),
+                m_keys.publicKeyBase64,
+                testing::kProgramIdentifier,
+                build,
+                shortVersion,
+                "6.1",
+                SelfUpdatingInstall{m_root, ""},
+                "https://quillon.com/download"};
     }
 
-    void serve(const std::string& version, const QByteArray& archive, const std::string& signature)
+    // The feed announcing this archive as build `version`, signed, unless a signature is given.
+    void serve(const std::string& version, const std::string& shortVersion, const QByteArray& archive,
+               std::string signature = {})
     {
+        if (signature.empty())
+            signature = signBytes(archive.toStdString(), m_keys.secretKeyBase64);
         m_server.files["/Quillon.tar.gz"] = archive;
         m_server.files["/appcast.xml"] = QString(kFeed)
-                                                 .arg(QString::fromStdString(version), m_server.url("/Quillon.tar.gz"))
-                                                 .arg(archive.size())
-                                                 .arg(QString::fromStdString(signature))
-                                                 .toUtf8();
+                                             .arg(QString::fromStdString(version), m_server.url("/Quillon.tar.gz"))
+                                             .arg(archive.size())
+                                             .arg(QString::fromStdString(signature), QString::fromStdString(shortVersion))
+                                             .toUtf8();
     }
 
-    FileServer m_server;
-    ScriptedDriver m_driver;
+    LoopbackServer m_server;
+    ScriptedUser m_user;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<QSettings> m_settings;
     fs::path m_root;
     SigningKeys m_keys;
-    QByteArray m_archive;
 };
 
 QTEST_GUILESS_MAIN(SelfUpdaterTest)
