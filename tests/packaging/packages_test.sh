@@ -39,6 +39,15 @@ tar -xzf "$tgz" -C "$work/somewhere/else"
 top=$(ls -d "$work"/somewhere/else/Quillon-*-Linux)
 check "it unpacks into the self-updating layout" \
   "ls -l '$top'; [[ -L '$top/current' && -x '$top/current/bin/quillon' && -L '$top/quillon' && -L '$top/quillon-widgets' ]]"
+# What the updater asks of a release archive: its own information record, naming the studio and
+# this build, and contents within the limit on what an archive may unpack to.
+build_number=$(sed -n 's/^QUILLON_BUILD_NUMBER:[A-Z]*=//p' "$build/CMakeCache.txt")
+check "its release carries its information record with this build's version" \
+  "cat '$top/current/share/quillon/info.json'; grep -q '\"CFBundleIdentifier\": \"com.quillon.Quillon\"' '$top/current/share/quillon/info.json' && grep -q '\"CFBundleVersion\": \"$build_number\"' '$top/current/share/quillon/info.json'"
+unpacked_bytes=$(find "$top" -type f -printf '%s\n' | awk '{ total += $1 } END { print total + 0 }')
+packed_bytes=$(stat -c %s "$tgz")
+check "it unpacks to less than eight times its size, the updater's limit" \
+  "echo \"$unpacked_bytes bytes unpacked from $packed_bytes\"; (( $unpacked_bytes < 8 * $packed_bytes ))"
 check "its widget host finds the plug-in from where it was unpacked" \
   "list=\$(run '$top/quillon-widgets' --list); grep -o '\"kind\": \"[^\"]*\"' <<<\"\$list\" || head -c 2000 <<<\"\$list\"; grep -q '\"kind\": \"DotSign\"' <<<\"\$list\""
 check "its studio runs from there" "help=\$(run '$top/quillon' --help); echo \"\$help\"; grep -q 'usage: quillon' <<<\"\$help\""
