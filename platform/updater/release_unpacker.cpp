@@ -104,7 +104,8 @@ public:
     std::vector<UnpackedLink> takeLinks() { return std::move(m_links); }
 
 private:
-    std::optional<Failure> openParent(std::span<const std::string> components, FileDescriptor& parent) const;
+    std::optional<Failure> openParent(std::span<const std::string> components, FileDescriptor& parent);
+    std::optional<Failure> countEntry();
     std::optional<Failure> writeFile(int parent, const std::string& name, const std::string& path, archive_entry* entry);
 
     archive* m_reader;
@@ -117,15 +118,28 @@ private:
 
 // Opens the folder holding the last component, making the folders on the way as needed; never
 // through a link.
-std::optional<Failure> Unpacker::openParent(std::span<const std::string> components, FileDescriptor& parent) const
+// Folders made on the way count as entries too: otherwise deep paths would multiply what the
+// limit allows.
+std::optional<Failure> Unpacker::countEntry()
+{
+    if (++m_entries > m_limits.mostEntries)
+        return Failure{UnpackProblem::tooLarge, "more than " + std::to_string(m_limits.mostEntries) + " entries"};
+    return std::nullopt;
+}
+
+std::optional<Failure> Unpacker::openParent(std::span<const std::string> components, FileDescriptor& parent)
 {
     parent.reset(fcntl(m_folder, F_DUPFD_CLOEXEC, 0));
     if (!parent.isOpen())
         return systemFailure(errno, ".");
     for (std::size_t index = 0; index + 1 < components.size(); ++index) {
         const char* name = components[index].c_str();
-        if (mkdirat(parent.get(), name, 0755) != 0 && errno != EEXIST)
+        if (mkdirat(parent.get(), name, 0755) == 0) {
+            if (auto failure = countEntry())
+                return failure;
+        } else if (errno != EEXIST) {
             return systemFailure(errno, joined(components.first(index + 1)));
+        }
         FileDescriptor next(openat(parent.get(), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!next.isOpen())
             return systemFailure(errno, joined(components.first(index + 1)));
@@ -178,8 +192,8 @@ std::optional<Failure> Unpacker::writeFile(int parent, const std::string& name, 
 
 std::optional<Failure> Unpacker::take(archive_entry* entry)
 {
-    if (++m_entries > m_limits.mostEntries)
-        return Failure{UnpackProblem::tooLarge, "more than " + std::to_string(m_limits.mostEntries) + " entries"};
+    if (auto failure = countEntry())
+        return failure;
     const char* rawPath = archive_entry_pathname(entry);
     const std::string shownPath = rawPath ? rawPath : "(an entry without a name)";
     const auto components = rawPath ? componentsOf(rawPath) : std::nullopt;
@@ -234,17 +248,21 @@ bool linkStaysWithin(std::string_view linkPath, std::string_view target, std::st
         !std::equal(floorComponents->begin(), floorComponents->end(), link->begin()))
         return false;
     // Walks from the folder holding the link; climbing out of the floor at any step is out, even
-    // when a later step would come back, since the floor is moved elsewhere after unpacking.
+    // when a later step would come back, since the floor is moved elsewhere after unpacking. ".."
+    // may only lead the target: after a name that is itself a link, "name/.." is not where the
+    // text says, and a pair of such links can climb out of a folder and back into a look-alike.
     std::size_t depth = link->size() - 1 - floorComponents->size();
+    bool descended = false;
     while (!target.empty()) {
         const std::string_view component = takeComponent(target);
         if (component.empty() || component == ".")
             continue;
         if (component == "..") {
-            if (depth == 0)
+            if (depth == 0 || descended)
                 return false;
             --depth;
         } else {
+            descended = true;
             ++depth;
         }
     }

@@ -23,7 +23,7 @@ public:
 
 struct UnpackLimits {
     std::uint64_t mostBytes = 0;     // the files' contents together
-    std::uint64_t mostEntries = 0;
+    std::uint64_t mostEntries = 0;   // the folders made on the way included
 };
 
 enum class UnpackProblem {
@@ -53,7 +53,8 @@ struct UnpackResult {
 UnpackResult unpackArchive(ArchiveInput& input, int folderDescriptor, const UnpackLimits& limits);
 
 // Whether a link at `linkPath` (relative, "a/b/link") pointing at `target` names a place inside
-// `floor` ("" for the top) without climbing above it, judged on the text alone.
+// `floor` ("" for the top) without climbing above it, judged on the text alone: a relative target
+// whose ".." components all come first.
 bool linkStaysWithin(std::string_view linkPath, std::string_view target, std::string_view floor);
 
 } // namespace quillon

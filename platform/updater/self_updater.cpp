@@ -12,11 +12,13 @@
 #include <QSettings>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -35,6 +37,25 @@ constexpr const char* kSkippedKey = "Updates/skippedVersion";
 constexpr int kStartDelayMilliseconds = 3000;
 
 QString text(const std::string& value) { return QString::fromStdString(value); }
+
+// Downloads of runs that have ended (they quit, or the machine went down) are of no use. One of a
+// copy still running in another session is its own.
+void removeAbandonedDownloads(const fs::path& root)
+{
+    std::error_code ignored;
+    std::vector<fs::path> abandoned;
+    for (const auto& entry : fs::directory_iterator(root, ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(".download-"))
+            continue;
+        const long pid = std::strtol(name.c_str() + std::strlen(".download-"), nullptr, 10);
+        const bool running = pid > 0 && pid != getpid() && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        if (!running)
+            abandoned.push_back(entry.path());
+    }
+    for (const fs::path& file : abandoned)
+        fs::remove(file, ignored);
+}
 
 QString savingFailure(int error, const fs::path& folder)
 {
@@ -243,12 +264,7 @@ void SelfUpdater::download(const AppcastItem& update)
         return;
     }
     const fs::path root = m_configuration.install->root;
-    // A download an earlier run did not finish (it quit, or the machine went down) is of no use.
-    std::error_code ignored;
-    for (const auto& entry : fs::directory_iterator(root, ignored)) {
-        if (entry.path().filename().string().starts_with(".download-"))
-            fs::remove(entry.path(), ignored);
-    }
+    removeAbandonedDownloads(root);
     const std::string archive = (root / (".download-" + std::to_string(getpid()) + ".tar.gz")).string();
     // A new file of the user's alone, never whatever a link planted under that name leads to.
     auto file = std::make_shared<FileDescriptor>(

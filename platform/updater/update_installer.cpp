@@ -12,6 +12,7 @@
 #include "platform/updater/version_order.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,12 +67,14 @@ void syncFolder(const fs::path& folder)
 }
 
 // Everything unpacked reaches the disk before `current` names it: otherwise a crash soon after could
-// leave the link on disk and the files it leads to empty.
-void syncFilesystem(const fs::path& folder)
+// leave the link on disk and the files it leads to empty. The error, if any: a disk that filled
+// up after accepting the writes says so only here.
+int syncFilesystem(const fs::path& folder)
 {
     const FileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (descriptor.isOpen())
-        syncfs(descriptor.get());
+    if (!descriptor.isOpen() || syncfs(descriptor.get()) != 0)
+        return errno;
+    return 0;
 }
 
 bool isDiskFull(int error) { return error == ENOSPC || error == EDQUOT; }
@@ -243,7 +246,8 @@ void removeOldVersions(const fs::path& versions, const std::vector<fs::path>& ke
     std::error_code error;
     std::vector<fs::path> going;
     for (const fs::directory_entry& entry : fs::directory_iterator(versions, error)) {
-        if (std::find(keep.begin(), keep.end(), entry.path().filename()) == keep.end())
+        const fs::path name = entry.path().filename();
+        if (!name.string().starts_with('.') && std::find(keep.begin(), keep.end(), name) == keep.end())
             going.push_back(entry.path());
     }
     for (const fs::path& folder : going)
@@ -254,7 +258,7 @@ InstallOutcome failure(std::string error) { return {false, std::move(error), {}}
 
 // Why the release's own record rules it out, or nothing when it is the one announced and newer.
 std::optional<std::string> recordProblem(const fs::path& release, const AppcastItem& item,
-                                         const ReleaseRequirements& requirements)
+                                         const ReleaseRequirements& requirements, const SelfUpdatingInstall& install)
 {
     const std::optional<ReleaseRecord> record = readReleaseRecord(release);
     if (!record)
@@ -267,7 +271,37 @@ std::optional<std::string> recordProblem(const fs::path& release, const AppcastI
     if (compareVersions(record->version, requirements.currentVersion) <= 0)
         return "The update is build " + record->version + ", which is not newer than build " +
                requirements.currentVersion + " that runs now.";
+    // A copy running in another session may have installed a newer build meanwhile: an older
+    // one, though newer than this program, must not replace it.
+    const std::optional<ReleaseRecord> current = readReleaseRecord(install.root / "current");
+    if (current && compareVersions(record->version, current->version) <= 0)
+        return "The update is build " + record->version + ", which is not newer than build " + current->version +
+               " installed already.";
     return std::nullopt;
+}
+
+// Holds the install's update lock: one install at a time, also from copies running in other
+// sessions, since each would prune the versions the other is about to use.
+std::optional<FileDescriptor> lockInstall(const fs::path& root)
+{
+    FileDescriptor lock(::open((root / ".update-lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!lock.isOpen() || flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
+        return std::nullopt;
+    return lock;
+}
+
+// Unpacking folders that a run which crashed or was killed left behind; with the lock held, no
+// other install is using one.
+void removeAbandonedUnpacking(const fs::path& versions)
+{
+    std::error_code error;
+    std::vector<fs::path> abandoned;
+    for (const fs::directory_entry& entry : fs::directory_iterator(versions, error)) {
+        if (entry.path().filename().string().starts_with(".unpacking-"))
+            abandoned.push_back(entry.path());
+    }
+    for (const fs::path& folder : abandoned)
+        fs::remove_all(folder, error);
 }
 
 } // namespace
@@ -323,9 +357,13 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
     if (!signature.isValid())
         return failure("The download is not signed by the publisher of this program.");
 
+    const std::optional<FileDescriptor> lock = lockInstall(install.root);
+    if (!lock)
+        return failure("Another copy of this program is installing an update into " + install.root.string() +
+                       " right now.");
     const fs::path versions = install.root / "versions";
+    removeAbandonedUnpacking(versions);
     const fs::path unpacking = versions / (".unpacking-" + std::to_string(getpid()));
-    fs::remove_all(unpacking, ignored);
     if (mkdir(unpacking.c_str(), 0755) != 0)
         return failure(isDiskFull(errno) ? noSpaceIn(versions)
                                          : "The update could not be unpacked in " + versions.string() + ": " +
@@ -364,7 +402,7 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
         return failure("The update could not be unpacked as a release of this program.");
     if (!linksStayInside(unpacked.links, unpacking, *release))
         return failure("The update holds a link that leads out of the release.");
-    if (auto problem = recordProblem(*release, item, requirements))
+    if (auto problem = recordProblem(*release, item, requirements, install))
         return failure(*problem);
 
     std::error_code error;
@@ -384,7 +422,12 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
         return failure(isDiskFull(moved.value()) ? noSpaceIn(versions)
                                                  : "The update could not be put beside the installed version: " +
                                                        moved.message());
-    syncFilesystem(versions / folderName);
+    if (const int syncError = syncFilesystem(versions / folderName); syncError != 0) {
+        fs::remove_all(versions / folderName, error);
+        return failure(isDiskFull(syncError) ? noSpaceIn(versions)
+                                             : "The update could not be written to the disk in " + versions.string() +
+                                                   ": " + std::strerror(syncError) + ".");
+    }
     syncFolder(versions);
 
     // The switch: a new link under a temporary name, renamed over the old one in a single step.

@@ -1,5 +1,6 @@
 // Signatures and the install step of a self-updating copy, on real files in a temporary folder,
 // with archives made to attack it.
+#include "platform/updater/release_unpacker.h"
 #include "platform/updater/update_installer.h"
 #include "platform/updater/update_signature.h"
 #include "tests/platform/updater/test_archives.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -286,6 +288,23 @@ TEST_F(InstallTest, AnOldOrForeignReleaseIsRefusedWhateverTheFeedCallsIt)
         expectRefused(install(archive, item), archive, "another program");
     }
     {
+        SCOPED_TRACE("a build newer than the running one, older than one installed from another session");
+        testing::writeWholeFile(m_root / "versions/3.0/bin/quillon", "#!/bin/sh\necho 3.0\n", true);
+        testing::writeWholeFile(m_root / "versions/3.0/share/quillon/info.json",
+                                "{\"CFBundleIdentifier\": \"com.quillon.Quillon\", \"CFBundleVersion\": \"3.0\"}");
+        fs::remove(m_root / "current");
+        fs::create_directory_symlink("versions/3.0", m_root / "current");
+        const auto [archive, item] = release("2.0");
+        const InstallOutcome outcome = install(archive, item);
+        EXPECT_FALSE(outcome.installed);
+        EXPECT_NE(outcome.error.find("installed already"), std::string::npos) << outcome.error;
+        EXPECT_EQ(currentTarget(), "versions/3.0");
+        EXPECT_EQ(versions(), (std::vector<std::string>{"1.0", "3.0"}));
+        fs::remove(m_root / "current");
+        fs::create_directory_symlink("versions/1.0", m_root / "current");
+        fs::remove_all(m_root / "versions/3.0");
+    }
+    {
         SCOPED_TRACE("a release without its record");
         std::vector<TestEntry> entries = testing::releaseEntries("Quillon-2.0-Linux", "2.0");
         entries.pop_back();
@@ -319,6 +338,13 @@ TEST_F(InstallTest, EntriesThatReachOutsideTheReleaseAreRefusedAndNothingOutside
          {{TestEntry::Kind::folder, top + "a/b", "", false, 0},
           {TestEntry::Kind::link, top + "a/b/up", "../..", false, 0},
           {TestEntry::Kind::link, top + "a/b/out", "up/..", false, 0}},
+         {}},
+        // Each looks harmless on its own text, and on the disk the second leads back into the
+        // release through a folder above it; moved beside the versions, it would lead elsewhere.
+        {"a link that climbs after descending through another link",
+         {{TestEntry::Kind::folder, top + "x/y", "", false, 0},
+          {TestEntry::Kind::link, top + "x/y/deep", "../..", false, 0},
+          {TestEntry::Kind::link, top + "x/y/escape", "deep/../Quillon-2.0-Linux/bin/quillon", false, 0}},
          {}},
         {"a link that leads nowhere", {{TestEntry::Kind::link, top + "lib", "missing", false, 0}}, {}},
         {"a hard link", {{TestEntry::Kind::hardLink, top + "passwd", "/etc/passwd", false, 0}}, {}},
@@ -360,6 +386,68 @@ TEST_F(InstallTest, EntriesThatReachOutsideTheReleaseAreRefusedAndNothingOutside
     const InstallOutcome outcome = install(archive, item);
     ASSERT_TRUE(outcome.installed) << outcome.error;
     EXPECT_EQ(fs::read_symlink(m_root / "current/bin/quillon-studio"), "quillon");
+}
+
+// Copies running in two sessions may both install: one at a time, and what a run that crashed
+// left half-unpacked goes with the next install.
+TEST_F(InstallTest, OneInstallAtATimeAndLeftoversOfACrashedOneGo)
+{
+    fs::create_directories(m_root / "versions/.unpacking-999999/bin");
+    const int lock = ::open((m_root / ".update-lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    const auto [archive, item] = release("2.0");
+    const InstallOutcome whileLocked = install(archive, item);
+    EXPECT_FALSE(whileLocked.installed);
+    EXPECT_NE(whileLocked.error.find("Another copy"), std::string::npos) << whileLocked.error;
+    EXPECT_EQ(currentTarget(), "versions/1.0");
+    ::close(lock);
+    const auto [again, againItem] = release("2.0");
+    const InstallOutcome unlocked = install(again, againItem);
+    ASSERT_TRUE(unlocked.installed) << unlocked.error;
+    EXPECT_EQ(versions(), (std::vector<std::string>{"1.0", "2.0"}));
+}
+
+// Reads a string as the archive's input.
+class StringInput final : public ArchiveInput {
+public:
+    explicit StringInput(std::string bytes) : m_bytes(std::move(bytes)) {}
+    std::ptrdiff_t read(char* buffer, std::size_t capacity) override
+    {
+        const std::size_t count = std::min(capacity, m_bytes.size() - m_offset);
+        std::copy_n(m_bytes.data() + m_offset, count, buffer);
+        m_offset += count;
+        return static_cast<std::ptrdiff_t>(count);
+    }
+
+private:
+    std::string m_bytes;
+    std::size_t m_offset = 0;
+};
+
+TEST_F(InstallTest, TheUnpackingLimitsCountEveryFolderAndByte)
+{
+    const auto unpack = [&](const std::vector<TestEntry>& entries, const UnpackLimits& limits) {
+        const fs::path into = m_folder / "into";
+        fs::remove_all(into);
+        fs::create_directories(into);
+        StringInput input(testing::tarGz(entries));
+        const int folder = ::open(into.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const UnpackResult result = unpackArchive(input, folder, limits);
+        ::close(folder);
+        return result;
+    };
+    // Two entries, but twelve folders made on the way to them.
+    const std::vector<TestEntry> deep{{TestEntry::Kind::file, "a/b/c/d/e/f/file", "x", false, 0},
+                                      {TestEntry::Kind::file, "g/h/i/j/k/l/file", "x", false, 0}};
+    EXPECT_EQ(unpack(deep, {100, 10}).problem, UnpackProblem::tooLarge);
+    EXPECT_EQ(unpack(deep, {100, 14}).problem, UnpackProblem::none);
+    // Contents up to the limit exactly, and not a byte more.
+    const std::vector<TestEntry> sized{{TestEntry::Kind::file, "one", std::string(600, 'a'), false, 0},
+                                       {TestEntry::Kind::file, "two", std::string(400, 'b'), false, 0}};
+    EXPECT_EQ(unpack(sized, {1000, 10}).problem, UnpackProblem::none);
+    EXPECT_EQ(testing::readWholeFile(m_folder / "into/two"), std::string(400, 'b'));
+    EXPECT_EQ(unpack(sized, {999, 10}).problem, UnpackProblem::tooLarge);
 }
 
 TEST_F(InstallTest, AnArchiveThatUnpacksFarBeyondItsSizeIsStopped)
