@@ -38,6 +38,9 @@ std::vector<DotRect> dotCircles(const DotGrid& grid, Dot state, double fill, Dot
     const double diameter = fill * metrics.pitch;
     const double inset = (metrics.pitch - diameter) / 2;
     std::vector<DotRect> circles;
+    // Counted first: a long title's grid holds millions of dots, and growing the list step by
+    // step would copy it over and over.
+    circles.reserve(static_cast<std::size_t>(std::count(grid.dots.begin(), grid.dots.end(), state)));
     std::size_t index = 0;
     for (int row = 0; row < grid.rows; ++row) {
         const double y = metrics.originY + metrics.pitch * row + inset;

@@ -4,6 +4,7 @@
 #include "core/dot_font.h"
 #include "platform/calendar/date_format.h"
 #include "platform/text/utf.h"
+#include "scenes/display_text.h"
 #include "scenes/scene_parts.h"
 #include "scenes/text_fitting.h"
 #include "scenes/time_texts.h"
@@ -131,8 +132,9 @@ DotScene progressScene(ProgressPeriod period, Instant instant, DotSize size, con
                  spacing);
 }
 
-DotScene countdownScene(std::string_view title, Instant target, Instant now, DotSize size)
+DotScene countdownScene(std::string_view fullTitle, Instant target, Instant now, DotSize size)
 {
+    const std::string title = limitedDisplayText(fullTitle);
     const std::int64_t remaining = wholeSecondsBetween(now, target);
     const std::int64_t counted = std::max<std::int64_t>(remaining, 0);
     const std::int64_t days = counted / kSecondsPerDay;
@@ -173,7 +175,7 @@ DotScene countdownScene(std::string_view title, Instant target, Instant now, Dot
 
 DotScene signScene(std::string_view message, DotSize size)
 {
-    const std::u32string normalized = DotFont::normalize(message);
+    const std::u32string normalized = DotFont::normalize(limitedDisplayText(message));
     const std::size_t first = normalized.find_first_not_of(U' ');
     std::u32string text = first == std::u32string::npos
                               ? std::u32string(U"YOUR MESSAGE")

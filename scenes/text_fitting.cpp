@@ -2,6 +2,7 @@
 #include "scenes/text_fitting.h"
 
 #include "core/dot_font.h"
+#include "core/dot_grid.h"
 #include "platform/text/utf.h"
 
 #include <algorithm>
@@ -143,32 +144,49 @@ std::vector<int> wrappedLineCounts(std::string_view text, int fromWidth, int toW
 
 FittedLines fitLines(std::string_view rawText, int width, int maxLines)
 {
-    width = std::max(width, 1);
+    width = std::clamp(width, 1, DotGrid::kMaxCells);
     const std::u32string normalized = DotFont::normalize(rawText);
-    const std::u32string_view text = trimmedSpaces(normalized);
-    const int length = static_cast<int>(std::min<std::size_t>(text.size(), 1 << 30));
-    if (width >= length)
+    std::u32string_view text = trimmedSpaces(normalized);
+    // A grid line holds at most kMaxCells cells: a longer title is cut here, between characters,
+    // rather than by the grid wherever its cap falls.
+    if (maxLines < 2) {
+        text = text.substr(0, DotGrid::kMaxCells);
+        return {{text::utf8FromUtf32(text)}, std::max(width, static_cast<int>(text.size()))};
+    }
+    if (static_cast<std::size_t>(width) >= text.size())
         return {{text::utf8FromUtf32(text)}, width};
-    if (maxLines < 2)
-        return {{text::utf8FromUtf32(text)}, length};
 
+    // The line count never rises as the width grows, so the widths are searched by halving. No
+    // width below the letters spread over the lines can hold them, whatever the wrapping.
     const WordLengths words = wordLengths(text);
-    int fitting = width;
-    while (countLines(words, fitting, kMaxWrappedLines) > maxLines)
-        ++fitting;
-    // Narrower wraps even the lines out, but must not break a word that fits the block's cells:
-    // HAPPY BIRTHDAY SARAH in three lines of nine cells must not show BIRTHDA and Y SARAH.
+    std::size_t letters = 0;
     std::size_t longestWord = 0;
     for (const std::vector<std::size_t>& paragraph : words) {
-        for (std::size_t word : paragraph)
+        for (std::size_t word : paragraph) {
+            letters += word;
             longestWord = std::max(longestWord, word);
+        }
     }
+    const auto lines = static_cast<std::size_t>(maxLines);
+    const int lowest = std::max(width, static_cast<int>(std::min<std::size_t>((letters + lines - 1) / lines, DotGrid::kMaxCells)));
+    const int widest = std::max(lowest, static_cast<int>(std::min<std::size_t>(text.size(), DotGrid::kMaxCells)));
+    const auto narrowestWith = [&](int from, int to, int mostLines) {
+        while (from < to) {
+            const int middle = from + (to - from) / 2;
+            if (countLines(words, middle, kMaxWrappedLines) <= mostLines)
+                to = middle;
+            else
+                from = middle + 1;
+        }
+        return from;
+    };
+    const int fitting = narrowestWith(lowest, widest, maxLines);
+    // Narrower wraps even the lines out, but must not break a word that fits the block's cells:
+    // HAPPY BIRTHDAY SARAH in three lines of nine cells must not show BIRTHDA and Y SARAH.
     const int floor = longestWord <= static_cast<std::size_t>(fitting) ? static_cast<int>(longestWord) : 1;
     const int lineCount = countLines(words, fitting, kMaxWrappedLines);
-    int narrowest = fitting;
-    while (narrowest > std::max(floor, 1) && countLines(words, narrowest - 1, kMaxWrappedLines) == lineCount)
-        --narrowest;
-    return {toUtf8(wrap(text, narrowest, kMaxWrappedLines)), fitting};
+    const int narrowest = narrowestWith(std::min(std::max(floor, 1), fitting), fitting, lineCount);
+    return {toUtf8(wrap(text, narrowest, maxLines)), fitting};
 }
 
 } // namespace quillon

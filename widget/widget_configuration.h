@@ -3,6 +3,7 @@
 
 #include "core/dot_theme.h"
 #include "platform/calendar/instant.h"
+#include "scenes/display_text.h"
 #include "scenes/progress_period.h"
 #include "widgethost/widget_plugin.h"
 
@@ -37,8 +38,9 @@ struct WidgetConfiguration {
     bool operator==(const WidgetConfiguration&) const = default;
 };
 
-// Texts are cut at this many characters; dates outside the years 1 to 9999 count as unset.
-inline constexpr std::size_t kMaxConfigurationText = 10000;
+// Texts are cut at this many characters, as every display's are; dates outside the years 1 to
+// 9999 count as unset.
+inline constexpr std::size_t kMaxConfigurationText = kMaxDisplayTextCharacters;
 
 // Total: a missing key, null, a wrong type, an unknown raw value or an out-of-range value leaves
 // that parameter at its default; unknown keys are ignored; text that is no JSON object gives

@@ -1,4 +1,5 @@
 // The progress, countdown and sign displays as scenes.
+#include "scenes/display_text.h"
 #include "scenes/scene_builders.h"
 
 #include "tests/scenes/scene_test_support.h"
@@ -207,6 +208,26 @@ TEST(SignScene, PicksTheLineWidthThatGivesTheLargestDots)
             SCOPED_TRACE(::testing::PrintToString(c.message) + " " + std::string(rawValue(size)));
             EXPECT_EQ(describe(signScene(c.message, size)), describe({{centre(c.lines, c.cells, 1)}, 8, 16}));
         }
+    }
+}
+
+// Titles and messages are cut at the display-text bound, between characters, whatever their
+// source: a longer one shows exactly as its beginning would.
+TEST(DisplayText, LongTitlesAndMessagesShowAsTheirFirstTenThousandCharacters)
+{
+    EXPECT_EQ(firstCharacters("ABCDEF", 4), "ABCD");
+    EXPECT_EQ(firstCharacters("AB", 4), "AB");
+    EXPECT_EQ(firstCharacters("\u20AC\u20AC\u20AC", 2), "\u20AC\u20AC"); // three bytes each, kept whole
+    EXPECT_EQ(firstCharacters("A\x80\x80" "B\xE2\x82", 2), "A\x80\x80" "B"); // stray continuation bytes ride along
+    std::string longText;
+    while (longText.size() < 60000)
+        longText += "caf\u00E9 launch party ";
+    const std::string first = firstCharacters(longText, kMaxDisplayTextCharacters);
+    ASSERT_LT(first.size(), longText.size());
+    const Instant now = Instant::fromUnixSeconds(1796000000);
+    for (const DotSize size : {DotSize::small, DotSize::extraLarge}) {
+        EXPECT_EQ(countdownScene(longText, now + 86400 * 3, now, size), countdownScene(first, now + 86400 * 3, now, size));
+        EXPECT_EQ(signScene(longText, size), signScene(first, size));
     }
 }
 

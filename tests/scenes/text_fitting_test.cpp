@@ -1,8 +1,10 @@
 // Breaking titles and messages into lines.
+#include "core/dot_grid.h"
 #include "scenes/text_fitting.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 
@@ -127,6 +129,67 @@ TEST(FitLines, WidensAsLittleAsPossibleAndBalancesTheLines)
         const FittedLines fit = fitLines(c.text, c.width, c.maxLines);
         EXPECT_EQ(fit.lines, c.lines);
         EXPECT_EQ(fit.cells, c.cells);
+    }
+}
+
+// The fit is found by halving the widths, which is right only if the line count never rises as
+// the width grows; both are checked against trying every width in turn.
+TEST(FitLines, FindsTheSameFitAsTryingEveryWidth)
+{
+    std::mt19937 random(5);
+    const char* words[] = {"A", "BE", "CAT", "DOGS", "EAGLE", "FALCON", "GIRAFFES", "EXTRAORDINARY", "ABCDEFGHIJKLMNOPQRST"};
+    for (int round = 0; round < 400; ++round) {
+        std::string text;
+        const int count = 1 + static_cast<int>(random() % 14);
+        for (int word = 0; word < count; ++word)
+            text += std::string(words[random() % std::size(words)]) + (random() % 5 ? " " : "  ");
+        const int width = 1 + static_cast<int>(random() % 20);
+        const int maxLines = 2 + static_cast<int>(random() % 2);
+        SCOPED_TRACE(text + " in " + std::to_string(maxLines) + " lines of " + std::to_string(width));
+        const std::vector<int> counts = wrappedLineCounts(text, 1, static_cast<int>(text.size()) + 1, 99);
+        EXPECT_TRUE(std::is_sorted(counts.rbegin(), counts.rend())) << "the line count rose with the width";
+
+        const std::string trimmed = text.substr(0, text.find_last_not_of(' ') + 1);
+        const FittedLines fit = fitLines(text, width, maxLines);
+        if (static_cast<std::size_t>(width) >= trimmed.size()) {
+            EXPECT_EQ(fit.cells, width);
+            continue;
+        }
+        const auto countAt = [&](int cells) { return counts[static_cast<std::size_t>(cells - 1)]; };
+        int fitting = width;
+        while (countAt(fitting) > maxLines)
+            ++fitting;
+        std::size_t longest = 0;
+        std::istringstream split(text);
+        for (std::string word; split >> word;)
+            longest = std::max(longest, word.size());
+        int narrowest = fitting;
+        const int floor = longest <= static_cast<std::size_t>(fitting) ? static_cast<int>(longest) : 1;
+        while (narrowest > floor && countAt(narrowest - 1) == countAt(fitting))
+            --narrowest;
+        EXPECT_EQ(fit.cells, fitting);
+        EXPECT_EQ(fit.lines, wrapWords(trimmed, narrowest, maxLines));
+    }
+}
+
+// A grid line holds at most so many cells; a title longer than the lines can hold is cut between
+// characters before it reaches the grid, and the lines shown are its beginning.
+TEST(FitLines, ATitleBeyondWhatTheGridHoldsIsCutBetweenCharacters)
+{
+    std::string title;
+    while (title.size() < 60000)
+        title += "COUNTDOWN TO THE LAUNCH OF EVERYTHING ";
+    for (const int maxLines : {1, 3}) {
+        SCOPED_TRACE(std::to_string(maxLines) + " lines");
+        const FittedLines fit = fitLines(title, 10, maxLines);
+        EXPECT_EQ(fit.cells, DotGrid::kMaxCells);
+        ASSERT_EQ(fit.lines.size(), static_cast<std::size_t>(maxLines));
+        std::string shown;
+        for (const std::string& line : fit.lines) {
+            EXPECT_LE(line.size(), static_cast<std::size_t>(DotGrid::kMaxCells));
+            shown += (shown.empty() ? "" : " ") + line;
+        }
+        EXPECT_EQ(title.substr(0, shown.size()), shown);
     }
 }
 
