@@ -1,6 +1,8 @@
 // The city catalogue, the machine's own city, and searching them.
 #include "scenes/city.h"
 
+#include "platform/calendar/posix_tz_rule.h"
+
 #include "platform/calendar/time_zone.h"
 #include "platform/text/user_locale.h"
 #include "platform/text/utf.h"
@@ -140,6 +142,15 @@ const std::vector<City>& City::all()
 City City::localIn(std::string_view zoneIdentifier)
 {
     std::string name = "Local";
+    // TZ may hold a rule rather than a zone's name ("CET-1CEST,M3.5.0,M10.5.0/3"): its standard
+    // abbreviation is what people call that time; the text after its last slash is not.
+    if (const std::optional<PosixTzRule> rule = parsePosixTzRule(zoneIdentifier)) {
+        const bool named = std::any_of(rule->standardName.begin(), rule->standardName.end(), [](char c) {
+            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        });
+        return {std::string(kLocalID), named ? rule->standardName : name, std::string(kLocalCountry),
+                std::string(zoneIdentifier)};
+    }
     std::size_t end = zoneIdentifier.size();
     while (end > 0) {
         const std::size_t slash = zoneIdentifier.rfind('/', end - 1);

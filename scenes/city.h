@@ -24,7 +24,8 @@ struct City {
     static const std::vector<City>& all();
 
     // The machine itself: named after the last part of its zone identifier ("America/Los_Angeles"
-    // gives "Los Angeles"), or "Local" when the identifier has none.
+    // gives "Los Angeles"), after the standard time of a POSIX rule in its place ("CET-1CEST,…"
+    // gives "CET"), or "Local" when it has neither.
     static City local();
     static City localIn(std::string_view zoneIdentifier);
 

@@ -67,7 +67,7 @@ TEST(CityFind, MatchesIdsExactlyAndLocalGivesTheMachinesZone)
     EXPECT_EQ(City::local(), City::localIn("Asia/Kolkata"));
 }
 
-TEST(LocalCity, IsNamedAfterTheLastPartOfTheZoneIdentifier)
+TEST(LocalCity, IsNamedAfterTheLastPartOfTheZoneIdentifierOrTheRulesStandardTime)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"America/Los_Angeles", "Los Angeles"},
@@ -76,6 +76,10 @@ TEST(LocalCity, IsNamedAfterTheLastPartOfTheZoneIdentifier)
         {"Etc/GMT+5/", "GMT+5"},
         {"", "Local"},
         {"//", "Local"},
+        // A POSIX rule in TZ: named after its standard time, not after "3" behind its last slash.
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "CET"},
+        {"EST5EDT", "EST"},
+        {"<+0330>-3:30", "Local"},
     };
     for (const auto& [zone, name] : cases) {
         SCOPED_TRACE(zone);
