@@ -67,4 +67,13 @@ std::string widgetLink(DotWidgetKind kind)
     return std::string(kPrefix) + std::string(kHost) + "/" + std::string(rawValue(kind));
 }
 
+std::optional<DotWidgetKind> kindFromLastWidgetLink(const std::vector<std::string>& links)
+{
+    for (auto link = links.rbegin(); link != links.rend(); ++link) {
+        if (const auto kind = kindFromWidgetLink(*link))
+            return kind;
+    }
+    return std::nullopt;
+}
+
 } // namespace quillon

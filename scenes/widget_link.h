@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon {
 
@@ -16,5 +17,9 @@ inline constexpr std::size_t kMaxLinkLength = 4096;
 std::optional<DotWidgetKind> kindFromWidgetLink(std::string_view link);
 
 std::string widgetLink(DotWidgetKind kind);
+
+// The kind the last of these links names that names one; nothing when none does. A desktop hands
+// over several links at once only when it batches clicks, and only the last one can show.
+std::optional<DotWidgetKind> kindFromLastWidgetLink(const std::vector<std::string>& links);
 
 } // namespace quillon

@@ -67,11 +67,15 @@ void VadUderozApp::open(const QStringList& links)
 {
     if (!m_window)
         return;
-    bool taken = false;
+    // Each link applied would be a save; a call with a thousand of them froze the studio for
+    // seconds. Only the last one that names a kind can show, so it alone is applied.
+    std::vector<std::string> candidates;
+    candidates.reserve(static_cast<std::size_t>(links.size()));
     for (const QString& link : links)
-        taken = m_window->model().openLink(link.left(static_cast<qsizetype>(kMaxLinkLength) + 1).toStdString()) || taken;
+        candidates.push_back(link.left(static_cast<qsizetype>(kMaxLinkLength) + 1).toStdString());
+    const std::optional<DotWidgetKind> kind = kindFromLastWidgetLink(candidates);
     // Whatever came, the user asked for the studio: bring it forward.
-    if (!taken)
+    if (!kind || !m_window->model().openLink(widgetLink(*kind)))
         m_window->bringForward();
 }
 

@@ -37,5 +37,16 @@ TEST(WidgetLink, OnlyExactSchemeHostAndKindAreTaken)
         EXPECT_EQ(kindFromWidgetLink(widgetLink(kind)), kind);
 }
 
+TEST(WidgetLink, OfManyLinksTheLastThatNamesAKindIsTaken)
+{
+    std::vector<std::string> links(1000, "quillon://widget/sign");
+    links.push_back("quillon://widget/clock");
+    links.push_back("https://example.com/");
+    links.push_back("quillon://widget/nothing");
+    EXPECT_EQ(kindFromLastWidgetLink(links), DotWidgetKind::clock);
+    EXPECT_EQ(kindFromLastWidgetLink({"quillon://widget/bogus", ""}), std::nullopt);
+    EXPECT_EQ(kindFromLastWidgetLink({}), std::nullopt);
+}
+
 } // namespace
 } // namespace quillon

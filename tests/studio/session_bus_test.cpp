@@ -8,6 +8,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -114,6 +115,20 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(storedRecord().contains("\"kind\":\"countdown\""),
                                   storedRecord().left(2000).constData(), 30000);
         QCOMPARE(first.state(), QProcess::Running);
+
+        // A desktop handing over a thousand links in one call: the last one that names a kind is
+        // taken, once; the links after it name none.
+        QStringList links;
+        for (int index = 0; index < 1000; ++index)
+            links << (index % 2 ? "quillon://widget/sign" : "quillon://widget/progress");
+        links << "quillon://widget/day" << "quillon://widget/bogus" << "https://example.com/";
+        QDBusMessage open = QDBusMessage::createMethodCall(kApplicationBusName, kApplicationObjectPath,
+                                                           kApplicationInterface, "Open");
+        open << links << QVariantMap();
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(open, QDBus::Block, 30000);
+        QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+        QTRY_VERIFY2_WITH_TIMEOUT(storedRecord().contains("\"kind\":\"day\""), storedRecord().left(2000).constData(),
+                                  30000);
         first.terminate();
         if (!first.waitForFinished(15000)) {
             first.kill();
