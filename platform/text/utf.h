@@ -10,11 +10,14 @@ namespace quillon::text {
 // and it keeps every length inside the 32-bit counts that ICU takes.
 inline constexpr std::size_t kMaxTextBytes = std::size_t {1} << 24;
 
-// Each ill-formed sequence (a stray continuation byte, a truncated or overlong sequence, a
-// surrogate) becomes one U+FFFD, so it still counts as one character and nothing reads past the end.
+// Ill-formed input becomes one U+FFFD per maximal subpart, Unicode's recommended practice and the
+// W3C/WHATWG decoders' too: the start of a sequence cut short ("\xE2\x82") is one U+FFFD, and so is
+// each byte that no well-formed sequence could start or continue at that point, which makes an
+// overlong "/" ("\xC0\xAF") two, an encoded surrogate ("\xED\xA0\x80") three and a value past
+// U+10FFFF four. Nothing reads past the end.
 std::u16string utf16FromUtf8(std::string_view utf8);
 
-// Code points, with each ill-formed sequence as one U+FFFD.
+// Code points, with ill-formed input replaced as utf16FromUtf8 does.
 std::u32string utf32FromUtf8(std::string_view utf8);
 
 // Unpaired surrogates become U+FFFD.

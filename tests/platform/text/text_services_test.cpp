@@ -85,7 +85,7 @@ TEST(GraphemeClusters, CountUserPerceivedCharacters)
     }
 }
 
-TEST(Utf, EachIllFormedSequenceBecomesOneReplacementCharacter)
+TEST(Utf, IllFormedInputBecomesOneReplacementCharacterPerMaximalSubpart)
 {
     const std::pair<std::string, std::u16string> cases[] = {
         {"\xC3", u"\uFFFD"}, // truncated two-byte sequence
