@@ -7,11 +7,20 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
 
 namespace quillon {
 namespace {
@@ -53,16 +62,66 @@ ToolRun run(const std::string& arguments)
     return result;
 }
 
+std::string contents(const std::filesystem::path& file)
+{
+    std::ifstream stream(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
 std::string lastError()
 {
-    FILE* file = fopen(errorPath().c_str(), "r");
-    std::string text;
-    if (file) {
-        std::array<char, 1024> buffer{};
-        text.assign(buffer.data(), fread(buffer.data(), 1, buffer.size(), file));
-        fclose(file);
+    return contents(errorPath());
+}
+
+// Runs the tool with exactly these arguments, no shell between, in the zone, locale and settings
+// folder that run() fixes; standard error is kept for lastError(). A write that would take a file past
+// `largestFile` bytes is cut short and fails with EFBIG, as on a full disk. Returns the exit status,
+// or -1 when the tool did not exit on its own.
+int runExactly(std::vector<std::string> arguments, rlim_t largestFile = RLIM_INFINITY)
+{
+    arguments.insert(arguments.begin(), QUILLON_RENDER_PATH);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> variables = {"TZ=Europe/London", "LC_ALL=en_US.UTF-8",
+                                          "XDG_CONFIG_HOME=" + configHome().string()};
+    for (char** variable = environ; *variable; ++variable) {
+        const std::string text = *variable;
+        if (!text.starts_with("TZ=") && !text.starts_with("LC_ALL=") && !text.starts_with("XDG_CONFIG_HOME="))
+            variables.push_back(text);
     }
-    return text;
+    std::vector<char*> envp;
+    for (std::string& variable : variables)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
+    const int errorFd = ::open(errorPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int nullFd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const pid_t pid = errorFd >= 0 && nullFd >= 0 ? ::fork() : -1;
+    if (pid == 0) {
+        // Only async-signal-safe calls from here to execve: everything the child needs is made above.
+        if (::dup2(nullFd, STDOUT_FILENO) < 0 || ::dup2(errorFd, STDERR_FILENO) < 0)
+            ::_exit(126);
+        if (largestFile != RLIM_INFINITY) {
+            ::signal(SIGXFSZ, SIG_IGN); // the tool sees the failed write instead of being killed
+            const rlimit limit{largestFile, largestFile};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                ::_exit(126);
+        }
+        ::execve(argv[0], argv.data(), envp.data());
+        ::_exit(127);
+    }
+    for (const int fd : {errorFd, nullFd}) {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int status = 0;
+    if (pid < 0)
+        return -1;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 TEST(RenderTool, JsonDescribesTheSceneTheBuilderMade)
@@ -139,6 +198,58 @@ TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing)
     }
 }
 
+TEST(RenderTool, AFailedWriteLeavesTheEarlierOutputAsItWas)
+{
+    const auto folder = configHome() / "out";
+    std::filesystem::remove_all(configHome());
+    std::filesystem::create_directories(folder);
+    const auto path = folder / "day.png";
+    ASSERT_EQ(runExactly({"day", "--size", "large", "--theme", "paper", "--defaults", "-o", path.string()}), 0)
+        << lastError();
+    const std::string earlier = contents(path);
+    constexpr rlim_t kLargestFile = 1024;
+    ASSERT_GT(earlier.size(), kLargestFile) << "the earlier picture must be larger than the limit";
+
+    // A new picture, larger than the limit, so its write fails part way as it would on a full disk.
+    const int status = runExactly(
+        {"clock", "--size", "large", "--theme", "midnight", "--defaults", "-o", path.string()}, kLargestFile);
+    EXPECT_EQ(status, 1);
+    const std::string error = lastError();
+    EXPECT_NE(error.find(path.string()), std::string::npos) << error;
+    EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+    EXPECT_TRUE(contents(path) == earlier) << "the earlier picture was damaged";
+    const auto files =
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
+    EXPECT_EQ(files, 1) << "nothing but the picture is left in its folder";
+    std::filesystem::remove_all(configHome());
+}
+
+// What a user typed can hold a newline, a terminal's escape sequence, or a whole pasted file.
+TEST(RenderTool, AnErrorStaysOneShortLineWhateverTheArgumentsHold)
+{
+    const auto missingFolder = configHome() / "missing";
+    const std::vector<std::string> cases[] = {
+        {"day", "--theme", "mid\nnight\x1b[31m"},
+        {"day", "--theme", std::string(65000, 'x')},
+        {"day", "--\x1b]0;title\x07"},
+        {"day", "clock\r\n"},
+        {"day", "--defaults", "--format", "text", "-o", (missingFolder / "a\nb\x1b[2J.txt").string()},
+    };
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(::testing::PrintToString(arguments.back().substr(0, 80)));
+        EXPECT_NE(runExactly(arguments), 0);
+        const std::string error = lastError();
+        ASSERT_FALSE(error.empty());
+        EXPECT_EQ(error.back(), '\n');
+        EXPECT_TRUE(std::none_of(error.begin(), error.end() - 1, [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return byte < 0x20 || byte == 0x7F;
+        })) << "a raw control character in: " << ::testing::PrintToString(error.substr(0, 200));
+        EXPECT_LE(error.size(), 300u) << "the value is cut short";
+    }
+    EXPECT_FALSE(std::filesystem::exists(missingFolder));
+}
+
 TEST(RenderTool, FollowsTheStoredSettingsUnlessToldNotTo)
 {
     std::filesystem::remove_all(configHome());
@@ -178,6 +289,34 @@ TEST(RenderOptions, ContentFlagsAreKeptAndTheLastOfTwoWins)
     EXPECT_EQ(options.target->unixSeconds(), 1798729200.0);
     EXPECT_EQ(options.scale, 1.5);
     EXPECT_EQ(options.format, RenderFormat::png);
+}
+
+TEST(RenderOptions, AnInvalidValueIsEchoedEscapedAndCutAtACharacter)
+{
+    const std::string sixty(60, 'a');
+    const std::pair<std::string, std::string> cases[] = {
+        {"mid\nnight\x1b[31m", R"(mid\nnight\x1b[31m)"},
+        {"\t\r\x7f\x01", R"(\t\r\x7f\x01)"},
+        {"\xC2\x85\xC2\x9B" "1m", R"(\u0085\u009b1m)"}, // C1 controls: NEL, and CSI, which starts an escape
+        {"\xFF\xC3", R"(\xff\xc3)"}, // bytes that are not UTF-8
+        {"\xE2\x82" "x", R"(\xe2\x82x)"}, // a sequence cut short
+        {"\xC0\xAF", R"(\xc0\xaf)"}, // an overlong "/"
+        {"\xED\xA0\x80", R"(\xed\xa0\x80)"}, // an encoded surrogate
+        {"\xF4\x90\x80\x80", R"(\xf4\x90\x80\x80)"}, // past U+10FFFF
+        {"back\\slash", R"(back\\slash)"}, // a typed backslash and n must not read as a newline
+        {"caf\u00E9\u00A0\U0001F600", "caf\u00E9\u00A0\U0001F600"}, // printable text stays as it is
+        {sixty, sixty},
+        {sixty + "b", sixty + "\u2026"},
+        {std::string(59, 'a') + "\u00E9\u00E9", std::string(59, 'a') + "\u00E9\u2026"},
+        {std::string(65000, 'x'), std::string(60, 'x') + "\u2026"},
+    };
+    for (const auto& [value, echoed] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(value.substr(0, 80)));
+        const auto parsed = parseRenderOptions({"day", "--theme", value});
+        ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
+        const std::string& message = std::get<UsageError>(parsed).message;
+        EXPECT_NE(message.find("'" + echoed + "'"), std::string::npos) << ::testing::PrintToString(message);
+    }
 }
 
 } // namespace

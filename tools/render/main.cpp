@@ -1,4 +1,6 @@
 // quillon-render: one display drawn headless, as a PNG, its scene as JSON, or its dots as text.
+#include "tools/render/echoed_value.h"
+#include "tools/render/output_file.h"
 #include "tools/render/render_options.h"
 #include "tools/render/scene_output.h"
 
@@ -14,8 +16,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -56,12 +58,15 @@ DisplayContent content(const RenderOptions& options, const StudioState& state)
     return content;
 }
 
-// The display as a widget draws it: the theme's panel edge to edge, the scene over it.
+// The display as a widget draws it: the theme's panel edge to edge, the scene over it. Empty when the
+// picture could not be made, which must not be written over a good file.
 QByteArray png(const DotScene& scene, DotSize size, const DotTheme& theme, double scale, bool glow)
 {
     const DotSizeF points = widgetPointSize(size);
     const QSizeF pointSize(points.width, points.height);
     QImage image((pointSize * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
     image.setDevicePixelRatio(scale);
     image.fill(toQColor(theme.background));
     {
@@ -71,21 +76,33 @@ QByteArray png(const DotScene& scene, DotSize size, const DotTheme& theme, doubl
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!image.save(&buffer, "PNG"))
+        return {};
     return bytes;
 }
 
-bool write(const std::string& path, const char* data, std::size_t size)
+// An error names the whole output path, unless it is longer than any a user would type: which file was
+// not written is worth more of the line than any other value.
+constexpr std::size_t kMaxEchoedPathCharacters = 256;
+
+// Standard output when `path` is empty; otherwise the file is replaced whole or left as it was.
+bool write(const std::string& path, std::string_view bytes)
 {
     if (path.empty()) {
-        std::cout.write(data, static_cast<std::streamsize>(size));
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         std::cout.flush();
-        return static_cast<bool>(std::cout);
+        if (!std::cout) {
+            std::cerr << "quillon-render: cannot write to standard output\n";
+            return false;
+        }
+        return true;
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(data, static_cast<std::streamsize>(size));
-    file.close();
-    return static_cast<bool>(file);
+    if (const auto failure = replaceFileContents(path, bytes)) {
+        std::cerr << "quillon-render: cannot write '" << echoedValue(path, kMaxEchoedPathCharacters)
+                  << "': " << *failure << "; nothing there was changed\n";
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -134,15 +151,14 @@ int main(int argc, char** argv)
         break;
     case RenderFormat::png:
         bytes = png(scene, size, theme, options.scale, options.glow.value_or(theme.isDark));
+        if (bytes.isEmpty()) {
+            std::cerr << "quillon-render: cannot make the PNG picture\n";
+            return 1;
+        }
         break;
     }
-    const bool written = options.format == RenderFormat::png
-                             ? write(options.output, bytes.constData(), static_cast<std::size_t>(bytes.size()))
-                             : write(options.output, text.data(), text.size());
-    if (!written) {
-        std::cerr << "quillon-render: cannot write " << (options.output.empty() ? "to standard output" : options.output)
-                  << "\n";
-        return 1;
-    }
-    return 0;
+    const std::string_view output = options.format == RenderFormat::png
+                                        ? std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))
+                                        : std::string_view(text);
+    return write(options.output, output) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 
 #include "platform/calendar/iso8601.h"
 #include "scenes/city.h"
+#include "tools/render/echoed_value.h"
 
 #include <algorithm>
 #include <charconv>
@@ -44,9 +45,10 @@ std::string choices(const std::array<Enum, Count>& all)
     return text;
 }
 
+// `argument` is an option the tool knows, or KIND; `value` is whatever came with it.
 UsageError invalid(const std::string& argument, const std::string& value, const std::string& accepted)
 {
-    return {"invalid " + argument + " '" + value + "': expected " + accepted};
+    return {"invalid " + argument + " '" + echoedValue(value) + "': expected " + accepted};
 }
 
 std::vector<std::string> splitIds(const std::string& text)
@@ -85,7 +87,8 @@ std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRende
 
         if (!argument.starts_with("-")) {
             if (haveKind)
-                return UsageError{"unexpected argument '" + argument + "': only one KIND is drawn at a time"};
+                return UsageError{"unexpected argument '" + echoedValue(argument) +
+                                  "': only one KIND is drawn at a time"};
             const auto kind = widgetKindFromRawValue(argument);
             if (!kind)
                 return invalid("KIND", argument, choices(kAllWidgetKinds));
@@ -98,7 +101,7 @@ std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRende
                                                       "--scale", "--cities", "--clock-city", "--period", "--title",
                                                       "--target", "--message"};
         if (std::find(kValued.begin(), kValued.end(), argument) == kValued.end())
-            return UsageError{"unknown option '" + argument + "': see quillon-render --help"};
+            return UsageError{"unknown option '" + echoedValue(argument) + "': see quillon-render --help"};
         if (index + 1 >= arguments.size())
             return UsageError{"option " + argument + " needs a value: see quillon-render --help"};
         const std::string& value = arguments[++index];
