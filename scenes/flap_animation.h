@@ -22,6 +22,10 @@ public:
     // Whether any board still flips after t.
     bool flipsAfter(double t) const;
 
+    // Forgets every board: the next sync flips every cell in, also those that show what the last
+    // scene showed there. A new card (another kind or size) comes in whole.
+    void restart() { m_boards.clear(); }
+
 private:
     std::map<std::size_t, std::unique_ptr<FlapBoard>> m_boards; // by block index; never removed
 };

@@ -43,7 +43,7 @@ StageView::StageView(StudioModel& model, QWidget* parent)
 
     // Every redraw while something moves comes from this timer, so there are never more than
     // kFramesPerSecond of them; when nothing moves it stops and the last frame stays.
-    m_frameTimer.setInterval(1000 / kFramesPerSecond);
+    m_frameTimer.setInterval(kFrameIntervalMilliseconds);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_frameTimer, &QTimer::timeout, this, [this] {
         update();
@@ -89,17 +89,20 @@ void StageView::rebuildScene()
     const DotWidgetKind kind = m_model.state().kind;
     const DotSize size = m_model.sizeForKind(kind);
     const QString identity = cardIdentity(kind, size);
-    if (identity != m_cardIdentity) {
+    const bool newCard = identity != m_cardIdentity;
+    if (newCard) {
         // The old card fades out while the new one fades in, both scaling about the centre.
         m_leavingCard = snapshotCard();
         m_leavingRect = cardRect();
         m_cardIdentity = identity;
         m_cardChange.stop();
         m_cardChange.start();
+        // Cells that happen to match the old card's flip in too: it is a new card.
+        m_animation.restart();
     }
     DotScene scene = m_model.sceneFor(kind, size);
     // The clock ticks every second; a display whose text did not change asks for nothing.
-    if (scene == m_scene && !m_scene.blocks.empty())
+    if (scene == m_scene && !m_scene.blocks.empty() && !newCard)
         return;
     m_scene = std::move(scene);
     // The card speaks as its text: one element for the whole display.

@@ -18,8 +18,11 @@ class StageView final : public QWidget {
     Q_OBJECT
 
 public:
-    // At most this many frames a second while cells flip; none while nothing does.
+    // At most this many frames a second while cells flip; none while nothing does. The interval is
+    // rounded up: 1000 / 30 = 33 ms would allow 30.3 frames a second.
     static constexpr int kFramesPerSecond = 30;
+    static constexpr int kFrameIntervalMilliseconds = (1000 + kFramesPerSecond - 1) / kFramesPerSecond;
+    static_assert(kFrameIntervalMilliseconds * kFramesPerSecond >= 1000, "more frames a second than allowed");
 
     explicit StageView(StudioModel& model, QWidget* parent = nullptr);
 

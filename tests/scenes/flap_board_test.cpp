@@ -79,5 +79,27 @@ TEST(FlapAnimation, ANewLineMakesANewBoardAndBarsAreLeftAlone)
     EXPECT_EQ(animation.animatedScene(two, 72.0), fitted(two));
 }
 
+// A new card comes in whole: after a restart, a line that reads as before flips in as well,
+// where an ordinary update leaves it still.
+TEST(FlapAnimation, AfterARestartEveryCellFlipsInEvenWhereTheTextIsTheSame)
+{
+    const DotScene before{{TextBlock{{"AB", "CD"}, 2, 1, DotAlignment::center()}}, 0, 0};
+    const DotScene after{{TextBlock{{"AB", "XY"}, 2, 1, DotAlignment::center()}}, 0, 0};
+    const auto firstLineAt = [&](FlapAnimation& animation, double t) {
+        return std::get<TextBlock>(animation.animatedScene(after, t).blocks[0]).lines.front();
+    };
+    FlapAnimation updated;
+    updated.sync(before, 10.0);
+    updated.sync(after, 20.0);
+    EXPECT_EQ(firstLineAt(updated, 20.1), "AB") << "an update leaves a line that did not change alone";
+
+    FlapAnimation restarted;
+    restarted.sync(before, 10.0);
+    restarted.restart();
+    EXPECT_GT(restarted.sync(after, 20.0), 20.4);
+    EXPECT_NE(firstLineAt(restarted, 20.1), "AB");
+    EXPECT_EQ(firstLineAt(restarted, 22.0), "AB");
+}
+
 } // namespace
 } // namespace quillon
