@@ -1,4 +1,4 @@
-// Folder-backed blobs with atomic replacement.
+// Folder-backed blobs with atomic replacement, read and written through links to the user's files.
 #include "platform/store/defaults_folder.h"
 
 #include <cerrno>
@@ -45,6 +45,8 @@ bool writeAll(int descriptor, std::string_view bytes)
         const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
+        if (written == 0)
+            errno = EIO;
         if (written <= 0)
             return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -74,6 +76,34 @@ void removeAbandonedTemporaries(const std::filesystem::path& folder, std::string
         if (owner > 0 && owner != ::getpid() && ::kill(owner, 0) != 0 && errno == ESRCH)
             std::filesystem::remove(entry.path(), error);
     }
+}
+
+bool isSymbolicLink(const std::filesystem::path& path)
+{
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+// A link's target counts as the user's file only if it is a regular one the user owns: a link into
+// another user's file, a device or a folder is not a record, whoever placed it.
+bool isUsersRegularFile(const struct stat& status)
+{
+    return S_ISREG(status.st_mode) && status.st_uid == ::geteuid();
+}
+
+// The file that a write under `path` replaces: the final target of a link to a file of the user's,
+// else the path itself. A link that leads anywhere else is replaced where it is, never written
+// through, so that another user's file or a device stays as it was.
+std::filesystem::path writeDestination(const std::filesystem::path& path)
+{
+    if (!isSymbolicLink(path))
+        return path;
+    std::error_code error;
+    std::filesystem::path target = std::filesystem::canonical(path, error);
+    struct stat status {};
+    if (error || ::stat(target.c_str(), &status) != 0 || !isUsersRegularFile(status))
+        return path;
+    return target;
 }
 
 } // namespace
@@ -124,10 +154,14 @@ std::optional<std::string> DefaultsFolder::read(std::string_view key) const
 {
     if (!isPlainName(key))
         return std::nullopt;
-    FileDescriptor file(::open((m_path / std::string(key)).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    const std::filesystem::path path = m_path / std::string(key);
+    // A plain entry is opened without following links, so one swapped in meanwhile fails to open;
+    // O_NONBLOCK keeps a FIFO in the file's place from blocking the open.
+    const bool link = isSymbolicLink(path);
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (link ? 0 : O_NOFOLLOW)));
     struct stat status {};
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<std::size_t>(status.st_size) > kMaxBlobBytes)
+        (link && !isUsersRegularFile(status)) || static_cast<std::size_t>(status.st_size) > kMaxBlobBytes)
         return std::nullopt;
     std::string bytes;
     char buffer[16384];
@@ -153,19 +187,42 @@ bool DefaultsFolder::contains(std::string_view key) const
 
 bool DefaultsFolder::write(std::string_view key, std::string_view bytes) const
 {
-    if (!isPlainName(key) || bytes.size() > kMaxBlobBytes)
+    if (!isPlainName(key) || bytes.size() > kMaxBlobBytes) {
+        errno = isPlainName(key) ? EFBIG : EINVAL;
         return false;
-    removeAbandonedTemporaries(m_path, key);
-    const std::filesystem::path temporary = m_path / temporaryName(key);
+    }
+    const std::filesystem::path destination = writeDestination(m_path / std::string(key));
+    // The temporary file goes beside the file it replaces: a rename works within one file system only.
+    const std::filesystem::path folderPath = destination.parent_path();
+    const std::string name = destination.filename().string();
+    removeAbandonedTemporaries(folderPath, name);
+    const std::filesystem::path temporary = folderPath / temporaryName(name);
     FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (file.get() < 0)
         return false;
     const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
-    if (!file.close() || !written || ::rename(temporary.c_str(), (m_path / std::string(key)).c_str()) != 0) {
+    if (!file.close() || !written || ::rename(temporary.c_str(), destination.c_str()) != 0) {
+        const int error = errno;
         ::unlink(temporary.c_str());
+        errno = error;
         return false;
     }
     // The rename itself must reach the disk for the new record to survive a power cut.
+    FileDescriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
+    return true;
+}
+
+bool DefaultsFolder::setAside(std::string_view key) const
+{
+    const std::string asideName = std::string(key) + std::string(kSetAsideSuffix);
+    if (!isPlainName(key) || !isPlainName(asideName)) {
+        errno = EINVAL;
+        return false;
+    }
+    if (::rename((m_path / std::string(key)).c_str(), (m_path / asideName).c_str()) != 0)
+        return errno == ENOENT;
     FileDescriptor folder(::open(m_path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());

@@ -25,15 +25,25 @@ public:
 
     const std::filesystem::path& path() const { return m_path; }
 
-    // The blob under the key, or nothing when there is none or it cannot be read whole.
+    // The blob under the key, or nothing when there is none or it cannot be read whole. A key may
+    // be a symbolic link (dotfile managers keep the file elsewhere) to a regular file the user owns;
+    // any other link is not read.
     std::optional<std::string> read(std::string_view key) const;
     // Whether anything at all is stored under the key, readable or not.
     bool contains(std::string_view key) const;
 
-    // Replaces the blob at once: a temporary file in the folder (0600), flushed to disk, renamed
-    // over the old one. A reader sees the whole old or the whole new blob, and a writer killed at
-    // any instant leaves no partial one. Returns false, leaving the old blob, when that fails.
+    // Replaces the blob at once: a temporary file (0600) beside the file, flushed to disk, renamed
+    // over it. A reader sees the whole old or the whole new blob, and a writer killed at any instant
+    // leaves no partial one. Through a link that read() follows, the link's final target is replaced
+    // and the link stays; a link that read() would not follow is itself replaced, and what it leads
+    // to is left alone. Returns false, with errno saying why and the old blob left, when that fails.
     bool write(std::string_view key, std::string_view bytes) const;
+
+    // Moves whatever is under the key (a link itself, not its target) to "<key>.bad", replacing an
+    // earlier one there, so that a blob that cannot be read is kept rather than written over.
+    // True when the key is then free; false, with errno, when it could not be moved.
+    bool setAside(std::string_view key) const;
+    static constexpr std::string_view kSetAsideSuffix = ".bad";
 
 private:
     explicit DefaultsFolder(std::filesystem::path path) : m_path(std::move(path)) {}
