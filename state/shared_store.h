@@ -32,9 +32,14 @@ public:
     StudioState load(Instant now, const Calendar& calendar) const;
     static StudioState load();
 
-    // Writes the whole record under "studio.v1" in the store. False when it could not be written,
-    // in which case the old record stays.
+    // Writes the whole record under "studio.v1" in the store, unless the record there already reads
+    // as this one. A record there that cannot be read, or is not one, is first moved aside to
+    // "studio.v1.bad". False when the record could not be written: JSON cannot hold it, it is over
+    // the store's limit, there is no folder, or the file system refused. Then the old record stays
+    // and the reason goes to the log. `now` and the calendar give the defaults that the stored
+    // record is read with, as load() does.
     bool save(const StudioState& state) const;
+    bool save(const StudioState& state, Instant now, const Calendar& calendar) const;
 
     bool hasSuite() const { return m_suite.has_value(); }
     const std::optional<DefaultsFolder>& suite() const { return m_suite; }

@@ -10,9 +10,9 @@ StudioState SharedStateStore::load()
     return SharedStore::load();
 }
 
-void SharedStateStore::save(const StudioState& state)
+bool SharedStateStore::save(const StudioState& state)
 {
-    SharedStore::shared().save(state);
+    return SharedStore::shared().save(state);
 }
 
 } // namespace quillon

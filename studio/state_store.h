@@ -9,15 +9,16 @@ class StateStore {
 public:
     virtual ~StateStore() = default;
     virtual StudioState load() = 0;
-    // Reports nothing: a failed save leaves the old record and the studio goes on.
-    virtual void save(const StudioState& state) = 0;
+    // False when the record could not be saved: the old one stays, the reason is in the log, and
+    // the studio goes on.
+    virtual bool save(const StudioState& state) = 0;
 };
 
 // The process's shared store, with the user's calendar for the defaults.
 class SharedStateStore final : public StateStore {
 public:
     StudioState load() override;
-    void save(const StudioState& state) override;
+    bool save(const StudioState& state) override;
 };
 
 } // namespace quillon

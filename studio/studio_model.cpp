@@ -16,7 +16,7 @@ StudioModel::StudioModel(StateStore& store, TimelineReloader& reloader, Instant 
     m_reloadTimer.setTimerType(Qt::PreciseTimer);
     m_reloadTimer.setInterval(kReloadDelay);
     connect(&m_reloadTimer, &QTimer::timeout, this, [this] { m_reloader.reloadAllTimelines(); });
-    m_store.save(m_state);
+    save();
     m_reloader.reloadAllTimelines();
 }
 
@@ -26,9 +26,18 @@ StudioModel::~StudioModel()
         m_reloader.reloadAllTimelines();
 }
 
+void StudioModel::save()
+{
+    const bool failed = !m_store.save(m_state);
+    if (failed == m_saveFailed)
+        return;
+    m_saveFailed = failed;
+    emit saveFailedChanged();
+}
+
 void StudioModel::afterWrite(const StudioState& before)
 {
-    m_store.save(m_state);
+    save();
     if (widgetSignature(before) == widgetSignature(m_state))
         return;
     // Restarting cancels the pending reload: one reload per burst, after its last edit.

@@ -32,6 +32,8 @@ public:
     ~StudioModel() override;
 
     const StudioState& state() const { return m_state; }
+    // Whether the last save failed: the studio says so until one succeeds.
+    bool isSaveFailed() const { return m_saveFailed; }
     Instant now() const { return m_now; }
 
     // A whole new record: observers of the fields that differ are told.
@@ -86,18 +88,22 @@ signals:
     // A widget link was opened: the window focuses the sidebar, leaves full view and shows the
     // inspector.
     void linkOpened(quillon::DotWidgetKind kind);
+    // The last save failed, or a save succeeded again after failing.
+    void saveFailedChanged();
 
 private:
     template<typename Field, typename Value>
     void writeField(Field StudioState::*field, Value value, void (StudioModel::*changed)());
     void notifyDifferences(const StudioState& before);
     void afterWrite(const StudioState& before);
+    void save();
 
     StateStore& m_store;
     TimelineReloader& m_reloader;
     StudioState m_state;
     Instant m_now;
     QTimer m_reloadTimer;
+    bool m_saveFailed = false;
 };
 
 } // namespace quillon

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -165,8 +167,9 @@ TEST_F(SharedStoreTest, AStoredRecordThatIsNotOneJSONObjectOrOverOneMebibyteGive
         {"top-level array", R"([{"signText":"array"}])", "Hello, world!"},
         {"empty file", "", "Hello, world!"},
         {"one byte over the limit", opening + std::string(textAtLimit + 1, 'x') + R"("})", "Hello, world!"},
+        // Read, and the text cut to what a record may hold.
         {"exactly at the limit", opening + std::string(textAtLimit, 'x') + R"("})",
-            std::string(textAtLimit, 'x')},
+            std::string(kMaxRecordTextCharacters, 'x')},
     };
     const SharedStore store(withGroup());
     for (const auto& c : cases) {
@@ -194,6 +197,147 @@ TEST_F(SharedStoreTest, SavingLeavesOneOwnerOnlyRecordInOwnerOnlyFoldersAndNothi
     for (const fs::path& folder : {m_home, m_home / kGroup, m_home / kIdentifier}) {
         SCOPED_TRACE(folder.string());
         EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+    }
+}
+
+TEST_F(SharedStoreTest, ASaveThatCannotBeWrittenReturnsFalseLogsWhyAndKeepsTheOldRecord)
+{
+    const struct {
+        const char* name;
+        std::function<void(StudioState&)> change;
+        const char* reason;
+    } cases[] = {
+        {"a date JSON cannot hold", [](StudioState& s) { s.countdownDate = Instant {std::nan("")}; }, "JSON cannot hold it"},
+        {"an infinite date", [](StudioState& s) { s.countdownDate = Instant {HUGE_VAL}; }, "JSON cannot hold it"},
+        {"text that is not UTF-8", [](StudioState& s) { s.signText = "caf\xE9"; }, "JSON cannot hold it"},
+        {"a record over one mebibyte", [](StudioState& s) { s.signText.assign(DefaultsFolder::kMaxBlobBytes, 's'); },
+            "over the limit of 1048576"},
+    };
+    const fs::path record = m_home / kGroup / "studio.v1";
+    const SharedStore store(withGroup());
+    ASSERT_TRUE(store.save(titled("old")));
+    const std::string oldBytes = readFile(record);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_log.clear();
+        StudioState state = titled("new");
+        c.change(state);
+        EXPECT_FALSE(store.save(state));
+        ASSERT_EQ(m_log.size(), 1u);
+        EXPECT_TRUE(m_log[0].message.starts_with("could not save the record")) << m_log[0].message;
+        EXPECT_NE(m_log[0].message.find(c.reason), std::string::npos) << m_log[0].message;
+        EXPECT_EQ(readFile(record), oldBytes);
+    }
+}
+
+TEST_F(SharedStoreTest, ARecordThatCannotBeReadIsMovedAsideBeforeTheSaveInsteadOfWrittenOver)
+{
+    const fs::path folder = m_home / kGroup;
+    const fs::path record = folder / "studio.v1";
+    const fs::path aside = folder / "studio.v1.bad";
+    const std::string overLimit(DefaultsFolder::kMaxBlobBytes + 1, ' ');
+    const struct {
+        const char* name;
+        std::function<void()> place;
+        std::function<void()> expectAside;
+    } cases[] = {
+        {"a file over one mebibyte", [&] { writeFile(record, overLimit); },
+            [&] { EXPECT_EQ(readFile(aside), overLimit); }},
+        {"text that is not a record", [&] { writeFile(record, "countdownTitle = Launch"); },
+            [&] { EXPECT_EQ(readFile(aside), "countdownTitle = Launch"); }},
+        {"a folder", [&] { writeFile(record / "kept", "inside"); },
+            [&] { EXPECT_EQ(readFile(aside / "kept"), "inside"); }},
+        {"a link to nothing", [&] { fs::create_symlink(m_home / "missing", record); },
+            [&] { EXPECT_EQ(fs::read_symlink(aside), m_home / "missing"); }},
+        {"a link to a folder", [&] { fs::create_directories(m_home / "elsewhere"); fs::create_symlink(m_home / "elsewhere", record); },
+            [&] { EXPECT_EQ(fs::read_symlink(aside), m_home / "elsewhere"); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(m_home);
+        const SharedStore store(withGroup());
+        c.place();
+        EXPECT_EQ(load(store), defaults());
+        m_log.clear();
+
+        EXPECT_TRUE(store.save(titled("new")));
+        c.expectAside();
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(record)));
+        EXPECT_EQ(load(store), titled("new"));
+        ASSERT_EQ(m_log.size(), 1u);
+        EXPECT_EQ(m_log[0].message, record.string() + " could not be read as a record; moved it to " + aside.string());
+    }
+}
+
+TEST_F(SharedStoreTest, ARecordThatCanNeitherBeReadNorMovedAsideIsLeftAndTheSaveFails)
+{
+    const fs::path record = m_home / kGroup / "studio.v1";
+    const SharedStore store(withGroup());
+    writeFile(record / "kept", "inside");
+    writeFile(m_home / kGroup / "studio.v1.bad" / "earlier", "occupied");
+    m_log.clear();
+
+    EXPECT_FALSE(store.save(titled("new")));
+    EXPECT_EQ(readFile(record / "kept"), "inside");
+    ASSERT_EQ(m_log.size(), 1u);
+    EXPECT_TRUE(m_log[0].message.starts_with("could not save the record: " + record.string() + " could not be read"))
+        << m_log[0].message;
+}
+
+TEST_F(SharedStoreTest, SavingTheRecordAsItWasReadLeavesItsFileUntouchedAndAnEditWritesIt)
+{
+    StudioState manyCities = defaults();
+    manyCities.boardCities.assign(kMaxBoardCities + 1, "tokyo");
+    const std::string deep = std::string(70, '[') + std::string(70, ']');
+    const struct {
+        const char* name;
+        std::string stored;
+    } cases[] = {
+        {"more board cities than the bound", encodeJSON(manyCities)},
+        {"a title over the bound", encodeJSON(titled(std::string(kMaxRecordTextCharacters + 1, 't').c_str()))},
+        {"a date out of range", R"({"countdownDate":1e400,"theme":"sky"})"},
+        {"a lone surrogate", R"({"theme":"sky","signText":"\ud800"})"},
+        {"a value nested too deeply", R"({"theme":"sky","extra":)" + deep + "}"},
+        {"a record of another layout", R"({"theme" : "sky", "future" : {"key" : [1, 2]}})"},
+    };
+    const fs::path record = m_home / kGroup / "studio.v1";
+    const Calendar calendar = testing::calendarIn("UTC");
+    const SharedStore store(withGroup());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(record, c.stored);
+        StudioState loaded = load(store);
+
+        EXPECT_TRUE(store.save(loaded, kNow, calendar));
+        EXPECT_EQ(readFile(record), c.stored);
+
+        loaded.theme = ThemeID::amber;
+        EXPECT_TRUE(store.save(loaded, kNow, calendar));
+        EXPECT_EQ(readFile(record), encodeJSON(loaded));
+    }
+}
+
+TEST_F(SharedStoreTest, ARecordLinkedToAFileOfTheUsersIsReadAndSavedThroughTheLinkWhichStays)
+{
+    const fs::path target = m_home / "dotfiles" / "quillon.json";
+    const fs::path record = m_home / kGroup / "studio.v1";
+    for (const fs::path& linkTarget : {target, fs::path("../dotfiles/quillon.json")}) {
+        SCOPED_TRACE(linkTarget.string());
+        fs::remove_all(m_home);
+        const SharedStore store(withGroup());
+        writeFile(target, encodeJSON(titled("linked")));
+        fs::create_symlink(linkTarget, record);
+
+        EXPECT_EQ(load(store), titled("linked"));
+        ASSERT_TRUE(store.save(titled("edited")));
+        EXPECT_EQ(fs::read_symlink(record), linkTarget);
+        EXPECT_EQ(readFile(target), encodeJSON(titled("edited")));
+        EXPECT_EQ(load(store), titled("edited"));
+        std::vector<std::string> names;
+        for (const fs::path& folder : {m_home / kGroup, m_home / "dotfiles"})
+            for (const auto& entry : fs::directory_iterator(folder))
+                names.push_back(entry.path().filename().string());
+        EXPECT_EQ(names, (std::vector<std::string> {"studio.v1", "quillon.json"}));
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <string>
@@ -82,6 +83,13 @@ TEST(StudioStateJSON, DecodingFallsBackFieldByFieldToTheDefaults)
         // Brackets inside a string, behind an escaped quote, are text and not nesting.
         {R"({"signText":"\")" + std::string(100, '[') + R"("})",
             [](StudioState& s) { s.signText = "\"" + std::string(100, '['); }},
+        {"\xEF\xBB\xBF{\"signText\":\"after a byte order mark\"}",
+            [](StudioState& s) { s.signText = "after a byte order mark"; }},
+        {R"({"\u0073ignText":"escaped key","theme":"sky","theme":"amber"})",
+            [](StudioState& s) {
+                s.signText = "escaped key";
+                s.theme = ThemeID::amber;
+            }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.json.substr(0, 80));
@@ -93,11 +101,89 @@ TEST(StudioStateJSON, DecodingFallsBackFieldByFieldToTheDefaults)
     }
 }
 
+TEST(StudioStateJSON, ABadValueFallsBackAloneAndTheOtherFieldsAreKept)
+{
+    const std::string deep = std::string(70, '[') + std::string(70, ']');
+    const struct {
+        std::string json;
+        std::function<void(StudioState&)> expect;
+    } cases[] = {
+        {R"({"countdownDate":1e400,"theme":"sky"})", [](StudioState&) {}},
+        {R"({"theme":"sky","countdownDate":-1e400})", [](StudioState&) {}},
+        {R"({"theme":"sky","signText":"\ud800"})", [](StudioState&) {}},
+        {R"({"theme":"sky","signText":"a\udc00b"})", [](StudioState&) {}},
+        {"{\"theme\":\"sky\",\"countdownTitle\":\"caf\xE9\"}", [](StudioState&) {}},
+        {R"({"theme":"sky","boardCities":["tokyo","\ud83d"]})", [](StudioState&) {}},
+        {R"({"theme":"sky","deep":)" + deep + "}", [](StudioState&) {}},
+        {R"({"theme":"sky","signText":)" + deep + R"(,"use24h":false})", [](StudioState& s) { s.use24h = false; }},
+        {R"({"later":{"a":[1,2,]},"theme":"sky"})", [](StudioState&) {}},
+        {R"({"theme":"sky","clockCity":"tokyo","countdownDate":1e999999})",
+            [](StudioState& s) { s.clockCity = "tokyo"; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.json.substr(0, 80));
+        StudioState expected = defaults();
+        expected.theme = ThemeID::sky;
+        c.expect(expected);
+        const std::optional<StudioState> decoded = decode(c.json);
+        ASSERT_TRUE(decoded.has_value());
+        EXPECT_EQ(*decoded, expected) << encodeJSON(*decoded);
+    }
+}
+
+TEST(StudioStateJSON, ADecodedRecordKeepsTheFirstBoardCitiesAndTheFirstCharactersOfEachTextWithinTheBounds)
+{
+    std::vector<std::string> manyCities;
+    for (std::size_t index = 0; index < kMaxBoardCities + 6; ++index)
+        manyCities.push_back("city-" + std::to_string(index));
+    const std::vector<std::string> firstCities(
+        manyCities.begin(), manyCities.begin() + static_cast<std::ptrdiff_t>(kMaxBoardCities));
+    const std::string atLimit(kMaxRecordTextCharacters, 'x');
+    std::string fireworks;
+    for (std::size_t index = 0; index < kMaxRecordTextCharacters; ++index)
+        fireworks += "\U0001F386";
+
+    const struct {
+        const char* name;
+        std::function<void(StudioState&)> stored;
+        std::function<void(StudioState&)> decoded;
+    } cases[] = {
+        {"more board cities than the board could hold", [&](StudioState& s) { s.boardCities = manyCities; },
+            [&](StudioState& s) { s.boardCities = firstCities; }},
+        {"board cities at the bound", [&](StudioState& s) { s.boardCities = firstCities; },
+            [&](StudioState& s) { s.boardCities = firstCities; }},
+        {"a title one character too long", [&](StudioState& s) { s.countdownTitle = atLimit + "y"; },
+            [&](StudioState& s) { s.countdownTitle = atLimit; }},
+        {"a sign text of 900 KB", [](StudioState& s) { s.signText.assign(900'000, 's'); },
+            [](StudioState& s) { s.signText.assign(kMaxRecordTextCharacters, 's'); }},
+        // Counted in characters: the cut falls between two three-byte characters, not inside one.
+        {"a cut between multi-byte characters",
+            [](StudioState& s) { s.signText = std::string(kMaxRecordTextCharacters - 1, 'a') + "\u20AC\u20AC"; },
+            [](StudioState& s) { s.signText = std::string(kMaxRecordTextCharacters - 1, 'a') + "\u20AC"; }},
+        {"four-byte characters at the bound", [&](StudioState& s) { s.signText = fireworks; },
+            [&](StudioState& s) { s.signText = fireworks; }},
+        {"the other texts", [&](StudioState& s) { s.clockCity = s.boardCities[0] = atLimit + "zz"; },
+            [&](StudioState& s) { s.clockCity = s.boardCities[0] = atLimit; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StudioState stored = defaults();
+        c.stored(stored);
+        StudioState expected = defaults();
+        c.decoded(expected);
+        const std::optional<StudioState> decoded = decode(encodeJSON(stored));
+        ASSERT_TRUE(decoded.has_value());
+        EXPECT_EQ(*decoded, expected);
+    }
+}
+
 TEST(StudioStateJSON, TextThatIsNotOneJSONObjectDecodesToNothing)
 {
     const std::string cases[] = {"[]", R"([{"kind":"clock"}])", "kind: clock", "", "null", R"("{}")",
         R"({"kind":"clock")", std::string(100000, '[') + std::string(100000, ']'),
-        R"({"deep":)" + std::string(100, '[') + std::string(100, ']') + "}"};
+        std::string(100000, '{'), R"({"theme":"sky","signText":"open)", R"({"theme":"sky","deep":[[[]]})",
+        R"({"theme":"sky",})", R"({"theme":})", R"({"theme" "sky"})", R"({"theme":"sky" "use24h":true})",
+        R"({theme:"sky"})", R"({"theme":"sky"}{})", R"({"theme":"sky"}])"};
     for (const std::string& json : cases) {
         SCOPED_TRACE(json.substr(0, 80));
         EXPECT_FALSE(decode(json).has_value());
@@ -131,13 +217,35 @@ TEST(StudioStateJSON, EncodingThenDecodingGivesAnEqualRecord)
     }
 }
 
+TEST(StudioStateJSON, ARecordThatJSONCannotHoldEncodesToNothing)
+{
+    const struct {
+        const char* name;
+        std::function<void(StudioState&)> change;
+    } cases[] = {
+        {"a date that is not a number", [](StudioState& s) { s.countdownDate = Instant {std::nan("")}; }},
+        {"an infinite date", [](StudioState& s) { s.countdownDate = Instant {HUGE_VAL}; }},
+        {"a date infinitely far back", [](StudioState& s) { s.countdownDate = Instant {-HUGE_VAL}; }},
+        {"a sign text with a stray byte", [](StudioState& s) { s.signText = "caf\xE9"; }},
+        {"a title cut inside a character", [](StudioState& s) { s.countdownTitle = "\xE2\x82"; }},
+        {"a board city with an encoded surrogate", [](StudioState& s) { s.boardCities.push_back("\xED\xA0\x80"); }},
+        {"a clock city with an overlong slash", [](StudioState& s) { s.clockCity = "\xC0\xAF"; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StudioState state = defaults();
+        c.change(state);
+        EXPECT_EQ(encodeJSON(state), "");
+    }
+}
+
 TEST(WidgetSignature, OfTheDefaultRecordListsWhatTheWidgetsShow)
 {
     const std::vector<std::string> signature = widgetSignature(defaults());
     ASSERT_EQ(signature.size(), 8u);
     EXPECT_EQ(std::vector<std::string>(signature.begin(), signature.begin() + 6),
         (std::vector<std::string> {
-            "midnight", "true", "los-angeles,new-york,london,dubai,tokyo", "local", "year", "New Year"}));
+            "midnight", "true", "los-angeles,new-york,london,dubai,tokyo,", "local", "year", "New Year"}));
     EXPECT_EQ(signature[7], "Hello, world!");
 }
 
@@ -165,6 +273,31 @@ TEST(WidgetSignature, ChangesWithEveryShownFieldAndNeverWithKindOrSizes)
         StudioState state = defaults();
         c.change(state);
         EXPECT_EQ(widgetSignature(state) != original, c.changesSignature);
+    }
+}
+
+TEST(WidgetSignature, TellsApartBoardCityListsThatDifferOnlyInEmptyIdsCommasOrBackslashes)
+{
+    using Cities = std::vector<std::string>;
+    const struct {
+        Cities one;
+        Cities other;
+    } cases[] = {
+        {{"tokyo"}, {"", "tokyo"}},
+        {{"tokyo"}, {"tokyo", ""}},
+        {{}, {""}},
+        {{""}, {"", ""}},
+        {{"a,b"}, {"a", "b"}},
+        {{"a\\", "b"}, {"a\\,b"}},
+        {{"a\\,", "b"}, {"a\\", ",b"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.one) + " against " + ::testing::PrintToString(c.other));
+        StudioState one = defaults();
+        one.boardCities = c.one;
+        StudioState other = defaults();
+        other.boardCities = c.other;
+        EXPECT_NE(widgetSignature(one), widgetSignature(other));
     }
 }
 

@@ -27,7 +27,12 @@ namespace {
 class MemoryStore final : public StateStore {
 public:
     StudioState load() override { return stored; }
-    void save(const StudioState& state) override { stored = state; }
+    bool save(const StudioState& state) override
+    {
+        stored = state;
+        return savesWork;
+    }
+    bool savesWork = true;
     StudioState stored;
 };
 

@@ -30,7 +30,7 @@ public:
     {
         return StudioState::makeDefault(utcInstant(2026, 12, 5, 12), Calendar(TimeZone::utc(), 1, 1));
     }
-    void save(const StudioState&) override {}
+    bool save(const StudioState&) override { return true; }
 };
 
 QProcessEnvironment studioEnvironment(const QString& configHome)

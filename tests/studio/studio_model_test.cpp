@@ -23,13 +23,16 @@ class MemoryStore final : public StateStore {
 public:
     explicit MemoryStore(StudioState initial) : stored(std::move(initial)) {}
     StudioState load() override { return stored; }
-    void save(const StudioState& state) override
+    bool save(const StudioState& state) override
     {
-        stored = state;
         ++saves;
+        if (savesWork)
+            stored = state;
+        return savesWork;
     }
     StudioState stored;
     int saves = 0;
+    bool savesWork = true;
 };
 
 class CountingReloader final : public TimelineReloader {
@@ -65,6 +68,23 @@ private slots:
         QCOMPARE(m_store->saves, 1);
         QCOMPARE(m_reloader->reloads.size(), std::size_t{1});
         QVERIFY(!model.isReloadPending());
+    }
+
+    // A save that fails is not passed over in silence: the model says so until one succeeds.
+    void aFailedSaveIsToldOnceAndClearedByTheNextGoodOne()
+    {
+        m_store->savesWork = false;
+        StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
+        QVERIFY(model.isSaveFailed());
+        QSignalSpy told(&model, &StudioModel::saveFailedChanged);
+        model.setSignText("one");
+        model.setSignText("two");
+        QCOMPARE(told.count(), 0); // still failing: nothing new to tell
+        m_store->savesWork = true;
+        model.setSignText("three");
+        QVERIFY(!model.isSaveFailed());
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(m_store->stored.signText, std::string("three"));
     }
 
     void aBurstOfKeystrokesSavesEachAndReloadsOnceAfterTheLast()
