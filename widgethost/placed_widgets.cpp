@@ -17,8 +17,9 @@ namespace {
 using Json = nlohmann::json;
 
 constexpr std::string_view kFileName = "widgets.json";
+constexpr std::string_view kDamagedName = "widgets.json.bad";
+constexpr std::string_view kTooManyName = "widgets.json.too-many";
 constexpr int kMaxNesting = 64;
-constexpr std::size_t kMaxWidgets = 1000;
 
 double distanceSquared(DotPoint point, const DotRect& rect)
 {
@@ -55,8 +56,6 @@ std::optional<std::vector<PlacedWidget>> decodePlacedWidgets(std::string_view te
         return std::nullopt;
     std::vector<PlacedWidget> widgets;
     for (const Json& entry : document["widgets"]) {
-        if (widgets.size() >= kMaxWidgets)
-            break;
         const auto string = [&](const char* key) {
             return entry.is_object() && entry.contains(key) && entry[key].is_string() ? entry[key].get<std::string>()
                                                                                         : std::string();
@@ -83,21 +82,53 @@ std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder)
     const auto store = DefaultsFolder::openPath(folder);
     if (!store || !store->contains(kFileName))
         return {};
-    if (const auto text = store->read(kFileName)) {
-        if (auto widgets = decodePlacedWidgets(*text))
-            return *widgets;
+    const std::filesystem::path file = folder / kFileName;
+    const std::optional<std::string> text = store->read(kFileName);
+    std::optional<std::vector<PlacedWidget>> widgets = text ? decodePlacedWidgets(*text) : std::nullopt;
+    if (!widgets) {
+        // A link is moved aside, not its target: whatever it leads to stays as it was.
+        std::error_code error;
+        std::filesystem::rename(file, folder / kDamagedName, error);
+        std::fprintf(stderr,
+                     "quillon-widgets: %s could not be read; moved it to widgets.json.bad and started with no widgets\n",
+                     file.c_str());
+        return {};
     }
-    std::error_code error;
-    std::filesystem::rename(folder / kFileName, folder / (std::string(kFileName) + ".bad"), error);
-    std::fprintf(stderr, "quillon-widgets: %s could not be read; moved it to widgets.json.bad and started with no widgets\n",
-                 (folder / kFileName).c_str());
-    return {};
+    if (widgets->size() <= kMaxPlacedWidgets)
+        return *widgets;
+
+    // The next save would keep only the widgets shown, so the whole list goes aside first: as a copy,
+    // which leaves a link in place, or else by moving the file itself, which needs no room on the disk.
+    const std::size_t count = widgets->size();
+    widgets->resize(kMaxPlacedWidgets);
+    bool keptAside = store->write(kTooManyName, *text);
+    if (!keptAside) {
+        std::error_code error;
+        std::filesystem::rename(file, folder / kTooManyName, error);
+        keptAside = !error;
+    }
+    if (keptAside) {
+        // Failing here is harmless: the whole list is safe, and the next save tries again.
+        store->write(kFileName, encodePlacedWidgets(*widgets));
+        std::fprintf(stderr,
+                     "quillon-widgets: %s held %zu widgets, more than the %zu the host keeps; kept it whole as "
+                     "widgets.json.too-many and started with the first %zu\n",
+                     file.c_str(), count, kMaxPlacedWidgets, kMaxPlacedWidgets);
+    } else {
+        std::fprintf(stderr,
+                     "quillon-widgets: %s holds %zu widgets, more than the %zu the host keeps, and could not be kept "
+                     "aside as widgets.json.too-many; started with the first %zu, and the next change keeps only "
+                     "those\n",
+                     file.c_str(), count, kMaxPlacedWidgets, kMaxPlacedWidgets);
+    }
+    return *widgets;
 }
 
 bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<PlacedWidget>& widgets)
 {
+    // More would be cut off at the next start.
     const auto store = DefaultsFolder::openPath(folder);
-    return store && store->write(kFileName, encodePlacedWidgets(widgets));
+    return widgets.size() <= kMaxPlacedWidgets && store && store->write(kFileName, encodePlacedWidgets(widgets));
 }
 
 DotPoint placeOnScreens(DotPoint topLeft, DotSizeF size, const std::vector<DotRect>& screens)

@@ -5,8 +5,11 @@
 #include "core/dot_grid.h"
 #include "widgethost/widget_plugin.h"
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon::widgethost {
@@ -22,14 +25,21 @@ struct PlacedWidget {
     bool operator==(const PlacedWidget&) const = default;
 };
 
+// The most widgets the host loads, places and saves: far more than fit on any desktop, few enough
+// that a file run wild cannot have the host open windows without end.
+inline constexpr std::size_t kMaxPlacedWidgets = 1000;
+
 std::string encodePlacedWidgets(const std::vector<PlacedWidget>& widgets);
 // Nothing when the text is not a list of placed widgets; entries with unreadable fields are
-// dropped one by one.
+// dropped one by one. Every readable entry is returned, however many: the caller applies the limit.
 std::optional<std::vector<PlacedWidget>> decodePlacedWidgets(std::string_view json);
 
-// widgets.json in the host's settings folder. A damaged file is moved aside to widgets.json.bad,
-// with one line on standard error, and the host starts with none.
+// widgets.json in the host's settings folder, or the file of the user's that a symlink there leads
+// to. A damaged or unreadable file is moved aside to widgets.json.bad, with one line on standard
+// error, and the host starts with none. A file of more than kMaxPlacedWidgets is kept whole as
+// widgets.json.too-many, also with a line, before the host starts with the first of them.
 std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder);
+// False, writing nothing, when the file cannot be replaced or the list is over the limit.
 bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<PlacedWidget>& widgets);
 
 // A top-left corner moved so that a widget of this size lies on the screen nearest to it, when it

@@ -3,7 +3,8 @@
 # widgets over D-Bus gives windows of the family's size with the desktop-widget hints, they are
 # kept in widgets.json with an autostart entry, the studio's reload signal reaches every widget,
 # a click opens the widget's link through the desktop's URL handler, a second start ends at once,
-# and a damaged file is moved aside. Usage: host_session_test.sh path/to/quillon-widgets
+# a widget that cannot be saved is refused, a damaged file is moved aside, and a file of more widgets
+# than the host keeps is kept whole aside. Usage: host_session_test.sh path/to/quillon-widgets
 set -u
 source "$(dirname "$0")/../support/checks.sh"
 host=$1
@@ -181,6 +182,14 @@ check "and writes it again, whole" "kept_widgets_are 3" 15
 echo 'not json' >"$kept"
 check "the host survives its file being spoilt" "call_answers true AddWidget string:DotSign string:systemSmall && host_runs $pid"
 check "and writes it again, whole" "kept_widgets_are 4" 15
+# A folder in the file's place cannot be replaced: a widget that would be lost at the next start is
+# not placed, and the caller is told.
+rm -f "$kept"
+mkdir "$kept"
+check "a widget that cannot be saved is refused" "call_answers false AddWidget string:DotClock string:systemSmall"
+check "with a line on standard error" "file_has 'cannot save' '$log'" 15
+check_holds "and no window for it" 1 "widget_windows_are 4"
+rmdir "$kept"
 stop_host
 # The next host must not find the last one's name or windows still there.
 wait_until "the bus name to be free" 15 "! name_owned"
@@ -193,6 +202,33 @@ check "the host with a damaged file takes its bus name" "host_runs $pid && name_
 check "a damaged file is moved aside" "file_there '$kept.bad'" 15
 check "with one line on standard error" "echo \"standard error: \$(cat '$log')\"; grep -q 'widgets.json.bad' '$log'" 15
 check_holds "and the host runs with no widgets" 1 "host_runs $pid && widget_windows_are 0"
+stop_host
+wait_until "the bus name to be free" 15 "! name_owned"
+
+# A file of one widget more than the host keeps, their plug-in gone so that no windows open.
+{
+  printf '{"widgets": ['
+  for ((index = 0; index < 1001; index++)); do
+    ((index > 0)) && printf ','
+    printf '{"plugin":"libgone.so","kind":"Gone","family":"systemSmall","x":%d,"y":0}' "$index"
+  done
+  printf ']}'
+} >"$kept"
+# kinds_in_file FILE COUNT: the file names that many kinds.
+kinds_in_file() {
+  local count
+  count=$(grep -o '"kind"' "$1" 2>/dev/null | wc -l)
+  echo "$count kinds in $1"
+  [[ $count -eq $2 ]]
+}
+log=$XDG_CONFIG_HOME/too-many.log
+"$host" 2>"$log" </dev/null & pid=$!
+check "the host with too many widgets takes its bus name" "host_runs $pid && name_owned" 30
+check "keeps the whole file aside" "kinds_in_file '$kept.too-many' 1001" 15
+check "and says so on standard error" "file_has 'widgets.json.too-many' '$log'" 15
+check "and keeps the first 1000 in the file" "kept_widgets_are 1000" 15
+check "a widget past the limit is refused" "call_answers false AddWidget string:DotClock string:systemSmall"
+check_holds "and not kept" 1 "kept_widgets_are 1000 && widget_windows_are 0"
 stop_host
 
 echo "$failures failed"

@@ -67,6 +67,24 @@ private slots:
         COMPARE_JSON(edited["target"], Json(1893456000.0 - 978307200.0));
     }
 
+    void aDateOutsideThePlugInsYearsShowsAsUnsetAndIsNotWrittenBack()
+    {
+        // The plug-in takes a target before year 1 or from year 10000 on as unset. Shown as set, such a
+        // date would come back clamped to the edge of the calendar, a countdown to a day never chosen.
+        const WidgetDescription countdown = describe("DotCountdown");
+        const double yearTenThousand = 253402300800.0 - 978307200.0; // 10000-01-01 in seconds since 2001
+        for (const double target : {1e300, -1e300, 1e18, 1e12, yearTenThousand, -1e11}) {
+            const Json stored = {{"label", "Launch"}, {"target", target}};
+            WidgetEditor editor(*m_plugin, countdown.configuration, stored.dump());
+            auto* set = editor.findChild<QCheckBox*>();
+            QVERIFY(set);
+            QVERIFY2(!set->isChecked(), stored.dump().c_str());
+            const Json edited = Json::parse(editor.configuration());
+            QVERIFY2(!edited.contains("target") && edited.value("label", "") == "Launch",
+                     (stored.dump() + " came back as " + edited.dump()).c_str());
+        }
+    }
+
     void entitiesAreChosenFromTheListInOrder()
     {
         const WidgetDescription board = describe("WorldBoard");

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <unistd.h>
 
 namespace quillon::widgethost {
 namespace {
@@ -72,6 +76,113 @@ TEST(PlacedWidgets, SurviveARoundTripAndDamagedFilesAreMovedAside)
     EXPECT_EQ(decoded->front().configuration, "{}");
     EXPECT_EQ(decodePlacedWidgets("[]"), std::nullopt);
     std::filesystem::remove_all(folder);
+}
+
+// A folder of its own under the temporary folder, gone with the test.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& name)
+        : m_path(std::filesystem::temp_directory_path() / (name + "_" + std::to_string(getpid())))
+    {
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string contentsOf(const std::filesystem::path& file)
+{
+    std::ifstream stream(file);
+    return std::string(std::istreambuf_iterator<char>(stream), {});
+}
+
+TEST(PlacedWidgets, AreReadAndWrittenThroughASymlinkToTheUsersFileWhichStaysALink)
+{
+    const std::vector<PlacedWidget> widgets{
+        {"liblampwork.so", "DotSign", WidgetFamily::systemLarge, "HDMI-1", 120, 80.5, R"({"message":"Hi"})"}};
+    std::vector<PlacedWidget> changed = widgets;
+    changed.push_back({"liblampwork.so", "DotClock", WidgetFamily::systemSmall, "", 600, 40, "{}"});
+
+    // As dotfile managers link files: relatively, absolutely, and through a link of their own.
+    struct Case {
+        const char* name;
+        std::function<void(const std::filesystem::path& link, const std::filesystem::path& target)> makeLink;
+    };
+    const Case cases[] = {
+        {"relative", [](const auto& link, const auto&) { std::filesystem::create_symlink("../dotfiles/widgets.json", link); }},
+        {"absolute", [](const auto& link, const auto& target) { std::filesystem::create_symlink(target, link); }},
+        {"through a second link",
+         [](const auto& link, const auto& target) {
+             std::filesystem::create_symlink(target, target.parent_path() / "current.json");
+             std::filesystem::create_symlink(target.parent_path() / "current.json", link);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScratchFolder scratch("placed_widgets_link_test");
+        const auto folder = scratch.path() / "quillon-widgets";
+        const auto dotfiles = scratch.path() / "dotfiles";
+        ASSERT_TRUE(savePlacedWidgets(dotfiles, widgets));
+        std::filesystem::create_directories(folder);
+        c.makeLink(folder / "widgets.json", dotfiles / "widgets.json");
+
+        EXPECT_EQ(loadPlacedWidgets(folder), widgets);
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder / "widgets.json.bad")));
+        ASSERT_TRUE(savePlacedWidgets(folder, changed));
+        EXPECT_TRUE(std::filesystem::is_symlink(folder / "widgets.json"));
+        EXPECT_EQ(decodePlacedWidgets(contentsOf(dotfiles / "widgets.json")), changed);
+        EXPECT_EQ(loadPlacedWidgets(folder), changed);
+    }
+
+    // A link that leads to no file is kept aside as a damaged file is, and what it leads to is left alone.
+    for (const bool toFolder : {false, true}) {
+        SCOPED_TRACE(toFolder ? "a link to a folder" : "a link to nothing");
+        const ScratchFolder scratch("placed_widgets_link_test");
+        const auto folder = scratch.path() / "quillon-widgets";
+        const auto elsewhere = scratch.path() / "elsewhere";
+        std::filesystem::create_directories(folder);
+        if (toFolder)
+            std::filesystem::create_directories(elsewhere / "inside");
+        std::filesystem::create_symlink(elsewhere, folder / "widgets.json");
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(loadPlacedWidgets(folder).empty());
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("widgets.json.bad"), std::string::npos);
+        EXPECT_TRUE(std::filesystem::is_symlink(folder / "widgets.json.bad"));
+        ASSERT_TRUE(savePlacedWidgets(folder, widgets));
+        EXPECT_EQ(loadPlacedWidgets(folder), widgets);
+        EXPECT_EQ(std::filesystem::exists(elsewhere / "inside"), toFolder);
+    }
+}
+
+TEST(PlacedWidgets, AFileOfMoreThanTheHostKeepsIsKeptWholeAsideAndNothingIsDroppedBySaving)
+{
+    const ScratchFolder folder("placed_widgets_limit_test");
+    std::vector<PlacedWidget> many;
+    for (std::size_t index = 0; index < 2 * kMaxPlacedWidgets; ++index)
+        many.push_back({"libgone.so", "K", WidgetFamily::systemSmall, "", double(index), 0, "{}"});
+    const std::vector<PlacedWidget> first(many.begin(), many.begin() + std::ptrdiff_t(kMaxPlacedWidgets));
+    std::ofstream(folder.path() / "widgets.json") << encodePlacedWidgets(many);
+    // Lists this long are compared whole but reported by their length.
+    const auto held = [&](const char* name) {
+        return decodePlacedWidgets(contentsOf(folder.path() / name)).value_or(std::vector<PlacedWidget>{});
+    };
+
+    testing::internal::CaptureStderr();
+    const std::vector<PlacedWidget> loaded = loadPlacedWidgets(folder.path());
+    const std::string logged = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(loaded == first) << loaded.size() << " widgets loaded";
+    EXPECT_NE(logged.find("widgets.json.too-many"), std::string::npos) << logged;
+    EXPECT_TRUE(held("widgets.json.too-many") == many) << held("widgets.json.too-many").size() << " widgets kept aside";
+    // The file now holds what the host shows, so that the next start has nothing more to put aside.
+    EXPECT_TRUE(held("widgets.json") == first) << held("widgets.json").size() << " widgets in the file";
+
+    // A list over the limit is not written at all rather than cut short.
+    EXPECT_FALSE(savePlacedWidgets(folder.path(), many));
+    EXPECT_TRUE(held("widgets.json") == first) << held("widgets.json").size() << " widgets in the file";
 }
 
 TEST(PlacedWidgets, APositionOffEveryScreenMovesOntoTheNearest)

@@ -1,5 +1,6 @@
 #include "widgethost/host/widget_editor.h"
 
+#include "platform/calendar/civil_date.h"
 #include "platform/calendar/instant.h"
 
 #include <QCheckBox>
@@ -15,11 +16,17 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quillon::widgethost {
 namespace {
 
 using Json = nlohmann::json;
+
+// Seconds since 2001 of the first instant of year 1 and of year 10000: the plug-in takes a date
+// outside them as unset, and so does the editor, which must not convert one to whole seconds.
+const double kEarliestDate = static_cast<double>(daysFromCivil({1, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
+const double kLatestDate = static_cast<double>(daysFromCivil({10000, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
 
 Json parseObject(const std::string& text)
 {
@@ -89,9 +96,10 @@ Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, 
     when->setCalendarPopup(true);
     when->setDisplayFormat("yyyy-MM-dd HH:mm");
     when->setAccessibleName(text(parameter.title));
-    const bool hasDate = value.is_number();
-    when->setDateTime(hasDate ? QDateTime::fromSecsSinceEpoch(static_cast<qint64>(
-                                    value.get<double>() + Instant::kUnixSecondsAtReferenceDate))
+    const double seconds = value.is_number() ? value.get<double>() : NAN;
+    const bool hasDate = std::isfinite(seconds) && seconds >= kEarliestDate && seconds < kLatestDate;
+    when->setDateTime(hasDate ? QDateTime::fromSecsSinceEpoch(
+                                    static_cast<qint64>(seconds + Instant::kUnixSecondsAtReferenceDate))
                               : QDateTime::currentDateTime().addDays(1));
     set->setChecked(hasDate);
     when->setEnabled(hasDate);

@@ -149,6 +149,12 @@ bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
         if (!description ||
             std::find(description->families.begin(), description->families.end(), family) == description->families.end())
             continue;
+        std::vector<PlacedWidget> placed = placedWidgets();
+        if (placed.size() >= kMaxPlacedWidgets) {
+            std::cerr << "quillon-widgets: " << placed.size() << " widgets are placed, the most the host keeps; "
+                      << "did not add " << kind << "\n";
+            return false;
+        }
         const QSizeF size = familyPointSize(family);
         // Near the pointer, on its screen, clear of the widgets already placed.
         const QPoint pointer = QCursor::pos();
@@ -169,8 +175,11 @@ bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
         const DotPoint corner = screens.empty() ? wanted
                                                 : findFreeSpot(wanted, {size.width(), size.height()}, widgets,
                                                                screenUnder(pointer, screens), windows);
-        show({plugin.fileName, kind, family, "", corner.x, corner.y, "{}"});
-        save();
+        // Saved before it is shown: a widget that would be gone at the next start is not placed.
+        placed.push_back({plugin.fileName, kind, family, "", corner.x, corner.y, "{}"});
+        if (!keep(placed))
+            return false;
+        show(placed.back());
         return true;
     }
     return false;
@@ -182,13 +191,24 @@ void WidgetHost::reloadAll()
         window->driver().reload();
 }
 
-void WidgetHost::save()
+std::vector<PlacedWidget> WidgetHost::placedWidgets() const
 {
     std::vector<PlacedWidget> placed = m_unshown;
     for (const auto& window : m_windows)
         placed.push_back(window->placed());
-    savePlacedWidgets(m_folder, placed);
+    return placed;
+}
+
+bool WidgetHost::keep(const std::vector<PlacedWidget>& placed)
+{
+    if (!savePlacedWidgets(m_folder, placed)) {
+        std::cerr << "quillon-widgets: cannot save the widgets to " << (m_folder / "widgets.json").string()
+                  << "; the last change is not kept\n";
+        return false;
+    }
+    // The autostart entry follows the file: it brings back what the file holds.
     updateAutostart(!placed.empty());
+    return true;
 }
 
 // The widgets come back after the next login only while there are some: an autostart entry is

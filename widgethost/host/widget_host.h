@@ -38,7 +38,9 @@ public:
     WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder);
     ~WidgetHost() override;
 
-    // Places a widget of that kind string and family at a free spot under the pointer.
+    // Places a widget of that kind string and family at a free spot under the pointer. False, placing
+    // nothing, for a kind no plug-in has, once kMaxPlacedWidgets are placed, or when the widget
+    // cannot be saved.
     bool addWidget(const std::string& kind, WidgetFamily family);
     void showGallery();
 
@@ -50,7 +52,10 @@ public slots:
 
 private:
     void show(const PlacedWidget& placed);
-    void save();
+    std::vector<PlacedWidget> placedWidgets() const;
+    // Writes the widgets to their file, with a line on standard error when that fails.
+    bool keep(const std::vector<PlacedWidget>& placed);
+    void save() { keep(placedWidgets()); }
     void updateAutostart(bool wanted);
     const LoadedPlugin* pluginFor(const std::string& fileName) const;
     const WidgetDescription* describe(const LoadedPlugin& plugin, const std::string& kind) const;
