@@ -19,6 +19,9 @@ BoardCityList::BoardCityList(StudioModel& model, QWidget* parent) : QListWidget(
     setFrameShape(QFrame::NoFrame);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Rows follow the list's width: laid out once, they kept the width they had before the
+    // settings column's scroll bar appeared, and their remove buttons went under it.
+    setResizeMode(QListView::Adjust);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragDropMode(QAbstractItemView::InternalMove);
     setDefaultDropAction(Qt::MoveAction);
@@ -51,6 +54,7 @@ void BoardCityList::rebuild()
             continue;
         const int entry = static_cast<int>(index);
         auto* remove = new QToolButton;
+        remove->setObjectName("removeCity");
         remove->setAutoRaise(true);
         remove->setIcon(symbolIcon(Symbol::minusCircleFilled, palette().color(QPalette::PlaceholderText)));
         remove->setToolTip("Remove " + QString::fromStdString(city->name));

@@ -4,6 +4,7 @@
 #include "render/dot_painter.h"
 #include "studio/spring.h"
 
+#include <QBoxLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@ constexpr double kSegmentPaddingY = 7;
 constexpr double kSegmentGap = 2;
 constexpr double kPickerInset = 4;
 constexpr int kSwatchSize = 22;
+constexpr int kGroupSpacing = 12;
 
 QFont segmentFont(const QFont& base, bool selected)
 {
@@ -211,13 +213,27 @@ ControlBar::ControlBar(StudioModel& model, QWidget* parent) : QWidget(parent), m
         themes->addWidget(button);
         m_themeButtons.push_back(button);
     }
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(12);
-    row->addWidget(m_sizePicker);
-    row->addWidget(m_themes);
+    m_rows = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    m_rows->setContentsMargins(0, 0, 0, 0);
+    m_rows->setSpacing(kGroupSpacing);
+    m_rows->addWidget(m_sizePicker, 0, Qt::AlignHCenter);
+    m_rows->addWidget(m_themes, 0, Qt::AlignHCenter);
     setAttribute(Qt::WA_TranslucentBackground);
 }
+
+int ControlBar::oneRowWidth() const
+{
+    return m_sizePicker->sizeHint().width() + kGroupSpacing + m_themes->sizeHint().width();
+}
+
+void ControlBar::fitWidth(int available)
+{
+    const auto direction = oneRowWidth() <= available ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (m_rows->direction() != direction)
+        m_rows->setDirection(direction);
+}
+
+bool ControlBar::isInTwoRows() const { return m_rows->direction() == QBoxLayout::TopToBottom; }
 
 void ControlBar::paintEvent(QPaintEvent*)
 {

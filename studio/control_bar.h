@@ -4,6 +4,7 @@
 #include "studio/studio_model.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QVariantAnimation>
 #include <QWidget>
 
@@ -62,12 +63,20 @@ public:
     SizePicker* sizePicker() const { return m_sizePicker; }
     const std::vector<ThemeButton*>& themeButtons() const { return m_themeButtons; }
 
+    // The width the sizes and the themes take side by side.
+    int oneRowWidth() const;
+    // Side by side where `available` allows, else the themes under the sizes, so that every
+    // control stays whole on a narrow stage.
+    void fitWidth(int available);
+    bool isInTwoRows() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     SizePicker* m_sizePicker;
     QWidget* m_themes;
+    QBoxLayout* m_rows;
     std::vector<ThemeButton*> m_themeButtons;
 };
 

@@ -163,12 +163,22 @@ void StageView::setPresenting(bool presenting)
 
 void StageView::placeControlBar()
 {
+    m_controlBar->fitWidth(width() - 2 * kControlBarSideMargin);
     const QSize bar = m_controlBar->sizeHint();
     const double hidden = m_presentingProgress * (bar.height() + kControlBarMargin);
     m_controlBar->setGeometry(QRect(QPoint((width() - bar.width()) / 2,
                                            static_cast<int>(height() - kControlBarMargin - bar.height() + hidden)),
                                     bar));
     m_controlBar->setVisible(m_presentingProgress < 0.999);
+}
+
+// The bar asks for a new layout when its contents change (a kind with other sizes): it is placed
+// again then, not only when the stage is resized.
+bool StageView::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest)
+        placeControlBar();
+    return QWidget::event(event);
 }
 
 void StageView::resizeEvent(QResizeEvent*)

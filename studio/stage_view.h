@@ -23,6 +23,8 @@ public:
     static constexpr int kFramesPerSecond = 30;
     static constexpr int kFrameIntervalMilliseconds = (1000 + kFramesPerSecond - 1) / kFramesPerSecond;
     static_assert(kFrameIntervalMilliseconds * kFramesPerSecond >= 1000, "more frames a second than allowed");
+    // The least room kept between the control bar and the stage's sides.
+    static constexpr int kControlBarSideMargin = 8;
 
     explicit StageView(StudioModel& model, QWidget* parent = nullptr);
 
@@ -39,6 +41,7 @@ public:
     const DotScene& scene() const { return m_scene; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

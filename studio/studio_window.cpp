@@ -14,11 +14,15 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QSysInfo>
 #include <QToolBar>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
 
 #ifndef QUILLON_WEBSITE_URL
 #define QUILLON_WEBSITE_URL "https://quillon.com"
@@ -99,6 +103,15 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
     m_columns->setStretchFactor(1, 1);
     m_columns->setSizes({kSidebarIdeal, kDefaultSize.width() - kSidebarIdeal - kInspectorIdeal, kInspectorIdeal});
     setCentralWidget(m_columns);
+
+    // A failed save is said where it does not stand in the way: the reason is in the log.
+    m_saveNote = new QLabel("Your changes could not be saved; the settings file is unchanged. The log says why.", this);
+    m_saveNote->setObjectName("saveNote");
+    m_saveNote->setWordWrap(true);
+    statusBar()->addWidget(m_saveNote, 1);
+    const auto showSaveState = [this] { statusBar()->setVisible(m_model->isSaveFailed()); };
+    connect(m_model.get(), &StudioModel::saveFailedChanged, this, showSaveState);
+    showSaveState();
 
     m_howTo = new HowToAddView(this);
     connect(m_howTo, &HowToAddView::closed, this, [this] { m_addToDesktop->setDown(false); });
@@ -344,6 +357,35 @@ void StudioWindow::bringForward()
         show();
     raise();
     activateWindow();
+}
+
+void StudioWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    makeRoomForTheControlBar();
+}
+
+// On a narrow window the side columns give way to their minimums before the stage is too narrow
+// for the control bar in one row; the bar takes two rows only when that is not enough.
+void StudioWindow::makeRoomForTheControlBar()
+{
+    QList<int> sizes = m_columns->sizes();
+    if (sizes.size() != 3)
+        return;
+    const int wanted = m_stage->controlBar()->oneRowWidth() + 2 * StageView::kControlBarSideMargin;
+    int missing = wanted - sizes[1];
+    if (missing <= 0)
+        return;
+    const std::array<int, 2> minimums{m_sidebar->isVisible() ? kSidebarMinimum : 0,
+                                      m_inspector->isVisible() ? kInspectorMinimum : 0};
+    for (const int column : {2, 0}) {
+        const int spare = std::max(sizes[column] - minimums[column == 0 ? 0 : 1], 0);
+        const int given = std::min(spare, missing);
+        sizes[column] -= given;
+        sizes[1] += given;
+        missing -= given;
+    }
+    m_columns->setSizes(sizes);
 }
 
 } // namespace quillon

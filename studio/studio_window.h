@@ -19,6 +19,8 @@
 
 #include <memory>
 
+class QLabel;
+
 namespace quillon {
 
 class StudioWindow final : public QMainWindow {
@@ -61,8 +63,12 @@ public:
     QAction* widgetSettingsAction() const { return m_widgetSettingsAction; }
     QAction* widgetSettingsMenuAction() const { return m_widgetSettingsMenuAction; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QWidget* makeSidebar();
+    void makeRoomForTheControlBar();
     QWidget* makeInspector();
     void makeToolbarAndMenus();
     void applyColumns();
@@ -74,6 +80,7 @@ private:
     QSettings m_programSettings; // the studio's own settings, apart from the shared record
     StageView* m_stage = nullptr;
     QSplitter* m_columns = nullptr;
+    QLabel* m_saveNote = nullptr;
     QWidget* m_sidebar = nullptr;
     QListWidget* m_sidebarList = nullptr;
     QPushButton* m_addToDesktop = nullptr;

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QToolButton>
+#include <QApplication>
 #include <QTest>
 
 using namespace quillon;
@@ -22,7 +24,12 @@ namespace {
 class MemoryStore final : public StateStore {
 public:
     StudioState load() override { return stored; }
-    void save(const StudioState& state) override { stored = state; }
+    bool save(const StudioState& state) override
+    {
+        stored = state;
+        return savesWork;
+    }
+    bool savesWork = true;
     StudioState stored = StudioState::makeDefault(Instant::fromUnixSeconds(1796000000), Calendar(TimeZone::utc(), 1, 1));
 };
 
@@ -119,6 +126,67 @@ private slots:
         QCOMPARE(window.sidebarList()->currentRow(), static_cast<int>(DotWidgetKind::countdown));
         QTRY_VERIFY2_WITH_TIMEOUT(window.sidebarList()->hasFocus(), qPrintable(focusDescription()), 15000);
         QVERIFY(!window.model().openLink("quillon://widget/Countdown"));
+    }
+
+    // Every control whole and inside the stage, at the smallest window and the default one, for a
+    // kind with three sizes and one with four; the bar is placed again when only its contents
+    // change.
+    void everyControlStaysWholeAtEverySize()
+    {
+        const auto describe = [&](const QWidget* control) {
+            const QRect at(control->mapTo(m_window.get(), QPoint(0, 0)), control->size());
+            return QString("%1 at %2,%3 %4x%5 wants %6 wide; window %7x%8")
+                .arg(control->accessibleName())
+                .arg(at.x())
+                .arg(at.y())
+                .arg(at.width())
+                .arg(at.height())
+                .arg(control->sizeHint().width())
+                .arg(m_window->width())
+                .arg(m_window->height());
+        };
+        // Whole: as wide as it asks to be, and within the stage it floats on.
+        const auto isWhole = [&](const QWidget* control) {
+            const QRect stage(QPoint(0, 0), m_window->stage()->size());
+            const QRect at(control->mapTo(m_window->stage(), QPoint(0, 0)), control->size());
+            return control->isVisible() && stage.contains(at) && control->width() >= control->sizeHint().width();
+        };
+        ControlBar* bar = m_window->stage()->controlBar();
+        for (const QSize windowSize : {StudioWindow::kMinimumSize, StudioWindow::kDefaultSize}) {
+            m_window->model().selectKind(DotWidgetKind::worldBoard);
+            m_window->resize(windowSize);
+            QTRY_COMPARE_WITH_TIMEOUT(m_window->size(), windowSize, 15000);
+            // Only the contents change: a kind with four sizes.
+            m_window->model().selectKind(DotWidgetKind::sign);
+            QTRY_VERIFY2_WITH_TIMEOUT(isWhole(bar->sizePicker()), qPrintable(describe(bar->sizePicker())), 15000);
+            for (ThemeButton* swatch : bar->themeButtons())
+                QVERIFY2(isWhole(swatch), qPrintable(describe(swatch)));
+            m_window->model().selectKind(DotWidgetKind::worldBoard);
+            QTRY_VERIFY2_WITH_TIMEOUT(isWhole(bar->sizePicker()), qPrintable(describe(bar->sizePicker())), 15000);
+            // The city rows' remove buttons stay clear of the settings column's scroll bar.
+            for (QToolButton* remove : m_window->inspector()->findChildren<QToolButton*>("removeCity")) {
+                QWidget* viewport = m_window->inspector()->viewport();
+                const QRect at(remove->mapTo(viewport, QPoint(0, 0)), remove->size());
+                QVERIFY2(QRect(QPoint(0, 0), viewport->size()).contains(at) &&
+                             remove->visibleRegion().boundingRect().size() == remove->size(),
+                         qPrintable(describe(remove)));
+            }
+        }
+        QVERIFY2(!bar->isInTwoRows(), "at the default size the bar is one row");
+    }
+
+    void aFailedSaveShowsANoteUntilASaveSucceeds()
+    {
+        auto* note = m_window->findChild<QLabel*>("saveNote");
+        QVERIFY(note);
+        QVERIFY(!note->isVisible());
+        m_store->savesWork = false;
+        m_window->model().setSignText("not kept");
+        QTRY_VERIFY_WITH_TIMEOUT(note->isVisible(), 15000);
+        QVERIFY(!QApplication::activeModalWidget()); // it does not stand in the way
+        m_store->savesWork = true;
+        m_window->model().setSignText("kept");
+        QTRY_VERIFY_WITH_TIMEOUT(!note->isVisible(), 15000);
     }
 
     void theSizePickerOffersTheKindsSizes()
