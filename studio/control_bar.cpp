@@ -183,10 +183,18 @@ void ThemeButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF swatch(QPointF((width() - kSwatchSize) / 2.0, (height() - kSwatchSize) / 2.0), QSizeF(kSwatchSize, kSwatchSize));
-    if (isChecked() || hasFocus()) {
+    // Selection is a solid ring close to the swatch; keyboard focus a dashed one further out, so
+    // that the two never look alike and both show on the selected swatch.
+    painter.setBrush(Qt::NoBrush);
+    if (isChecked()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(swatch.adjusted(-2.5, -2.5, 2.5, 2.5));
+    }
+    if (hasFocus()) {
+        QPen dashed(palette().color(QPalette::Highlight), 1.5, Qt::DashLine);
+        dashed.setDashPattern({2, 2});
+        painter.setPen(dashed);
+        painter.drawEllipse(swatch.adjusted(-5.5, -5.5, 5.5, 5.5));
     }
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.setBrush(toQColor(colours.background));

@@ -39,14 +39,15 @@ private:
     QVariantAnimation m_glide;
 };
 
-// A 22-point swatch of a theme: its panel, two lit and two unlit dots, a ring when selected.
+// A 22-point swatch of a theme: its panel, two lit and two unlit dots, a solid ring when selected
+// and a dashed one further out when it has the keyboard focus.
 class ThemeButton final : public QAbstractButton {
     Q_OBJECT
 
 public:
     ThemeButton(StudioModel& model, ThemeID theme, QWidget* parent = nullptr);
     ThemeID theme() const { return m_theme; }
-    QSize sizeHint() const override { return {28, 28}; }
+    QSize sizeHint() const override { return {34, 34}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quillon {
 namespace {
 
@@ -19,6 +21,8 @@ QLabel* caption(const QString& text, QWidget* parent)
     return label;
 }
 
+constexpr int kBadgeSide = 20;
+
 QWidget* step(int number, const QString& text, QWidget* parent)
 {
     auto* row = new QWidget(parent);
@@ -26,16 +30,30 @@ QWidget* step(int number, const QString& text, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
     auto* badge = new QLabel(QString::number(number), row);
-    badge->setFixedSize(20, 20);
+    badge->setFixedSize(kBadgeSide, kBadgeSide);
     badge->setAlignment(Qt::AlignCenter);
     QFont bold = badge->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 0.85);
     badge->setFont(bold);
     badge->setStyleSheet("background: palette(midlight); border-radius: 10px;");
+    badge->setObjectName("stepNumber");
     auto* label = new QLabel(boldMarkup(text), row);
+    label->setObjectName("stepText");
     label->setWordWrap(true);
-    layout->addWidget(badge, 0, Qt::AlignTop);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The number sits on the first line's baseline: a label taller than one line centred its text
+    // below the badge, and the badge's text is smaller and centred in its circle.
+    const QFontMetrics badgeMetrics(badge->font());
+    const QFontMetrics textMetrics(label->font());
+    const int badgeBaseline = (kBadgeSide - badgeMetrics.height()) / 2 + badgeMetrics.ascent();
+    const int shift = textMetrics.ascent() - badgeBaseline;
+    auto* badgeColumn = new QVBoxLayout;
+    badgeColumn->setContentsMargins(0, std::max(shift, 0), 0, 0);
+    badgeColumn->addWidget(badge);
+    badgeColumn->addStretch();
+    label->setContentsMargins(0, std::max(-shift, 0), 0, 0);
+    layout->addLayout(badgeColumn);
     layout->addWidget(label, 1);
     return row;
 }

@@ -3,6 +3,7 @@
 #include "platform/calendar/locale_date_format.h"
 #include "platform/text/user_locale.h"
 #include "studio/city_picker.h"
+#include "studio/focus_ring.h"
 #include "studio/inspector_texts.h"
 #include "studio/qt_text.h"
 #include "studio/studio_model.h"
@@ -38,6 +39,9 @@ QString capitalised(std::string_view rawValue)
 InspectorView::InspectorView(StudioModel& model, QWidget* parent) : QScrollArea(parent), m_model(model)
 {
     setAccessibleName("Widget Settings");
+    // The column itself is no Tab stop, only its controls: focused, it showed nothing at all, and
+    // the scroll area brings each focused control into view anyway.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -201,6 +205,7 @@ void InspectorView::addWorldBoard()
     FormSection* cities = addSection("Cities");
     m_boardCities = new BoardCityList(m_model);
     cities->addRow(m_boardCities);
+    new FocusRing(*m_boardCities);
     m_addCity = new QPushButton(symbolIcon(Symbol::plus), "Add City");
     m_addCity->setFlat(true);
     connect(m_addCity, &QPushButton::clicked, this, &InspectorView::openBoardCityPicker);

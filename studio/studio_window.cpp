@@ -101,7 +101,16 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
     m_columns->addWidget(m_stage);
     m_columns->addWidget(makeInspector());
     m_columns->setStretchFactor(1, 1);
+    m_preferredSidebarWidth = kSidebarIdeal;
+    m_preferredInspectorWidth = kInspectorIdeal;
     m_columns->setSizes({kSidebarIdeal, kDefaultSize.width() - kSidebarIdeal - kInspectorIdeal, kInspectorIdeal});
+    connect(m_columns, &QSplitter::splitterMoved, this, [this] {
+        const QList<int> sizes = m_columns->sizes();
+        if (sizes[0] > 0)
+            m_preferredSidebarWidth = sizes[0];
+        if (sizes[2] > 0)
+            m_preferredInspectorWidth = sizes[2];
+    });
     setCentralWidget(m_columns);
 
     // A failed save is said where it does not stand in the way: the reason is in the log.
@@ -288,6 +297,8 @@ void StudioWindow::applyColumns()
     m_widgetSettingsMenuAction->setText(m_showInspector ? "Hide Widget Settings" : "Show Widget Settings");
     m_widgetSettingsMenuAction->setEnabled(!m_presenting);
     m_sidebarMenuAction->setText(m_sidebarShown && !m_presenting ? "Hide Sidebar" : "Show Sidebar");
+    // Full view has no sidebar to show, as it has no widget settings.
+    m_sidebarMenuAction->setEnabled(!m_presenting);
 }
 
 void StudioWindow::toggleFullView()
@@ -365,27 +376,34 @@ void StudioWindow::resizeEvent(QResizeEvent* event)
     makeRoomForTheControlBar();
 }
 
-// On a narrow window the side columns give way to their minimums before the stage is too narrow
-// for the control bar in one row; the bar takes two rows only when that is not enough.
+// The side columns keep the widths the user gave them (at first their ideal ones). On a narrow
+// window they give way to their minimums before the stage is too narrow for the control bar in one
+// row, and take their widths back as the window grows again; the bar takes two rows only when that
+// is not enough.
 void StudioWindow::makeRoomForTheControlBar()
 {
     QList<int> sizes = m_columns->sizes();
     if (sizes.size() != 3)
         return;
+    const int total = sizes[0] + sizes[1] + sizes[2];
     const int wanted = m_stage->controlBar()->oneRowWidth() + 2 * StageView::kControlBarSideMargin;
-    int missing = wanted - sizes[1];
-    if (missing <= 0)
-        return;
-    const std::array<int, 2> minimums{m_sidebar->isVisible() ? kSidebarMinimum : 0,
-                                      m_inspector->isVisible() ? kInspectorMinimum : 0};
-    for (const int column : {2, 0}) {
-        const int spare = std::max(sizes[column] - minimums[column == 0 ? 0 : 1], 0);
-        const int given = std::min(spare, missing);
-        sizes[column] -= given;
-        sizes[1] += given;
+    const bool sidebarShown = sizes[0] > 0;
+    const bool inspectorShown = sizes[2] > 0;
+    int sidebar = sidebarShown ? m_preferredSidebarWidth : 0;
+    int inspector = inspectorShown ? m_preferredInspectorWidth : 0;
+    int missing = wanted - (total - sidebar - inspector);
+    const auto giveWay = [&missing](int& width, int minimum) {
+        const int given = std::clamp(missing, 0, std::max(width - minimum, 0));
+        width -= given;
         missing -= given;
-    }
-    m_columns->setSizes(sizes);
+    };
+    if (inspectorShown)
+        giveWay(inspector, kInspectorMinimum);
+    if (sidebarShown)
+        giveWay(sidebar, kSidebarMinimum);
+    const QList<int> fitted{sidebar, total - sidebar - inspector, inspector};
+    if (fitted != sizes && fitted[1] > 0)
+        m_columns->setSizes(fitted);
 }
 
 } // namespace quillon

@@ -62,6 +62,7 @@ public:
     QAction* fullViewAction() const { return m_fullViewAction; }
     QAction* widgetSettingsAction() const { return m_widgetSettingsAction; }
     QAction* widgetSettingsMenuAction() const { return m_widgetSettingsMenuAction; }
+    QAction* sidebarMenuAction() const { return m_sidebarMenuAction; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -81,6 +82,8 @@ private:
     StageView* m_stage = nullptr;
     QSplitter* m_columns = nullptr;
     QLabel* m_saveNote = nullptr;
+    int m_preferredSidebarWidth = 0;   // what the user dragged it to, else its ideal width
+    int m_preferredInspectorWidth = 0;
     QWidget* m_sidebar = nullptr;
     QListWidget* m_sidebarList = nullptr;
     QPushButton* m_addToDesktop = nullptr;

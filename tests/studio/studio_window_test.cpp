@@ -1,4 +1,6 @@
 // The studio window: full view, the settings column, the how-to popover, links, and the stage.
+#include "studio/board_city_list.h"
+#include "studio/focus_ring.h"
 #include "studio/studio_window.h"
 
 #include "platform/info/bundle_info.h"
@@ -71,6 +73,7 @@ private slots:
         QVERIFY(window.isPresenting());
         QVERIFY(!window.sidebarList()->isVisible());
         QVERIFY(!window.widgetSettingsMenuAction()->isEnabled());
+        QVERIFY(!window.sidebarMenuAction()->isEnabled()); // nothing it could show there
         QCOMPARE(window.fullViewAction()->text(), QString("Exit Full View"));
         QCOMPARE(window.fullViewAction()->toolTip(), QString("Exit full view (Esc)"));
 
@@ -80,6 +83,7 @@ private slots:
         QVERIFY(window.isInspectorShown());
         QVERIFY(window.sidebarList()->isVisible());
         QVERIFY(window.widgetSettingsMenuAction()->isEnabled());
+        QVERIFY(window.sidebarMenuAction()->isEnabled());
 
         QTest::keyClick(&window, Qt::Key_Escape);
         // outside full view Escape does nothing
@@ -152,6 +156,12 @@ private slots:
             return control->isVisible() && stage.contains(at) && control->width() >= control->sizeHint().width();
         };
         ControlBar* bar = m_window->stage()->controlBar();
+        const auto columnWidths = [&] {
+            return std::make_pair(m_window->sidebarList()->width(), m_window->inspector()->width());
+        };
+        m_window->resize(StudioWindow::kDefaultSize);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->size(), StudioWindow::kDefaultSize, 15000);
+        const auto defaultColumns = columnWidths();
         for (const QSize windowSize : {StudioWindow::kMinimumSize, StudioWindow::kDefaultSize}) {
             m_window->model().selectKind(DotWidgetKind::worldBoard);
             m_window->resize(windowSize);
@@ -173,6 +183,41 @@ private slots:
             }
         }
         QVERIFY2(!bar->isInTwoRows(), "at the default size the bar is one row");
+        // Back at the default size, the side columns have their widths back.
+        QCOMPARE(columnWidths(), defaultColumns);
+    }
+
+    // Keyboard focus shows wherever it lands, and never looks like selection.
+    void focusIsVisibleAndUnlikeSelection()
+    {
+        m_window->activateWindow();
+        QVERIFY2(QTest::qWaitForWindowActive(m_window.get(), 20000), "the window did not become active");
+        QCOMPARE(m_window->inspector()->focusPolicy(), Qt::NoFocus); // no Tab stop that shows nothing
+
+        ThemeButton* swatch = m_window->stage()->controlBar()->themeButtons().at(2);
+        QVERIFY(!swatch->isChecked());
+        swatch->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY_WITH_TIMEOUT(swatch->hasFocus(), 15000);
+        const QImage focused = swatch->grab().toImage();
+        swatch->click(); // selects its theme, keeps the focus
+        QVERIFY(swatch->isChecked());
+        const QImage focusedAndSelected = swatch->grab().toImage();
+        m_window->sidebarList()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY_WITH_TIMEOUT(!swatch->hasFocus(), 15000);
+        const QImage selected = swatch->grab().toImage();
+        QVERIFY2(focused != selected, "focus looks exactly like selection");
+        QVERIFY2(focusedAndSelected != selected, "focus does not show on the selected swatch");
+
+        auto* cities = m_window->inspector()->findChild<BoardCityList*>();
+        QVERIFY(cities);
+        auto* ring = cities->parentWidget()->findChild<FocusRing*>();
+        QVERIFY(ring);
+        QVERIFY2(!ring->isVisible(), qPrintable(QString("focus is on %1").arg(QApplication::focusWidget()
+                                                                               ? QApplication::focusWidget()->metaObject()->className()
+                                                                               : "nothing")));
+        cities->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY_WITH_TIMEOUT(ring->isVisible(), 15000);
+        QCOMPARE(ring->geometry(), cities->geometry());
     }
 
     void aFailedSaveShowsANoteUntilASaveSucceeds()

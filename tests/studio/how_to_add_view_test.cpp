@@ -1,0 +1,66 @@
+// The how-to popover as it is drawn: each step's number stands on the line of its text.
+#include "studio/how_to_add_view.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <cstdlib>
+
+using namespace quillon;
+
+namespace {
+
+// The first row, within `columns` of `area`, holding a pixel far from `background`.
+int firstInkRow(const QImage& image, const QRect& area, QColor background, int columns)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x < std::min(area.left() + columns, area.right() + 1); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const int distance = std::abs(pixel.red() - background.red()) + std::abs(pixel.green() - background.green()) +
+                                 std::abs(pixel.blue() - background.blue());
+            if (distance > 150)
+                return y;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+class HowToAddViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Digits and the capitals the steps begin with rise to about the same height above a shared
+    // baseline, so their tops line up to a pixel or two when the baselines do.
+    void eachStepNumberStandsOnItsTextsFirstLine()
+    {
+        QWidget window;
+        window.resize(600, 500);
+        HowToAddView view(&window);
+        view.resize(360, view.sizeHint().height());
+        view.show();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window, 20000));
+        const QList<QLabel*> numbers = view.findChildren<QLabel*>("stepNumber");
+        const QList<QLabel*> texts = view.findChildren<QLabel*>("stepText");
+        QCOMPARE(numbers.size(), 3);
+        QCOMPARE(texts.size(), 3);
+        const QImage image = view.grab().toImage();
+        for (int index = 0; index < numbers.size(); ++index) {
+            const QRect number(numbers[index]->mapTo(&view, QPoint(0, 0)), numbers[index]->size());
+            const QRect text(texts[index]->mapTo(&view, QPoint(0, 0)), texts[index]->size());
+            // The digit's column of the badge, against the badge's own fill above it.
+            const QRect digit = number.adjusted(6, 0, -6, 0);
+            const QColor badgeFill = image.pixelColor(number.center().x(), number.top() + 2);
+            const int digitTop = firstInkRow(image, digit.adjusted(0, 3, 0, 0), badgeFill, digit.width());
+            const int textTop = firstInkRow(image, text, image.pixelColor(text.right(), text.top()), 8);
+            QVERIFY2(digitTop >= 0 && textTop >= 0, qPrintable(QString("step %1: no ink found").arg(index + 1)));
+            QVERIFY2(std::abs(digitTop - textTop) <= 2,
+                     qPrintable(QString("step %1: the number's top at %2, the text's at %3").arg(index + 1).arg(digitTop).arg(textTop)));
+        }
+    }
+};
+
+QTEST_MAIN(HowToAddViewTest)
+#include "how_to_add_view_test.moc"
