@@ -62,6 +62,7 @@ void FlapBoard::update(const std::vector<std::string>& lines, double now)
     }
 
     const std::int64_t step = truncated(now);
+    const double cellDelay = width > 1 ? std::min(kCellDelay, kMaxCascade / static_cast<double>(width - 1)) : kCellDelay;
     for (std::size_t line = 0; line < targets.size(); ++line) {
         const double lineStart = now + kLineDelay * static_cast<double>(line);
         for (std::size_t cell = 0; cell < width; ++cell) {
@@ -71,7 +72,7 @@ void FlapBoard::update(const std::vector<std::string>& lines, double now)
                     windows[line][cell] = m_windows[line][cell];
                 continue;
             }
-            const double start = lineStart + kCellDelay * static_cast<double>(width - 1 - cell);
+            const double start = lineStart + cellDelay * static_cast<double>(width - 1 - cell);
             const double r = flipFraction(flipSeed(static_cast<std::int64_t>(line), static_cast<std::int64_t>(cell), step));
             const double end = start + kMinFlip + kFlipSpread * r;
             windows[line][cell] = {start, end};

@@ -29,6 +29,9 @@ class FlapBoard {
 public:
     static constexpr double kLineDelay = 0.07;  // each line starts this long after the one above
     static constexpr double kCellDelay = 0.028; // each cell this long after the one to its right
+    // A line's cascade takes at most this long: a title thousands of cells wide would otherwise
+    // keep the card flipping, and redrawing, for minutes. No board of a display comes near it.
+    static constexpr double kMaxCascade = 1.0;
     static constexpr double kMinFlip = 0.45;
     static constexpr double kFlipSpread = 0.5;  // a flip lasts from kMinFlip to kMinFlip + kFlipSpread
     static constexpr int kStepsPerSecond = 18;

@@ -101,5 +101,20 @@ TEST(FlapAnimation, AfterARestartEveryCellFlipsInEvenWhereTheTextIsTheSame)
     EXPECT_EQ(firstLineAt(restarted, 22.0), "AB");
 }
 
+// However wide the board, a line's cells all start flipping within the cascade's bound, so a
+// title thousands of cells wide does not keep the card redrawing for minutes.
+TEST(FlapBoard, AVeryWideBoardStillSettlesWithinTheCascadeBound)
+{
+    FlapBoard wide(3334);
+    wide.update({std::string(3334, 'A'), std::string(3334, 'B'), std::string(3334, 'C')}, 100.0);
+    const double longest = FlapBoard::kMaxCascade + 2 * FlapBoard::kLineDelay + FlapBoard::kMinFlip + FlapBoard::kFlipSpread;
+    EXPECT_LE(wide.animatingUntil(), 100.0 + longest + 1e-9);
+    EXPECT_GT(wide.animatingUntil(), 100.0 + FlapBoard::kMaxCascade);
+    // A board of a display's usual width keeps its cascade as it was.
+    FlapBoard usual(26);
+    usual.update({std::string(26, 'A')}, 100.0);
+    EXPECT_DOUBLE_EQ(usual.windows()[0][0].start, 100.0 + 25 * FlapBoard::kCellDelay);
+}
+
 } // namespace
 } // namespace quillon
