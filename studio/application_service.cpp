@@ -1,6 +1,7 @@
 // Registering and calling org.freedesktop.Application on the session bus.
 #include "studio/application_service.h"
 
+#include "platform/desktop/single_instance.h"
 #include "platform/widgethost/session_bus.h"
 
 #include <QDBusConnectionInterface>
@@ -38,10 +39,7 @@ InstanceRole claimSingleInstance(QObject* application, ApplicationAdaptor* adapt
     if (!bus || !bus->interface())
         return InstanceRole::standalone;
 
-    const auto registered = bus->interface()->registerService(kApplicationBusName,
-                                                              QDBusConnectionInterface::DontQueueService,
-                                                              QDBusConnectionInterface::DontAllowReplacement);
-    if (registered.isValid() && registered.value() == QDBusConnectionInterface::ServiceRegistered) {
+    if (claimBusName(*bus, kApplicationBusName)) {
         bus->registerObject(kApplicationObjectPath, application, QDBusConnection::ExportAdaptors);
         Q_UNUSED(adaptor);
         return InstanceRole::primary;

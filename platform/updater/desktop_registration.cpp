@@ -1,5 +1,7 @@
 #include "platform/updater/desktop_registration.h"
 
+#include "platform/desktop/desktop_entry.h"
+
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -19,29 +21,6 @@ struct Program {
     const char* executable; // in bin/ and as the launcher beside `current`
 };
 constexpr Program kPrograms[] = {{"com.quillon.Quillon", "quillon"}, {"com.quillon.WidgetHost", "quillon-widgets"}};
-
-// A path as one quoted argument. Inside the quotes " and \ take a backslash, and in a desktop entry
-// ` and $ too; a desktop entry then escapes every backslash once more, as its string values do, and
-// doubles % for its field codes.
-std::string quoted(const fs::path& path, bool desktopEntry)
-{
-    std::string argument = "\"";
-    for (char character : path.string()) {
-        if (character == '"' || character == '\\' || (desktopEntry && (character == '`' || character == '$')))
-            argument += '\\';
-        argument += character;
-    }
-    argument += '"';
-    if (!desktopEntry)
-        return argument;
-    std::string value;
-    for (char character : argument) {
-        if (character == '\\' || character == '%')
-            value += character;
-        value += character;
-    }
-    return value;
-}
 
 std::optional<std::string> readFile(const fs::path& file)
 {
@@ -82,7 +61,7 @@ std::optional<std::string> entryFor(const fs::path& release, const fs::path& lau
     for (std::string line; std::getline(lines, line);) {
         if (line.starts_with("Exec=")) {
             const std::size_t space = line.find(' ');
-            line = "Exec=" + quoted(launcher, true) + (space == std::string::npos ? "" : line.substr(space));
+            line = "Exec=" + desktopEntryExecProgram(launcher) + (space == std::string::npos ? "" : line.substr(space));
         }
         text += line + "\n";
     }
@@ -90,11 +69,6 @@ std::optional<std::string> entryFor(const fs::path& release, const fs::path& lau
 }
 
 } // namespace
-
-fs::path launcherOf(const SelfUpdatingInstall& install, std::string_view program)
-{
-    return install.root / program;
-}
 
 int registerWithDesktop(const SelfUpdatingInstall& install, const fs::path& dataHome)
 {
@@ -105,7 +79,7 @@ int registerWithDesktop(const SelfUpdatingInstall& install, const fs::path& data
         if (const auto entry = entryFor(release, launcher, program.busName))
             written += writeOwned(dataHome / "applications" / (std::string(program.busName) + ".desktop"), *entry);
         written += writeOwned(dataHome / "dbus-1/services" / (std::string(program.busName) + ".service"),
-                              "[D-BUS Service]\nName=" + std::string(program.busName) + "\nExec=" + quoted(launcher, false) +
+                              "[D-BUS Service]\nName=" + std::string(program.busName) + "\nExec=" + serviceExecProgram(launcher) +
                                   "\n# " + std::string(kMarker) + "\n");
     }
     // The icon, in every size the release has; icons have no room for a marker, so only missing

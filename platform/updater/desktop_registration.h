@@ -5,15 +5,12 @@
 // alone; files an earlier copy wrote are brought up to date, as after the folder was moved.
 #pragma once
 
-#include "platform/updater/update_installer.h"
+#include "platform/desktop/self_updating_copy.h"
 
 #include <filesystem>
 #include <string_view>
 
 namespace quillon {
-
-// The launcher of one of the copy's programs: <root>/<program>.
-std::filesystem::path launcherOf(const SelfUpdatingInstall& install, std::string_view program);
 
 // Returns how many files were written.
 int registerWithDesktop(const SelfUpdatingInstall& install, const std::filesystem::path& dataHome);

@@ -8,6 +8,7 @@
 // of one link: a crash at any instant leaves one whole version to start.
 #pragma once
 
+#include "platform/desktop/self_updating_copy.h"
 #include "platform/updater/appcast.h"
 
 #include <cstdint>
@@ -19,14 +20,6 @@
 
 namespace quillon {
 
-struct SelfUpdatingInstall {
-    std::filesystem::path root;
-    // The folder under versions/ the running program came from: kept when old versions go, since
-    // it still runs until it restarts. Empty when not known.
-    std::string runningVersion;
-    bool operator==(const SelfUpdatingInstall&) const = default;
-};
-
 // No release of this program comes near this; a feed that says otherwise is not believed.
 inline constexpr std::uint64_t kMaxArchiveBytes = 512ull * 1024 * 1024;
 // What an archive may unpack to: this many times its own size, and never more than the ceiling.
@@ -34,12 +27,6 @@ inline constexpr std::uint64_t kMaxArchiveBytes = 512ull * 1024 * 1024;
 inline constexpr std::uint64_t kMaxUnpackedRatio = 8;
 inline constexpr std::uint64_t kMaxUnpackedBytes = 2048ull * 1024 * 1024;
 inline constexpr std::uint64_t kMaxUnpackedEntries = 65536;
-
-// The self-updating copy that the program folder belongs to: the folder is bin/ of an unpacked
-// release under <root>/versions (directly or through <root>/current), <root>/current links into
-// versions, and the user may write <root>. Nothing for any other install, such as a distribution
-// package under /usr or a build tree: those are updated by other means.
-std::optional<SelfUpdatingInstall> selfUpdatingInstallOf(const std::filesystem::path& programDirectory);
 
 // What an archive must be to be installed.
 struct ReleaseRequirements {

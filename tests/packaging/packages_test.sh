@@ -34,9 +34,12 @@ check "its bus services start the programs in /usr/bin" \
   "service=\$(dpkg-deb --fsys-tarfile '$deb' | tar -xO ./usr/share/dbus-1/services/com.quillon.WidgetHost.service 2>&1); echo \"\$service\"; grep -qx 'Exec=/usr/bin/quillon-widgets' <<<\"\$service\""
 
 check "a download tarball is made" "echo \"made: \$(ls '$work/out')\"; [[ -s '$tgz' ]]"
-mkdir -p "$work/somewhere/else"
-tar -xzf "$tgz" -C "$work/somewhere/else"
-top=$(ls -d "$work"/somewhere/else/Quillon-*-Linux)
+# Under a path with a space and a %, as a user's folder may be: every entry must still start it.
+mkdir -p "$work/some where/100% else"
+tar -xzf "$tgz" -C "$work/some where/100% else"
+top=$(ls -d "$work/some where/100% else"/Quillon-*-Linux)
+# How desktop entries write that path in Exec: quoted, with % doubled for the field codes.
+top_in_exec=${top//%/%%}
 check "it unpacks into the self-updating layout" \
   "ls -l '$top'; [[ -L '$top/current' && -x '$top/current/bin/quillon' && -L '$top/quillon' && -L '$top/quillon-widgets' ]]"
 # What the updater asks of a release archive: its own information record, naming the studio and
@@ -66,7 +69,7 @@ wait_until "the studio to end" 15 "! kill -0 $studio 2>/dev/null" || kill -KILL 
 wait "$studio" 2>/dev/null
 studio=
 check "the studio's entry names the copy's launcher" \
-  "file_has -F 'Exec=\"$top/quillon\" %u' '$XDG_DATA_HOME/applications/com.quillon.Quillon.desktop' || { echo \"the studio's output: \$(head -c 2000 '$work/studio.log')\"; false; }"
+  "file_has -F 'Exec=\"$top_in_exec/quillon\" %u' '$XDG_DATA_HOME/applications/com.quillon.Quillon.desktop' || { echo \"the studio's output: \$(head -c 2000 '$work/studio.log')\"; false; }"
 check "the icon is there" "file_there '$XDG_DATA_HOME/icons/hicolor/48x48/apps/com.quillon.Quillon.png'"
 # The bus and what it starts share the deadline's own process group, so that it stops them all.
 check "the bus starts the copy's widget host, which places a widget" \
@@ -74,7 +77,7 @@ check "the bus starts the copy's widget host, which places a widget" \
      /com/quillon/WidgetHost com.quillon.WidgetHost.AddWidget string:DotSign string:systemSmall' </dev/null 2>&1); echo \"\$reply\"; \
    [[ \$reply == *'boolean true'* ]]"
 check "and its autostart entry goes through the launcher too" \
-  "file_has -x 'Exec=$top/quillon-widgets' '$XDG_CONFIG_HOME/autostart/com.quillon.WidgetHost.desktop'"
+  "file_has -x 'Exec=\"$top_in_exec/quillon-widgets\"' '$XDG_CONFIG_HOME/autostart/com.quillon.WidgetHost.desktop'"
 check "the host ended with its session bus" "! pgrep -af '$top/quillon-widgets'" 20
 pkill -f "$top/quillon-widgets" 2>/dev/null
 echo "$failures failed"

@@ -1,5 +1,6 @@
 // quillon-widgets: the desktop widget host. One per session; a second start shows the gallery of
 // the first and ends.
+#include "platform/desktop/single_instance.h"
 #include "platform/store/defaults_folder.h"
 #include "platform/widgethost/session_bus.h"
 #include "widgethost/host/widget_host.h"
@@ -56,9 +57,7 @@ int main(int argc, char** argv)
 
     auto bus = sessionBus();
     if (bus && bus->interface()) {
-        const auto registered = bus->interface()->registerService(kHostBusName, QDBusConnectionInterface::DontQueueService,
-                                                                  QDBusConnectionInterface::DontAllowReplacement);
-        if (!registered.isValid() || registered.value() != QDBusConnectionInterface::ServiceRegistered) {
+        if (!claimBusName(*bus, kHostBusName)) {
             bus->call(QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, "com.quillon.WidgetHost", "ShowGallery"),
                       QDBus::Block, 5000);
             return 0;

@@ -2,9 +2,10 @@
 #include "widgethost/host/widget_host.h"
 
 #include "platform/calendar/instant.h"
+#include "platform/desktop/desktop_entry.h"
+#include "platform/desktop/self_updating_copy.h"
 #include "platform/store/defaults_folder.h"
 #include "platform/widgethost/dbus_timeline_reloader.h"
-#include "platform/updater/desktop_registration.h"
 #include "platform/widgethost/session_bus.h"
 #include "widgethost/host/open_windows.h"
 
@@ -227,13 +228,11 @@ void WidgetHost::updateAutostart(bool wanted)
     std::filesystem::create_directories(autostart, error);
     const auto folder = DefaultsFolder::openPath(autostart);
     // A copy that updates itself is started through its launcher, which outlives each version.
-    const auto install = selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString());
-    const std::string program = install ? launcherOf(*install, "quillon-widgets").string()
-                                        : QCoreApplication::applicationFilePath().toStdString();
+    const std::filesystem::path program =
+        startingCommandOf(QCoreApplication::applicationDirPath().toStdString(),
+                          QCoreApplication::applicationFilePath().section('/', -1).toStdString());
     if (folder)
-        folder->write("com.quillon.WidgetHost.desktop",
-                      "[Desktop Entry]\nType=Application\nName=Quillon Widgets\nExec=" + program +
-                          "\nNoDisplay=true\nX-GNOME-Autostart-enabled=true\n");
+        folder->write("com.quillon.WidgetHost.desktop", autostartEntry("Quillon Widgets", program));
 }
 
 void WidgetHost::showGallery()
