@@ -2,6 +2,7 @@
 #include "scenes/dot_size.h"
 
 #include "core/raw_value.h"
+#include "platform/widgethost/widget_families.h"
 
 namespace quillon {
 namespace {
@@ -9,14 +10,13 @@ namespace {
 struct SizeInfo {
     std::string_view rawValue;
     std::string_view title;
-    DotSizeF points;
 };
 
 constexpr std::array<SizeInfo, kAllDotSizes.size()> kSizes{{
-    {"small", "Small", {164, 164}},
-    {"medium", "Medium", {344, 164}},
-    {"large", "Large", {344, 344}},
-    {"extraLarge", "Extra Large", {724, 344}},
+    {"small", "Small"},
+    {"medium", "Medium"},
+    {"large", "Large"},
+    {"extraLarge", "Extra Large"},
 }};
 
 } // namespace
@@ -36,9 +36,16 @@ std::string_view title(DotSize size)
     return kSizes[static_cast<std::size_t>(size)].title;
 }
 
+std::string_view widgetFamilyName(DotSize size)
+{
+    return kWidgetFamilies[static_cast<std::size_t>(size)].rawValue;
+}
+
 DotSizeF widgetPointSize(DotSize size)
 {
-    return kSizes[static_cast<std::size_t>(size)].points;
+    // A widget of a size is drawn at its family's size.
+    const WidgetFamilyInfo& family = kWidgetFamilies[static_cast<std::size_t>(size)];
+    return {family.width, family.height};
 }
 
 } // namespace quillon

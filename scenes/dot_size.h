@@ -17,6 +17,9 @@ inline constexpr std::array<DotSize, 4> kAllDotSizes{DotSize::small, DotSize::me
 std::string_view rawValue(DotSize size);
 std::optional<DotSize> dotSizeFromRawValue(std::string_view raw);
 std::string_view title(DotSize size);
+// The widget family a desktop host draws this size as ("systemSmall" …).
+std::string_view widgetFamilyName(DotSize size);
+
 // The size of a desktop widget of this size, in points.
 DotSizeF widgetPointSize(DotSize size);
 

@@ -3,6 +3,7 @@
 
 #include "platform/info/bundle_info.h"
 #include "platform/widgethost/session_bus.h"
+#include "platform/widgethost/widget_host_bus.h"
 #include "studio/qt_text.h"
 #include "studio/symbols.h"
 #include "studio/window_frame_autosave.h"
@@ -58,32 +59,12 @@ QUrl supportMail()
     return mail;
 }
 
-const char* widgetFamilyName(DotSize size)
-{
-    switch (size) {
-    case DotSize::small:
-        return "systemSmall";
-    case DotSize::medium:
-        return "systemMedium";
-    case DotSize::large:
-        return "systemLarge";
-    case DotSize::extraLarge:
-        return "systemExtraLarge";
-    }
-    return "systemMedium";
-}
-
 // Asks the desktop widget host for the display's widget; the bus starts the host when it is not
 // running. Nothing waits for the answer.
 void placeOnDesktop(DotWidgetKind kind, DotSize size)
 {
-    auto bus = sessionBus();
-    if (!bus)
-        return;
-    QDBusMessage call = QDBusMessage::createMethodCall("com.quillon.WidgetHost", "/com/quillon/WidgetHost",
-                                                       "com.quillon.WidgetHost", "AddWidget");
-    call << QString::fromUtf8(std::string(widgetKindString(kind)).c_str()) << QString(widgetFamilyName(size));
-    bus->send(call);
+    if (auto bus = sessionBus())
+        askHostToAddWidget(*bus, widgetKindString(kind), widgetFamilyName(size));
 }
 
 } // namespace

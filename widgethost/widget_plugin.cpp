@@ -1,25 +1,32 @@
 // Raw values of widget families.
 #include "widgethost/widget_plugin.h"
 
+#include "platform/widgethost/widget_families.h"
+
 #include <array>
 
 namespace quillon::widgethost {
 namespace {
 
-constexpr std::array<const char*, 5> kFamilyNames{"systemSmall", "systemMedium", "systemLarge", "systemExtraLarge",
-                                                  "other"};
+static_assert(kWidgetFamilies.size() == static_cast<std::size_t>(WidgetFamily::other) + 1, "one entry per family");
+
+const WidgetFamilyInfo& infoOf(WidgetFamily family)
+{
+    return kWidgetFamilies[static_cast<std::size_t>(family)];
+}
 
 } // namespace
 
 const char* rawValue(WidgetFamily family)
 {
-    return kFamilyNames[static_cast<std::size_t>(family)];
+    // The table's names are literals, so their views end in a terminating zero.
+    return infoOf(family).rawValue.data();
 }
 
 std::optional<WidgetFamily> widgetFamilyFromRawValue(const std::string& raw)
 {
-    for (std::size_t index = 0; index < kFamilyNames.size(); ++index) {
-        if (raw == kFamilyNames[index])
+    for (std::size_t index = 0; index < kWidgetFamilies.size(); ++index) {
+        if (raw == kWidgetFamilies[index].rawValue)
             return static_cast<WidgetFamily>(index);
     }
     return std::nullopt;
@@ -27,18 +34,7 @@ std::optional<WidgetFamily> widgetFamilyFromRawValue(const std::string& raw)
 
 QSizeF familyPointSize(WidgetFamily family)
 {
-    switch (family) {
-    case WidgetFamily::systemSmall:
-        return {164, 164};
-    case WidgetFamily::systemLarge:
-        return {344, 344};
-    case WidgetFamily::systemExtraLarge:
-        return {724, 344};
-    case WidgetFamily::systemMedium:
-    case WidgetFamily::other:
-        break;
-    }
-    return {344, 164};
+    return {infoOf(family).width, infoOf(family).height};
 }
 
 const char* familyTitle(WidgetFamily family)

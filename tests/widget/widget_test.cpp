@@ -61,6 +61,21 @@ TEST(WidgetCatalogue, SixWidgetsWithTheirKindsNamesAndFamilies)
     EXPECT_EQ(sizeForFamily(WidgetFamily::other), DotSize::medium);
 }
 
+// The studio asks the host for a size by its family's name, the host draws the family at its point
+// size, and the plug-in draws the family's scene: all four must agree for every size.
+TEST(WidgetFamilies, EachSizeIsOneFamilyByNameByPointSizeAndByScene)
+{
+    for (const DotSize size : kAllDotSizes) {
+        SCOPED_TRACE(std::string(rawValue(size)));
+        const auto family = widgethost::widgetFamilyFromRawValue(std::string(widgetFamilyName(size)));
+        ASSERT_TRUE(family.has_value());
+        EXPECT_EQ(*family, familyForSize(size));
+        EXPECT_EQ(sizeForFamily(*family), size);
+        const QSizeF points = widgethost::familyPointSize(*family);
+        EXPECT_EQ(points, QSizeF(widgetPointSize(size).width, widgetPointSize(size).height));
+    }
+}
+
 TEST(MinuteProvider, TimelinesStartAtTheMinuteAndShareOneRecord)
 {
     CountingSources counting;

@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     auto bus = sessionBus();
     if (bus && bus->interface()) {
         if (!claimBusName(*bus, kHostBusName)) {
-            bus->call(QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, "com.quillon.WidgetHost", "ShowGallery"),
+            bus->call(QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, kHostInterface, kShowGalleryMethod),
                       QDBus::Block, 5000);
             return 0;
         }

@@ -2,6 +2,7 @@
 // their file, and answers on the session bus.
 #pragma once
 
+#include "platform/widgethost/widget_host_bus.h"
 #include "widgethost/clock_watcher.h"
 #include "widgethost/host/widget_window.h"
 #include "widgethost/placed_widgets.h"
@@ -18,8 +19,6 @@ class QLabel;
 
 namespace quillon::widgethost {
 
-inline constexpr const char* kHostBusName = "com.quillon.WidgetHost";
-inline constexpr const char* kHostObjectPath = "/com/quillon/WidgetHost";
 
 struct LoadedPlugin {
     std::string fileName;
@@ -80,7 +79,7 @@ private:
 // com.quillon.WidgetHost on the session bus.
 class WidgetHostAdaptor final : public QDBusAbstractAdaptor {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "com.quillon.WidgetHost")
+    Q_CLASSINFO("D-Bus Interface", "com.quillon.WidgetHost") // kHostInterface: moc takes literals only
 
 public:
     WidgetHostAdaptor(QObject* parent, WidgetHost& host) : QDBusAbstractAdaptor(parent), m_host(host) {}
