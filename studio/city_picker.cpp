@@ -43,7 +43,8 @@ QWidget* resultRow(const City& city, const QString& offset)
 
 } // namespace
 
-CityPicker::CityPicker(std::set<std::string> exclude, QWidget* parent) : QWidget(parent), m_exclude(std::move(exclude))
+CityPicker::CityPicker(std::set<std::string> exclude, Instant now, QWidget* parent)
+    : QWidget(parent), m_exclude(std::move(exclude)), m_now(now)
 {
     setFixedSize(kSize);
     auto* column = new QVBoxLayout(this);
@@ -105,9 +106,8 @@ void CityPicker::search(const QString& query)
             m_found.push_back(std::move(city));
     }
     m_results->clear();
-    const Instant now = Instant::now();
     for (const City& city : m_found) {
-        const QString offset = qText(gmtOffsetText(city, now));
+        const QString offset = qText(gmtOffsetText(city, m_now));
         auto* item = new QListWidgetItem(m_results);
         item->setData(Qt::AccessibleTextRole, qText(city.name) + ", " + qText(city.country) + ", " + offset);
         QWidget* row = resultRow(city, offset);

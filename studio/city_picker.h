@@ -2,6 +2,8 @@
 // the first one.
 #pragma once
 
+#include "platform/calendar/instant.h"
+
 #include "scenes/city.h"
 
 #include <QWidget>
@@ -23,8 +25,8 @@ class CityPicker final : public QWidget {
 public:
     static constexpr QSize kSize{320, 380};
 
-    // Cities whose id is in `exclude` are not offered.
-    explicit CityPicker(std::set<std::string> exclude, QWidget* parent = nullptr);
+    // Cities whose id is in `exclude` are not offered; offsets are those at `now`, the studio's time.
+    CityPicker(std::set<std::string> exclude, Instant now, QWidget* parent = nullptr);
 
     QLineEdit* searchField() const { return m_search; }
     QListWidget* resultList() const { return m_results; }
@@ -44,6 +46,7 @@ private:
     void pickRow(int row);
 
     std::set<std::string> m_exclude;
+    Instant m_now;
     std::vector<City> m_found;
     QLineEdit* m_search = nullptr;
     QListWidget* m_results = nullptr;

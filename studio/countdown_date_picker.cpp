@@ -45,7 +45,7 @@ CountdownDatePicker::CountdownDatePicker(StudioModel& model, Calendar calendar, 
     column->setContentsMargins(14, 14, 14, 14);
     column->setSpacing(10);
 
-    m_calendar = new MonthCalendar(calendar, localeIdentifier, date, std::min(date, now), this);
+    m_calendar = new MonthCalendar(calendar, localeIdentifier, date, std::min(date, now), now, this);
     connect(m_calendar, &MonthCalendar::picked, this, [this](Instant selection) { m_model.setCountdownDate(selection); });
     connect(m_calendar, &MonthCalendar::confirmed, this, &CountdownDatePicker::done);
     column->addWidget(m_calendar);

@@ -376,7 +376,7 @@ void InspectorView::openPicker(Picking picking, QWidget* content, QWidget* ancho
 void InspectorView::openBoardCityPicker()
 {
     const auto& ids = m_model.state().boardCities;
-    auto* picker = new CityPicker(std::set<std::string>(ids.begin(), ids.end()));
+    auto* picker = new CityPicker(std::set<std::string>(ids.begin(), ids.end()), m_model.now());
     connect(picker, &CityPicker::picked, this, [this](const City& city) {
         m_model.addBoardCity(city.id);
         m_popover->hide();
@@ -386,7 +386,7 @@ void InspectorView::openBoardCityPicker()
 
 void InspectorView::openClockCityPicker()
 {
-    auto* picker = new CityPicker({});
+    auto* picker = new CityPicker({}, m_model.now());
     connect(picker, &CityPicker::picked, this, [this](const City& city) {
         m_popover->hide();
         m_model.setClockCity(city.id);

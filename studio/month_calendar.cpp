@@ -130,9 +130,9 @@ void DayCell::paintEvent(QPaintEvent*)
 }
 
 MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection, Instant earliest,
-                             QWidget* parent)
+                             Instant now, QWidget* parent)
     : QWidget(parent), m_calendar(std::move(calendar)), m_locale(std::move(localeIdentifier)), m_selection(selection),
-      m_earliest(earliest), m_month(startOfMonth(selection, m_calendar)), m_now(Instant::now()),
+      m_earliest(earliest), m_month(startOfMonth(selection, m_calendar)), m_now(now),
       m_startOfToday(m_calendar.startOfDay(m_now))
 {
     setFocusPolicy(Qt::StrongFocus);

@@ -53,7 +53,8 @@ public:
     static constexpr int kCellGap = 2;
 
     // Opens on the month of the selection. `earliest` is the first moment that may be picked.
-    MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection, Instant earliest,
+    // `now` is the studio's time: today is marked from it.
+    MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection, Instant earliest, Instant now,
                   QWidget* parent = nullptr);
 
     // The selection as the bound date now is; the month on show stays.

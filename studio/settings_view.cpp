@@ -32,7 +32,8 @@ QWidget* row(const QString& label, QWidget* value)
 
 } // namespace
 
-SettingsView::SettingsView(Updater& updater, QWidget* parent) : QDialog(parent), m_updater(updater)
+SettingsView::SettingsView(Updater& updater, Clock now, QWidget* parent)
+    : QDialog(parent), m_updater(updater), m_now(std::move(now))
 {
     setWindowTitle("Settings");
     setFixedWidth(kWidth);
@@ -104,7 +105,7 @@ void SettingsView::showValues()
         m_automatic->setChecked(m_updater.automaticallyChecks());
     }
     const std::optional<Instant> lastCheck = m_updater.lastCheck();
-    m_lastChecked->setText(lastCheck ? QString::fromStdString(formatRelativeDate(*lastCheck, Instant::now(),
+    m_lastChecked->setText(lastCheck ? QString::fromStdString(formatRelativeDate(*lastCheck, m_now(),
                                                                                  text::userLocaleIdentifier("LC_TIME")))
                                      : QString("Never"));
     m_checkNow->setEnabled(m_updater.canCheckForUpdates());

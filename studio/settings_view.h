@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -18,7 +20,9 @@ class SettingsView final : public QDialog {
 public:
     static constexpr int kWidth = 420;
 
-    SettingsView(Updater& updater, QWidget* parent = nullptr);
+    // "Last checked" is told relative to `now`, the studio's time.
+    using Clock = std::function<Instant()>;
+    SettingsView(Updater& updater, Clock now, QWidget* parent = nullptr);
 
     QCheckBox* automaticChecksToggle() const { return m_automatic; }
     QLabel* lastCheckedLabel() const { return m_lastChecked; }
@@ -35,6 +39,7 @@ private:
     void showValues();
 
     Updater& m_updater;
+    Clock m_now;
     QCheckBox* m_automatic = nullptr;
     QLabel* m_lastChecked = nullptr;
     QPushButton* m_checkNow = nullptr;

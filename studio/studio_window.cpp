@@ -249,7 +249,7 @@ void StudioWindow::setUpdater(Updater& updater)
     m_helpMenu->insertAction(first, m_checkForUpdatesAction);
     m_helpMenu->insertSeparator(first);
 
-    m_settingsView = new SettingsView(updater, this);
+    m_settingsView = new SettingsView(updater, [this] { return m_model->now(); }, this);
     m_settingsAction = new QAction("Settings\u2026", m_fileMenu);
     m_settingsAction->setShortcut(QKeySequence::Preferences);
     if (m_settingsAction->shortcut().isEmpty())

@@ -167,6 +167,23 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_view->boardCities()->count(), 5, 15000);
     }
 
+    // The picker tells offsets at the studio's time, not the machine's clock: seven months on, Los
+    // Angeles is on summer time whatever today is.
+    void thePickerTellsOffsetsAtTheStudiosTime()
+    {
+        m_model->selectKind(DotWidgetKind::clock);
+        for (const auto& [now, offset] : {std::pair{kNow, QString("GMT-8")}, std::pair{kNow + 210 * 86400.0, QString("GMT-7")}}) {
+            m_model->setNow(now);
+            m_view->openClockCityPicker();
+            CityPicker* picker = m_view->cityPicker();
+            QTest::keyClicks(picker->searchField(), "Los Angeles");
+            QVERIFY(picker->resultList()->count() > 0);
+            const QString told = picker->resultList()->item(0)->data(Qt::AccessibleTextRole).toString();
+            QVERIFY2(told.startsWith("Los Angeles") && told.endsWith(offset), qPrintable(told));
+            m_view->popover()->hide();
+        }
+    }
+
     void theClockPickerOffersEveryCityAndReturnPicksTheFirstResult()
     {
         m_model->selectKind(DotWidgetKind::clock);
