@@ -315,7 +315,7 @@ private slots:
         QVERIFY(engine.automatic);
         settings->close();
         // Opened again, the window reads the values anew.
-        engine.lastCheck = Instant::now() + -2 * 3600.0;
+        engine.lastCheck = m_window->model().now() + -2 * 3600.0; // the studio's time, which the view tells from
         engine.reportCanCheck(false);
         m_window->settingsAction()->trigger();
         QCOMPARE(settings->lastCheckedLabel()->text(), QString("2 hours ago"));
