@@ -1,24 +1,13 @@
-// Plain geometry in points: rectangles, sizes and two-axis alignment.
+// Geometry of dot layouts in points: the plain sizes and rectangles under the names the layouts use,
+// and two-axis alignment.
 #pragma once
+
+#include "platform/geometry/plane.h"
 
 namespace quillon {
 
-struct DotSizeF {
-    double width = 0;
-    double height = 0;
-    bool operator==(const DotSizeF&) const = default;
-};
-
-struct DotRect {
-    double x = 0;
-    double y = 0;
-    double width = 0;
-    double height = 0;
-
-    double right() const { return x + width; }
-    double bottom() const { return y + height; }
-    bool operator==(const DotRect&) const = default;
-};
+using DotSizeF = SizeF;
+using DotRect = RectF;
 
 enum class HorizontalAlignment { leading, center, trailing };
 enum class VerticalAlignment { top, center, bottom };

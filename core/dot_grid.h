@@ -1,6 +1,8 @@
 // A rectangle of dots: lines of text in the dot font, or a fill bar.
 #pragma once
 
+#include "platform/geometry/plane.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -14,11 +16,7 @@ enum class Dot : std::uint8_t { none = 0, off = 1, on = 2 };
 
 std::optional<Dot> dotFromRawValue(std::uint8_t rawValue);
 
-struct DotPoint {
-    double x = 0;
-    double y = 0;
-    bool operator==(const DotPoint&) const = default;
-};
+using DotPoint = PointF;
 
 struct DotGrid {
     // Grids are bounded so that absurd cell or line counts cannot exhaust memory: cell counts are

@@ -3,7 +3,7 @@
 
 #include "scenes/display_text.h"
 
-#include "state/json_depth.h"
+#include "platform/json/json_depth.h"
 #include "state/json_members.h"
 
 #include <nlohmann/json.hpp>

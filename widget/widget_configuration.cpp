@@ -3,7 +3,7 @@
 
 #include "platform/calendar/civil_date.h"
 #include "platform/text/utf.h"
-#include "state/json_depth.h"
+#include "platform/json/json_depth.h"
 
 #include <nlohmann/json.hpp>
 

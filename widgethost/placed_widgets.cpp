@@ -2,7 +2,7 @@
 #include "widgethost/placed_widgets.h"
 
 #include "platform/store/defaults_folder.h"
-#include "state/json_depth.h"
+#include "platform/json/json_depth.h"
 
 #include <nlohmann/json.hpp>
 
@@ -21,7 +21,7 @@ constexpr std::string_view kDamagedName = "widgets.json.bad";
 constexpr std::string_view kTooManyName = "widgets.json.too-many";
 constexpr int kMaxNesting = 64;
 
-double distanceSquared(DotPoint point, const DotRect& rect)
+double distanceSquared(PointF point, const RectF& rect)
 {
     const double dx = std::max({rect.x - point.x, 0.0, point.x - rect.right()});
     const double dy = std::max({rect.y - point.y, 0.0, point.y - rect.bottom()});
@@ -131,37 +131,37 @@ bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<Pl
     return widgets.size() <= kMaxPlacedWidgets && store && store->write(kFileName, encodePlacedWidgets(widgets));
 }
 
-DotPoint placeOnScreens(DotPoint topLeft, DotSizeF size, const std::vector<DotRect>& screens)
+PointF placeOnScreens(PointF topLeft, SizeF size, const std::vector<RectF>& screens)
 {
     if (screens.empty())
         return topLeft;
-    const DotRect widget{topLeft.x, topLeft.y, size.width, size.height};
-    for (const DotRect& screen : screens) {
+    const RectF widget{topLeft.x, topLeft.y, size.width, size.height};
+    for (const RectF& screen : screens) {
         const bool overlaps = widget.x < screen.right() && widget.right() > screen.x && widget.y < screen.bottom() &&
                               widget.bottom() > screen.y;
         if (overlaps)
             return topLeft;
     }
-    const DotRect& nearest = *std::min_element(screens.begin(), screens.end(), [&](const DotRect& a, const DotRect& b) {
+    const RectF& nearest = *std::min_element(screens.begin(), screens.end(), [&](const RectF& a, const RectF& b) {
         return distanceSquared(topLeft, a) < distanceSquared(topLeft, b);
     });
     return {std::clamp(topLeft.x, nearest.x, std::max(nearest.x, nearest.right() - size.width)),
             std::clamp(topLeft.y, nearest.y, std::max(nearest.y, nearest.bottom() - size.height))};
 }
 
-DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>& widgets, const DotRect& screen,
-                      const std::vector<DotRect>& windows, double gap)
+PointF findFreeSpot(PointF wanted, SizeF size, const std::vector<RectF>& widgets, const RectF& screen,
+                      const std::vector<RectF>& windows, double gap)
 {
     const double maxX = std::max(screen.x, screen.right() - size.width);
     const double maxY = std::max(screen.y, screen.bottom() - size.height);
-    const auto onScreen = [&](DotPoint corner) {
-        return DotPoint{std::clamp(corner.x, screen.x, maxX), std::clamp(corner.y, screen.y, maxY)};
+    const auto onScreen = [&](PointF corner) {
+        return PointF{std::clamp(corner.x, screen.x, maxX), std::clamp(corner.y, screen.y, maxY)};
     };
-    const DotPoint start = onScreen(wanted);
+    const PointF start = onScreen(wanted);
 
-    const auto nearestClearOf = [&](const std::vector<DotRect>& taken) -> std::optional<DotPoint> {
-        const auto isFree = [&](DotPoint corner) {
-            return std::none_of(taken.begin(), taken.end(), [&](const DotRect& other) {
+    const auto nearestClearOf = [&](const std::vector<RectF>& taken) -> std::optional<PointF> {
+        const auto isFree = [&](PointF corner) {
+            return std::none_of(taken.begin(), taken.end(), [&](const RectF& other) {
                 return corner.x < other.right() + gap && corner.x + size.width + gap > other.x &&
                        corner.y < other.bottom() + gap && corner.y + size.height + gap > other.y;
             });
@@ -169,8 +169,8 @@ DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>
         if (isFree(start))
             return start;
         // Beside each placed widget or window first, where people line widgets up, then on a coarse grid.
-        std::vector<DotPoint> candidates;
-        for (const DotRect& other : taken) {
+        std::vector<PointF> candidates;
+        for (const RectF& other : taken) {
             candidates.push_back({other.right() + gap, other.y});
             candidates.push_back({other.x - gap - size.width, other.y});
             candidates.push_back({other.x, other.bottom() + gap});
@@ -181,10 +181,10 @@ DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>
             for (double x = screen.x; x <= maxX; x += kGridStep)
                 candidates.push_back({x, y});
 
-        std::optional<DotPoint> best;
+        std::optional<PointF> best;
         double bestDistance = 0;
-        for (const DotPoint candidate : candidates) {
-            const DotPoint corner = onScreen(candidate);
+        for (const PointF candidate : candidates) {
+            const PointF corner = onScreen(candidate);
             if (!isFree(corner))
                 continue;
             const double dx = corner.x - start.x;
@@ -198,7 +198,7 @@ DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>
     };
 
     if (!windows.empty()) {
-        std::vector<DotRect> everything = widgets;
+        std::vector<RectF> everything = widgets;
         everything.insert(everything.end(), windows.begin(), windows.end());
         if (const auto clear = nearestClearOf(everything))
             return *clear;

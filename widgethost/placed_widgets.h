@@ -1,8 +1,7 @@
 // The widgets placed on the desktop, as the host keeps them between sessions.
 #pragma once
 
-#include "core/dot_geometry.h"
-#include "core/dot_grid.h"
+#include "platform/geometry/plane.h"
 #include "widgethost/widget_plugin.h"
 
 #include <cstddef>
@@ -44,13 +43,13 @@ bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<Pl
 
 // A top-left corner moved so that a widget of this size lies on the screen nearest to it, when it
 // lies on none of them (a screen that was unplugged).
-DotPoint placeOnScreens(DotPoint topLeft, DotSizeF size, const std::vector<DotRect>& screens);
+PointF placeOnScreens(PointF topLeft, SizeF size, const std::vector<RectF>& screens);
 
 // Where a new widget of this size goes on `screen`: the spot nearest to `wanted` that keeps `gap`
 // points clear of every widget already placed and, where the screen leaves room, of the open
 // `windows` too (widgets stay below windows, so one placed under a window would be hidden); or
 // `wanted` itself, kept on the screen, when no spot is clear even of the widgets.
-DotPoint findFreeSpot(DotPoint wanted, DotSizeF size, const std::vector<DotRect>& widgets, const DotRect& screen,
-                      const std::vector<DotRect>& windows = {}, double gap = 16);
+PointF findFreeSpot(PointF wanted, SizeF size, const std::vector<RectF>& widgets, const RectF& screen,
+                      const std::vector<RectF>& windows = {}, double gap = 16);
 
 } // namespace quillon::widgethost

@@ -187,30 +187,30 @@ TEST(PlacedWidgets, AFileOfMoreThanTheHostKeepsIsKeptWholeAsideAndNothingIsDropp
 
 TEST(PlacedWidgets, APositionOffEveryScreenMovesOntoTheNearest)
 {
-    const std::vector<DotRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
-    const DotSizeF medium{344, 164};
-    EXPECT_EQ(placeOnScreens({100, 100}, medium, screens), (DotPoint{100, 100}));
-    EXPECT_EQ(placeOnScreens({5000, 300}, medium, screens), (DotPoint{3200 - 344, 300}));
-    EXPECT_EQ(placeOnScreens({-900, -900}, medium, screens), (DotPoint{0, 0}));
-    EXPECT_EQ(placeOnScreens({2500, 1500}, medium, screens), (DotPoint{2500, 1024 - 164}));
-    EXPECT_EQ(placeOnScreens({7, 7}, medium, {}), (DotPoint{7, 7}));
+    const std::vector<RectF> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    const SizeF medium{344, 164};
+    EXPECT_EQ(placeOnScreens({100, 100}, medium, screens), (PointF{100, 100}));
+    EXPECT_EQ(placeOnScreens({5000, 300}, medium, screens), (PointF{3200 - 344, 300}));
+    EXPECT_EQ(placeOnScreens({-900, -900}, medium, screens), (PointF{0, 0}));
+    EXPECT_EQ(placeOnScreens({2500, 1500}, medium, screens), (PointF{2500, 1024 - 164}));
+    EXPECT_EQ(placeOnScreens({7, 7}, medium, {}), (PointF{7, 7}));
 }
 
 TEST(FindFreeSpot, NewWidgetsGoBesideTheOnesAlreadyPlacedAndStayOnTheScreen)
 {
-    const DotRect screen{0, 0, 1280, 720};
-    const DotSizeF small{164, 164};
-    const DotSizeF large{344, 344};
+    const RectF screen{0, 0, 1280, 720};
+    const SizeF small{164, 164};
+    const SizeF large{344, 344};
     // An empty screen: the wanted spot, kept on the screen.
-    EXPECT_EQ(findFreeSpot({100, 100}, small, {}, screen), (DotPoint{100, 100}));
-    EXPECT_EQ(findFreeSpot({1200, -50}, small, {}, screen), (DotPoint{1280 - 164, 0}));
+    EXPECT_EQ(findFreeSpot({100, 100}, small, {}, screen), (PointF{100, 100}));
+    EXPECT_EQ(findFreeSpot({1200, -50}, small, {}, screen), (PointF{1280 - 164, 0}));
 
     // Three widgets asked for at the same spot do not overlap, and none is far from it.
-    std::vector<DotRect> taken;
-    for (const DotSizeF size : {large, small, DotSizeF{344, 164}}) {
-        const DotPoint corner = findFreeSpot({468, 188}, size, taken, screen);
-        const DotRect placed{corner.x, corner.y, size.width, size.height};
-        for (const DotRect& other : taken) {
+    std::vector<RectF> taken;
+    for (const SizeF size : {large, small, SizeF{344, 164}}) {
+        const PointF corner = findFreeSpot({468, 188}, size, taken, screen);
+        const RectF placed{corner.x, corner.y, size.width, size.height};
+        for (const RectF& other : taken) {
             EXPECT_TRUE(placed.x >= other.right() + 16 || placed.right() + 16 <= other.x || placed.y >= other.bottom() + 16 ||
                         placed.bottom() + 16 <= other.y)
                 << "at " << placed.x << ", " << placed.y;
@@ -225,30 +225,30 @@ TEST(FindFreeSpot, NewWidgetsGoBesideTheOnesAlreadyPlacedAndStayOnTheScreen)
     EXPECT_EQ(taken[1].y, taken[0].y);
 
     // A full screen leaves the wanted spot rather than losing the widget.
-    const std::vector<DotRect> full{screen};
-    EXPECT_EQ(findFreeSpot({300, 300}, small, full, screen), (DotPoint{300, 300}));
+    const std::vector<RectF> full{screen};
+    EXPECT_EQ(findFreeSpot({300, 300}, small, full, screen), (PointF{300, 300}));
 }
 
 TEST(FindFreeSpot, AWidgetIsNotHiddenUnderAnOpenWindowWhileTheScreenHasRoomBesideIt)
 {
-    const DotRect screen{0, 0, 1920, 1080};
-    const DotSizeF medium{344, 164};
+    const RectF screen{0, 0, 1920, 1080};
+    const SizeF medium{344, 164};
     // The studio's window, with the pointer on its button: the widget goes just clear of it.
-    const DotRect studio{130, 70, 1050, 760};
-    const DotPoint corner = findFreeSpot({450, 700}, medium, {}, screen, {studio});
-    const DotRect placed{corner.x, corner.y, medium.width, medium.height};
+    const RectF studio{130, 70, 1050, 760};
+    const PointF corner = findFreeSpot({450, 700}, medium, {}, screen, {studio});
+    const RectF placed{corner.x, corner.y, medium.width, medium.height};
     EXPECT_TRUE(placed.x >= studio.right() + 16 || placed.bottom() + 16 <= studio.y || placed.y >= studio.bottom() + 16)
         << "at " << placed.x << ", " << placed.y;
     EXPECT_LE(placed.right(), screen.right());
 
     // Widgets already there still count.
-    const DotRect widget{corner.x, corner.y, medium.width, medium.height};
-    const DotPoint second = findFreeSpot({450, 700}, medium, {widget}, screen, {studio});
+    const RectF widget{corner.x, corner.y, medium.width, medium.height};
+    const PointF second = findFreeSpot({450, 700}, medium, {widget}, screen, {studio});
     EXPECT_FALSE(second == corner);
 
     // A window over the whole screen cannot be avoided: the widget goes where it would without it,
     // still clear of the other widgets.
-    const DotRect maximised{0, 0, 1920, 1080};
+    const RectF maximised{0, 0, 1920, 1080};
     EXPECT_EQ(findFreeSpot({450, 700}, medium, {widget}, screen, {maximised}),
               findFreeSpot({450, 700}, medium, {widget}, screen));
 }

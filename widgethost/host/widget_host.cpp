@@ -27,9 +27,9 @@
 namespace quillon::widgethost {
 namespace {
 
-std::vector<DotRect> screenRects()
+std::vector<RectF> screenRects()
 {
-    std::vector<DotRect> rects;
+    std::vector<RectF> rects;
     for (QScreen* screen : QGuiApplication::screens()) {
         const QRect area = screen->availableGeometry();
         rects.push_back({double(area.x()), double(area.y()), double(area.width()), double(area.height())});
@@ -38,9 +38,9 @@ std::vector<DotRect> screenRects()
 }
 
 // The screen under the pointer, or the first when the pointer is on none of them.
-const DotRect& screenUnder(QPoint pointer, const std::vector<DotRect>& screens)
+const RectF& screenUnder(QPoint pointer, const std::vector<RectF>& screens)
 {
-    for (const DotRect& screen : screens) {
+    for (const RectF& screen : screens) {
         if (pointer.x() >= screen.x && pointer.x() < screen.right() && pointer.y() >= screen.y && pointer.y() < screen.bottom())
             return screen;
     }
@@ -72,10 +72,10 @@ std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders)
 WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder)
     : m_plugins(std::move(plugins)), m_folder(std::move(folder))
 {
-    const std::vector<DotRect> screens = screenRects();
+    const std::vector<RectF> screens = screenRects();
     for (PlacedWidget placed : loadPlacedWidgets(m_folder)) {
         const QSizeF size = familyPointSize(placed.family);
-        const DotPoint corner = placeOnScreens({placed.x, placed.y}, {size.width(), size.height()}, screens);
+        const PointF corner = placeOnScreens({placed.x, placed.y}, {size.width(), size.height()}, screens);
         placed.x = corner.x;
         placed.y = corner.y;
         show(placed);
@@ -159,21 +159,21 @@ bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
         const QSizeF size = familyPointSize(family);
         // Near the pointer, on its screen, clear of the widgets already placed.
         const QPoint pointer = QCursor::pos();
-        const DotPoint wanted{pointer.x() - size.width() / 2, pointer.y() - size.height() / 2};
-        const std::vector<DotRect> screens = screenRects();
+        const PointF wanted{pointer.x() - size.width() / 2, pointer.y() - size.height() / 2};
+        const std::vector<RectF> screens = screenRects();
         const auto rect = [](const QRect& frame) {
-            return DotRect{double(frame.x()), double(frame.y()), double(frame.width()), double(frame.height())};
+            return RectF{double(frame.x()), double(frame.y()), double(frame.width()), double(frame.height())};
         };
-        std::vector<DotRect> widgets;
+        std::vector<RectF> widgets;
         std::vector<WId> own;
         for (const auto& window : m_windows) {
             widgets.push_back(rect(window->frameGeometry()));
             own.push_back(window->winId());
         }
-        std::vector<DotRect> windows;
+        std::vector<RectF> windows;
         for (const QRect& frame : openWindowFrames(own))
             windows.push_back(rect(frame));
-        const DotPoint corner = screens.empty() ? wanted
+        const PointF corner = screens.empty() ? wanted
                                                 : findFreeSpot(wanted, {size.width(), size.height()}, widgets,
                                                                screenUnder(pointer, screens), windows);
         // Saved before it is shown: a widget that would be gone at the next start is not placed.

@@ -1,5 +1,5 @@
 // Counting brackets outside strings.
-#include "state/json_depth.h"
+#include "platform/json/json_depth.h"
 
 namespace quillon {
 
