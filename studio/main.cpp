@@ -1,5 +1,5 @@
 // quillon: the studio. Takes an optional quillon://widget/<kind> link, as the desktop passes it.
-#include "studio/vad_uderoz_app.h"
+#include "studio/studio_application.h"
 #include "scenes/widget_link.h"
 
 #include <QApplication>
@@ -45,7 +45,7 @@ int main(int argc, char** argv)
             link = argument.toStdString();
     }
 
-    quillon::VadUderozApp studio;
+    quillon::StudioApplication studio;
     if (!studio.start(link))
         return 0;
     return QApplication::exec();

@@ -17,12 +17,12 @@
 
 namespace quillon {
 
-class VadUderozApp final : public QObject {
+class StudioApplication final : public QObject {
     Q_OBJECT
 
 public:
-    VadUderozApp();
-    ~VadUderozApp() override;
+    StudioApplication();
+    ~StudioApplication() override;
 
     // Becomes the session's studio, or hands the link to the one already running. Returns false
     // when this process should end because another studio took over.

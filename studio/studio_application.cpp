@@ -1,5 +1,5 @@
 // Starting the studio once per session and routing links to its window.
-#include "studio/vad_uderoz_app.h"
+#include "studio/studio_application.h"
 
 #include "platform/info/bundle_info.h"
 #include "platform/updater/desktop_registration.h"
@@ -33,18 +33,18 @@ std::unique_ptr<Updater> makeUpdater(QSettings& settings, UpdateWindows& windows
 
 } // namespace
 
-VadUderozApp::VadUderozApp() : m_adaptor(new ApplicationAdaptor(this))
+StudioApplication::StudioApplication() : m_adaptor(new ApplicationAdaptor(this))
 {
     connect(m_adaptor, &ApplicationAdaptor::activated, this, [this] {
         if (m_window)
             m_window->bringForward();
     });
-    connect(m_adaptor, &ApplicationAdaptor::opened, this, &VadUderozApp::open);
+    connect(m_adaptor, &ApplicationAdaptor::opened, this, &StudioApplication::open);
 }
 
-VadUderozApp::~VadUderozApp() = default;
+StudioApplication::~StudioApplication() = default;
 
-bool VadUderozApp::start(const std::optional<std::string>& link)
+bool StudioApplication::start(const std::optional<std::string>& link)
 {
     if (claimSingleInstance(this, m_adaptor, link) == InstanceRole::forwarded)
         return false;
@@ -63,7 +63,7 @@ bool VadUderozApp::start(const std::optional<std::string>& link)
     return true;
 }
 
-void VadUderozApp::open(const QStringList& links)
+void StudioApplication::open(const QStringList& links)
 {
     if (!m_window)
         return;
