@@ -29,18 +29,25 @@ namespace quillon::widgethost {
 namespace {
 using Json = nlohmann::ordered_json;
 
+// The usage, with PROGRAM for the name the program was run by: the host carries the viewer, and
+// quillon-widget-view is the viewer alone.
 constexpr const char* kUsage =
-    "usage: quillon-widgets [--plugin PATH] --list\n"
-    "       quillon-widgets [--plugin PATH] --timeline KIND [--config JSON] [--at INSTANT]\n"
-    "       quillon-widgets [--plugin PATH] --snapshot KIND --family FAMILY [--config JSON] [--at INSTANT]\n"
+    "usage: PROGRAM [--plugin PATH] --list\n"
+    "       PROGRAM [--plugin PATH] --timeline KIND [--config JSON] [--at INSTANT]\n"
+    "       PROGRAM [--plugin PATH] --snapshot KIND --family FAMILY [--config JSON] [--at INSTANT]\n"
     "                       [--scale N] -o FILE.png\n"
-    "       quillon-widgets [--plugin PATH] --entities [--search TEXT | --ids ID,ID,...]\n"
+    "       PROGRAM [--plugin PATH] --entities [--search TEXT | --ids ID,ID,...]\n"
     "KIND is a widget's kind string (see --list); FAMILY is systemSmall, systemMedium, systemLarge or\n"
     "systemExtraLarge; INSTANT is ISO 8601 with an offset or Z; JSON is the widget's configuration.\n";
 
-int usageError(const std::string& message)
+std::string usageFor(const std::string& program)
 {
-    std::cerr << "quillon-widgets: " << message << "\n";
+    return QString(kUsage).replace("PROGRAM", QString::fromStdString(program)).toStdString();
+}
+
+int usageError(const std::string& program, const std::string& message)
+{
+    std::cerr << program << ": " << message << "\n";
     return 2;
 }
 
@@ -131,6 +138,9 @@ bool isViewerRequest(const QStringList& arguments)
 
 int runWidgetViewer(const QStringList& arguments)
 {
+    // Errors name the program that was run, whichever of the two carries the viewer.
+    const QString invoked = QFileInfo(arguments.value(0)).fileName();
+    const std::string program = invoked.isEmpty() ? std::string("quillon-widgets") : invoked.toStdString();
     std::map<std::string, std::string> options;
     std::vector<std::string> flags;
     static const std::vector<std::string> kValued{"--plugin", "--timeline", "--snapshot", "--family", "--config",
@@ -138,35 +148,35 @@ int runWidgetViewer(const QStringList& arguments)
     for (qsizetype index = 1; index < arguments.size(); ++index) {
         const std::string argument = arguments[index].toStdString();
         if (argument == "--help" || argument == "-h") {
-            std::cout << kUsage;
+            std::cout << usageFor(program);
             return 0;
         }
         if (argument == "--list" || argument == "--entities") {
             flags.push_back(argument);
         } else if (std::find(kValued.begin(), kValued.end(), argument) != kValued.end()) {
             if (index + 1 >= arguments.size())
-                return usageError("option " + argument + " needs a value");
+                return usageError(program, "option " + argument + " needs a value");
             options[argument] = arguments[++index].toStdString();
         } else {
-            return usageError("unknown argument '" + argument.substr(0, 200) + "': see --help");
+            return usageError(program, "unknown argument '" + argument.substr(0, 200) + "': see --help");
         }
     }
     const int actions = static_cast<int>(flags.size() + options.count("--timeline") + options.count("--snapshot"));
     if (actions != 1)
-        return usageError("give one of --list, --timeline KIND, --snapshot KIND, --entities");
+        return usageError(program, "give one of --list, --timeline KIND, --snapshot KIND, --entities");
 
     HostContext context{Instant::now().secondsSinceReferenceDate};
     if (options.count("--at")) {
         const auto at = parseIso8601(options["--at"]);
         if (!at)
-            return usageError("invalid --at '" + options["--at"] + "': expected ISO 8601 with an offset, such as 2026-12-05T14:30:00Z");
+            return usageError(program, "invalid --at '" + options["--at"] + "': expected ISO 8601 with an offset, such as 2026-12-05T14:30:00Z");
         context.now = at->secondsSinceReferenceDate;
     }
     std::optional<WidgetFamily> family;
     if (options.count("--family")) {
         family = widgetFamilyFromRawValue(options["--family"]);
         if (!family || *family == WidgetFamily::other)
-            return usageError("invalid --family '" + options["--family"] +
+            return usageError(program, "invalid --family '" + options["--family"] +
                               "': expected systemSmall, systemMedium, systemLarge, systemExtraLarge");
     }
     double scale = 2;
@@ -174,7 +184,7 @@ int runWidgetViewer(const QStringList& arguments)
         bool ok = false;
         scale = QString::fromStdString(options["--scale"]).toDouble(&ok);
         if (!ok || !(scale >= 0.25 && scale <= 8))
-            return usageError("invalid --scale '" + options["--scale"] + "': expected a number from 0.25 to 8");
+            return usageError(program, "invalid --scale '" + options["--scale"] + "': expected a number from 0.25 to 8");
     }
     const std::string configuration = options.count("--config") ? options["--config"] : "{}";
 
@@ -190,7 +200,7 @@ int runWidgetViewer(const QStringList& arguments)
             break;
     }
     if (!plugin) {
-        std::cerr << "quillon-widgets: no widget plug-in found"
+        std::cerr << program << ": no widget plug-in found"
                   << (candidates.isEmpty() ? std::string() : " among " + candidates.join(", ").toStdString()) << "\n";
         return 1;
     }
@@ -224,7 +234,7 @@ int runWidgetViewer(const QStringList& arguments)
         std::cout << entitiesJson(entities).dump(2) << "\n";
     } else if (options.count("--timeline")) {
         if (!findWidget(options["--timeline"]))
-            return usageError("unknown widget kind '" + options["--timeline"] + "': see --list");
+            return usageError(program, "unknown widget kind '" + options["--timeline"] + "': see --list");
         const Timeline timeline = plugin->timeline(options["--timeline"], configuration, context);
         Json entries = Json::array();
         for (const TimelineEntry& entry : timeline.entries)
@@ -235,11 +245,11 @@ int runWidgetViewer(const QStringList& arguments)
         const std::string kind = options["--snapshot"];
         const WidgetDescription* widget = findWidget(kind);
         if (!widget)
-            return usageError("unknown widget kind '" + kind + "': see --list");
+            return usageError(program, "unknown widget kind '" + kind + "': see --list");
         if (!family || options["-o"].empty())
-            return usageError("--snapshot needs --family FAMILY and -o FILE.png");
+            return usageError(program, "--snapshot needs --family FAMILY and -o FILE.png");
         if (std::find(widget->families.begin(), widget->families.end(), *family) == widget->families.end())
-            return usageError("widget " + kind + " is not offered in " + rawValue(*family));
+            return usageError(program, "widget " + kind + " is not offered in " + rawValue(*family));
         const Face face = plugin->content(kind, plugin->snapshot(kind, configuration, context), *family);
         const QSizeF points = familyPointSize(*family);
         QImage image((points * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
@@ -250,7 +260,7 @@ int runWidgetViewer(const QStringList& arguments)
             face.paint(painter, QRectF(QPointF(0, 0), points));
         }
         if (!image.save(QString::fromStdString(options["-o"]), "PNG")) {
-            std::cerr << "quillon-widgets: cannot write " << options["-o"] << "\n";
+            std::cerr << program << ": cannot write " << options["-o"] << "\n";
             return 1;
         }
         std::cout << Json{{"link", face.link}, {"accessibilityText", face.accessibilityText}}.dump() << "\n";
