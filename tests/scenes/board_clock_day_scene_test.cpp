@@ -1,7 +1,7 @@
 // The world board, clock and day displays as scenes.
 #include "scenes/scene_builders.h"
 
-#include "tests/scenes/scene_test_support.h"
+#include "tests/support/scene_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "scenes/display_text.h"
 #include "scenes/scene_builders.h"
 
-#include "tests/scenes/scene_test_support.h"
+#include "tests/support/scene_test_support.h"
 
 #include <gtest/gtest.h>
 

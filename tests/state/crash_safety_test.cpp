@@ -2,7 +2,8 @@
 #include "platform/log/logger.h"
 #include "state/shared_store.h"
 
-#include "tests/scenes/scene_test_support.h"
+#include "tests/support/scene_test_support.h"
+#include "tests/support/scoped_environment.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +21,12 @@ TEST(SharedStoreCrashSafety, AWriterKilledAtAnyInstantLeavesAWholeRecord)
 {
     const auto home = std::filesystem::temp_directory_path() / ("crash_safety_test_" + std::to_string(getpid()));
     std::filesystem::remove_all(home);
-    const char* previousHome = std::getenv("XDG_CONFIG_HOME");
-    const std::string savedHome = previousHome ? previousHome : "";
-    setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    const testing::ScopedEnvironmentVariable configHome("XDG_CONFIG_HOME", home.string());
     const LogSink previousSink = replaceLogSink([](const LogRecord&) {});
+    struct RestoreSink {
+        const LogSink& sink;
+        ~RestoreSink() { replaceLogSink(sink); }
+    } restoreSink{previousSink};
     const SharedStore store(StaticBundleInfo{{"CFBundleIdentifier", "com.quillon.crash-test"},
                                              {"DotAppGroup", "TEAM.com.quillon.crash-test"}});
     ASSERT_TRUE(store.hasSuite());
@@ -64,11 +67,6 @@ TEST(SharedStoreCrashSafety, AWriterKilledAtAnyInstantLeavesAWholeRecord)
         files.push_back(entry.path().filename().string());
     EXPECT_EQ(files, std::vector<std::string>{"studio.v1"});
 
-    replaceLogSink(previousSink);
-    if (previousHome)
-        setenv("XDG_CONFIG_HOME", savedHome.c_str(), 1);
-    else
-        unsetenv("XDG_CONFIG_HOME");
     std::filesystem::remove_all(home);
 }
 

@@ -2,7 +2,7 @@
 #include "state/shared_store.h"
 
 #include "platform/log/logger.h"
-#include "tests/scenes/scene_test_support.h"
+#include "tests/support/scene_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The settings record: its defaults, its JSON in both directions, and what of it the widgets show.
 #include "state/studio_state.h"
 
-#include "tests/scenes/scene_test_support.h"
+#include "tests/support/scene_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "studio/inspector_texts.h"
 #include "studio/inspector_view.h"
 #include "studio/studio_model.h"
+#include "tests/support/memory_state_store.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,18 +24,6 @@
 using namespace quillon;
 
 namespace {
-
-class MemoryStore final : public StateStore {
-public:
-    StudioState load() override { return stored; }
-    bool save(const StudioState& state) override
-    {
-        stored = state;
-        return savesWork;
-    }
-    bool savesWork = true;
-    StudioState stored;
-};
 
 class SilentReloader final : public TimelineReloader {
 public:
@@ -74,7 +63,7 @@ private slots:
 
     void init()
     {
-        m_store = std::make_unique<MemoryStore>();
+        m_store = std::make_unique<testing::MemoryStateStore>();
         m_store->stored = StudioState::makeDefault(kNow, Calendar(TimeZone::utc(), 1, 1));
         m_store->stored.boardCities = {"los-angeles", "new-york", "london", "dubai"};
         m_model = std::make_unique<StudioModel>(*m_store, m_reloader, kNow);
@@ -520,7 +509,7 @@ private slots:
 
 private:
     SilentReloader m_reloader;
-    std::unique_ptr<MemoryStore> m_store;
+    std::unique_ptr<testing::MemoryStateStore> m_store;
     std::unique_ptr<StudioModel> m_model;
     std::unique_ptr<InspectorView> m_view;
 };

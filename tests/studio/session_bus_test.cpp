@@ -5,6 +5,7 @@
 #include "studio/studio_model.h"
 
 #include "tests/platform/calendar/libc_time.h"
+#include "tests/support/memory_state_store.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -23,15 +24,6 @@ Instant utcInstant(std::int64_t year, int month, int day, int hour = 0, int minu
 {
     return Instant::fromUnixSeconds(static_cast<double>(quillon::testing::utc(year, month, day, hour, minute, second)));
 }
-
-class MemoryStore final : public StateStore {
-public:
-    StudioState load() override
-    {
-        return StudioState::makeDefault(utcInstant(2026, 12, 5, 12), Calendar(TimeZone::utc(), 1, 1));
-    }
-    bool save(const StudioState&) override { return true; }
-};
 
 QProcessEnvironment studioEnvironment(const QString& configHome)
 {
@@ -76,7 +68,7 @@ private slots:
         QDBusConnection listener = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "listener");
         QVERIFY(listener.connect(QString(), kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal, this,
                                  SLOT(countReload())));
-        MemoryStore store;
+        testing::MemoryStateStore store(StudioState::makeDefault(utcInstant(2026, 12, 5, 12), Calendar(TimeZone::utc(), 1, 1)));
         DBusTimelineReloader reloader;
         StudioModel model(store, reloader, utcInstant(2026, 12, 5, 12));
         QTRY_COMPARE_WITH_TIMEOUT(m_reloads, 1, 20000); // the start-up reload

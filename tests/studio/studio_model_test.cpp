@@ -2,6 +2,7 @@
 #include "studio/studio_model.h"
 
 #include "tests/platform/calendar/libc_time.h"
+#include "tests/support/memory_state_store.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -18,22 +19,6 @@ Instant utcInstant(std::int64_t year, int month, int day, int hour = 0, int minu
 {
     return Instant::fromUnixSeconds(static_cast<double>(quillon::testing::utc(year, month, day, hour, minute, second)));
 }
-
-class MemoryStore final : public StateStore {
-public:
-    explicit MemoryStore(StudioState initial) : stored(std::move(initial)) {}
-    StudioState load() override { return stored; }
-    bool save(const StudioState& state) override
-    {
-        ++saves;
-        if (savesWork)
-            stored = state;
-        return savesWork;
-    }
-    StudioState stored;
-    int saves = 0;
-    bool savesWork = true;
-};
 
 class CountingReloader final : public TimelineReloader {
 public:
@@ -55,7 +40,7 @@ class StudioModelTest : public QObject {
 private slots:
     void init()
     {
-        m_store = std::make_unique<MemoryStore>(defaultState());
+        m_store = std::make_unique<testing::MemoryStateStore>(defaultState());
         m_reloader = std::make_unique<CountingReloader>();
         m_reloader->clock.start();
     }
@@ -270,7 +255,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<MemoryStore> m_store;
+    std::unique_ptr<testing::MemoryStateStore> m_store;
     std::unique_ptr<CountingReloader> m_reloader;
 };
 

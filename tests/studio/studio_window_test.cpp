@@ -9,6 +9,7 @@
 
 #include "render/dot_painter.h"
 #include "tests/platform/calendar/libc_time.h"
+#include "tests/support/memory_state_store.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -22,18 +23,6 @@
 using namespace quillon;
 
 namespace {
-
-class MemoryStore final : public StateStore {
-public:
-    StudioState load() override { return stored; }
-    bool save(const StudioState& state) override
-    {
-        stored = state;
-        return savesWork;
-    }
-    bool savesWork = true;
-    StudioState stored = StudioState::makeDefault(Instant::fromUnixSeconds(1796000000), Calendar(TimeZone::utc(), 1, 1));
-};
 
 class SilentReloader final : public TimelineReloader {
 public:
@@ -57,7 +46,8 @@ private slots:
 
     void init()
     {
-        m_store = std::make_unique<MemoryStore>();
+        m_store = std::make_unique<testing::MemoryStateStore>(
+            StudioState::makeDefault(Instant::fromUnixSeconds(1796000000), Calendar(TimeZone::utc(), 1, 1)));
         m_window = std::make_unique<StudioWindow>(*m_store, m_reloader);
         m_window->show();
         QVERIFY2(QTest::qWaitForWindowExposed(m_window.get(), 20000), "the window was not shown within 20 s");
@@ -334,7 +324,7 @@ private:
             .arg(focused->metaObject()->className(), focused->objectName());
     }
 
-    std::unique_ptr<MemoryStore> m_store;
+    std::unique_ptr<testing::MemoryStateStore> m_store;
     SilentReloader m_reloader;
     std::unique_ptr<StudioWindow> m_window;
 };

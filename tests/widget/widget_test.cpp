@@ -6,7 +6,7 @@
 
 #include "render/dot_painter.h"
 
-#include "tests/scenes/scene_test_support.h"
+#include "tests/support/scene_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,26 @@
+// The studio's settings store in memory, for tests: what was saved, how often, and whether saving
+// works at all.
+#pragma once
+
+#include "studio/state_store.h"
+
+namespace quillon::testing {
+
+class MemoryStateStore final : public StateStore {
+public:
+    explicit MemoryStateStore(StudioState initial = {}) : stored(std::move(initial)) {}
+    StudioState load() override { return stored; }
+    bool save(const StudioState& state) override
+    {
+        ++saves;
+        if (savesWork)
+            stored = state;
+        return savesWork;
+    }
+
+    StudioState stored;
+    int saves = 0;
+    bool savesWork = true;
+};
+
+} // namespace quillon::testing
