@@ -24,8 +24,8 @@ struct Card {
 };
 
 // The extra-large world board (724 x 344 points at the stage's largest scale) and a medium one.
-constexpr Card kExtraLarge{{724, 344}, 2.6, 7, 26};
-constexpr Card kMedium{{344, 164}, 780.0 / 344, 4, 17};
+constexpr Card kExtraLarge {{724, 344}, 2.6, 7, 26};
+constexpr Card kMedium {{344, 164}, 780.0 / 344, 4, 17};
 
 // Two frames of a board whose times differ, so that nothing carries over between iterations.
 DotScene boardScene(const Card& card, int frame)
@@ -34,7 +34,7 @@ DotScene boardScene(const Card& card, int frame)
     std::vector<std::string> lines;
     for (int row = 0; row < card.rows; ++row)
         lines.push_back(std::string(frame % 2 ? " 9:41A " : "10:52P ") + cities[row]);
-    return DotScene{{TextBlock{lines, card.cells, 1, DotAlignment::center()}}, 8, 16};
+    return DotScene {{TextBlock {lines, card.cells, 1, DotAlignment::center()}}, 8, 16};
 }
 
 QImage cardImage(const Card& card)

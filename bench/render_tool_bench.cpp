@@ -17,9 +17,9 @@ namespace {
 
 double secondsToRender(const std::string& title, const std::string& output)
 {
-    std::vector<std::string> arguments{QUILLON_RENDER_PATH, "countdown", "--defaults", "--size", "extraLarge",
-                                       "--at", "2026-12-05T14:30:00Z", "--target", "2027-01-01T00:00:00Z",
-                                       "--title", title, "-o", output};
+    std::vector<std::string> arguments {QUILLON_RENDER_PATH, "countdown", "--defaults", "--size",
+        "extraLarge", "--at", "2026-12-05T14:30:00Z", "--target", "2027-01-01T00:00:00Z", "--title", title,
+        "-o", output};
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
@@ -27,8 +27,8 @@ double secondsToRender(const std::string& title, const std::string& output)
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     int status = 0;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0 || waitpid(pid, &status, 0) != pid ||
-        !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0
+        || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return -1;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -40,7 +40,8 @@ void countdownRenderOfLongTitle(benchmark::State& state)
     while (longTitle.size() < 60000)
         longTitle += "countdown to the launch of everything ";
     longTitle.resize(60000);
-    const std::string output = (std::filesystem::temp_directory_path() / "quillon-bench-countdown.png").string();
+    const std::string output
+        = (std::filesystem::temp_directory_path() / "quillon-bench-countdown.png").string();
     double shortSeconds = 0;
     double longSeconds = 0;
     for (auto _ : state) {

@@ -16,7 +16,7 @@ using namespace quillon;
 std::string longText()
 {
     const char* words[] = {"the", "quick", "brown", "fox", "jumps", "over", "lazy", "dogs", "caf\u00E9",
-                           "extraordinarily", "at", "midnight", "in", "Z\u00FCrich"};
+        "extraordinarily", "at", "midnight", "in", "Z\u00FCrich"};
     std::string text;
     for (std::size_t index = 0; text.size() < 1000; ++index)
         text += std::string(words[index % std::size(words)]) + " ";

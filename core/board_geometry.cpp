@@ -61,7 +61,7 @@ std::vector<DotRect> flapTiles(const DotGrid& grid, DotRect rect)
     tiles.reserve(grid.cellOrigins.size());
     for (const DotPoint& origin : grid.cellOrigins) {
         tiles.push_back({metrics.originX + p * origin.x - inset, metrics.originY + p * origin.y - inset,
-                         DotFont::kGlyphWidth * p + 2 * inset, DotFont::kGlyphHeight * p + 2 * inset});
+            DotFont::kGlyphWidth * p + 2 * inset, DotFont::kGlyphHeight * p + 2 * inset});
     }
     return tiles;
 }
@@ -106,7 +106,7 @@ RowsLayout rowsLayout(int lineCount, int cells, double lineGap, DotAlignment ali
     const double pitch = std::max(std::min(area.width / columns, area.height / rowsTall), 0.0);
 
     const DotRect stack = aligned({pitch * columns, pitch * rowsTall}, area, alignment);
-    RowsLayout layout{pitch, {}};
+    RowsLayout layout {pitch, {}};
     layout.rows.reserve(static_cast<std::size_t>(std::max(lineCount, 0)));
     for (int line = 0; line < lineCount; ++line) {
         const double y = stack.y + line * (DotFont::kGlyphHeight + lineGap) * pitch;

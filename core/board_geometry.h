@@ -43,7 +43,7 @@ struct BoardLayers {
     std::vector<DotRect> tiles; // rounded with flapTileCornerRadius(pitch)
     std::vector<DotRect> seams;
     std::vector<DotRect> unlitDots; // circles
-    std::vector<DotRect> litDots;   // circles
+    std::vector<DotRect> litDots; // circles
     bool operator==(const BoardLayers&) const = default;
 };
 

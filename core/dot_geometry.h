@@ -16,8 +16,14 @@ struct DotAlignment {
     HorizontalAlignment horizontal = HorizontalAlignment::center;
     VerticalAlignment vertical = VerticalAlignment::center;
 
-    static constexpr DotAlignment leading() { return {HorizontalAlignment::leading, VerticalAlignment::center}; }
-    static constexpr DotAlignment center() { return {HorizontalAlignment::center, VerticalAlignment::center}; }
+    static constexpr DotAlignment leading()
+    {
+        return {HorizontalAlignment::leading, VerticalAlignment::center};
+    }
+    static constexpr DotAlignment center()
+    {
+        return {HorizontalAlignment::center, VerticalAlignment::center};
+    }
     bool operator==(const DotAlignment&) const = default;
 };
 

@@ -8,7 +8,7 @@
 namespace quillon {
 
 // Exact and case-sensitive; finds the case whose rawValue() equals the text.
-template<typename Enum, std::size_t Count>
+template <typename Enum, std::size_t Count>
 std::optional<Enum> enumFromRawValue(std::span<const Enum, Count> allCases, std::string_view raw)
 {
     for (Enum value : allCases) {

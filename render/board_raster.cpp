@@ -25,16 +25,16 @@ void unite(DotRect& bounds, bool& empty, const DotRect& rect)
     }
     const double left = std::min(bounds.x, rect.x);
     const double top = std::min(bounds.y, rect.y);
-    bounds = {left, top, std::max(bounds.right(), rect.right()) - left, std::max(bounds.bottom(), rect.bottom()) - top};
+    bounds = {left, top, std::max(bounds.right(), rect.right()) - left,
+        std::max(bounds.bottom(), rect.bottom()) - top};
 }
 
 } // namespace
 
 ShapeStamps& StampCache::stampsFor(StampShape shape, double glowSigma)
 {
-    auto found = std::find_if(m_recent.begin(), m_recent.end(), [&](const auto& stamps) {
-        return stamps->shape() == shape && stamps->glowSigma() == glowSigma;
-    });
+    auto found = std::find_if(m_recent.begin(), m_recent.end(),
+        [&](const auto& stamps) { return stamps->shape() == shape && stamps->glowSigma() == glowSigma; });
     if (found != m_recent.end()) {
         std::rotate(found, found + 1, m_recent.end());
     } else {
@@ -46,13 +46,13 @@ ShapeStamps& StampCache::stampsFor(StampShape shape, double glowSigma)
 }
 
 void rasterizeBoard(const PixelCanvas& canvas, const BoardLayers& board, const DotTheme& theme,
-                    double glowRadius, const PixelMapping& mapping, StampCache& stamps, GlowBuffer& glow)
+    double glowRadius, const PixelMapping& mapping, StampCache& stamps, GlowBuffer& glow)
 {
     if (!board.tiles.empty()) {
         const DotRect& first = board.tiles.front();
         ShapeStamps& tiles = stamps.stampsFor(
             StampShape::roundedRect(first.width * mapping.scale, first.height * mapping.scale,
-                                    flapTileCornerRadius(board.pitch) * mapping.scale),
+                flapTileCornerRadius(board.pitch) * mapping.scale),
             0);
         const ColourRamp tileFill(premultiplied(tileColour(theme)));
         for (const DotRect& tile : board.tiles) {
@@ -67,7 +67,8 @@ void rasterizeBoard(const PixelCanvas& canvas, const BoardLayers& board, const D
 
     if (board.unlitDots.empty() && board.litDots.empty())
         return;
-    const double diameter = (board.unlitDots.empty() ? board.litDots : board.unlitDots).front().width * mapping.scale;
+    const double diameter
+        = (board.unlitDots.empty() ? board.litDots : board.unlitDots).front().width * mapping.scale;
     const double sigma = glowRadius / 2 * mapping.scale;
     ShapeStamps& dots = stamps.stampsFor(StampShape::disc(diameter), sigma);
 
@@ -114,7 +115,9 @@ DotRect boardsBounds(const std::vector<BoardLayers>& boards, double glowRadius)
         }
     }
     const double reach = glowRadius * 1.5 + 1;
-    return empty ? DotRect{} : DotRect{bounds.x - reach, bounds.y - reach, bounds.width + 2 * reach, bounds.height + 2 * reach};
+    return empty
+        ? DotRect {}
+        : DotRect {bounds.x - reach, bounds.y - reach, bounds.width + 2 * reach, bounds.height + 2 * reach};
 }
 
 } // namespace quillon

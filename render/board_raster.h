@@ -3,8 +3,8 @@
 
 #include "core/board_geometry.h"
 #include "core/dot_theme.h"
-#include "render/shape_stamps.h"
 #include "render/pixel_canvas.h"
+#include "render/shape_stamps.h"
 
 #include <memory>
 #include <vector>
@@ -31,7 +31,7 @@ private:
 // The same four layers as the vector painter, in the same order and colours: tiles, seams,
 // unlit dots, then the lit dots' halo (blur radius in points, 0 for none) and the lit dots.
 void rasterizeBoard(const PixelCanvas& canvas, const BoardLayers& board, const DotTheme& theme,
-                    double glowRadius, const PixelMapping& mapping, StampCache& stamps, GlowBuffer& glow);
+    double glowRadius, const PixelMapping& mapping, StampCache& stamps, GlowBuffer& glow);
 
 // Everything the boards may touch, in points: tiles, seams and dots, plus the halo's reach.
 DotRect boardsBounds(const std::vector<BoardLayers>& boards, double glowRadius);

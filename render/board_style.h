@@ -6,8 +6,8 @@
 namespace quillon {
 
 // Faint tiles: lighter than the panel on dark themes, darker on light ones.
-inline constexpr DotColor kDarkThemeTile{255, 255, 255, 0.055};
-inline constexpr DotColor kLightThemeTile{0, 0, 0, 0.045};
+inline constexpr DotColor kDarkThemeTile {255, 255, 255, 0.055};
+inline constexpr DotColor kLightThemeTile {0, 0, 0, 0.045};
 // Seams are cut in the panel's own colour.
 inline constexpr double kSeamOpacity = 0.9;
 // The halo of lit dots: a shadow of this blur radius in points, in the lit colour at 35 %.

@@ -20,10 +20,11 @@ std::array<int, 3> boxRadii(double sigma)
     if (lower % 2 == 0)
         --lower;
     const int upper = lower + 2;
-    const double idealLowerCount =
-        (12 * sigma * sigma - kPasses * lower * lower - 4 * kPasses * lower - 3 * kPasses) / (-4 * lower - 4);
+    const double idealLowerCount
+        = (12 * sigma * sigma - kPasses * lower * lower - 4 * kPasses * lower - 3 * kPasses)
+        / (-4 * lower - 4);
     const auto lowerCount = static_cast<int>(std::lround(idealLowerCount));
-    std::array<int, 3> radii{};
+    std::array<int, 3> radii {};
     for (int pass = 0; pass < kPasses; ++pass)
         radii[static_cast<std::size_t>(pass)] = ((pass < lowerCount ? lower : upper) - 1) / 2;
     return radii;
@@ -48,13 +49,13 @@ void boxRow(std::uint8_t* row, int count, int radius, std::vector<std::uint8_t>&
 
 // One vertical box pass, walking rows in memory order with a running sum per column.
 void boxColumns(std::uint8_t* pixels, int width, int height, int stride, int radius,
-                std::vector<std::uint8_t>& scratch, std::vector<int>& sums)
+    std::vector<std::uint8_t>& scratch, std::vector<int>& sums)
 {
     const auto rowLength = static_cast<std::size_t>(width);
     scratch.resize(rowLength * static_cast<std::size_t>(height));
     for (int row = 0; row < height; ++row)
         std::copy_n(pixels + static_cast<std::ptrdiff_t>(row) * stride, width,
-                    scratch.begin() + static_cast<std::ptrdiff_t>(rowLength) * row);
+            scratch.begin() + static_cast<std::ptrdiff_t>(rowLength) * row);
     sums.assign(rowLength, 0);
     auto addRow = [&](int row, int sign) {
         const std::uint8_t* source = scratch.data() + rowLength * static_cast<std::size_t>(row);

@@ -1,9 +1,9 @@
 // Dot boards as four path fills each.
 #include "render/dot_painter.h"
 
-#include "render/scene_raster.h"
 #include "render/board_style.h"
 #include "render/glow.h"
+#include "render/scene_raster.h"
 #include "scenes/scene_geometry.h"
 
 #include <QPainter>
@@ -75,9 +75,10 @@ void paintBoard(QPainter& painter, const BoardLayers& board, const DotTheme& the
     painter.restore();
 }
 
-void paintScene(QPainter& painter, const DotScene& scene, const DotTheme& theme, bool glow, const QRectF& rect)
+void paintScene(
+    QPainter& painter, const DotScene& scene, const DotTheme& theme, bool glow, const QRectF& rect)
 {
-    const DotRect bounds{rect.x(), rect.y(), rect.width(), rect.height()};
+    const DotRect bounds {rect.x(), rect.y(), rect.width(), rect.height()};
     const std::vector<BoardLayers> boards = sceneLayers(scene, bounds);
     if (rasterizeScene(painter, boards, theme, glow ? kGlowRadius : 0.0))
         return;

@@ -22,6 +22,7 @@ void paintBoard(QPainter& painter, const BoardLayers& board, const DotTheme& the
 // painted in order. Works on any paint device at any transform and device pixel ratio; under a
 // plain scale and translation (the usual case) the boards are rasterised directly into device
 // pixels, which is many times faster than filling paths and gives the same picture.
-void paintScene(QPainter& painter, const DotScene& scene, const DotTheme& theme, bool glow, const QRectF& rect);
+void paintScene(
+    QPainter& painter, const DotScene& scene, const DotTheme& theme, bool glow, const QRectF& rect);
 
 } // namespace quillon

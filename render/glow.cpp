@@ -20,7 +20,7 @@ constexpr double kHalfResolutionSigma = 2.0;
 
 QImage colourized(const QImage& coverage, const QColor& colour)
 {
-    std::array<QRgb, 256> pixelFor{};
+    std::array<QRgb, 256> pixelFor {};
     for (int alpha = 0; alpha < 256; ++alpha) {
         QColor shade = colour;
         shade.setAlphaF(colour.alphaF() * static_cast<float>(alpha) / 255.0f);
@@ -50,9 +50,10 @@ void paintGlow(QPainter& painter, const QPainterPath& shape, const QColor& colou
     const double resolution = sigma >= kHalfResolutionSigma ? 0.5 : 1.0;
     const double margin = std::ceil(3 * sigma) + 2;
 
-    const QRectF pixelBounds = toPixels.mapRect(shape.boundingRect()).adjusted(-margin, -margin, margin, margin);
+    const QRectF pixelBounds
+        = toPixels.mapRect(shape.boundingRect()).adjusted(-margin, -margin, margin, margin);
     const QSize maskSize(static_cast<int>(std::ceil(pixelBounds.width() * resolution)),
-                         static_cast<int>(std::ceil(pixelBounds.height() * resolution)));
+        static_cast<int>(std::ceil(pixelBounds.height() * resolution)));
     if (maskSize.isEmpty() || double(maskSize.width()) * maskSize.height() > kMaxMaskPixels)
         return;
 
@@ -61,12 +62,12 @@ void paintGlow(QPainter& painter, const QPainterPath& shape, const QColor& colou
     {
         QPainter maskPainter(&coverage);
         maskPainter.setRenderHint(QPainter::Antialiasing);
-        maskPainter.setTransform(toPixels * QTransform::fromTranslate(-pixelBounds.left(), -pixelBounds.top()) *
-                                 QTransform::fromScale(resolution, resolution));
+        maskPainter.setTransform(toPixels * QTransform::fromTranslate(-pixelBounds.left(), -pixelBounds.top())
+            * QTransform::fromScale(resolution, resolution));
         maskPainter.fillPath(shape, Qt::black);
     }
     gaussianBlurCoverage(coverage.bits(), coverage.width(), coverage.height(),
-                         static_cast<int>(coverage.bytesPerLine()), sigma * resolution);
+        static_cast<int>(coverage.bytesPerLine()), sigma * resolution);
 
     painter.save();
     painter.setWorldTransform(QTransform());

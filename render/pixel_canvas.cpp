@@ -26,7 +26,8 @@ struct PixelSpan {
 
 PixelSpan clampedSpan(double from, double to, int limit)
 {
-    return {std::max(static_cast<int>(std::floor(from)), 0), std::min(static_cast<int>(std::ceil(to)) - 1, limit - 1)};
+    return {std::max(static_cast<int>(std::floor(from)), 0),
+        std::min(static_cast<int>(std::ceil(to)) - 1, limit - 1)};
 }
 
 } // namespace
@@ -34,8 +35,8 @@ PixelSpan clampedSpan(double from, double to, int limit)
 PremultipliedPixel premultiplied(DotColor colour, double extraOpacity)
 {
     const std::uint32_t alpha = toByte(colour.opacity * extraOpacity);
-    return alpha << 24 | multiply255(colour.red, alpha) << 16 | multiply255(colour.green, alpha) << 8 |
-           multiply255(colour.blue, alpha);
+    return alpha << 24 | multiply255(colour.red, alpha) << 16 | multiply255(colour.green, alpha) << 8
+        | multiply255(colour.blue, alpha);
 }
 
 void fillRect(const PixelCanvas& canvas, PixelRect rect, PremultipliedPixel colour)

@@ -35,8 +35,8 @@ QImage* directTarget(QPainter& painter)
     auto* image = static_cast<QImage*>(device);
     const bool premultipliedArgb = image->format() == QImage::Format_ARGB32_Premultiplied;
     const bool opaqueRgb = image->format() == QImage::Format_RGB32;
-    if (!(premultipliedArgb || opaqueRgb) || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
-        painter.opacity() != 1.0)
+    if (!(premultipliedArgb || opaqueRgb) || painter.compositionMode() != QPainter::CompositionMode_SourceOver
+        || painter.opacity() != 1.0)
         return nullptr;
     if (painter.hasClipping() && painter.clipRegion().rectCount() > 1)
         return nullptr;
@@ -52,7 +52,8 @@ PixelCanvas canvasOf(QImage& image, const QRect& area)
 
 } // namespace
 
-bool rasterizeScene(QPainter& painter, const std::vector<BoardLayers>& boards, const DotTheme& theme, double glowRadius)
+bool rasterizeScene(
+    QPainter& painter, const std::vector<BoardLayers>& boards, const DotTheme& theme, double glowRadius)
 {
     const QTransform toPixels = painter.deviceTransform();
     if (toPixels.type() > QTransform::TxScale || toPixels.m11() <= 0 || toPixels.m11() != toPixels.m22())
@@ -81,7 +82,7 @@ bool rasterizeScene(QPainter& painter, const std::vector<BoardLayers>& boards, c
     }
     const QRect canvasArea = direct ? area : QRect(QPoint(0, 0), area.size());
     const PixelCanvas canvas = canvasOf(*target, canvasArea);
-    const PixelMapping mapping{toPixels.m11(), toPixels.dx() - area.left(), toPixels.dy() - area.top()};
+    const PixelMapping mapping {toPixels.m11(), toPixels.dx() - area.left(), toPixels.dy() - area.top()};
     for (const BoardLayers& board : boards)
         rasterizeBoard(canvas, board, theme, glowRadius, mapping, state.stamps, state.glow);
 

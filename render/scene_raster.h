@@ -14,6 +14,7 @@ namespace quillon {
 // format under plain source-over painting it draws in place; elsewhere it rasterises into an
 // offscreen image aligned to device pixels and draws that unscaled. Returns false, painting
 // nothing, when the painter's transform is more than a uniform scale and a translation.
-bool rasterizeScene(QPainter& painter, const std::vector<BoardLayers>& boards, const DotTheme& theme, double glowRadius);
+bool rasterizeScene(
+    QPainter& painter, const std::vector<BoardLayers>& boards, const DotTheme& theme, double glowRadius);
 
 } // namespace quillon

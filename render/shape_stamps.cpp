@@ -47,8 +47,8 @@ void blendGlow(const PixelCanvas& canvas, const GlowBuffer& glow, const ColourRa
     const int firstX = std::max(glow.left, 0);
     const int lastX = std::min(glow.left + glow.width, canvas.width);
     for (int y = firstY; y < lastY; ++y) {
-        const std::uint16_t* sums =
-            glow.sums.data() + static_cast<std::size_t>(y - glow.top) * static_cast<std::size_t>(glow.width);
+        const std::uint16_t* sums = glow.sums.data()
+            + static_cast<std::size_t>(y - glow.top) * static_cast<std::size_t>(glow.width);
         std::uint32_t* line = canvas.row(y);
         for (int x = firstX; x < lastX; ++x) {
             const std::uint32_t coverage = std::min<std::uint32_t>(sums[x - glow.left], 255);
@@ -75,13 +75,14 @@ ShapeStamps::Mask ShapeStamps::makeRoundedRect(int phaseX, int phaseY) const
     Mask mask;
     mask.width = static_cast<int>(std::ceil(offsetX + m_shape.width));
     mask.height = static_cast<int>(std::ceil(offsetY + m_shape.height));
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height));
-    const PixelCanvas canvas{pixels.data(), mask.width, mask.height, mask.width};
+    std::vector<std::uint32_t> pixels(
+        static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height));
+    const PixelCanvas canvas {pixels.data(), mask.width, mask.height, mask.width};
     fillRoundedRect(canvas, {offsetX, offsetY, offsetX + m_shape.width, offsetY + m_shape.height},
-                    m_shape.cornerRadius, 0xFF000000);
+        m_shape.cornerRadius, 0xFF000000);
     mask.coverage.resize(pixels.size());
     std::transform(pixels.begin(), pixels.end(), mask.coverage.begin(),
-                   [](std::uint32_t pixel) { return static_cast<std::uint8_t>(pixel >> 24); });
+        [](std::uint32_t pixel) { return static_cast<std::uint8_t>(pixel >> 24); });
     return mask;
 }
 
@@ -101,7 +102,8 @@ ShapeStamps::Mask ShapeStamps::makeDisc(int phaseX, int phaseY) const
             auto& target = mask.coverage[static_cast<std::size_t>(y * mask.width + x)];
             if (radius >= kAnalyticRadius) {
                 const double distance = std::hypot(x + 0.5 - centreX, y + 0.5 - centreY);
-                target = static_cast<std::uint8_t>(std::lround(std::clamp(radius - distance + 0.5, 0.0, 1.0) * 255));
+                target = static_cast<std::uint8_t>(
+                    std::lround(std::clamp(radius - distance + 0.5, 0.0, 1.0) * 255));
                 continue;
             }
             int inside = 0;
@@ -112,7 +114,8 @@ ShapeStamps::Mask ShapeStamps::makeDisc(int phaseX, int phaseY) const
                     inside += dx * dx + dy * dy <= radius * radius ? 1 : 0;
                 }
             }
-            target = static_cast<std::uint8_t>((inside * 255 + kSamples * kSamples / 2) / (kSamples * kSamples));
+            target
+                = static_cast<std::uint8_t>((inside * 255 + kSamples * kSamples / 2) / (kSamples * kSamples));
         }
     }
     return mask;
@@ -122,7 +125,8 @@ const ShapeStamps::Mask& ShapeStamps::sharp(int phaseX, int phaseY)
 {
     auto& slot = m_sharp[static_cast<std::size_t>(phaseY * kPhases + phaseX)];
     if (!slot)
-        slot = std::make_unique<Mask>(m_shape.isDisc ? makeDisc(phaseX, phaseY) : makeRoundedRect(phaseX, phaseY));
+        slot = std::make_unique<Mask>(
+            m_shape.isDisc ? makeDisc(phaseX, phaseY) : makeRoundedRect(phaseX, phaseY));
     return *slot;
 }
 
@@ -138,10 +142,11 @@ const ShapeStamps::Mask& ShapeStamps::halo(int phaseX, int phaseY)
     blurred.originY = -margin;
     blurred.width = shape.width + 2 * margin;
     blurred.height = shape.height + 2 * margin;
-    blurred.coverage.assign(static_cast<std::size_t>(blurred.width) * static_cast<std::size_t>(blurred.height), 0);
+    blurred.coverage.assign(
+        static_cast<std::size_t>(blurred.width) * static_cast<std::size_t>(blurred.height), 0);
     for (int y = 0; y < shape.height; ++y) {
         std::copy_n(shape.coverage.begin() + y * shape.width, shape.width,
-                    blurred.coverage.begin() + (y + margin) * blurred.width + margin);
+            blurred.coverage.begin() + (y + margin) * blurred.width + margin);
     }
     gaussianBlurCoverage(blurred.coverage.data(), blurred.width, blurred.height, blurred.width, m_glowSigma);
     slot = std::make_unique<Mask>(std::move(blurred));
@@ -185,8 +190,9 @@ void ShapeStamps::addHalo(GlowBuffer& glow, double x, double y)
     const int lastX = std::min(mask.width, glow.width - left);
     for (int my = firstY; my < lastY; ++my) {
         const std::uint8_t* coverage = mask.coverage.data() + my * mask.width;
-        std::uint16_t* sums = glow.sums.data() + static_cast<std::size_t>(top + my) * static_cast<std::size_t>(glow.width) +
-                              static_cast<std::size_t>(left);
+        std::uint16_t* sums = glow.sums.data()
+            + static_cast<std::size_t>(top + my) * static_cast<std::size_t>(glow.width)
+            + static_cast<std::size_t>(left);
         for (int mx = firstX; mx < lastX; ++mx)
             sums[mx] = static_cast<std::uint16_t>(sums[mx] + coverage[mx]);
     }

@@ -35,7 +35,10 @@ struct StampShape {
     bool operator==(const StampShape&) const = default;
 
     static StampShape disc(double diameter) { return {diameter, diameter, diameter / 2, true}; }
-    static StampShape roundedRect(double width, double height, double radius) { return {width, height, radius, false}; }
+    static StampShape roundedRect(double width, double height, double radius)
+    {
+        return {width, height, radius, false};
+    }
 };
 
 class ShapeStamps {

@@ -36,8 +36,8 @@ BoardShape boardShape(DotSize size)
 
 } // namespace
 
-DotScene boardScene(const std::vector<City>& cities, bool use24h, Instant instant, DotSize size,
-                    const Calendar& calendar)
+DotScene boardScene(
+    const std::vector<City>& cities, bool use24h, Instant instant, DotSize size, const Calendar& calendar)
 {
     const BoardShape shape = boardShape(size);
     std::vector<std::string> lines;
@@ -45,7 +45,7 @@ DotScene boardScene(const std::vector<City>& cities, bool use24h, Instant instan
         lines.push_back(boardRowText(cities[index], instant, use24h, calendar.timeZone()));
     if (lines.empty())
         lines.push_back("ADD A CITY");
-    return {{TextBlock{std::move(lines), shape.cells, 1, DotAlignment::center()}}, 8, 16};
+    return {{TextBlock {std::move(lines), shape.cells, 1, DotAlignment::center()}}, 8, 16};
 }
 
 DotScene clockScene(const City& city, bool use24h, Instant instant, DotSize size, const Calendar& calendar)
@@ -61,41 +61,48 @@ DotScene clockScene(const City& city, bool use24h, Instant instant, DotSize size
 
     switch (size) {
     case DotSize::small:
-        return scene({textBlock(city.name, 9, 1, leading), textBlock(time, 5, 2.2, centre), textBlock(date, 10, 1, leading)}, spacing);
+        return scene({textBlock(city.name, 9, 1, leading), textBlock(time, 5, 2.2, centre),
+                         textBlock(date, 10, 1, leading)},
+            spacing);
     case DotSize::medium:
-        return scene({textBlock(time, 5, 2.6, centre), textBlock(city.name + " " + date, 22, 1, centre)}, spacing);
+        return scene(
+            {textBlock(time, 5, 2.6, centre), textBlock(city.name + " " + date, 22, 1, centre)}, spacing);
     case DotSize::large:
     case DotSize::extraLarge:
         break;
     }
     const double dayFraction = periodFraction(ProgressPeriod::day, instant, calendar.withTimeZone(zone));
-    return scene({textBlock(city.name, 12, 1, leading), textBlock(time, 5, 3, centre), textBlock(date, 12, 1, leading),
-                  barBlock(dayFraction, 12, 0.45)},
-                 spacing);
+    return scene({textBlock(city.name, 12, 1, leading), textBlock(time, 5, 3, centre),
+                     textBlock(date, 12, 1, leading), barBlock(dayFraction, 12, 0.45)},
+        spacing);
 }
 
 DotScene dayScene(Instant instant, DotSize size, const Calendar& calendar)
 {
     const TimeZone& zone = calendar.timeZone();
-    const auto date = [&](const char* pattern) { return upperCasedAscii(formatPosixDate(instant, zone, pattern)); };
+    const auto date
+        = [&](const char* pattern) { return upperCasedAscii(formatPosixDate(instant, zone, pattern)); };
     const Spacing spacing = bySize(size, {8, 16}, {10, 18}, {12, 20});
     const DotAlignment leading = DotAlignment::leading();
     const DotAlignment centre = DotAlignment::center();
 
     if (size == DotSize::small)
-        return scene({textBlock(date("EEE"), 3, 1, centre), textBlock(date("dd"), 2, 2.2, centre), textBlock(date("MMM"), 3, 1, centre)},
-                     spacing);
+        return scene({textBlock(date("EEE"), 3, 1, centre), textBlock(date("dd"), 2, 2.2, centre),
+                         textBlock(date("MMM"), 3, 1, centre)},
+            spacing);
     const double fraction = periodFraction(ProgressPeriod::day, instant, calendar);
     if (size == DotSize::medium)
-        return scene({textBlock(date("EEEE"), 9, 1.5, leading), textBlock(date("dd MMMM"), 16, 1, leading), barBlock(fraction, 16, 0.5)},
-                     spacing);
+        return scene({textBlock(date("EEEE"), 9, 1.5, leading), textBlock(date("dd MMMM"), 16, 1, leading),
+                         barBlock(fraction, 16, 0.5)},
+            spacing);
 
     const DateComponents components = calendar.components(instant);
-    const std::string numbers =
-        "WEEK " + std::to_string(components.weekOfYear) + "  DAY " + std::to_string(components.dayOfYear);
+    const std::string numbers
+        = "WEEK " + std::to_string(components.weekOfYear) + "  DAY " + std::to_string(components.dayOfYear);
     return scene({textBlock(date("EEEE"), 9, 1.3, leading), textBlock(date("dd"), 2, 2.6, leading),
-                  textBlock(date("MMMM yyyy"), 14, 1, leading), barBlock(fraction, 14, 0.45), textBlock(numbers, 18, 0.8, leading)},
-                 spacing);
+                     textBlock(date("MMMM yyyy"), 14, 1, leading), barBlock(fraction, 14, 0.45),
+                     textBlock(numbers, 18, 0.8, leading)},
+        spacing);
 }
 
 } // namespace quillon

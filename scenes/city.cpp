@@ -145,11 +145,10 @@ City City::localIn(std::string_view zoneIdentifier)
     // TZ may hold a rule rather than a zone's name ("CET-1CEST,M3.5.0,M10.5.0/3"): its standard
     // abbreviation is what people call that time; the text after its last slash is not.
     if (const std::optional<PosixTzRule> rule = parsePosixTzRule(zoneIdentifier)) {
-        const bool named = std::any_of(rule->standardName.begin(), rule->standardName.end(), [](char c) {
-            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        });
+        const bool named = std::any_of(rule->standardName.begin(), rule->standardName.end(),
+            [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
         return {std::string(kLocalID), named ? rule->standardName : name, std::string(kLocalCountry),
-                std::string(zoneIdentifier)};
+            std::string(zoneIdentifier)};
     }
     std::size_t end = zoneIdentifier.size();
     while (end > 0) {
@@ -189,7 +188,8 @@ std::vector<City> City::search(std::string_view query)
     return search(query, local(), text::userLocaleIdentifier("LC_CTYPE"));
 }
 
-std::vector<City> City::search(std::string_view query, const City& localCity, std::string_view localeIdentifier)
+std::vector<City> City::search(
+    std::string_view query, const City& localCity, std::string_view localeIdentifier)
 {
     std::vector<City> candidates;
     candidates.reserve(all().size() + 1);
@@ -202,12 +202,14 @@ std::vector<City> City::search(std::string_view query, const City& localCity, st
 
     const std::string language = icu::Locale(std::string(localeIdentifier).c_str()).getLanguage();
     const bool turkic = language == "tr" || language == "az";
-    const icu::UnicodeString needle = searchForm(
-        icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(trimmed.data()), static_cast<int32_t>(trimmed.size())),
-        turkic);
+    const icu::UnicodeString needle
+        = searchForm(icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(trimmed.data()),
+                         static_cast<int32_t>(trimmed.size())),
+            turkic);
     std::vector<City> matches;
     for (City& city : candidates) {
-        if (searchForm(city.name, turkic).indexOf(needle) >= 0 || searchForm(city.country, turkic).indexOf(needle) >= 0)
+        if (searchForm(city.name, turkic).indexOf(needle) >= 0
+            || searchForm(city.country, turkic).indexOf(needle) >= 0)
             matches.push_back(std::move(city));
     }
     return matches;

@@ -10,9 +10,9 @@
 namespace quillon {
 
 struct City {
-    std::string id;         // stable, stored in settings: lower-case words joined by "-"
-    std::string name;       // as shown on the board and the clock
-    std::string country;    // shown beside the name in pickers, and searched
+    std::string id; // stable, stored in settings: lower-case words joined by "-"
+    std::string name; // as shown on the board and the clock
+    std::string country; // shown beside the name in pickers, and searched
     std::string timeZoneID; // IANA identifier of the city's local time
 
     bool operator==(const City&) const = default;
@@ -36,11 +36,12 @@ struct City {
     // (trimmed of horizontal white space) case-insensitively under the user's locale; accents
     // count. A blank query gives all 69.
     static std::vector<City> search(std::string_view query);
-    static std::vector<City> search(std::string_view query, const City& localCity, std::string_view localeIdentifier);
+    static std::vector<City> search(
+        std::string_view query, const City& localCity, std::string_view localeIdentifier);
 };
 
 // The board's cities when none have been chosen.
-inline constexpr std::array<std::string_view, 5> kDefaultBoardCityIDs{"los-angeles", "new-york", "london", "dubai",
-                                                                     "tokyo"};
+inline constexpr std::array<std::string_view, 5> kDefaultBoardCityIDs {
+    "los-angeles", "new-york", "london", "dubai", "tokyo"};
 
 } // namespace quillon

@@ -30,8 +30,8 @@ DisplayContent DisplayContent::defaults(Instant now, const Calendar& calendar)
     return content;
 }
 
-DotScene sceneForKind(DotWidgetKind kind, DotSize size, const DisplayContent& content, Instant now,
-                      const Calendar& calendar)
+DotScene sceneForKind(
+    DotWidgetKind kind, DotSize size, const DisplayContent& content, Instant now, const Calendar& calendar)
 {
     switch (kind) {
     case DotWidgetKind::worldBoard: {

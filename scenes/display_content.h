@@ -33,7 +33,7 @@ Instant startOfNextYear(Instant now, const Calendar& calendar);
 
 // Resolves the content's city ids (unknown board ids are dropped, an unknown clock city is the
 // machine's own, "local" is the calendar's zone) and builds the kind's scene.
-DotScene sceneForKind(DotWidgetKind kind, DotSize size, const DisplayContent& content, Instant now,
-                      const Calendar& calendar);
+DotScene sceneForKind(
+    DotWidgetKind kind, DotSize size, const DisplayContent& content, Instant now, const Calendar& calendar);
 
 } // namespace quillon

@@ -12,7 +12,7 @@ struct SizeInfo {
     std::string_view title;
 };
 
-constexpr std::array<SizeInfo, kAllDotSizes.size()> kSizes{{
+constexpr std::array<SizeInfo, kAllDotSizes.size()> kSizes {{
     {"small", "Small"},
     {"medium", "Medium"},
     {"large", "Large"},

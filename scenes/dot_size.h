@@ -11,8 +11,8 @@ namespace quillon {
 
 enum class DotSize { small, medium, large, extraLarge };
 
-inline constexpr std::array<DotSize, 4> kAllDotSizes{DotSize::small, DotSize::medium, DotSize::large,
-                                                     DotSize::extraLarge};
+inline constexpr std::array<DotSize, 4> kAllDotSizes {
+    DotSize::small, DotSize::medium, DotSize::large, DotSize::extraLarge};
 
 std::string_view rawValue(DotSize size);
 std::optional<DotSize> dotSizeFromRawValue(std::string_view raw);

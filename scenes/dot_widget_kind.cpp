@@ -14,10 +14,10 @@ struct KindInfo {
     std::string_view widgetKind;
 };
 
-constexpr std::array<DotSize, 3> kWithoutSmall{DotSize::medium, DotSize::large, DotSize::extraLarge};
-constexpr std::array<DotSize, 3> kUpToLarge{DotSize::small, DotSize::medium, DotSize::large};
+constexpr std::array<DotSize, 3> kWithoutSmall {DotSize::medium, DotSize::large, DotSize::extraLarge};
+constexpr std::array<DotSize, 3> kUpToLarge {DotSize::small, DotSize::medium, DotSize::large};
 
-constexpr std::array<KindInfo, kAllWidgetKinds.size()> kKinds{{
+constexpr std::array<KindInfo, kAllWidgetKinds.size()> kKinds {{
     {"worldBoard", "World Board", "globe", kWithoutSmall, "WorldBoard"},
     {"clock", "Clock", "clock", kUpToLarge, "DotClock"},
     {"day", "Day", "calendar", kUpToLarge, "DotDay"},

@@ -12,9 +12,13 @@ namespace quillon {
 
 enum class DotWidgetKind { worldBoard, clock, day, progress, countdown, sign };
 
-inline constexpr std::array<DotWidgetKind, 6> kAllWidgetKinds{
-    DotWidgetKind::worldBoard, DotWidgetKind::clock,     DotWidgetKind::day,
-    DotWidgetKind::progress,   DotWidgetKind::countdown, DotWidgetKind::sign,
+inline constexpr std::array<DotWidgetKind, 6> kAllWidgetKinds {
+    DotWidgetKind::worldBoard,
+    DotWidgetKind::clock,
+    DotWidgetKind::day,
+    DotWidgetKind::progress,
+    DotWidgetKind::countdown,
+    DotWidgetKind::sign,
 };
 
 std::string_view rawValue(DotWidgetKind kind);

@@ -28,8 +28,8 @@ DotScene FlapAnimation::animatedScene(const DotScene& scene, double t) const
     for (std::size_t index = 0; index < fit.blocks.size(); ++index) {
         auto* text = std::get_if<TextBlock>(&fit.blocks[index]);
         const auto board = m_boards.find(index);
-        if (text && board != m_boards.end() && board->second->cells() == text->cells &&
-            !board->second->targets().empty())
+        if (text && board != m_boards.end() && board->second->cells() == text->cells
+            && !board->second->targets().empty())
             text->lines = board->second->lines(t);
     }
     return fit;
@@ -38,7 +38,7 @@ DotScene FlapAnimation::animatedScene(const DotScene& scene, double t) const
 bool FlapAnimation::flipsAfter(double t) const
 {
     return std::any_of(m_boards.begin(), m_boards.end(),
-                       [t](const auto& entry) { return entry.second->animatingUntil() > t; });
+        [t](const auto& entry) { return entry.second->animatingUntil() > t; });
 }
 
 } // namespace quillon

@@ -62,7 +62,8 @@ void FlapBoard::update(const std::vector<std::string>& lines, double now)
     }
 
     const std::int64_t step = truncated(now);
-    const double cellDelay = width > 1 ? std::min(kCellDelay, kMaxCascade / static_cast<double>(width - 1)) : kCellDelay;
+    const double cellDelay
+        = width > 1 ? std::min(kCellDelay, kMaxCascade / static_cast<double>(width - 1)) : kCellDelay;
     for (std::size_t line = 0; line < targets.size(); ++line) {
         const double lineStart = now + kLineDelay * static_cast<double>(line);
         for (std::size_t cell = 0; cell < width; ++cell) {
@@ -73,7 +74,8 @@ void FlapBoard::update(const std::vector<std::string>& lines, double now)
                 continue;
             }
             const double start = lineStart + cellDelay * static_cast<double>(width - 1 - cell);
-            const double r = flipFraction(flipSeed(static_cast<std::int64_t>(line), static_cast<std::int64_t>(cell), step));
+            const double r = flipFraction(
+                flipSeed(static_cast<std::int64_t>(line), static_cast<std::int64_t>(cell), step));
             const double end = start + kMinFlip + kFlipSpread * r;
             windows[line][cell] = {start, end};
             m_animatingUntil = std::max(m_animatingUntil, end);
@@ -93,9 +95,10 @@ std::vector<std::string> FlapBoard::lines(double t) const
         for (std::size_t cell = 0; cell < characters.size(); ++cell) {
             const FlipWindow& window = m_windows[line][cell];
             if (window.end > window.start && window.start <= t && t <= window.end) {
-                const double r =
-                    flipFraction(flipSeed(static_cast<std::int64_t>(line), static_cast<std::int64_t>(cell), step));
-                const auto index = std::min<std::size_t>(static_cast<std::size_t>(r * 37), kFlipAlphabet.size() - 1);
+                const double r = flipFraction(
+                    flipSeed(static_cast<std::int64_t>(line), static_cast<std::int64_t>(cell), step));
+                const auto index
+                    = std::min<std::size_t>(static_cast<std::size_t>(r * 37), kFlipAlphabet.size() - 1);
                 characters[cell] = kFlipAlphabet[index];
             }
         }

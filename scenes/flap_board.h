@@ -27,16 +27,19 @@ struct FlipWindow {
 // Times are seconds since 2001-01-01T00:00:00Z: the random choices depend on their whole seconds.
 class FlapBoard {
 public:
-    static constexpr double kLineDelay = 0.07;  // each line starts this long after the one above
+    static constexpr double kLineDelay = 0.07; // each line starts this long after the one above
     static constexpr double kCellDelay = 0.028; // each cell this long after the one to its right
     // A line's cascade takes at most this long: a title thousands of cells wide would otherwise
     // keep the card flipping, and redrawing, for minutes. No board of a display comes near it.
     static constexpr double kMaxCascade = 1.0;
     static constexpr double kMinFlip = 0.45;
-    static constexpr double kFlipSpread = 0.5;  // a flip lasts from kMinFlip to kMinFlip + kFlipSpread
+    static constexpr double kFlipSpread = 0.5; // a flip lasts from kMinFlip to kMinFlip + kFlipSpread
     static constexpr int kStepsPerSecond = 18;
 
-    explicit FlapBoard(int cells) : m_cells(cells < 0 ? 0 : cells) {}
+    explicit FlapBoard(int cells)
+        : m_cells(cells < 0 ? 0 : cells)
+    {
+    }
 
     // Takes new lines: cells whose character changed, and every cell of a new line, get a flip
     // window from now; unchanged cells keep theirs. The same lines again change nothing.

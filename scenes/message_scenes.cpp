@@ -72,7 +72,7 @@ DotBlock titleBlock(std::string_view title, int width, int maxLines)
 {
     FittedLines fitted = fitLines(title, width, maxLines);
     const double weight = textWeight(fitted.lines.size());
-    return TextBlock{std::move(fitted.lines), fitted.cells, weight, DotAlignment::leading()};
+    return TextBlock {std::move(fitted.lines), fitted.cells, weight, DotAlignment::leading()};
 }
 
 } // namespace
@@ -113,23 +113,25 @@ DotScene progressScene(ProgressPeriod period, Instant instant, DotSize size, con
 
     switch (size) {
     case DotSize::small:
-        return scene({textBlock(label, 9, 1, leading), textBlock(percent, length(percent), 2, centre), barBlock(fraction, 9, 0.5)},
-                     spacing);
+        return scene({textBlock(label, 9, 1, leading), textBlock(percent, length(percent), 2, centre),
+                         barBlock(fraction, 9, 0.5)},
+            spacing);
     case DotSize::medium: {
         std::string line = label;
         line.resize(12, ' ');
         line += std::string(static_cast<std::size_t>(std::max(4 - length(percent), 0)), ' ') + percent;
         return scene({textBlock(line, 16, 1, centre), barBlock(fraction, 16, 0.9),
-                      textBlock(periodRemainingText(period, instant, calendar), 16, 0.8, centre)},
-                     spacing);
+                         textBlock(periodRemainingText(period, instant, calendar), 16, 0.8, centre)},
+            spacing);
     }
     case DotSize::large:
     case DotSize::extraLarge:
         break;
     }
-    return scene({textBlock(label, 10, 1, leading), textBlock(percent, length(percent), 2.6, centre), barBlock(fraction, 10, 0.6),
-                  textBlock(periodRemainingText(period, instant, calendar), 14, 0.8, centre)},
-                 spacing);
+    return scene({textBlock(label, 10, 1, leading), textBlock(percent, length(percent), 2.6, centre),
+                     barBlock(fraction, 10, 0.6),
+                     textBlock(periodRemainingText(period, instant, calendar), 14, 0.8, centre)},
+        spacing);
 }
 
 DotScene countdownScene(std::string_view fullTitle, Instant target, Instant now, DotSize size)
@@ -161,16 +163,18 @@ DotScene countdownScene(std::string_view fullTitle, Instant target, Instant now,
 
     switch (size) {
     case DotSize::small:
-        return scene({titleBlock(title, 9, 3), textBlock(big, bigCells, 2.2, centre), textBlock(unit, 9, 1, leading)}, spacing);
+        return scene(
+            {titleBlock(title, 9, 3), textBlock(big, bigCells, 2.2, centre), textBlock(unit, 9, 1, leading)},
+            spacing);
     case DotSize::medium:
         return scene({titleBlock(title, 16, 2), textBlock(detail, 11, 2, centre)}, spacing);
     case DotSize::large:
     case DotSize::extraLarge:
         break;
     }
-    return scene({titleBlock(title, 10, 3), textBlock(big, bigCells, 2.8, centre), textBlock(unit, 10, 1, leading),
-                  textBlock(detail, 14, 0.8, centre)},
-                 spacing);
+    return scene({titleBlock(title, 10, 3), textBlock(big, bigCells, 2.8, centre),
+                     textBlock(unit, 10, 1, leading), textBlock(detail, 14, 0.8, centre)},
+        spacing);
 }
 
 DotScene signScene(std::string_view message, DotSize size)
@@ -178,8 +182,8 @@ DotScene signScene(std::string_view message, DotSize size)
     const std::u32string normalized = DotFont::normalize(limitedDisplayText(message));
     const std::size_t first = normalized.find_first_not_of(U' ');
     std::u32string text = first == std::u32string::npos
-                              ? std::u32string(U"YOUR MESSAGE")
-                              : normalized.substr(first, normalized.find_last_not_of(U' ') - first + 1);
+        ? std::u32string(U"YOUR MESSAGE")
+        : normalized.substr(first, normalized.find_last_not_of(U' ') - first + 1);
     const std::string utf8 = text::utf8FromUtf32(text);
 
     std::size_t longest = 0;
@@ -196,7 +200,8 @@ DotScene signScene(std::string_view message, DotSize size)
     double bestPitch = -1;
     for (int width = firstWidth; width <= kMaxSignWidth; ++width) {
         const double lines = std::max(lineCounts[static_cast<std::size_t>(width - firstWidth)], 1);
-        const double pitch = std::min(area.width / (width * 6 - 1), area.height / (7 * lines + 3 * (lines - 1)));
+        const double pitch
+            = std::min(area.width / (width * 6 - 1), area.height / (7 * lines + 3 * (lines - 1)));
         // Ties keep the narrower width.
         if (pitch > bestPitch) {
             bestPitch = pitch;
@@ -212,7 +217,7 @@ DotScene signScene(std::string_view message, DotSize size)
         if (characters < bestWidth)
             line.insert(0, static_cast<std::size_t>((bestWidth - characters) / 2), ' ');
     }
-    return {{TextBlock{std::move(lines), bestWidth, 1, DotAlignment::center()}}, 8, 16};
+    return {{TextBlock {std::move(lines), bestWidth, 1, DotAlignment::center()}}, 8, 16};
 }
 
 } // namespace quillon

@@ -12,7 +12,7 @@ struct PeriodInfo {
     CalendarUnit component;
 };
 
-constexpr std::array<PeriodInfo, kAllProgressPeriods.size()> kPeriods{{
+constexpr std::array<PeriodInfo, kAllProgressPeriods.size()> kPeriods {{
     {"day", "Day", CalendarUnit::day},
     {"week", "Week", CalendarUnit::weekOfYear},
     {"month", "Month", CalendarUnit::month},
@@ -48,7 +48,7 @@ CalendarUnit calendarComponent(ProgressPeriod period)
 
 DateInterval periodInterval(ProgressPeriod period, Instant instant, const Calendar& calendar)
 {
-    return calendar.interval(calendarComponent(period), instant).value_or(DateInterval{instant, 1.0});
+    return calendar.interval(calendarComponent(period), instant).value_or(DateInterval {instant, 1.0});
 }
 
 double periodFraction(ProgressPeriod period, Instant instant, const Calendar& calendar)

@@ -11,8 +11,8 @@ namespace quillon {
 
 enum class ProgressPeriod { day, week, month, year };
 
-inline constexpr std::array<ProgressPeriod, 4> kAllProgressPeriods{ProgressPeriod::day, ProgressPeriod::week,
-                                                                   ProgressPeriod::month, ProgressPeriod::year};
+inline constexpr std::array<ProgressPeriod, 4> kAllProgressPeriods {
+    ProgressPeriod::day, ProgressPeriod::week, ProgressPeriod::month, ProgressPeriod::year};
 
 std::string_view rawValue(ProgressPeriod period);
 std::optional<ProgressPeriod> progressPeriodFromRawValue(std::string_view raw);

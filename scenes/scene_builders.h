@@ -16,8 +16,8 @@
 namespace quillon {
 
 // One line per city (the first 3, 4, 8 or 7 by size), or "ADD A CITY" for an empty list.
-DotScene boardScene(const std::vector<City>& cities, bool use24h, Instant instant, DotSize size,
-                    const Calendar& calendar);
+DotScene boardScene(
+    const std::vector<City>& cities, bool use24h, Instant instant, DotSize size, const Calendar& calendar);
 // The city's name, time and date; the large one adds a bar of the city's day.
 DotScene clockScene(const City& city, bool use24h, Instant instant, DotSize size, const Calendar& calendar);
 // Today's weekday, day and month; the large one adds the year, a bar of the day and week and day numbers.

@@ -13,11 +13,12 @@ int barColumns(int cells)
 
 void addTextBoards(const TextBlock& text, DotRect frame, std::vector<PlacedBoard>& boards)
 {
-    const RowsLayout layout =
-        rowsLayout(static_cast<int>(text.lines.size()), text.cells, kSceneLineGap, text.align, frame);
+    const RowsLayout layout
+        = rowsLayout(static_cast<int>(text.lines.size()), text.cells, kSceneLineGap, text.align, frame);
     for (std::size_t line = 0; line < layout.rows.size(); ++line) {
         const std::string* lineText = &text.lines[line];
-        boards.push_back({DotGrid::text(std::span(lineText, 1), text.cells, kSceneLineGap), layout.rows[line]});
+        boards.push_back(
+            {DotGrid::text(std::span(lineText, 1), text.cells, kSceneLineGap), layout.rows[line]});
     }
 }
 

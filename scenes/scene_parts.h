@@ -22,12 +22,12 @@ inline Spacing bySize(DotSize size, Spacing small, Spacing medium, Spacing large
 
 inline DotBlock textBlock(std::string line, int cells, double weight, DotAlignment align)
 {
-    return TextBlock{{std::move(line)}, cells, weight, align};
+    return TextBlock {{std::move(line)}, cells, weight, align};
 }
 
 inline DotBlock barBlock(double fraction, int cells, double weight)
 {
-    return BarBlock{fraction, cells, weight, DotAlignment::center()};
+    return BarBlock {fraction, cells, weight, DotAlignment::center()};
 }
 
 inline DotScene scene(std::vector<DotBlock> blocks, Spacing spacing)

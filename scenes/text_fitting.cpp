@@ -18,7 +18,8 @@ std::vector<std::u32string_view> split(std::u32string_view text, char32_t separa
     std::size_t start = 0;
     while (true) {
         const std::size_t end = text.find(separator, start);
-        const std::u32string_view piece = text.substr(start, end == std::u32string_view::npos ? end : end - start);
+        const std::u32string_view piece
+            = text.substr(start, end == std::u32string_view::npos ? end : end - start);
         if (keepEmpty || !piece.empty())
             pieces.push_back(piece);
         if (end == std::u32string_view::npos)
@@ -168,8 +169,10 @@ FittedLines fitLines(std::string_view rawText, int width, int maxLines)
         }
     }
     const auto lines = static_cast<std::size_t>(maxLines);
-    const int lowest = std::max(width, static_cast<int>(std::min<std::size_t>((letters + lines - 1) / lines, DotGrid::kMaxCells)));
-    const int widest = std::max(lowest, static_cast<int>(std::min<std::size_t>(text.size(), DotGrid::kMaxCells)));
+    const int lowest = std::max(
+        width, static_cast<int>(std::min<std::size_t>((letters + lines - 1) / lines, DotGrid::kMaxCells)));
+    const int widest
+        = std::max(lowest, static_cast<int>(std::min<std::size_t>(text.size(), DotGrid::kMaxCells)));
     const auto narrowestWith = [&](int from, int to, int mostLines) {
         while (from < to) {
             const int middle = from + (to - from) / 2;

@@ -10,7 +10,7 @@
 namespace quillon {
 
 struct JsonMember {
-    std::string_view key;   // the key's JSON string, quotes and escapes included
+    std::string_view key; // the key's JSON string, quotes and escapes included
     std::string_view value; // the value's JSON text, surrounding whitespace excluded
 
     bool operator==(const JsonMember&) const = default;

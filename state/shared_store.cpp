@@ -67,19 +67,20 @@ bool SharedStore::save(const StudioState& state, Instant now, const Calendar& ca
     }
     const std::string bytes = encodeJSON(state);
     if (bytes.empty()) {
-        logLine("could not save the record: JSON cannot hold it (a date that is not a number, or text that is not UTF-8)");
+        logLine("could not save the record: JSON cannot hold it (a date that is not a number, or text that "
+                "is not UTF-8)");
         return false;
     }
     if (bytes.size() > DefaultsFolder::kMaxBlobBytes) {
-        logLine("could not save the record: " + std::to_string(bytes.size()) + " bytes, over the limit of " +
-                std::to_string(DefaultsFolder::kMaxBlobBytes));
+        logLine("could not save the record: " + std::to_string(bytes.size()) + " bytes, over the limit of "
+            + std::to_string(DefaultsFolder::kMaxBlobBytes));
         return false;
     }
     const std::string path = (target->path() / std::string(kRecordKey)).string();
     if (target->contains(kRecordKey)) {
         const std::optional<std::string> stored = target->read(kRecordKey);
-        const std::optional<StudioState> storedState =
-            stored ? decodeStudioState(*stored, now, calendar) : std::nullopt;
+        const std::optional<StudioState> storedState
+            = stored ? decodeStudioState(*stored, now, calendar) : std::nullopt;
         // The record on file already reads as this one. Writing it anyway would replace what a
         // bounded or forgiving read left out (cities past the limit, a bad field) at every start.
         if (storedState && *storedState == state)
@@ -87,12 +88,12 @@ bool SharedStore::save(const StudioState& state, Instant now, const Calendar& ca
         // A record that cannot be read or is not one is kept for the user rather than written over.
         if (!storedState) {
             if (!target->setAside(kRecordKey)) {
-                logLine("could not save the record: " + path + " could not be read and could not be moved aside: " +
-                        std::strerror(errno));
+                logLine("could not save the record: " + path
+                    + " could not be read and could not be moved aside: " + std::strerror(errno));
                 return false;
             }
-            logLine(path + " could not be read as a record; moved it to " + path +
-                    std::string(DefaultsFolder::kSetAsideSuffix));
+            logLine(path + " could not be read as a record; moved it to " + path
+                + std::string(DefaultsFolder::kSetAsideSuffix));
         }
     }
     if (!target->write(kRecordKey, bytes)) {

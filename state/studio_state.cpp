@@ -68,8 +68,9 @@ private:
     std::map<std::string, std::string_view, std::less<>> m_values;
 };
 
-template<typename Enum>
-std::optional<Enum> rawField(const RecordMembers& record, const char* key, std::optional<Enum> (*parse)(std::string_view))
+template <typename Enum>
+std::optional<Enum> rawField(
+    const RecordMembers& record, const char* key, std::optional<Enum> (*parse)(std::string_view))
 {
     const auto found = record.value(key);
     if (!found || !found->is_string())
@@ -147,10 +148,12 @@ DisplayContent StudioState::content() const
 DotSize sizeForKind(const StudioState& state, DotWidgetKind kind)
 {
     const auto supported = supportedSizes(kind);
-    const auto supports = [&](DotSize size) { return std::find(supported.begin(), supported.end(), size) != supported.end(); };
+    const auto supports = [&](DotSize size) {
+        return std::find(supported.begin(), supported.end(), size) != supported.end();
+    };
     const auto stored = state.sizes.find(kind);
     const DotSize candidate = stored != state.sizes.end() ? stored->second
-                              : supports(DotSize::medium) ? DotSize::medium
+        : supports(DotSize::medium)                       ? DotSize::medium
                                                           : supported.front();
     return supports(candidate) ? candidate : supported.front();
 }
@@ -205,7 +208,7 @@ std::optional<StudioState> decodeStudioState(std::string_view text, Instant now,
     state.countdownTitle = stringField(record, "countdownTitle").value_or(state.countdownTitle);
     // The parser refuses numbers beyond a double's range, so a date that reaches here is finite.
     if (const auto found = record.value("countdownDate"); found && found->is_number())
-        state.countdownDate = Instant{found->get<double>()};
+        state.countdownDate = Instant {found->get<double>()};
     state.signText = stringField(record, "signText").value_or(state.signText);
     return state;
 }
@@ -225,14 +228,8 @@ std::vector<std::string> widgetSignature(const StudioState& state)
     }
     char date[40];
     std::snprintf(date, sizeof date, "%.17g", state.countdownDate.secondsSinceReferenceDate);
-    return {std::string(rawValue(state.theme)),
-            state.use24h ? "true" : "false",
-            std::move(cities),
-            state.clockCity,
-            std::string(rawValue(state.period)),
-            state.countdownTitle,
-            date,
-            state.signText};
+    return {std::string(rawValue(state.theme)), state.use24h ? "true" : "false", std::move(cities),
+        state.clockCity, std::string(rawValue(state.period)), state.countdownTitle, date, state.signText};
 }
 
 } // namespace quillon

@@ -22,7 +22,8 @@ namespace quillon {
 // and the widgets' own settings cut their texts at the same length. A record from a file can be as
 // large as the store allows, and the studio would otherwise lay out every city and every character.
 inline constexpr std::size_t kMaxBoardCities = 64;
-inline constexpr std::size_t kMaxRecordTextCharacters = kMaxDisplayTextCharacters; // code points, in every text field
+inline constexpr std::size_t kMaxRecordTextCharacters
+    = kMaxDisplayTextCharacters; // code points, in every text field
 
 struct StudioState {
     DotWidgetKind kind = DotWidgetKind::worldBoard;

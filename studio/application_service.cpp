@@ -15,7 +15,10 @@ constexpr int kForwardTimeoutMilliseconds = 5000;
 
 } // namespace
 
-ApplicationAdaptor::ApplicationAdaptor(QObject* application) : QDBusAbstractAdaptor(application) {}
+ApplicationAdaptor::ApplicationAdaptor(QObject* application)
+    : QDBusAbstractAdaptor(application)
+{
+}
 
 void ApplicationAdaptor::Activate(const QVariantMap&)
 {
@@ -33,7 +36,8 @@ void ApplicationAdaptor::ActivateAction(const QString&, const QVariantList&, con
     emit activated();
 }
 
-InstanceRole claimSingleInstance(QObject* application, ApplicationAdaptor* adaptor, const std::optional<std::string>& link)
+InstanceRole claimSingleInstance(
+    QObject* application, ApplicationAdaptor* adaptor, const std::optional<std::string>& link)
 {
     auto bus = sessionBus();
     if (!bus || !bus->interface())
@@ -47,12 +51,13 @@ InstanceRole claimSingleInstance(QObject* application, ApplicationAdaptor* adapt
 
     QDBusMessage call;
     if (link) {
-        call = QDBusMessage::createMethodCall(kApplicationBusName, kApplicationObjectPath, kApplicationInterface, "Open");
-        call << QStringList{QString::fromStdString(*link)} << QVariantMap{};
+        call = QDBusMessage::createMethodCall(
+            kApplicationBusName, kApplicationObjectPath, kApplicationInterface, "Open");
+        call << QStringList {QString::fromStdString(*link)} << QVariantMap {};
     } else {
-        call = QDBusMessage::createMethodCall(kApplicationBusName, kApplicationObjectPath, kApplicationInterface,
-                                              "Activate");
-        call << QVariantMap{};
+        call = QDBusMessage::createMethodCall(
+            kApplicationBusName, kApplicationObjectPath, kApplicationInterface, "Activate");
+        call << QVariantMap {};
     }
     const QDBusMessage answer = bus->call(call, QDBus::Block, kForwardTimeoutMilliseconds);
     return answer.type() == QDBusMessage::ReplyMessage ? InstanceRole::forwarded : InstanceRole::standalone;

@@ -34,13 +34,14 @@ signals:
 };
 
 enum class InstanceRole {
-    primary,    // owns the bus name; links arrive through the adaptor's signals
-    forwarded,  // another studio runs and has been handed the link: end now
+    primary, // owns the bus name; links arrive through the adaptor's signals
+    forwarded, // another studio runs and has been handed the link: end now
     standalone, // no session bus, or the other studio did not answer: run on our own
 };
 
 // Claims the bus name for `application` (exporting the adaptor on it), or forwards the link (or
 // an activation without one) to the studio that holds the name.
-InstanceRole claimSingleInstance(QObject* application, ApplicationAdaptor* adaptor, const std::optional<std::string>& link);
+InstanceRole claimSingleInstance(
+    QObject* application, ApplicationAdaptor* adaptor, const std::optional<std::string>& link);
 
 } // namespace quillon

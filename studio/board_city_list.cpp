@@ -13,7 +13,9 @@
 
 namespace quillon {
 
-BoardCityList::BoardCityList(StudioModel& model, QWidget* parent) : QListWidget(parent), m_model(model)
+BoardCityList::BoardCityList(StudioModel& model, QWidget* parent)
+    : QListWidget(parent)
+    , m_model(model)
 {
     setAccessibleName("Cities");
     setFrameShape(QFrame::NoFrame);
@@ -70,7 +72,7 @@ void BoardCityList::rebuild()
     // The row just moved or the one after the removed one stays highlighted, for the next key.
     if (count() > 0)
         setCurrentRow(std::clamp(current, 0, count() - 1),
-                      selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
+            selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
     refreshTimes();
     fitRows();
 }
@@ -80,7 +82,8 @@ void BoardCityList::fitRows()
     const int width = viewport()->width();
     for (int row = 0; row < count(); ++row) {
         CityRow* cityRow = rowAt(row);
-        const int height = cityRow->hasHeightForWidth() ? cityRow->heightForWidth(width) : cityRow->sizeHint().height();
+        const int height
+            = cityRow->hasHeightForWidth() ? cityRow->heightForWidth(width) : cityRow->sizeHint().height();
         item(row)->setSizeHint(QSize(0, std::max(height, cityRow->minimumSizeHint().height())));
     }
     fitHeight();
@@ -101,11 +104,15 @@ void BoardCityList::refreshTimes()
     }
 }
 
-CityRow* BoardCityList::rowAt(int row) const { return qobject_cast<CityRow*>(itemWidget(item(row))); }
+CityRow* BoardCityList::rowAt(int row) const
+{
+    return qobject_cast<CityRow*>(itemWidget(item(row)));
+}
 
 int BoardCityList::entryAt(int row) const
 {
-    return row >= 0 && row < static_cast<int>(m_entries.size()) ? m_entries[static_cast<std::size_t>(row)] : -1;
+    return row >= 0 && row < static_cast<int>(m_entries.size()) ? m_entries[static_cast<std::size_t>(row)]
+                                                                : -1;
 }
 
 QMenu* BoardCityList::menuFor(int row, QWidget* parent)
@@ -119,7 +126,8 @@ QMenu* BoardCityList::menuFor(int row, QWidget* parent)
     if (!menu->isEmpty())
         menu->addSeparator();
     // Menus here have no red for destructive items; the delete icon and the separator set it apart.
-    menu->addAction(QIcon::fromTheme("edit-delete"), "Remove", this, [this, entry] { m_model.removeBoardCity(entry); });
+    menu->addAction(
+        QIcon::fromTheme("edit-delete"), "Remove", this, [this, entry] { m_model.removeBoardCity(entry); });
     return menu;
 }
 
@@ -130,9 +138,9 @@ void BoardCityList::dropEvent(QDropEvent* event)
         return;
     }
     QListWidgetItem* target = itemAt(event->position().toPoint());
-    const int destination =
-        dropDestination(m_entries, target ? row(target) : -1, dropIndicatorPosition() == QAbstractItemView::BelowItem,
-                        static_cast<int>(m_model.state().boardCities.size()));
+    const int destination = dropDestination(m_entries, target ? row(target) : -1,
+        dropIndicatorPosition() == QAbstractItemView::BelowItem,
+        static_cast<int>(m_model.state().boardCities.size()));
     std::vector<int> sources;
     for (QListWidgetItem* selected : selectedItems())
         sources.push_back(entryAt(row(selected)));
@@ -144,7 +152,8 @@ void BoardCityList::dropEvent(QDropEvent* event)
         m_model.reorderBoardCities(std::move(sources), destination);
 }
 
-int BoardCityList::dropDestination(const std::vector<int>& entries, int targetRow, bool below, int storedCount)
+int BoardCityList::dropDestination(
+    const std::vector<int>& entries, int targetRow, bool below, int storedCount)
 {
     const int rows = static_cast<int>(entries.size());
     if (targetRow < 0 || targetRow >= rows)

@@ -44,7 +44,9 @@ QWidget* resultRow(const City& city, const QString& offset)
 } // namespace
 
 CityPicker::CityPicker(std::set<std::string> exclude, Instant now, QWidget* parent)
-    : QWidget(parent), m_exclude(std::move(exclude)), m_now(now)
+    : QWidget(parent)
+    , m_exclude(std::move(exclude))
+    , m_now(now)
 {
     setFixedSize(kSize);
     auto* column = new QVBoxLayout(this);
@@ -54,7 +56,8 @@ CityPicker::CityPicker(std::set<std::string> exclude, Instant now, QWidget* pare
     auto* searchRow = new QHBoxLayout;
     searchRow->setContentsMargins(10, 8, 10, 8);
     auto* glass = new QLabel(this);
-    glass->setPixmap(symbolIcon(Symbol::magnifyingGlass, palette().color(QPalette::PlaceholderText)).pixmap(16, 16));
+    glass->setPixmap(
+        symbolIcon(Symbol::magnifyingGlass, palette().color(QPalette::PlaceholderText)).pixmap(16, 16));
     m_search = new QLineEdit(this);
     m_search->setFrame(false);
     m_search->setPlaceholderText("Search cities or countries");
@@ -86,17 +89,25 @@ CityPicker::CityPicker(std::set<std::string> exclude, Instant now, QWidget* pare
         if (!m_found.empty())
             pickRow(0);
     });
-    connect(m_results, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pickRow(m_results->row(item)); });
-    connect(m_results, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { pickRow(m_results->row(item)); });
+    connect(m_results, &QListWidget::itemClicked, this,
+        [this](QListWidgetItem* item) { pickRow(m_results->row(item)); });
+    connect(m_results, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem* item) { pickRow(m_results->row(item)); });
     // From the search field, Down goes on into the list.
     m_search->installEventFilter(this);
     setFocusProxy(m_search);
     search(QString());
 }
 
-bool CityPicker::showsNoResults() const { return m_stack->currentWidget() == m_noResults; }
+bool CityPicker::showsNoResults() const
+{
+    return m_stack->currentWidget() == m_noResults;
+}
 
-QString CityPicker::noResultsText() const { return m_noResults->text(); }
+QString CityPicker::noResultsText() const
+{
+    return m_noResults->text();
+}
 
 void CityPicker::search(const QString& query)
 {
@@ -114,15 +125,16 @@ void CityPicker::search(const QString& query)
         item->setSizeHint(row->sizeHint());
         m_results->setItemWidget(item, row);
     }
-    m_noResults->setText("<b>No Results for \u201c" + query.toHtmlEscaped() + "\u201d</b><br><br>"
-                         "Check the spelling or try a new search.");
+    m_noResults->setText("<b>No Results for \u201c" + query.toHtmlEscaped()
+        + "\u201d</b><br><br>"
+          "Check the spelling or try a new search.");
     m_stack->setCurrentWidget(m_found.empty() ? static_cast<QWidget*>(m_noResults) : m_results);
 }
 
 bool CityPicker::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_search && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && !m_found.empty()) {
+    if (watched == m_search && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && !m_found.empty()) {
         m_results->setFocus(Qt::TabFocusReason);
         m_results->setCurrentRow(0);
         return true;

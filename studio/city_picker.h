@@ -23,7 +23,7 @@ class CityPicker final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr QSize kSize{320, 380};
+    static constexpr QSize kSize {320, 380};
 
     // Cities whose id is in `exclude` are not offered; offsets are those at `now`, the studio's time.
     CityPicker(std::set<std::string> exclude, Instant now, QWidget* parent = nullptr);

@@ -10,7 +10,9 @@
 
 namespace quillon {
 
-CityRow::CityRow(City city, QWidget* accessory, QWidget* parent) : QWidget(parent), m_city(std::move(city))
+CityRow::CityRow(City city, QWidget* accessory, QWidget* parent)
+    : QWidget(parent)
+    , m_city(std::move(city))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -38,15 +40,22 @@ CityRow::CityRow(City city, QWidget* accessory, QWidget* parent) : QWidget(paren
 
 void CityRow::showTime(Instant now, bool use24h)
 {
-    m_caption->setText(qText(m_city.country) + QString::fromUtf8(" \u00B7 ") + qText(gmtOffsetText(m_city, now)));
+    m_caption->setText(
+        qText(m_city.country) + QString::fromUtf8(" \u00B7 ") + qText(gmtOffsetText(m_city, now)));
     // As wide as the widest time, so that the column does not shift as minutes tick.
     m_time->setMinimumWidth(m_time->fontMetrics().horizontalAdvance(use24h ? "00:00" : "00:00 PM") + 2);
     m_time->setText(qText(cityLocalTime(m_city, now, use24h)));
     setAccessibleName(qText(m_city.name) + ", " + m_caption->text() + ", " + m_time->text());
 }
 
-QString CityRow::timeText() const { return m_time->text(); }
+QString CityRow::timeText() const
+{
+    return m_time->text();
+}
 
-QString CityRow::captionText() const { return m_caption->text(); }
+QString CityRow::captionText() const
+{
+    return m_caption->text();
+}
 
 } // namespace quillon

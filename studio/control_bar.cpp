@@ -45,7 +45,9 @@ void paintCapsule(QPainter& painter, const QRectF& rect, const QPalette& palette
 
 } // namespace
 
-SizePicker::SizePicker(StudioModel& model, QWidget* parent) : QWidget(parent), m_model(model)
+SizePicker::SizePicker(StudioModel& model, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName("Size");
@@ -71,7 +73,8 @@ void SizePicker::refresh()
     const auto supported = supportedSizes(kind);
     const std::vector<DotSize> sizes(supported.begin(), supported.end());
     const DotSize current = m_model.sizeForKind(kind);
-    const auto selected = static_cast<std::size_t>(std::find(sizes.begin(), sizes.end(), current) - sizes.begin());
+    const auto selected
+        = static_cast<std::size_t>(std::find(sizes.begin(), sizes.end(), current) - sizes.begin());
     const bool sameSegments = sizes == m_sizes;
     m_sizes = sizes;
     if (sameSegments && selected != m_selected) {
@@ -92,7 +95,8 @@ QSize SizePicker::sizeHint() const
     const QFontMetricsF metrics(segmentFont(font(), true));
     double width = 2 * kPickerInset;
     for (DotSize size : m_sizes)
-        width += metrics.horizontalAdvance(QString::fromUtf8(std::string(title(size)).c_str())) + 2 * kSegmentPaddingX;
+        width += metrics.horizontalAdvance(QString::fromUtf8(std::string(title(size)).c_str()))
+            + 2 * kSegmentPaddingX;
     width += kSegmentGap * static_cast<double>(std::max<std::size_t>(m_sizes.size(), 1) - 1);
     return QSizeF(width, metrics.height() + 2 * kSegmentPaddingY + 2 * kPickerInset).toSize();
 }
@@ -102,8 +106,9 @@ QRectF SizePicker::segmentRect(std::size_t index) const
     const QFontMetricsF metrics(segmentFont(font(), true));
     double x = kPickerInset;
     for (std::size_t segment = 0; segment < m_sizes.size(); ++segment) {
-        const double width =
-            metrics.horizontalAdvance(QString::fromUtf8(std::string(title(m_sizes[segment])).c_str())) + 2 * kSegmentPaddingX;
+        const double width
+            = metrics.horizontalAdvance(QString::fromUtf8(std::string(title(m_sizes[segment])).c_str()))
+            + 2 * kSegmentPaddingX;
         if (segment == index)
             return {x, kPickerInset, width, height() - 2 * kPickerInset};
         x += width + kSegmentGap;
@@ -118,13 +123,14 @@ void SizePicker::paintEvent(QPaintEvent*)
     if (m_sizes.empty())
         return;
     // The highlight between two segments while gliding.
-    const auto lower = static_cast<std::size_t>(std::clamp(std::floor(m_highlight), 0.0, double(m_sizes.size() - 1)));
+    const auto lower
+        = static_cast<std::size_t>(std::clamp(std::floor(m_highlight), 0.0, double(m_sizes.size() - 1)));
     const std::size_t upper = std::min(lower + 1, m_sizes.size() - 1);
     const double blend = std::clamp(m_highlight - static_cast<double>(lower), 0.0, 1.0);
     const QRectF from = segmentRect(lower);
     const QRectF to = segmentRect(upper);
     const QRectF highlight(from.x() + (to.x() - from.x()) * blend, from.y(),
-                           from.width() + (to.width() - from.width()) * blend, from.height());
+        from.width() + (to.width() - from.width()) * blend, from.height());
     painter.setPen(Qt::NoPen);
     painter.setBrush(palette().color(QPalette::Base));
     painter.drawRoundedRect(highlight, highlight.height() / 2, highlight.height() / 2);
@@ -132,12 +138,14 @@ void SizePicker::paintEvent(QPaintEvent*)
         const bool selected = index == m_selected;
         painter.setFont(segmentFont(font(), selected));
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(segmentRect(index), Qt::AlignCenter, QString::fromUtf8(std::string(title(m_sizes[index])).c_str()));
+        painter.drawText(segmentRect(index), Qt::AlignCenter,
+            QString::fromUtf8(std::string(title(m_sizes[index])).c_str()));
     }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(segmentRect(m_selected), height() / 2.0 - kPickerInset, height() / 2.0 - kPickerInset);
+        painter.drawRoundedRect(
+            segmentRect(m_selected), height() / 2.0 - kPickerInset, height() / 2.0 - kPickerInset);
     }
 }
 
@@ -165,7 +173,9 @@ void SizePicker::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-ThemeButton::ThemeButton(StudioModel& model, ThemeID theme, QWidget* parent) : QAbstractButton(parent), m_theme(theme)
+ThemeButton::ThemeButton(StudioModel& model, ThemeID theme, QWidget* parent)
+    : QAbstractButton(parent)
+    , m_theme(theme)
 {
     const QString name = QString::fromStdString(themeTable()[theme].name);
     setToolTip(name);
@@ -174,7 +184,8 @@ ThemeButton::ThemeButton(StudioModel& model, ThemeID theme, QWidget* parent) : Q
     setChecked(model.state().theme == theme);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, &model, [&model, theme] { model.selectTheme(theme); });
-    connect(&model, &StudioModel::themeChanged, this, [this, &model] { setChecked(model.state().theme == m_theme); });
+    connect(&model, &StudioModel::themeChanged, this,
+        [this, &model] { setChecked(model.state().theme == m_theme); });
 }
 
 void ThemeButton::paintEvent(QPaintEvent*)
@@ -182,7 +193,8 @@ void ThemeButton::paintEvent(QPaintEvent*)
     const DotTheme& colours = themeTable()[m_theme];
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF swatch(QPointF((width() - kSwatchSize) / 2.0, (height() - kSwatchSize) / 2.0), QSizeF(kSwatchSize, kSwatchSize));
+    const QRectF swatch(QPointF((width() - kSwatchSize) / 2.0, (height() - kSwatchSize) / 2.0),
+        QSizeF(kSwatchSize, kSwatchSize));
     // Selection is a solid ring close to the swatch; keyboard focus a dashed one further out, so
     // that the two never look alike and both show on the selected swatch.
     painter.setBrush(Qt::NoBrush);
@@ -210,7 +222,9 @@ void ThemeButton::paintEvent(QPaintEvent*)
     }
 }
 
-ControlBar::ControlBar(StudioModel& model, QWidget* parent) : QWidget(parent), m_sizePicker(new SizePicker(model, this))
+ControlBar::ControlBar(StudioModel& model, QWidget* parent)
+    : QWidget(parent)
+    , m_sizePicker(new SizePicker(model, this))
 {
     m_themes = new QWidget(this);
     auto* themes = new QHBoxLayout(m_themes);
@@ -241,7 +255,10 @@ void ControlBar::fitWidth(int available)
         m_rows->setDirection(direction);
 }
 
-bool ControlBar::isInTwoRows() const { return m_rows->direction() == QBoxLayout::TopToBottom; }
+bool ControlBar::isInTwoRows() const
+{
+    return m_rows->direction() == QBoxLayout::TopToBottom;
+}
 
 void ControlBar::paintEvent(QPaintEvent*)
 {

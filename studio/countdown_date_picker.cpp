@@ -36,9 +36,12 @@ QString hourAndMinuteFormat()
 
 } // namespace
 
-CountdownDatePicker::CountdownDatePicker(StudioModel& model, Calendar calendar, std::string localeIdentifier,
-                                         Instant now, QWidget* parent)
-    : QWidget(parent), m_model(model), m_userCalendar(calendar), m_now(now)
+CountdownDatePicker::CountdownDatePicker(
+    StudioModel& model, Calendar calendar, std::string localeIdentifier, Instant now, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_userCalendar(calendar)
+    , m_now(now)
 {
     const Instant date = m_model.state().countdownDate;
     auto* column = new QVBoxLayout(this);
@@ -46,7 +49,8 @@ CountdownDatePicker::CountdownDatePicker(StudioModel& model, Calendar calendar, 
     column->setSpacing(10);
 
     m_calendar = new MonthCalendar(calendar, localeIdentifier, date, std::min(date, now), now, this);
-    connect(m_calendar, &MonthCalendar::picked, this, [this](Instant selection) { m_model.setCountdownDate(selection); });
+    connect(m_calendar, &MonthCalendar::picked, this,
+        [this](Instant selection) { m_model.setCountdownDate(selection); });
     connect(m_calendar, &MonthCalendar::confirmed, this, &CountdownDatePicker::done);
     column->addWidget(m_calendar);
     column->addWidget(divider(this));
@@ -83,8 +87,8 @@ CountdownDatePicker::CountdownDatePicker(StudioModel& model, Calendar calendar, 
         auto* inside = new QHBoxLayout(button);
         inside->setContentsMargins(6, 2, 6, 2);
         auto* name = new QLabel(qText(label(quickDateCase)), button);
-        auto* when = new QLabel(qText(formatLocaleSkeleton(target, m_userCalendar.timeZone(), "dMMM", localeIdentifier)),
-                                button);
+        auto* when = new QLabel(
+            qText(formatLocaleSkeleton(target, m_userCalendar.timeZone(), "dMMM", localeIdentifier)), button);
         makeSecondary(*when);
         for (QLabel* part : {name, when})
             part->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -102,7 +106,8 @@ CountdownDatePicker::CountdownDatePicker(StudioModel& model, Calendar calendar, 
     column->addLayout(quick);
 
     connect(&m_model, &StudioModel::countdownDateChanged, this, &CountdownDatePicker::follow);
-    connect(&m_model, &StudioModel::nowChanged, m_calendar, [this] { m_calendar->refreshToday(m_model.now()); });
+    connect(
+        &m_model, &StudioModel::nowChanged, m_calendar, [this] { m_calendar->refreshToday(m_model.now()); });
     follow();
     setFocusProxy(m_calendar);
 }

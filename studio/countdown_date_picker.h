@@ -23,11 +23,14 @@ class CountdownDatePicker final : public QWidget {
 public:
     // `now` is the moment the picker was opened; the quick dates count from it.
     CountdownDatePicker(StudioModel& model, Calendar calendar, std::string localeIdentifier, Instant now,
-                        QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     MonthCalendar* calendar() const { return m_calendar; }
     QTimeEdit* timeField() const { return m_time; }
-    QPushButton* quickDateButton(QuickDate date) const { return m_quickDates[static_cast<std::size_t>(date)]; }
+    QPushButton* quickDateButton(QuickDate date) const
+    {
+        return m_quickDates[static_cast<std::size_t>(date)];
+    }
 
 signals:
     // The user confirmed with Return on the calendar.
@@ -41,7 +44,7 @@ private:
     Instant m_now;
     MonthCalendar* m_calendar = nullptr;
     QTimeEdit* m_time = nullptr;
-    std::array<QPushButton*, kAllQuickDates.size()> m_quickDates{};
+    std::array<QPushButton*, kAllQuickDates.size()> m_quickDates {};
 };
 
 } // namespace quillon

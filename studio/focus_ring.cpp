@@ -11,7 +11,9 @@ constexpr int kRingRadius = 6;
 
 } // namespace
 
-FocusRing::FocusRing(QWidget& target) : QWidget(target.parentWidget()), m_target(&target)
+FocusRing::FocusRing(QWidget& target)
+    : QWidget(target.parentWidget())
+    , m_target(&target)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -41,8 +43,8 @@ bool FocusRing::eventFilter(QObject* watched, QEvent* event)
 
 void FocusRing::follow()
 {
-    const bool shown = m_target && m_target->isVisible() && m_target->hasFocus() &&
-                       m_target->parentWidget() == parentWidget();
+    const bool shown = m_target && m_target->isVisible() && m_target->hasFocus()
+        && m_target->parentWidget() == parentWidget();
     if (shown) {
         // On the target's edge rather than around it: a parent's layout may leave no room outside.
         setGeometry(m_target->geometry());

@@ -36,7 +36,8 @@ protected:
     }
 };
 
-FormSection::FormSection(const QString& title, QWidget* parent) : QWidget(parent)
+FormSection::FormSection(const QString& title, QWidget* parent)
+    : QWidget(parent)
 {
     m_column = new QVBoxLayout(this);
     m_column->setContentsMargins(0, 0, 0, 0);

@@ -9,7 +9,9 @@
 namespace quillon {
 
 GrowingTextEdit::GrowingTextEdit(int minimumLines, int maximumLines, QWidget* parent)
-    : QPlainTextEdit(parent), m_minimumLines(minimumLines), m_maximumLines(maximumLines)
+    : QPlainTextEdit(parent)
+    , m_minimumLines(minimumLines)
+    , m_maximumLines(maximumLines)
 {
     setTabChangesFocus(true);
     // Its height is its text's: the form around it must not hand it spare room.
@@ -53,8 +55,9 @@ void GrowingTextEdit::fitHeight()
     lines = std::clamp(lines, m_minimumLines, m_maximumLines);
     m_visibleLines = lines;
     const QMargins margins = contentsMargins();
-    const int height = lines * fontMetrics().lineSpacing() + static_cast<int>(2 * document()->documentMargin()) +
-                       margins.top() + margins.bottom() + 2 * frameWidth();
+    const int height = lines * fontMetrics().lineSpacing()
+        + static_cast<int>(2 * document()->documentMargin()) + margins.top() + margins.bottom()
+        + 2 * frameWidth();
     if (height != this->height())
         setFixedHeight(height);
 }

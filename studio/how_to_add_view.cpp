@@ -69,7 +69,8 @@ QString boldMarkup(const QString& text)
     return html;
 }
 
-HowToAddView::HowToAddView(QWidget* parent) : QFrame(parent, Qt::Popup)
+HowToAddView::HowToAddView(QWidget* parent)
+    : QFrame(parent, Qt::Popup)
 {
     setFrameShape(QFrame::StyledPanel);
     setFixedWidth(320 + 2 * 18);
@@ -84,14 +85,15 @@ HowToAddView::HowToAddView(QWidget* parent) : QFrame(parent, Qt::Popup)
     title->setFont(headline);
     column->addWidget(title);
     column->addWidget(caption("Widgets live on your desktop, drawn by Quillon Widgets.", this));
-    column->addWidget(step(1, "Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**",
-                           this));
+    column->addWidget(step(1,
+        "Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**", this));
     column->addWidget(step(2, "Pick a widget and a size.", this));
     column->addWidget(step(3, "Drag it where you want it.", this));
-    column->addWidget(caption("Placed widgets follow the settings in this app and update as you change them. Click a "
-                              "widget to jump back here; use **Edit Widget** on its right-click menu only to give one "
-                              "widget its own settings.",
-                              this));
+    column->addWidget(
+        caption("Placed widgets follow the settings in this app and update as you change them. Click a "
+                "widget to jump back here; use **Edit Widget** on its right-click menu only to give one "
+                "widget its own settings.",
+            this));
     auto* place = new QPushButton("Place on Desktop", this);
     place->setDefault(true);
     connect(place, &QPushButton::clicked, this, [this] {

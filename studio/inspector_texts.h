@@ -27,7 +27,8 @@ std::string cityLocalTime(const City& city, Instant now, bool use24h);
 // "<date> · today", "<date> · in 1 day", "<date> · in N days" for a date later than `now` (N whole
 // calendar days), or "<date>. That's passed; pick a new date." The date is written with the
 // locale's complete date style and short time style.
-std::string countdownNote(Instant date, Instant now, const Calendar& calendar, std::string_view localeIdentifier);
+std::string countdownNote(
+    Instant date, Instant now, const Calendar& calendar, std::string_view localeIdentifier);
 
 // The countdown title's hint shows from this many user-perceived characters on.
 inline constexpr int kLongTitleLength = 33;

@@ -23,7 +23,10 @@
 namespace quillon {
 namespace {
 
-std::string timeLocale() { return text::userLocaleIdentifier("LC_TIME"); }
+std::string timeLocale()
+{
+    return text::userLocaleIdentifier("LC_TIME");
+}
 
 // "Day", "Week", "Month", "Year": the raw value with a capital.
 QString capitalised(std::string_view rawValue)
@@ -36,7 +39,9 @@ QString capitalised(std::string_view rawValue)
 
 } // namespace
 
-InspectorView::InspectorView(StudioModel& model, QWidget* parent) : QScrollArea(parent), m_model(model)
+InspectorView::InspectorView(StudioModel& model, QWidget* parent)
+    : QScrollArea(parent)
+    , m_model(model)
 {
     setAccessibleName("Widget Settings");
     // The column itself is no Tab stop, only its controls: focused, it showed nothing at all, and
@@ -84,10 +89,13 @@ InspectorView::InspectorView(StudioModel& model, QWidget* parent) : QScrollArea(
     connect(&m_model, &StudioModel::kindChanged, this, &InspectorView::rebuild);
     // Rows are made again after the click that changed them has finished: a row's own remove
     // button must not be deleted while it is still delivering its click.
-    connect(&m_model, &StudioModel::boardCitiesChanged, this, [this] {
-        if (m_boardCities)
-            m_boardCities->rebuild();
-    }, Qt::QueuedConnection);
+    connect(
+        &m_model, &StudioModel::boardCitiesChanged, this,
+        [this] {
+            if (m_boardCities)
+                m_boardCities->rebuild();
+        },
+        Qt::QueuedConnection);
     connect(&m_model, &StudioModel::clockCityChanged, this, [this] {
         if (m_model.state().kind == DotWidgetKind::clock)
             rebuild();
@@ -121,14 +129,20 @@ InspectorView::InspectorView(StudioModel& model, QWidget* parent) : QScrollArea(
     });
 }
 
-CityPicker* InspectorView::cityPicker() const { return qobject_cast<CityPicker*>(m_popover->content()); }
+CityPicker* InspectorView::cityPicker() const
+{
+    return qobject_cast<CityPicker*>(m_popover->content());
+}
 
 CountdownDatePicker* InspectorView::datePicker() const
 {
     return qobject_cast<CountdownDatePicker*>(m_popover->content());
 }
 
-QString InspectorView::countdownNoteText() const { return m_dateSection ? m_dateSection->footer()->text() : QString(); }
+QString InspectorView::countdownNoteText() const
+{
+    return m_dateSection ? m_dateSection->footer()->text() : QString();
+}
 
 std::vector<FormSection*> InspectorView::sections() const
 {
@@ -275,7 +289,7 @@ void InspectorView::addCountdown()
     m_titleField->setAccessibleName("Title");
     m_titleField->setPlainText(QString::fromStdString(m_model.state().countdownTitle));
     connect(m_titleField, &QPlainTextEdit::textChanged, this,
-            [this] { m_model.setCountdownTitle(m_titleField->toPlainText().toStdString()); });
+        [this] { m_model.setCountdownTitle(m_titleField->toPlainText().toStdString()); });
     titleSection->addRow(m_titleField);
     titleSection->setFooter(qText(kLongTitleHint));
     m_titleHint = titleSection->footer();
@@ -304,7 +318,7 @@ void InspectorView::addSign()
     m_messageField->setAccessibleName("Message");
     m_messageField->setPlainText(QString::fromStdString(m_model.state().signText));
     connect(m_messageField, &QPlainTextEdit::textChanged, this,
-            [this] { m_model.setSignText(m_messageField->toPlainText().toStdString()); });
+        [this] { m_model.setSignText(m_messageField->toPlainText().toStdString()); });
     message->addRow(m_messageField);
     message->setFooter("Letters, numbers, $ \u20AC \u00A3 \u00A5 \u20B9 and ! ? % & # + - / : . , are shown; "
                        "anything else becomes a space.");
@@ -317,7 +331,8 @@ void InspectorView::addSyncNote()
     auto* row = new QHBoxLayout(note);
     row->setContentsMargins(0, 0, 0, 0);
     auto* icon = new QLabel;
-    icon->setPixmap(symbolIcon(Symbol::circularArrows, palette().color(QPalette::PlaceholderText)).pixmap(16, 16));
+    icon->setPixmap(
+        symbolIcon(Symbol::circularArrows, palette().color(QPalette::PlaceholderText)).pixmap(16, 16));
     auto* label = new QLabel("Desktop widgets follow these settings.");
     label->setFont(calloutFont());
     label->setWordWrap(true);
@@ -325,7 +340,8 @@ void InspectorView::addSyncNote()
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addWidget(label, 1);
     section->addRow(note);
-    section->setFooter("To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.");
+    section->setFooter(
+        "To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.");
 }
 
 void InspectorView::showEvent(QShowEvent* event)
@@ -361,8 +377,8 @@ void InspectorView::refreshCountdown()
 {
     if (!m_dateSection)
         return;
-    m_dateSection->setFooter(
-        qText(countdownNote(m_model.state().countdownDate, m_model.now(), Calendar::current(), timeLocale())));
+    m_dateSection->setFooter(qText(
+        countdownNote(m_model.state().countdownDate, m_model.now(), Calendar::current(), timeLocale())));
 }
 
 void InspectorView::openPicker(Picking picking, QWidget* content, QWidget* anchor)

@@ -1,6 +1,6 @@
 // quillon: the studio. Takes an optional quillon://widget/<kind> link, as the desktop passes it.
-#include "studio/studio_application.h"
 #include "scenes/widget_link.h"
+#include "studio/studio_application.h"
 
 #include <QApplication>
 
@@ -40,8 +40,8 @@ int main(int argc, char** argv)
             return 2;
         }
         // Anything that is not a widget link is ignored, as links of other kinds are.
-        if (!link && argument.size() <= static_cast<qsizetype>(quillon::kMaxLinkLength) &&
-            quillon::kindFromWidgetLink(argument.toStdString()))
+        if (!link && argument.size() <= static_cast<qsizetype>(quillon::kMaxLinkLength)
+            && quillon::kindFromWidgetLink(argument.toStdString()))
             link = argument.toStdString();
     }
 

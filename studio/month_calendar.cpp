@@ -29,7 +29,8 @@ QToolButton* headerButton(QWidget* parent)
 
 } // namespace
 
-RollingTitle::RollingTitle(QWidget* parent) : QWidget(parent)
+RollingTitle::RollingTitle(QWidget* parent)
+    : QWidget(parent)
 {
     setFont(headlineFont());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -65,8 +66,8 @@ void RollingTitle::paintEvent(QPaintEvent*)
     const int travel = height();
     const auto draw = [&](const QString& text, double offset, double opacity) {
         painter.setOpacity(std::clamp(opacity, 0.0, 1.0));
-        painter.drawText(rect().translated(0, static_cast<int>(std::lround(offset))), Qt::AlignLeft | Qt::AlignVCenter,
-                         text);
+        painter.drawText(rect().translated(0, static_cast<int>(std::lround(offset))),
+            Qt::AlignLeft | Qt::AlignVCenter, text);
     };
     if (m_direction != 0 && m_progress < 1) {
         // The old month leaves the way the new one comes from.
@@ -77,7 +78,8 @@ void RollingTitle::paintEvent(QPaintEvent*)
     }
 }
 
-DayCell::DayCell(QWidget* parent) : QAbstractButton(parent)
+DayCell::DayCell(QWidget* parent)
+    : QAbstractButton(parent)
 {
     setFixedSize(MonthCalendar::kCellSide, MonthCalendar::kCellSide);
     setCheckable(true);
@@ -122,18 +124,23 @@ void DayCell::paintEvent(QPaintEvent*)
     QFont font = calloutFont();
     font.setWeight(m_state.selected || m_state.today ? QFont::DemiBold : QFont::Normal);
     painter.setFont(font);
-    const QColor ink = m_state.selected   ? QColor(Qt::white)
-                       : m_state.inMonth ? palette().color(QPalette::Active, QPalette::WindowText)
-                                         : palette().color(QPalette::Active, QPalette::PlaceholderText);
+    const QColor ink = m_state.selected ? QColor(Qt::white)
+        : m_state.inMonth               ? palette().color(QPalette::Active, QPalette::WindowText)
+                                        : palette().color(QPalette::Active, QPalette::PlaceholderText);
     painter.setPen(ink);
     painter.drawText(rect(), Qt::AlignCenter, m_number);
 }
 
-MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection, Instant earliest,
-                             Instant now, QWidget* parent)
-    : QWidget(parent), m_calendar(std::move(calendar)), m_locale(std::move(localeIdentifier)), m_selection(selection),
-      m_earliest(earliest), m_month(startOfMonth(selection, m_calendar)), m_now(now),
-      m_startOfToday(m_calendar.startOfDay(m_now))
+MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection,
+    Instant earliest, Instant now, QWidget* parent)
+    : QWidget(parent)
+    , m_calendar(std::move(calendar))
+    , m_locale(std::move(localeIdentifier))
+    , m_selection(selection)
+    , m_earliest(earliest)
+    , m_month(startOfMonth(selection, m_calendar))
+    , m_now(now)
+    , m_startOfToday(m_calendar.startOfDay(m_now))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName("Calendar");
@@ -169,7 +176,8 @@ MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, In
     weekdays->setSpacing(kCellGap);
     const std::array<std::string, 7> symbols = veryShortWeekdaySymbols(m_locale);
     for (int index = 0; index < 7; ++index) {
-        auto* label = new QLabel(qText(symbols[static_cast<std::size_t>((index + m_calendar.firstWeekday() - 1) % 7)]), this);
+        auto* label = new QLabel(
+            qText(symbols[static_cast<std::size_t>((index + m_calendar.firstWeekday() - 1) % 7)]), this);
         QFont font = captionFont();
         font.setWeight(QFont::Medium);
         label->setFont(font);
@@ -203,7 +211,8 @@ MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, In
     m_slide.setEndValue(1.0);
     m_slide.setDuration(static_cast<int>(kMonthChangeSpring.settlingSeconds() * 1000));
     connect(&m_slide, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        const double progress = kMonthChangeSpring.progress(value.toDouble() * kMonthChangeSpring.settlingSeconds());
+        const double progress
+            = kMonthChangeSpring.progress(value.toDouble() * kMonthChangeSpring.settlingSeconds());
         const int width = m_viewport->width();
         const int offset = static_cast<int>(std::lround((1 - progress) * width)) * m_slideDirection;
         m_grid->move(offset, 0);
@@ -218,7 +227,10 @@ MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, In
     showMonth(m_month, false);
 }
 
-QString MonthCalendar::titleText() const { return m_title->text(); }
+QString MonthCalendar::titleText() const
+{
+    return m_title->text();
+}
 
 void MonthCalendar::setSelection(Instant selection)
 {
@@ -298,15 +310,16 @@ void MonthCalendar::fillCells()
         const Instant day = days[index];
         const DayCellState state = dayCellState(day, m_month, m_selection, m_earliest, now, m_calendar);
         cell->showDay(day, qText(formatLocaleSkeleton(day, zone, "d", m_locale)),
-                      qText(formatLocaleDate(day, zone, DateStyle::fullStyle, DateStyle::none, m_locale)), state,
-                      focused && state.selected);
+            qText(formatLocaleDate(day, zone, DateStyle::fullStyle, DateStyle::none, m_locale)), state,
+            focused && state.selected);
         cell->show();
     }
 }
 
 void MonthCalendar::updateHeader(int direction)
 {
-    m_title->setText(qText(formatLocaleSkeleton(m_month, m_calendar.timeZone(), "MMMMy", m_locale)), direction);
+    m_title->setText(
+        qText(formatLocaleSkeleton(m_month, m_calendar.timeZone(), "MMMMy", m_locale)), direction);
     m_today->setEnabled(canGoToToday(m_month, m_earliest, m_calendar));
     m_previous->setEnabled(canStepBack(m_month, m_earliest, m_calendar));
 }

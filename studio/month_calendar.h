@@ -54,8 +54,8 @@ public:
 
     // Opens on the month of the selection. `earliest` is the first moment that may be picked.
     // `now` is the studio's time: today is marked from it.
-    MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection, Instant earliest, Instant now,
-                  QWidget* parent = nullptr);
+    MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection, Instant earliest,
+        Instant now, QWidget* parent = nullptr);
 
     // The selection as the bound date now is; the month on show stays.
     void setSelection(Instant selection);
@@ -97,7 +97,7 @@ private:
     Instant m_selection;
     Instant m_earliest;
     Instant m_month;
-    Instant m_now;   // the clock, for the "today" ring
+    Instant m_now; // the clock, for the "today" ring
     Instant m_startOfToday; // the start of the day it is in
     RollingTitle* m_title = nullptr;
     QToolButton* m_today = nullptr;

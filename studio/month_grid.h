@@ -21,9 +21,9 @@ Instant startOfMonth(Instant instant, const Calendar& calendar);
 std::vector<Instant> monthGridDays(Instant month, const Calendar& calendar);
 
 struct DayCellState {
-    bool inMonth = false;    // in the month on show
-    bool selected = false;   // the same day as the selection
-    bool today = false;      // the same day as the current time
+    bool inMonth = false; // in the month on show
+    bool selected = false; // the same day as the selection
+    bool today = false; // the same day as the current time
     bool selectable = false; // not before the start of the day of the earliest moment
     // 1.0 for a selectable day of the month on show, 0.45 for a selectable day of the month before or
     // after, 0.25 for a day that cannot be selected.
@@ -31,8 +31,8 @@ struct DayCellState {
     bool operator==(const DayCellState&) const = default;
 };
 
-DayCellState dayCellState(Instant day, Instant month, Instant selection, Instant earliest, Instant now,
-                          const Calendar& calendar);
+DayCellState dayCellState(
+    Instant day, Instant month, Instant selection, Instant earliest, Instant now, const Calendar& calendar);
 
 // The selection after picking `day`: that day at the selection's hour and minute with seconds 0, by
 // the calendar's rule for times daylight saving skips or repeats; the day at midnight when that

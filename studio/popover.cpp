@@ -6,7 +6,8 @@
 
 namespace quillon {
 
-Popover::Popover(QWidget* parent) : QFrame(parent, Qt::Popup)
+Popover::Popover(QWidget* parent)
+    : QFrame(parent, Qt::Popup)
 {
     setFrameShape(QFrame::StyledPanel);
     auto* column = new QVBoxLayout(this);
@@ -29,8 +30,10 @@ void Popover::showAt(QWidget* anchor)
     QPoint corner(bounds.center().x() - width() / 2, bounds.bottom() + 6);
     if (corner.y() + height() > available.bottom() && bounds.top() - 6 - height() >= available.top())
         corner.setY(bounds.top() - 6 - height());
-    corner.setX(std::clamp(corner.x(), available.left(), std::max(available.left(), available.right() - width())));
-    corner.setY(std::clamp(corner.y(), available.top(), std::max(available.top(), available.bottom() - height())));
+    corner.setX(
+        std::clamp(corner.x(), available.left(), std::max(available.left(), available.right() - width())));
+    corner.setY(
+        std::clamp(corner.y(), available.top(), std::max(available.top(), available.bottom() - height())));
     move(corner);
     show();
     if (m_content) {

@@ -10,8 +10,8 @@ namespace quillon {
 
 enum class QuickDate { tomorrow, nextWeek, endOfMonth, newYear };
 
-inline constexpr std::array<QuickDate, 4> kAllQuickDates{QuickDate::tomorrow, QuickDate::nextWeek,
-                                                        QuickDate::endOfMonth, QuickDate::newYear};
+inline constexpr std::array<QuickDate, 4> kAllQuickDates {
+    QuickDate::tomorrow, QuickDate::nextWeek, QuickDate::endOfMonth, QuickDate::newYear};
 
 // "tomorrow", "nextWeek", "endOfMonth", "newYear".
 std::string_view rawValue(QuickDate date);

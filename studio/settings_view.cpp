@@ -33,7 +33,9 @@ QWidget* row(const QString& label, QWidget* value)
 } // namespace
 
 SettingsView::SettingsView(Updater& updater, Clock now, QWidget* parent)
-    : QDialog(parent), m_updater(updater), m_now(std::move(now))
+    : QDialog(parent)
+    , m_updater(updater)
+    , m_now(std::move(now))
 {
     setWindowTitle("Settings");
     setFixedWidth(kWidth);
@@ -44,7 +46,8 @@ SettingsView::SettingsView(Updater& updater, Clock now, QWidget* parent)
     auto* updates = new FormSection("Updates", this);
     if (m_updater.isEnabled()) {
         m_automatic = new QCheckBox("Automatically check for updates");
-        connect(m_automatic, &QCheckBox::toggled, this, [this](bool on) { m_updater.setAutomaticallyChecks(on); });
+        connect(m_automatic, &QCheckBox::toggled, this,
+            [this](bool on) { m_updater.setAutomaticallyChecks(on); });
         updates->addRow(m_automatic);
         m_lastChecked = new QLabel;
         makeSecondary(*m_lastChecked);
@@ -62,9 +65,10 @@ SettingsView::SettingsView(Updater& updater, Clock now, QWidget* parent)
         connect(&m_updater, &Updater::automaticallyChecksChanged, this, &SettingsView::showValues);
     } else {
         const QString site = QUrl(QUILLON_WEBSITE_URL).host();
-        m_developmentNote = new QLabel(QString("This is a development build, which doesn't update itself. Copies "
-                                               "downloaded from %1 check for updates automatically.")
-                                           .arg(site));
+        m_developmentNote
+            = new QLabel(QString("This is a development build, which doesn't update itself. Copies "
+                                 "downloaded from %1 check for updates automatically.")
+                             .arg(site));
         m_developmentNote->setWordWrap(true);
         makeSecondary(*m_developmentNote);
         updates->addRow(m_developmentNote);
@@ -72,11 +76,13 @@ SettingsView::SettingsView(Updater& updater, Clock now, QWidget* parent)
     column->addWidget(updates);
 
     auto* about = new FormSection(QString(), this);
-    m_version = new QLabel(QString::fromStdString(mainBundleInfo().value(kBundleShortVersionKey).value_or("?")));
+    m_version
+        = new QLabel(QString::fromStdString(mainBundleInfo().value(kBundleShortVersionKey).value_or("?")));
     m_version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     about->addRow(row("Version", m_version));
     const QUrl website(QUILLON_WEBSITE_URL);
-    m_website = new QLabel(QString("<a href=\"%1\">%2</a>").arg(website.toString().toHtmlEscaped(), website.host().toHtmlEscaped()));
+    m_website = new QLabel(QString("<a href=\"%1\">%2</a>")
+                               .arg(website.toString().toHtmlEscaped(), website.host().toHtmlEscaped()));
     m_website->setOpenExternalLinks(true);
     m_website->setTextInteractionFlags(Qt::TextBrowserInteraction);
     auto* siteRow = new QWidget;
@@ -105,8 +111,8 @@ void SettingsView::showValues()
         m_automatic->setChecked(m_updater.automaticallyChecks());
     }
     const std::optional<Instant> lastCheck = m_updater.lastCheck();
-    m_lastChecked->setText(lastCheck ? QString::fromStdString(formatRelativeDate(*lastCheck, m_now(),
-                                                                                 text::userLocaleIdentifier("LC_TIME")))
+    m_lastChecked->setText(lastCheck ? QString::fromStdString(
+                               formatRelativeDate(*lastCheck, m_now(), text::userLocaleIdentifier("LC_TIME")))
                                      : QString("Never"));
     m_checkNow->setEnabled(m_updater.canCheckForUpdates());
 }

@@ -15,8 +15,9 @@ double Spring::progress(double seconds) const
     if (zeta >= 1)
         return 1 - std::exp(-omega * seconds) * (1 + omega * seconds);
     const double damped = omega * std::sqrt(1 - zeta * zeta);
-    return 1 - std::exp(-zeta * omega * seconds) *
-                   (std::cos(damped * seconds) + zeta * omega / damped * std::sin(damped * seconds));
+    return 1
+        - std::exp(-zeta * omega * seconds)
+        * (std::cos(damped * seconds) + zeta * omega / damped * std::sin(damped * seconds));
 }
 
 double Spring::settlingSeconds() const
@@ -26,7 +27,8 @@ double Spring::settlingSeconds() const
     const double omega = 2 * std::numbers::pi / response;
     while (seconds < 10) {
         seconds += 0.01;
-        const double envelope = std::exp(-std::min(dampingFraction, 1.0) * omega * seconds) * (1 + omega * seconds);
+        const double envelope
+            = std::exp(-std::min(dampingFraction, 1.0) * omega * seconds) * (1 + omega * seconds);
         if (envelope < 0.001)
             return seconds;
     }

@@ -14,9 +14,9 @@ struct Spring {
     double settlingSeconds() const;
 };
 
-inline constexpr Spring kFullViewSpring{0.35, 1.0};
-inline constexpr Spring kSelectionSpring{0.5, 0.85};
-inline constexpr Spring kCardChangeSpring{0.3, 0.85};
-inline constexpr Spring kMonthChangeSpring{0.2, 0.85};
+inline constexpr Spring kFullViewSpring {0.35, 1.0};
+inline constexpr Spring kSelectionSpring {0.5, 0.85};
+inline constexpr Spring kCardChangeSpring {0.3, 0.85};
+inline constexpr Spring kMonthChangeSpring {0.2, 0.85};
 
 } // namespace quillon

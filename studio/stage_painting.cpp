@@ -42,18 +42,19 @@ QImage shadowImage(QSizeF card, double radius, double pixelRatio)
     const double sigma = kShadowBlur / 2 * pixelRatio;
     const double margin = std::ceil(3 * sigma);
     const QSize size(static_cast<int>(std::ceil(card.width() * pixelRatio + 2 * margin)),
-                     static_cast<int>(std::ceil(card.height() * pixelRatio + 2 * margin)));
+        static_cast<int>(std::ceil(card.height() * pixelRatio + 2 * margin)));
     QImage coverage(size, QImage::Format_Alpha8);
     coverage.fill(0);
     {
         QPainter painter(&coverage);
         painter.setRenderHint(QPainter::Antialiasing);
         QPainterPath path;
-        path.addRoundedRect(QRectF(QPointF(margin, margin), card * pixelRatio), radius * pixelRatio, radius * pixelRatio);
+        path.addRoundedRect(
+            QRectF(QPointF(margin, margin), card * pixelRatio), radius * pixelRatio, radius * pixelRatio);
         painter.fillPath(path, Qt::black);
     }
-    gaussianBlurCoverage(coverage.bits(), coverage.width(), coverage.height(), static_cast<int>(coverage.bytesPerLine()),
-                         sigma);
+    gaussianBlurCoverage(coverage.bits(), coverage.width(), coverage.height(),
+        static_cast<int>(coverage.bytesPerLine()), sigma);
     QImage shadow(size, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < size.height(); ++y) {
         const uchar* source = coverage.constScanLine(y);
@@ -79,7 +80,8 @@ void paintBackdrop(QPainter& painter, const QRectF& area, const DotTheme& theme,
 
     // One dot on a tile of the grid's spacing, repeated: a path of thousands of dots would be slow.
     const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    QImage tile(QSize(1, 1) * static_cast<int>(std::lround(kDotSpacing * pixelRatio)), QImage::Format_ARGB32_Premultiplied);
+    QImage tile(QSize(1, 1) * static_cast<int>(std::lround(kDotSpacing * pixelRatio)),
+        QImage::Format_ARGB32_Premultiplied);
     tile.fill(Qt::transparent);
     {
         QPainter tilePainter(&tile);

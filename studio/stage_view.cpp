@@ -36,7 +36,9 @@ void setUpSpring(QVariantAnimation& animation, const Spring& spring)
 } // namespace
 
 StageView::StageView(StudioModel& model, QWidget* parent)
-    : QWidget(parent), m_model(model), m_controlBar(new ControlBar(model, this))
+    : QWidget(parent)
+    , m_model(model)
+    , m_controlBar(new ControlBar(model, this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 200);
@@ -47,9 +49,9 @@ StageView::StageView(StudioModel& model, QWidget* parent)
     m_frameTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_frameTimer, &QTimer::timeout, this, [this] {
         update();
-        const bool moving = Instant::now().secondsSinceReferenceDate <= m_flipsUntil + 0.1 ||
-                            m_cardChange.state() == QAbstractAnimation::Running ||
-                            m_presentation.state() == QAbstractAnimation::Running;
+        const bool moving = Instant::now().secondsSinceReferenceDate <= m_flipsUntil + 0.1
+            || m_cardChange.state() == QAbstractAnimation::Running
+            || m_presentation.state() == QAbstractAnimation::Running;
         if (moving)
             return;
         m_frameTimer.stop();
@@ -64,7 +66,8 @@ StageView::StageView(StudioModel& model, QWidget* parent)
     connect(&m_cardChange, &QVariantAnimation::finished, this, [this] { m_leavingCard = {}; });
     setUpSpring(m_presentation, kFullViewSpring);
     connect(&m_presentation, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        const double progress = kFullViewSpring.progress(value.toDouble() * kFullViewSpring.settlingSeconds());
+        const double progress
+            = kFullViewSpring.progress(value.toDouble() * kFullViewSpring.settlingSeconds());
         const double from = m_presentation.property("from").toDouble();
         m_presentingProgress = from + ((m_presenting ? 1.0 : 0.0) - from) * progress;
         placeControlBar();
@@ -72,9 +75,9 @@ StageView::StageView(StudioModel& model, QWidget* parent)
     });
 
     for (auto changed : {&StudioModel::kindChanged, &StudioModel::sizesChanged, &StudioModel::use24hChanged,
-                         &StudioModel::boardCitiesChanged, &StudioModel::clockCityChanged, &StudioModel::periodChanged,
-                         &StudioModel::countdownTitleChanged, &StudioModel::countdownDateChanged,
-                         &StudioModel::signTextChanged, &StudioModel::nowChanged})
+             &StudioModel::boardCitiesChanged, &StudioModel::clockCityChanged, &StudioModel::periodChanged,
+             &StudioModel::countdownTitleChanged, &StudioModel::countdownDateChanged,
+             &StudioModel::signTextChanged, &StudioModel::nowChanged})
         connect(&m_model, changed, this, &StageView::rebuildScene);
     connect(&m_model, &StudioModel::themeChanged, this, [this] {
         m_backdrop = {};
@@ -127,7 +130,7 @@ void StageView::startFrames()
 
 double StageView::cardScale() const
 {
-    const DotSizeF stage{static_cast<double>(width()), static_cast<double>(height())};
+    const DotSizeF stage {static_cast<double>(width()), static_cast<double>(height())};
     const DotSize size = m_model.sizeForKind(m_model.state().kind);
     const double normal = stageScale(stage, size, false);
     const double full = stageScale(stage, size, true);
@@ -166,9 +169,10 @@ void StageView::placeControlBar()
     m_controlBar->fitWidth(width() - 2 * kControlBarSideMargin);
     const QSize bar = m_controlBar->sizeHint();
     const double hidden = m_presentingProgress * (bar.height() + kControlBarMargin);
-    m_controlBar->setGeometry(QRect(QPoint((width() - bar.width()) / 2,
-                                           static_cast<int>(height() - kControlBarMargin - bar.height() + hidden)),
-                                    bar));
+    m_controlBar->setGeometry(
+        QRect(QPoint((width() - bar.width()) / 2,
+                  static_cast<int>(height() - kControlBarMargin - bar.height() + hidden)),
+            bar));
     m_controlBar->setVisible(m_presentingProgress < 0.999);
 }
 
@@ -201,10 +205,10 @@ void StageView::paintCard(QPainter& painter, const QRectF& card, double scale, d
     painter.save();
     painter.translate(card.topLeft());
     painter.scale(card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width,
-                  card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width);
+        card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width);
     const DotSizeF points = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
     paintScene(painter, m_animation.animatedScene(m_scene, seconds), theme, theme.isDark,
-               QRectF(0, 0, points.width, points.height));
+        QRectF(0, 0, points.width, points.height));
     painter.restore();
 }
 
@@ -239,10 +243,9 @@ void StageView::paintEvent(QPaintEvent* event)
     painter.setClipRegion(event->region());
     painter.drawImage(QPointF(0, 0), m_backdrop);
 
-    const double change = m_cardChange.state() == QAbstractAnimation::Running
-                              ? kCardChangeSpring.progress(m_cardChange.currentValue().toDouble() *
-                                                           kCardChangeSpring.settlingSeconds())
-                              : 1.0;
+    const double change = m_cardChange.state() == QAbstractAnimation::Running ? kCardChangeSpring.progress(
+                              m_cardChange.currentValue().toDouble() * kCardChangeSpring.settlingSeconds())
+                                                                              : 1.0;
     if (!m_leavingCard.isNull() && change < 1.0) {
         painter.save();
         painter.setOpacity(std::clamp(1.0 - change, 0.0, 1.0));

@@ -64,7 +64,7 @@ private:
     QString m_cardIdentity;
     QImage m_leavingCard; // the card that leaves during a change of kind or size
     QRectF m_leavingRect;
-    QVariantAnimation m_cardChange;  // 0 to 1 through the change
+    QVariantAnimation m_cardChange; // 0 to 1 through the change
     QVariantAnimation m_presentation; // 0 normal view to 1 full view
     double m_presentingProgress = 0;
     bool m_presenting = false;

@@ -18,22 +18,21 @@ namespace {
 std::unique_ptr<Updater> makeUpdater(QSettings& settings, UpdateWindows& windows, QWidget* parent)
 {
     const BundleInfo& info = mainBundleInfo();
-    SelfUpdaterConfiguration configuration{
+    SelfUpdaterConfiguration configuration {
         QUrl(QString::fromStdString(info.value(kFeedURLKey).value_or("")).trimmed()),
-        info.value(kPublicEDKeyKey).value_or(""),
-        info.value(kBundleIdentifierKey).value_or(""),
-        info.value(kBundleVersionKey).value_or("0"),
-        info.value(kBundleShortVersionKey).value_or("?"),
+        info.value(kPublicEDKeyKey).value_or(""), info.value(kBundleIdentifierKey).value_or(""),
+        info.value(kBundleVersionKey).value_or("0"), info.value(kBundleShortVersionKey).value_or("?"),
         QSysInfo::kernelVersion().toStdString(),
-        selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()),
-        QUILLON_WEBSITE_URL};
-    return std::make_unique<Updater>(info, std::make_unique<SelfUpdater>(std::move(configuration), settings, windows),
-                                     [parent] { showDevelopmentBuildNotice(parent); });
+        selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()), QUILLON_WEBSITE_URL};
+    return std::make_unique<Updater>(info,
+        std::make_unique<SelfUpdater>(std::move(configuration), settings, windows),
+        [parent] { showDevelopmentBuildNotice(parent); });
 }
 
 } // namespace
 
-StudioApplication::StudioApplication() : m_adaptor(new ApplicationAdaptor(this))
+StudioApplication::StudioApplication()
+    : m_adaptor(new ApplicationAdaptor(this))
 {
     connect(m_adaptor, &ApplicationAdaptor::activated, this, [this] {
         if (m_window)
@@ -51,8 +50,8 @@ bool StudioApplication::start(const std::optional<std::string>& link)
     // A copy unpacked from the download tells the desktop where it is: its entries, icon and bus
     // services, so that links, the menu and "Place on Desktop" reach it.
     if (const auto install = selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()))
-        registerWithDesktop(*install,
-                            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
+        registerWithDesktop(
+            *install, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
     m_window = std::make_unique<StudioWindow>(m_store, m_reloader);
     m_updateWindows.setParent(m_window.get());
     m_updater = makeUpdater(m_settings, m_updateWindows, m_window.get());

@@ -1,12 +1,12 @@
 // The studio application: its one window, and the links and activations that reach it.
 #pragma once
 
+#include "platform/updater/updater.h"
 #include "platform/widgethost/dbus_timeline_reloader.h"
 #include "studio/application_service.h"
 #include "studio/state_store.h"
 #include "studio/studio_window.h"
 #include "studio/update_windows.h"
-#include "platform/updater/updater.h"
 
 #include <QObject>
 #include <QSettings>

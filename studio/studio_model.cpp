@@ -10,7 +10,11 @@
 namespace quillon {
 
 StudioModel::StudioModel(StateStore& store, TimelineReloader& reloader, Instant now, QObject* parent)
-    : QObject(parent), m_store(store), m_reloader(reloader), m_state(store.load()), m_now(now)
+    : QObject(parent)
+    , m_store(store)
+    , m_reloader(reloader)
+    , m_state(store.load())
+    , m_now(now)
 {
     m_reloadTimer.setSingleShot(true);
     m_reloadTimer.setTimerType(Qt::PreciseTimer);
@@ -44,7 +48,7 @@ void StudioModel::afterWrite(const StudioState& before)
     m_reloadTimer.start();
 }
 
-template<typename Field, typename Value>
+template <typename Field, typename Value>
 void StudioModel::writeField(Field StudioState::*field, Value value, void (StudioModel::*changed)())
 {
     const StudioState before = m_state;

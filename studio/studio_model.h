@@ -23,7 +23,7 @@ class StudioModel : public QObject {
 
 public:
     // The widgets reload this long after the last edit that changed what they show.
-    static constexpr std::chrono::milliseconds kReloadDelay{400};
+    static constexpr std::chrono::milliseconds kReloadDelay {400};
 
     // Loads the record, saves it back at once (so a record found only in the standard defaults
     // reaches the shared suite) and asks the widgets to reload at once.
@@ -92,7 +92,7 @@ signals:
     void saveFailedChanged();
 
 private:
-    template<typename Field, typename Value>
+    template <typename Field, typename Value>
     void writeField(Field StudioState::*field, Value value, void (StudioModel::*changed)());
     void notifyDifferences(const StudioState& before);
     void afterWrite(const StudioState& before);

@@ -49,12 +49,13 @@ constexpr int kInspectorMaximum = 360;
 QUrl supportMail()
 {
     const BundleInfo& info = mainBundleInfo();
-    const QString version = QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")) + " (" +
-                            QString::fromStdString(info.value(kBundleVersionKey).value_or("?")) + ")";
+    const QString version = QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")) + " ("
+        + QString::fromStdString(info.value(kBundleVersionKey).value_or("?")) + ")";
     QUrl mail(QString("mailto:") + QUILLON_SUPPORT_EMAIL);
     QUrlQuery query;
     query.addQueryItem("subject", "Quillon support");
-    query.addQueryItem("body", QString("\n\n\u2014\nQuillon ") + version + ", Linux " + QSysInfo::prettyProductName());
+    query.addQueryItem(
+        "body", QString("\n\n\u2014\nQuillon ") + version + ", Linux " + QSysInfo::prettyProductName());
     mail.setQuery(query);
     return mail;
 }
@@ -70,7 +71,8 @@ void placeOnDesktop(DotWidgetKind kind, DotSize size)
 } // namespace
 
 StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidget* parent)
-    : QMainWindow(parent), m_model(std::make_unique<StudioModel>(store, reloader, Instant::now()))
+    : QMainWindow(parent)
+    , m_model(std::make_unique<StudioModel>(store, reloader, Instant::now()))
 {
     setMinimumSize(kMinimumSize);
     resize(kDefaultSize);
@@ -84,7 +86,8 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
     m_columns->setStretchFactor(1, 1);
     m_preferredSidebarWidth = kSidebarIdeal;
     m_preferredInspectorWidth = kInspectorIdeal;
-    m_columns->setSizes({kSidebarIdeal, kDefaultSize.width() - kSidebarIdeal - kInspectorIdeal, kInspectorIdeal});
+    m_columns->setSizes(
+        {kSidebarIdeal, kDefaultSize.width() - kSidebarIdeal - kInspectorIdeal, kInspectorIdeal});
     connect(m_columns, &QSplitter::splitterMoved, this, [this] {
         const QList<int> sizes = m_columns->sizes();
         if (sizes[0] > 0)
@@ -95,7 +98,8 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
     setCentralWidget(m_columns);
 
     // A failed save is said where it does not stand in the way: the reason is in the log.
-    m_saveNote = new QLabel("Your changes could not be saved; the settings file is unchanged. The log says why.", this);
+    m_saveNote = new QLabel(
+        "Your changes could not be saved; the settings file is unchanged. The log says why.", this);
     m_saveNote->setObjectName("saveNote");
     m_saveNote->setWordWrap(true);
     statusBar()->addWidget(m_saveNote, 1);
@@ -155,8 +159,8 @@ QWidget* StudioWindow::makeSidebar()
     }
     connect(m_sidebarList, &QListWidget::currentRowChanged, this, [this](int row) {
         // An empty selection is ignored.
-        if (row >= 0 && row < static_cast<int>(kAllWidgetKinds.size()) &&
-            kAllWidgetKinds[static_cast<std::size_t>(row)] != m_model->state().kind)
+        if (row >= 0 && row < static_cast<int>(kAllWidgetKinds.size())
+            && kAllWidgetKinds[static_cast<std::size_t>(row)] != m_model->state().kind)
             m_model->selectKind(kAllWidgetKinds[static_cast<std::size_t>(row)]);
     });
     column->addWidget(m_sidebarList, 1);
@@ -190,10 +194,11 @@ void StudioWindow::makeToolbarAndMenus()
     auto* spacer = new QWidget(toolbar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar->addWidget(spacer);
-    m_fullViewAction = toolbar->addAction(symbolIcon(Symbol::expand), "Full View", this, &StudioWindow::toggleFullView);
+    m_fullViewAction
+        = toolbar->addAction(symbolIcon(Symbol::expand), "Full View", this, &StudioWindow::toggleFullView);
     m_fullViewAction->setToolTip("Show the widget big, without panels");
-    m_widgetSettingsAction =
-        toolbar->addAction(symbolIcon(Symbol::sliders), "Widget Settings", this, &StudioWindow::toggleWidgetSettings);
+    m_widgetSettingsAction = toolbar->addAction(
+        symbolIcon(Symbol::sliders), "Widget Settings", this, &StudioWindow::toggleWidgetSettings);
     m_widgetSettingsAction->setToolTip("Show or hide widget settings");
 
     QMenu* file = menuBar()->addMenu("&File");
@@ -201,12 +206,13 @@ void StudioWindow::makeToolbarAndMenus()
     file->addAction("Quit", QKeySequence::Quit, qApp, &QApplication::quit);
 
     QMenu* view = menuBar()->addMenu("&View");
-    m_sidebarMenuAction = view->addAction("Hide Sidebar", QKeySequence("Ctrl+Alt+S"), this,
-                                          [this] { setSidebarShown(!m_sidebarShown); });
+    m_sidebarMenuAction = view->addAction(
+        "Hide Sidebar", QKeySequence("Ctrl+Alt+S"), this, [this] { setSidebarShown(!m_sidebarShown); });
     view->addSeparator();
-    m_widgetSettingsMenuAction =
-        view->addAction("Hide Widget Settings", QKeySequence("Ctrl+Alt+I"), this, &StudioWindow::toggleWidgetSettings);
-    m_fullViewMenuAction = view->addAction("Full View", QKeySequence("Ctrl+Shift+F"), this, &StudioWindow::toggleFullView);
+    m_widgetSettingsMenuAction = view->addAction(
+        "Hide Widget Settings", QKeySequence("Ctrl+Alt+I"), this, &StudioWindow::toggleWidgetSettings);
+    m_fullViewMenuAction
+        = view->addAction("Full View", QKeySequence("Ctrl+Shift+F"), this, &StudioWindow::toggleFullView);
     view->addSeparator();
 
     QMenu* help = menuBar()->addMenu("&Help");
@@ -231,11 +237,11 @@ void StudioWindow::setUpdater(Updater& updater)
     connect(about, &QAction::triggered, this, [this] {
         const BundleInfo& info = mainBundleInfo();
         QMessageBox::about(this, "About Quillon",
-                           QString("<b>Quillon</b><br>Version %1 (%2)<br><br>Dot-matrix displays for your desktop.<br>"
-                                   "<a href=\"%3\">%4</a>")
-                               .arg(QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")),
-                                    QString::fromStdString(info.value(kBundleVersionKey).value_or("?")),
-                                    QUILLON_WEBSITE_URL, QUrl(QUILLON_WEBSITE_URL).host()));
+            QString("<b>Quillon</b><br>Version %1 (%2)<br><br>Dot-matrix displays for your desktop.<br>"
+                    "<a href=\"%3\">%4</a>")
+                .arg(QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")),
+                    QString::fromStdString(info.value(kBundleVersionKey).value_or("?")), QUILLON_WEBSITE_URL,
+                    QUrl(QUILLON_WEBSITE_URL).host()));
     });
     m_checkForUpdatesAction = new QAction("Check for Updates\u2026", m_helpMenu);
     connect(m_checkForUpdatesAction, &QAction::triggered, &updater, &Updater::checkForUpdates);
@@ -249,7 +255,8 @@ void StudioWindow::setUpdater(Updater& updater)
     m_helpMenu->insertAction(first, m_checkForUpdatesAction);
     m_helpMenu->insertSeparator(first);
 
-    m_settingsView = new SettingsView(updater, [this] { return m_model->now(); }, this);
+    m_settingsView = new SettingsView(
+        updater, [this] { return m_model->now(); }, this);
     m_settingsAction = new QAction("Settings\u2026", m_fileMenu);
     m_settingsAction->setShortcut(QKeySequence::Preferences);
     if (m_settingsAction->shortcut().isEmpty())
@@ -273,7 +280,8 @@ void StudioWindow::applyColumns()
 
     m_fullViewAction->setText(m_presenting ? "Exit Full View" : "Full View");
     m_fullViewAction->setIcon(symbolIcon(m_presenting ? Symbol::collapse : Symbol::expand));
-    m_fullViewAction->setToolTip(m_presenting ? "Exit full view (Esc)" : "Show the widget big, without panels");
+    m_fullViewAction->setToolTip(
+        m_presenting ? "Exit full view (Esc)" : "Show the widget big, without panels");
     m_fullViewMenuAction->setText(m_presenting ? "Exit Full View" : "Full View");
     m_widgetSettingsMenuAction->setText(m_showInspector ? "Hide Widget Settings" : "Show Widget Settings");
     m_widgetSettingsMenuAction->setEnabled(!m_presenting);
@@ -382,7 +390,7 @@ void StudioWindow::makeRoomForTheControlBar()
         giveWay(inspector, kInspectorMinimum);
     if (sidebarShown)
         giveWay(sidebar, kSidebarMinimum);
-    const QList<int> fitted{sidebar, total - sidebar - inspector, inspector};
+    const QList<int> fitted {sidebar, total - sidebar - inspector, inspector};
     if (fitted != sizes && fitted[1] > 0)
         m_columns->setSizes(fitted);
 }

@@ -27,8 +27,8 @@ class StudioWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr QSize kMinimumSize{860, 540};
-    static constexpr QSize kDefaultSize{1180, 740};
+    static constexpr QSize kMinimumSize {860, 540};
+    static constexpr QSize kDefaultSize {1180, 740};
     static constexpr int kHowToDelayMilliseconds = 450;
 
     // The window's model, made with the store and the reloader; the window owns it.
@@ -82,7 +82,7 @@ private:
     StageView* m_stage = nullptr;
     QSplitter* m_columns = nullptr;
     QLabel* m_saveNote = nullptr;
-    int m_preferredSidebarWidth = 0;   // what the user dragged it to, else its ideal width
+    int m_preferredSidebarWidth = 0; // what the user dragged it to, else its ideal width
     int m_preferredInspectorWidth = 0;
     QWidget* m_sidebar = nullptr;
     QListWidget* m_sidebarList = nullptr;

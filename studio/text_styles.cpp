@@ -23,9 +23,15 @@ QFont headlineFont()
     return font;
 }
 
-QFont calloutFont() { return scaled(0.94); }
+QFont calloutFont()
+{
+    return scaled(0.94);
+}
 
-QFont captionFont() { return scaled(0.85); }
+QFont captionFont()
+{
+    return scaled(0.85);
+}
 
 void makeSecondary(QWidget& widget)
 {

@@ -31,14 +31,18 @@ QString shownVersion(const AppcastItem& update)
 
 } // namespace
 
-UpdateWindows::~UpdateWindows() { closeProgress(); }
+UpdateWindows::~UpdateWindows()
+{
+    closeProgress();
+}
 
 bool UpdateWindows::askToCheckAutomatically()
 {
     QMessageBox question(QMessageBox::Question, "Check for updates automatically?",
-                         "Should Quillon automatically check for updates?", QMessageBox::NoButton, m_parent);
-    question.setInformativeText("You can always check for updates manually from the Help menu, and change this in "
-                                "Settings.");
+        "Should Quillon automatically check for updates?", QMessageBox::NoButton, m_parent);
+    question.setInformativeText(
+        "You can always check for updates manually from the Help menu, and change this in "
+        "Settings.");
     QPushButton* yes = question.addButton("Check Automatically", QMessageBox::AcceptRole);
     question.addButton("Don't Check", QMessageBox::RejectRole);
     question.setDefaultButton(yes);
@@ -46,19 +50,19 @@ bool UpdateWindows::askToCheckAutomatically()
     return question.clickedButton() == yes;
 }
 
-UpdateChoice UpdateWindows::showUpdateFound(const AppcastItem& update, const std::string& currentVersion,
-                                            bool installsInPlace)
+UpdateChoice UpdateWindows::showUpdateFound(
+    const AppcastItem& update, const std::string& currentVersion, bool installsInPlace)
 {
     QDialog dialog(m_parent);
     dialog.setWindowTitle("Software Update");
     dialog.resize(560, 420);
     auto* column = new QVBoxLayout(&dialog);
     auto* heading = new QLabel("<b>A new version of Quillon is available!</b>", &dialog);
-    const QString question = installsInPlace ? "Would you like to install it now?"
-                                             : "Would you like to open its download page?";
+    const QString question
+        = installsInPlace ? "Would you like to install it now?" : "Would you like to open its download page?";
     auto* detail = new QLabel(QString("Quillon %1 is now available \u2014 you have %2. %3")
                                   .arg(shownVersion(update), qText(currentVersion), question),
-                              &dialog);
+        &dialog);
     detail->setWordWrap(true);
     column->addWidget(heading);
     column->addWidget(detail);
@@ -101,7 +105,7 @@ UpdateChoice UpdateWindows::showUpdateFound(const AppcastItem& update, const std
 void UpdateWindows::showUpToDate(const std::string& currentVersion)
 {
     QMessageBox::information(m_parent, "You're up to date!",
-                             QString("Quillon %1 is currently the newest version available.").arg(qText(currentVersion)));
+        QString("Quillon %1 is currently the newest version available.").arg(qText(currentVersion)));
 }
 
 void UpdateWindows::showDownloadProgress(std::uint64_t received, std::uint64_t total)
@@ -135,8 +139,9 @@ bool UpdateWindows::offerRelaunch(const AppcastItem& update)
 {
     closeProgress();
     QMessageBox offer(QMessageBox::Information, "Update Installed",
-                      QString("Quillon %1 is installed.").arg(shownVersion(update)), QMessageBox::NoButton, m_parent);
-    offer.setInformativeText("Relaunch now to start using it? Otherwise it starts the next time you open Quillon.");
+        QString("Quillon %1 is installed.").arg(shownVersion(update)), QMessageBox::NoButton, m_parent);
+    offer.setInformativeText(
+        "Relaunch now to start using it? Otherwise it starts the next time you open Quillon.");
     QPushButton* relaunch = offer.addButton("Relaunch Now", QMessageBox::AcceptRole);
     offer.addButton("Later", QMessageBox::RejectRole);
     offer.setDefaultButton(relaunch);
@@ -147,10 +152,14 @@ bool UpdateWindows::offerRelaunch(const AppcastItem& update)
 void UpdateWindows::showError(const std::string& message)
 {
     closeProgress();
-    QMessageBox::warning(m_parent, "Update Error!", qText(message) + "\n\nThe installed version was not changed.");
+    QMessageBox::warning(
+        m_parent, "Update Error!", qText(message) + "\n\nThe installed version was not changed.");
 }
 
-void UpdateWindows::openDownloadPage(const std::string& url) { QDesktopServices::openUrl(QUrl(qText(url))); }
+void UpdateWindows::openDownloadPage(const std::string& url)
+{
+    QDesktopServices::openUrl(QUrl(qText(url)));
+}
 
 void UpdateWindows::closeProgress()
 {
@@ -162,10 +171,11 @@ void showDevelopmentBuildNotice(QWidget* parent)
 {
     const QString site = QUrl(QUILLON_WEBSITE_URL).host();
     QMessageBox alert(QMessageBox::Information, "Check for Updates", "This build doesn't update itself",
-                      QMessageBox::Ok, parent);
-    alert.setInformativeText(QString("This is a development build of Quillon: it will not replace itself with the "
-                                     "version on %1. Copies downloaded from %1 check for updates automatically.")
-                                 .arg(site));
+        QMessageBox::Ok, parent);
+    alert.setInformativeText(
+        QString("This is a development build of Quillon: it will not replace itself with the "
+                "version on %1. Copies downloaded from %1 check for updates automatically.")
+            .arg(site));
     alert.exec();
 }
 

@@ -14,14 +14,17 @@ namespace quillon {
 class UpdateWindows final : public UpdateUserDriver {
 public:
     // The windows open over `parent` while it is there.
-    explicit UpdateWindows(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit UpdateWindows(QWidget* parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     ~UpdateWindows() override;
 
     void setParent(QWidget* parent) { m_parent = parent; }
 
     bool askToCheckAutomatically() override;
-    UpdateChoice showUpdateFound(const AppcastItem& update, const std::string& currentVersion,
-                                 bool installsInPlace) override;
+    UpdateChoice showUpdateFound(
+        const AppcastItem& update, const std::string& currentVersion, bool installsInPlace) override;
     void showUpToDate(const std::string& currentVersion) override;
     void showDownloadProgress(std::uint64_t received, std::uint64_t total) override;
     void showInstallProgress(std::uint64_t done, std::uint64_t total) override;

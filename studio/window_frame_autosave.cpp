@@ -15,12 +15,18 @@ constexpr const char* kAutosaveNameProperty = "frameAutosaveName";
 } // namespace
 
 WindowFrameAutosave::WindowFrameAutosave(QWidget& window, QString name, QSettings& settings)
-    : QObject(&window), m_window(&window), m_name(std::move(name)), m_settings(settings)
+    : QObject(&window)
+    , m_window(&window)
+    , m_name(std::move(name))
+    , m_settings(settings)
 {
     QTimer::singleShot(0, this, &WindowFrameAutosave::restoreOnce);
 }
 
-QString WindowFrameAutosave::settingsKey(const QString& name) { return "WindowFrames/" + name; }
+QString WindowFrameAutosave::settingsKey(const QString& name)
+{
+    return "WindowFrames/" + name;
+}
 
 void WindowFrameAutosave::restoreOnce()
 {
@@ -36,8 +42,9 @@ void WindowFrameAutosave::restoreOnce()
 
 bool WindowFrameAutosave::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
-                                event->type() == QEvent::Close))
+    if (watched == m_window
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize
+            || event->type() == QEvent::Close))
         save();
     return QObject::eventFilter(watched, event);
 }

@@ -44,7 +44,8 @@ WidgetFamily familyForSize(DotSize size)
     return WidgetFamily::systemMedium;
 }
 
-DotScene faceScene(DotWidgetKind kind, const DotEntry& entry, Instant date, DotSize size, const Calendar& calendar)
+DotScene faceScene(
+    DotWidgetKind kind, const DotEntry& entry, Instant date, DotSize size, const Calendar& calendar)
 {
     const City local = City::localIn(calendar.timeZone().identifier());
     const WidgetConfiguration& config = entry.config;
@@ -59,20 +60,21 @@ DotScene faceScene(DotWidgetKind kind, const DotEntry& entry, Instant date, DotS
     case DotWidgetKind::progress:
         return progressScene(effectivePeriod(config, app), date, size, calendar);
     case DotWidgetKind::countdown:
-        return countdownScene(effectiveCountdownTitle(config, app), effectiveCountdownTarget(config, app), date, size);
+        return countdownScene(
+            effectiveCountdownTitle(config, app), effectiveCountdownTarget(config, app), date, size);
     case DotWidgetKind::sign:
         break;
     }
     return signScene(effectiveSignMessage(config, app), size);
 }
 
-widgethost::Face dotFace(DotWidgetKind kind, const widgethost::TimelineEntry& entry, WidgetFamily family,
-                         const Calendar& calendar)
+widgethost::Face dotFace(
+    DotWidgetKind kind, const widgethost::TimelineEntry& entry, WidgetFamily family, const Calendar& calendar)
 {
-    static const DotEntry kEmpty{WidgetConfiguration{}, StudioState{}};
+    static const DotEntry kEmpty {WidgetConfiguration {}, StudioState {}};
     const auto* dotEntry = dynamic_cast<const DotEntry*>(entry.data.get());
     const DotEntry& data = dotEntry ? *dotEntry : kEmpty;
-    const DotScene scene = faceScene(kind, data, Instant{entry.date}, sizeForFamily(family), calendar);
+    const DotScene scene = faceScene(kind, data, Instant {entry.date}, sizeForFamily(family), calendar);
     const DotTheme& theme = themeTable()[effectiveTheme(data.config, data.app)];
 
     widgethost::Face face;

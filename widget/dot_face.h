@@ -15,10 +15,11 @@ widgethost::WidgetFamily familyForSize(DotSize size);
 
 // The scene of a kind for an entry: effective values from the entry's configuration and settings,
 // the entry's date, and the calendar (its zone is the local city's).
-DotScene faceScene(DotWidgetKind kind, const DotEntry& entry, Instant date, DotSize size, const Calendar& calendar);
+DotScene faceScene(
+    DotWidgetKind kind, const DotEntry& entry, Instant date, DotSize size, const Calendar& calendar);
 
 // The face: drawn without glow, edge to edge, on the theme's background; the link to the studio.
-widgethost::Face dotFace(DotWidgetKind kind, const widgethost::TimelineEntry& entry, widgethost::WidgetFamily family,
-                         const Calendar& calendar);
+widgethost::Face dotFace(DotWidgetKind kind, const widgethost::TimelineEntry& entry,
+    widgethost::WidgetFamily family, const Calendar& calendar);
 
 } // namespace quillon

@@ -23,7 +23,8 @@ ThemeID effectiveTheme(const WidgetConfiguration& config, const StudioState& app
     return config.theme.theme.value_or(app.theme);
 }
 
-std::vector<City> effectiveBoardCities(const WidgetConfiguration& config, const StudioState& app, const City& local)
+std::vector<City> effectiveBoardCities(
+    const WidgetConfiguration& config, const StudioState& app, const City& local)
 {
     std::vector<City> cities;
     if (config.cities && !config.cities->empty()) {

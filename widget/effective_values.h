@@ -14,7 +14,8 @@ namespace quillon {
 ThemeID effectiveTheme(const WidgetConfiguration& config, const StudioState& app);
 // The widget's chosen cities (unknown ids and "local" as the local city), or when it chose none
 // the studio's list (unknown ids left out).
-std::vector<City> effectiveBoardCities(const WidgetConfiguration& config, const StudioState& app, const City& local);
+std::vector<City> effectiveBoardCities(
+    const WidgetConfiguration& config, const StudioState& app, const City& local);
 City effectiveClockCity(const WidgetConfiguration& config, const StudioState& app, const City& local);
 ProgressPeriod effectivePeriod(const WidgetConfiguration& config, const StudioState& app);
 // A label or message counts when it has a character besides spaces and tabs; it is then shown

@@ -12,33 +12,39 @@ class LampworkPlugin final : public QObject, public widgethost::WidgetPlugin {
     Q_INTERFACES(quillon::widgethost::WidgetPlugin)
 
 public:
-    LampworkPlugin() : m_widgets(systemProviderSources()) {}
+    LampworkPlugin()
+        : m_widgets(systemProviderSources())
+    {
+    }
 
     std::vector<widgethost::WidgetDescription> widgets() const override { return m_widgets.widgets(); }
-    widgethost::TimelineEntry placeholder(const std::string& kind, const widgethost::HostContext& context) const override
+    widgethost::TimelineEntry placeholder(
+        const std::string& kind, const widgethost::HostContext& context) const override
     {
         return m_widgets.placeholder(kind, context);
     }
     widgethost::TimelineEntry snapshot(const std::string& kind, const std::string& configuration,
-                                       const widgethost::HostContext& context) const override
+        const widgethost::HostContext& context) const override
     {
         return m_widgets.snapshot(kind, configuration, context);
     }
     widgethost::Timeline timeline(const std::string& kind, const std::string& configuration,
-                                  const widgethost::HostContext& context) const override
+        const widgethost::HostContext& context) const override
     {
         return m_widgets.timeline(kind, configuration, context);
     }
     widgethost::Face content(const std::string& kind, const widgethost::TimelineEntry& entry,
-                             widgethost::WidgetFamily family) const override
+        widgethost::WidgetFamily family) const override
     {
         return m_widgets.content(kind, entry, family);
     }
-    std::vector<widgethost::Entity> entities(const std::string& type, const std::vector<std::string>& ids) const override
+    std::vector<widgethost::Entity> entities(
+        const std::string& type, const std::vector<std::string>& ids) const override
     {
         return m_widgets.entities(type, ids);
     }
-    std::vector<widgethost::Entity> searchEntities(const std::string& type, const std::string& text) const override
+    std::vector<widgethost::Entity> searchEntities(
+        const std::string& type, const std::string& text) const override
     {
         return m_widgets.searchEntities(type, text);
     }

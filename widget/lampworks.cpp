@@ -10,15 +10,16 @@ using namespace widgethost;
 
 const std::array<LampworkWidget, 6>& lampworks()
 {
-    static const std::array<LampworkWidget, 6> catalogue{{
+    static const std::array<LampworkWidget, 6> catalogue {{
         {DotWidgetKind::worldBoard, "World Board", "Times across your cities, departures-board style.",
-         IntentType::board},
+            IntentType::board},
         {DotWidgetKind::clock, "Clock", "One city's time in big dots.", IntentType::clock},
-        {DotWidgetKind::day, "Day", "Today's date with a bar for how much of it is left.", IntentType::themeOnly},
+        {DotWidgetKind::day, "Day", "Today's date with a bar for how much of it is left.",
+            IntentType::themeOnly},
         {DotWidgetKind::progress, "Progress", "How far through the day, week, month or year you are.",
-         IntentType::progress},
+            IntentType::progress},
         {DotWidgetKind::countdown, "Countdown", "Days, hours and minutes until something.",
-         IntentType::countdown},
+            IntentType::countdown},
         {DotWidgetKind::sign, "Sign", "Your own message on a dot display.", IntentType::sign},
     }};
     return catalogue;
@@ -37,8 +38,8 @@ std::vector<WidgetDescription> LampworkWidgets::widgets() const
 {
     std::vector<WidgetDescription> descriptions;
     for (const LampworkWidget& widget : lampworks()) {
-        WidgetDescription description{std::string(widgetKindString(widget.kind)), widget.displayName, widget.description, {},
-                                      configurationType(widget.configuration), true};
+        WidgetDescription description {std::string(widgetKindString(widget.kind)), widget.displayName,
+            widget.description, {}, configurationType(widget.configuration), true};
         // The families follow from the sizes the kind supports, in that order.
         for (DotSize size : supportedSizes(widget.kind))
             description.families.push_back(familyForSize(size));
@@ -49,18 +50,19 @@ std::vector<WidgetDescription> LampworkWidgets::widgets() const
 
 TimelineEntry LampworkWidgets::placeholder(const std::string&, const HostContext& context) const
 {
-    return m_provider.placeholder(Instant{context.now});
+    return m_provider.placeholder(Instant {context.now});
 }
 
-TimelineEntry LampworkWidgets::snapshot(const std::string&, const std::string& configuration,
-                                        const HostContext& context) const
+TimelineEntry LampworkWidgets::snapshot(
+    const std::string&, const std::string& configuration, const HostContext& context) const
 {
-    return m_provider.snapshot(decodeWidgetConfiguration(configuration), Instant{context.now});
+    return m_provider.snapshot(decodeWidgetConfiguration(configuration), Instant {context.now});
 }
 
-Timeline LampworkWidgets::timeline(const std::string&, const std::string& configuration, const HostContext& context) const
+Timeline LampworkWidgets::timeline(
+    const std::string&, const std::string& configuration, const HostContext& context) const
 {
-    return m_provider.timeline(decodeWidgetConfiguration(configuration), Instant{context.now});
+    return m_provider.timeline(decodeWidgetConfiguration(configuration), Instant {context.now});
 }
 
 Face LampworkWidgets::content(const std::string& kind, const TimelineEntry& entry, WidgetFamily family) const
@@ -75,19 +77,20 @@ City LampworkWidgets::localCity() const
     return City::localIn(m_sources.calendar().timeZone().identifier());
 }
 
-std::vector<Entity> LampworkWidgets::entities(const std::string& type, const std::vector<std::string>& ids) const
+std::vector<Entity> LampworkWidgets::entities(
+    const std::string& type, const std::vector<std::string>& ids) const
 {
-    return type == "City" ? cityEntities(ids, localCity()) : std::vector<Entity>{};
+    return type == "City" ? cityEntities(ids, localCity()) : std::vector<Entity> {};
 }
 
 std::vector<Entity> LampworkWidgets::searchEntities(const std::string& type, const std::string& text) const
 {
-    return type == "City" ? matchingCityEntities(text, localCity()) : std::vector<Entity>{};
+    return type == "City" ? matchingCityEntities(text, localCity()) : std::vector<Entity> {};
 }
 
 std::vector<Entity> LampworkWidgets::suggestedEntities(const std::string& type) const
 {
-    return type == "City" ? suggestedCityEntities(localCity()) : std::vector<Entity>{};
+    return type == "City" ? suggestedCityEntities(localCity()) : std::vector<Entity> {};
 }
 
 } // namespace quillon

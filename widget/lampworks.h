@@ -25,18 +25,25 @@ std::optional<LampworkWidget> lampworkWidget(const std::string& kindString);
 // Everything the host asks of the widgets, with the time and settings read from the given sources.
 class LampworkWidgets final : public widgethost::WidgetPlugin {
 public:
-    explicit LampworkWidgets(ProviderSources sources) : m_sources(std::move(sources)), m_provider(m_sources) {}
+    explicit LampworkWidgets(ProviderSources sources)
+        : m_sources(std::move(sources))
+        , m_provider(m_sources)
+    {
+    }
 
     std::vector<widgethost::WidgetDescription> widgets() const override;
-    widgethost::TimelineEntry placeholder(const std::string& kind, const widgethost::HostContext& context) const override;
+    widgethost::TimelineEntry placeholder(
+        const std::string& kind, const widgethost::HostContext& context) const override;
     widgethost::TimelineEntry snapshot(const std::string& kind, const std::string& configuration,
-                                       const widgethost::HostContext& context) const override;
+        const widgethost::HostContext& context) const override;
     widgethost::Timeline timeline(const std::string& kind, const std::string& configuration,
-                                  const widgethost::HostContext& context) const override;
+        const widgethost::HostContext& context) const override;
     widgethost::Face content(const std::string& kind, const widgethost::TimelineEntry& entry,
-                             widgethost::WidgetFamily family) const override;
-    std::vector<widgethost::Entity> entities(const std::string& entityType, const std::vector<std::string>& ids) const override;
-    std::vector<widgethost::Entity> searchEntities(const std::string& entityType, const std::string& text) const override;
+        widgethost::WidgetFamily family) const override;
+    std::vector<widgethost::Entity> entities(
+        const std::string& entityType, const std::vector<std::string>& ids) const override;
+    std::vector<widgethost::Entity> searchEntities(
+        const std::string& entityType, const std::string& text) const override;
     std::vector<widgethost::Entity> suggestedEntities(const std::string& entityType) const override;
 
 private:

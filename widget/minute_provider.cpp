@@ -8,19 +8,21 @@ namespace quillon {
 ProviderSources systemProviderSources()
 {
     return {[] { return Calendar::current(); },
-            [](Instant now, const Calendar& calendar) { return SharedStore::shared().load(now, calendar); }};
+        [](Instant now, const Calendar& calendar) { return SharedStore::shared().load(now, calendar); }};
 }
 
 widgethost::TimelineEntry MinuteProvider::placeholder(Instant now) const
 {
     return {now.secondsSinceReferenceDate,
-            std::make_shared<const DotEntry>(WidgetConfiguration{}, StudioState::makeDefault(now, m_sources.calendar()))};
+        std::make_shared<const DotEntry>(
+            WidgetConfiguration {}, StudioState::makeDefault(now, m_sources.calendar()))};
 }
 
 widgethost::TimelineEntry MinuteProvider::snapshot(const WidgetConfiguration& config, Instant now) const
 {
     const Calendar calendar = m_sources.calendar();
-    return {now.secondsSinceReferenceDate, std::make_shared<const DotEntry>(config, m_sources.load(now, calendar))};
+    return {now.secondsSinceReferenceDate,
+        std::make_shared<const DotEntry>(config, m_sources.load(now, calendar))};
 }
 
 widgethost::Timeline MinuteProvider::timeline(const WidgetConfiguration& config, Instant now) const

@@ -11,7 +11,11 @@
 namespace quillon {
 
 struct DotEntry final : widgethost::EntryData {
-    DotEntry(WidgetConfiguration widgetConfig, StudioState studio) : config(std::move(widgetConfig)), app(std::move(studio)) {}
+    DotEntry(WidgetConfiguration widgetConfig, StudioState studio)
+        : config(std::move(widgetConfig))
+        , app(std::move(studio))
+    {
+    }
     WidgetConfiguration config;
     StudioState app;
 };
@@ -29,7 +33,10 @@ class MinuteProvider {
 public:
     static constexpr int kEntries = 61;
 
-    explicit MinuteProvider(ProviderSources sources) : m_sources(std::move(sources)) {}
+    explicit MinuteProvider(ProviderSources sources)
+        : m_sources(std::move(sources))
+    {
+    }
 
     // Now, the default configuration and the default settings, without reading the store.
     widgethost::TimelineEntry placeholder(Instant now) const;

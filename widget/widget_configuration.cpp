@@ -2,8 +2,8 @@
 #include "widget/widget_configuration.h"
 
 #include "platform/calendar/civil_date.h"
-#include "platform/text/utf.h"
 #include "platform/json/json_depth.h"
+#include "platform/text/utf.h"
 
 #include <nlohmann/json.hpp>
 
@@ -20,8 +20,10 @@ using widgethost::ParameterType;
 constexpr int kMaxNesting = 32;
 
 // Seconds since 2001 of the first instant of year 1 and of year 10000.
-const double kEarliestDate = static_cast<double>(daysFromCivil({1, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
-const double kLatestDate = static_cast<double>(daysFromCivil({10000, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
+const double kEarliestDate
+    = static_cast<double>(daysFromCivil({1, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
+const double kLatestDate
+    = static_cast<double>(daysFromCivil({10000, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
 
 // A text cut at the limit, counted in characters, never in the middle of one.
 std::string boundedText(const std::string& text)
@@ -42,7 +44,7 @@ std::optional<std::string> textField(const Json& object, const char* key)
 
 std::vector<ChoiceOption> themeChoices()
 {
-    std::vector<ChoiceOption> choices{{"app", "Same as App"}};
+    std::vector<ChoiceOption> choices {{"app", "Same as App"}};
     for (ThemeID theme : kAllThemeIDs)
         choices.push_back({std::string(rawValue(theme)), themeTable()[theme].name});
     return choices;
@@ -50,7 +52,7 @@ std::vector<ChoiceOption> themeChoices()
 
 std::vector<ChoiceOption> periodChoices()
 {
-    std::vector<ChoiceOption> choices{{"app", "Same as App"}};
+    std::vector<ChoiceOption> choices {{"app", "Same as App"}};
     for (ProgressPeriod period : kAllProgressPeriods)
         choices.push_back({std::string(rawValue(period)), std::string(title(period))});
     return choices;
@@ -61,8 +63,8 @@ ConfigurationParameter themeParameter()
     return {"theme", "Theme", std::nullopt, ParameterType::choice, "Theme", "\"app\"", themeChoices(), {}};
 }
 
-ConfigurationParameter optionalParameter(const char* key, const char* title, const char* description,
-                                         ParameterType type, const char* typeName)
+ConfigurationParameter optionalParameter(
+    const char* key, const char* title, const char* description, ParameterType type, const char* typeName)
 {
     const bool entity = type == ParameterType::entity || type == ParameterType::entityList;
     return {key, title, description, type, typeName, "null", {}, entity ? "City" : ""};
@@ -101,7 +103,7 @@ WidgetConfiguration decodeWidgetConfiguration(std::string_view text)
     if (const auto found = object.find("target"); found != object.end() && found->is_number()) {
         const double seconds = found->get<double>();
         if (std::isfinite(seconds) && seconds >= kEarliestDate && seconds < kLatestDate)
-            configuration.target = Instant{seconds};
+            configuration.target = Instant {seconds};
     }
     return configuration;
 }
@@ -110,7 +112,8 @@ std::string encodeWidgetConfiguration(const WidgetConfiguration& configuration)
 {
     Json object = Json::object();
     object["theme"] = configuration.theme.theme ? std::string(rawValue(*configuration.theme.theme)) : "app";
-    object["period"] = configuration.period.period ? std::string(rawValue(*configuration.period.period)) : "app";
+    object["period"]
+        = configuration.period.period ? std::string(rawValue(*configuration.period.period)) : "app";
     if (configuration.cities)
         object["cities"] = *configuration.cities;
     if (configuration.city)
@@ -129,28 +132,33 @@ widgethost::ConfigurationType configurationType(IntentType type)
     switch (type) {
     case IntentType::board:
         return {"BoardIntent", "World Board",
-                {themeParameter(), optionalParameter("cities", "Cities", "Leave empty to use the app's cities.",
-                                                     ParameterType::entityList, "City")}};
+            {themeParameter(),
+                optionalParameter("cities", "Cities", "Leave empty to use the app's cities.",
+                    ParameterType::entityList, "City")}};
     case IntentType::clock:
         return {"ClockIntent", "Clock",
-                {themeParameter(),
-                 optionalParameter("city", "City", "Leave empty to use the app's city.", ParameterType::entity, "City")}};
+            {themeParameter(),
+                optionalParameter(
+                    "city", "City", "Leave empty to use the app's city.", ParameterType::entity, "City")}};
     case IntentType::themeOnly:
         return {"ThemeOnlyIntent", "Day", {themeParameter()}};
     case IntentType::progress:
         return {"ProgressIntent", "Progress",
-                {themeParameter(),
-                 {"period", "Period", std::nullopt, ParameterType::choice, "Period", "\"app\"", periodChoices(), {}}}};
+            {themeParameter(),
+                {"period", "Period", std::nullopt, ParameterType::choice, "Period", "\"app\"",
+                    periodChoices(), {}}}};
     case IntentType::countdown:
         return {"CountdownIntent", "Countdown",
-                {themeParameter(),
-                 optionalParameter("label", "Title", "Leave empty to use the app's title.", ParameterType::text, "Text"),
-                 optionalParameter("target", "Date", "Leave empty to use the app's date.", ParameterType::dateTime,
-                                   "Date")}};
+            {themeParameter(),
+                optionalParameter(
+                    "label", "Title", "Leave empty to use the app's title.", ParameterType::text, "Text"),
+                optionalParameter("target", "Date", "Leave empty to use the app's date.",
+                    ParameterType::dateTime, "Date")}};
     case IntentType::sign:
         return {"SignIntent", "Sign",
-                {themeParameter(), optionalParameter("message", "Message", "Leave empty to use the app's message.",
-                                                     ParameterType::text, "Text")}};
+            {themeParameter(),
+                optionalParameter("message", "Message", "Leave empty to use the app's message.",
+                    ParameterType::text, "Text")}};
     }
     return {};
 }

@@ -5,14 +5,15 @@
 #include <cerrno>
 #include <cstdint>
 #include <limits>
-#include <utility>
 #include <sys/timerfd.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quillon::widgethost {
 
 ClockWatcher::ClockWatcher(QStringList zoneFiles, QObject* parent)
-    : QObject(parent), m_zoneFiles(std::move(zoneFiles))
+    : QObject(parent)
+    , m_zoneFiles(std::move(zoneFiles))
 {
     m_timer = ::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (m_timer >= 0) {
@@ -44,7 +45,7 @@ ClockWatcher::~ClockWatcher()
 
 void ClockWatcher::arm()
 {
-    itimerspec farAway{};
+    itimerspec farAway {};
     // Far enough away that only the cancellation ever wakes it (year 2223, or 2038 where time_t
     // is 32 bits wide).
     if constexpr (sizeof(time_t) >= 8)

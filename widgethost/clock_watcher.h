@@ -17,8 +17,8 @@ class ClockWatcher final : public QObject {
 
 public:
     // The zone files are the machine's own unless a test names others.
-    explicit ClockWatcher(QStringList zoneFiles = {"/etc/localtime", "/etc/timezone"},
-                          QObject* parent = nullptr);
+    explicit ClockWatcher(
+        QStringList zoneFiles = {"/etc/localtime", "/etc/timezone"}, QObject* parent = nullptr);
     ~ClockWatcher() override;
 
 signals:

@@ -1,8 +1,8 @@
 // Reading and writing the placed widgets.
 #include "widgethost/placed_widgets.h"
 
-#include "platform/store/defaults_folder.h"
 #include "platform/json/json_depth.h"
+#include "platform/store/defaults_folder.h"
 
 #include <nlohmann/json.hpp>
 
@@ -34,17 +34,14 @@ std::string encodePlacedWidgets(const std::vector<PlacedWidget>& widgets)
 {
     Json list = Json::array();
     for (const PlacedWidget& widget : widgets) {
-        list.push_back({{"plugin", widget.plugin},
-                        {"kind", widget.kind},
-                        {"family", rawValue(widget.family)},
-                        {"screen", widget.screen},
-                        {"x", widget.x},
-                        {"y", widget.y},
-                        {"configuration", Json::parse(widget.configuration, nullptr, false).is_object()
-                                              ? Json::parse(widget.configuration, nullptr, false)
-                                              : Json::object()}});
+        list.push_back({{"plugin", widget.plugin}, {"kind", widget.kind}, {"family", rawValue(widget.family)},
+            {"screen", widget.screen}, {"x", widget.x}, {"y", widget.y},
+            {"configuration",
+                Json::parse(widget.configuration, nullptr, false).is_object()
+                    ? Json::parse(widget.configuration, nullptr, false)
+                    : Json::object()}});
     }
-    return Json{{"widgets", list}}.dump(2, ' ', false, Json::error_handler_t::replace);
+    return Json {{"widgets", list}}.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
 std::optional<std::vector<PlacedWidget>> decodePlacedWidgets(std::string_view text)
@@ -57,22 +54,26 @@ std::optional<std::vector<PlacedWidget>> decodePlacedWidgets(std::string_view te
     std::vector<PlacedWidget> widgets;
     for (const Json& entry : document["widgets"]) {
         const auto string = [&](const char* key) {
-            return entry.is_object() && entry.contains(key) && entry[key].is_string() ? entry[key].get<std::string>()
-                                                                                        : std::string();
+            return entry.is_object() && entry.contains(key) && entry[key].is_string()
+                ? entry[key].get<std::string>()
+                : std::string();
         };
         const auto number = [&](const char* key) {
-            return entry.is_object() && entry.contains(key) && entry[key].is_number() ? entry[key].get<double>() : NAN;
+            return entry.is_object() && entry.contains(key) && entry[key].is_number()
+                ? entry[key].get<double>()
+                : NAN;
         };
         const auto family = widgetFamilyFromRawValue(string("family"));
         const double x = number("x");
         const double y = number("y");
-        if (string("plugin").empty() || string("kind").empty() || !family || !std::isfinite(x) || !std::isfinite(y))
+        if (string("plugin").empty() || string("kind").empty() || !family || !std::isfinite(x)
+            || !std::isfinite(y))
             continue;
         const Json configuration = entry.contains("configuration") && entry["configuration"].is_object()
-                                       ? entry["configuration"]
-                                       : Json::object();
+            ? entry["configuration"]
+            : Json::object();
         widgets.push_back({string("plugin"), string("kind"), *family, string("screen"), x, y,
-                           configuration.dump(-1, ' ', false, Json::error_handler_t::replace)});
+            configuration.dump(-1, ' ', false, Json::error_handler_t::replace)});
     }
     return widgets;
 }
@@ -90,8 +91,9 @@ std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder)
         std::error_code error;
         std::filesystem::rename(file, folder / kDamagedName, error);
         std::fprintf(stderr,
-                     "quillon-widgets: %s could not be read; moved it to widgets.json.bad and started with no widgets\n",
-                     file.c_str());
+            "quillon-widgets: %s could not be read; moved it to widgets.json.bad and started with no "
+            "widgets\n",
+            file.c_str());
         return {};
     }
     if (widgets->size() <= kMaxPlacedWidgets)
@@ -111,15 +113,15 @@ std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder)
         // Failing here is harmless: the whole list is safe, and the next save tries again.
         store->write(kFileName, encodePlacedWidgets(*widgets));
         std::fprintf(stderr,
-                     "quillon-widgets: %s held %zu widgets, more than the %zu the host keeps; kept it whole as "
-                     "widgets.json.too-many and started with the first %zu\n",
-                     file.c_str(), count, kMaxPlacedWidgets, kMaxPlacedWidgets);
+            "quillon-widgets: %s held %zu widgets, more than the %zu the host keeps; kept it whole as "
+            "widgets.json.too-many and started with the first %zu\n",
+            file.c_str(), count, kMaxPlacedWidgets, kMaxPlacedWidgets);
     } else {
         std::fprintf(stderr,
-                     "quillon-widgets: %s holds %zu widgets, more than the %zu the host keeps, and could not be kept "
-                     "aside as widgets.json.too-many; started with the first %zu, and the next change keeps only "
-                     "those\n",
-                     file.c_str(), count, kMaxPlacedWidgets, kMaxPlacedWidgets);
+            "quillon-widgets: %s holds %zu widgets, more than the %zu the host keeps, and could not be kept "
+            "aside as widgets.json.too-many; started with the first %zu, and the next change keeps only "
+            "those\n",
+            file.c_str(), count, kMaxPlacedWidgets, kMaxPlacedWidgets);
     }
     return *widgets;
 }
@@ -128,42 +130,44 @@ bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<Pl
 {
     // More would be cut off at the next start.
     const auto store = DefaultsFolder::openPath(folder);
-    return widgets.size() <= kMaxPlacedWidgets && store && store->write(kFileName, encodePlacedWidgets(widgets));
+    return widgets.size() <= kMaxPlacedWidgets && store
+        && store->write(kFileName, encodePlacedWidgets(widgets));
 }
 
 PointF placeOnScreens(PointF topLeft, SizeF size, const std::vector<RectF>& screens)
 {
     if (screens.empty())
         return topLeft;
-    const RectF widget{topLeft.x, topLeft.y, size.width, size.height};
+    const RectF widget {topLeft.x, topLeft.y, size.width, size.height};
     for (const RectF& screen : screens) {
-        const bool overlaps = widget.x < screen.right() && widget.right() > screen.x && widget.y < screen.bottom() &&
-                              widget.bottom() > screen.y;
+        const bool overlaps = widget.x < screen.right() && widget.right() > screen.x
+            && widget.y < screen.bottom() && widget.bottom() > screen.y;
         if (overlaps)
             return topLeft;
     }
-    const RectF& nearest = *std::min_element(screens.begin(), screens.end(), [&](const RectF& a, const RectF& b) {
-        return distanceSquared(topLeft, a) < distanceSquared(topLeft, b);
-    });
+    const RectF& nearest
+        = *std::min_element(screens.begin(), screens.end(), [&](const RectF& a, const RectF& b) {
+              return distanceSquared(topLeft, a) < distanceSquared(topLeft, b);
+          });
     return {std::clamp(topLeft.x, nearest.x, std::max(nearest.x, nearest.right() - size.width)),
-            std::clamp(topLeft.y, nearest.y, std::max(nearest.y, nearest.bottom() - size.height))};
+        std::clamp(topLeft.y, nearest.y, std::max(nearest.y, nearest.bottom() - size.height))};
 }
 
 PointF findFreeSpot(PointF wanted, SizeF size, const std::vector<RectF>& widgets, const RectF& screen,
-                      const std::vector<RectF>& windows, double gap)
+    const std::vector<RectF>& windows, double gap)
 {
     const double maxX = std::max(screen.x, screen.right() - size.width);
     const double maxY = std::max(screen.y, screen.bottom() - size.height);
     const auto onScreen = [&](PointF corner) {
-        return PointF{std::clamp(corner.x, screen.x, maxX), std::clamp(corner.y, screen.y, maxY)};
+        return PointF {std::clamp(corner.x, screen.x, maxX), std::clamp(corner.y, screen.y, maxY)};
     };
     const PointF start = onScreen(wanted);
 
     const auto nearestClearOf = [&](const std::vector<RectF>& taken) -> std::optional<PointF> {
         const auto isFree = [&](PointF corner) {
             return std::none_of(taken.begin(), taken.end(), [&](const RectF& other) {
-                return corner.x < other.right() + gap && corner.x + size.width + gap > other.x &&
-                       corner.y < other.bottom() + gap && corner.y + size.height + gap > other.y;
+                return corner.x < other.right() + gap && corner.x + size.width + gap > other.x
+                    && corner.y < other.bottom() + gap && corner.y + size.height + gap > other.y;
             });
         };
         if (isFree(start))

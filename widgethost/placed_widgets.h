@@ -15,10 +15,10 @@ namespace quillon::widgethost {
 
 struct PlacedWidget {
     std::string plugin; // the plug-in's file name
-    std::string kind;   // the widget's kind string
+    std::string kind; // the widget's kind string
     WidgetFamily family = WidgetFamily::systemMedium;
     std::string screen; // the name of the screen it is on
-    double x = 0;       // its top-left corner in desktop coordinates
+    double x = 0; // its top-left corner in desktop coordinates
     double y = 0;
     std::string configuration = "{}"; // the widget's settings, a JSON object
     bool operator==(const PlacedWidget&) const = default;
@@ -50,6 +50,6 @@ PointF placeOnScreens(PointF topLeft, SizeF size, const std::vector<RectF>& scre
 // `windows` too (widgets stay below windows, so one placed under a window would be hidden); or
 // `wanted` itself, kept on the screen, when no spot is clear even of the widgets.
 PointF findFreeSpot(PointF wanted, SizeF size, const std::vector<RectF>& widgets, const RectF& screen,
-                      const std::vector<RectF>& windows = {}, double gap = 16);
+    const std::vector<RectF>& windows = {}, double gap = 16);
 
 } // namespace quillon::widgethost

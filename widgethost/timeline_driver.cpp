@@ -17,8 +17,10 @@ struct TimelineDriver::Shared {
 };
 
 TimelineDriver::TimelineDriver(Fetch fetch, Clock clock, TimelineEntry placeholder, QObject* parent)
-    : QObject(parent), m_shared(std::make_shared<Shared>(Shared{std::move(fetch)})), m_clock(std::move(clock)),
-      m_current(std::move(placeholder))
+    : QObject(parent)
+    , m_shared(std::make_shared<Shared>(Shared {std::move(fetch)}))
+    , m_clock(std::move(clock))
+    , m_current(std::move(placeholder))
 {
     for (QTimer* timer : {&m_wake, &m_timeout, &m_retry}) {
         timer->setSingleShot(true);
@@ -59,7 +61,8 @@ void TimelineDriver::request()
             // A plug-in that throws is a plug-in whose request failed.
         }
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [driver, generation, timeline = std::move(timeline)]() mutable {
+            QCoreApplication::instance(),
+            [driver, generation, timeline = std::move(timeline)]() mutable {
                 if (driver)
                     driver->received(generation, std::move(timeline));
             },

@@ -25,9 +25,9 @@ public:
     // Seconds since 2001-01-01T00:00:00Z; the wall clock, or a test's.
     using Clock = std::function<double()>;
 
-    static constexpr std::chrono::milliseconds kRequestTimeout{2000};
-    static constexpr std::chrono::milliseconds kFirstRetry{1000};
-    static constexpr std::chrono::milliseconds kLongestRetry{60000};
+    static constexpr std::chrono::milliseconds kRequestTimeout {2000};
+    static constexpr std::chrono::milliseconds kFirstRetry {1000};
+    static constexpr std::chrono::milliseconds kLongestRetry {60000};
 
     TimelineDriver(Fetch fetch, Clock clock, TimelineEntry placeholder, QObject* parent = nullptr);
     ~TimelineDriver() override;

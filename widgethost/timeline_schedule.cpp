@@ -12,7 +12,7 @@ ScheduleStep scheduleStep(const Timeline& timeline, double now)
         return {std::nullopt, std::nullopt, false};
     // Entries are in date order: the first one later than now is the next switch.
     const auto next = std::upper_bound(entries.begin(), entries.end(), now,
-                                       [](double time, const TimelineEntry& entry) { return time < entry.date; });
+        [](double time, const TimelineEntry& entry) { return time < entry.date; });
     ScheduleStep step;
     step.shown = next == entries.begin() ? 0 : static_cast<std::size_t>(next - entries.begin() - 1);
     if (next != entries.end()) {

@@ -10,8 +10,8 @@ namespace quillon::widgethost {
 
 struct ScheduleStep {
     std::optional<std::size_t> shown; // the latest entry whose date has come; the first if none has
-    std::optional<double> wakeAt;     // the next date at which something changes; nothing for never
-    bool refetchAtWake = false;       // at that date the timeline is used up: ask for a new one
+    std::optional<double> wakeAt; // the next date at which something changes; nothing for never
+    bool refetchAtWake = false; // at that date the timeline is used up: ask for a new one
     bool operator==(const ScheduleStep&) const = default;
 };
 

@@ -8,7 +8,8 @@
 namespace quillon::widgethost {
 namespace {
 
-static_assert(kWidgetFamilies.size() == static_cast<std::size_t>(WidgetFamily::other) + 1, "one entry per family");
+static_assert(
+    kWidgetFamilies.size() == static_cast<std::size_t>(WidgetFamily::other) + 1, "one entry per family");
 
 const WidgetFamilyInfo& infoOf(WidgetFamily family)
 {

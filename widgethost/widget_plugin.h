@@ -29,26 +29,26 @@ struct ChoiceOption {
 };
 
 enum class ParameterType {
-    choice,     // one raw value of `choices`
+    choice, // one raw value of `choices`
     entityList, // optional list of entity ids
-    entity,     // optional entity id
-    text,       // optional text
-    dateTime,   // optional date and time, seconds since 2001-01-01T00:00:00Z
+    entity, // optional entity id
+    text, // optional text
+    dateTime, // optional date and time, seconds since 2001-01-01T00:00:00Z
 };
 
 struct ConfigurationParameter {
-    std::string key;         // the key in the configuration's JSON object
+    std::string key; // the key in the configuration's JSON object
     std::string title;
     std::optional<std::string> description;
     ParameterType type = ParameterType::text;
-    std::string typeName;     // "Theme", "Period", "City", ...: the type as the editor names it
+    std::string typeName; // "Theme", "Period", "City", ...: the type as the editor names it
     std::string defaultValue; // the default as JSON text: a raw value in quotes, or null
     std::vector<ChoiceOption> choices;
-    std::string entityType;   // for entity parameters: the type the entity calls take
+    std::string entityType; // for entity parameters: the type the entity calls take
 };
 
 struct ConfigurationType {
-    std::string name;  // "BoardIntent", ...
+    std::string name; // "BoardIntent", ...
     std::string title; // the editor's title
     std::vector<ConfigurationParameter> parameters;
 };
@@ -109,16 +109,18 @@ public:
     virtual std::vector<WidgetDescription> widgets() const = 0;
     // At once, without reading stored settings.
     virtual TimelineEntry placeholder(const std::string& kind, const HostContext& context) const = 0;
-    virtual TimelineEntry snapshot(const std::string& kind, const std::string& configuration,
-                                   const HostContext& context) const = 0;
-    virtual Timeline timeline(const std::string& kind, const std::string& configuration,
-                              const HostContext& context) const = 0;
+    virtual TimelineEntry snapshot(
+        const std::string& kind, const std::string& configuration, const HostContext& context) const = 0;
+    virtual Timeline timeline(
+        const std::string& kind, const std::string& configuration, const HostContext& context) const = 0;
     virtual Face content(const std::string& kind, const TimelineEntry& entry, WidgetFamily family) const = 0;
 
     // Entities of a type, for entity parameters: by id (in the given order, unknown ids skipped),
     // matching a text, and the suggestions an editor lists first.
-    virtual std::vector<Entity> entities(const std::string& entityType, const std::vector<std::string>& ids) const = 0;
-    virtual std::vector<Entity> searchEntities(const std::string& entityType, const std::string& text) const = 0;
+    virtual std::vector<Entity> entities(
+        const std::string& entityType, const std::vector<std::string>& ids) const = 0;
+    virtual std::vector<Entity> searchEntities(
+        const std::string& entityType, const std::string& text) const = 0;
     virtual std::vector<Entity> suggestedEntities(const std::string& entityType) const = 0;
 };
 

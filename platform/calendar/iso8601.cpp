@@ -12,7 +12,10 @@ namespace {
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : m_text(text) {}
+    explicit Reader(std::string_view text)
+        : m_text(text)
+    {
+    }
 
     bool atEnd() const { return m_position == m_text.size(); }
     bool take(char expected)
@@ -119,8 +122,8 @@ std::optional<Instant> parseIso8601(std::string_view text)
     const auto offset = offsetSeconds(reader);
     if (!offset || !reader.atEnd())
         return std::nullopt;
-    if (*month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*year, *month) || *hour > 23 || *minute > 59 ||
-        second > 59)
+    if (*month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*year, *month) || *hour > 23
+        || *minute > 59 || second > 59)
         return std::nullopt;
 
     const std::int64_t days = daysFromCivil({*year, *month, *day});
@@ -136,10 +139,8 @@ std::string formatIso8601(Instant instant)
     const double fraction = instant.unixSeconds() - static_cast<double>(whole);
     char text[64];
     const int length = std::snprintf(text, sizeof text, "%04lld-%02d-%02dT%02lld:%02lld:%02lld",
-                                     static_cast<long long>(date.year), date.month, date.day,
-                                     static_cast<long long>(secondOfDay / 3600),
-                                     static_cast<long long>(secondOfDay % 3600 / 60),
-                                     static_cast<long long>(secondOfDay % 60));
+        static_cast<long long>(date.year), date.month, date.day, static_cast<long long>(secondOfDay / 3600),
+        static_cast<long long>(secondOfDay % 3600 / 60), static_cast<long long>(secondOfDay % 60));
     std::string result(text, static_cast<std::size_t>(std::max(length, 0)));
     const auto milliseconds = static_cast<int>(std::lround(fraction * 1000));
     if (std::isfinite(fraction) && milliseconds > 0 && milliseconds < 1000) {

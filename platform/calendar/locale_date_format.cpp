@@ -8,8 +8,8 @@
 #include <unicode/dtfmtsym.h>
 #include <unicode/dtptngen.h>
 #include <unicode/gregocal.h>
-#include <unicode/reldatefmt.h>
 #include <unicode/locid.h>
+#include <unicode/reldatefmt.h>
 #include <unicode/simpletz.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/ures.h>
@@ -197,9 +197,9 @@ std::string formatRelativeDate(Instant then, Instant now, std::string_view local
         URelativeDateTimeUnit unit;
     };
     constexpr Step kSteps[] = {{365.25 * 86400, UDAT_REL_UNIT_YEAR}, {30.44 * 86400, UDAT_REL_UNIT_MONTH},
-                               {7 * 86400, UDAT_REL_UNIT_WEEK},      {86400, UDAT_REL_UNIT_DAY},
-                               {3600, UDAT_REL_UNIT_HOUR},           {60, UDAT_REL_UNIT_MINUTE}};
-    Step chosen{1, UDAT_REL_UNIT_SECOND};
+        {7 * 86400, UDAT_REL_UNIT_WEEK}, {86400, UDAT_REL_UNIT_DAY}, {3600, UDAT_REL_UNIT_HOUR},
+        {60, UDAT_REL_UNIT_MINUTE}};
+    Step chosen {1, UDAT_REL_UNIT_SECOND};
     for (const Step& step : kSteps) {
         if (std::abs(seconds) >= step.length) {
             chosen = step;
@@ -209,8 +209,8 @@ std::string formatRelativeDate(Instant then, Instant now, std::string_view local
     // Whole units, as people say them: 90 minutes ago is "1 hour ago".
     const double count = std::trunc(seconds / chosen.length);
     UErrorCode status = U_ZERO_ERROR;
-    const icu::RelativeDateTimeFormatter formatter(resolvedLocale(boundedIdentifier(localeIdentifier)), nullptr,
-                                                   UDAT_STYLE_LONG, UDISPCTX_CAPITALIZATION_NONE, status);
+    const icu::RelativeDateTimeFormatter formatter(resolvedLocale(boundedIdentifier(localeIdentifier)),
+        nullptr, UDAT_STYLE_LONG, UDISPCTX_CAPITALIZATION_NONE, status);
     if (U_FAILURE(status))
         return {};
     icu::UnicodeString text;

@@ -19,15 +19,15 @@ enum class DateStyle { none, shortStyle, mediumStyle, longStyle, fullStyle };
 // root locale. The calendar is Gregorian whatever the locale's own, and a zone field (long and full
 // time styles) writes the offset in effect ("GMT+1"), not a name. Safe to call from several threads
 // at once.
-std::string formatLocaleDate(Instant instant, const TimeZone& zone, DateStyle date, DateStyle time,
-                             std::string_view localeIdentifier);
+std::string formatLocaleDate(
+    Instant instant, const TimeZone& zone, DateStyle date, DateStyle time, std::string_view localeIdentifier);
 
 // The instant with the fields a Unicode skeleton names ("EEEdMMMyjmm", "MMMMy", "dMMM", "d"), in
 // the locale's own order and punctuation; "j" is the locale's preferred hour, with a day-period
 // marker where the locale uses one. Empty for an empty skeleton or one longer than 64 characters.
 // Safe to call from several threads at once.
-std::string formatLocaleSkeleton(Instant instant, const TimeZone& zone, std::string_view skeleton,
-                                 std::string_view localeIdentifier);
+std::string formatLocaleSkeleton(
+    Instant instant, const TimeZone& zone, std::string_view skeleton, std::string_view localeIdentifier);
 
 // How long ago (or ahead) `then` is from `now`, as the locale says it in full words, naming the
 // day where it has a name for it: "yesterday", "2 hours ago", "in 3 days", "vor 5 Minuten". The

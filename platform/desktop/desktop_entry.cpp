@@ -35,8 +35,8 @@ std::string serviceExecProgram(const std::filesystem::path& program)
 
 std::string autostartEntry(const std::string& name, const std::filesystem::path& program)
 {
-    return "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=" + desktopEntryExecProgram(program) +
-           "\nNoDisplay=true\nX-GNOME-Autostart-enabled=true\n";
+    return "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=" + desktopEntryExecProgram(program)
+        + "\nNoDisplay=true\nX-GNOME-Autostart-enabled=true\n";
 }
 
 } // namespace quillon

@@ -25,7 +25,7 @@ std::optional<SelfUpdatingInstall> selfUpdatingInstallOf(const fs::path& program
         return std::nullopt;
     if (access(root.c_str(), W_OK) != 0 || access(versions.c_str(), W_OK) != 0)
         return std::nullopt;
-    return SelfUpdatingInstall{root, release.filename().string()};
+    return SelfUpdatingInstall {root, release.filename().string()};
 }
 
 fs::path launcherOf(const SelfUpdatingInstall& install, std::string_view program)

@@ -34,6 +34,7 @@ std::filesystem::path launcherOf(const SelfUpdatingInstall& install, std::string
 
 // What starts `program` (a file name such as "quillon-widgets") of the running copy: its launcher
 // when the copy updates itself, else the program in `programDirectory` itself.
-std::filesystem::path startingCommandOf(const std::filesystem::path& programDirectory, std::string_view program);
+std::filesystem::path startingCommandOf(
+    const std::filesystem::path& programDirectory, std::string_view program);
 
 } // namespace quillon

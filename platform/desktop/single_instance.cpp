@@ -8,8 +8,8 @@ bool claimBusName(QDBusConnection& bus, const QString& name)
 {
     if (!bus.interface())
         return false;
-    const auto registered = bus.interface()->registerService(name, QDBusConnectionInterface::DontQueueService,
-                                                             QDBusConnectionInterface::DontAllowReplacement);
+    const auto registered = bus.interface()->registerService(
+        name, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
     return registered.isValid() && registered.value() == QDBusConnectionInterface::ServiceRegistered;
 }
 

@@ -28,7 +28,10 @@ public:
 // A record held as a table: the generated one, and the ones tests make.
 class StaticBundleInfo final : public BundleInfo {
 public:
-    StaticBundleInfo(std::initializer_list<std::pair<const std::string, std::string>> entries) : m_entries(entries) {}
+    StaticBundleInfo(std::initializer_list<std::pair<const std::string, std::string>> entries)
+        : m_entries(entries)
+    {
+    }
     std::optional<std::string> value(std::string_view key) const override;
 
 private:

@@ -14,14 +14,15 @@ namespace {
 
 void writeToStandardError(const LogRecord& record)
 {
-    std::fprintf(stderr, "%s[%s] %s\n", record.subsystem.c_str(), record.category.c_str(), record.message.c_str());
+    std::fprintf(
+        stderr, "%s[%s] %s\n", record.subsystem.c_str(), record.category.c_str(), record.message.c_str());
 }
 
 void writeToJournal(const LogRecord& record)
 {
     const int sent = sd_journal_send("MESSAGE=%s", record.message.c_str(), "PRIORITY=%d", LOG_NOTICE,
-                                     "QUILLON_SUBSYSTEM=%s", record.subsystem.c_str(), "QUILLON_CATEGORY=%s",
-                                     record.category.c_str(), nullptr);
+        "QUILLON_SUBSYSTEM=%s", record.subsystem.c_str(), "QUILLON_CATEGORY=%s", record.category.c_str(),
+        nullptr);
     if (sent < 0)
         writeToStandardError(record);
 }
@@ -29,8 +30,8 @@ void writeToJournal(const LogRecord& record)
 // Chosen once: the journal does not come or go while the program runs.
 const LogSink& defaultSink()
 {
-    static const LogSink sink =
-        logSinkFor(chooseLogDestination(std::filesystem::path(kJournalSocketPath), std::getenv("JOURNAL_STREAM")));
+    static const LogSink sink = logSinkFor(
+        chooseLogDestination(std::filesystem::path(kJournalSocketPath), std::getenv("JOURNAL_STREAM")));
     return sink;
 }
 
@@ -76,7 +77,8 @@ LogSink replaceLogSink(LogSink sink)
 }
 
 Logger::Logger(std::string subsystem, std::string category)
-    : m_subsystem(std::move(subsystem)), m_category(std::move(category))
+    : m_subsystem(std::move(subsystem))
+    , m_category(std::move(category))
 {
 }
 

@@ -19,7 +19,10 @@ constexpr std::string_view kTemporaryMarker = ".tmp-";
 // Closes a descriptor on every path out.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int descriptor) : m_descriptor(descriptor) {}
+    explicit FileDescriptor(int descriptor)
+        : m_descriptor(descriptor)
+    {
+    }
     ~FileDescriptor()
     {
         if (m_descriptor >= 0)
@@ -57,9 +60,9 @@ bool writeAll(int descriptor, std::string_view bytes)
 // "<key>.tmp-<pid>-<random>": the writer's process id tells whether a leftover is still in use.
 std::string temporaryName(std::string_view key)
 {
-    thread_local std::mt19937_64 random{std::random_device{}()};
-    return "." + std::string(key) + std::string(kTemporaryMarker) + std::to_string(::getpid()) + "-" +
-           std::to_string(random() % 1'000'000'000);
+    thread_local std::mt19937_64 random {std::random_device {}()};
+    return "." + std::string(key) + std::string(kTemporaryMarker) + std::to_string(::getpid()) + "-"
+        + std::to_string(random() % 1'000'000'000);
 }
 
 // A writer killed between creating and renaming its temporary file leaves it behind; whoever
@@ -80,7 +83,7 @@ void removeAbandonedTemporaries(const std::filesystem::path& folder, std::string
 
 bool isSymbolicLink(const std::filesystem::path& path)
 {
-    struct stat status {};
+    struct stat status { };
     return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
 }
 
@@ -100,7 +103,7 @@ std::filesystem::path writeDestination(const std::filesystem::path& path)
         return path;
     std::error_code error;
     std::filesystem::path target = std::filesystem::canonical(path, error);
-    struct stat status {};
+    struct stat status { };
     if (error || ::stat(target.c_str(), &status) != 0 || !isUsersRegularFile(status))
         return path;
     return target;
@@ -110,8 +113,8 @@ std::filesystem::path writeDestination(const std::filesystem::path& path)
 
 bool isPlainName(std::string_view name)
 {
-    return !name.empty() && name.size() <= kMaxNameLength && name != "." && name != ".." &&
-           name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
+    return !name.empty() && name.size() <= kMaxNameLength && name != "." && name != ".."
+        && name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
 }
 
 std::filesystem::path DefaultsFolder::configHome()
@@ -143,9 +146,9 @@ std::optional<DefaultsFolder> DefaultsFolder::openPath(const std::filesystem::pa
     }
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
         return std::nullopt;
-    struct stat status {};
-    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) ||
-        ::access(folder.c_str(), R_OK | W_OK | X_OK) != 0)
+    struct stat status { };
+    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)
+        || ::access(folder.c_str(), R_OK | W_OK | X_OK) != 0)
         return std::nullopt;
     return DefaultsFolder(folder);
 }
@@ -159,9 +162,9 @@ std::optional<std::string> DefaultsFolder::read(std::string_view key) const
     // O_NONBLOCK keeps a FIFO in the file's place from blocking the open.
     const bool link = isSymbolicLink(path);
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (link ? 0 : O_NOFOLLOW)));
-    struct stat status {};
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        (link && !isUsersRegularFile(status)) || static_cast<std::size_t>(status.st_size) > kMaxBlobBytes)
+    struct stat status { };
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)
+        || (link && !isUsersRegularFile(status)) || static_cast<std::size_t>(status.st_size) > kMaxBlobBytes)
         return std::nullopt;
     std::string bytes;
     char buffer[16384];
@@ -181,7 +184,7 @@ std::optional<std::string> DefaultsFolder::read(std::string_view key) const
 
 bool DefaultsFolder::contains(std::string_view key) const
 {
-    struct stat status {};
+    struct stat status { };
     return isPlainName(key) && ::lstat((m_path / std::string(key)).c_str(), &status) == 0;
 }
 
@@ -197,7 +200,8 @@ bool DefaultsFolder::write(std::string_view key, std::string_view bytes) const
     const std::string name = destination.filename().string();
     removeAbandonedTemporaries(folderPath, name);
     const std::filesystem::path temporary = folderPath / temporaryName(name);
-    FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    FileDescriptor file(
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (file.get() < 0)
         return false;
     const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;

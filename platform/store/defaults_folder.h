@@ -46,7 +46,10 @@ public:
     static constexpr std::string_view kSetAsideSuffix = ".bad";
 
 private:
-    explicit DefaultsFolder(std::filesystem::path path) : m_path(std::move(path)) {}
+    explicit DefaultsFolder(std::filesystem::path path)
+        : m_path(std::move(path))
+    {
+    }
 
     std::filesystem::path m_path;
 };

@@ -74,7 +74,7 @@ std::u32string utf32FromUtf8(std::string_view utf8)
     for (std::size_t index = 0; index < utf16.size(); ++index) {
         char32_t unit = utf16[index];
         if ((unit & 0xFC00) == 0xD800 && index + 1 < utf16.size() && (utf16[index + 1] & 0xFC00) == 0xDC00)
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (char32_t{utf16[++index]} - 0xDC00);
+            unit = 0x10000 + ((unit - 0xD800) << 10) + (char32_t {utf16[++index]} - 0xDC00);
         result += unit;
     }
     return result;

@@ -129,8 +129,9 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
     const auto lower = [](char character) {
         return character >= 'A' && character <= 'Z' ? static_cast<char>(character - 'A' + 'a') : character;
     };
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [&](char a, char b) { return lower(a) == lower(b); });
+    return text.size() >= prefix.size()
+        && std::equal(
+            prefix.begin(), prefix.end(), text.begin(), [&](char a, char b) { return lower(a) == lower(b); });
 }
 
 bool isDownloadUrl(std::string_view text)
@@ -138,7 +139,8 @@ bool isDownloadUrl(std::string_view text)
     if (!startsWithIgnoringCase(text, "https://") && !startsWithIgnoringCase(text, "http://"))
         return false;
     // Spaces and control characters would be quietly encoded or dropped on the way to the server.
-    if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; }))
+    if (std::any_of(text.begin(), text.end(),
+            [](char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; }))
         return false;
     const QUrl url(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QUrl::StrictMode);
     return url.isValid() && !url.host().isEmpty();
@@ -166,19 +168,21 @@ bool isBase64(std::string_view text)
     if (end == 0 || text.size() - end > 2)
         return false;
     return std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/';
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+'
+            || c == '/';
     });
 }
 
 std::optional<AppcastItem> finishedItem(ItemDraft draft)
 {
     AppcastItem& item = draft.item;
-    item.version = draft.elementVersion.empty() ? std::move(draft.attributeVersion) : std::move(draft.elementVersion);
+    item.version
+        = draft.elementVersion.empty() ? std::move(draft.attributeVersion) : std::move(draft.elementVersion);
     item.shortVersion = draft.elementShortVersion.empty() ? std::move(draft.attributeShortVersion)
                                                           : std::move(draft.elementShortVersion);
     const auto length = parseLength(draft.length);
-    if (draft.tooLong || !draft.hasEnclosure || item.version.empty() || !length || !isDownloadUrl(item.enclosure.url) ||
-        !isBase64(item.enclosure.edSignature))
+    if (draft.tooLong || !draft.hasEnclosure || item.version.empty() || !length
+        || !isDownloadUrl(item.enclosure.url) || !isBase64(item.enclosure.edSignature))
         return std::nullopt;
     item.enclosure.length = *length;
     return std::move(item);
@@ -219,7 +223,8 @@ std::optional<std::vector<AppcastItem>> parseAppcast(std::string_view xml)
                     return std::nullopt;
             } else if (depth == kChannelDepth) {
                 inChannel = isElement(reader, {}, u"channel");
-            } else if (depth == kItemDepth && inChannel && isElement(reader, {}, u"item") && items.size() < kMaxItems) {
+            } else if (depth == kItemDepth && inChannel && isElement(reader, {}, u"item")
+                && items.size() < kMaxItems) {
                 draft.emplace();
             } else if (depth == kFieldDepth && draft) {
                 field = fieldFor(reader, *draft);
@@ -255,15 +260,13 @@ std::optional<std::vector<AppcastItem>> parseAppcast(std::string_view xml)
 }
 
 std::optional<AppcastItem> newestApplicableUpdate(const std::vector<AppcastItem>& items,
-                                                  std::string_view currentVersion,
-                                                  std::string_view systemVersion,
-                                                  std::string_view skippedVersion)
+    std::string_view currentVersion, std::string_view systemVersion, std::string_view skippedVersion)
 {
     const AppcastItem* newest = nullptr;
     for (const AppcastItem& item : items) {
         const bool isNewer = compareVersions(item.version, currentVersion) > 0;
-        const bool runsHere =
-            item.minimumSystemVersion.empty() || compareVersions(item.minimumSystemVersion, systemVersion) <= 0;
+        const bool runsHere = item.minimumSystemVersion.empty()
+            || compareVersions(item.minimumSystemVersion, systemVersion) <= 0;
         const bool skipped = !skippedVersion.empty() && compareVersions(item.version, skippedVersion) <= 0;
         if (!isNewer || !runsHere || skipped)
             continue;

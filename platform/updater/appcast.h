@@ -13,20 +13,20 @@ namespace quillon {
 
 struct AppcastEnclosure {
     std::string url;
-    std::uint64_t length = 0;     // bytes, as the feed declares them
-    std::string edSignature;      // base64 of the 64-byte Ed25519 signature of the whole file
-    std::string type;             // MIME type, informational
+    std::uint64_t length = 0; // bytes, as the feed declares them
+    std::string edSignature; // base64 of the 64-byte Ed25519 signature of the whole file
+    std::string type; // MIME type, informational
     bool operator==(const AppcastEnclosure&) const = default;
 };
 
 struct AppcastItem {
     std::string title;
-    std::string version;                 // the build version compared with ours (sparkle:version)
-    std::string shortVersion;            // shown to people (sparkle:shortVersionString), may be empty
-    std::string releaseNotes;            // HTML from <description>, may be empty
-    std::string releaseNotesLink;        // a page with the notes instead, may be empty
-    std::string minimumSystemVersion;    // may be empty
-    std::string publicationDate;         // pubDate as written, may be empty
+    std::string version; // the build version compared with ours (sparkle:version)
+    std::string shortVersion; // shown to people (sparkle:shortVersionString), may be empty
+    std::string releaseNotes; // HTML from <description>, may be empty
+    std::string releaseNotesLink; // a page with the notes instead, may be empty
+    std::string minimumSystemVersion; // may be empty
+    std::string publicationDate; // pubDate as written, may be empty
     AppcastEnclosure enclosure;
     bool operator==(const AppcastItem&) const = default;
 };
@@ -45,8 +45,6 @@ std::optional<std::vector<AppcastItem>> parseAppcast(std::string_view xml);
 // user skipped it: a skipped version also passes over every older one, so that skipping the
 // newest release never brings up an older one instead.
 std::optional<AppcastItem> newestApplicableUpdate(const std::vector<AppcastItem>& items,
-                                                  std::string_view currentVersion,
-                                                  std::string_view systemVersion,
-                                                  std::string_view skippedVersion);
+    std::string_view currentVersion, std::string_view systemVersion, std::string_view skippedVersion);
 
 } // namespace quillon

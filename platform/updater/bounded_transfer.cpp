@@ -5,7 +5,10 @@
 namespace quillon {
 
 BoundedTransfer::BoundedTransfer(QNetworkReply* reply, std::uint64_t mostBytes, Sink sink)
-    : QObject(reply), m_reply(reply), m_mostBytes(mostBytes), m_sink(std::move(sink))
+    : QObject(reply)
+    , m_reply(reply)
+    , m_mostBytes(mostBytes)
+    , m_sink(std::move(sink))
 {
     // Qt reads from the socket only while its buffer has room: the server cannot get far ahead.
     reply->setReadBufferSize(kPieceBytes);
@@ -15,8 +18,8 @@ BoundedTransfer::BoundedTransfer(QNetworkReply* reply, std::uint64_t mostBytes, 
         // nothing of what it unpacks to, so only a plain one is judged by it.
         bool known = false;
         const qint64 announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-        if (known && announced > 0 && !m_reply->hasRawHeader("Content-Encoding") &&
-            static_cast<std::uint64_t>(announced) > m_mostBytes)
+        if (known && announced > 0 && !m_reply->hasRawHeader("Content-Encoding")
+            && static_cast<std::uint64_t>(announced) > m_mostBytes)
             stopWith(Stop::tooLarge);
     });
 }
@@ -26,7 +29,8 @@ void BoundedTransfer::readAvailable()
     while (m_stop == Stop::none && m_reply->bytesAvailable() > 0) {
         // One byte more than may come, to tell "exactly the limit" from "over it".
         const std::uint64_t room = m_mostBytes - m_received + 1;
-        const QByteArray piece = m_reply->read(static_cast<qint64>(std::min<std::uint64_t>(room, kPieceBytes)));
+        const QByteArray piece
+            = m_reply->read(static_cast<qint64>(std::min<std::uint64_t>(room, kPieceBytes)));
         if (piece.isEmpty())
             return;
         if (static_cast<std::uint64_t>(piece.size()) > m_mostBytes - m_received) {

@@ -17,10 +17,11 @@ namespace fs = std::filesystem;
 constexpr std::string_view kMarker = "X-Quillon-Self-Updating-Copy=true";
 
 struct Program {
-    const char* busName;    // also the desktop entry's name
+    const char* busName; // also the desktop entry's name
     const char* executable; // in bin/ and as the launcher beside `current`
 };
-constexpr Program kPrograms[] = {{"com.quillon.Quillon", "quillon"}, {"com.quillon.WidgetHost", "quillon-widgets"}};
+constexpr Program kPrograms[]
+    = {{"com.quillon.Quillon", "quillon"}, {"com.quillon.WidgetHost", "quillon-widgets"}};
 
 std::optional<std::string> readFile(const fs::path& file)
 {
@@ -53,7 +54,8 @@ bool writeOwned(const fs::path& file, const std::string& text)
 // the marker.
 std::optional<std::string> entryFor(const fs::path& release, const fs::path& launcher, const char* name)
 {
-    const std::optional<std::string> entry = readFile(release / "share/applications" / (std::string(name) + ".desktop"));
+    const std::optional<std::string> entry
+        = readFile(release / "share/applications" / (std::string(name) + ".desktop"));
     if (!entry)
         return std::nullopt;
     std::istringstream lines(*entry);
@@ -61,7 +63,8 @@ std::optional<std::string> entryFor(const fs::path& release, const fs::path& lau
     for (std::string line; std::getline(lines, line);) {
         if (line.starts_with("Exec=")) {
             const std::size_t space = line.find(' ');
-            line = "Exec=" + desktopEntryExecProgram(launcher) + (space == std::string::npos ? "" : line.substr(space));
+            line = "Exec=" + desktopEntryExecProgram(launcher)
+                + (space == std::string::npos ? "" : line.substr(space));
         }
         text += line + "\n";
     }
@@ -77,17 +80,18 @@ int registerWithDesktop(const SelfUpdatingInstall& install, const fs::path& data
     for (const Program& program : kPrograms) {
         const fs::path launcher = launcherOf(install, program.executable);
         if (const auto entry = entryFor(release, launcher, program.busName))
-            written += writeOwned(dataHome / "applications" / (std::string(program.busName) + ".desktop"), *entry);
+            written += writeOwned(
+                dataHome / "applications" / (std::string(program.busName) + ".desktop"), *entry);
         written += writeOwned(dataHome / "dbus-1/services" / (std::string(program.busName) + ".service"),
-                              "[D-BUS Service]\nName=" + std::string(program.busName) + "\nExec=" + serviceExecProgram(launcher) +
-                                  "\n# " + std::string(kMarker) + "\n");
+            "[D-BUS Service]\nName=" + std::string(program.busName) + "\nExec=" + serviceExecProgram(launcher)
+                + "\n# " + std::string(kMarker) + "\n");
     }
     // The icon, in every size the release has; icons have no room for a marker, so only missing
     // ones are added.
     std::error_code error;
     const fs::path icons = release / "share/icons/hicolor";
-    for (auto entry = fs::recursive_directory_iterator(icons, error); !error && entry != fs::recursive_directory_iterator();
-         entry.increment(error)) {
+    for (auto entry = fs::recursive_directory_iterator(icons, error);
+         !error && entry != fs::recursive_directory_iterator(); entry.increment(error)) {
         if (!entry->is_regular_file(error))
             continue;
         const fs::path target = dataHome / "icons/hicolor" / fs::relative(entry->path(), icons, error);

@@ -32,8 +32,8 @@ std::optional<ReleaseRecord> readReleaseRecord(const std::filesystem::path& rele
     if (!document.isObject())
         return std::nullopt;
     const QJsonObject object = document.object();
-    ReleaseRecord record{stringAt(object, kBundleIdentifierKey), stringAt(object, kBundleVersionKey),
-                         stringAt(object, kBundleShortVersionKey)};
+    ReleaseRecord record {stringAt(object, kBundleIdentifierKey), stringAt(object, kBundleVersionKey),
+        stringAt(object, kBundleShortVersionKey)};
     if (record.identifier.empty() || record.version.empty())
         return std::nullopt;
     return record;

@@ -14,9 +14,9 @@ namespace quillon {
 inline constexpr std::string_view kReleaseRecordPath = "share/quillon/info.json";
 
 struct ReleaseRecord {
-    std::string identifier;     // CFBundleIdentifier
-    std::string version;        // CFBundleVersion, the build version feeds compare
-    std::string shortVersion;   // CFBundleShortVersionString, shown to people
+    std::string identifier; // CFBundleIdentifier
+    std::string version; // CFBundleVersion, the build version feeds compare
+    std::string shortVersion; // CFBundleShortVersionString, shown to people
     bool operator==(const ReleaseRecord&) const = default;
 };
 

@@ -98,7 +98,12 @@ la_ssize_t readCallback(archive* reader, void* data, const void** buffer)
 
 class Unpacker {
 public:
-    Unpacker(archive* reader, int folder, const UnpackLimits& limits) : m_reader(reader), m_folder(folder), m_limits(limits) {}
+    Unpacker(archive* reader, int folder, const UnpackLimits& limits)
+        : m_reader(reader)
+        , m_folder(folder)
+        , m_limits(limits)
+    {
+    }
 
     std::optional<Failure> take(archive_entry* entry);
     std::vector<UnpackedLink> takeLinks() { return std::move(m_links); }
@@ -106,7 +111,8 @@ public:
 private:
     std::optional<Failure> openParent(std::span<const std::string> components, FileDescriptor& parent);
     std::optional<Failure> countEntry();
-    std::optional<Failure> writeFile(int parent, const std::string& name, const std::string& path, archive_entry* entry);
+    std::optional<Failure> writeFile(
+        int parent, const std::string& name, const std::string& path, archive_entry* entry);
 
     archive* m_reader;
     int m_folder;
@@ -123,7 +129,8 @@ private:
 std::optional<Failure> Unpacker::countEntry()
 {
     if (++m_entries > m_limits.mostEntries)
-        return Failure{UnpackProblem::tooLarge, "more than " + std::to_string(m_limits.mostEntries) + " entries"};
+        return Failure {
+            UnpackProblem::tooLarge, "more than " + std::to_string(m_limits.mostEntries) + " entries"};
     return std::nullopt;
 }
 
@@ -148,16 +155,17 @@ std::optional<Failure> Unpacker::openParent(std::span<const std::string> compone
     return std::nullopt;
 }
 
-std::optional<Failure> Unpacker::writeFile(int parent, const std::string& name, const std::string& path,
-                                          archive_entry* entry)
+std::optional<Failure> Unpacker::writeFile(
+    int parent, const std::string& name, const std::string& path, archive_entry* entry)
 {
     const la_int64_t declared = archive_entry_size(entry);
     if (declared < 0 || static_cast<std::uint64_t>(declared) > m_limits.mostBytes - m_bytes)
-        return Failure{UnpackProblem::tooLarge, path};
+        return Failure {UnpackProblem::tooLarge, path};
     // Programs keep their execute bits; nothing else of the archive's modes (set-user-ID, sticky,
     // writable by others) is taken.
     const mode_t mode = (archive_entry_perm(entry) & 0111) ? 0755 : 0644;
-    FileDescriptor file(openat(parent, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+    FileDescriptor file(
+        openat(parent, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
     if (!file.isOpen())
         return systemFailure(errno, path);
     const void* block = nullptr;
@@ -168,10 +176,11 @@ std::optional<Failure> Unpacker::writeFile(int parent, const std::string& name, 
         if (status == ARCHIVE_EOF)
             break;
         if (status < ARCHIVE_WARN)
-            return Failure{UnpackProblem::malformed, archive_error_string(m_reader) ? archive_error_string(m_reader) : path};
+            return Failure {UnpackProblem::malformed,
+                archive_error_string(m_reader) ? archive_error_string(m_reader) : path};
         // Sparse entries place their blocks: the file's end, not the sum, is what it takes.
         if (offset < 0 || static_cast<std::uint64_t>(offset) + size > static_cast<std::uint64_t>(declared))
-            return Failure{UnpackProblem::malformed, path};
+            return Failure {UnpackProblem::malformed, path};
         const char* bytes = static_cast<const char*>(block);
         while (size > 0) {
             const ssize_t written = pwrite(file.get(), bytes, size, offset);
@@ -198,14 +207,15 @@ std::optional<Failure> Unpacker::take(archive_entry* entry)
     const std::string shownPath = rawPath ? rawPath : "(an entry without a name)";
     const auto components = rawPath ? componentsOf(rawPath) : std::nullopt;
     if (!components)
-        return Failure{UnpackProblem::forbiddenEntry, shownPath};
+        return Failure {UnpackProblem::forbiddenEntry, shownPath};
     const auto type = archive_entry_filetype(entry);
     // The archive's top, "./": there already.
     if (components->empty())
-        return type == AE_IFDIR ? std::nullopt : std::optional(Failure{UnpackProblem::forbiddenEntry, shownPath});
+        return type == AE_IFDIR ? std::nullopt
+                                : std::optional(Failure {UnpackProblem::forbiddenEntry, shownPath});
     // A hard link can name any file of the user's, and is of no use to a release.
     if (archive_entry_hardlink(entry))
-        return Failure{UnpackProblem::forbiddenEntry, shownPath};
+        return Failure {UnpackProblem::forbiddenEntry, shownPath};
 
     const std::string path = joined(*components);
     FileDescriptor parent;
@@ -219,13 +229,14 @@ std::optional<Failure> Unpacker::take(archive_entry* entry)
         if (mkdirat(parent.get(), name.c_str(), 0755) != 0 && errno != EEXIST)
             return systemFailure(errno, path);
         // Already there is fine for a folder, as long as it is one.
-        FileDescriptor folder(openat(parent.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        FileDescriptor folder(
+            openat(parent.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         return folder.isOpen() ? std::nullopt : std::optional(systemFailure(errno, path));
     }
     case AE_IFLNK: {
         const char* target = archive_entry_symlink(entry);
         if (!target || !linkStaysWithin(path, target, ""))
-            return Failure{UnpackProblem::forbiddenEntry, shownPath + " -> " + (target ? target : "")};
+            return Failure {UnpackProblem::forbiddenEntry, shownPath + " -> " + (target ? target : "")};
         if (symlinkat(target, parent.get(), name.c_str()) != 0)
             return systemFailure(errno, path);
         m_links.push_back({path, target});
@@ -233,7 +244,7 @@ std::optional<Failure> Unpacker::take(archive_entry* entry)
     }
     default:
         // Devices, pipes and sockets: no release has them, and as root they would be made.
-        return Failure{UnpackProblem::forbiddenEntry, shownPath};
+        return Failure {UnpackProblem::forbiddenEntry, shownPath};
     }
 }
 
@@ -243,9 +254,9 @@ bool linkStaysWithin(std::string_view linkPath, std::string_view target, std::st
 {
     const auto link = componentsOf(linkPath);
     const auto floorComponents = componentsOf(floor);
-    if (target.empty() || target.starts_with('/') || target.size() > kMaxPathBytes || !link || link->empty() ||
-        !floorComponents || link->size() <= floorComponents->size() ||
-        !std::equal(floorComponents->begin(), floorComponents->end(), link->begin()))
+    if (target.empty() || target.starts_with('/') || target.size() > kMaxPathBytes || !link || link->empty()
+        || !floorComponents || link->size() <= floorComponents->size()
+        || !std::equal(floorComponents->begin(), floorComponents->end(), link->begin()))
         return false;
     // Walks from the folder holding the link; climbing out of the floor at any step is out, even
     // when a later step would come back, since the floor is moved elsewhere after unpacking. ".."
@@ -271,7 +282,7 @@ bool linkStaysWithin(std::string_view linkPath, std::string_view target, std::st
 
 UnpackResult unpackArchive(ArchiveInput& input, int folderDescriptor, const UnpackLimits& limits)
 {
-    ReadContext context{input};
+    ReadContext context {input};
     std::unique_ptr<archive, decltype(&archive_read_free)> reader(archive_read_new(), &archive_read_free);
     if (!reader)
         return {UnpackProblem::writeFailed, "out of memory", {}};
@@ -281,8 +292,8 @@ UnpackResult unpackArchive(ArchiveInput& input, int folderDescriptor, const Unpa
     archive_read_support_format_tar(reader.get());
     const auto failed = [&](UnpackProblem problem, std::string detail) {
         if (context.inputFailed)
-            return UnpackResult{UnpackProblem::inputFailed, {}, {}};
-        return UnpackResult{problem, std::move(detail), {}};
+            return UnpackResult {UnpackProblem::inputFailed, {}, {}};
+        return UnpackResult {problem, std::move(detail), {}};
     };
     const auto readerError = [&] {
         const char* text = archive_error_string(reader.get());

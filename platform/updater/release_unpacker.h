@@ -22,29 +22,29 @@ public:
 };
 
 struct UnpackLimits {
-    std::uint64_t mostBytes = 0;     // the files' contents together
-    std::uint64_t mostEntries = 0;   // the folders made on the way included
+    std::uint64_t mostBytes = 0; // the files' contents together
+    std::uint64_t mostEntries = 0; // the folders made on the way included
 };
 
 enum class UnpackProblem {
     none,
-    malformed,        // not a gzip-compressed tar, or cut short
-    forbiddenEntry,   // a device, pipe, hard link, a path or link leading out, an entry twice
-    tooLarge,         // over the limits
-    noSpace,          // the disk (or the user's quota) is full
-    writeFailed,      // another error of the file system
-    inputFailed,      // the input said so
+    malformed, // not a gzip-compressed tar, or cut short
+    forbiddenEntry, // a device, pipe, hard link, a path or link leading out, an entry twice
+    tooLarge, // over the limits
+    noSpace, // the disk (or the user's quota) is full
+    writeFailed, // another error of the file system
+    inputFailed, // the input said so
 };
 
 struct UnpackedLink {
-    std::string path;      // where the link is, relative to the folder ("a/b/link")
-    std::string target;    // what it says
+    std::string path; // where the link is, relative to the folder ("a/b/link")
+    std::string target; // what it says
     bool operator==(const UnpackedLink&) const = default;
 };
 
 struct UnpackResult {
     UnpackProblem problem = UnpackProblem::none;
-    std::string detail;    // the entry concerned, or the system's words for the error
+    std::string detail; // the entry concerned, or the system's words for the error
     std::vector<UnpackedLink> links;
 };
 

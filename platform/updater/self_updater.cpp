@@ -36,7 +36,10 @@ constexpr const char* kSkippedKey = "Updates/skippedVersion";
 // The question of the second start waits until the window is up.
 constexpr int kStartDelayMilliseconds = 3000;
 
-QString text(const std::string& value) { return QString::fromStdString(value); }
+QString text(const std::string& value)
+{
+    return QString::fromStdString(value);
+}
 
 // Downloads of runs that have ended (they quit, or the machine went down) are of no use. One of a
 // copy still running in another session is its own.
@@ -49,7 +52,8 @@ void removeAbandonedDownloads(const fs::path& root)
         if (!name.starts_with(".download-"))
             continue;
         const long pid = std::strtol(name.c_str() + std::strlen(".download-"), nullptr, 10);
-        const bool running = pid > 0 && pid != getpid() && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        const bool running
+            = pid > 0 && pid != getpid() && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
         if (!running)
             abandoned.push_back(entry.path());
     }
@@ -60,16 +64,21 @@ void removeAbandonedDownloads(const fs::path& root)
 QString savingFailure(int error, const fs::path& folder)
 {
     if (error == ENOSPC || error == EDQUOT)
-        return "There is not enough space on the disk to download the update to " + text(folder.string()) + ".";
-    return "The update could not be saved in " + text(folder.string()) + ": " + QString::fromLocal8Bit(std::strerror(error));
+        return "There is not enough space on the disk to download the update to " + text(folder.string())
+            + ".";
+    return "The update could not be saved in " + text(folder.string()) + ": "
+        + QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace
 
-SelfUpdater::SelfUpdater(SelfUpdaterConfiguration configuration, QSettings& settings, UpdateUserDriver& driver,
-                         Clock clock, QObject* parent)
-    : UpdateEngine(parent), m_configuration(std::move(configuration)), m_settings(settings), m_driver(driver),
-      m_clock(std::move(clock))
+SelfUpdater::SelfUpdater(SelfUpdaterConfiguration configuration, QSettings& settings,
+    UpdateUserDriver& driver, Clock clock, QObject* parent)
+    : UpdateEngine(parent)
+    , m_configuration(std::move(configuration))
+    , m_settings(settings)
+    , m_driver(driver)
+    , m_clock(std::move(clock))
 {
     m_nextCheck.setSingleShot(true);
     connect(&m_nextCheck, &QTimer::timeout, this, [this] { check(false); });
@@ -103,7 +112,7 @@ void SelfUpdater::start()
 {
     const int starts = m_settings.value(kStartsKey, 0).toInt() + 1;
     m_settings.setValue(kStartsKey, starts);
-    UpdateCheckRecord record{starts, std::nullopt, lastUpdateCheckDate()};
+    UpdateCheckRecord record {starts, std::nullopt, lastUpdateCheckDate()};
     if (m_settings.contains(kAutomaticKey))
         record.automaticallyChecks = m_settings.value(kAutomaticKey).toBool();
     switch (actionAtStart(record, m_clock())) {
@@ -122,7 +131,10 @@ void SelfUpdater::start()
     }
 }
 
-bool SelfUpdater::automaticallyChecksForUpdates() const { return m_settings.value(kAutomaticKey, false).toBool(); }
+bool SelfUpdater::automaticallyChecksForUpdates() const
+{
+    return m_settings.value(kAutomaticKey, false).toBool();
+}
 
 void SelfUpdater::setAutomaticallyChecksForUpdates(bool checks)
 {
@@ -134,7 +146,7 @@ std::optional<Instant> SelfUpdater::lastUpdateCheckDate() const
 {
     bool number = false;
     const double seconds = m_settings.value(kLastCheckKey).toDouble(&number);
-    return number ? std::optional<Instant>(Instant{seconds}) : std::nullopt;
+    return number ? std::optional<Instant>(Instant {seconds}) : std::nullopt;
 }
 
 void SelfUpdater::scheduleNextCheck()
@@ -144,8 +156,8 @@ void SelfUpdater::scheduleNextCheck()
     bool number = false;
     const double attempt = m_settings.value(kLastAttemptKey).toDouble(&number);
     if (number && (!last || attempt > last->secondsSinceReferenceDate))
-        last = Instant{attempt};
-    UpdateCheckRecord record{0, automaticallyChecksForUpdates(), last};
+        last = Instant {attempt};
+    UpdateCheckRecord record {0, automaticallyChecksForUpdates(), last};
     if (!m_settings.contains(kAutomaticKey))
         record.automaticallyChecks.reset();
     const Instant now = m_clock();
@@ -162,7 +174,8 @@ QNetworkReply* SelfUpdater::get(const QUrl& url)
     // Never from https down to http on a redirect.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(kTransferTimeoutMilliseconds);
-    request.setHeader(QNetworkRequest::UserAgentHeader, "Quillon/" + text(m_configuration.currentShortVersion));
+    request.setHeader(
+        QNetworkRequest::UserAgentHeader, "Quillon/" + text(m_configuration.currentShortVersion));
     QNetworkReply* reply = m_network.get(request);
     connect(reply, &QNetworkReply::redirected, reply, [reply](const QUrl& target) {
         if (!isAllowedUrl(target))
@@ -213,7 +226,8 @@ void SelfUpdater::check(bool userInitiated)
 
 void SelfUpdater::feedArrived(const QByteArray& feed, bool userInitiated)
 {
-    const auto items = parseAppcast(std::string_view(feed.constData(), static_cast<std::size_t>(feed.size())));
+    const auto items
+        = parseAppcast(std::string_view(feed.constData(), static_cast<std::size_t>(feed.size())));
     if (!items) {
         finish("The update feed could not be read.", userInitiated);
         return;
@@ -233,7 +247,8 @@ void SelfUpdater::feedArrived(const QByteArray& feed, bool userInitiated)
 
 void SelfUpdater::offer(const AppcastItem& update, bool userInitiated)
 {
-    switch (m_driver.showUpdateFound(update, m_configuration.currentShortVersion, m_configuration.install.has_value())) {
+    switch (m_driver.showUpdateFound(
+        update, m_configuration.currentShortVersion, m_configuration.install.has_value())) {
     case UpdateChoice::skip:
         m_settings.setValue(kSkippedKey, text(update.version));
         finish({}, userInitiated);
@@ -275,43 +290,45 @@ void SelfUpdater::download(const AppcastItem& update)
     }
     auto writeError = std::make_shared<int>(0);
     QNetworkReply* reply = get(url);
-    auto* transfer = new BoundedTransfer(reply, update.enclosure.length, [file, writeError](std::string_view piece) {
-        while (!piece.empty()) {
-            const ssize_t written = ::write(file->get(), piece.data(), piece.size());
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written <= 0) {
-                *writeError = written < 0 ? errno : ENOSPC;
-                return false;
-            }
-            piece.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    });
+    auto* transfer
+        = new BoundedTransfer(reply, update.enclosure.length, [file, writeError](std::string_view piece) {
+              while (!piece.empty()) {
+                  const ssize_t written = ::write(file->get(), piece.data(), piece.size());
+                  if (written < 0 && errno == EINTR)
+                      continue;
+                  if (written <= 0) {
+                      *writeError = written < 0 ? errno : ENOSPC;
+                      return false;
+                  }
+                  piece.remove_prefix(static_cast<std::size_t>(written));
+              }
+              return true;
+          });
     connect(transfer, &BoundedTransfer::progressed, this, [this, update](std::uint64_t received) {
         m_driver.showDownloadProgress(received, update.enclosure.length);
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, transfer, file, writeError, update, archive, root] {
-        reply->deleteLater();
-        transfer->readAvailable();
-        // A full disk shows when the file is closed as well as when it is written.
-        if (*writeError == 0 && fsync(file->get()) != 0 && errno != EINVAL)
-            *writeError = errno;
-        file->reset();
-        const auto fail = [&](const QString& problem) {
-            ::unlink(archive.c_str());
-            finish(problem, true);
-        };
-        if (*writeError != 0)
-            return fail(savingFailure(*writeError, root));
-        if (transfer->stop() == BoundedTransfer::Stop::tooLarge)
-            return fail("The download is larger than the update feed says it is.");
-        if (reply->error() != QNetworkReply::NoError)
-            return fail("The update could not be downloaded: " + reply->errorString());
-        if (transfer->received() != update.enclosure.length)
-            return fail("The download is not the size the update feed gives for it.");
-        install(update, archive);
-    });
+    connect(reply, &QNetworkReply::finished, this,
+        [this, reply, transfer, file, writeError, update, archive, root] {
+            reply->deleteLater();
+            transfer->readAvailable();
+            // A full disk shows when the file is closed as well as when it is written.
+            if (*writeError == 0 && fsync(file->get()) != 0 && errno != EINVAL)
+                *writeError = errno;
+            file->reset();
+            const auto fail = [&](const QString& problem) {
+                ::unlink(archive.c_str());
+                finish(problem, true);
+            };
+            if (*writeError != 0)
+                return fail(savingFailure(*writeError, root));
+            if (transfer->stop() == BoundedTransfer::Stop::tooLarge)
+                return fail("The download is larger than the update feed says it is.");
+            if (reply->error() != QNetworkReply::NoError)
+                return fail("The update could not be downloaded: " + reply->errorString());
+            if (transfer->received() != update.enclosure.length)
+                return fail("The download is not the size the update feed gives for it.");
+            install(update, archive);
+        });
 }
 
 void SelfUpdater::install(const AppcastItem& update, const std::string& archive)
@@ -324,18 +341,21 @@ void SelfUpdater::install(const AppcastItem& update, const std::string& archive)
         const std::uint64_t permille = total ? done * 1000 / total : 0;
         if (shown->exchange(permille) == permille)
             return;
-        QMetaObject::invokeMethod(this, [this, done, total] { m_driver.showInstallProgress(done, total); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, done, total] { m_driver.showInstallProgress(done, total); }, Qt::QueuedConnection);
     };
-    const ReleaseRequirements requirements{m_configuration.publicKeyBase64, m_configuration.identifier,
-                                           m_configuration.currentVersion};
+    const ReleaseRequirements requirements {
+        m_configuration.publicKeyBase64, m_configuration.identifier, m_configuration.currentVersion};
     const SelfUpdatingInstall target = *m_configuration.install;
     // Checking and unpacking read the whole archive and write the release: seconds for a large
     // one, during which the windows keep answering.
-    m_installing = std::jthread([this, target, archive, update, requirements, progress](std::stop_token stop) {
-        InstallOutcome outcome = installDownloadedUpdate(target, archive, update, requirements, progress, stop);
-        QMetaObject::invokeMethod(this, [this, update, outcome] { installed(update, outcome); }, Qt::QueuedConnection);
-    });
+    m_installing
+        = std::jthread([this, target, archive, update, requirements, progress](std::stop_token stop) {
+              InstallOutcome outcome
+                  = installDownloadedUpdate(target, archive, update, requirements, progress, stop);
+              QMetaObject::invokeMethod(
+                  this, [this, update, outcome] { installed(update, outcome); }, Qt::QueuedConnection);
+          });
 }
 
 void SelfUpdater::installed(const AppcastItem& update, const InstallOutcome& outcome)
@@ -354,9 +374,9 @@ void SelfUpdater::installed(const AppcastItem& update, const InstallOutcome& out
         return;
     // The new version starts once this one has gone: while it runs, a second start would only hand
     // its arguments over to it and end.
-    const QStringList arguments{"-c", "while kill -0 \"$1\" 2>/dev/null; do sleep 0.1; done; exec \"$2\"", "relaunch",
-                                QString::number(QCoreApplication::applicationPid()),
-                                QString::fromStdString(outcome.program.string())};
+    const QStringList arguments {"-c", "while kill -0 \"$1\" 2>/dev/null; do sleep 0.1; done; exec \"$2\"",
+        "relaunch", QString::number(QCoreApplication::applicationPid()),
+        QString::fromStdString(outcome.program.string())};
     if (QProcess::startDetached("/bin/sh", arguments))
         QCoreApplication::quit();
 }

@@ -27,11 +27,11 @@ namespace quillon {
 struct SelfUpdaterConfiguration {
     QUrl feed;
     std::string publicKeyBase64;
-    std::string identifier;                      // the program's, as a release's own record must name it
-    std::string currentVersion;                  // the build version (CFBundleVersion), compared with feeds'
-    std::string currentShortVersion;             // the version people see (CFBundleShortVersionString)
-    std::string systemVersion;                   // compared with a release's minimum system version
-    std::optional<SelfUpdatingInstall> install;  // nothing: the program cannot replace itself
+    std::string identifier; // the program's, as a release's own record must name it
+    std::string currentVersion; // the build version (CFBundleVersion), compared with feeds'
+    std::string currentShortVersion; // the version people see (CFBundleShortVersionString)
+    std::string systemVersion; // compared with a release's minimum system version
+    std::optional<SelfUpdatingInstall> install; // nothing: the program cannot replace itself
     std::string downloadPage;
 };
 
@@ -43,7 +43,7 @@ public:
     static constexpr int kTransferTimeoutMilliseconds = 30000;
 
     SelfUpdater(SelfUpdaterConfiguration configuration, QSettings& settings, UpdateUserDriver& driver,
-                Clock clock = &Instant::now, QObject* parent = nullptr);
+        Clock clock = &Instant::now, QObject* parent = nullptr);
     ~SelfUpdater() override;
 
     void start() override;

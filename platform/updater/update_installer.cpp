@@ -36,9 +36,9 @@ bool isSafeFolderName(std::string_view name)
     if (name.empty() || name.size() > 64 || name.front() == '.')
         return false;
     for (char character : name) {
-        const bool plain = (character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z') ||
-                           (character >= '0' && character <= '9') || character == '.' || character == '-' ||
-                           character == '_' || character == '+';
+        const bool plain = (character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z')
+            || (character >= '0' && character <= '9') || character == '.' || character == '-'
+            || character == '_' || character == '+';
         if (!plain)
             return false;
     }
@@ -77,7 +77,10 @@ int syncFilesystem(const fs::path& folder)
     return 0;
 }
 
-bool isDiskFull(int error) { return error == ENOSPC || error == EDQUOT; }
+bool isDiskFull(int error)
+{
+    return error == ENOSPC || error == EDQUOT;
+}
 
 std::string noSpaceIn(const fs::path& folder)
 {
@@ -89,8 +92,12 @@ std::string noSpaceIn(const fs::path& folder)
 class ArchivePass final : public ArchiveInput {
 public:
     ArchivePass(int file, std::uint64_t length, std::uint64_t progressBase, const InstallProgress& progress,
-                std::stop_token stop)
-        : m_file(file), m_length(length), m_progressBase(progressBase), m_progress(progress), m_stop(std::move(stop))
+        std::stop_token stop)
+        : m_file(file)
+        , m_length(length)
+        , m_progressBase(progressBase)
+        , m_progress(progress)
+        , m_stop(std::move(stop))
     {
         crypto_generichash_init(&m_digest, nullptr, 0, m_digestBytes.size());
     }
@@ -101,7 +108,8 @@ public:
             m_error = ECANCELED;
             return -1;
         }
-        const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(capacity, m_length - m_offset));
+        const std::size_t wanted
+            = static_cast<std::size_t>(std::min<std::uint64_t>(capacity, m_length - m_offset));
         if (wanted == 0)
             return 0;
         ssize_t count = 0;
@@ -113,7 +121,8 @@ public:
             return -1;
         }
         m_offset += static_cast<std::uint64_t>(count);
-        crypto_generichash_update(&m_digest, reinterpret_cast<const unsigned char*>(buffer), static_cast<std::size_t>(count));
+        crypto_generichash_update(
+            &m_digest, reinterpret_cast<const unsigned char*>(buffer), static_cast<std::size_t>(count));
         if (m_progress)
             m_progress(m_progressBase + m_offset, 2 * m_length);
         return count;
@@ -151,8 +160,8 @@ private:
     std::stop_token m_stop;
     std::uint64_t m_offset = 0;
     int m_error = 0;
-    crypto_generichash_state m_digest{};
-    std::array<unsigned char, crypto_generichash_BYTES> m_digestBytes{};
+    crypto_generichash_state m_digest {};
+    std::array<unsigned char, crypto_generichash_BYTES> m_digestBytes {};
 };
 
 std::string readFailure(const ArchivePass& pass)
@@ -170,8 +179,8 @@ std::string unpackFailure(const UnpackResult& result, const ArchivePass& pass, c
     case UnpackProblem::malformed:
         return "The update could not be unpacked: " + result.detail + ".";
     case UnpackProblem::forbiddenEntry:
-        return "The update holds something no release of this program has (" + result.detail +
-               "): only files, folders and links inside the release are taken.";
+        return "The update holds something no release of this program has (" + result.detail
+            + "): only files, folders and links inside the release are taken.";
     case UnpackProblem::tooLarge:
         return "The update unpacks to more than a release of this program can be (" + result.detail + ").";
     case UnpackProblem::noSpace:
@@ -220,7 +229,8 @@ bool isInside(const fs::path& path, const fs::path& folder)
 
 // Every link in the release leads to something inside it, on the text and on the disk: a chain of
 // links that each look harmless can still climb out.
-bool linksStayInside(const std::vector<UnpackedLink>& links, const fs::path& unpacked, const fs::path& release)
+bool linksStayInside(
+    const std::vector<UnpackedLink>& links, const fs::path& unpacked, const fs::path& release)
 {
     std::error_code error;
     const fs::path realRelease = fs::canonical(release, error);
@@ -254,29 +264,33 @@ void removeOldVersions(const fs::path& versions, const std::vector<fs::path>& ke
         fs::remove_all(folder, error);
 }
 
-InstallOutcome failure(std::string error) { return {false, std::move(error), {}}; }
+InstallOutcome failure(std::string error)
+{
+    return {false, std::move(error), {}};
+}
 
 // Why the release's own record rules it out, or nothing when it is the one announced and newer.
 std::optional<std::string> recordProblem(const fs::path& release, const AppcastItem& item,
-                                         const ReleaseRequirements& requirements, const SelfUpdatingInstall& install)
+    const ReleaseRequirements& requirements, const SelfUpdatingInstall& install)
 {
     const std::optional<ReleaseRecord> record = readReleaseRecord(release);
     if (!record)
-        return "The update does not say which program and version it is, as every release of this program does.";
+        return "The update does not say which program and version it is, as every release of this program "
+               "does.";
     if (record->identifier != requirements.identifier)
         return "The update is a release of another program (" + record->identifier + ").";
     if (compareVersions(record->version, item.version) != 0)
-        return "The update is build " + record->version + ", not build " + item.version +
-               " as the update feed announced.";
+        return "The update is build " + record->version + ", not build " + item.version
+            + " as the update feed announced.";
     if (compareVersions(record->version, requirements.currentVersion) <= 0)
-        return "The update is build " + record->version + ", which is not newer than build " +
-               requirements.currentVersion + " that runs now.";
+        return "The update is build " + record->version + ", which is not newer than build "
+            + requirements.currentVersion + " that runs now.";
     // A copy running in another session may have installed a newer build meanwhile: an older
     // one, though newer than this program, must not replace it.
     const std::optional<ReleaseRecord> current = readReleaseRecord(install.root / "current");
     if (current && compareVersions(record->version, current->version) <= 0)
-        return "The update is build " + record->version + ", which is not newer than build " + current->version +
-               " installed already.";
+        return "The update is build " + record->version + ", which is not newer than build "
+            + current->version + " installed already.";
     return std::nullopt;
 }
 
@@ -284,7 +298,8 @@ std::optional<std::string> recordProblem(const fs::path& release, const AppcastI
 // sessions, since each would prune the versions the other is about to use.
 std::optional<FileDescriptor> lockInstall(const fs::path& root)
 {
-    FileDescriptor lock(::open((root / ".update-lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    FileDescriptor lock(
+        ::open((root / ".update-lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!lock.isOpen() || flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
         return std::nullopt;
     return lock;
@@ -307,8 +322,8 @@ void removeAbandonedUnpacking(const fs::path& versions)
 } // namespace
 
 InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const fs::path& archive,
-                                       const AppcastItem& item, const ReleaseRequirements& requirements,
-                                       const InstallProgress& progress, std::stop_token stop)
+    const AppcastItem& item, const ReleaseRequirements& requirements, const InstallProgress& progress,
+    std::stop_token stop)
 {
     // Opened once and never by name again: the name goes at once, so that nothing can swap the file
     // under it, and whatever happens next leaves no download behind.
@@ -318,10 +333,10 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
     fs::remove(archive, ignored);
     if (!file.isOpen())
         return failure(std::string("The download could not be opened: ") + std::strerror(openError));
-    struct stat status {};
+    struct stat status { };
     const std::uint64_t length = item.enclosure.length;
-    if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0 ||
-        static_cast<std::uint64_t>(status.st_size) != length || length > kMaxArchiveBytes)
+    if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0
+        || static_cast<std::uint64_t>(status.st_size) != length || length > kMaxArchiveBytes)
         return failure("The download is not the size the update feed gives for it.");
     if (!isSafeFolderName(item.version))
         return failure("The update's version cannot name a folder.");
@@ -337,15 +352,15 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
 
     const std::optional<FileDescriptor> lock = lockInstall(install.root);
     if (!lock)
-        return failure("Another copy of this program is installing an update into " + install.root.string() +
-                       " right now.");
+        return failure("Another copy of this program is installing an update into " + install.root.string()
+            + " right now.");
     const fs::path versions = install.root / "versions";
     removeAbandonedUnpacking(versions);
     const fs::path unpacking = versions / (".unpacking-" + std::to_string(getpid()));
     if (mkdir(unpacking.c_str(), 0755) != 0)
         return failure(isDiskFull(errno) ? noSpaceIn(versions)
-                                         : "The update could not be unpacked in " + versions.string() + ": " +
-                                               std::strerror(errno) + ".");
+                                         : "The update could not be unpacked in " + versions.string() + ": "
+                    + std::strerror(errno) + ".");
     // From here on, every way out removes the unpacking folder.
     struct RemoveWhenDone {
         const fs::path& folder;
@@ -354,15 +369,17 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
             std::error_code error;
             fs::remove_all(folder, error);
         }
-    } removeUnpacking{unpacking};
+    } removeUnpacking {unpacking};
 
     ArchivePass unpackingPass(file.get(), length, length, progress, stop);
     const std::uint64_t mostBytes = std::min(kMaxUnpackedBytes, kMaxUnpackedRatio * length);
     UnpackResult unpacked;
     {
-        const FileDescriptor folder(::open(unpacking.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        const FileDescriptor folder(
+            ::open(unpacking.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!folder.isOpen())
-            return failure("The update could not be unpacked in " + versions.string() + ": " + std::strerror(errno) + ".");
+            return failure("The update could not be unpacked in " + versions.string() + ": "
+                + std::strerror(errno) + ".");
         unpacked = unpackArchive(unpackingPass, folder.get(), {mostBytes, kMaxUnpackedEntries});
     }
     // The rest of the file goes through the digest too, also after a failure: a file changed
@@ -397,14 +414,14 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
     std::error_code moved;
     fs::rename(realRelease, versions / folderName, moved);
     if (moved)
-        return failure(isDiskFull(moved.value()) ? noSpaceIn(versions)
-                                                 : "The update could not be put beside the installed version: " +
-                                                       moved.message());
+        return failure(isDiskFull(moved.value())
+                ? noSpaceIn(versions)
+                : "The update could not be put beside the installed version: " + moved.message());
     if (const int syncError = syncFilesystem(versions / folderName); syncError != 0) {
         fs::remove_all(versions / folderName, error);
         return failure(isDiskFull(syncError) ? noSpaceIn(versions)
-                                             : "The update could not be written to the disk in " + versions.string() +
-                                                   ": " + std::strerror(syncError) + ".");
+                                             : "The update could not be written to the disk in "
+                    + versions.string() + ": " + std::strerror(syncError) + ".");
     }
     syncFolder(versions);
 

@@ -30,15 +30,15 @@ inline constexpr std::uint64_t kMaxUnpackedEntries = 65536;
 
 // What an archive must be to be installed.
 struct ReleaseRequirements {
-    std::string publicKeyBase64;   // signed for this key
-    std::string identifier;        // its information record names this program
-    std::string currentVersion;    // its build version is newer than this one, the running build's
+    std::string publicKeyBase64; // signed for this key
+    std::string identifier; // its information record names this program
+    std::string currentVersion; // its build version is newer than this one, the running build's
 };
 
 struct InstallOutcome {
     bool installed = false;
-    std::string error;                 // for people, when not installed
-    std::filesystem::path program;     // <root>/current/bin/quillon, to start the new version
+    std::string error; // for people, when not installed
+    std::filesystem::path program; // <root>/current/bin/quillon, to start the new version
 };
 
 // How far an install has come, for a progress bar: bytes read of `total`. Called on the thread
@@ -53,8 +53,8 @@ using InstallProgress = std::function<void(std::uint64_t done, std::uint64_t tot
 // version that was current until now and the one that runs. On any failure nothing else is
 // touched. Runs for seconds on a large archive: call it away from the user interface's thread;
 // `stop` ends it early, leaving the install as it was.
-InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const std::filesystem::path& archive,
-                                       const AppcastItem& item, const ReleaseRequirements& requirements,
-                                       const InstallProgress& progress = {}, std::stop_token stop = {});
+InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install,
+    const std::filesystem::path& archive, const AppcastItem& item, const ReleaseRequirements& requirements,
+    const InstallProgress& progress = {}, std::stop_token stop = {});
 
 } // namespace quillon

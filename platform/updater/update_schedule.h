@@ -11,7 +11,7 @@ namespace quillon {
 inline constexpr double kAutomaticCheckInterval = 24 * 60 * 60;
 
 struct UpdateCheckRecord {
-    int starts = 0;                          // starts of the program so far, this one included
+    int starts = 0; // starts of the program so far, this one included
     std::optional<bool> automaticallyChecks; // unset until the user has answered the question
     std::optional<Instant> lastCheck;
     bool operator==(const UpdateCheckRecord&) const = default;

@@ -34,8 +34,9 @@ std::optional<std::vector<unsigned char>> fromBase64(std::string_view text, std:
     std::size_t decoded = 0;
     const char* end = nullptr;
     if (sodium_base642bin(bytes.data(), bytes.size(), text.data(), text.size(), nullptr, &decoded, &end,
-                          sodium_base64_VARIANT_ORIGINAL) != 0 ||
-        decoded != length || end != text.data() + text.size())
+            sodium_base64_VARIANT_ORIGINAL)
+            != 0
+        || decoded != length || end != text.data() + text.size())
         return std::nullopt;
     return bytes;
 }
@@ -85,8 +86,8 @@ bool SignatureCheck::isValid()
     // The same refusals as libsodium's own check: a non-canonical S would let one signature take
     // several forms, and a small-order R or key would let a forger cancel terms of the equation.
     // The point functions below refuse small-order points and those outside the prime-order group.
-    if (!isCanonicalScalar(s) || !crypto_core_ed25519_is_valid_point(r) ||
-        !crypto_core_ed25519_is_valid_point(m_publicKey.data()))
+    if (!isCanonicalScalar(s) || !crypto_core_ed25519_is_valid_point(r)
+        || !crypto_core_ed25519_is_valid_point(m_publicKey.data()))
         return false;
     unsigned char k[crypto_core_ed25519_SCALARBYTES];
     crypto_core_ed25519_scalar_reduce(k, digest);
@@ -94,14 +95,15 @@ bool SignatureCheck::isValid()
     unsigned char sB[crypto_core_ed25519_BYTES];
     unsigned char kA[crypto_core_ed25519_BYTES];
     unsigned char expectedR[crypto_core_ed25519_BYTES];
-    if (crypto_scalarmult_ed25519_base_noclamp(sB, s) != 0 ||
-        crypto_scalarmult_ed25519_noclamp(kA, k, m_publicKey.data()) != 0 ||
-        crypto_core_ed25519_sub(expectedR, sB, kA) != 0)
+    if (crypto_scalarmult_ed25519_base_noclamp(sB, s) != 0
+        || crypto_scalarmult_ed25519_noclamp(kA, k, m_publicKey.data()) != 0
+        || crypto_core_ed25519_sub(expectedR, sB, kA) != 0)
         return false;
     return sodium_memcmp(expectedR, r, sizeof expectedR) == 0;
 }
 
-bool hasValidSignature(std::string_view bytes, std::string_view signatureBase64, std::string_view publicKeyBase64)
+bool hasValidSignature(
+    std::string_view bytes, std::string_view signatureBase64, std::string_view publicKeyBase64)
 {
     SignatureCheck check(signatureBase64, publicKeyBase64);
     check.add(bytes);
@@ -115,7 +117,7 @@ SigningKeys makeSigningKeys()
     unsigned char publicKey[crypto_sign_PUBLICKEYBYTES];
     unsigned char secretKey[crypto_sign_SECRETKEYBYTES];
     crypto_sign_keypair(publicKey, secretKey);
-    SigningKeys keys{toBase64(publicKey, sizeof publicKey), toBase64(secretKey, sizeof secretKey)};
+    SigningKeys keys {toBase64(publicKey, sizeof publicKey), toBase64(secretKey, sizeof secretKey)};
     sodium_memzero(secretKey, sizeof secretKey);
     return keys;
 }
@@ -128,8 +130,8 @@ std::string signBytes(std::string_view bytes, std::string_view secretKeyBase64)
     if (!secretKey)
         return {};
     unsigned char signature[crypto_sign_BYTES];
-    crypto_sign_detached(signature, nullptr, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
-                         secretKey->data());
+    crypto_sign_detached(signature, nullptr, reinterpret_cast<const unsigned char*>(bytes.data()),
+        bytes.size(), secretKey->data());
     sodium_memzero(secretKey->data(), secretKey->size());
     return toBase64(signature, sizeof signature);
 }

@@ -26,14 +26,15 @@ public:
 
 private:
     bool m_wellFormed = false;
-    std::array<unsigned char, crypto_sign_BYTES> m_signature{};
-    std::array<unsigned char, crypto_sign_PUBLICKEYBYTES> m_publicKey{};
-    crypto_hash_sha512_state m_hash{};
+    std::array<unsigned char, crypto_sign_BYTES> m_signature {};
+    std::array<unsigned char, crypto_sign_PUBLICKEYBYTES> m_publicKey {};
+    crypto_hash_sha512_state m_hash {};
 };
 
 // Whether `signatureBase64` (64 bytes) is the publisher's signature of exactly these bytes under
 // `publicKeyBase64` (32 bytes). Anything malformed is simply not valid.
-bool hasValidSignature(std::string_view bytes, std::string_view signatureBase64, std::string_view publicKeyBase64);
+bool hasValidSignature(
+    std::string_view bytes, std::string_view signatureBase64, std::string_view publicKeyBase64);
 
 struct SigningKeys {
     std::string publicKeyBase64;

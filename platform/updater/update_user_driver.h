@@ -20,8 +20,9 @@ public:
     // A newer version: its notes, and "Install Update", "Remind Me Later" or "Skip This Version".
     // `currentVersion` is the running one as people know it (its short version). `installsInPlace`
     // is false where the program cannot replace itself; installing then opens the download page.
-    virtual UpdateChoice showUpdateFound(const AppcastItem& update, const std::string& currentVersion,
-                                         bool installsInPlace) = 0;
+    virtual UpdateChoice showUpdateFound(
+        const AppcastItem& update, const std::string& currentVersion, bool installsInPlace)
+        = 0;
     // A check the user asked for found nothing newer.
     virtual void showUpToDate(const std::string& currentVersion) = 0;
     virtual void showDownloadProgress(std::uint64_t received, std::uint64_t total) = 0;

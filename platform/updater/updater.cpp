@@ -6,8 +6,11 @@
 namespace quillon {
 
 Updater::Updater(const BundleInfo& info, std::unique_ptr<UpdateEngine> engine, DevelopmentBuildNotice notice,
-                 QObject* parent)
-    : QObject(parent), m_enabled(selfUpdatingEnabled(info)), m_engine(std::move(engine)), m_notice(std::move(notice))
+    QObject* parent)
+    : QObject(parent)
+    , m_enabled(selfUpdatingEnabled(info))
+    , m_engine(std::move(engine))
+    , m_notice(std::move(notice))
 {
     if (m_enabled)
         m_engine->start();
@@ -27,7 +30,9 @@ Updater::Updater(const BundleInfo& info, std::unique_ptr<UpdateEngine> engine, D
 bool Updater::selfUpdatingEnabled(const BundleInfo& info)
 {
     const std::optional<std::string> feed = info.value(kFeedURLKey);
-    return feed && std::any_of(feed->begin(), feed->end(), [](char c) { return !std::isspace(static_cast<unsigned char>(c)); });
+    return feed && std::any_of(feed->begin(), feed->end(), [](char c) {
+        return !std::isspace(static_cast<unsigned char>(c));
+    });
 }
 
 void Updater::setAutomaticallyChecks(bool checks)

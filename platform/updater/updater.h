@@ -24,7 +24,7 @@ public:
     // Self-updating is on when the record's "SUFeedURL" is a non-blank string. The engine is started
     // only then; otherwise it is kept but never used.
     Updater(const BundleInfo& info, std::unique_ptr<UpdateEngine> engine, DevelopmentBuildNotice notice,
-            QObject* parent = nullptr);
+        QObject* parent = nullptr);
 
     static bool selfUpdatingEnabled(const BundleInfo& info);
 

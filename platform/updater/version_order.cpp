@@ -71,7 +71,7 @@ int compareVersions(std::string_view a, std::string_view b)
         if (runA.kind != runB.kind)
             return runA.kind < runB.kind ? -1 : 1;
         const int order = runA.kind == RunKind::number ? compareNumbers(runA.characters, runB.characters)
-                                                         : sign(runA.characters.compare(runB.characters));
+                                                       : sign(runA.characters.compare(runB.characters));
         if (order != 0)
             return order;
         positionA += runA.characters.size();

@@ -11,7 +11,8 @@ void DBusTimelineReloader::reloadAllTimelines()
 {
     // A signal needs no reply, so sending never waits on the listeners.
     if (auto bus = sessionBus())
-        bus->send(QDBusMessage::createSignal(kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal));
+        bus->send(
+            QDBusMessage::createSignal(kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal));
 }
 
 } // namespace quillon

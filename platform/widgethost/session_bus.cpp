@@ -11,7 +11,8 @@ std::optional<QDBusConnection> sessionBus()
 {
     const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const bool configured = (address && *address) || (runtime && *runtime && QFileInfo::exists(QString(runtime) + "/bus"));
+    const bool configured
+        = (address && *address) || (runtime && *runtime && QFileInfo::exists(QString(runtime) + "/bus"));
     if (!configured)
         return std::nullopt;
     QDBusConnection bus = QDBusConnection::sessionBus();

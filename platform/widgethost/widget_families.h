@@ -11,13 +11,13 @@ namespace quillon {
 
 struct WidgetFamilyInfo {
     std::string_view rawValue;
-    double width = 0;   // points
+    double width = 0; // points
     double height = 0;
 };
 
 // In the order of the display sizes (small, medium, large, extra large), then the family of any
 // other name, which hosts draw at the medium size.
-inline constexpr std::array<WidgetFamilyInfo, 5> kWidgetFamilies{{
+inline constexpr std::array<WidgetFamilyInfo, 5> kWidgetFamilies {{
     {"systemSmall", 164, 164},
     {"systemMedium", 344, 164},
     {"systemLarge", 344, 344},

@@ -19,15 +19,15 @@ void expectRectNear(const DotRect& actual, const DotRect& expected)
 
 DotGrid oneCell(const char* text = "A")
 {
-    const std::vector<std::string> lines{text};
+    const std::vector<std::string> lines {text};
     return DotGrid::text(lines, 1, 3);
 }
 
 TEST(BoardGeometry, OneCellInItsOwnBoxHasTileSeamAndDotsWhereExpected)
 {
     const DotGrid grid = oneCell();
-    const DotRect box{0, 0, 50, 70};
-    EXPECT_EQ(gridMetrics(5, 7, box), (GridMetrics{10, 0, 0}));
+    const DotRect box {0, 0, 50, 70};
+    EXPECT_EQ(gridMetrics(5, 7, box), (GridMetrics {10, 0, 0}));
 
     const auto tiles = flapTiles(grid, box);
     ASSERT_EQ(tiles.size(), 1u);
@@ -66,9 +66,10 @@ TEST(BoardGeometry, SeamsVanishBelowPitchTwoAndAHalfButNeverThinBelowHalfAPoint)
         std::size_t seams;
         double thickness;
     };
-    for (const Case& c : {Case{2.49, 0, 0}, Case{2.5, 1, 0.5}, Case{3, 1, 0.5}, Case{4, 1, 0.56}, Case{10, 1, 1.4}}) {
+    for (const Case& c :
+        {Case {2.49, 0, 0}, Case {2.5, 1, 0.5}, Case {3, 1, 0.5}, Case {4, 1, 0.56}, Case {10, 1, 1.4}}) {
         SCOPED_TRACE(c.pitch);
-        const DotRect box{0, 0, 5 * c.pitch, 7 * c.pitch};
+        const DotRect box {0, 0, 5 * c.pitch, 7 * c.pitch};
         const BoardLayers board = boardLayers(oneCell(), box);
         ASSERT_EQ(board.seams.size(), c.seams);
         EXPECT_EQ(board.tiles.size(), 1u);

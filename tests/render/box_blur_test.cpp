@@ -39,11 +39,11 @@ TEST(GaussianBlurCoverage, SpreadsALineWithTheRequestedDeviationAndKeepsItsMass)
 
 TEST(GaussianBlurCoverage, DegenerateInputIsLeftAlone)
 {
-    std::vector<std::uint8_t> pixels{0, 255, 0};
+    std::vector<std::uint8_t> pixels {0, 255, 0};
     gaussianBlurCoverage(pixels.data(), 3, 1, 3, 0);
-    EXPECT_EQ(pixels, (std::vector<std::uint8_t>{0, 255, 0}));
+    EXPECT_EQ(pixels, (std::vector<std::uint8_t> {0, 255, 0}));
     gaussianBlurCoverage(pixels.data(), 3, 1, 3, std::nan(""));
-    EXPECT_EQ(pixels, (std::vector<std::uint8_t>{0, 255, 0}));
+    EXPECT_EQ(pixels, (std::vector<std::uint8_t> {0, 255, 0}));
     gaussianBlurCoverage(nullptr, 3, 1, 3, 2);
     gaussianBlurCoverage(pixels.data(), 3, 1, 3, 1e9); // a box far wider than the image
     EXPECT_LE(pixels[1], 1);

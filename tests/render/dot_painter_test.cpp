@@ -37,17 +37,17 @@ void paintWith(Painter which, QPainter& painter, const BoardLayers& board, const
 }
 
 // One cell "A" on a board of `pitch` points, painted on the theme's background at a pixel ratio.
-QImage paintLetter(double pitch, double pixelRatio, bool glow, const DotTheme& theme = midnight(),
-                   const char* letter = "A")
+QImage paintLetter(
+    double pitch, double pixelRatio, bool glow, const DotTheme& theme = midnight(), const char* letter = "A")
 {
     const QSizeF points(5 * pitch + 20, 7 * pitch + 20);
     QImage image((points * pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(pixelRatio);
     image.fill(toQColor(theme.background));
     QPainter painter(&image);
-    const std::vector<std::string> lines{letter};
-    paintWith(g_painter, painter, boardLayers(DotGrid::text(lines, 1, 3), {10, 10, 5 * pitch, 7 * pitch}), theme,
-              glow);
+    const std::vector<std::string> lines {letter};
+    paintWith(g_painter, painter, boardLayers(DotGrid::text(lines, 1, 3), {10, 10, 5 * pitch, 7 * pitch}),
+        theme, glow);
     return image;
 }
 
@@ -56,17 +56,17 @@ QColor dotCentre(const QImage& image, double pitch, double column, double row)
 {
     const double ratio = image.devicePixelRatio();
     return image.pixelColor(static_cast<int>((10 + pitch * (column + 0.5)) * ratio),
-                            static_cast<int>((10 + pitch * (row + 0.5)) * ratio));
+        static_cast<int>((10 + pitch * (row + 0.5)) * ratio));
 }
 
 bool near(const QColor& actual, const QColor& expected, int tolerance = 2)
 {
-    return std::abs(actual.red() - expected.red()) <= tolerance &&
-           std::abs(actual.green() - expected.green()) <= tolerance &&
-           std::abs(actual.blue() - expected.blue()) <= tolerance;
+    return std::abs(actual.red() - expected.red()) <= tolerance
+        && std::abs(actual.green() - expected.green()) <= tolerance
+        && std::abs(actual.blue() - expected.blue()) <= tolerance;
 }
 
-class DotPainterProbes : public ::testing::TestWithParam<Painter> {};
+class DotPainterProbes : public ::testing::TestWithParam<Painter> { };
 
 TEST_P(DotPainterProbes, LitAndUnlitDotsTakeTheirThemeColoursAtAnyPixelRatio)
 {
@@ -77,11 +77,13 @@ TEST_P(DotPainterProbes, LitAndUnlitDotsTakeTheirThemeColoursAtAnyPixelRatio)
             SCOPED_TRACE(theme.name.c_str());
             SCOPED_TRACE(ratio);
             const QImage image = paintLetter(20, ratio, false, theme);
-            EXPECT_TRUE(near(dotCentre(image, 20, 1, 0), toQColor(theme.lit))) << "lit dot of the A's top row";
+            EXPECT_TRUE(near(dotCentre(image, 20, 1, 0), toQColor(theme.lit)))
+                << "lit dot of the A's top row";
             const QColor unlit = dotCentre(image, 20, 0, 0);
             EXPECT_FALSE(near(unlit, toQColor(theme.lit), 40));
             EXPECT_FALSE(near(unlit, toQColor(theme.background), 0)) << "a faint ghost, not nothing";
-            EXPECT_TRUE(near(image.pixelColor(1, 1), toQColor(theme.background))) << "no background of its own";
+            EXPECT_TRUE(near(image.pixelColor(1, 1), toQColor(theme.background)))
+                << "no background of its own";
         }
     }
 }
@@ -89,7 +91,7 @@ TEST_P(DotPainterProbes, LitAndUnlitDotsTakeTheirThemeColoursAtAnyPixelRatio)
 TEST_P(DotPainterProbes, TheGapBetweenCellsShowsTheBackground)
 {
     g_painter = GetParam();
-    const std::vector<std::string> lines{"HI"};
+    const std::vector<std::string> lines {"HI"};
     const DotGrid grid = DotGrid::text(lines, 2, 3);
     QImage image(200, 100, QImage::Format_ARGB32_Premultiplied);
     image.fill(toQColor(midnight().background));
@@ -111,7 +113,7 @@ TEST_P(DotPainterProbes, SeamsCrossLargeTilesAndVanishFromSmallOnes)
         const int x = static_cast<int>((10 + pitch * 1.0) * ratio); // between columns 0 and 1
         const int seamY = static_cast<int>((10 + pitch * 3.5) * ratio);
         const int tileY = static_cast<int>((10 + pitch * 2.0) * ratio); // between rows 1 and 2
-        return std::pair{image.pixelColor(x, seamY), image.pixelColor(x, tileY)};
+        return std::pair {image.pixelColor(x, seamY), image.pixelColor(x, tileY)};
     };
     const auto [largeSeam, largeTile] = seamAndTile(10);
     EXPECT_FALSE(near(largeSeam, largeTile, 1)) << "the seam darkens the tile";
@@ -141,7 +143,7 @@ TEST_P(DotPainterProbes, GlowLightsTheNeighbourhoodOfLitDotsOnlyWhenOn)
 
 TEST(DotPainter, ScenesPaintIntoAnyRectangleOfAnyDevice)
 {
-    const DotScene scene{{TextBlock{{"OK"}, 2, 1, DotAlignment::center()}}, 0, 0};
+    const DotScene scene {{TextBlock {{"OK"}, 2, 1, DotAlignment::center()}}, 0, 0};
     QImage image(QSize(220, 140) * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     image.fill(Qt::black);
@@ -155,19 +157,20 @@ TEST(DotPainter, ScenesPaintIntoAnyRectangleOfAnyDevice)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPainters, DotPainterProbes, ::testing::Values(Painter::vector, Painter::raster),
-                         [](const auto& instance) { return instance.param == Painter::vector ? "vector" : "raster"; });
+    [](const auto& instance) { return instance.param == Painter::vector ? "vector" : "raster"; });
 
 // The rasteriser must give the picture the path painter gives, up to antialiasing details.
 TEST(DotPainter, RasterisedScenesMatchThePathPainter)
 {
-    const DotScene scene{{TextBlock{{"Zurich 09:41", "TOKYO 4:41P"}, 12, 1, DotAlignment::leading()},
-                          BarBlock{0.37, 12, 0.45, DotAlignment::center()}},
-                         8, 16};
+    const DotScene scene {{TextBlock {{"Zurich 09:41", "TOKYO 4:41P"}, 12, 1, DotAlignment::leading()},
+                              BarBlock {0.37, 12, 0.45, DotAlignment::center()}},
+        8, 16};
     for (ThemeID id : {ThemeID::midnight, ThemeID::paper, ThemeID::phosphor}) {
         for (double ratio : {1.0, 2.6}) {
             for (bool glow : {false, true}) {
                 const DotTheme& theme = themeTable()[id];
-                SCOPED_TRACE(::testing::Message() << theme.name << " at " << ratio << (glow ? " with glow" : ""));
+                SCOPED_TRACE(
+                    ::testing::Message() << theme.name << " at " << ratio << (glow ? " with glow" : ""));
                 const QRectF card(0, 0, 344, 164);
                 QImage vector((card.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
                 vector.setDevicePixelRatio(ratio);
@@ -188,8 +191,8 @@ TEST(DotPainter, RasterisedScenesMatchThePathPainter)
                     for (int x = 0; x < raster.width(); ++x) {
                         const QRgb a = vector.pixel(x, y);
                         const QRgb b = raster.pixel(x, y);
-                        const int difference = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                                         std::abs(qBlue(a) - qBlue(b))});
+                        const int difference = std::max({std::abs(qRed(a) - qRed(b)),
+                            std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
                         total += difference;
                         worst = std::max(worst, difference);
                     }
@@ -206,7 +209,7 @@ TEST(DotPainter, RasterisedScenesMatchThePathPainter)
 
 TEST(DotPainter, SceneRasterisingHonoursClipsAndFallsBackUnderRotation)
 {
-    const DotScene scene{{TextBlock{{"88"}, 2, 1, DotAlignment::center()}}, 0, 0};
+    const DotScene scene {{TextBlock {{"88"}, 2, 1, DotAlignment::center()}}, 0, 0};
     QImage clipped(220, 140, QImage::Format_ARGB32_Premultiplied);
     clipped.fill(Qt::black);
     {

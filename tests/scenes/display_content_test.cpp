@@ -24,27 +24,29 @@ TEST(SceneForKind, UnknownBoardCitiesAreSkippedAndLocalIsTheCalendarsZone)
 {
     DisplayContent content = DisplayContent::defaults(kNoon, calendarIn("Asia/Kathmandu"));
     content.boardCityIDs = {"atlantis", "tokyo", "local", "Tokyo"};
-    const DotScene board = sceneForKind(DotWidgetKind::worldBoard, DotSize::large, content, kNoon,
-                                        calendarIn("Asia/Kathmandu"));
-    EXPECT_EQ(lines(board), (std::vector<std::string>{"21:00 Tokyo", "17:45 Kathmandu"}));
+    const DotScene board = sceneForKind(
+        DotWidgetKind::worldBoard, DotSize::large, content, kNoon, calendarIn("Asia/Kathmandu"));
+    EXPECT_EQ(lines(board), (std::vector<std::string> {"21:00 Tokyo", "17:45 Kathmandu"}));
 }
 
 TEST(SceneForKind, AnUnknownClockCityIsTheMachinesOwn)
 {
     DisplayContent content = DisplayContent::defaults(kNoon, calendarIn("Europe/Paris"));
     content.clockCityID = "atlantis";
-    const DotScene clock = sceneForKind(DotWidgetKind::clock, DotSize::small, content, kNoon, calendarIn("Europe/Paris"));
-    EXPECT_EQ(lines(clock, 0), std::vector<std::string>{"Paris"});
-    EXPECT_EQ(lines(clock, 1), std::vector<std::string>{"13:00"});
+    const DotScene clock
+        = sceneForKind(DotWidgetKind::clock, DotSize::small, content, kNoon, calendarIn("Europe/Paris"));
+    EXPECT_EQ(lines(clock, 0), std::vector<std::string> {"Paris"});
+    EXPECT_EQ(lines(clock, 1), std::vector<std::string> {"13:00"});
 }
 
 TEST(DisplayContent, DefaultsCountDownToTheNextNewYearInTheCalendarsZone)
 {
     const DisplayContent content = DisplayContent::defaults(kNoon, calendarIn("UTC"));
     EXPECT_EQ(content.countdownDate.secondsSinceReferenceDate, 820454400);
-    EXPECT_EQ(content.boardCityIDs, (std::vector<std::string>{"los-angeles", "new-york", "london", "dubai", "tokyo"}));
+    EXPECT_EQ(content.boardCityIDs,
+        (std::vector<std::string> {"los-angeles", "new-york", "london", "dubai", "tokyo"}));
     EXPECT_EQ(DisplayContent::defaults(kNoon, calendarIn("Pacific/Auckland")).countdownDate,
-              Instant::fromUnixSeconds(static_cast<double>(testing::utc(2026, 12, 31, 11, 0, 0))));
+        Instant::fromUnixSeconds(static_cast<double>(testing::utc(2026, 12, 31, 11, 0, 0))));
 }
 
 } // namespace

@@ -8,12 +8,12 @@ namespace {
 
 TextBlock text(std::vector<std::string> lines, int cells, double weight = 1)
 {
-    return TextBlock{std::move(lines), cells, weight, DotAlignment::leading()};
+    return TextBlock {std::move(lines), cells, weight, DotAlignment::leading()};
 }
 
 BarBlock bar(double fraction, int cells, double weight = 0.5)
 {
-    return BarBlock{fraction, cells, weight, DotAlignment::center()};
+    return BarBlock {fraction, cells, weight, DotAlignment::center()};
 }
 
 TEST(SceneFitting, WidensTextCellsToTheLongestNormalisedLine)
@@ -25,16 +25,16 @@ TEST(SceneFitting, WidensTextCellsToTheLongestNormalisedLine)
     const Case cases[] = {
         {{"12:34"}, 5},
         {{"12:345"}, 6},
-        {{"AB   "}, 5},                          // trailing spaces do not count
-        {{"AB___x"}, 6},                         // characters without a glyph count as spaces inside a line
-        {{"AB\u6771\u4EAC\u6771\u4EAC"}, 5},      // ... and add nothing at its end
-        {{" \u00E9t\u00E9 "}, 5},                 // a leading space counts
-        {{"hi", "stra\u00DFe"}, 7},              // measured after upper-casing
+        {{"AB   "}, 5}, // trailing spaces do not count
+        {{"AB___x"}, 6}, // characters without a glyph count as spaces inside a line
+        {{"AB\u6771\u4EAC\u6771\u4EAC"}, 5}, // ... and add nothing at its end
+        {{" \u00E9t\u00E9 "}, 5}, // a leading space counts
+        {{"hi", "stra\u00DFe"}, 7}, // measured after upper-casing
         {{}, 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.lines));
-        const DotScene scene{{text(c.lines, 5), bar(0.5, 3)}, 8, 16};
+        const DotScene scene {{text(c.lines, 5), bar(0.5, 3)}, 8, 16};
         const DotScene fit = fitted(scene);
         EXPECT_EQ(cells(fit.blocks[0]), c.expectedCells);
         EXPECT_EQ(fit.blocks[1], scene.blocks[1]) << "bars are left alone";
@@ -44,12 +44,12 @@ TEST(SceneFitting, WidensTextCellsToTheLongestNormalisedLine)
 
 TEST(SceneEquality, ComparesCaseAndEveryField)
 {
-    const DotScene scene{{text({"London"}, 9), bar(0.5, 12)}, 8, 16};
-    EXPECT_EQ(scene, (DotScene{{text({"London"}, 9), bar(0.5, 12)}, 8, 16}));
-    EXPECT_NE(scene, (DotScene{{text({"London"}, 9), bar(0.51, 12)}, 8, 16}));
-    EXPECT_NE(scene, (DotScene{{text({"London"}, 9), bar(0.5, 12)}, 8, 18}));
-    EXPECT_NE(scene, (DotScene{{text({"London"}, 9, 2), bar(0.5, 12)}, 8, 16}));
-    EXPECT_NE(DotBlock(TextBlock{{}, 12, 0.5, DotAlignment::center()}), DotBlock(bar(0, 12)));
+    const DotScene scene {{text({"London"}, 9), bar(0.5, 12)}, 8, 16};
+    EXPECT_EQ(scene, (DotScene {{text({"London"}, 9), bar(0.5, 12)}, 8, 16}));
+    EXPECT_NE(scene, (DotScene {{text({"London"}, 9), bar(0.51, 12)}, 8, 16}));
+    EXPECT_NE(scene, (DotScene {{text({"London"}, 9), bar(0.5, 12)}, 8, 18}));
+    EXPECT_NE(scene, (DotScene {{text({"London"}, 9, 2), bar(0.5, 12)}, 8, 16}));
+    EXPECT_NE(DotBlock(TextBlock {{}, 12, 0.5, DotAlignment::center()}), DotBlock(bar(0, 12)));
     TextBlock centred = text({"London"}, 9);
     centred.align = DotAlignment::center();
     EXPECT_NE(DotBlock(centred), DotBlock(text({"London"}, 9)));
@@ -57,8 +57,9 @@ TEST(SceneEquality, ComparesCaseAndEveryField)
 
 TEST(SceneAccessibility, JoinsLinesWithCommasAndBlocksWithFullStops)
 {
-    EXPECT_EQ(accessibilityText({text({"London"}, 9), text({"09:41"}, 5), text({"SAT 05 DEC"}, 10), bar(0.4, 12)}),
-              "London. 09:41. SAT 05 DEC");
+    EXPECT_EQ(
+        accessibilityText({text({"London"}, 9), text({"09:41"}, 5), text({"SAT 05 DEC"}, 10), bar(0.4, 12)}),
+        "London. 09:41. SAT 05 DEC");
     EXPECT_EQ(accessibilityText({text({"HELLO", "WORLD"}, 6)}), "HELLO, WORLD");
     EXPECT_EQ(accessibilityText({text({"A", "B"}, 1), bar(1, 1)}), "A, B");
     EXPECT_EQ(accessibilityText({bar(0.3, 9)}), "");
@@ -68,7 +69,8 @@ TEST(SceneAccessibility, JoinsLinesWithCommasAndBlocksWithFullStops)
 
 TEST(SceneLayout, HeightsFollowTheWeightsInsideThePadding)
 {
-    const DotScene scene{{text({"A"}, 1, 1), text({"B"}, 1, 3), text({"C"}, 1, 1), bar(0.5, 1, 0.45)}, 12, 20};
+    const DotScene scene {
+        {text({"A"}, 1, 1), text({"B"}, 1, 3), text({"C"}, 1, 1), bar(0.5, 1, 0.45)}, 12, 20};
     const auto frames = blockFrames(scene, {0, 0, 200, 200});
     ASSERT_EQ(frames.size(), 4u);
     const double weights[] = {1, 3, 1, 0.45};
@@ -93,7 +95,7 @@ TEST(SceneLayout, DegenerateScenesGiveEmptyFramesWithoutError)
     EXPECT_TRUE(blockFrames({{}, 8, 16}, {0, 0, 200, 200}).empty());
 
     const auto single = blockFrames({{text({"A"}, 1, 2)}, 50, 10}, {0, 0, 100, 100});
-    EXPECT_EQ(single.front(), (DotRect{10, 10, 80, 80})) << "one block has no spacing";
+    EXPECT_EQ(single.front(), (DotRect {10, 10, 80, 80})) << "one block has no spacing";
 
     const auto weightless = blockFrames({{text({"A"}, 1, 0), text({"B"}, 1, 0)}, 4, 0}, {0, 0, 100, 100});
     EXPECT_EQ(weightless[0].height, 0);

@@ -34,10 +34,13 @@ TEST(Enumerations, OnlyTheBoardLacksSmallAndOnlyBoardAndSignComeExtraLarge)
         const auto span = supportedSizes(kind);
         return Sizes(span.begin(), span.end());
     };
-    EXPECT_EQ(sizes(DotWidgetKind::worldBoard), (Sizes{DotSize::medium, DotSize::large, DotSize::extraLarge}));
-    EXPECT_EQ(sizes(DotWidgetKind::sign), (Sizes{DotSize::small, DotSize::medium, DotSize::large, DotSize::extraLarge}));
-    for (DotWidgetKind kind : {DotWidgetKind::clock, DotWidgetKind::day, DotWidgetKind::progress, DotWidgetKind::countdown})
-        EXPECT_EQ(sizes(kind), (Sizes{DotSize::small, DotSize::medium, DotSize::large})) << rawValue(kind);
+    EXPECT_EQ(
+        sizes(DotWidgetKind::worldBoard), (Sizes {DotSize::medium, DotSize::large, DotSize::extraLarge}));
+    EXPECT_EQ(sizes(DotWidgetKind::sign),
+        (Sizes {DotSize::small, DotSize::medium, DotSize::large, DotSize::extraLarge}));
+    for (DotWidgetKind kind :
+        {DotWidgetKind::clock, DotWidgetKind::day, DotWidgetKind::progress, DotWidgetKind::countdown})
+        EXPECT_EQ(sizes(kind), (Sizes {DotSize::small, DotSize::medium, DotSize::large})) << rawValue(kind);
 }
 
 TEST(Enumerations, TitlesSymbolsAndComponents)

@@ -17,11 +17,12 @@ TEST(FlapBoard, ANewThreeCellBoardCascadesFromTheRightWithTheseWindows)
         EXPECT_NEAR(board.windows()[0][cell].end, expected[cell].end, 1e-9);
     }
     EXPECT_NEAR(board.animatingUntil(), 1000.8649, 1e-9);
-    EXPECT_EQ(board.targets(), std::vector<std::u32string>{U"ABC"});
+    EXPECT_EQ(board.targets(), std::vector<std::u32string> {U"ABC"});
 
-    EXPECT_EQ(board.lines(1000.5), std::vector<std::string>{"VLV"});
-    EXPECT_EQ(board.lines(1000.9), std::vector<std::string>{"ABC"});
-    EXPECT_EQ(board.lines(999.99), std::vector<std::string>{"ABC"}) << "before a window opens the new text shows";
+    EXPECT_EQ(board.lines(1000.5), std::vector<std::string> {"VLV"});
+    EXPECT_EQ(board.lines(1000.9), std::vector<std::string> {"ABC"});
+    EXPECT_EQ(board.lines(999.99), std::vector<std::string> {"ABC"})
+        << "before a window opens the new text shows";
 }
 
 TEST(FlapBoard, OnlyChangedCellsFlipAndTheSameLinesScheduleNothing)
@@ -52,7 +53,7 @@ TEST(FlapBoard, UpdatesMidFlipKeepUnchangedWindowsAndNeverShortenTheAnimation)
     EXPECT_GE(board.animatingUntil(), until);
 
     board.update({"Ça va, longer than four"}, 200.0);
-    EXPECT_EQ(board.targets(), std::vector<std::u32string>{U"CA V"}) << "cut, upper-cased, unaccented";
+    EXPECT_EQ(board.targets(), std::vector<std::u32string> {U"CA V"}) << "cut, upper-cased, unaccented";
     board.update({}, 300.0);
     EXPECT_TRUE(board.lines(300.1).empty());
 }
@@ -60,7 +61,9 @@ TEST(FlapBoard, UpdatesMidFlipKeepUnchangedWindowsAndNeverShortenTheAnimation)
 TEST(FlapAnimation, ANewLineMakesANewBoardAndBarsAreLeftAlone)
 {
     FlapAnimation animation;
-    const DotScene one{{TextBlock{{"AB"}, 2, 1, DotAlignment::center()}, BarBlock{0.5, 2, 1, DotAlignment::center()}}, 0, 0};
+    const DotScene one {
+        {TextBlock {{"AB"}, 2, 1, DotAlignment::center()}, BarBlock {0.5, 2, 1, DotAlignment::center()}}, 0,
+        0};
     const double until = animation.sync(one, 50.0);
     EXPECT_GT(until, 50.45);
     EXPECT_TRUE(animation.flipsAfter(50.3));
@@ -68,13 +71,14 @@ TEST(FlapAnimation, ANewLineMakesANewBoardAndBarsAreLeftAlone)
     EXPECT_EQ(animation.sync(one, 60.0), 60.0) << "nothing changed, nothing flips";
     EXPECT_EQ(animation.animatedScene(one, 60.0), fitted(one));
 
-    const DotScene two{{TextBlock{{"AB", "CD"}, 2, 1, DotAlignment::center()}, BarBlock{0.5, 2, 1, DotAlignment::center()}},
-                       0, 0};
+    const DotScene two {{TextBlock {{"AB", "CD"}, 2, 1, DotAlignment::center()},
+                            BarBlock {0.5, 2, 1, DotAlignment::center()}},
+        0, 0};
     animation.sync(two, 70.0);
     const DotScene during = animation.animatedScene(two, 70.3);
     const auto& lines = std::get<TextBlock>(during.blocks[0]).lines;
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines, (std::vector<std::string>{"AB", "CD"})) << "both lines of the new board flip";
+    EXPECT_NE(lines, (std::vector<std::string> {"AB", "CD"})) << "both lines of the new board flip";
     EXPECT_EQ(during.blocks[1], two.blocks[1]);
     EXPECT_EQ(animation.animatedScene(two, 72.0), fitted(two));
 }
@@ -83,8 +87,8 @@ TEST(FlapAnimation, ANewLineMakesANewBoardAndBarsAreLeftAlone)
 // where an ordinary update leaves it still.
 TEST(FlapAnimation, AfterARestartEveryCellFlipsInEvenWhereTheTextIsTheSame)
 {
-    const DotScene before{{TextBlock{{"AB", "CD"}, 2, 1, DotAlignment::center()}}, 0, 0};
-    const DotScene after{{TextBlock{{"AB", "XY"}, 2, 1, DotAlignment::center()}}, 0, 0};
+    const DotScene before {{TextBlock {{"AB", "CD"}, 2, 1, DotAlignment::center()}}, 0, 0};
+    const DotScene after {{TextBlock {{"AB", "XY"}, 2, 1, DotAlignment::center()}}, 0, 0};
     const auto firstLineAt = [&](FlapAnimation& animation, double t) {
         return std::get<TextBlock>(animation.animatedScene(after, t).blocks[0]).lines.front();
     };
@@ -107,7 +111,8 @@ TEST(FlapBoard, AVeryWideBoardStillSettlesWithinTheCascadeBound)
 {
     FlapBoard wide(3334);
     wide.update({std::string(3334, 'A'), std::string(3334, 'B'), std::string(3334, 'C')}, 100.0);
-    const double longest = FlapBoard::kMaxCascade + 2 * FlapBoard::kLineDelay + FlapBoard::kMinFlip + FlapBoard::kFlipSpread;
+    const double longest
+        = FlapBoard::kMaxCascade + 2 * FlapBoard::kLineDelay + FlapBoard::kMinFlip + FlapBoard::kFlipSpread;
     EXPECT_LE(wide.animatingUntil(), 100.0 + longest + 1e-9);
     EXPECT_GT(wide.animatingUntil(), 100.0 + FlapBoard::kMaxCascade);
     // A board of a display's usual width keeps its cascade as it was.

@@ -37,12 +37,15 @@ TEST(ProgressTexts, NameThePeriodAndWhatIsLeftOfIt)
     const Case cases[] = {
         {ProgressPeriod::year, utcInstant(2026, 7, 2, 12), "en_US", "2026", "50%", "183 DAYS LEFT"},
         {ProgressPeriod::day, utcInstant(2026, 12, 5, 18, 30), "en_US", "SATURDAY", "77%", "5H 30M LEFT"},
-        {ProgressPeriod::day, utcInstant(2026, 12, 5, 0), "en_US", "SATURDAY", "0%", "24H 0M LEFT"}, // never in days
+        {ProgressPeriod::day, utcInstant(2026, 12, 5, 0), "en_US", "SATURDAY", "0%",
+            "24H 0M LEFT"}, // never in days
         {ProgressPeriod::week, utcInstant(2026, 12, 4, 18), "en_US", "WEEK 49", "82%", "2 DAYS LEFT"},
         {ProgressPeriod::week, utcInstant(2026, 12, 5, 0), "en_US", "WEEK 49", "85%", "1 DAYS LEFT"},
         {ProgressPeriod::week, utcInstant(2026, 12, 5, 0, 1), "en_US", "WEEK 49", "85%", "23H 59M LEFT"},
-        {ProgressPeriod::week, utcInstant(2026, 12, 6, 12), "en_US", "WEEK 50", "7%", "7 DAYS LEFT"}, // US weeks
-        {ProgressPeriod::week, utcInstant(2026, 12, 6, 12), "de_DE", "WEEK 49", "92%", "12H 0M LEFT"}, // ISO weeks
+        {ProgressPeriod::week, utcInstant(2026, 12, 6, 12), "en_US", "WEEK 50", "7%",
+            "7 DAYS LEFT"}, // US weeks
+        {ProgressPeriod::week, utcInstant(2026, 12, 6, 12), "de_DE", "WEEK 49", "92%",
+            "12H 0M LEFT"}, // ISO weeks
         {ProgressPeriod::month, utcInstant(2026, 12, 5, 12), "en_US", "DECEMBER", "14%", "27 DAYS LEFT"},
         {ProgressPeriod::month, utcInstant(2026, 12, 31, 23, 53), "en_US", "DECEMBER", "99%", "0H 7M LEFT"},
     };
@@ -218,7 +221,11 @@ TEST(DisplayText, LongTitlesAndMessagesShowAsTheirFirstTenThousandCharacters)
     EXPECT_EQ(firstCharacters("ABCDEF", 4), "ABCD");
     EXPECT_EQ(firstCharacters("AB", 4), "AB");
     EXPECT_EQ(firstCharacters("\u20AC\u20AC\u20AC", 2), "\u20AC\u20AC"); // three bytes each, kept whole
-    EXPECT_EQ(firstCharacters("A\x80\x80" "B\xE2\x82", 2), "A\x80\x80" "B"); // stray continuation bytes ride along
+    EXPECT_EQ(firstCharacters("A\x80\x80"
+                              "B\xE2\x82",
+                  2),
+        "A\x80\x80"
+        "B"); // stray continuation bytes ride along
     std::string longText;
     while (longText.size() < 60000)
         longText += "caf\u00E9 launch party ";
@@ -226,7 +233,8 @@ TEST(DisplayText, LongTitlesAndMessagesShowAsTheirFirstTenThousandCharacters)
     ASSERT_LT(first.size(), longText.size());
     const Instant now = Instant::fromUnixSeconds(1796000000);
     for (const DotSize size : {DotSize::small, DotSize::extraLarge}) {
-        EXPECT_EQ(countdownScene(longText, now + 86400 * 3, now, size), countdownScene(first, now + 86400 * 3, now, size));
+        EXPECT_EQ(countdownScene(longText, now + 86400 * 3, now, size),
+            countdownScene(first, now + 86400 * 3, now, size));
         EXPECT_EQ(signScene(longText, size), signScene(first, size));
     }
 }

@@ -18,18 +18,18 @@ int litColumns(const DotGrid& grid)
 
 TEST(SceneBoards, ABarOfTwelveCellsHas71By3DotsAndRoundsHalfUp)
 {
-    const DotScene scene{{BarBlock{0.5, 12, 1, DotAlignment::center()}}, 0, 0};
+    const DotScene scene {{BarBlock {0.5, 12, 1, DotAlignment::center()}}, 0, 0};
     const auto boards = sceneBoards(scene, {0, 0, 710, 100});
     ASSERT_EQ(boards.size(), 1u);
     EXPECT_EQ(boards[0].grid.columns, 71);
     EXPECT_EQ(boards[0].grid.rows, 3);
     EXPECT_EQ(litColumns(boards[0].grid), 36);
-    EXPECT_EQ(boards[0].box, (DotRect{0, 35, 710, 30}));
+    EXPECT_EQ(boards[0].box, (DotRect {0, 35, 710, 30}));
 }
 
 TEST(SceneBoards, TextLinesShareOnePitchAndAFittedWidth)
 {
-    const DotScene scene{{TextBlock{{"NEW YEAR", "PARTY NIGHT!"}, 4, 1, DotAlignment::leading()}}, 0, 10};
+    const DotScene scene {{TextBlock {{"NEW YEAR", "PARTY NIGHT!"}, 4, 1, DotAlignment::leading()}}, 0, 10};
     const auto boards = sceneBoards(scene, {0, 0, 300, 200});
     ASSERT_EQ(boards.size(), 2u);
     for (const PlacedBoard& board : boards) {
@@ -50,7 +50,8 @@ TEST(SceneBoards, TextLinesShareOnePitchAndAFittedWidth)
 TEST(SceneBoards, EmptyAndDegenerateScenesDrawNothingOrNothingVisible)
 {
     EXPECT_TRUE(sceneBoards({}, {0, 0, 100, 100}).empty());
-    const auto squeezed = sceneLayers({{TextBlock{{"A"}, 1, 1, DotAlignment::center()}}, 0, 80}, {0, 0, 100, 100});
+    const auto squeezed
+        = sceneLayers({{TextBlock {{"A"}, 1, 1, DotAlignment::center()}}, 0, 80}, {0, 0, 100, 100});
     ASSERT_EQ(squeezed.size(), 1u);
     EXPECT_EQ(squeezed[0].pitch, 0);
     EXPECT_TRUE(squeezed[0].seams.empty());

@@ -137,7 +137,8 @@ TEST(FitLines, WidensAsLittleAsPossibleAndBalancesTheLines)
 TEST(FitLines, FindsTheSameFitAsTryingEveryWidth)
 {
     std::mt19937 random(5);
-    const char* words[] = {"A", "BE", "CAT", "DOGS", "EAGLE", "FALCON", "GIRAFFES", "EXTRAORDINARY", "ABCDEFGHIJKLMNOPQRST"};
+    const char* words[]
+        = {"A", "BE", "CAT", "DOGS", "EAGLE", "FALCON", "GIRAFFES", "EXTRAORDINARY", "ABCDEFGHIJKLMNOPQRST"};
     for (int round = 0; round < 400; ++round) {
         std::string text;
         const int count = 1 + static_cast<int>(random() % 14);

@@ -12,21 +12,15 @@ TEST(WidgetLink, OnlyExactSchemeHostAndKindAreTaken)
         {"quillon://widget/countdown", DotWidgetKind::countdown},
         {"quillon://widget/worldBoard", DotWidgetKind::worldBoard},
         {"quillon://widget/countdown/", DotWidgetKind::countdown},
-        {"quillon://widget/extra/sign", DotWidgetKind::sign},      // the last component counts
+        {"quillon://widget/extra/sign", DotWidgetKind::sign}, // the last component counts
         {"quillon://widget/sign?from=desktop#top", DotWidgetKind::sign},
-        {"quillon://widget/cl%6Fck", DotWidgetKind::clock},        // escapes are decoded
-        {"quillon://widget/Countdown", std::nullopt},
-        {"quillon://widgets/countdown", std::nullopt},
-        {"quillon://Widget/countdown", std::nullopt},
-        {"Quillon://widget/countdown", std::nullopt},
-        {"https://widget/countdown", std::nullopt},
-        {"quillon://widget", std::nullopt},
-        {"quillon://widget/", std::nullopt},
-        {"quillon://widget/cl%6", std::nullopt},
-        {"quillon://widget/countdown%00", std::nullopt},
-        {"quillon:widget/countdown", std::nullopt},
-        {"", std::nullopt},
-        {"quillon://widget/" + std::string(100000, 'x'), std::nullopt},
+        {"quillon://widget/cl%6Fck", DotWidgetKind::clock}, // escapes are decoded
+        {"quillon://widget/Countdown", std::nullopt}, {"quillon://widgets/countdown", std::nullopt},
+        {"quillon://Widget/countdown", std::nullopt}, {"Quillon://widget/countdown", std::nullopt},
+        {"https://widget/countdown", std::nullopt}, {"quillon://widget", std::nullopt},
+        {"quillon://widget/", std::nullopt}, {"quillon://widget/cl%6", std::nullopt},
+        {"quillon://widget/countdown%00", std::nullopt}, {"quillon:widget/countdown", std::nullopt},
+        {"", std::nullopt}, {"quillon://widget/" + std::string(100000, 'x'), std::nullopt},
         {"quillon://widget/" + std::string(kMaxLinkLength, '/') + "sign", std::nullopt}, // too long to read
     };
     for (const auto& [link, expected] : cases) {

@@ -19,16 +19,17 @@ namespace {
 
 TEST(SharedStoreCrashSafety, AWriterKilledAtAnyInstantLeavesAWholeRecord)
 {
-    const auto home = std::filesystem::temp_directory_path() / ("crash_safety_test_" + std::to_string(getpid()));
+    const auto home
+        = std::filesystem::temp_directory_path() / ("crash_safety_test_" + std::to_string(getpid()));
     std::filesystem::remove_all(home);
     const testing::ScopedEnvironmentVariable configHome("XDG_CONFIG_HOME", home.string());
     const LogSink previousSink = replaceLogSink([](const LogRecord&) {});
     struct RestoreSink {
         const LogSink& sink;
         ~RestoreSink() { replaceLogSink(sink); }
-    } restoreSink{previousSink};
-    const SharedStore store(StaticBundleInfo{{"CFBundleIdentifier", "com.quillon.crash-test"},
-                                             {"DotAppGroup", "TEAM.com.quillon.crash-test"}});
+    } restoreSink {previousSink};
+    const SharedStore store(StaticBundleInfo {
+        {"CFBundleIdentifier", "com.quillon.crash-test"}, {"DotAppGroup", "TEAM.com.quillon.crash-test"}});
     ASSERT_TRUE(store.hasSuite());
 
     const Calendar calendar = testing::calendarIn("UTC");
@@ -51,13 +52,15 @@ TEST(SharedStoreCrashSafety, AWriterKilledAtAnyInstantLeavesAWholeRecord)
         }
         // Read a varying number of times while the writer runs, so that it dies at varying points.
         bool whole = true;
-        for (unsigned read = 0, reads = 5 + static_cast<unsigned>(random() % 400); read < reads && whole; ++read)
+        for (unsigned read = 0, reads = 5 + static_cast<unsigned>(random() % 400); read < reads && whole;
+             ++read)
             whole = store.load(now, calendar).countdownTitle.starts_with("record ");
         kill(writer, SIGKILL);
         int status = 0;
         waitpid(writer, &status, 0);
         ASSERT_TRUE(whole) << "a torn record read back as the default, in round " << round;
-        ASSERT_TRUE(store.load(now, calendar).countdownTitle.starts_with("record ")) << "after the kill, round " << round;
+        ASSERT_TRUE(store.load(now, calendar).countdownTitle.starts_with("record "))
+            << "after the kill, round " << round;
     }
 
     // The writers' abandoned temporary files go with the next save.
@@ -65,7 +68,7 @@ TEST(SharedStoreCrashSafety, AWriterKilledAtAnyInstantLeavesAWholeRecord)
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(store.suite()->path()))
         files.push_back(entry.path().filename().string());
-    EXPECT_EQ(files, std::vector<std::string>{"studio.v1"});
+    EXPECT_EQ(files, std::vector<std::string> {"studio.v1"});
 
     std::filesystem::remove_all(home);
 }

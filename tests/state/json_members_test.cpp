@@ -23,7 +23,8 @@ TEST(JsonObjectMembers, DelimitsEachValueByItsOwnSyntaxWhateverItHolds)
         {R"({"a\"}":"\"}\\"})", {{R"("a\"}")", R"("\"}\\")"}}},
         {R"({"a":1,"a":2})", {{R"("a")", "1"}, {R"("a")", "2"}}},
         // Values are delimited, not judged: the parser of each one decides.
-        {R"({"n":1e400,"s":"\ud800","t":tru})", {{R"("n")", "1e400"}, {R"("s")", R"("\ud800")"}, {R"("t")", "tru"}}},
+        {R"({"n":1e400,"s":"\ud800","t":tru})",
+            {{R"("n")", "1e400"}, {R"("s")", R"("\ud800")"}, {R"("t")", "tru"}}},
         {R"({"deep":)" + deep + "}", {{R"("deep")", deep}}},
     };
     for (const auto& c : cases) {

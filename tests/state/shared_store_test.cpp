@@ -9,8 +9,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -207,10 +207,13 @@ TEST_F(SharedStoreTest, ASaveThatCannotBeWrittenReturnsFalseLogsWhyAndKeepsTheOl
         std::function<void(StudioState&)> change;
         const char* reason;
     } cases[] = {
-        {"a date JSON cannot hold", [](StudioState& s) { s.countdownDate = Instant {std::nan("")}; }, "JSON cannot hold it"},
-        {"an infinite date", [](StudioState& s) { s.countdownDate = Instant {HUGE_VAL}; }, "JSON cannot hold it"},
+        {"a date JSON cannot hold", [](StudioState& s) { s.countdownDate = Instant {std::nan("")}; },
+            "JSON cannot hold it"},
+        {"an infinite date", [](StudioState& s) { s.countdownDate = Instant {HUGE_VAL}; },
+            "JSON cannot hold it"},
         {"text that is not UTF-8", [](StudioState& s) { s.signText = "caf\xE9"; }, "JSON cannot hold it"},
-        {"a record over one mebibyte", [](StudioState& s) { s.signText.assign(DefaultsFolder::kMaxBlobBytes, 's'); },
+        {"a record over one mebibyte",
+            [](StudioState& s) { s.signText.assign(DefaultsFolder::kMaxBlobBytes, 's'); },
             "over the limit of 1048576"},
     };
     const fs::path record = m_home / kGroup / "studio.v1";
@@ -249,7 +252,11 @@ TEST_F(SharedStoreTest, ARecordThatCannotBeReadIsMovedAsideBeforeTheSaveInsteadO
             [&] { EXPECT_EQ(readFile(aside / "kept"), "inside"); }},
         {"a link to nothing", [&] { fs::create_symlink(m_home / "missing", record); },
             [&] { EXPECT_EQ(fs::read_symlink(aside), m_home / "missing"); }},
-        {"a link to a folder", [&] { fs::create_directories(m_home / "elsewhere"); fs::create_symlink(m_home / "elsewhere", record); },
+        {"a link to a folder",
+            [&] {
+                fs::create_directories(m_home / "elsewhere");
+                fs::create_symlink(m_home / "elsewhere", record);
+            },
             [&] { EXPECT_EQ(fs::read_symlink(aside), m_home / "elsewhere"); }},
     };
     for (const auto& c : cases) {
@@ -265,7 +272,8 @@ TEST_F(SharedStoreTest, ARecordThatCannotBeReadIsMovedAsideBeforeTheSaveInsteadO
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(record)));
         EXPECT_EQ(load(store), titled("new"));
         ASSERT_EQ(m_log.size(), 1u);
-        EXPECT_EQ(m_log[0].message, record.string() + " could not be read as a record; moved it to " + aside.string());
+        EXPECT_EQ(m_log[0].message,
+            record.string() + " could not be read as a record; moved it to " + aside.string());
     }
 }
 
@@ -280,7 +288,8 @@ TEST_F(SharedStoreTest, ARecordThatCanNeitherBeReadNorMovedAsideIsLeftAndTheSave
     EXPECT_FALSE(store.save(titled("new")));
     EXPECT_EQ(readFile(record / "kept"), "inside");
     ASSERT_EQ(m_log.size(), 1u);
-    EXPECT_TRUE(m_log[0].message.starts_with("could not save the record: " + record.string() + " could not be read"))
+    EXPECT_TRUE(
+        m_log[0].message.starts_with("could not save the record: " + record.string() + " could not be read"))
         << m_log[0].message;
 }
 
@@ -294,7 +303,8 @@ TEST_F(SharedStoreTest, SavingTheRecordAsItWasReadLeavesItsFileUntouchedAndAnEdi
         std::string stored;
     } cases[] = {
         {"more board cities than the bound", encodeJSON(manyCities)},
-        {"a title over the bound", encodeJSON(titled(std::string(kMaxRecordTextCharacters + 1, 't').c_str()))},
+        {"a title over the bound",
+            encodeJSON(titled(std::string(kMaxRecordTextCharacters + 1, 't').c_str()))},
         {"a date out of range", R"({"countdownDate":1e400,"theme":"sky"})"},
         {"a lone surrogate", R"({"theme":"sky","signText":"\ud800"})"},
         {"a value nested too deeply", R"({"theme":"sky","extra":)" + deep + "}"},

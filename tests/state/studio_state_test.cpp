@@ -115,7 +115,8 @@ TEST(StudioStateJSON, ABadValueFallsBackAloneAndTheOtherFieldsAreKept)
         {"{\"theme\":\"sky\",\"countdownTitle\":\"caf\xE9\"}", [](StudioState&) {}},
         {R"({"theme":"sky","boardCities":["tokyo","\ud83d"]})", [](StudioState&) {}},
         {R"({"theme":"sky","deep":)" + deep + "}", [](StudioState&) {}},
-        {R"({"theme":"sky","signText":)" + deep + R"(,"use24h":false})", [](StudioState& s) { s.use24h = false; }},
+        {R"({"theme":"sky","signText":)" + deep + R"(,"use24h":false})",
+            [](StudioState& s) { s.use24h = false; }},
         {R"({"later":{"a":[1,2,]},"theme":"sky"})", [](StudioState&) {}},
         {R"({"theme":"sky","clockCity":"tokyo","countdownDate":1e999999})",
             [](StudioState& s) { s.clockCity = "tokyo"; }},
@@ -158,7 +159,9 @@ TEST(StudioStateJSON, ADecodedRecordKeepsTheFirstBoardCitiesAndTheFirstCharacter
             [](StudioState& s) { s.signText.assign(kMaxRecordTextCharacters, 's'); }},
         // Counted in characters: the cut falls between two three-byte characters, not inside one.
         {"a cut between multi-byte characters",
-            [](StudioState& s) { s.signText = std::string(kMaxRecordTextCharacters - 1, 'a') + "\u20AC\u20AC"; },
+            [](StudioState& s) {
+                s.signText = std::string(kMaxRecordTextCharacters - 1, 'a') + "\u20AC\u20AC";
+            },
             [](StudioState& s) { s.signText = std::string(kMaxRecordTextCharacters - 1, 'a') + "\u20AC"; }},
         {"four-byte characters at the bound", [&](StudioState& s) { s.signText = fireworks; },
             [&](StudioState& s) { s.signText = fireworks; }},
@@ -180,10 +183,10 @@ TEST(StudioStateJSON, ADecodedRecordKeepsTheFirstBoardCitiesAndTheFirstCharacter
 TEST(StudioStateJSON, TextThatIsNotOneJSONObjectDecodesToNothing)
 {
     const std::string cases[] = {"[]", R"([{"kind":"clock"}])", "kind: clock", "", "null", R"("{}")",
-        R"({"kind":"clock")", std::string(100000, '[') + std::string(100000, ']'),
-        std::string(100000, '{'), R"({"theme":"sky","signText":"open)", R"({"theme":"sky","deep":[[[]]})",
-        R"({"theme":"sky",})", R"({"theme":})", R"({"theme" "sky"})", R"({"theme":"sky" "use24h":true})",
-        R"({theme:"sky"})", R"({"theme":"sky"}{})", R"({"theme":"sky"}])"};
+        R"({"kind":"clock")", std::string(100000, '[') + std::string(100000, ']'), std::string(100000, '{'),
+        R"({"theme":"sky","signText":"open)", R"({"theme":"sky","deep":[[[]]})", R"({"theme":"sky",})",
+        R"({"theme":})", R"({"theme" "sky"})", R"({"theme":"sky" "use24h":true})", R"({theme:"sky"})",
+        R"({"theme":"sky"}{})", R"({"theme":"sky"}])"};
     for (const std::string& json : cases) {
         SCOPED_TRACE(json.substr(0, 80));
         EXPECT_FALSE(decode(json).has_value());
@@ -228,7 +231,8 @@ TEST(StudioStateJSON, ARecordThatJSONCannotHoldEncodesToNothing)
         {"a date infinitely far back", [](StudioState& s) { s.countdownDate = Instant {-HUGE_VAL}; }},
         {"a sign text with a stray byte", [](StudioState& s) { s.signText = "caf\xE9"; }},
         {"a title cut inside a character", [](StudioState& s) { s.countdownTitle = "\xE2\x82"; }},
-        {"a board city with an encoded surrogate", [](StudioState& s) { s.boardCities.push_back("\xED\xA0\x80"); }},
+        {"a board city with an encoded surrogate",
+            [](StudioState& s) { s.boardCities.push_back("\xED\xA0\x80"); }},
         {"a clock city with an overlong slash", [](StudioState& s) { s.clockCity = "\xC0\xAF"; }},
     };
     for (const auto& c : cases) {

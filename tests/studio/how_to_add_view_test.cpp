@@ -16,8 +16,8 @@ int firstInkRow(const QImage& image, const QRect& area, QColor background, int c
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x < std::min(area.left() + columns, area.right() + 1); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            const int distance = std::abs(pixel.red() - background.red()) + std::abs(pixel.green() - background.green()) +
-                                 std::abs(pixel.blue() - background.blue());
+            const int distance = std::abs(pixel.red() - background.red())
+                + std::abs(pixel.green() - background.green()) + std::abs(pixel.blue() - background.blue());
             if (distance > 150)
                 return y;
         }
@@ -55,9 +55,13 @@ private slots:
             const QColor badgeFill = image.pixelColor(number.center().x(), number.top() + 2);
             const int digitTop = firstInkRow(image, digit.adjusted(0, 3, 0, 0), badgeFill, digit.width());
             const int textTop = firstInkRow(image, text, image.pixelColor(text.right(), text.top()), 8);
-            QVERIFY2(digitTop >= 0 && textTop >= 0, qPrintable(QString("step %1: no ink found").arg(index + 1)));
+            QVERIFY2(
+                digitTop >= 0 && textTop >= 0, qPrintable(QString("step %1: no ink found").arg(index + 1)));
             QVERIFY2(std::abs(digitTop - textTop) <= 2,
-                     qPrintable(QString("step %1: the number's top at %2, the text's at %3").arg(index + 1).arg(digitTop).arg(textTop)));
+                qPrintable(QString("step %1: the number's top at %2, the text's at %3")
+                               .arg(index + 1)
+                               .arg(digitTop)
+                               .arg(textTop)));
         }
     }
 };

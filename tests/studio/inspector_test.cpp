@@ -27,7 +27,7 @@ namespace {
 
 class SilentReloader final : public TimelineReloader {
 public:
-    void reloadAllTimelines() override {}
+    void reloadAllTimelines() override { }
 };
 
 // Saturday 5 December 2026, 14:30 UTC: the moment every test starts from.
@@ -35,7 +35,7 @@ constexpr Instant kNow = Instant::fromUnixSeconds(1796481000);
 
 Instant at(int year, int month, int day, int hour, int minute)
 {
-    return Calendar(TimeZone::utc(), 1, 1).instantAt(CivilDate{year, month, day}, hour, minute, 0);
+    return Calendar(TimeZone::utc(), 1, 1).instantAt(CivilDate {year, month, day}, hour, minute, 0);
 }
 
 QStringList actionTexts(const QMenu& menu)
@@ -82,9 +82,9 @@ private slots:
 
     void eachKindShowsItsHeaderItsSectionsAndTheSyncNote()
     {
-        const std::map<DotWidgetKind, std::size_t> sectionCounts{
-            {DotWidgetKind::worldBoard, 3}, {DotWidgetKind::clock, 3},     {DotWidgetKind::day, 1},
-            {DotWidgetKind::progress, 2},   {DotWidgetKind::countdown, 3}, {DotWidgetKind::sign, 2}};
+        const std::map<DotWidgetKind, std::size_t> sectionCounts {{DotWidgetKind::worldBoard, 3},
+            {DotWidgetKind::clock, 3}, {DotWidgetKind::day, 1}, {DotWidgetKind::progress, 2},
+            {DotWidgetKind::countdown, 3}, {DotWidgetKind::sign, 2}};
         for (DotWidgetKind kind : kAllWidgetKinds) {
             m_model->selectKind(kind);
             QCOMPARE(m_view->titleLabel()->text().toStdString(), std::string(title(kind)));
@@ -92,12 +92,13 @@ private slots:
             const std::vector<FormSection*> sections = m_view->sections();
             QCOMPARE(sections.size(), sectionCounts.at(kind));
             QCOMPARE(sections.back()->footer()->text(),
-                     QString("To give one widget its own theme or city, right-click it on the desktop and choose "
-                             "Edit Widget."));
+                QString("To give one widget its own theme or city, right-click it on the desktop and choose "
+                        "Edit Widget."));
         }
         // The day kind has nothing of its own: no control of another kind is left behind.
         m_model->selectKind(DotWidgetKind::day);
-        QVERIFY(!m_view->boardCities() && !m_view->titleField() && !m_view->messageField() && !m_view->use24hToggle());
+        QVERIFY(!m_view->boardCities() && !m_view->titleField() && !m_view->messageField()
+            && !m_view->use24hToggle());
     }
 
     void theTitleHintShowsFromThe33rdCharacterAndEveryKeystrokeIsWritten()
@@ -123,9 +124,11 @@ private slots:
     {
         m_model->selectKind(DotWidgetKind::countdown);
         m_model->setCountdownDate(kNow + 36 * 3600);
-        QVERIFY2(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 in 1 day")), qPrintable(m_view->countdownNoteText()));
+        QVERIFY2(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 in 1 day")),
+            qPrintable(m_view->countdownNoteText()));
         m_model->setCountdownDate(kNow + 600);
-        QVERIFY2(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 today")), qPrintable(m_view->countdownNoteText()));
+        QVERIFY2(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 today")),
+            qPrintable(m_view->countdownNoteText()));
         m_model->setCountdownDate(kNow + -600.0);
         QVERIFY(m_view->countdownNoteText().endsWith(". That's passed; pick a new date."));
         // The note follows the clock: an hour later the same date is further in the past, and a date
@@ -146,11 +149,12 @@ private slots:
         QVERIFY(picker->searchField()->hasFocus());
         QCOMPARE(picker->results().size(), City::search("").size() - 4);
         for (const City& city : picker->results())
-            QVERIFY(city.id != "los-angeles" && city.id != "new-york" && city.id != "london" && city.id != "dubai");
+            QVERIFY(city.id != "los-angeles" && city.id != "new-york" && city.id != "london"
+                && city.id != "dubai");
         QTest::keyClicks(picker->searchField(), "Tokyo");
         QTest::keyClick(picker->searchField(), Qt::Key_Return);
         QCOMPARE(m_model->state().boardCities,
-                 (std::vector<std::string>{"los-angeles", "new-york", "london", "dubai", "tokyo"}));
+            (std::vector<std::string> {"los-angeles", "new-york", "london", "dubai", "tokyo"}));
         QVERIFY(!m_view->popover()->isVisible());
         QCOMPARE(m_view->picking(), InspectorView::Picking::none);
         QTRY_COMPARE_WITH_TIMEOUT(m_view->boardCities()->count(), 5, 15000);
@@ -161,7 +165,8 @@ private slots:
     void thePickerTellsOffsetsAtTheStudiosTime()
     {
         m_model->selectKind(DotWidgetKind::clock);
-        for (const auto& [now, offset] : {std::pair{kNow, QString("GMT-8")}, std::pair{kNow + 210 * 86400.0, QString("GMT-7")}}) {
+        for (const auto& [now, offset] :
+            {std::pair {kNow, QString("GMT-8")}, std::pair {kNow + 210 * 86400.0, QString("GMT-7")}}) {
             m_model->setNow(now);
             m_view->openClockCityPicker();
             CityPicker* picker = m_view->cityPicker();
@@ -205,9 +210,9 @@ private slots:
             std::unique_ptr<QMenu> menu(list->menuFor(row, nullptr));
             return actionTexts(*menu);
         };
-        QCOMPARE(menuTexts(0), (QStringList{"Move Down", "Remove"}));
-        QCOMPARE(menuTexts(1), (QStringList{"Move Up", "Move Down", "Remove"}));
-        QCOMPARE(menuTexts(3), (QStringList{"Move Up", "Remove"}));
+        QCOMPARE(menuTexts(0), (QStringList {"Move Down", "Remove"}));
+        QCOMPARE(menuTexts(1), (QStringList {"Move Up", "Move Down", "Remove"}));
+        QCOMPARE(menuTexts(3), (QStringList {"Move Up", "Remove"}));
         std::unique_ptr<QMenu> first(list->menuFor(0, nullptr));
         first->actions().front()->trigger();
         QCOMPARE(m_model->state().boardCities.front(), std::string("new-york"));
@@ -222,13 +227,13 @@ private slots:
         auto* remove = list->rowAt(2)->findChild<QToolButton*>();
         QCOMPARE(remove->toolTip(), QString("Remove London"));
         remove->click();
-        QCOMPARE(m_model->state().boardCities, (std::vector<std::string>{"london", "atlantis", "tokyo"}));
+        QCOMPARE(m_model->state().boardCities, (std::vector<std::string> {"london", "atlantis", "tokyo"}));
         QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 15000);
         // One row: neither move.
         state.boardCities = {"tokyo"};
         m_model->setState(state);
         QTRY_COMPARE_WITH_TIMEOUT(list->count(), 1, 15000);
-        QCOMPARE(menuTexts(0), (QStringList{"Remove"}));
+        QCOMPARE(menuTexts(0), (QStringList {"Remove"}));
         // From the keyboard: Alt+Down moves the highlighted row, which stays highlighted.
         state.boardCities = {"tokyo", "london", "dubai"};
         m_model->setState(state);
@@ -236,7 +241,7 @@ private slots:
         list->setFocus();
         list->setCurrentRow(0);
         QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
-        QCOMPARE(m_model->state().boardCities, (std::vector<std::string>{"london", "tokyo", "dubai"}));
+        QCOMPARE(m_model->state().boardCities, (std::vector<std::string> {"london", "tokyo", "dubai"}));
         const auto cityAt = [list](int row) {
             const auto* shown = list->rowAt(row);
             return shown ? QString::fromStdString(shown->city().id) : QString("(no row)");
@@ -283,7 +288,7 @@ private slots:
     void dropsLandBeforeTheRowDroppedOnOrAfterIt()
     {
         // Rows for entries 0, 2 and 3 of a stored list of four (entry 1 has no row).
-        const std::vector<int> entries{0, 2, 3};
+        const std::vector<int> entries {0, 2, 3};
         QCOMPARE(BoardCityList::dropDestination(entries, 1, false, 4), 2);
         QCOMPARE(BoardCityList::dropDestination(entries, 1, true, 4), 3);
         QCOMPARE(BoardCityList::dropDestination(entries, 2, true, 4), 4); // after the last row
@@ -297,14 +302,14 @@ private slots:
         QVERIFY(toggle->isChecked());
         toggle->click();
         QVERIFY(!m_model->state().use24h);
-        QVERIFY(m_view->boardCities()->rowAt(0)->timeText().endsWith("AM") ||
-                m_view->boardCities()->rowAt(0)->timeText().endsWith("PM"));
+        QVERIFY(m_view->boardCities()->rowAt(0)->timeText().endsWith("AM")
+            || m_view->boardCities()->rowAt(0)->timeText().endsWith("PM"));
 
         m_model->selectKind(DotWidgetKind::progress);
         QStringList labels;
         for (QAbstractButton* segment : m_view->periodSegments())
             labels << segment->text();
-        QCOMPARE(labels, (QStringList{"Day", "Week", "Month", "Year"}));
+        QCOMPARE(labels, (QStringList {"Day", "Week", "Month", "Year"}));
         m_view->periodSegments()[1]->click();
         QCOMPARE(m_model->state().period, ProgressPeriod::week);
         m_model->setPeriod(ProgressPeriod::month);
@@ -400,12 +405,13 @@ private slots:
     {
         m_model->selectKind(DotWidgetKind::countdown);
         m_model->setCountdownDate(at(2026, 12, 31, 18, 5));
-        const std::map<QByteArray, QString> monthByLocale{
-            {"en_US.UTF-8", "Dec"}, {"en_GB.UTF-8", "Dec"}, {"de_DE.UTF-8", "Dez"}, {"ja_JP.UTF-8", "12\u6708"}};
+        const std::map<QByteArray, QString> monthByLocale {{"en_US.UTF-8", "Dec"}, {"en_GB.UTF-8", "Dec"},
+            {"de_DE.UTF-8", "Dez"}, {"ja_JP.UTF-8", "12\u6708"}};
         QSet<QString> texts;
         for (const auto& [locale, month] : monthByLocale) {
             qputenv("LC_ALL", locale);
-            m_model->setCountdownDate(at(2026, 12, 31, 18, 5) + static_cast<double>(texts.size())); // a change writes the button again
+            m_model->setCountdownDate(at(2026, 12, 31, 18, 5)
+                + static_cast<double>(texts.size())); // a change writes the button again
             const QString text = m_view->dateButton()->text();
             QVERIFY2(text.contains(month) && text.contains("2026"), qPrintable(locale + ": " + text));
             texts.insert(text);
@@ -439,7 +445,7 @@ private slots:
         m_model->selectKind(DotWidgetKind::progress);
         focused = reached();
         QVERIFY(std::any_of(m_view->periodSegments().begin(), m_view->periodSegments().end(),
-                            [&](QAbstractButton* segment) { return focused.contains(segment); }));
+            [&](QAbstractButton* segment) { return focused.contains(segment); }));
         m_model->selectKind(DotWidgetKind::countdown);
         focused = reached();
         QVERIFY(focused.contains(m_view->titleField()) && focused.contains(m_view->dateButton()));
@@ -469,7 +475,9 @@ private slots:
         QCOMPARE(m_model->state().countdownDate, at(2026, 12, 31, 18, 0));
         // Tab goes on through the month buttons to the time, then the quick dates.
         QTimeEdit* time = m_view->datePicker()->timeField();
-        const auto onTime = [time] { return QApplication::focusWidget() == time || time->isAncestorOf(QApplication::focusWidget()); };
+        const auto onTime = [time] {
+            return QApplication::focusWidget() == time || time->isAncestorOf(QApplication::focusWidget());
+        };
         for (int press = 0; press < 5 && !onTime(); ++press)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(onTime());
@@ -491,7 +499,8 @@ private slots:
             // Wrapped labels take their height in a second pass of the layout.
             for (int pass = 0; pass < 3; ++pass)
                 QCoreApplication::processEvents();
-            QVERIFY(m_view->grab().save(folder + "/inspector-" + QString::fromUtf8(rawValue(kind).data()) + suffix));
+            QVERIFY(m_view->grab().save(
+                folder + "/inspector-" + QString::fromUtf8(rawValue(kind).data()) + suffix));
         }
         m_model->selectKind(DotWidgetKind::worldBoard);
         m_view->openBoardCityPicker();

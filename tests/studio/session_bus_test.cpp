@@ -22,7 +22,8 @@ namespace {
 
 Instant utcInstant(std::int64_t year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    return Instant::fromUnixSeconds(static_cast<double>(quillon::testing::utc(year, month, day, hour, minute, second)));
+    return Instant::fromUnixSeconds(
+        static_cast<double>(quillon::testing::utc(year, month, day, hour, minute, second)));
 }
 
 QProcessEnvironment studioEnvironment(const QString& configHome)
@@ -43,11 +44,10 @@ QString describe(QProcess& process)
     process.setReadChannel(QProcess::StandardOutput);
     const QByteArray output = process.peek(2000);
     process.setReadChannel(channel);
-    const QString state = process.state() == QProcess::Running    ? QString("running")
-                          : process.state() == QProcess::Starting ? QString("starting")
-                          : process.exitStatus() == QProcess::CrashExit
-                              ? QString("crashed")
-                              : QString("ended with code %1").arg(process.exitCode());
+    const QString state = process.state() == QProcess::Running ? QString("running")
+        : process.state() == QProcess::Starting                ? QString("starting")
+        : process.exitStatus() == QProcess::CrashExit          ? QString("crashed")
+                                                      : QString("ended with code %1").arg(process.exitCode());
     return QString("%1, error \"%2\"; standard error: \"%3\"; standard output: \"%4\"")
         .arg(state, process.errorString(), QString::fromUtf8(error), QString::fromUtf8(output));
 }
@@ -61,14 +61,18 @@ public slots:
     void countReload() { ++m_reloads; }
 
 private slots:
-    void initTestCase() { QVERIFY2(QDBusConnection::sessionBus().isConnected(), "run under dbus-run-session"); }
+    void initTestCase()
+    {
+        QVERIFY2(QDBusConnection::sessionBus().isConnected(), "run under dbus-run-session");
+    }
 
     void aListenerHearsOneReloadForABurstOfEdits()
     {
         QDBusConnection listener = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "listener");
-        QVERIFY(listener.connect(QString(), kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal, this,
-                                 SLOT(countReload())));
-        testing::MemoryStateStore store(StudioState::makeDefault(utcInstant(2026, 12, 5, 12), Calendar(TimeZone::utc(), 1, 1)));
+        QVERIFY(listener.connect(QString(), kTimelinesObjectPath, kTimelinesInterface,
+            kReloadAllTimelinesSignal, this, SLOT(countReload())));
+        testing::MemoryStateStore store(
+            StudioState::makeDefault(utcInstant(2026, 12, 5, 12), Calendar(TimeZone::utc(), 1, 1)));
         DBusTimelineReloader reloader;
         StudioModel model(store, reloader, utcInstant(2026, 12, 5, 12));
         QTRY_COMPARE_WITH_TIMEOUT(m_reloads, 1, 20000); // the start-up reload
@@ -89,14 +93,14 @@ private slots:
         QVERIFY2(first.waitForStarted(30000), qPrintable(describe(first)));
         QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
         QTRY_VERIFY2_WITH_TIMEOUT(bus->isServiceRegistered(kApplicationBusName).value(),
-                                  qPrintable("the first studio: " + describe(first)), 30000);
+            qPrintable("the first studio: " + describe(first)), 30000);
 
         QProcess second;
         second.setProcessEnvironment(studioEnvironment(configHome.path()));
         second.start(QUILLON_STUDIO_PATH, {"quillon://widget/countdown"});
         QVERIFY2(second.waitForFinished(30000), qPrintable(describe(second)));
         QVERIFY2(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0,
-                 qPrintable(describe(second)));
+            qPrintable(describe(second)));
 
         // The first studio selected the kind, and so saved it.
         const QString recordPath = configHome.path() + "/" QUILLON_APP_GROUP "/studio.v1";
@@ -104,8 +108,8 @@ private slots:
             QFile record(recordPath);
             return record.open(QIODevice::ReadOnly) ? record.readAll() : QByteArray("(no record)");
         };
-        QTRY_VERIFY2_WITH_TIMEOUT(storedRecord().contains("\"kind\":\"countdown\""),
-                                  storedRecord().left(2000).constData(), 30000);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            storedRecord().contains("\"kind\":\"countdown\""), storedRecord().left(2000).constData(), 30000);
         QCOMPARE(first.state(), QProcess::Running);
 
         // A desktop handing over a thousand links in one call: the last one that names a kind is
@@ -113,14 +117,16 @@ private slots:
         QStringList links;
         for (int index = 0; index < 1000; ++index)
             links << (index % 2 ? "quillon://widget/sign" : "quillon://widget/progress");
-        links << "quillon://widget/day" << "quillon://widget/bogus" << "https://example.com/";
-        QDBusMessage open = QDBusMessage::createMethodCall(kApplicationBusName, kApplicationObjectPath,
-                                                           kApplicationInterface, "Open");
+        links << "quillon://widget/day"
+              << "quillon://widget/bogus"
+              << "https://example.com/";
+        QDBusMessage open = QDBusMessage::createMethodCall(
+            kApplicationBusName, kApplicationObjectPath, kApplicationInterface, "Open");
         open << links << QVariantMap();
         const QDBusMessage reply = QDBusConnection::sessionBus().call(open, QDBus::Block, 30000);
         QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
-        QTRY_VERIFY2_WITH_TIMEOUT(storedRecord().contains("\"kind\":\"day\""), storedRecord().left(2000).constData(),
-                                  30000);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            storedRecord().contains("\"kind\":\"day\""), storedRecord().left(2000).constData(), 30000);
         first.terminate();
         if (!first.waitForFinished(15000)) {
             first.kill();
@@ -138,8 +144,8 @@ private slots:
         QCOMPARE(studio.exitCode(), 2);
         const QString error = QString::fromUtf8(studio.readAllStandardError());
         QVERIFY2(error.contains("usage: quillon"), qPrintable(error));
-        const QStringList written =
-            QDir(configHome.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList written
+            = QDir(configHome.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QVERIFY2(written.isEmpty(), qPrintable(written.join(", ")));
     }
 

@@ -16,15 +16,15 @@ TEST(StageScale, FitsTheCardToTheStageWithinItsLimits)
         double expected;
     };
     const Case cases[] = {
-        {{1000, 700}, DotSize::medium, false, 1000 * 0.78 / 344},        // width-limited: about 2.27
-        {{1000, 700}, DotSize::medium, true, 1000 * 0.9 / 344},          // about 2.62
-        {{1000, 180}, DotSize::medium, false, 0.3},                      // less than the reserve
-        {{5000, 5000}, DotSize::small, false, 2.6},
-        {{5000, 5000}, DotSize::small, true, 4.0},
-        {{1000, 700}, DotSize::large, false, (700.0 - 190) / 344},       // height-limited
+        {{1000, 700}, DotSize::medium, false, 1000 * 0.78 / 344}, // width-limited: about 2.27
+        {{1000, 700}, DotSize::medium, true, 1000 * 0.9 / 344}, // about 2.62
+        {{1000, 180}, DotSize::medium, false, 0.3}, // less than the reserve
+        {{5000, 5000}, DotSize::small, false, 2.6}, {{5000, 5000}, DotSize::small, true, 4.0},
+        {{1000, 700}, DotSize::large, false, (700.0 - 190) / 344}, // height-limited
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.stage.width << "x" << c.stage.height << (c.fullView ? " full" : ""));
+        SCOPED_TRACE(
+            ::testing::Message() << c.stage.width << "x" << c.stage.height << (c.fullView ? " full" : ""));
         EXPECT_NEAR(stageScale(c.stage, c.size, c.fullView), c.expected, 1e-12);
     }
     // The 1000 by 700 stage gives a medium card of about 780 by 372 with corners of about 50.

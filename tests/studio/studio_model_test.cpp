@@ -17,7 +17,8 @@ namespace {
 
 Instant utcInstant(std::int64_t year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    return Instant::fromUnixSeconds(static_cast<double>(quillon::testing::utc(year, month, day, hour, minute, second)));
+    return Instant::fromUnixSeconds(
+        static_cast<double>(quillon::testing::utc(year, month, day, hour, minute, second)));
 }
 
 class CountingReloader final : public TimelineReloader {
@@ -51,7 +52,7 @@ private slots:
         StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
         QCOMPARE(model.state().signText, std::string("stored"));
         QCOMPARE(m_store->saves, 1);
-        QCOMPARE(m_reloader->reloads.size(), std::size_t{1});
+        QCOMPARE(m_reloader->reloads.size(), std::size_t {1});
         QVERIFY(!model.isReloadPending());
     }
 
@@ -92,15 +93,15 @@ private slots:
         QCOMPARE(m_store->stored.signText, std::string("Hello"));
         // A machine that stalls for most of the delay between two keystrokes typed no burst.
         if (longestPause >= StudioModel::kReloadDelay.count() - 50)
-            QSKIP(qPrintable(QString("the keystrokes came up to %1 ms apart, too slowly for a burst")
-                                 .arg(longestPause)));
-        QTRY_COMPARE_WITH_TIMEOUT(m_reloader->reloads.size(), std::size_t{2}, 15000);
+            QSKIP(qPrintable(
+                QString("the keystrokes came up to %1 ms apart, too slowly for a burst").arg(longestPause)));
+        QTRY_COMPARE_WITH_TIMEOUT(m_reloader->reloads.size(), std::size_t {2}, 15000);
         // About the delay after the last keystroke; generous above for a loaded machine.
-        QCOMPARE_GE(m_reloader->reloads[1] - lastEdit, qint64{380});
-        QCOMPARE_LT(m_reloader->reloads[1] - lastEdit, qint64{4000});
+        QCOMPARE_GE(m_reloader->reloads[1] - lastEdit, qint64 {380});
+        QCOMPARE_LT(m_reloader->reloads[1] - lastEdit, qint64 {4000});
         // No second reload for the burst: a span longer than the delay in which one would have come.
         QTest::qWait(600);
-        QCOMPARE(m_reloader->reloads.size(), std::size_t{2});
+        QCOMPARE(m_reloader->reloads.size(), std::size_t {2});
     }
 
     void kindAndSizeChangesSaveWithoutReloading()
@@ -114,7 +115,7 @@ private slots:
         QVERIFY(!model.isReloadPending());
         // A span longer than the delay, in which a reload would have come.
         QTest::qWait(500);
-        QCOMPARE(m_reloader->reloads.size(), std::size_t{1});
+        QCOMPARE(m_reloader->reloads.size(), std::size_t {1});
     }
 
     void aThemeChangedAndBackStillReloadsOnce()
@@ -122,10 +123,10 @@ private slots:
         StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
         model.selectTheme(ThemeID::amber);
         model.selectTheme(ThemeID::midnight);
-        QTRY_COMPARE_WITH_TIMEOUT(m_reloader->reloads.size(), std::size_t{2}, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_reloader->reloads.size(), std::size_t {2}, 15000);
         // A span longer than the delay, in which a second reload would have come.
         QTest::qWait(500);
-        QCOMPARE(m_reloader->reloads.size(), std::size_t{2});
+        QCOMPARE(m_reloader->reloads.size(), std::size_t {2});
     }
 
     void aPendingReloadIsSentWhenTheModelGoes()
@@ -135,7 +136,7 @@ private slots:
             model.setUse24h(false);
             QVERIFY(model.isReloadPending());
         }
-        QCOMPARE(m_reloader->reloads.size(), std::size_t{2});
+        QCOMPARE(m_reloader->reloads.size(), std::size_t {2});
     }
 
     void wholeRecordWritesTellOnlyTheFieldsThatDiffer()
@@ -167,10 +168,13 @@ private slots:
             QTest::newRow(name) << static_cast<int>(kind) << stored << static_cast<int>(expected);
         };
         row("board, nothing stored", DotWidgetKind::worldBoard, -1, DotSize::medium);
-        row("board, small stored", DotWidgetKind::worldBoard, static_cast<int>(DotSize::small), DotSize::medium);
+        row("board, small stored", DotWidgetKind::worldBoard, static_cast<int>(DotSize::small),
+            DotSize::medium);
         row("clock, nothing stored", DotWidgetKind::clock, -1, DotSize::medium);
-        row("clock, extra large stored", DotWidgetKind::clock, static_cast<int>(DotSize::extraLarge), DotSize::small);
-        row("sign, extra large stored", DotWidgetKind::sign, static_cast<int>(DotSize::extraLarge), DotSize::extraLarge);
+        row("clock, extra large stored", DotWidgetKind::clock, static_cast<int>(DotSize::extraLarge),
+            DotSize::small);
+        row("sign, extra large stored", DotWidgetKind::sign, static_cast<int>(DotSize::extraLarge),
+            DotSize::extraLarge);
     }
 
     void sizesForKind()
@@ -189,19 +193,19 @@ private slots:
         StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
         using Ids = std::vector<std::string>;
         model.addBoardCity("los-angeles");
-        QCOMPARE(model.state().boardCities, (Ids{"new-york", "london", "dubai", "tokyo", "los-angeles"}));
+        QCOMPARE(model.state().boardCities, (Ids {"new-york", "london", "dubai", "tokyo", "los-angeles"}));
         model.addBoardCity("paris");
         QCOMPARE(model.state().boardCities.back(), std::string("paris"));
-        model.moveBoardCityUp(0);  // no neighbour: nothing
+        model.moveBoardCityUp(0); // no neighbour: nothing
         model.moveBoardCityDown(5); // no neighbour: nothing
         model.moveBoardCityUp(1);
         QCOMPARE(model.state().boardCities.front(), std::string("london"));
         model.removeBoardCity(99);
         model.removeBoardCity(0);
-        QCOMPARE(model.state().boardCities, (Ids{"new-york", "dubai", "tokyo", "los-angeles", "paris"}));
+        QCOMPARE(model.state().boardCities, (Ids {"new-york", "dubai", "tokyo", "los-angeles", "paris"}));
         // Drag entries 0 and 2 before the entry at 4: they keep their order.
         model.reorderBoardCities({0, 2}, 4);
-        QCOMPARE(model.state().boardCities, (Ids{"dubai", "los-angeles", "new-york", "tokyo", "paris"}));
+        QCOMPARE(model.state().boardCities, (Ids {"dubai", "los-angeles", "new-york", "tokyo", "paris"}));
         model.reorderBoardCities({0}, 5);
         QCOMPARE(model.state().boardCities.back(), std::string("dubai"));
     }
@@ -212,9 +216,9 @@ private slots:
         m_store->stored.clockCity = "atlantis";
         StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
         const auto cities = model.boardCityList();
-        QCOMPARE(cities.size(), std::size_t{2});
+        QCOMPARE(cities.size(), std::size_t {2});
         QCOMPARE(cities[1].id, std::string("tokyo"));
-        QCOMPARE(model.state().boardCities.size(), std::size_t{4}); // kept in the settings
+        QCOMPARE(model.state().boardCities.size(), std::size_t {4}); // kept in the settings
 
         model.setState([&] {
             StudioState state = model.state();
@@ -222,9 +226,9 @@ private slots:
             return state;
         }());
         const DotScene board = model.sceneFor(DotWidgetKind::worldBoard, DotSize::medium);
-        QCOMPARE(std::get<TextBlock>(board.blocks[0]).lines, std::vector<std::string>{"ADD A CITY"});
+        QCOMPARE(std::get<TextBlock>(board.blocks[0]).lines, std::vector<std::string> {"ADD A CITY"});
         const DotScene clock = model.sceneFor(DotWidgetKind::clock, DotSize::small);
-        QCOMPARE(std::get<TextBlock>(clock.blocks[0]).lines, std::vector<std::string>{City::local().name});
+        QCOMPARE(std::get<TextBlock>(clock.blocks[0]).lines, std::vector<std::string> {City::local().name});
     }
 
     void everyKindHasAScene()
@@ -237,7 +241,7 @@ private slots:
         m_store->stored.boardCities.assign(10, "tokyo");
         StudioModel tenCities(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
         const DotScene large = tenCities.sceneFor(DotWidgetKind::worldBoard, DotSize::large);
-        QCOMPARE(std::get<TextBlock>(large.blocks[0]).lines.size(), std::size_t{8});
+        QCOMPARE(std::get<TextBlock>(large.blocks[0]).lines.size(), std::size_t {8});
     }
 
     void linksSelectTheirKindAndOthersDoNothing()

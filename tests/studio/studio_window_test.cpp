@@ -11,14 +11,14 @@
 #include "tests/platform/calendar/libc_time.h"
 #include "tests/support/memory_state_store.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QToolButton>
-#include <QApplication>
 #include <QTest>
+#include <QToolButton>
 
 using namespace quillon;
 
@@ -26,7 +26,7 @@ namespace {
 
 class SilentReloader final : public TimelineReloader {
 public:
-    void reloadAllTimelines() override {}
+    void reloadAllTimelines() override { }
 };
 
 using CountingEngine = testing::RecordingUpdateEngine;
@@ -95,9 +95,8 @@ private slots:
             QVERIFY(window.isSidebarShown());
             QVERIFY(!window.isHowToShown());
             QTRY_VERIFY2_WITH_TIMEOUT(window.isHowToShown(),
-                                      qPrintable(QString("not shown after %1 ms").arg(clock.elapsed())),
-                                      15000);
-            QCOMPARE_GE(clock.elapsed(), qint64{400});
+                qPrintable(QString("not shown after %1 ms").arg(clock.elapsed())), 15000);
+            QCOMPARE_GE(clock.elapsed(), qint64 {400});
             QWidget* popup = QApplication::activePopupWidget();
             QVERIFY2(popup, "the how-to is shown, yet no popup is active");
             QTest::keyClick(popup, Qt::Key_Escape);
@@ -143,7 +142,8 @@ private slots:
         const auto isWhole = [&](const QWidget* control) {
             const QRect stage(QPoint(0, 0), m_window->stage()->size());
             const QRect at(control->mapTo(m_window->stage(), QPoint(0, 0)), control->size());
-            return control->isVisible() && stage.contains(at) && control->width() >= control->sizeHint().width();
+            return control->isVisible() && stage.contains(at)
+                && control->width() >= control->sizeHint().width();
         };
         ControlBar* bar = m_window->stage()->controlBar();
         const auto columnWidths = [&] {
@@ -158,18 +158,20 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(m_window->size(), windowSize, 15000);
             // Only the contents change: a kind with four sizes.
             m_window->model().selectKind(DotWidgetKind::sign);
-            QTRY_VERIFY2_WITH_TIMEOUT(isWhole(bar->sizePicker()), qPrintable(describe(bar->sizePicker())), 15000);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                isWhole(bar->sizePicker()), qPrintable(describe(bar->sizePicker())), 15000);
             for (ThemeButton* swatch : bar->themeButtons())
                 QVERIFY2(isWhole(swatch), qPrintable(describe(swatch)));
             m_window->model().selectKind(DotWidgetKind::worldBoard);
-            QTRY_VERIFY2_WITH_TIMEOUT(isWhole(bar->sizePicker()), qPrintable(describe(bar->sizePicker())), 15000);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                isWhole(bar->sizePicker()), qPrintable(describe(bar->sizePicker())), 15000);
             // The city rows' remove buttons stay clear of the settings column's scroll bar.
             for (QToolButton* remove : m_window->inspector()->findChildren<QToolButton*>("removeCity")) {
                 QWidget* viewport = m_window->inspector()->viewport();
                 const QRect at(remove->mapTo(viewport, QPoint(0, 0)), remove->size());
-                QVERIFY2(QRect(QPoint(0, 0), viewport->size()).contains(at) &&
-                             remove->visibleRegion().boundingRect().size() == remove->size(),
-                         qPrintable(describe(remove)));
+                QVERIFY2(QRect(QPoint(0, 0), viewport->size()).contains(at)
+                        && remove->visibleRegion().boundingRect().size() == remove->size(),
+                    qPrintable(describe(remove)));
             }
         }
         QVERIFY2(!bar->isInTwoRows(), "at the default size the bar is one row");
@@ -202,9 +204,11 @@ private slots:
         QVERIFY(cities);
         auto* ring = cities->parentWidget()->findChild<FocusRing*>();
         QVERIFY(ring);
-        QVERIFY2(!ring->isVisible(), qPrintable(QString("focus is on %1").arg(QApplication::focusWidget()
-                                                                               ? QApplication::focusWidget()->metaObject()->className()
-                                                                               : "nothing")));
+        QVERIFY2(!ring->isVisible(),
+            qPrintable(
+                QString("focus is on %1")
+                    .arg(QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
+                                                     : "nothing")));
         cities->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY_WITH_TIMEOUT(ring->isVisible(), 15000);
         QCOMPARE(ring->geometry(), cities->geometry());
@@ -227,11 +231,12 @@ private slots:
     void theSizePickerOffersTheKindsSizes()
     {
         SizePicker* picker = m_window->stage()->controlBar()->sizePicker();
-        QCOMPARE(picker->sizes(), (std::vector<DotSize>{DotSize::medium, DotSize::large, DotSize::extraLarge}));
+        QCOMPARE(
+            picker->sizes(), (std::vector<DotSize> {DotSize::medium, DotSize::large, DotSize::extraLarge}));
         m_window->model().selectKind(DotWidgetKind::sign);
-        QCOMPARE(picker->sizes().size(), std::size_t{4});
+        QCOMPARE(picker->sizes().size(), std::size_t {4});
         m_window->model().selectKind(DotWidgetKind::clock);
-        QCOMPARE(picker->sizes(), (std::vector<DotSize>{DotSize::small, DotSize::medium, DotSize::large}));
+        QCOMPARE(picker->sizes(), (std::vector<DotSize> {DotSize::small, DotSize::medium, DotSize::large}));
         for (ThemeButton* button : m_window->stage()->controlBar()->themeButtons())
             QCOMPARE(button->accessibleName(), QString::fromStdString(themeTable()[button->theme()].name));
     }
@@ -251,7 +256,7 @@ private slots:
         const QColor panel = at(card.topLeft() + QPointF(12, card.height() / 2));
         const QColor expected = toQColor(themeTable()[ThemeID::paper].background);
         QVERIFY2(std::abs(panel.red() - expected.red()) <= 3 && std::abs(panel.blue() - expected.blue()) <= 3,
-                 qPrintable(panel.name()));
+            qPrintable(panel.name()));
         // the card speaks its text
         QVERIFY(!stage->accessibleName().isEmpty());
     }
@@ -262,7 +267,8 @@ private slots:
         int notices = 0;
         auto developmentEngine = std::make_unique<CountingEngine>();
         CountingEngine& untouched = *developmentEngine;
-        Updater development(StaticBundleInfo{{"SUFeedURL", "  "}}, std::move(developmentEngine), [&] { ++notices; });
+        Updater development(
+            StaticBundleInfo {{"SUFeedURL", "  "}}, std::move(developmentEngine), [&] { ++notices; });
         m_window->setUpdater(development);
         QAction* check = m_window->checkForUpdatesAction();
         QCOMPARE(check->text(), QString("Check for Updates\u2026"));
@@ -274,7 +280,8 @@ private slots:
         m_window->settingsAction()->trigger();
         SettingsView* settings = m_window->settingsView();
         QVERIFY(settings->isVisible());
-        QVERIFY(settings->developmentNote() && !settings->automaticChecksToggle() && !settings->checkNowButton());
+        QVERIFY(
+            settings->developmentNote() && !settings->automaticChecksToggle() && !settings->checkNowButton());
         QCOMPARE(settings->width(), SettingsView::kWidth);
         QVERIFY(!settings->versionLabel()->text().isEmpty());
         QVERIFY(settings->websiteLink()->text().contains(">quillon.com<"));
@@ -285,8 +292,8 @@ private slots:
         init();
         auto releaseEngine = std::make_unique<CountingEngine>();
         CountingEngine& engine = *releaseEngine;
-        Updater release(StaticBundleInfo{{"SUFeedURL", "https://quillon.com/appcast.xml"}}, std::move(releaseEngine),
-                        [&] { ++notices; });
+        Updater release(StaticBundleInfo {{"SUFeedURL", "https://quillon.com/appcast.xml"}},
+            std::move(releaseEngine), [&] { ++notices; });
         m_window->setUpdater(release);
         check = m_window->checkForUpdatesAction();
         QVERIFY(check->isEnabled());
@@ -305,7 +312,8 @@ private slots:
         QVERIFY(engine.automatic);
         settings->close();
         // Opened again, the window reads the values anew.
-        engine.lastCheck = m_window->model().now() + -2 * 3600.0; // the studio's time, which the view tells from
+        engine.lastCheck
+            = m_window->model().now() + -2 * 3600.0; // the studio's time, which the view tells from
         engine.reportCanCheck(false);
         m_window->settingsAction()->trigger();
         QCOMPARE(settings->lastCheckedLabel()->text(), QString("2 hours ago"));

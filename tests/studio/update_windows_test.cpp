@@ -44,7 +44,8 @@ private slots:
                 box->accept();
             }
         });
-        windows.showError("There is not enough space on the disk to unpack the update in /home/someone/Quillon/versions.");
+        windows.showError(
+            "There is not enough space on the disk to unpack the update in /home/someone/Quillon/versions.");
         QVERIFY2(shownError.contains("not enough space"), qPrintable(shownError));
         QTRY_VERIFY_WITH_TIMEOUT(window.findChildren<QProgressDialog*>().isEmpty(), 10000);
     }

@@ -25,7 +25,7 @@ private slots:
             window.show();
             QVERIFY2(QTest::qWaitForWindowExposed(&window, 20000), "the window was not shown within 20 s");
             QTRY_VERIFY2_WITH_TIMEOUT(settings.contains(WindowFrameAutosave::settingsKey("studio")),
-                                      qPrintable("kept: " + settings.allKeys().join(", ")), 15000);
+                qPrintable("kept: " + settings.allKeys().join(", ")), 15000);
             window.setGeometry(60, 70, 420, 260);
             QTRY_COMPARE_WITH_TIMEOUT(restoredGeometry(settings).size(), QSize(420, 260), 15000);
         }
@@ -65,8 +65,7 @@ private slots:
             // The saved size is kept where the window allows it, and the frame is on a screen.
             QTRY_COMPARE_WITH_TIMEOUT(window.size(), saved.expandedTo(QSize(260, 180)), 15000);
             QTRY_VERIFY2_WITH_TIMEOUT(screen.contains(window.frameGeometry().topLeft()),
-                                      qPrintable(QString("at %1, %2").arg(window.x()).arg(window.y())),
-                                      15000);
+                qPrintable(QString("at %1, %2").arg(window.x()).arg(window.y())), 15000);
         }
     }
 

@@ -8,7 +8,10 @@ namespace quillon::testing {
 
 class MemoryStateStore final : public StateStore {
 public:
-    explicit MemoryStateStore(StudioState initial = {}) : stored(std::move(initial)) {}
+    explicit MemoryStateStore(StudioState initial = {})
+        : stored(std::move(initial))
+    {
+    }
     StudioState load() override { return stored; }
     bool save(const StudioState& state) override
     {

@@ -10,7 +10,8 @@ namespace quillon::testing {
 
 class ScopedEnvironmentVariable {
 public:
-    ScopedEnvironmentVariable(const char* name, const std::optional<std::string>& value) : m_name(name)
+    ScopedEnvironmentVariable(const char* name, const std::optional<std::string>& value)
+        : m_name(name)
     {
         if (const char* old = std::getenv(name))
             m_old = old;

@@ -33,27 +33,29 @@ struct ToolRun {
 // Where the running test keeps the tool's standard error: tests may run side by side.
 std::filesystem::path errorPath()
 {
-    return std::filesystem::temp_directory_path() /
-           (std::string("render_tool_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".err");
+    return std::filesystem::temp_directory_path()
+        / (std::string("render_tool_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name()
+            + ".err");
 }
 
 // A settings folder of the running test's own, empty until a test stores a record in it.
 std::filesystem::path configHome()
 {
-    return std::filesystem::temp_directory_path() /
-           (std::string("render_tool_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    return std::filesystem::temp_directory_path()
+        / (std::string("render_tool_test_")
+            + ::testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 
 // Runs the tool with the machine's zone, locale and settings folder fixed.
 ToolRun run(const std::string& arguments)
 {
-    const std::string command = "TZ=Europe/London LC_ALL=en_US.UTF-8 XDG_CONFIG_HOME=" + configHome().string() + " " +
-                                QUILLON_RENDER_PATH " " + arguments + " 2>" + errorPath().string();
+    const std::string command = "TZ=Europe/London LC_ALL=en_US.UTF-8 XDG_CONFIG_HOME=" + configHome().string()
+        + " " + QUILLON_RENDER_PATH " " + arguments + " 2>" + errorPath().string();
     ToolRun result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
         return result;
-    std::array<char, 4096> buffer{};
+    std::array<char, 4096> buffer {};
     std::size_t read = 0;
     while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
         result.output.append(buffer.data(), read);
@@ -84,8 +86,8 @@ int runExactly(std::vector<std::string> arguments, rlim_t largestFile = RLIM_INF
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
-    std::vector<std::string> variables = {"TZ=Europe/London", "LC_ALL=en_US.UTF-8",
-                                          "XDG_CONFIG_HOME=" + configHome().string()};
+    std::vector<std::string> variables
+        = {"TZ=Europe/London", "LC_ALL=en_US.UTF-8", "XDG_CONFIG_HOME=" + configHome().string()};
     for (char** variable = environ; *variable; ++variable) {
         const std::string text = *variable;
         if (!text.starts_with("TZ=") && !text.starts_with("LC_ALL=") && !text.starts_with("XDG_CONFIG_HOME="))
@@ -105,7 +107,7 @@ int runExactly(std::vector<std::string> arguments, rlim_t largestFile = RLIM_INF
             ::_exit(126);
         if (largestFile != RLIM_INFINITY) {
             ::signal(SIGXFSZ, SIG_IGN); // the tool sees the failed write instead of being killed
-            const rlimit limit{largestFile, largestFile};
+            const rlimit limit {largestFile, largestFile};
             if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
                 ::_exit(126);
         }
@@ -119,15 +121,15 @@ int runExactly(std::vector<std::string> arguments, rlim_t largestFile = RLIM_INF
     int status = 0;
     if (pid < 0)
         return -1;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 TEST(RenderTool, JsonDescribesTheSceneTheBuilderMade)
 {
-    const ToolRun result = run("clock --size large --at 2026-12-05T06:00:00-08:00 --clock-city los-angeles --12h "
-                           "--format json");
+    const ToolRun result
+        = run("clock --size large --at 2026-12-05T06:00:00-08:00 --clock-city los-angeles --12h "
+              "--format json");
     ASSERT_EQ(result.status, 0);
     const auto json = nlohmann::json::parse(result.output, nullptr, false);
     ASSERT_TRUE(json.is_object()) << result.output;
@@ -138,8 +140,9 @@ TEST(RenderTool, JsonDescribesTheSceneTheBuilderMade)
     EXPECT_EQ(json["accessibilityText"], "Los Angeles. 06:00. SAT 05 DEC AM");
     const auto& blocks = json["scene"]["blocks"];
     ASSERT_EQ(blocks.size(), 4u);
-    EXPECT_EQ(blocks[1], (nlohmann::json{{"type", "text"}, {"lines", {"06:00"}}, {"cells", 5}, {"weight", 3.0},
-                                         {"align", "center"}}));
+    EXPECT_EQ(blocks[1],
+        (nlohmann::json {
+            {"type", "text"}, {"lines", {"06:00"}}, {"cells", 5}, {"weight", 3.0}, {"align", "center"}}));
     EXPECT_EQ(blocks[3]["type"], "bar");
     EXPECT_DOUBLE_EQ(blocks[3]["fraction"].get<double>(), 0.25);
     EXPECT_EQ(json["scene"]["padding"], 20.0);
@@ -159,7 +162,7 @@ TEST(RenderTool, TextShowsTheDotsAndPngIsAPicture)
     ASSERT_TRUE(std::filesystem::exists(path));
     FILE* file = fopen(path.c_str(), "rb");
     ASSERT_NE(file, nullptr);
-    std::array<unsigned char, 24> header{};
+    std::array<unsigned char, 24> header {};
     ASSERT_EQ(fread(header.data(), 1, header.size(), file), header.size());
     fclose(file);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(header.data()) + 1, 3), "PNG");
@@ -204,7 +207,8 @@ TEST(RenderTool, AFailedWriteLeavesTheEarlierOutputAsItWas)
     std::filesystem::remove_all(configHome());
     std::filesystem::create_directories(folder);
     const auto path = folder / "day.png";
-    ASSERT_EQ(runExactly({"day", "--size", "large", "--theme", "paper", "--defaults", "-o", path.string()}), 0)
+    ASSERT_EQ(
+        runExactly({"day", "--size", "large", "--theme", "paper", "--defaults", "-o", path.string()}), 0)
         << lastError();
     const std::string earlier = contents(path);
     constexpr rlim_t kLargestFile = 1024;
@@ -218,8 +222,8 @@ TEST(RenderTool, AFailedWriteLeavesTheEarlierOutputAsItWas)
     EXPECT_NE(error.find(path.string()), std::string::npos) << error;
     EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
     EXPECT_TRUE(contents(path) == earlier) << "the earlier picture was damaged";
-    const auto files =
-        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
+    const auto files
+        = std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
     EXPECT_EQ(files, 1) << "nothing but the picture is left in its folder";
     std::filesystem::remove_all(configHome());
 }
@@ -241,10 +245,12 @@ TEST(RenderTool, AnErrorStaysOneShortLineWhateverTheArgumentsHold)
         const std::string error = lastError();
         ASSERT_FALSE(error.empty());
         EXPECT_EQ(error.back(), '\n');
-        EXPECT_TRUE(std::none_of(error.begin(), error.end() - 1, [](char c) {
-            const auto byte = static_cast<unsigned char>(c);
-            return byte < 0x20 || byte == 0x7F;
-        })) << "a raw control character in: " << ::testing::PrintToString(error.substr(0, 200));
+        EXPECT_TRUE(std::none_of(error.begin(), error.end() - 1,
+            [](char c) {
+                const auto byte = static_cast<unsigned char>(c);
+                return byte < 0x20 || byte == 0x7F;
+            }))
+            << "a raw control character in: " << ::testing::PrintToString(error.substr(0, 200));
         EXPECT_LE(error.size(), 300u) << "the value is cut short";
     }
     EXPECT_FALSE(std::filesystem::exists(missingFolder));
@@ -259,7 +265,8 @@ TEST(RenderTool, FollowsTheStoredSettingsUnlessToldNotTo)
         std::ofstream record(suite / "studio.v1");
         record << R"({"theme":"sky","signText":"Gone fishing","use24h":false,"sizes":["sign","large"]})";
     }
-    const auto json = [](const ToolRun& result) { return nlohmann::json::parse(result.output, nullptr, false); };
+    const auto json
+        = [](const ToolRun& result) { return nlohmann::json::parse(result.output, nullptr, false); };
 
     const auto stored = json(run("sign --format json"));
     EXPECT_EQ(stored["theme"], "sky");
@@ -279,11 +286,11 @@ TEST(RenderTool, FollowsTheStoredSettingsUnlessToldNotTo)
 
 TEST(RenderOptions, ContentFlagsAreKeptAndTheLastOfTwoWins)
 {
-    const auto parsed = parseRenderOptions({"worldBoard", "--cities", "tokyo,,local", "--12h", "--24h", "--period",
-                                            "week", "--target", "2027-01-01T00:00:00+09:00", "--scale", "1.5"});
+    const auto parsed = parseRenderOptions({"worldBoard", "--cities", "tokyo,,local", "--12h", "--24h",
+        "--period", "week", "--target", "2027-01-01T00:00:00+09:00", "--scale", "1.5"});
     ASSERT_TRUE(std::holds_alternative<RenderOptions>(parsed));
     const auto& options = std::get<RenderOptions>(parsed);
-    EXPECT_EQ(options.cities, (std::vector<std::string>{"tokyo", "local"}));
+    EXPECT_EQ(options.cities, (std::vector<std::string> {"tokyo", "local"}));
     EXPECT_EQ(options.use24h, true);
     EXPECT_EQ(options.period, ProgressPeriod::week);
     EXPECT_EQ(options.target->unixSeconds(), 1798729200.0);
@@ -297,9 +304,13 @@ TEST(RenderOptions, AnInvalidValueIsEchoedEscapedAndCutAtACharacter)
     const std::pair<std::string, std::string> cases[] = {
         {"mid\nnight\x1b[31m", R"(mid\nnight\x1b[31m)"},
         {"\t\r\x7f\x01", R"(\t\r\x7f\x01)"},
-        {"\xC2\x85\xC2\x9B" "1m", R"(\u0085\u009b1m)"}, // C1 controls: NEL, and CSI, which starts an escape
+        {"\xC2\x85\xC2\x9B"
+         "1m",
+            R"(\u0085\u009b1m)"}, // C1 controls: NEL, and CSI, which starts an escape
         {"\xFF\xC3", R"(\xff\xc3)"}, // bytes that are not UTF-8
-        {"\xE2\x82" "x", R"(\xe2\x82x)"}, // a sequence cut short
+        {"\xE2\x82"
+         "x",
+            R"(\xe2\x82x)"}, // a sequence cut short
         {"\xC0\xAF", R"(\xc0\xaf)"}, // an overlong "/"
         {"\xED\xA0\x80", R"(\xed\xa0\x80)"}, // an encoded surrogate
         {"\xF4\x90\x80\x80", R"(\xf4\x90\x80\x80)"}, // past U+10FFFF

@@ -56,12 +56,12 @@ struct ToolRun {
 
 sock_filter statement(std::uint16_t code, std::uint32_t k)
 {
-    return sock_filter{code, 0, 0, k};
+    return sock_filter {code, 0, 0, k};
 }
 
 sock_filter jumpIfEqual(std::uint32_t k, std::uint8_t ifEqual, std::uint8_t ifNot)
 {
-    return sock_filter{BPF_JMP | BPF_JEQ | BPF_K, ifEqual, ifNot, k};
+    return sock_filter {BPF_JMP | BPF_JEQ | BPF_K, ifEqual, ifNot, k};
 }
 
 // With every mode-changing call failing, the mode the key file ends up with is the one it was created
@@ -103,14 +103,14 @@ struct ChildReport {
 
 [[noreturn]] void failChild(int reportFd, Step step)
 {
-    const ChildReport report{step, errno};
+    const ChildReport report {step, errno};
     [[maybe_unused]] const ssize_t written = ::write(reportFd, &report, sizeof report);
     ::_exit(127);
 }
 
 // Between fork and execv only async-signal-safe calls: everything the child needs is made before.
 [[noreturn]] void startTool(char** argv, const Restraints& restraints, const sock_fprog& filter,
-                            const char* probePath, int probeFd, int outFd, int errFd, int reportFd)
+    const char* probePath, int probeFd, int outFd, int errFd, int reportFd)
 {
     ::umask(0);
     if (::dup2(outFd, STDOUT_FILENO) < 0 || ::dup2(errFd, STDERR_FILENO) < 0)
@@ -121,14 +121,14 @@ struct ChildReport {
         if (::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) != 0)
             failChild(reportFd, Step::seccomp);
         // A filter that lets a chmod through would make the mode check prove nothing.
-        const bool blocked = ::chmod(probePath, 0) != 0 && errno == EPERM && ::fchmod(probeFd, 0) != 0 &&
-                             errno == EPERM && ::fchmodat(AT_FDCWD, probePath, 0, 0) != 0 && errno == EPERM;
+        const bool blocked = ::chmod(probePath, 0) != 0 && errno == EPERM && ::fchmod(probeFd, 0) != 0
+            && errno == EPERM && ::fchmodat(AT_FDCWD, probePath, 0, 0) != 0 && errno == EPERM;
         if (!blocked)
             failChild(reportFd, Step::probe);
     }
     if (restraints.largestFile != RLIM_INFINITY) {
         ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{restraints.largestFile, restraints.largestFile};
+        const rlimit limit {restraints.largestFile, restraints.largestFile};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             failChild(reportFd, Step::fileLimit);
     }
@@ -139,7 +139,7 @@ struct ChildReport {
 std::string readAll(int fd)
 {
     std::string text;
-    std::array<char, 4096> buffer{};
+    std::array<char, 4096> buffer {};
     for (;;) {
         const ssize_t got = ::read(fd, buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR)
@@ -153,21 +153,20 @@ std::string readAll(int fd)
 std::string describe(const ChildReport& report)
 {
     const char* steps[] = {"redirecting output", "PR_SET_NO_NEW_PRIVS", "PR_SET_SECCOMP",
-                           "the filter let a chmod through", "RLIMIT_FSIZE", "execv " QUILLON_SIGN_UPDATE_PATH};
+        "the filter let a chmod through", "RLIMIT_FSIZE", "execv " QUILLON_SIGN_UPDATE_PATH};
     return std::string(steps[static_cast<int>(report.step)]) + ": " + std::strerror(report.error);
 }
 
 // Waits for the child to start the tool, or to say why it could not, then for the tool to finish.
 void collect(pid_t pid, int outFd, int errFd, int reportFd, ToolRun& result)
 {
-    ChildReport report{};
+    ChildReport report {};
     ssize_t got = 0;
     do
         got = ::read(reportFd, &report, sizeof report);
     while (got < 0 && errno == EINTR);
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
     // The tool writes a line or two, far less than a pipe holds, so reading after it exits cannot stall it.
     result.output = readAll(outFd);
     result.error = readAll(errFd);
@@ -189,12 +188,12 @@ ToolRun run(std::vector<std::string> arguments, const fs::path& scratch, Restrai
         argv.push_back(argument.data());
     argv.push_back(nullptr);
     std::vector<sock_filter> program = chmodFailsFilter();
-    const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
+    const sock_fprog filter {static_cast<unsigned short>(program.size()), program.data()};
 
     const int probeFd = ::open(scratch.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
     int out[2], err[2], report[2];
-    if (probeFd < 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0 ||
-        ::pipe2(report, O_CLOEXEC) != 0) {
+    if (probeFd < 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0
+        || ::pipe2(report, O_CLOEXEC) != 0) {
         result.setupFailure = std::string("cannot set up the child: ") + std::strerror(errno);
         return result;
     }
@@ -222,8 +221,8 @@ std::string contents(const fs::path& file)
 // What a publisher copies: one line of standard base64, of the length an Ed25519 key encodes to.
 bool isBase64Line(const std::string& text, std::size_t length)
 {
-    return text.size() == length + 1 && text.back() == '\n' &&
-           std::all_of(text.begin(), text.end() - 1, [](char c) {
+    return text.size() == length + 1 && text.back() == '\n'
+        && std::all_of(text.begin(), text.end() - 1, [](char c) {
                return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '/' || c == '=';
            });
 }
@@ -238,9 +237,9 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
-    const fs::path m_folder = fs::temp_directory_path() /
-                              ("sign_update_test_" + std::to_string(::getpid()) + "_" +
-                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const fs::path m_folder = fs::temp_directory_path()
+        / ("sign_update_test_" + std::to_string(::getpid()) + "_"
+            + ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 TEST_F(SignUpdateTool, SecretKeyFileIsTheOwnersAloneFromTheMomentItIsCreated)
@@ -254,7 +253,7 @@ TEST_F(SignUpdateTool, SecretKeyFileIsTheOwnersAloneFromTheMomentItIsCreated)
     ASSERT_EQ(result.setupFailure, "");
     EXPECT_EQ(result.status, 0) << result.error;
 
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::lstat(key.c_str(), &info), 0);
     EXPECT_TRUE(S_ISREG(info.st_mode));
     // umask 0 and every chmod failing: a file created 0666 and narrowed afterwards would still be 0666.

@@ -23,12 +23,15 @@ std::string outputOf(const std::string& command)
 // knows which program to ask for --help.
 TEST(WidgetViewTool, ErrorsAndUsageNameTheProgramThatWasRun)
 {
-    for (const std::string& program : {std::string(QUILLON_WIDGET_VIEW_PATH), std::string(QUILLON_WIDGET_HOST_PATH)}) {
+    for (const std::string& program :
+        {std::string(QUILLON_WIDGET_VIEW_PATH), std::string(QUILLON_WIDGET_HOST_PATH)}) {
         const std::string name = program.substr(program.rfind('/') + 1);
         SCOPED_TRACE(name);
         EXPECT_EQ(outputOf("QT_QPA_PLATFORM=offscreen '" + program + "' --list --bogus"),
-                  name + ": unknown argument '--bogus': see --help\n");
-        EXPECT_EQ(outputOf("QT_QPA_PLATFORM=offscreen '" + program + "' --list --help").rfind("usage: " + name + " ", 0), 0u);
+            name + ": unknown argument '--bogus': see --help\n");
+        EXPECT_EQ(outputOf("QT_QPA_PLATFORM=offscreen '" + program + "' --list --help")
+                      .rfind("usage: " + name + " ", 0),
+            0u);
     }
 }
 

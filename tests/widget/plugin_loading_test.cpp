@@ -24,7 +24,8 @@ using namespace widgethost;
 
 TEST(LampworkPlugin, LoadsThroughTheInterfaceAndServesThreadsWhileSettingsChange)
 {
-    const auto home = std::filesystem::temp_directory_path() / ("plugin_loading_test_" + std::to_string(getpid()));
+    const auto home
+        = std::filesystem::temp_directory_path() / ("plugin_loading_test_" + std::to_string(getpid()));
     std::filesystem::remove_all(home);
     setenv("XDG_CONFIG_HOME", home.c_str(), 1);
 
@@ -35,11 +36,12 @@ TEST(LampworkPlugin, LoadsThroughTheInterfaceAndServesThreadsWhileSettingsChange
     ASSERT_EQ(plugin->widgets().size(), 6u);
 
     // The studio saves records into the shared group while widgets are drawn.
-    const SharedStore studio(StaticBundleInfo{{"CFBundleIdentifier", "com.quillon.Quillon"},
-                                              {"DotAppGroup", QUILLON_APP_GROUP}});
+    const SharedStore studio(
+        StaticBundleInfo {{"CFBundleIdentifier", "com.quillon.Quillon"}, {"DotAppGroup", QUILLON_APP_GROUP}});
     std::atomic<bool> running = true;
     std::thread saver([&] {
-        StudioState state = StudioState::makeDefault(Instant::fromUnixSeconds(1796000000), Calendar(TimeZone::utc(), 1, 1));
+        StudioState state
+            = StudioState::makeDefault(Instant::fromUnixSeconds(1796000000), Calendar(TimeZone::utc(), 1, 1));
         for (int number = 0; running; ++number) {
             state.signText = "record " + std::to_string(number);
             studio.save(state);
@@ -54,14 +56,14 @@ TEST(LampworkPlugin, LoadsThroughTheInterfaceAndServesThreadsWhileSettingsChange
         hosts.emplace_back([&, thread] {
             const WidgetDescription widget = plugin->widgets()[static_cast<std::size_t>(thread)];
             for (int round = 0; round < 5; ++round) {
-                const HostContext context{Instant::now().secondsSinceReferenceDate};
+                const HostContext context {Instant::now().secondsSinceReferenceDate};
                 const Timeline timeline = plugin->timeline(widget.kind, R"({"theme":"app"})", context);
                 if (timeline.entries.size() != 61) {
                     timelineSize = timeline.entries.size();
                     break;
                 }
-                const Face face = plugin->content(widget.kind, timeline.entries[static_cast<std::size_t>(round)],
-                                                  widget.families.back());
+                const Face face = plugin->content(
+                    widget.kind, timeline.entries[static_cast<std::size_t>(round)], widget.families.back());
                 QImage image(344, 164, QImage::Format_ARGB32_Premultiplied);
                 QPainter painter(&image);
                 face.paint(painter, QRectF(0, 0, 344, 164));
@@ -78,7 +80,7 @@ TEST(LampworkPlugin, LoadsThroughTheInterfaceAndServesThreadsWhileSettingsChange
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     if (finished < 6) {
         std::fprintf(stderr, "FAILED: %d of 6 drawing threads finished within 60 s, with %d faces drawn\n",
-                     int(finished), int(faces));
+            int(finished), int(faces));
         std::_Exit(1);
     }
     for (auto& host : hosts)

@@ -32,10 +32,11 @@ struct CountingSources {
     StudioState stored = defaults();
     ProviderSources sources()
     {
-        return {[] { return kLondon; }, [this](Instant, const Calendar&) {
-                    ++loads;
-                    return stored;
-                }};
+        return {[] { return kLondon; },
+            [this](Instant, const Calendar&) {
+                ++loads;
+                return stored;
+            }};
     }
 };
 
@@ -53,7 +54,8 @@ TEST(WidgetCatalogue, SixWidgetsWithTheirKindsNamesAndFamilies)
     for (std::size_t index = 0; index < 6; ++index)
         EXPECT_EQ(widgets[index].kind, kinds[index]);
     EXPECT_EQ(widgets[0].families,
-              (std::vector<WidgetFamily>{WidgetFamily::systemMedium, WidgetFamily::systemLarge, WidgetFamily::systemExtraLarge}));
+        (std::vector<WidgetFamily> {
+            WidgetFamily::systemMedium, WidgetFamily::systemLarge, WidgetFamily::systemExtraLarge}));
     EXPECT_EQ(widgets[5].families.size(), 4u);
     EXPECT_EQ(widgets[1].description, "One city's time in big dots.");
     EXPECT_EQ(widgets[4].configuration.parameters[1].description, "Leave empty to use the app's title.");
@@ -92,7 +94,8 @@ TEST(MinuteProvider, TimelinesStartAtTheMinuteAndShareOneRecord)
             EXPECT_EQ(entry.data, timeline.entries.front().data);
     }
     const Instant now = utcInstant(2026, 12, 5, 10, 15, 42) + 0.25;
-    EXPECT_EQ(provider.snapshot({}, now).date, now.secondsSinceReferenceDate) << "the snapshot is not rounded";
+    EXPECT_EQ(provider.snapshot({}, now).date, now.secondsSinceReferenceDate)
+        << "the snapshot is not rounded";
 
     counting.stored.theme = ThemeID::amber;
     counting.stored.boardCities = {"tokyo"};
@@ -119,9 +122,11 @@ TEST(EffectiveValues, WidgetChoicesOverrideTheStudiosAndFallBackToThem)
             result.push_back(city.name);
         return result;
     };
-    EXPECT_EQ(names(effectiveBoardCities(config, app, local)), (std::vector<std::string>{"Kathmandu", "Tokyo"}));
-    config.cities = std::vector<std::string>{"tokyo", "local", "atlantis"};
-    EXPECT_EQ(names(effectiveBoardCities(config, app, local)), (std::vector<std::string>{"Tokyo", "Kathmandu", "Kathmandu"}));
+    EXPECT_EQ(
+        names(effectiveBoardCities(config, app, local)), (std::vector<std::string> {"Kathmandu", "Tokyo"}));
+    config.cities = std::vector<std::string> {"tokyo", "local", "atlantis"};
+    EXPECT_EQ(names(effectiveBoardCities(config, app, local)),
+        (std::vector<std::string> {"Tokyo", "Kathmandu", "Kathmandu"}));
     EXPECT_EQ(effectiveClockCity(config, app, local), local) << "an unknown studio city is the local one";
     config.city = "london";
     EXPECT_EQ(effectiveClockCity(config, app, local).name, "London");
@@ -133,8 +138,8 @@ TEST(EffectiveValues, WidgetChoicesOverrideTheStudiosAndFallBackToThem)
     config.period.period = ProgressPeriod::week;
     EXPECT_EQ(effectivePeriod(config, app), ProgressPeriod::week);
 
-    const std::pair<std::optional<std::string>, std::string> texts[] = {
-        {std::nullopt, "New Year"}, {"   ", "New Year"}, {"\t", "New Year"}, {" Launch ", " Launch "}};
+    const std::pair<std::optional<std::string>, std::string> texts[]
+        = {{std::nullopt, "New Year"}, {"   ", "New Year"}, {"\t", "New Year"}, {" Launch ", " Launch "}};
     for (const auto& [label, expected] : texts) {
         config.label = label;
         config.message = label;
@@ -149,18 +154,20 @@ TEST(WidgetConfiguration, HostileJsonGivesDefaultsParameterByParameter)
         {"", {}},
         {"[1,2]", {}},
         {std::string(5000, '['), {}},
-        {R"({"theme":"Sky","period":7,"cities":[1,"tokyo"],"city":null,"label":42,"target":"soon","x":1})", {}},
+        {R"({"theme":"Sky","period":7,"cities":[1,"tokyo"],"city":null,"label":42,"target":"soon","x":1})",
+            {}},
         {R"({"target":-1e300})", {}},
         {R"({"target":1e300})", {}},
         {R"({"theme":"sky","period":"week","cities":["tokyo","local"],"city":"paris","target":0})",
-         {{ThemeID::sky}, std::vector<std::string>{"tokyo", "local"}, "paris", {ProgressPeriod::week}, std::nullopt,
-          Instant{0}, std::nullopt}},
+            {{ThemeID::sky}, std::vector<std::string> {"tokyo", "local"}, "paris", {ProgressPeriod::week},
+                std::nullopt, Instant {0}, std::nullopt}},
     };
     for (const auto& [json, expected] : cases) {
         SCOPED_TRACE(json.substr(0, 60));
         EXPECT_EQ(decodeWidgetConfiguration(json), expected);
     }
-    const WidgetConfiguration longText = decodeWidgetConfiguration(R"({"message":")" + std::string(20000, 'a') + "\"}");
+    const WidgetConfiguration longText
+        = decodeWidgetConfiguration(R"({"message":")" + std::string(20000, 'a') + "\"}");
     EXPECT_EQ(longText.message->size(), kMaxConfigurationText);
     WidgetConfiguration roundTrip = cases[6].second;
     roundTrip.message = "Caf\u00E9";
@@ -172,26 +179,26 @@ TEST(DotFace, LinksThemesAndScenesFollowTheEntry)
     CountingSources counting;
     counting.stored.theme = ThemeID::paper;
     const LampworkWidgets widgets(counting.sources());
-    const HostContext context{utcInstant(2026, 12, 5, 6, 0).secondsSinceReferenceDate};
-    const std::pair<const char*, const char*> links[] = {
-        {"WorldBoard", "quillon://widget/worldBoard"}, {"DotClock", "quillon://widget/clock"},
-        {"DotDay", "quillon://widget/day"},           {"DotProgress", "quillon://widget/progress"},
-        {"DotCountdown", "quillon://widget/countdown"}, {"DotSign", "quillon://widget/sign"}};
+    const HostContext context {utcInstant(2026, 12, 5, 6, 0).secondsSinceReferenceDate};
+    const std::pair<const char*, const char*> links[]
+        = {{"WorldBoard", "quillon://widget/worldBoard"}, {"DotClock", "quillon://widget/clock"},
+            {"DotDay", "quillon://widget/day"}, {"DotProgress", "quillon://widget/progress"},
+            {"DotCountdown", "quillon://widget/countdown"}, {"DotSign", "quillon://widget/sign"}};
     for (const auto& [kind, link] : links) {
-        const Face face = widgets.content(kind, widgets.snapshot(kind, R"({"theme":"app"})", context),
-                                          WidgetFamily::systemMedium);
+        const Face face = widgets.content(
+            kind, widgets.snapshot(kind, R"({"theme":"app"})", context), WidgetFamily::systemMedium);
         EXPECT_EQ(face.link, link);
         EXPECT_EQ(face.containerBackground, toQColor(themeTable()[ThemeID::paper].background));
     }
-    const Face amber = widgets.content("DotSign", widgets.snapshot("DotSign", R"({"theme":"amber","message":"Hi"})", context),
-                                       WidgetFamily::other);
+    const Face amber = widgets.content("DotSign",
+        widgets.snapshot("DotSign", R"({"theme":"amber","message":"Hi"})", context), WidgetFamily::other);
     EXPECT_EQ(amber.containerBackground, toQColor(themeTable()[ThemeID::amber].background));
     EXPECT_EQ(amber.accessibilityText, " HI");
 
-    const Face tokyo = widgets.content("DotClock", widgets.snapshot("DotClock", R"({"city":"tokyo"})", context),
-                                       WidgetFamily::systemSmall);
-    const Face paris = widgets.content("DotClock", widgets.snapshot("DotClock", R"({"city":"paris"})", context),
-                                       WidgetFamily::systemSmall);
+    const Face tokyo = widgets.content(
+        "DotClock", widgets.snapshot("DotClock", R"({"city":"tokyo"})", context), WidgetFamily::systemSmall);
+    const Face paris = widgets.content(
+        "DotClock", widgets.snapshot("DotClock", R"({"city":"paris"})", context), WidgetFamily::systemSmall);
     EXPECT_EQ(tokyo.accessibilityText, "Tokyo. 15:00. SAT 05 DEC");
     EXPECT_EQ(paris.accessibilityText, "Paris. 07:00. SAT 05 DEC");
 }

@@ -48,9 +48,8 @@ private slots:
         driver.reload();
         // The third entry's date used the timeline up. A machine that stalls past an entry's date
         // shows the entry of the moment instead, so the entries may take more than one timeline.
-        const auto progress = [&] {
-            return QString("%1 requests, %2 entries shown").arg(int(fetches)).arg(dates.size());
-        };
+        const auto progress
+            = [&] { return QString("%1 requests, %2 entries shown").arg(int(fetches)).arg(dates.size()); };
         QTRY_VERIFY2_WITH_TIMEOUT(fetches >= 2 && dates.size() >= 3, qPrintable(progress()), 15000);
         for (std::size_t index = 1; index < 3; ++index) {
             QCOMPARE_GE(shownAt[index], dates[index]); // never before its date

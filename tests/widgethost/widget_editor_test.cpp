@@ -41,7 +41,7 @@ private slots:
             COMPARE_JSON(edited["written by a later version"], stored["written by a later version"]);
             // Nothing unset is written: the plug-in's own defaults keep applying.
             QVERIFY2(!edited.contains("message") && !edited.contains("target") && !edited.contains("cities"),
-                     edited.dump().c_str());
+                edited.dump().c_str());
         }
     }
 
@@ -58,7 +58,8 @@ private slots:
         COMPARE_JSON(Json::parse(editor.configuration())["target"], Json(820454400.0)); // to the minute, kept
         label->clear();
         set->setChecked(false);
-        COMPARE_JSON(Json::parse(editor.configuration()), Json({{"theme", "app"}})); // a choice always has one
+        COMPARE_JSON(
+            Json::parse(editor.configuration()), Json({{"theme", "app"}})); // a choice always has one
         label->setText("Ünïcode ✓");
         set->setChecked(true);
         when->setDateTime(QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone::utc()));
@@ -81,14 +82,15 @@ private slots:
             QVERIFY2(!set->isChecked(), stored.dump().c_str());
             const Json edited = Json::parse(editor.configuration());
             QVERIFY2(!edited.contains("target") && edited.value("label", "") == "Launch",
-                     (stored.dump() + " came back as " + edited.dump()).c_str());
+                (stored.dump() + " came back as " + edited.dump()).c_str());
         }
     }
 
     void entitiesAreChosenFromTheListInOrder()
     {
         const WidgetDescription board = describe("WorldBoard");
-        WidgetEditor editor(*m_plugin, board.configuration, R"({"cities":["tokyo","no-such-city","london"]})");
+        WidgetEditor editor(
+            *m_plugin, board.configuration, R"({"cities":["tokyo","no-such-city","london"]})");
         auto* list = editor.findChild<QListWidget*>();
         QVERIFY(list);
         // The chosen ones come first and stay checked; an unknown id is dropped.
@@ -126,23 +128,25 @@ private slots:
         list->item(list->count() - 1)->setCheckState(Qt::Checked);
         const Json city = Json::parse(editor.configuration())["city"];
         QVERIFY2(city.is_string(), city.dump().c_str());
-        QCOMPARE(QString::fromStdString(city.get<std::string>()), list->item(list->count() - 1)->data(Qt::UserRole).toString());
+        QCOMPARE(QString::fromStdString(city.get<std::string>()),
+            list->item(list->count() - 1)->data(Qt::UserRole).toString());
         if (!qEnvironmentVariableIsEmpty("QUILLON_EDITOR_SHOT"))
             editor.grab().save(qEnvironmentVariable("QUILLON_EDITOR_SHOT"));
     }
 
     void everyRowGoesBackToItsDefault()
     {
-        const Json stored = {{"theme", "amber"}, {"period", "week"}, {"label", "Launch"}, {"target", 820454400},
-                             {"message", "HELLO"}, {"city", "london"}, {"cities", {"tokyo", "london"}},
-                             {"kept", true}};
+        const Json stored
+            = {{"theme", "amber"}, {"period", "week"}, {"label", "Launch"}, {"target", 820454400},
+                {"message", "HELLO"}, {"city", "london"}, {"cities", {"tokyo", "london"}}, {"kept", true}};
         for (const WidgetDescription& widget : m_plugin->widgets()) {
             WidgetEditor editor(*m_plugin, widget.configuration, stored.dump());
             const QList<QToolButton*> resets = editor.findChildren<QToolButton*>("reset");
             QCOMPARE(resets.size(), qsizetype(widget.configuration.parameters.size()));
             QSignalSpy edits(&editor, &WidgetEditor::edited);
             for (QToolButton* reset : resets) {
-                QVERIFY2(reset->isEnabled(), qPrintable(reset->accessibleName())); // every stored value differs
+                QVERIFY2(
+                    reset->isEnabled(), qPrintable(reset->accessibleName())); // every stored value differs
                 reset->click();
                 QVERIFY2(!reset->isEnabled(), qPrintable(reset->accessibleName())); // nothing left to reset
             }

@@ -31,34 +31,35 @@ TEST(TimelineSchedule, ShowsTheLatestEntryThatHasComeAndWakesAtTheNextDate)
         ScheduleStep expected;
     };
     const Case cases[] = {
-        {599, {0, 600, false}},          // before the first entry: the first, waiting for its date
-        {600, {0, 660, false}},          // exactly at a date that entry shows
-        {642.5, {0, 660, false}},
-        {660, {1, 720, false}},
+        {599, {0, 600, false}}, // before the first entry: the first, waiting for its date
+        {600, {0, 660, false}}, // exactly at a date that entry shows
+        {642.5, {0, 660, false}}, {660, {1, 720, false}},
         {600 + 59 * 60 + 1, {59, 4200, true}}, // the next date is the last: ask again then
-        {4200, {60, 4200, true}},        // used up: ask now
-        {9000, {60, 9000, true}},        // long past (after a suspend): ask now
+        {4200, {60, 4200, true}}, // used up: ask now
+        {9000, {60, 9000, true}}, // long past (after a suspend): ask now
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.now);
         EXPECT_EQ(scheduleStep(hour, c.now), c.expected);
     }
-    EXPECT_EQ(scheduleStep(minutes(600, 3, ReloadPolicy::never), 2000), (ScheduleStep{2, std::nullopt, false}));
-    EXPECT_EQ(scheduleStep(Timeline{}, 600), (ScheduleStep{std::nullopt, std::nullopt, false}));
+    EXPECT_EQ(
+        scheduleStep(minutes(600, 3, ReloadPolicy::never), 2000), (ScheduleStep {2, std::nullopt, false}));
+    EXPECT_EQ(scheduleStep(Timeline {}, 600), (ScheduleStep {std::nullopt, std::nullopt, false}));
 }
 
 TEST(PlacedWidgets, SurviveARoundTripAndDamagedFilesAreMovedAside)
 {
-    const auto folder = std::filesystem::temp_directory_path() / ("placed_widgets_test_" + std::to_string(getpid()));
+    const auto folder
+        = std::filesystem::temp_directory_path() / ("placed_widgets_test_" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
-    const std::vector<PlacedWidget> widgets{
+    const std::vector<PlacedWidget> widgets {
         {"liblampwork.so", "DotSign", WidgetFamily::systemLarge, "HDMI-1", 120, 80.5, R"({"message":"Hi"})"},
         {"libgone.so", "Other", WidgetFamily::systemSmall, "", -40, 20, "{}"}, // its plug-in may come back
     };
     ASSERT_TRUE(savePlacedWidgets(folder, widgets));
     EXPECT_EQ(loadPlacedWidgets(folder), widgets);
     EXPECT_EQ(std::filesystem::status(folder / "widgets.json").permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
     std::ofstream(folder / "widgets.json") << "{\"widgets\": [ {\"kind\":";
     testing::internal::CaptureStderr();
@@ -69,7 +70,8 @@ TEST(PlacedWidgets, SurviveARoundTripAndDamagedFilesAreMovedAside)
     EXPECT_TRUE(loadPlacedWidgets(folder / "missing").empty());
 
     // Entries that cannot be placed are dropped one by one.
-    const auto decoded = decodePlacedWidgets(R"({"widgets":[{"plugin":"a.so","kind":"K","family":"systemTiny","x":0,"y":0},
+    const auto decoded
+        = decodePlacedWidgets(R"({"widgets":[{"plugin":"a.so","kind":"K","family":"systemTiny","x":0,"y":0},
         {"plugin":"a.so","kind":"K","family":"systemSmall","x":1,"y":2,"configuration":[1]}, 7]})");
     ASSERT_TRUE(decoded);
     ASSERT_EQ(decoded->size(), 1u);
@@ -102,7 +104,7 @@ std::string contentsOf(const std::filesystem::path& file)
 
 TEST(PlacedWidgets, AreReadAndWrittenThroughASymlinkToTheUsersFileWhichStaysALink)
 {
-    const std::vector<PlacedWidget> widgets{
+    const std::vector<PlacedWidget> widgets {
         {"liblampwork.so", "DotSign", WidgetFamily::systemLarge, "HDMI-1", 120, 80.5, R"({"message":"Hi"})"}};
     std::vector<PlacedWidget> changed = widgets;
     changed.push_back({"liblampwork.so", "DotClock", WidgetFamily::systemSmall, "", 600, 40, "{}"});
@@ -113,13 +115,17 @@ TEST(PlacedWidgets, AreReadAndWrittenThroughASymlinkToTheUsersFileWhichStaysALin
         std::function<void(const std::filesystem::path& link, const std::filesystem::path& target)> makeLink;
     };
     const Case cases[] = {
-        {"relative", [](const auto& link, const auto&) { std::filesystem::create_symlink("../dotfiles/widgets.json", link); }},
-        {"absolute", [](const auto& link, const auto& target) { std::filesystem::create_symlink(target, link); }},
+        {"relative",
+            [](const auto& link, const auto&) {
+                std::filesystem::create_symlink("../dotfiles/widgets.json", link);
+            }},
+        {"absolute",
+            [](const auto& link, const auto& target) { std::filesystem::create_symlink(target, link); }},
         {"through a second link",
-         [](const auto& link, const auto& target) {
-             std::filesystem::create_symlink(target, target.parent_path() / "current.json");
-             std::filesystem::create_symlink(target.parent_path() / "current.json", link);
-         }},
+            [](const auto& link, const auto& target) {
+                std::filesystem::create_symlink(target, target.parent_path() / "current.json");
+                std::filesystem::create_symlink(target.parent_path() / "current.json", link);
+            }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -168,7 +174,7 @@ TEST(PlacedWidgets, AFileOfMoreThanTheHostKeepsIsKeptWholeAsideAndNothingIsDropp
     std::ofstream(folder.path() / "widgets.json") << encodePlacedWidgets(many);
     // Lists this long are compared whole but reported by their length.
     const auto held = [&](const char* name) {
-        return decodePlacedWidgets(contentsOf(folder.path() / name)).value_or(std::vector<PlacedWidget>{});
+        return decodePlacedWidgets(contentsOf(folder.path() / name)).value_or(std::vector<PlacedWidget> {});
     };
 
     testing::internal::CaptureStderr();
@@ -176,7 +182,8 @@ TEST(PlacedWidgets, AFileOfMoreThanTheHostKeepsIsKeptWholeAsideAndNothingIsDropp
     const std::string logged = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(loaded == first) << loaded.size() << " widgets loaded";
     EXPECT_NE(logged.find("widgets.json.too-many"), std::string::npos) << logged;
-    EXPECT_TRUE(held("widgets.json.too-many") == many) << held("widgets.json.too-many").size() << " widgets kept aside";
+    EXPECT_TRUE(held("widgets.json.too-many") == many)
+        << held("widgets.json.too-many").size() << " widgets kept aside";
     // The file now holds what the host shows, so that the next start has nothing more to put aside.
     EXPECT_TRUE(held("widgets.json") == first) << held("widgets.json").size() << " widgets in the file";
 
@@ -187,32 +194,32 @@ TEST(PlacedWidgets, AFileOfMoreThanTheHostKeepsIsKeptWholeAsideAndNothingIsDropp
 
 TEST(PlacedWidgets, APositionOffEveryScreenMovesOntoTheNearest)
 {
-    const std::vector<RectF> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
-    const SizeF medium{344, 164};
-    EXPECT_EQ(placeOnScreens({100, 100}, medium, screens), (PointF{100, 100}));
-    EXPECT_EQ(placeOnScreens({5000, 300}, medium, screens), (PointF{3200 - 344, 300}));
-    EXPECT_EQ(placeOnScreens({-900, -900}, medium, screens), (PointF{0, 0}));
-    EXPECT_EQ(placeOnScreens({2500, 1500}, medium, screens), (PointF{2500, 1024 - 164}));
-    EXPECT_EQ(placeOnScreens({7, 7}, medium, {}), (PointF{7, 7}));
+    const std::vector<RectF> screens {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    const SizeF medium {344, 164};
+    EXPECT_EQ(placeOnScreens({100, 100}, medium, screens), (PointF {100, 100}));
+    EXPECT_EQ(placeOnScreens({5000, 300}, medium, screens), (PointF {3200 - 344, 300}));
+    EXPECT_EQ(placeOnScreens({-900, -900}, medium, screens), (PointF {0, 0}));
+    EXPECT_EQ(placeOnScreens({2500, 1500}, medium, screens), (PointF {2500, 1024 - 164}));
+    EXPECT_EQ(placeOnScreens({7, 7}, medium, {}), (PointF {7, 7}));
 }
 
 TEST(FindFreeSpot, NewWidgetsGoBesideTheOnesAlreadyPlacedAndStayOnTheScreen)
 {
-    const RectF screen{0, 0, 1280, 720};
-    const SizeF small{164, 164};
-    const SizeF large{344, 344};
+    const RectF screen {0, 0, 1280, 720};
+    const SizeF small {164, 164};
+    const SizeF large {344, 344};
     // An empty screen: the wanted spot, kept on the screen.
-    EXPECT_EQ(findFreeSpot({100, 100}, small, {}, screen), (PointF{100, 100}));
-    EXPECT_EQ(findFreeSpot({1200, -50}, small, {}, screen), (PointF{1280 - 164, 0}));
+    EXPECT_EQ(findFreeSpot({100, 100}, small, {}, screen), (PointF {100, 100}));
+    EXPECT_EQ(findFreeSpot({1200, -50}, small, {}, screen), (PointF {1280 - 164, 0}));
 
     // Three widgets asked for at the same spot do not overlap, and none is far from it.
     std::vector<RectF> taken;
-    for (const SizeF size : {large, small, SizeF{344, 164}}) {
+    for (const SizeF size : {large, small, SizeF {344, 164}}) {
         const PointF corner = findFreeSpot({468, 188}, size, taken, screen);
-        const RectF placed{corner.x, corner.y, size.width, size.height};
+        const RectF placed {corner.x, corner.y, size.width, size.height};
         for (const RectF& other : taken) {
-            EXPECT_TRUE(placed.x >= other.right() + 16 || placed.right() + 16 <= other.x || placed.y >= other.bottom() + 16 ||
-                        placed.bottom() + 16 <= other.y)
+            EXPECT_TRUE(placed.x >= other.right() + 16 || placed.right() + 16 <= other.x
+                || placed.y >= other.bottom() + 16 || placed.bottom() + 16 <= other.y)
                 << "at " << placed.x << ", " << placed.y;
         }
         EXPECT_GE(placed.x, 0);
@@ -225,32 +232,33 @@ TEST(FindFreeSpot, NewWidgetsGoBesideTheOnesAlreadyPlacedAndStayOnTheScreen)
     EXPECT_EQ(taken[1].y, taken[0].y);
 
     // A full screen leaves the wanted spot rather than losing the widget.
-    const std::vector<RectF> full{screen};
-    EXPECT_EQ(findFreeSpot({300, 300}, small, full, screen), (PointF{300, 300}));
+    const std::vector<RectF> full {screen};
+    EXPECT_EQ(findFreeSpot({300, 300}, small, full, screen), (PointF {300, 300}));
 }
 
 TEST(FindFreeSpot, AWidgetIsNotHiddenUnderAnOpenWindowWhileTheScreenHasRoomBesideIt)
 {
-    const RectF screen{0, 0, 1920, 1080};
-    const SizeF medium{344, 164};
+    const RectF screen {0, 0, 1920, 1080};
+    const SizeF medium {344, 164};
     // The studio's window, with the pointer on its button: the widget goes just clear of it.
-    const RectF studio{130, 70, 1050, 760};
+    const RectF studio {130, 70, 1050, 760};
     const PointF corner = findFreeSpot({450, 700}, medium, {}, screen, {studio});
-    const RectF placed{corner.x, corner.y, medium.width, medium.height};
-    EXPECT_TRUE(placed.x >= studio.right() + 16 || placed.bottom() + 16 <= studio.y || placed.y >= studio.bottom() + 16)
+    const RectF placed {corner.x, corner.y, medium.width, medium.height};
+    EXPECT_TRUE(placed.x >= studio.right() + 16 || placed.bottom() + 16 <= studio.y
+        || placed.y >= studio.bottom() + 16)
         << "at " << placed.x << ", " << placed.y;
     EXPECT_LE(placed.right(), screen.right());
 
     // Widgets already there still count.
-    const RectF widget{corner.x, corner.y, medium.width, medium.height};
+    const RectF widget {corner.x, corner.y, medium.width, medium.height};
     const PointF second = findFreeSpot({450, 700}, medium, {widget}, screen, {studio});
     EXPECT_FALSE(second == corner);
 
     // A window over the whole screen cannot be avoided: the widget goes where it would without it,
     // still clear of the other widgets.
-    const RectF maximised{0, 0, 1920, 1080};
+    const RectF maximised {0, 0, 1920, 1080};
     EXPECT_EQ(findFreeSpot({450, 700}, medium, {widget}, screen, {maximised}),
-              findFreeSpot({450, 700}, medium, {widget}, screen));
+        findFreeSpot({450, 700}, medium, {widget}, screen));
 }
 
 } // namespace

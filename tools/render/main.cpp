@@ -118,7 +118,8 @@ int main(int argc, char** argv)
     }
     if (std::holds_alternative<CityListRequest>(parsed)) {
         for (const City& city : City::search(""))
-            std::cout << city.id << '\t' << city.name << '\t' << city.country << '\t' << city.timeZoneID << '\n';
+            std::cout << city.id << '\t' << city.name << '\t' << city.country << '\t' << city.timeZoneID
+                      << '\n';
         return 0;
     }
     const auto& options = std::get<RenderOptions>(parsed);
@@ -137,14 +138,11 @@ int main(int argc, char** argv)
     QByteArray bytes;
     switch (options.format) {
     case RenderFormat::json:
-        text = nlohmann::json{{"kind", rawValue(options.kind)},
-                              {"size", rawValue(size)},
-                              {"theme", rawValue(themeID)},
-                              {"at", at.secondsSinceReferenceDate},
-                              {"accessibilityText", accessibilityText(scene.blocks)},
-                              {"scene", sceneJson(scene)}}
-                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) +
-               "\n";
+        text = nlohmann::json {{"kind", rawValue(options.kind)}, {"size", rawValue(size)},
+                   {"theme", rawValue(themeID)}, {"at", at.secondsSinceReferenceDate},
+                   {"accessibilityText", accessibilityText(scene.blocks)}, {"scene", sceneJson(scene)}}
+                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+            + "\n";
         break;
     case RenderFormat::text:
         text = sceneDots(scene);
@@ -158,7 +156,7 @@ int main(int argc, char** argv)
         break;
     }
     const std::string_view output = options.format == RenderFormat::png
-                                        ? std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))
-                                        : std::string_view(text);
+        ? std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))
+        : std::string_view(text);
     return write(options.output, output) ? 0 : 1;
 }

@@ -11,30 +11,29 @@
 
 namespace quillon {
 
-const char* const kRenderUsage =
-    "usage: quillon-render KIND [--size SIZE] [--theme THEME] [--at INSTANT] [--format png|json|text]\n"
-    "                      [-o FILE] [--scale FACTOR] [--glow | --no-glow] [--defaults]\n"
-    "                      [--cities ID,ID,...] [--clock-city ID] [--24h | --12h] [--period PERIOD]\n"
-    "                      [--title TEXT] [--target INSTANT] [--message TEXT]\n"
-    "       quillon-render --list-cities\n"
-    "\n"
-    "Draws one display as a desktop widget shows it, with the settings the studio saved (or, with\n"
-    "--defaults, the default settings); the options override them.\n"
-    "  KIND      worldBoard, clock, day, progress, countdown, sign\n"
-    "  SIZE      small, medium, large, extraLarge (default: the studio's size for the kind)\n"
-    "  THEME     midnight, obsidian, paper, matcha, lemon, sky, amber, phosphor\n"
-    "  INSTANT   ISO 8601 with an offset or Z, such as 2026-12-05T14:30:00Z (default: now)\n"
-    "  PERIOD    day, week, month, year\n"
-    "  png       the widget at its size in points times --scale (default 2), glow on dark themes\n"
-    "  json      the scene the display is built from\n"
-    "  text      the dots of each block: # lit, . unlit\n"
-    "Output goes to FILE, or to standard output. The machine's zone comes from TZ, week numbers\n"
-    "from LC_ALL, LC_TIME or LANG.\n";
+const char* const kRenderUsage
+    = "usage: quillon-render KIND [--size SIZE] [--theme THEME] [--at INSTANT] [--format png|json|text]\n"
+      "                      [-o FILE] [--scale FACTOR] [--glow | --no-glow] [--defaults]\n"
+      "                      [--cities ID,ID,...] [--clock-city ID] [--24h | --12h] [--period PERIOD]\n"
+      "                      [--title TEXT] [--target INSTANT] [--message TEXT]\n"
+      "       quillon-render --list-cities\n"
+      "\n"
+      "Draws one display as a desktop widget shows it, with the settings the studio saved (or, with\n"
+      "--defaults, the default settings); the options override them.\n"
+      "  KIND      worldBoard, clock, day, progress, countdown, sign\n"
+      "  SIZE      small, medium, large, extraLarge (default: the studio's size for the kind)\n"
+      "  THEME     midnight, obsidian, paper, matcha, lemon, sky, amber, phosphor\n"
+      "  INSTANT   ISO 8601 with an offset or Z, such as 2026-12-05T14:30:00Z (default: now)\n"
+      "  PERIOD    day, week, month, year\n"
+      "  png       the widget at its size in points times --scale (default 2), glow on dark themes\n"
+      "  json      the scene the display is built from\n"
+      "  text      the dots of each block: # lit, . unlit\n"
+      "Output goes to FILE, or to standard output. The machine's zone comes from TZ, week numbers\n"
+      "from LC_ALL, LC_TIME or LANG.\n";
 
 namespace {
 
-template<typename Enum, std::size_t Count>
-std::string choices(const std::array<Enum, Count>& all)
+template <typename Enum, std::size_t Count> std::string choices(const std::array<Enum, Count>& all)
 {
     std::string text;
     for (Enum value : all) {
@@ -68,27 +67,30 @@ constexpr std::size_t kMaxTextArgument = 64 * 1024;
 
 } // namespace
 
-std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRenderOptions(const std::vector<std::string>& arguments)
+std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRenderOptions(
+    const std::vector<std::string>& arguments)
 {
     RenderOptions options;
     bool haveKind = false;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
         if (argument == "--help" || argument == "-h")
-            return HelpRequest{};
+            return HelpRequest {};
         if (argument == "--list-cities")
-            return CityListRequest{};
+            return CityListRequest {};
 
-        const auto flag = [&](const char* name, auto&& apply) { return argument == name ? (apply(), true) : false; };
-        if (flag("--24h", [&] { options.use24h = true; }) || flag("--12h", [&] { options.use24h = false; }) ||
-            flag("--glow", [&] { options.glow = true; }) || flag("--no-glow", [&] { options.glow = false; }) ||
-            flag("--defaults", [&] { options.ignoreStoredSettings = true; }))
+        const auto flag
+            = [&](const char* name, auto&& apply) { return argument == name ? (apply(), true) : false; };
+        if (flag("--24h", [&] { options.use24h = true; }) || flag("--12h", [&] { options.use24h = false; })
+            || flag("--glow", [&] { options.glow = true; })
+            || flag("--no-glow", [&] { options.glow = false; })
+            || flag("--defaults", [&] { options.ignoreStoredSettings = true; }))
             continue;
 
         if (!argument.starts_with("-")) {
             if (haveKind)
-                return UsageError{"unexpected argument '" + echoedValue(argument) +
-                                  "': only one KIND is drawn at a time"};
+                return UsageError {
+                    "unexpected argument '" + echoedValue(argument) + "': only one KIND is drawn at a time"};
             const auto kind = widgetKindFromRawValue(argument);
             if (!kind)
                 return invalid("KIND", argument, choices(kAllWidgetKinds));
@@ -97,16 +99,16 @@ std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRende
             continue;
         }
 
-        static const std::vector<std::string> kValued{"--size", "--theme", "--at", "--format", "-o", "--output",
-                                                      "--scale", "--cities", "--clock-city", "--period", "--title",
-                                                      "--target", "--message"};
+        static const std::vector<std::string> kValued {"--size", "--theme", "--at", "--format", "-o",
+            "--output", "--scale", "--cities", "--clock-city", "--period", "--title", "--target",
+            "--message"};
         if (std::find(kValued.begin(), kValued.end(), argument) == kValued.end())
-            return UsageError{"unknown option '" + echoedValue(argument) + "': see quillon-render --help"};
+            return UsageError {"unknown option '" + echoedValue(argument) + "': see quillon-render --help"};
         if (index + 1 >= arguments.size())
-            return UsageError{"option " + argument + " needs a value: see quillon-render --help"};
+            return UsageError {"option " + argument + " needs a value: see quillon-render --help"};
         const std::string& value = arguments[++index];
         if (value.size() > kMaxTextArgument)
-            return UsageError{"value of " + argument + " is too long: at most 65536 bytes"};
+            return UsageError {"value of " + argument + " is too long: at most 65536 bytes"};
 
         if (argument == "--size") {
             options.size = dotSizeFromRawValue(value);
@@ -120,7 +122,8 @@ std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRende
         } else if (argument == "--at" || argument == "--target") {
             const auto instant = parseIso8601(value);
             if (!instant)
-                return invalid(argument, value, "an ISO 8601 date and time with an offset, such as 2026-12-05T14:30:00Z");
+                return invalid(argument, value,
+                    "an ISO 8601 date and time with an offset, such as 2026-12-05T14:30:00Z");
             (argument == "--at" ? options.at : options.target) = instant;
         } else if (argument == "--format") {
             if (value == "png")
@@ -142,10 +145,12 @@ std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRende
                 return invalid("--scale", value, "a number from 0.25 to 8");
             options.scale = scale;
         } else if (argument == "--cities" || argument == "--clock-city") {
-            std::vector<std::string> ids = argument == "--cities" ? splitIds(value) : std::vector<std::string>{value};
+            std::vector<std::string> ids
+                = argument == "--cities" ? splitIds(value) : std::vector<std::string> {value};
             for (const std::string& id : ids) {
                 if (!City::find(id))
-                    return invalid(argument, id, "city ids such as london, new-york or local (--list-cities lists them)");
+                    return invalid(argument, id,
+                        "city ids such as london, new-york or local (--list-cities lists them)");
             }
             if (argument == "--cities")
                 options.cities = std::move(ids);
@@ -162,7 +167,7 @@ std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRende
         }
     }
     if (!haveKind)
-        return UsageError{"missing KIND: expected " + choices(kAllWidgetKinds)};
+        return UsageError {"missing KIND: expected " + choices(kAllWidgetKinds)};
     return options;
 }
 

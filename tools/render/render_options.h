@@ -42,10 +42,11 @@ struct UsageError {
     std::string message; // one line naming the argument and what it accepts
 };
 
-struct HelpRequest {};
-struct CityListRequest {};
+struct HelpRequest { };
+struct CityListRequest { };
 
-std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRenderOptions(const std::vector<std::string>& arguments);
+std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRenderOptions(
+    const std::vector<std::string>& arguments);
 
 extern const char* const kRenderUsage;
 

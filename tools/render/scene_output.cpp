@@ -23,18 +23,12 @@ const char* alignName(DotAlignment align)
 nlohmann::json blockJson(const DotBlock& block)
 {
     if (const auto* text = std::get_if<TextBlock>(&block)) {
-        return {{"type", "text"},
-                {"lines", text->lines},
-                {"cells", text->cells},
-                {"weight", text->weight},
-                {"align", alignName(text->align)}};
+        return {{"type", "text"}, {"lines", text->lines}, {"cells", text->cells}, {"weight", text->weight},
+            {"align", alignName(text->align)}};
     }
     const auto& bar = std::get<BarBlock>(block);
-    return {{"type", "bar"},
-            {"fraction", bar.fraction},
-            {"cells", bar.cells},
-            {"weight", bar.weight},
-            {"align", alignName(bar.align)}};
+    return {{"type", "bar"}, {"fraction", bar.fraction}, {"cells", bar.cells}, {"weight", bar.weight},
+        {"align", alignName(bar.align)}};
 }
 
 void appendDots(const DotGrid& grid, std::string& out)
@@ -71,8 +65,8 @@ std::string sceneDots(const DotScene& scene)
             appendDots(DotGrid::text(text->lines, text->cells, kSceneLineGap), out);
         else
             appendDots(DotGrid::bar(std::get<BarBlock>(fit.blocks[index]).fraction,
-                                    std::max(cells(fit.blocks[index]) * 6 - 1, 1), kBarRows),
-                       out);
+                           std::max(cells(fit.blocks[index]) * 6 - 1, 1), kBarRows),
+                out);
     }
     return out;
 }

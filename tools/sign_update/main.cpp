@@ -18,12 +18,12 @@
 namespace quillon {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: quillon-sign-update --generate-keys SECRET_KEY_FILE\n"
-    "       quillon-sign-update --sign ARCHIVE SECRET_KEY_FILE\n"
-    "--generate-keys writes a new secret key to the file (readable by you alone) and prints the public\n"
-    "key to build releases with (-DQUILLON_UPDATE_PUBLIC_KEY=...). --sign prints the archive's length\n"
-    "and signature as the update feed's enclosure carries them.\n";
+constexpr const char* kUsage
+    = "usage: quillon-sign-update --generate-keys SECRET_KEY_FILE\n"
+      "       quillon-sign-update --sign ARCHIVE SECRET_KEY_FILE\n"
+      "--generate-keys writes a new secret key to the file (readable by you alone) and prints the public\n"
+      "key to build releases with (-DQUILLON_UPDATE_PUBLIC_KEY=...). --sign prints the archive's length\n"
+      "and signature as the update feed's enclosure carries them.\n";
 
 std::optional<std::string> readFile(const std::filesystem::path& file)
 {
@@ -59,9 +59,11 @@ bool writeNewSecretKey(const char* path, const std::string& secretKeyBase64)
     const int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         if (errno == EEXIST)
-            std::cerr << "quillon-sign-update: " << path << " already exists; not replacing a key or following a link\n";
+            std::cerr << "quillon-sign-update: " << path
+                      << " already exists; not replacing a key or following a link\n";
         else
-            std::cerr << "quillon-sign-update: cannot create " << path << ": " << std::strerror(errno) << '\n';
+            std::cerr << "quillon-sign-update: cannot create " << path << ": " << std::strerror(errno)
+                      << '\n';
         return false;
     }
     const bool written = writeAll(fd, secretKeyBase64 + '\n') && ::fsync(fd) == 0;
@@ -105,7 +107,8 @@ int main(int argc, char** argv)
             secret->pop_back();
         const std::string signature = quillon::signBytes(*archive, *secret);
         if (signature.empty()) {
-            std::cerr << "quillon-sign-update: " << argv[3] << " is not a secret key made by --generate-keys\n";
+            std::cerr << "quillon-sign-update: " << argv[3]
+                      << " is not a secret key made by --generate-keys\n";
             return 1;
         }
         std::cout << "length=\"" << archive->size() << "\" sparkle:edSignature=\"" << signature << "\"\n";

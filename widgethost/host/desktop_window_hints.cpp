@@ -19,16 +19,16 @@ void applyDesktopWidgetHints(QWidget& window)
 
     const xcb_atom_t type = internAtom(connection, "_NET_WM_WINDOW_TYPE_UTILITY");
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, internAtom(connection, "_NET_WM_WINDOW_TYPE"),
-                        XCB_ATOM_ATOM, 32, 1, &type);
-    const std::array<xcb_atom_t, 4> states{
-        internAtom(connection, "_NET_WM_STATE_BELOW"), internAtom(connection, "_NET_WM_STATE_STICKY"),
-        internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"), internAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, internAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM,
-                        32, static_cast<std::uint32_t>(states.size()), states.data());
+        XCB_ATOM_ATOM, 32, 1, &type);
+    const std::array<xcb_atom_t, 4> states {internAtom(connection, "_NET_WM_STATE_BELOW"),
+        internAtom(connection, "_NET_WM_STATE_STICKY"), internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+        internAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, internAtom(connection, "_NET_WM_STATE"),
+        XCB_ATOM_ATOM, 32, static_cast<std::uint32_t>(states.size()), states.data());
     // On every workspace: the desktop number all workspaces share.
     const std::uint32_t allDesktops = 0xFFFFFFFF;
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, internAtom(connection, "_NET_WM_DESKTOP"),
-                        XCB_ATOM_CARDINAL, 32, 1, &allDesktops);
+        XCB_ATOM_CARDINAL, 32, 1, &allDesktops);
     xcb_flush(connection);
 }
 
@@ -39,8 +39,8 @@ bool compositorRunning()
         return false;
     // A compositor owns the selection _NET_WM_CM_S<screen number>.
     const xcb_atom_t selection = internAtom(connection, "_NET_WM_CM_S0");
-    xcb_get_selection_owner_reply_t* reply =
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
+    xcb_get_selection_owner_reply_t* reply
+        = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
     const bool owned = reply && reply->owner != XCB_NONE;
     std::free(reply);
     return owned;

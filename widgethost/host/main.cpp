@@ -58,22 +58,23 @@ int main(int argc, char** argv)
     auto bus = sessionBus();
     if (bus && bus->interface()) {
         if (!claimBusName(*bus, kHostBusName)) {
-            bus->call(QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, kHostInterface, kShowGalleryMethod),
-                      QDBus::Block, 5000);
+            bus->call(QDBusMessage::createMethodCall(
+                          kHostBusName, kHostObjectPath, kHostInterface, kShowGalleryMethod),
+                QDBus::Block, 5000);
             return 0;
         }
     }
 
     WidgetHost host(loadWidgetPlugins({QApplication::applicationDirPath() + "/../lib/quillon/widgets",
-                                       QUILLON_BUILD_PLUGIN_DIR}),
-                    DefaultsFolder::configHome() / "quillon-widgets");
+                        QUILLON_BUILD_PLUGIN_DIR}),
+        DefaultsFolder::configHome() / "quillon-widgets");
     QObject service;
     new WidgetHostAdaptor(&service, host);
     if (bus) {
         bus->registerObject(kHostObjectPath, &service, QDBusConnection::ExportAdaptors);
         // The session bus goes when the session ends, and the widgets go with it.
-        bus->connect(QString(), "/org/freedesktop/DBus/Local", "org.freedesktop.DBus.Local", "Disconnected", &application,
-                     SLOT(quit()));
+        bus->connect(QString(), "/org/freedesktop/DBus/Local", "org.freedesktop.DBus.Local", "Disconnected",
+            &application, SLOT(quit()));
     }
     // Started by the bus for a call, the host shows only what was asked for; started by the user
     // from the menu (--gallery), it opens the gallery.

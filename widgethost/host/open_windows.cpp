@@ -13,11 +13,12 @@ namespace quillon::widgethost {
 namespace {
 
 // A property of 32-bit items (atoms, windows, cardinals), or nothing when it is missing.
-std::vector<std::uint32_t> property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
+std::vector<std::uint32_t> property(
+    xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
 {
     constexpr std::uint32_t kMostItems = 4096;
-    xcb_get_property_reply_t* reply =
-        xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, name, type, 0, kMostItems), nullptr);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, name, type, 0, kMostItems), nullptr);
     std::vector<std::uint32_t> items;
     if (reply && reply->format == 32) {
         const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
@@ -46,24 +47,26 @@ std::vector<QRect> openWindowFrames(const std::vector<WId>& own)
     const xcb_atom_t hidden = internAtom(connection, "_NET_WM_STATE_HIDDEN");
     const xcb_atom_t workspace = internAtom(connection, "_NET_WM_DESKTOP");
     const xcb_atom_t extents = internAtom(connection, "_NET_FRAME_EXTENTS");
-    const std::vector<std::uint32_t> current =
-        property(connection, root, internAtom(connection, "_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL);
+    const std::vector<std::uint32_t> current
+        = property(connection, root, internAtom(connection, "_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL);
     // X11 counts device pixels; Qt places windows in device-independent ones.
-    const double ratio = qGuiApp && qGuiApp->primaryScreen() ? qGuiApp->primaryScreen()->devicePixelRatio() : 1.0;
+    const double ratio
+        = qGuiApp && qGuiApp->primaryScreen() ? qGuiApp->primaryScreen()->devicePixelRatio() : 1.0;
 
     std::vector<QRect> frames;
     for (const std::uint32_t client :
-         property(connection, root, internAtom(connection, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW)) {
+        property(connection, root, internAtom(connection, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW)) {
         if (std::find(own.begin(), own.end(), WId(client)) != own.end())
             continue;
-        if (contains(property(connection, client, windowType, XCB_ATOM_ATOM), desktopType) ||
-            contains(property(connection, client, state, XCB_ATOM_ATOM), hidden))
+        if (contains(property(connection, client, windowType, XCB_ATOM_ATOM), desktopType)
+            || contains(property(connection, client, state, XCB_ATOM_ATOM), hidden))
             continue;
         const std::vector<std::uint32_t> on = property(connection, client, workspace, XCB_ATOM_CARDINAL);
         if (!on.empty() && !current.empty() && on.front() != current.front() && on.front() != 0xFFFFFFFF)
             continue;
 
-        xcb_get_geometry_reply_t* size = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, client), nullptr);
+        xcb_get_geometry_reply_t* size
+            = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, client), nullptr);
         xcb_translate_coordinates_reply_t* corner = xcb_translate_coordinates_reply(
             connection, xcb_translate_coordinates(connection, client, root, 0, 0), nullptr);
         if (size && corner) {
@@ -71,9 +74,9 @@ std::vector<QRect> openWindowFrames(const std::vector<WId>& own)
             std::vector<std::uint32_t> border = property(connection, client, extents, XCB_ATOM_CARDINAL);
             border.resize(4, 0);
             const QRect frame(corner->dst_x - int(border[0]), corner->dst_y - int(border[2]),
-                              size->width + int(border[0] + border[1]), size->height + int(border[2] + border[3]));
+                size->width + int(border[0] + border[1]), size->height + int(border[2] + border[3]));
             frames.push_back(QRect(QPoint(int(frame.x() / ratio), int(frame.y() / ratio)),
-                                   QSize(int(frame.width() / ratio), int(frame.height() / ratio))));
+                QSize(int(frame.width() / ratio), int(frame.height() / ratio))));
         }
         std::free(size);
         std::free(corner);

@@ -25,8 +25,10 @@ using Json = nlohmann::json;
 
 // Seconds since 2001 of the first instant of year 1 and of year 10000: the plug-in takes a date
 // outside them as unset, and so does the editor, which must not convert one to whole seconds.
-const double kEarliestDate = static_cast<double>(daysFromCivil({1, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
-const double kLatestDate = static_cast<double>(daysFromCivil({10000, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
+const double kEarliestDate
+    = static_cast<double>(daysFromCivil({1, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
+const double kLatestDate
+    = static_cast<double>(daysFromCivil({10000, 1, 1}) * 86400) - Instant::kUnixSecondsAtReferenceDate;
 
 Json parseObject(const std::string& text)
 {
@@ -46,7 +48,10 @@ Json valueOf(const Json& configuration, const ConfigurationParameter& parameter)
     return configuration.contains(parameter.key) ? configuration[parameter.key] : defaultOf(parameter);
 }
 
-QString text(const std::string& value) { return QString::fromStdString(value); }
+QString text(const std::string& value)
+{
+    return QString::fromStdString(value);
+}
 
 // One parameter's control: what it shows, how it writes its value and how it goes back to the default.
 struct Field {
@@ -67,8 +72,8 @@ Field choiceField(const ConfigurationParameter& parameter, const Json& value, Wi
     const Json fallback = defaultOf(parameter);
     const QString defaultRaw = fallback.is_string() ? text(fallback.get<std::string>()) : QString();
     return {menu,
-            [menu, key = parameter.key](Json& json) { json[key] = menu->currentData().toString().toStdString(); },
-            [menu, defaultRaw] { menu->setCurrentIndex(std::max(0, menu->findData(defaultRaw))); }};
+        [menu, key = parameter.key](Json& json) { json[key] = menu->currentData().toString().toStdString(); },
+        [menu, defaultRaw] { menu->setCurrentIndex(std::max(0, menu->findData(defaultRaw))); }};
 }
 
 Field textField(const ConfigurationParameter& parameter, const Json& value, WidgetEditor* editor)
@@ -77,13 +82,13 @@ Field textField(const ConfigurationParameter& parameter, const Json& value, Widg
     line->setAccessibleName(text(parameter.title));
     QObject::connect(line, &QLineEdit::textChanged, editor, &WidgetEditor::edited);
     return {line,
-            [line, key = parameter.key](Json& json) {
-                if (line->text().isEmpty())
-                    json.erase(key);
-                else
-                    json[key] = line->text().toStdString();
-            },
-            [line] { line->clear(); }};
+        [line, key = parameter.key](Json& json) {
+            if (line->text().isEmpty())
+                json.erase(key);
+            else
+                json[key] = line->text().toStdString();
+        },
+        [line] { line->clear(); }};
 }
 
 Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, WidgetEditor* editor)
@@ -99,7 +104,7 @@ Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, 
     const double seconds = value.is_number() ? value.get<double>() : NAN;
     const bool hasDate = std::isfinite(seconds) && seconds >= kEarliestDate && seconds < kLatestDate;
     when->setDateTime(hasDate ? QDateTime::fromSecsSinceEpoch(
-                                    static_cast<qint64>(seconds + Instant::kUnixSecondsAtReferenceDate))
+                          static_cast<qint64>(seconds + Instant::kUnixSecondsAtReferenceDate))
                               : QDateTime::currentDateTime().addDays(1));
     set->setChecked(hasDate);
     when->setEnabled(hasDate);
@@ -109,19 +114,20 @@ Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, 
     QObject::connect(set, &QCheckBox::toggled, editor, &WidgetEditor::edited);
     QObject::connect(when, &QDateTimeEdit::dateTimeChanged, editor, &WidgetEditor::edited);
     return {row,
-            [set, when, key = parameter.key](Json& json) {
-                if (!set->isChecked())
-                    json.erase(key);
-                else
-                    json[key] = static_cast<double>(when->dateTime().toSecsSinceEpoch()) -
-                                Instant::kUnixSecondsAtReferenceDate;
-            },
-            [set] { set->setChecked(false); }};
+        [set, when, key = parameter.key](Json& json) {
+            if (!set->isChecked())
+                json.erase(key);
+            else
+                json[key] = static_cast<double>(when->dateTime().toSecsSinceEpoch())
+                    - Instant::kUnixSecondsAtReferenceDate;
+        },
+        [set] { set->setChecked(false); }};
 }
 
 QString entityLabel(const Entity& entity)
 {
-    return entity.subtitle.empty() ? text(entity.title) : text(entity.title) + " \u2014 " + text(entity.subtitle);
+    return entity.subtitle.empty() ? text(entity.title)
+                                   : text(entity.title) + " \u2014 " + text(entity.subtitle);
 }
 
 // Fills `list` with entities not already in it, as unchecked items.
@@ -141,7 +147,7 @@ void addEntities(QListWidget& list, const std::vector<Entity>& entities)
 }
 
 Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& parameter, const Json& value,
-                  WidgetEditor* editor)
+    WidgetEditor* editor)
 {
     const bool many = parameter.type == ParameterType::entityList;
     std::vector<std::string> chosen;
@@ -166,16 +172,16 @@ Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& para
         list->item(row)->setCheckState(Qt::Checked);
     addEntities(*list, plugin.suggestedEntities(parameter.entityType));
     QObject::connect(search, &QLineEdit::textChanged, list,
-                     [&plugin, list, entityType = parameter.entityType](const QString& query) {
-                         const QString needle = query.trimmed();
-                         if (!needle.isEmpty())
-                             addEntities(*list, plugin.searchEntities(entityType, needle.toStdString()));
-                         for (int row = 0; row < list->count(); ++row) {
-                             QListWidgetItem* item = list->item(row);
-                             item->setHidden(!needle.isEmpty() && item->checkState() != Qt::Checked &&
-                                             !item->text().contains(needle, Qt::CaseInsensitive));
-                         }
-                     });
+        [&plugin, list, entityType = parameter.entityType](const QString& query) {
+            const QString needle = query.trimmed();
+            if (!needle.isEmpty())
+                addEntities(*list, plugin.searchEntities(entityType, needle.toStdString()));
+            for (int row = 0; row < list->count(); ++row) {
+                QListWidgetItem* item = list->item(row);
+                item->setHidden(!needle.isEmpty() && item->checkState() != Qt::Checked
+                    && !item->text().contains(needle, Qt::CaseInsensitive));
+            }
+        });
     if (!many) {
         // One at most: checking one unchecks the others.
         QObject::connect(list, &QListWidget::itemChanged, list, [list](QListWidgetItem* changed) {
@@ -198,31 +204,31 @@ Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& para
     layout->addWidget(search);
     layout->addWidget(list);
     return {column,
-            [list, key = parameter.key, many](Json& json) {
-                Json ids = Json::array();
-                for (int row = 0; row < list->count(); ++row) {
-                    if (list->item(row)->checkState() == Qt::Checked)
-                        ids.push_back(list->item(row)->data(Qt::UserRole).toString().toStdString());
-                }
-                if (ids.empty())
-                    json.erase(key);
-                else
-                    json[key] = many ? ids : ids.front();
-            },
-            [list, editor] {
-                // One edit for the whole reset, not one per unchecked row.
-                {
-                    const QSignalBlocker quiet(list);
-                    for (int row = 0; row < list->count(); ++row)
-                        list->item(row)->setCheckState(Qt::Unchecked);
-                }
-                list->viewport()->update();
-                emit editor->edited();
-            }};
+        [list, key = parameter.key, many](Json& json) {
+            Json ids = Json::array();
+            for (int row = 0; row < list->count(); ++row) {
+                if (list->item(row)->checkState() == Qt::Checked)
+                    ids.push_back(list->item(row)->data(Qt::UserRole).toString().toStdString());
+            }
+            if (ids.empty())
+                json.erase(key);
+            else
+                json[key] = many ? ids : ids.front();
+        },
+        [list, editor] {
+            // One edit for the whole reset, not one per unchecked row.
+            {
+                const QSignalBlocker quiet(list);
+                for (int row = 0; row < list->count(); ++row)
+                    list->item(row)->setCheckState(Qt::Unchecked);
+            }
+            list->viewport()->update();
+            emit editor->edited();
+        }};
 }
 
 Field fieldFor(const WidgetPlugin& plugin, const ConfigurationParameter& parameter, const Json& value,
-               WidgetEditor* editor)
+    WidgetEditor* editor)
 {
     switch (parameter.type) {
     case ParameterType::choice:
@@ -258,9 +264,10 @@ QToolButton* resetButtonFor(const ConfigurationParameter& parameter)
 
 } // namespace
 
-WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& type, const std::string& configuration,
-                           QWidget* parent)
-    : QDialog(parent), m_original(configuration)
+WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& type,
+    const std::string& configuration, QWidget* parent)
+    : QDialog(parent)
+    , m_original(configuration)
 {
     setWindowTitle(text(type.title));
     setMinimumWidth(420);
@@ -310,7 +317,8 @@ void WidgetEditor::enableResetButtons()
     for (const Row& row : m_rows) {
         Json probe = Json::object();
         row.write(probe);
-        const bool atDefault = probe.contains(row.key) ? probe[row.key] == row.defaultValue : row.defaultValue.is_null();
+        const bool atDefault
+            = probe.contains(row.key) ? probe[row.key] == row.defaultValue : row.defaultValue.is_null();
         row.resetButton->setEnabled(!atDefault);
     }
 }

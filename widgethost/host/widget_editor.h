@@ -23,7 +23,7 @@ class WidgetEditor final : public QDialog {
 
 public:
     WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& type, const std::string& configuration,
-                 QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     // The configuration as edited: a JSON object; an unset parameter is absent.
     std::string configuration() const;

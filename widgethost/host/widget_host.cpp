@@ -41,7 +41,8 @@ std::vector<RectF> screenRects()
 const RectF& screenUnder(QPoint pointer, const std::vector<RectF>& screens)
 {
     for (const RectF& screen : screens) {
-        if (pointer.x() >= screen.x && pointer.x() < screen.right() && pointer.y() >= screen.y && pointer.y() < screen.bottom())
+        if (pointer.x() >= screen.x && pointer.x() < screen.right() && pointer.y() >= screen.y
+            && pointer.y() < screen.bottom())
             return screen;
     }
     return screens.front();
@@ -55,7 +56,8 @@ std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders)
     for (const QString& folder : folders) {
         for (const QFileInfo& file : QDir(folder).entryInfoList({"*.so"}, QDir::Files)) {
             const std::string name = file.fileName().toStdString();
-            if (std::any_of(plugins.begin(), plugins.end(), [&](const LoadedPlugin& loaded) { return loaded.fileName == name; }))
+            if (std::any_of(plugins.begin(), plugins.end(),
+                    [&](const LoadedPlugin& loaded) { return loaded.fileName == name; }))
                 continue;
             auto loader = std::make_unique<QPluginLoader>(file.absoluteFilePath());
             if (loader->metaData().value("IID").toString() != QuillonWidgetPlugin_iid)
@@ -70,7 +72,8 @@ std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders)
 }
 
 WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder)
-    : m_plugins(std::move(plugins)), m_folder(std::move(folder))
+    : m_plugins(std::move(plugins))
+    , m_folder(std::move(folder))
 {
     const std::vector<RectF> screens = screenRects();
     for (PlacedWidget placed : loadPlacedWidgets(m_folder)) {
@@ -89,8 +92,8 @@ WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path 
     connect(&m_clockWatcher, &ClockWatcher::zoneChanged, this, &WidgetHost::reloadAll);
     // The studio's request: every widget asks for a new timeline.
     if (auto bus = sessionBus()) {
-        if (!bus->connect(QString(), kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal, this,
-                          SLOT(reloadAll())))
+        if (!bus->connect(QString(), kTimelinesObjectPath, kTimelinesInterface, kReloadAllTimelinesSignal,
+                this, SLOT(reloadAll())))
             std::cerr << "quillon-widgets: cannot listen for the studio's reload signal; widgets follow its "
                          "changes at their next update\n";
     }
@@ -130,8 +133,8 @@ void WidgetHost::show(const PlacedWidget& placed)
     connect(raw, &WidgetWindow::galleryRequested, this, &WidgetHost::showGallery);
     connect(raw, &WidgetWindow::removeRequested, this, [this, raw] {
         // The window is in the middle of its own menu: it goes once that returns.
-        const auto found = std::find_if(m_windows.begin(), m_windows.end(),
-                                        [raw](const auto& owned) { return owned.get() == raw; });
+        const auto found = std::find_if(
+            m_windows.begin(), m_windows.end(), [raw](const auto& owned) { return owned.get() == raw; });
         if (found == m_windows.end())
             return;
         found->release()->deleteLater();
@@ -147,22 +150,25 @@ bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
 {
     for (const LoadedPlugin& plugin : m_plugins) {
         const WidgetDescription* description = describe(plugin, kind);
-        if (!description ||
-            std::find(description->families.begin(), description->families.end(), family) == description->families.end())
+        if (!description
+            || std::find(description->families.begin(), description->families.end(), family)
+                == description->families.end())
             continue;
         std::vector<PlacedWidget> placed = placedWidgets();
         if (placed.size() >= kMaxPlacedWidgets) {
-            std::cerr << "quillon-widgets: " << placed.size() << " widgets are placed, the most the host keeps; "
+            std::cerr << "quillon-widgets: " << placed.size()
+                      << " widgets are placed, the most the host keeps; "
                       << "did not add " << kind << "\n";
             return false;
         }
         const QSizeF size = familyPointSize(family);
         // Near the pointer, on its screen, clear of the widgets already placed.
         const QPoint pointer = QCursor::pos();
-        const PointF wanted{pointer.x() - size.width() / 2, pointer.y() - size.height() / 2};
+        const PointF wanted {pointer.x() - size.width() / 2, pointer.y() - size.height() / 2};
         const std::vector<RectF> screens = screenRects();
         const auto rect = [](const QRect& frame) {
-            return RectF{double(frame.x()), double(frame.y()), double(frame.width()), double(frame.height())};
+            return RectF {
+                double(frame.x()), double(frame.y()), double(frame.width()), double(frame.height())};
         };
         std::vector<RectF> widgets;
         std::vector<WId> own;
@@ -174,8 +180,8 @@ bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
         for (const QRect& frame : openWindowFrames(own))
             windows.push_back(rect(frame));
         const PointF corner = screens.empty() ? wanted
-                                                : findFreeSpot(wanted, {size.width(), size.height()}, widgets,
-                                                               screenUnder(pointer, screens), windows);
+                                              : findFreeSpot(wanted, {size.width(), size.height()}, widgets,
+                                                  screenUnder(pointer, screens), windows);
         // Saved before it is shown: a widget that would be gone at the next start is not placed.
         placed.push_back({plugin.fileName, kind, family, "", corner.x, corner.y, "{}"});
         if (!keep(placed))
@@ -228,9 +234,9 @@ void WidgetHost::updateAutostart(bool wanted)
     std::filesystem::create_directories(autostart, error);
     const auto folder = DefaultsFolder::openPath(autostart);
     // A copy that updates itself is started through its launcher, which outlives each version.
-    const std::filesystem::path program =
-        startingCommandOf(QCoreApplication::applicationDirPath().toStdString(),
-                          QCoreApplication::applicationFilePath().section('/', -1).toStdString());
+    const std::filesystem::path program
+        = startingCommandOf(QCoreApplication::applicationDirPath().toStdString(),
+            QCoreApplication::applicationFilePath().section('/', -1).toStdString());
     if (folder)
         folder->write("com.quillon.WidgetHost.desktop", autostartEntry("Quillon Widgets", program));
 }
@@ -244,7 +250,8 @@ void WidgetHost::showGallery()
         auto* column = new QVBoxLayout(content);
         for (const LoadedPlugin& plugin : m_plugins) {
             for (const WidgetDescription& widget : plugin.widgets) {
-                auto* title = new QLabel("<b>" + QString::fromStdString(widget.displayName).toHtmlEscaped() + "</b>");
+                auto* title
+                    = new QLabel("<b>" + QString::fromStdString(widget.displayName).toHtmlEscaped() + "</b>");
                 auto* about = new QLabel(QString::fromStdString(widget.description));
                 about->setWordWrap(true);
                 column->addWidget(title);
@@ -254,11 +261,13 @@ void WidgetHost::showGallery()
                 for (WidgetFamily family : widget.families) {
                     auto* cell = new QVBoxLayout;
                     auto* picture = new QLabel;
-                    picture->setAccessibleName(QString::fromStdString(widget.displayName) + " " + familyTitle(family));
+                    picture->setAccessibleName(
+                        QString::fromStdString(widget.displayName) + " " + familyTitle(family));
                     m_previews.push_back({picture, plugin.plugin, widget.kind, family});
                     auto* add = new QPushButton(QString("Add ") + familyTitle(family));
                     const std::string kind = widget.kind;
-                    connect(add, &QPushButton::clicked, this, [this, kind, family] { addWidget(kind, family); });
+                    connect(
+                        add, &QPushButton::clicked, this, [this, kind, family] { addWidget(kind, family); });
                     cell->addWidget(picture, 0, Qt::AlignBottom | Qt::AlignHCenter);
                     cell->addWidget(add, 0, Qt::AlignHCenter);
                     row->addLayout(cell);
@@ -285,8 +294,8 @@ void WidgetHost::drawPreviews()
     const double ratio = m_gallery ? m_gallery->devicePixelRatioF() : 1.0;
     for (const Preview& preview : m_previews) {
         const QSizeF size = familyPointSize(preview.family);
-        const TimelineEntry entry =
-            preview.plugin->snapshot(preview.kind, "{}", {Instant::now().secondsSinceReferenceDate});
+        const TimelineEntry entry
+            = preview.plugin->snapshot(preview.kind, "{}", {Instant::now().secondsSinceReferenceDate});
         const Face face = preview.plugin->content(preview.kind, entry, preview.family);
         QPixmap picture((size * kScale * ratio).toSize());
         picture.setDevicePixelRatio(ratio);

@@ -19,7 +19,6 @@ class QLabel;
 
 namespace quillon::widgethost {
 
-
 struct LoadedPlugin {
     std::string fileName;
     std::unique_ptr<QPluginLoader> loader;
@@ -82,7 +81,11 @@ class WidgetHostAdaptor final : public QDBusAbstractAdaptor {
     Q_CLASSINFO("D-Bus Interface", "com.quillon.WidgetHost") // kHostInterface: moc takes literals only
 
 public:
-    WidgetHostAdaptor(QObject* parent, WidgetHost& host) : QDBusAbstractAdaptor(parent), m_host(host) {}
+    WidgetHostAdaptor(QObject* parent, WidgetHost& host)
+        : QDBusAbstractAdaptor(parent)
+        , m_host(host)
+    {
+    }
 
 public slots:
     void ShowGallery() { m_host.showGallery(); }

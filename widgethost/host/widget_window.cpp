@@ -29,8 +29,12 @@ int nextSerial()
 } // namespace
 
 WidgetWindow::WidgetWindow(WidgetPlugin& plugin, WidgetDescription description, PlacedWidget placed)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool | Qt::WindowDoesNotAcceptFocus),
-      m_plugin(plugin), m_description(std::move(description)), m_placed(std::move(placed)), m_serial(nextSerial())
+    : QWidget(nullptr,
+        Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool | Qt::WindowDoesNotAcceptFocus)
+    , m_plugin(plugin)
+    , m_description(std::move(description))
+    , m_placed(std::move(placed))
+    , m_serial(nextSerial())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -42,8 +46,8 @@ WidgetWindow::WidgetWindow(WidgetPlugin& plugin, WidgetDescription description, 
     move(static_cast<int>(m_placed.x), static_cast<int>(m_placed.y));
     applyDesktopWidgetHints(*this);
     const std::string kind = m_placed.kind;
-    m_face = m_plugin.content(kind, m_plugin.placeholder(kind, {Instant::now().secondsSinceReferenceDate}),
-                              m_placed.family);
+    m_face = m_plugin.content(
+        kind, m_plugin.placeholder(kind, {Instant::now().secondsSinceReferenceDate}), m_placed.family);
     makeDriver();
 }
 
@@ -57,8 +61,7 @@ void WidgetWindow::makeDriver()
             qCInfo(timelineLog, "widget %d (%s) asks for a timeline", serial, kind.c_str());
             return plugin->timeline(kind, configuration, {Instant::now().secondsSinceReferenceDate});
         },
-        [] { return Instant::now().secondsSinceReferenceDate; },
-        TimelineEntry{}, this);
+        [] { return Instant::now().secondsSinceReferenceDate; }, TimelineEntry {}, this);
     connect(m_driver.get(), &TimelineDriver::entryChanged, this, &WidgetWindow::refreshFace);
     m_driver->reload();
 }

@@ -27,7 +27,7 @@ public:
     void editConfiguration();
 
 signals:
-    void changed();          // moved or resized: the host saves
+    void changed(); // moved or resized: the host saves
     void removeRequested();
     void galleryRequested();
 

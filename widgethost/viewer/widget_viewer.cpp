@@ -8,8 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -31,14 +31,14 @@ using Json = nlohmann::ordered_json;
 
 // The usage, with PROGRAM for the name the program was run by: the host carries the viewer, and
 // quillon-widget-view is the viewer alone.
-constexpr const char* kUsage =
-    "usage: PROGRAM [--plugin PATH] --list\n"
-    "       PROGRAM [--plugin PATH] --timeline KIND [--config JSON] [--at INSTANT]\n"
-    "       PROGRAM [--plugin PATH] --snapshot KIND --family FAMILY [--config JSON] [--at INSTANT]\n"
-    "                       [--scale N] -o FILE.png\n"
-    "       PROGRAM [--plugin PATH] --entities [--search TEXT | --ids ID,ID,...]\n"
-    "KIND is a widget's kind string (see --list); FAMILY is systemSmall, systemMedium, systemLarge or\n"
-    "systemExtraLarge; INSTANT is ISO 8601 with an offset or Z; JSON is the widget's configuration.\n";
+constexpr const char* kUsage
+    = "usage: PROGRAM [--plugin PATH] --list\n"
+      "       PROGRAM [--plugin PATH] --timeline KIND [--config JSON] [--at INSTANT]\n"
+      "       PROGRAM [--plugin PATH] --snapshot KIND --family FAMILY [--config JSON] [--at INSTANT]\n"
+      "                       [--scale N] -o FILE.png\n"
+      "       PROGRAM [--plugin PATH] --entities [--search TEXT | --ids ID,ID,...]\n"
+      "KIND is a widget's kind string (see --list); FAMILY is systemSmall, systemMedium, systemLarge or\n"
+      "systemExtraLarge; INSTANT is ISO 8601 with an offset or Z; JSON is the widget's configuration.\n";
 
 std::string usageFor(const std::string& program)
 {
@@ -75,12 +75,10 @@ Json widgetJson(const WidgetDescription& widget)
         families.push_back(rawValue(family));
     Json parameters = Json::array();
     for (const ConfigurationParameter& parameter : widget.configuration.parameters) {
-        Json entry{{"key", parameter.key},
-                   {"title", parameter.title},
-                   {"description", parameter.description ? Json(*parameter.description) : Json(nullptr)},
-                   {"type", typeName(parameter.type)},
-                   {"typeName", parameter.typeName},
-                   {"default", Json::parse(parameter.defaultValue, nullptr, false)}};
+        Json entry {{"key", parameter.key}, {"title", parameter.title},
+            {"description", parameter.description ? Json(*parameter.description) : Json(nullptr)},
+            {"type", typeName(parameter.type)}, {"typeName", parameter.typeName},
+            {"default", Json::parse(parameter.defaultValue, nullptr, false)}};
         if (!parameter.choices.empty()) {
             Json choices = Json::array();
             for (const ChoiceOption& choice : parameter.choices)
@@ -89,13 +87,12 @@ Json widgetJson(const WidgetDescription& widget)
         }
         parameters.push_back(std::move(entry));
     }
-    return {{"kind", widget.kind},
-            {"name", widget.displayName},
-            {"description", widget.description},
-            {"families", std::move(families)},
-            {"configuration", {{"type", widget.configuration.name}, {"title", widget.configuration.title},
-                               {"parameters", std::move(parameters)}}},
-            {"contentMarginsDisabled", widget.contentMarginsDisabled}};
+    return {{"kind", widget.kind}, {"name", widget.displayName}, {"description", widget.description},
+        {"families", std::move(families)},
+        {"configuration",
+            {{"type", widget.configuration.name}, {"title", widget.configuration.title},
+                {"parameters", std::move(parameters)}}},
+        {"contentMarginsDisabled", widget.contentMarginsDisabled}};
 }
 
 Json entitiesJson(const std::vector<Entity>& entities)
@@ -115,7 +112,8 @@ QStringList pluginCandidates(const QString& given)
             return {given};
         folders << given;
     } else {
-        folders << QCoreApplication::applicationDirPath() + "/../lib/quillon/widgets" << QUILLON_BUILD_PLUGIN_DIR;
+        folders << QCoreApplication::applicationDirPath() + "/../lib/quillon/widgets"
+                << QUILLON_BUILD_PLUGIN_DIR;
     }
     QStringList files;
     for (const QString& folder : folders) {
@@ -130,7 +128,8 @@ QStringList pluginCandidates(const QString& given)
 bool isViewerRequest(const QStringList& arguments)
 {
     for (const QString& argument : arguments) {
-        if (argument == "--list" || argument == "--timeline" || argument == "--snapshot" || argument == "--entities")
+        if (argument == "--list" || argument == "--timeline" || argument == "--snapshot"
+            || argument == "--entities")
             return true;
     }
     return false;
@@ -143,8 +142,8 @@ int runWidgetViewer(const QStringList& arguments)
     const std::string program = invoked.isEmpty() ? std::string("quillon-widgets") : invoked.toStdString();
     std::map<std::string, std::string> options;
     std::vector<std::string> flags;
-    static const std::vector<std::string> kValued{"--plugin", "--timeline", "--snapshot", "--family", "--config",
-                                                  "--at", "--scale", "-o", "--search", "--ids"};
+    static const std::vector<std::string> kValued {"--plugin", "--timeline", "--snapshot", "--family",
+        "--config", "--at", "--scale", "-o", "--search", "--ids"};
     for (qsizetype index = 1; index < arguments.size(); ++index) {
         const std::string argument = arguments[index].toStdString();
         if (argument == "--help" || argument == "-h") {
@@ -161,30 +160,35 @@ int runWidgetViewer(const QStringList& arguments)
             return usageError(program, "unknown argument '" + argument.substr(0, 200) + "': see --help");
         }
     }
-    const int actions = static_cast<int>(flags.size() + options.count("--timeline") + options.count("--snapshot"));
+    const int actions
+        = static_cast<int>(flags.size() + options.count("--timeline") + options.count("--snapshot"));
     if (actions != 1)
         return usageError(program, "give one of --list, --timeline KIND, --snapshot KIND, --entities");
 
-    HostContext context{Instant::now().secondsSinceReferenceDate};
+    HostContext context {Instant::now().secondsSinceReferenceDate};
     if (options.count("--at")) {
         const auto at = parseIso8601(options["--at"]);
         if (!at)
-            return usageError(program, "invalid --at '" + options["--at"] + "': expected ISO 8601 with an offset, such as 2026-12-05T14:30:00Z");
+            return usageError(program,
+                "invalid --at '" + options["--at"]
+                    + "': expected ISO 8601 with an offset, such as 2026-12-05T14:30:00Z");
         context.now = at->secondsSinceReferenceDate;
     }
     std::optional<WidgetFamily> family;
     if (options.count("--family")) {
         family = widgetFamilyFromRawValue(options["--family"]);
         if (!family || *family == WidgetFamily::other)
-            return usageError(program, "invalid --family '" + options["--family"] +
-                              "': expected systemSmall, systemMedium, systemLarge, systemExtraLarge");
+            return usageError(program,
+                "invalid --family '" + options["--family"]
+                    + "': expected systemSmall, systemMedium, systemLarge, systemExtraLarge");
     }
     double scale = 2;
     if (options.count("--scale")) {
         bool ok = false;
         scale = QString::fromStdString(options["--scale"]).toDouble(&ok);
         if (!ok || !(scale >= 0.25 && scale <= 8))
-            return usageError(program, "invalid --scale '" + options["--scale"] + "': expected a number from 0.25 to 8");
+            return usageError(
+                program, "invalid --scale '" + options["--scale"] + "': expected a number from 0.25 to 8");
     }
     const std::string configuration = options.count("--config") ? options["--config"] : "{}";
 
@@ -201,7 +205,8 @@ int runWidgetViewer(const QStringList& arguments)
     }
     if (!plugin) {
         std::cerr << program << ": no widget plug-in found"
-                  << (candidates.isEmpty() ? std::string() : " among " + candidates.join(", ").toStdString()) << "\n";
+                  << (candidates.isEmpty() ? std::string() : " among " + candidates.join(", ").toStdString())
+                  << "\n";
         return 1;
     }
 
@@ -238,8 +243,10 @@ int runWidgetViewer(const QStringList& arguments)
         const Timeline timeline = plugin->timeline(options["--timeline"], configuration, context);
         Json entries = Json::array();
         for (const TimelineEntry& entry : timeline.entries)
-            entries.push_back(formatIso8601(Instant{entry.date}));
-        std::cout << Json{{"entries", entries}, {"policy", timeline.policy == ReloadPolicy::atEnd ? "atEnd" : "never"}}.dump(2)
+            entries.push_back(formatIso8601(Instant {entry.date}));
+        std::cout << Json {{"entries", entries},
+            {"policy", timeline.policy == ReloadPolicy::atEnd ? "atEnd" : "never"}}
+                         .dump(2)
                   << "\n";
     } else {
         const std::string kind = options["--snapshot"];
@@ -263,7 +270,7 @@ int runWidgetViewer(const QStringList& arguments)
             std::cerr << program << ": cannot write " << options["-o"] << "\n";
             return 1;
         }
-        std::cout << Json{{"link", face.link}, {"accessibilityText", face.accessibilityText}}.dump() << "\n";
+        std::cout << Json {{"link", face.link}, {"accessibilityText", face.accessibilityText}}.dump() << "\n";
     }
     return 0;
 }

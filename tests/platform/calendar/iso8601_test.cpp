@@ -34,21 +34,22 @@ TEST(Iso8601, ReadsOffsetsZuluAndFractions)
 
 TEST(Iso8601, RejectsAnythingIncompleteOrOutOfRange)
 {
-    for (const char* text : {"", "2026-12-05", "2026-12-05T12:00:00", "2026-12-05T12:00:00+1", "2025-02-29T00:00:00Z",
-                             "2026-13-01T00:00:00Z", "2026-12-05T24:00:00Z", "2026-12-05T12:60:00Z",
-                             "2026-12-05T12:00:60Z", "2026-12-05T12:00:00+24:00", "2026-12-05T12:00:00Z trailing",
-                             "26-12-05T12:00:00Z", "2026-12-05T12:00:00.Z", "tomorrow"}) {
+    for (const char* text : {"", "2026-12-05", "2026-12-05T12:00:00", "2026-12-05T12:00:00+1",
+             "2025-02-29T00:00:00Z", "2026-13-01T00:00:00Z", "2026-12-05T24:00:00Z", "2026-12-05T12:60:00Z",
+             "2026-12-05T12:00:60Z", "2026-12-05T12:00:00+24:00", "2026-12-05T12:00:00Z trailing",
+             "26-12-05T12:00:00Z", "2026-12-05T12:00:00.Z", "tomorrow"}) {
         EXPECT_EQ(parseIso8601(text), std::nullopt) << text;
     }
 }
 
 TEST(Iso8601, WritesUtcAndReadsItBack)
 {
-    const Instant instant = Instant::fromUnixSeconds(static_cast<double>(testing::utc(1999, 12, 31, 23, 59, 58)));
+    const Instant instant
+        = Instant::fromUnixSeconds(static_cast<double>(testing::utc(1999, 12, 31, 23, 59, 58)));
     EXPECT_EQ(formatIso8601(instant), "1999-12-31T23:59:58Z");
     EXPECT_EQ(formatIso8601(instant + 0.5), "1999-12-31T23:59:58.500Z");
     EXPECT_EQ(parseIso8601(formatIso8601(instant + 0.5)), instant + 0.5);
-    EXPECT_FALSE(formatIso8601(Instant{std::nan("")}).empty());
+    EXPECT_FALSE(formatIso8601(Instant {std::nan("")}).empty());
 }
 
 } // namespace

@@ -210,7 +210,7 @@ TEST(LocaleDateFormat, RelativeDatesNameTheDayAndUseTheLargestWholeUnit)
     EXPECT_EQ(formatRelativeDate(now + -300, now, "de_DE"), "vor 5 Minuten");
     EXPECT_EQ(formatRelativeDate(now + -400 * 86400, now, "en_US"), "last year");
     EXPECT_EQ(formatRelativeDate(now, now, "en_US"), "now");
-    EXPECT_EQ(formatRelativeDate(Instant{std::numeric_limits<double>::quiet_NaN()}, now, "en_US"), "");
+    EXPECT_EQ(formatRelativeDate(Instant {std::numeric_limits<double>::quiet_NaN()}, now, "en_US"), "");
 }
 
 } // namespace

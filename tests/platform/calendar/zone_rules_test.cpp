@@ -308,7 +308,6 @@ TEST(ZoneRulesTest, LoadsOnlyReadableFilesUpToOneMebibyte)
     const auto loaded = ZoneRules::loadFile(newYork);
     ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(loaded, parse(readBytes(newYork)));
-
 }
 
 TEST(ZoneRulesTest, EveryPrefixOfARealFileIsHandled)

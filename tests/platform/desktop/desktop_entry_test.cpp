@@ -109,10 +109,12 @@ TEST(DesktopEntry, AProgramUnderAnAwkwardPathIsOneExactWordInEveryEntry)
         const fs::path file = folder / "com.quillon.WidgetHost.desktop";
         std::ofstream(file, std::ios::trunc) << entry;
         EXPECT_EQ(validationProblems(file), "");
-        EXPECT_EQ(execWords(unescapedValue(valueOf(entry, "Exec")), true), std::vector<std::string>{program.string()});
+        EXPECT_EQ(execWords(unescapedValue(valueOf(entry, "Exec")), true),
+            std::vector<std::string> {program.string()});
 
-        const std::string service = "[D-BUS Service]\nName=com.quillon.WidgetHost\nExec=" + serviceExecProgram(program) + "\n";
-        EXPECT_EQ(execWords(valueOf(service, "Exec"), false), std::vector<std::string>{program.string()});
+        const std::string service
+            = "[D-BUS Service]\nName=com.quillon.WidgetHost\nExec=" + serviceExecProgram(program) + "\n";
+        EXPECT_EQ(execWords(valueOf(service, "Exec"), false), std::vector<std::string> {program.string()});
     }
     fs::remove_all(folder);
 }

@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 // A listening journal stand-in: a Unix socket bound at the path.
 class BoundSocket {
 public:
-    explicit BoundSocket(const fs::path& path) : m_descriptor(::socket(AF_UNIX, SOCK_DGRAM, 0))
+    explicit BoundSocket(const fs::path& path)
+        : m_descriptor(::socket(AF_UNIX, SOCK_DGRAM, 0))
     {
         sockaddr_un address {};
         address.sun_family = AF_UNIX;
@@ -55,7 +56,8 @@ TEST(LogDestination, IsTheJournalOnlyWhenItsSocketIsThereOrStandardErrorLeadsInt
         LogDestination expected;
     } cases[] = {
         {"socket there", folder / "socket", nullptr, LogDestination::journal},
-        {"no socket, standard error is a journal stream", folder / "missing", "8:12345", LogDestination::journal},
+        {"no socket, standard error is a journal stream", folder / "missing", "8:12345",
+            LogDestination::journal},
         {"no socket", folder / "missing", nullptr, LogDestination::standardError},
         {"no socket, empty stream variable", folder / "missing", "", LogDestination::standardError},
         {"a plain file where the socket belongs", folder / "file", nullptr, LogDestination::standardError},
@@ -72,7 +74,8 @@ TEST(LogSink, ForStandardErrorWritesOneLineWithSubsystemAndCategory)
     const LogSink sink = logSinkFor(LogDestination::standardError);
     ::testing::internal::CaptureStderr();
     sink({"com.quillon.Quillon", "SharedStore", "app group nil suite nil"});
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "com.quillon.Quillon[SharedStore] app group nil suite nil\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+        "com.quillon.Quillon[SharedStore] app group nil suite nil\n");
 }
 
 } // namespace

@@ -12,28 +12,31 @@ namespace quillon {
 void PrintTo(const AppcastItem& item, std::ostream* out)
 {
     *out << "{title \"" << item.title << "\", version \"" << item.version << "\", shortVersion \""
-         << item.shortVersion << "\", notes \"" << item.releaseNotes << "\", notesLink \"" << item.releaseNotesLink
-         << "\", minimumSystem \"" << item.minimumSystemVersion << "\", date \"" << item.publicationDate
-         << "\", url \"" << item.enclosure.url << "\", length " << item.enclosure.length << ", signature \""
-         << item.enclosure.edSignature << "\", type \"" << item.enclosure.type << "\"}";
+         << item.shortVersion << "\", notes \"" << item.releaseNotes << "\", notesLink \""
+         << item.releaseNotesLink << "\", minimumSystem \"" << item.minimumSystemVersion << "\", date \""
+         << item.publicationDate << "\", url \"" << item.enclosure.url << "\", length "
+         << item.enclosure.length << ", signature \"" << item.enclosure.edSignature << "\", type \""
+         << item.enclosure.type << "\"}";
 }
 
 namespace {
 
-constexpr const char* kSignature =
-    "BfcDQQeKz2oG1CPSFyD5ZD1flTYm2IoCY23DqeeVgq6wyCCFf9P43FAqqDYNLI+pephf2ltim4CcrRj/ti04mQ==";
-constexpr const char* kOtherSignature =
-    "ko1Q0eJNq3zKYs/oT83Pn8aVFgonj5G1wK8itwnYL4qjtJVbPem6bQoOt9ky3GTE1cY/wt6HRBrS5bkp+bZ8Xg==";
+constexpr const char* kSignature
+    = "BfcDQQeKz2oG1CPSFyD5ZD1flTYm2IoCY23DqeeVgq6wyCCFf9P43FAqqDYNLI+pephf2ltim4CcrRj/ti04mQ==";
+constexpr const char* kOtherSignature
+    = "ko1Q0eJNq3zKYs/oT83Pn8aVFgonj5G1wK8itwnYL4qjtJVbPem6bQoOt9ky3GTE1cY/wt6HRBrS5bkp+bZ8Xg==";
 constexpr const char* kUrl = "https://downloads.quillon.example.org/quillon-2.0.tar.xz";
 
-std::string feed(const std::string& items, const std::string& prologue = R"(<?xml version="1.0" encoding="utf-8"?>)")
+std::string feed(
+    const std::string& items, const std::string& prologue = R"(<?xml version="1.0" encoding="utf-8"?>)")
 {
     return prologue + R"(
 <rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
   <channel>
     <title>Quillon</title>
     <link>https://quillon.example.org/appcast.xml</link>
-)" + items + R"(
+)" + items
+        + R"(
   </channel>
 </rss>
 )";
@@ -46,7 +49,8 @@ struct Enclosure {
     const char* signature = kSignature;
 };
 
-std::string item(const std::string& version, const Enclosure& enclosure = {}, const std::string& title = "Quillon")
+std::string item(
+    const std::string& version, const Enclosure& enclosure = {}, const std::string& title = "Quillon")
 {
     std::string attributes;
     const auto add = [&](const char* name, const char* value) {
@@ -56,11 +60,12 @@ std::string item(const std::string& version, const Enclosure& enclosure = {}, co
     add("url", enclosure.url);
     add("length", enclosure.length);
     add("sparkle:edSignature", enclosure.signature);
-    return "<item><title>" + title + "</title><sparkle:version>" + version + "</sparkle:version><enclosure" +
-           attributes + " type=\"application/x-xz\"/></item>\n";
+    return "<item><title>" + title + "</title><sparkle:version>" + version + "</sparkle:version><enclosure"
+        + attributes + " type=\"application/x-xz\"/></item>\n";
 }
 
-AppcastItem expectedItem(const std::string& version, const std::string& url = kUrl, std::uint64_t length = 6291456)
+AppcastItem expectedItem(
+    const std::string& version, const std::string& url = kUrl, std::uint64_t length = 6291456)
 {
     AppcastItem expected;
     expected.title = "Quillon";
@@ -108,7 +113,7 @@ TEST(Appcast, ReadsEveryFieldOfEachItemWhateverPrefixNamesTheNamespace)
     newer.minimumSystemVersion = "6.1";
     newer.publicationDate = "Sat, 06 Dec 2025 10:00:00 +0000";
     newer.enclosure = {"https://downloads.quillon.example.org/quillon-2.1.tar.xz", 7340032, kOtherSignature,
-                       "application/x-xz"};
+        "application/x-xz"};
     AppcastItem older;
     older.title = "Quillon 2.0 \u2014 first";
     older.version = "2000";
@@ -117,7 +122,7 @@ TEST(Appcast, ReadsEveryFieldOfEachItemWhateverPrefixNamesTheNamespace)
     older.publicationDate = "Mon, 01 Sep 2025 09:30:00 +0200";
     older.enclosure = {kUrl, 6291456, kSignature, "application/x-xz"};
 
-    EXPECT_EQ(parseAppcast(text), (std::vector<AppcastItem>{newer, older}));
+    EXPECT_EQ(parseAppcast(text), (std::vector<AppcastItem> {newer, older}));
 }
 
 TEST(Appcast, AChannelWithoutItemsIsAFeedWithNoUpdates)
@@ -125,9 +130,10 @@ TEST(Appcast, AChannelWithoutItemsIsAFeedWithNoUpdates)
     EXPECT_EQ(parseAppcast(R"(<rss version="2.0"><channel></channel></rss>)"), std::vector<AppcastItem>());
     EXPECT_EQ(parseAppcast(feed("")), std::vector<AppcastItem>());
     // An item only counts inside the channel.
-    EXPECT_EQ(parseAppcast(R"(<rss xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle"><channel/>)" +
-                           item("2.0") + "</rss>"),
-              std::vector<AppcastItem>());
+    EXPECT_EQ(
+        parseAppcast(R"(<rss xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle"><channel/>)"
+            + item("2.0") + "</rss>"),
+        std::vector<AppcastItem>());
 }
 
 TEST(Appcast, TextThatIsNotAWellFormedRssDocumentIsNoFeed)
@@ -142,7 +148,8 @@ TEST(Appcast, TextThatIsNotAWellFormedRssDocumentIsNoFeed)
         {"a second root", good + "<rss/>"},
         {"an undeclared prefix", "<rss><channel>" + item("2.0") + "</channel></rss>"},
         {"bytes that are not UTF-8", feed(item("2.0", {}, "Quillon \xFF\xFE"))},
-        {"an Atom feed", R"(<feed xmlns="http://www.w3.org/2005/Atom"><entry><title>2.0</title></entry></feed>)"},
+        {"an Atom feed",
+            R"(<feed xmlns="http://www.w3.org/2005/Atom"><entry><title>2.0</title></entry></feed>)"},
         {"a web page", "<html><body><rss><channel>" + item("2.0") + "</channel></rss></body></html>"},
     };
     for (const auto& [name, text] : cases) {
@@ -156,7 +163,7 @@ TEST(Appcast, AFeedLargerThanTheLimitIsNotRead)
     std::string text = feed(item("2.0"));
     text.insert(text.find("</channel>"), std::string(kMaxAppcastBytes - text.size(), ' '));
     ASSERT_EQ(text.size(), kMaxAppcastBytes);
-    EXPECT_EQ(parseAppcast(text), std::vector<AppcastItem>{expectedItem("2.0")});
+    EXPECT_EQ(parseAppcast(text), std::vector<AppcastItem> {expectedItem("2.0")});
 
     text.insert(text.find("</channel>"), " ");
     EXPECT_EQ(parseAppcast(text), std::nullopt);
@@ -181,11 +188,11 @@ TEST(Appcast, DocumentsThatDeclareOrReferToEntitiesAreRefused)
         {"nested expansion", feed(item("2.0", {}, "&lol9;"), laughs)},
         {"a harmless-looking entity", feed(item("&v;"), R"(<!DOCTYPE rss [<!ENTITY v "2.0">]>)")},
         {"an external entity",
-         feed(item("2.0", {}, "&xxe;"), R"(<!DOCTYPE rss [<!ENTITY xxe SYSTEM "file:///etc/passwd">]>)")},
+            feed(item("2.0", {}, "&xxe;"), R"(<!DOCTYPE rss [<!ENTITY xxe SYSTEM "file:///etc/passwd">]>)")},
         {"an external parameter entity",
-         feed(item("2.0"), R"(<!DOCTYPE rss [<!ENTITY % xxe SYSTEM "file:///etc/passwd"> %xxe;]>)")},
+            feed(item("2.0"), R"(<!DOCTYPE rss [<!ENTITY % xxe SYSTEM "file:///etc/passwd"> %xxe;]>)")},
         {"an entity from an external subset that is never read",
-         feed(item("2.0", {}, "&xxe;"), R"(<!DOCTYPE rss SYSTEM "file:///etc/passwd">)")},
+            feed(item("2.0", {}, "&xxe;"), R"(<!DOCTYPE rss SYSTEM "file:///etc/passwd">)")},
     };
     for (const auto& [name, text] : cases) {
         SCOPED_TRACE(name);
@@ -193,9 +200,9 @@ TEST(Appcast, DocumentsThatDeclareOrReferToEntitiesAreRefused)
     }
 
     // A document type that declares nothing does no harm; old RSS feeds carry one.
-    const std::string netscape =
-        R"(<!DOCTYPE rss PUBLIC "-//Netscape Communications//DTD RSS 0.91//EN" "http://my.netscape.com/publish/formats/rss-0.91.dtd">)";
-    EXPECT_EQ(parseAppcast(feed(item("2.0"), netscape)), std::vector<AppcastItem>{expectedItem("2.0")});
+    const std::string netscape
+        = R"(<!DOCTYPE rss PUBLIC "-//Netscape Communications//DTD RSS 0.91//EN" "http://my.netscape.com/publish/formats/rss-0.91.dtd">)";
+    EXPECT_EQ(parseAppcast(feed(item("2.0"), netscape)), std::vector<AppcastItem> {expectedItem("2.0")});
 }
 
 TEST(Appcast, ItemsThatCannotBeInstalledAreSkippedAndTheOthersKept)
@@ -214,7 +221,8 @@ TEST(Appcast, ItemsThatCannotBeInstalledAreSkippedAndTheOthersKept)
         {"ftp url", item("3.0", {.url = "ftp://downloads.quillon.example.org/quillon-3.0.tar.xz"})},
         {"file url", item("3.0", {.url = "file:///etc/passwd"})},
         {"url without a host", item("3.0", {.url = "https:///quillon-3.0.tar.xz"})},
-        {"url with a space", item("3.0", {.url = "https://downloads.quillon.example.org/quillon 3.0.tar.xz"})},
+        {"url with a space",
+            item("3.0", {.url = "https://downloads.quillon.example.org/quillon 3.0.tar.xz"})},
         {"relative url", item("3.0", {.url = "/quillon-3.0.tar.xz"})},
         {"no signature", item("3.0", {.signature = nullptr})},
         {"empty signature", item("3.0", {.signature = ""})},
@@ -224,8 +232,8 @@ TEST(Appcast, ItemsThatCannotBeInstalledAreSkippedAndTheOthersKept)
         {"signature padded in the middle", item("3.0", {.signature = "Bf=DQQeK"})},
         {"blank version", item("  ")},
         {"no version at all",
-         "<item><enclosure url=\"" + std::string(kUrl) + "\" length=\"1\" sparkle:edSignature=\"" + kSignature +
-             "\"/></item>"},
+            "<item><enclosure url=\"" + std::string(kUrl) + "\" length=\"1\" sparkle:edSignature=\""
+                + kSignature + "\"/></item>"},
         {"no enclosure", "<item><title>Quillon</title><sparkle:version>3.0</sparkle:version></item>"},
         {"title past 64 KiB", item("3.0", {}, std::string(64 * 1024 + 1, 'Q'))},
         {"not an item at all", "<sparkle:version>3.0</sparkle:version>"},
@@ -233,7 +241,7 @@ TEST(Appcast, ItemsThatCannotBeInstalledAreSkippedAndTheOthersKept)
     for (const auto& [name, bad] : cases) {
         SCOPED_TRACE(name);
         // The bad one first, so that reading has to carry on past it.
-        EXPECT_EQ(parseAppcast(feed(bad + item("2.0"))), std::vector<AppcastItem>{expectedItem("2.0")});
+        EXPECT_EQ(parseAppcast(feed(bad + item("2.0"))), std::vector<AppcastItem> {expectedItem("2.0")});
     }
 }
 
@@ -248,19 +256,20 @@ TEST(Appcast, KeepsEnclosuresThatAreUnusualButSound)
     longTitle.title = std::string(64 * 1024, 'Q');
     const Case cases[] = {
         {"scheme in capitals", item("2.0", {.url = "HTTPS://downloads.quillon.example.org/q.tar.xz"}),
-         expectedItem("2.0", "HTTPS://downloads.quillon.example.org/q.tar.xz")},
+            expectedItem("2.0", "HTTPS://downloads.quillon.example.org/q.tar.xz")},
         {"plain http, as the signature vouches for the file",
-         item("2.0", {.url = "http://downloads.quillon.example.org/q.tar.xz"}),
-         expectedItem("2.0", "http://downloads.quillon.example.org/q.tar.xz")},
+            item("2.0", {.url = "http://downloads.quillon.example.org/q.tar.xz"}),
+            expectedItem("2.0", "http://downloads.quillon.example.org/q.tar.xz")},
         {"largest length", item("2.0", {.length = "18446744073709551615"}),
-         expectedItem("2.0", kUrl, 18446744073709551615u)},
-        {"spaces around values", item(" 2.0\n", {.url = " https://d.example.org/q.tar.xz ", .length = " 42 "}),
-         expectedItem("2.0", "https://d.example.org/q.tar.xz", 42)},
+            expectedItem("2.0", kUrl, 18446744073709551615u)},
+        {"spaces around values",
+            item(" 2.0\n", {.url = " https://d.example.org/q.tar.xz ", .length = " 42 "}),
+            expectedItem("2.0", "https://d.example.org/q.tar.xz", 42)},
         {"title of exactly 64 KiB", item("2.0", {}, longTitle.title), longTitle},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(parseAppcast(feed(c.item)), std::vector<AppcastItem>{c.expected});
+        EXPECT_EQ(parseAppcast(feed(c.item)), std::vector<AppcastItem> {c.expected});
     }
 }
 
@@ -283,8 +292,8 @@ TEST(NewestApplicableUpdate, PicksTheHighestNewerVersionThisSystemRunsUnlessTheU
         return result;
     };
     // Not in order, as feeds are not always.
-    const std::vector<AppcastItem> items{withMinimum("2.9", ""), withMinimum("2.10", "6.8"), withMinimum("2.0", ""),
-                                         withMinimum("3.0", "7.0"), withMinimum("1.5", "")};
+    const std::vector<AppcastItem> items {withMinimum("2.9", ""), withMinimum("2.10", "6.8"),
+        withMinimum("2.0", ""), withMinimum("3.0", "7.0"), withMinimum("1.5", "")};
     struct Case {
         const char* current;
         const char* system;
@@ -292,17 +301,17 @@ TEST(NewestApplicableUpdate, PicksTheHighestNewerVersionThisSystemRunsUnlessTheU
         std::optional<std::string> expected;
     };
     const Case cases[] = {
-        {"2.0", "6.8", "", "2.10"},        // 2.10 is newer than 2.9; 3.0 needs a newer system
+        {"2.0", "6.8", "", "2.10"}, // 2.10 is newer than 2.9; 3.0 needs a newer system
         {"2.0", "7.1", "", "3.0"},
-        {"2.0", "6.1", "", "2.9"},         // 2.10 needs 6.8
+        {"2.0", "6.1", "", "2.9"}, // 2.10 needs 6.8
         {"2.0", "6.8", "2.10", std::nullopt}, // the newest skipped: no older one comes instead
         {"2.0", "6.8", "2.010", std::nullopt}, // the same version, however written
-        {"2.0", "6.1", "2.10", std::nullopt},  // skipped a newer one than this system runs
-        {"2.0", "6.8", "2.9", "2.10"},     // a release newer than the skipped one is offered
+        {"2.0", "6.1", "2.10", std::nullopt}, // skipped a newer one than this system runs
+        {"2.0", "6.8", "2.9", "2.10"}, // a release newer than the skipped one is offered
         {"2.0", "7.1", "2.10", "3.0"},
-        {"2.0b3", "6.1", "", "2.9"},       // a pre-release is older than its release
-        {"2.9", "6.1", "", std::nullopt},  // the newer ones do not run here
-        {"3.0", "7.1", "", std::nullopt},  // nothing is newer
+        {"2.0b3", "6.1", "", "2.9"}, // a pre-release is older than its release
+        {"2.9", "6.1", "", std::nullopt}, // the newer ones do not run here
+        {"3.0", "7.1", "", std::nullopt}, // nothing is newer
         {"3.0.1", "7.1", "", std::nullopt},
     };
     for (const Case& c : cases) {

@@ -35,7 +35,7 @@ std::string largeRelease()
 
 std::uint64_t freeBytes(const fs::path& folder)
 {
-    struct statvfs status {};
+    struct statvfs status { };
     return statvfs(folder.c_str(), &status) == 0 ? std::uint64_t(status.f_bavail) * status.f_frsize : 0;
 }
 
@@ -75,15 +75,15 @@ private slots:
         const fs::path archive = fs::path(elsewhere.path().toStdString()) / "Quillon-2.0.tar.gz";
         testing::writeWholeFile(archive, m_release);
         const std::uint64_t freeBefore = freeBytes(m_root);
-        const InstallOutcome outcome = installDownloadedUpdate(
-            SelfUpdatingInstall{m_root, ""}, archive, testing::signedItem(m_release, "2.0", m_keys.secretKeyBase64),
+        const InstallOutcome outcome = installDownloadedUpdate(SelfUpdatingInstall {m_root, ""}, archive,
+            testing::signedItem(m_release, "2.0", m_keys.secretKeyBase64),
             {m_keys.publicKeyBase64, testing::kProgramIdentifier, "1.0"});
         QVERIFY(!outcome.installed);
         QCOMPARE(QString::fromStdString(outcome.error),
-                 QString::fromStdString("There is not enough space on the disk to unpack the update in " +
-                                        (m_root / "versions").string() + "."));
+            QString::fromStdString("There is not enough space on the disk to unpack the update in "
+                + (m_root / "versions").string() + "."));
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
-        QCOMPARE(entriesOf(m_root / "versions"), std::vector<std::string>{"1.0"});
+        QCOMPARE(entriesOf(m_root / "versions"), std::vector<std::string> {"1.0"});
         QCOMPARE(freeBytes(m_root), freeBefore); // what was unpacked is gone again
     }
 
@@ -93,26 +93,30 @@ private slots:
         testing::ScriptedUser user;
         server.files["/Quillon.tar.gz"] = QByteArray::fromStdString(m_release);
         const AppcastItem item = testing::signedItem(m_release, "2.0", m_keys.secretKeyBase64);
-        server.files["/appcast.xml"] =
-            QString("<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel><item>"
-                    "<sparkle:version>2.0</sparkle:version><enclosure url=\"%1\" length=\"%2\" sparkle:edSignature=\"%3\"/>"
-                    "</item></channel></rss>")
-                .arg(server.url("/Quillon.tar.gz"))
-                .arg(m_release.size())
-                .arg(QString::fromStdString(item.enclosure.edSignature))
-                .toUtf8();
+        server.files["/appcast.xml"] = QString(
+            "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel><item>"
+            "<sparkle:version>2.0</sparkle:version><enclosure url=\"%1\" length=\"%2\" "
+            "sparkle:edSignature=\"%3\"/>"
+            "</item></channel></rss>")
+                                           .arg(server.url("/Quillon.tar.gz"))
+                                           .arg(m_release.size())
+                                           .arg(QString::fromStdString(item.enclosure.edSignature))
+                                           .toUtf8();
         QTemporaryDir settingsFolder;
         QSettings settings(settingsFolder.filePath("settings.conf"), QSettings::IniFormat);
-        SelfUpdater updater({QUrl(server.url("/appcast.xml")), m_keys.publicKeyBase64, testing::kProgramIdentifier, "1.0",
-                             "1.0", "6.1", SelfUpdatingInstall{m_root, ""}, "https://quillon.com/download"},
-                            settings, user);
+        SelfUpdater updater(
+            {QUrl(server.url("/appcast.xml")), m_keys.publicKeyBase64, testing::kProgramIdentifier, "1.0",
+                "1.0", "6.1", SelfUpdatingInstall {m_root, ""}, "https://quillon.com/download"},
+            settings, user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         updater.checkForUpdates();
         QTRY_VERIFY2_WITH_TIMEOUT(!finished.isEmpty(), qPrintable(user.describe()), 30000);
-        QCOMPARE(user.errors, std::vector<std::string>{"There is not enough space on the disk to download the update to " +
-                                                       m_root.string() + "."});
+        QCOMPARE(user.errors,
+            std::vector<std::string> {
+                "There is not enough space on the disk to download the update to " + m_root.string() + "."});
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
-        QCOMPARE(entriesOf(m_root), (std::vector<std::string>{"current", "versions"})); // no partial download
+        QCOMPARE(
+            entriesOf(m_root), (std::vector<std::string> {"current", "versions"})); // no partial download
     }
 
 private:

@@ -30,16 +30,20 @@ public:
                 // Each connection's request is gathered apart: a table keyed by the socket's address
                 // mixed in the request of an earlier socket that had lived at the same address.
                 auto request = std::make_shared<QByteArray>();
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] { answer(*socket, *request); });
+                connect(socket, &QTcpSocket::readyRead, socket,
+                    [this, socket, request] { answer(*socket, *request); });
                 connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             }
         });
     }
-    QString url(const QString& path) const { return QString("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path); }
+    QString url(const QString& path) const
+    {
+        return QString("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
+    }
 
     std::map<QByteArray, QByteArray> files;
-    std::map<QByteArray, qint64> streamed;    // path → bytes to send, or kEndless
-    std::map<QByteArray, qint64> sent;        // path → bytes a streamed path handed to its connections
+    std::map<QByteArray, qint64> streamed; // path → bytes to send, or kEndless
+    std::map<QByteArray, qint64> sent; // path → bytes a streamed path handed to its connections
 
 private:
     void answer(QTcpSocket& socket, QByteArray& request)
@@ -56,9 +60,9 @@ private:
         }
         const auto found = files.find(path);
         const QByteArray body = found == files.end() ? QByteArray("not here") : found->second;
-        socket.write((found == files.end() ? "HTTP/1.1 404 Not Found\r\n" : "HTTP/1.1 200 OK\r\n") +
-                     QByteArray("Content-Length: ") + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" +
-                     body);
+        socket.write((found == files.end() ? "HTTP/1.1 404 Not Found\r\n" : "HTTP/1.1 200 OK\r\n")
+            + QByteArray("Content-Length: ") + QByteArray::number(body.size())
+            + "\r\nConnection: close\r\n\r\n" + body);
         socket.disconnectFromHost();
     }
 
@@ -123,8 +127,9 @@ public:
         QStringList shownErrors;
         for (const std::string& error : errors)
             shownErrors << QString::fromStdString(error);
-        return QString("found %1 update(s), download progress %2 of %3 bytes, install progress %4 of %5, up to date "
-                       "%6 time(s), errors: [%7]")
+        return QString(
+            "found %1 update(s), download progress %2 of %3 bytes, install progress %4 of %5, up to date "
+            "%6 time(s), errors: [%7]")
             .arg(found.size())
             .arg(lastProgress.first)
             .arg(lastProgress.second)
@@ -135,7 +140,8 @@ public:
     }
     bool anErrorSays(const char* words) const
     {
-        return std::any_of(errors.begin(), errors.end(), [&](const std::string& error) { return error.find(words) != std::string::npos; });
+        return std::any_of(errors.begin(), errors.end(),
+            [&](const std::string& error) { return error.find(words) != std::string::npos; });
     }
 
     UpdateChoice choice = UpdateChoice::install;

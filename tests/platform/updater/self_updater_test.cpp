@@ -25,8 +25,8 @@ namespace fs = std::filesystem;
 
 // Waits until the updater has finished that many checks. A loaded machine gets half a minute, and a
 // failure says what the user had been shown by then.
-#define WAIT_FOR_CHECKS(spy, checks)                                                                   \
-    QTRY_VERIFY2_WITH_TIMEOUT((spy).count() >= (checks),                                               \
+#define WAIT_FOR_CHECKS(spy, checks)                                                                         \
+    QTRY_VERIFY2_WITH_TIMEOUT((spy).count() >= (checks),                                                     \
         qPrintable(QString("%1 check(s) finished; ").arg((spy).count()) + m_user.describe()), 30000)
 
 #define VERIFY_ERROR_SAYS(words) QVERIFY2(m_user.anErrorSays(words), qPrintable(m_user.describe()))
@@ -34,17 +34,17 @@ namespace fs = std::filesystem;
 namespace {
 
 // moc cannot read raw string literals, so the feed is spelt out.
-constexpr const char* kFeed =
-    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-    "<rss version=\"2.0\" xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\">\n"
-    "  <channel><title>Quillon</title>\n"
-    "    <item><title>Quillon %5</title><sparkle:version>%1</sparkle:version>\n"
-    "      <sparkle:shortVersionString>%5</sparkle:shortVersionString>\n"
-    "      <description><![CDATA[<p>What is new.</p>]]></description>\n"
-    "      <enclosure url=\"%2\" length=\"%3\" type=\"application/gzip\" sparkle:edSignature=\"%4\"/>\n"
-    "    </item>\n"
-    "  </channel>\n"
-    "</rss>\n";
+constexpr const char* kFeed
+    = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+      "<rss version=\"2.0\" xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\">\n"
+      "  <channel><title>Quillon</title>\n"
+      "    <item><title>Quillon %5</title><sparkle:version>%1</sparkle:version>\n"
+      "      <sparkle:shortVersionString>%5</sparkle:shortVersionString>\n"
+      "      <description><![CDATA[<p>What is new.</p>]]></description>\n"
+      "      <enclosure url=\"%2\" length=\"%3\" type=\"application/gzip\" sparkle:edSignature=\"%4\"/>\n"
+      "    </item>\n"
+      "  </channel>\n"
+      "</rss>\n";
 
 QByteArray releaseArchive(const std::string& build, std::uint64_t randomBytes = 0)
 {
@@ -54,7 +54,8 @@ QByteArray releaseArchive(const std::string& build, std::uint64_t randomBytes = 
         std::mt19937 random(11);
         std::string noise(randomBytes, '\0');
         std::generate(noise.begin(), noise.end(), [&] { return static_cast<char>(random()); });
-        entries.push_back({TestEntry::Kind::file, "Quillon-" + build + "-Linux/share/noise", noise, false, 0});
+        entries.push_back(
+            {TestEntry::Kind::file, "Quillon-" + build + "-Linux/share/noise", noise, false, 0});
     }
     return QByteArray::fromStdString(testing::tarGz(entries));
 }
@@ -92,12 +93,14 @@ private slots:
         QVERIFY(!updater.canCheckForUpdates()); // a check is under way
         WAIT_FOR_CHECKS(finished, 1);
         QCOMPARE(finished.first().first().toString(), QString());
-        QCOMPARE(m_user.found, std::vector<std::string>{"2100"});
-        QCOMPARE(m_user.shownCurrentVersions, std::vector<std::string>{"2.0"});
+        QCOMPARE(m_user.found, std::vector<std::string> {"2100"});
+        QCOMPARE(m_user.shownCurrentVersions, std::vector<std::string> {"2.0"});
         QVERIFY2(m_user.errors.empty(), qPrintable(m_user.describe()));
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/2100"));
-        QCOMPARE(testing::readWholeFile(m_root / "current/bin/quillon"), std::string("#!/bin/sh\necho 2100\n"));
-        QCOMPARE(m_user.lastProgress.second, static_cast<std::uint64_t>(m_server.files["/Quillon.tar.gz"].size()));
+        QCOMPARE(
+            testing::readWholeFile(m_root / "current/bin/quillon"), std::string("#!/bin/sh\necho 2100\n"));
+        QCOMPARE(
+            m_user.lastProgress.second, static_cast<std::uint64_t>(m_server.files["/Quillon.tar.gz"].size()));
         QCOMPARE(m_user.lastInstallProgress.first, m_user.lastInstallProgress.second);
         QCOMPARE(m_user.relaunchOffers, 1);
         QVERIFY(updater.lastUpdateCheckDate().has_value());
@@ -107,14 +110,14 @@ private slots:
         updater.checkForUpdates();
         WAIT_FOR_CHECKS(finished, 2);
         QCOMPARE(m_user.found.size(), std::size_t(1));
-        QCOMPARE(m_user.upToDate, std::vector<std::string>{"2.1"});
+        QCOMPARE(m_user.upToDate, std::vector<std::string> {"2.1"});
         // Nor after it: the new build runs.
         SelfUpdater restarted(configuration("2100", "2.1"), *m_settings, m_user);
         QSignalSpy restartedFinished(&restarted, &SelfUpdater::checkFinished);
         restarted.checkForUpdates();
         WAIT_FOR_CHECKS(restartedFinished, 1);
         QCOMPARE(m_user.found.size(), std::size_t(1));
-        QCOMPARE(m_user.upToDate, (std::vector<std::string>{"2.1", "2.1"}));
+        QCOMPARE(m_user.upToDate, (std::vector<std::string> {"2.1", "2.1"}));
     }
 
     void aReleaseWithAHigherShortVersionButAnOlderBuildIsNoUpdate()
@@ -125,7 +128,7 @@ private slots:
         updater.checkForUpdates();
         WAIT_FOR_CHECKS(finished, 1);
         QVERIFY2(m_user.found.empty(), qPrintable(m_user.describe()));
-        QCOMPARE(m_user.upToDate, std::vector<std::string>{"0.3.0"});
+        QCOMPARE(m_user.upToDate, std::vector<std::string> {"0.3.0"});
     }
 
     // A genuinely signed older release, announced as newer than anything: its own record gives it
@@ -171,7 +174,8 @@ private slots:
         int turnsWhileInstalling = 0;
         QTimer turn;
         connect(&turn, &QTimer::timeout, this, [&] {
-            const bool downloaded = m_user.lastProgress.second && m_user.lastProgress.first == m_user.lastProgress.second;
+            const bool downloaded
+                = m_user.lastProgress.second && m_user.lastProgress.first == m_user.lastProgress.second;
             if (downloaded && finished.isEmpty())
                 ++turnsWhileInstalling;
         });
@@ -198,9 +202,11 @@ private slots:
         QVERIFY2(current == "versions/1.0" || current == "versions/2.0", current.c_str());
         QVERIFY(fs::exists(m_root / "current/bin/quillon"));
         for (const auto& entry : fs::directory_iterator(m_root / "versions"))
-            QVERIFY2(!entry.path().filename().string().starts_with("."), "a half-unpacked release is left behind");
+            QVERIFY2(
+                !entry.path().filename().string().starts_with("."), "a half-unpacked release is left behind");
         for (const auto& entry : fs::directory_iterator(m_root))
-            QVERIFY2(!entry.path().filename().string().starts_with(".download"), "the download is left behind");
+            QVERIFY2(
+                !entry.path().filename().string().starts_with(".download"), "the download is left behind");
     }
 
     void aFailedAutomaticCheckWaitsItsTurnBeforeTheNext()
@@ -219,14 +225,16 @@ private slots:
         WAIT_FOR_CHECKS(finished, 1);
         QTest::qWait(1000);
         QCOMPARE(finished.count(), 1); // not again at once, nor in a loop
-        QVERIFY2(m_user.errors.empty(), qPrintable(m_user.describe())); // an automatic check that fails says nothing
+        QVERIFY2(m_user.errors.empty(),
+            qPrintable(m_user.describe())); // an automatic check that fails says nothing
     }
 
     void aFeedClaimingAHugeArchiveIsNotBelieved()
     {
         serve("2.0", "2.0", releaseArchive("2.0"));
-        m_server.files["/appcast.xml"].replace(QByteArray("length=\"") + QByteArray::number(m_server.files["/Quillon.tar.gz"].size()),
-                                                "length=\"600000000");
+        m_server.files["/appcast.xml"].replace(
+            QByteArray("length=\"") + QByteArray::number(m_server.files["/Quillon.tar.gz"].size()),
+            "length=\"600000000");
         SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         updater.checkForUpdates();
@@ -255,7 +263,8 @@ private slots:
             updater.checkForUpdates();
             WAIT_FOR_CHECKS(finished, 1);
             VERIFY_ERROR_SAYS("larger than the update feed says");
-            QVERIFY2(m_user.mostReceived <= static_cast<std::uint64_t>(archive.size()), qPrintable(m_user.describe()));
+            QVERIFY2(m_user.mostReceived <= static_cast<std::uint64_t>(archive.size()),
+                qPrintable(m_user.describe()));
             QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
             m_server.streamed.clear();
         }
@@ -272,7 +281,8 @@ private slots:
         // Whatever the socket buffers on the way held, the server was stopped near the limit rather
         // than after tens of megabytes.
         const qint64 sent = m_server.sent["/appcast.xml"];
-        QVERIFY2(sent < 16 * static_cast<qint64>(kMaxAppcastBytes), qPrintable(QString("%1 bytes sent").arg(sent)));
+        QVERIFY2(sent < 16 * static_cast<qint64>(kMaxAppcastBytes),
+            qPrintable(QString("%1 bytes sent").arg(sent)));
         QVERIFY(updater.canCheckForUpdates());
     }
 
@@ -324,7 +334,7 @@ private slots:
         QSignalSpy packagedFinished(&fromPackage, &SelfUpdater::checkFinished);
         fromPackage.checkForUpdates(); // asked for by the user: a skipped version is offered again
         WAIT_FOR_CHECKS(packagedFinished, 1);
-        QCOMPARE(m_user.pages, std::vector<std::string>{"https://quillon.com/download"});
+        QCOMPARE(m_user.pages, std::vector<std::string> {"https://quillon.com/download"});
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
     }
 
@@ -346,28 +356,23 @@ private slots:
 private:
     SelfUpdaterConfiguration configuration(const std::string& build, const std::string& shortVersion) const
     {
-        return {QUrl(m_server.url("/appcast.xml")),
-                m_keys.publicKeyBase64,
-                testing::kProgramIdentifier,
-                build,
-                shortVersion,
-                "6.1",
-                SelfUpdatingInstall{m_root, ""},
-                "https://quillon.com/download"};
+        return {QUrl(m_server.url("/appcast.xml")), m_keys.publicKeyBase64, testing::kProgramIdentifier,
+            build, shortVersion, "6.1", SelfUpdatingInstall {m_root, ""}, "https://quillon.com/download"};
     }
 
     // The feed announcing this archive as build `version`, signed, unless a signature is given.
     void serve(const std::string& version, const std::string& shortVersion, const QByteArray& archive,
-               std::string signature = {})
+        std::string signature = {})
     {
         if (signature.empty())
             signature = signBytes(archive.toStdString(), m_keys.secretKeyBase64);
         m_server.files["/Quillon.tar.gz"] = archive;
-        m_server.files["/appcast.xml"] = QString(kFeed)
-                                             .arg(QString::fromStdString(version), m_server.url("/Quillon.tar.gz"))
-                                             .arg(archive.size())
-                                             .arg(QString::fromStdString(signature), QString::fromStdString(shortVersion))
-                                             .toUtf8();
+        m_server.files["/appcast.xml"]
+            = QString(kFeed)
+                  .arg(QString::fromStdString(version), m_server.url("/Quillon.tar.gz"))
+                  .arg(archive.size())
+                  .arg(QString::fromStdString(signature), QString::fromStdString(shortVersion))
+                  .toUtf8();
     }
 
     LoopbackServer m_server;

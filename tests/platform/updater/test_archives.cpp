@@ -26,22 +26,23 @@ la_ssize_t appendTo(archive*, void* data, const void* buffer, std::size_t length
 void check(int status, archive* writer)
 {
     if (status < ARCHIVE_WARN)
-        throw std::runtime_error(archive_error_string(writer) ? archive_error_string(writer) : "libarchive failed");
+        throw std::runtime_error(
+            archive_error_string(writer) ? archive_error_string(writer) : "libarchive failed");
 }
 
 } // namespace
 
-std::vector<TestEntry> releaseEntries(const std::string& top, const std::string& buildVersion,
-                                      const std::string& identifier)
+std::vector<TestEntry> releaseEntries(
+    const std::string& top, const std::string& buildVersion, const std::string& identifier)
 {
     const std::string prefix = top.empty() ? "" : top + "/";
     return {
         {TestEntry::Kind::folder, prefix + "bin", "", false, 0},
         {TestEntry::Kind::file, prefix + "bin/quillon", "#!/bin/sh\necho " + buildVersion + "\n", true, 0},
         {TestEntry::Kind::file, prefix + std::string(kReleaseRecordPath),
-         "{\"CFBundleIdentifier\": \"" + identifier + "\", \"CFBundleShortVersionString\": \"" + buildVersion +
-             "\", \"CFBundleVersion\": \"" + buildVersion + "\"}\n",
-         false, 0},
+            "{\"CFBundleIdentifier\": \"" + identifier + "\", \"CFBundleShortVersionString\": \""
+                + buildVersion + "\", \"CFBundleVersion\": \"" + buildVersion + "\"}\n",
+            false, 0},
     };
 }
 
@@ -53,13 +54,16 @@ std::string tarGz(const std::vector<TestEntry>& entries)
     check(archive_write_add_filter_gzip(writer.get()), writer.get());
     check(archive_write_open(writer.get(), &bytes, nullptr, appendTo, nullptr), writer.get());
     for (const TestEntry& item : entries) {
-        std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(), &archive_entry_free);
+        std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(
+            archive_entry_new(), &archive_entry_free);
         archive_entry_set_pathname(entry.get(), item.path.c_str());
-        archive_entry_set_perm(entry.get(), item.executable || item.kind == TestEntry::Kind::folder ? 0755 : 0644);
+        archive_entry_set_perm(
+            entry.get(), item.executable || item.kind == TestEntry::Kind::folder ? 0755 : 0644);
         switch (item.kind) {
         case TestEntry::Kind::file:
             archive_entry_set_filetype(entry.get(), AE_IFREG);
-            archive_entry_set_size(entry.get(), static_cast<la_int64_t>(item.zeros ? item.zeros : item.content.size()));
+            archive_entry_set_size(
+                entry.get(), static_cast<la_int64_t>(item.zeros ? item.zeros : item.content.size()));
             break;
         case TestEntry::Kind::folder:
             archive_entry_set_filetype(entry.get(), AE_IFDIR);
@@ -85,7 +89,8 @@ std::string tarGz(const std::vector<TestEntry>& entries)
             if (item.zeros) {
                 const std::string piece(1 << 20, '\0');
                 for (std::uint64_t left = item.zeros; left > 0;) {
-                    const std::size_t size = static_cast<std::size_t>(std::min<std::uint64_t>(left, piece.size()));
+                    const std::size_t size
+                        = static_cast<std::size_t>(std::min<std::uint64_t>(left, piece.size()));
                     archive_write_data(writer.get(), piece.data(), size);
                     left -= size;
                 }
@@ -107,9 +112,11 @@ std::string readWholeFile(const std::filesystem::path& file)
 void writeWholeFile(const std::filesystem::path& file, std::string_view bytes, bool executable)
 {
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (executable)
-        std::filesystem::permissions(file, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+        std::filesystem::permissions(
+            file, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
 }
 
 AppcastItem signedItem(const std::string& archive, const std::string& version, const std::string& secretKey)
@@ -117,8 +124,8 @@ AppcastItem signedItem(const std::string& archive, const std::string& version, c
     AppcastItem item;
     item.title = "Quillon " + version;
     item.version = version;
-    item.enclosure = {"https://example.com/Quillon-" + version + ".tar.gz", archive.size(), signBytes(archive, secretKey),
-                      "application/gzip"};
+    item.enclosure = {"https://example.com/Quillon-" + version + ".tar.gz", archive.size(),
+        signBytes(archive, secretKey), "application/gzip"};
     return item;
 }
 

@@ -18,15 +18,15 @@ struct TestEntry {
     enum class Kind { file, folder, link, hardLink, fifo, device };
     Kind kind = Kind::file;
     std::string path;
-    std::string content;        // a file's bytes; a link's target
+    std::string content; // a file's bytes; a link's target
     bool executable = false;
-    std::uint64_t zeros = 0;    // a file of this many zero bytes instead, written in pieces
+    std::uint64_t zeros = 0; // a file of this many zero bytes instead, written in pieces
 };
 
 // The entries of release `buildVersion` under `top`: bin/quillon printing the version, and the
 // release's information record.
 std::vector<TestEntry> releaseEntries(const std::string& top, const std::string& buildVersion,
-                                      const std::string& identifier = kProgramIdentifier);
+    const std::string& identifier = kProgramIdentifier);
 
 // A gzip-compressed tar of the entries, in order.
 std::string tarGz(const std::vector<TestEntry>& entries);

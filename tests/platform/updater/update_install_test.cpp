@@ -31,10 +31,11 @@ TEST(UpdateSignature, OnlyThePublishersSignatureOfTheseExactBytesIsValid)
     EXPECT_FALSE(hasValidSignature(release + "!", signature, publisher.publicKeyBase64));
     EXPECT_FALSE(hasValidSignature(release.substr(0, 10), signature, publisher.publicKeyBase64));
     EXPECT_FALSE(hasValidSignature(release, signature, stranger.publicKeyBase64));
-    EXPECT_FALSE(hasValidSignature(release, signBytes(release, stranger.secretKeyBase64), publisher.publicKeyBase64));
+    EXPECT_FALSE(
+        hasValidSignature(release, signBytes(release, stranger.secretKeyBase64), publisher.publicKeyBase64));
     // Malformed keys and signatures are not valid, and do not crash.
-    for (const std::string& bad : {std::string(), std::string("!!!!"), signature.substr(0, 40), signature + signature,
-                                   std::string(100000, 'A')}) {
+    for (const std::string& bad : {std::string(), std::string("!!!!"), signature.substr(0, 40),
+             signature + signature, std::string(100000, 'A')}) {
         EXPECT_FALSE(hasValidSignature(release, bad, publisher.publicKeyBase64));
         EXPECT_FALSE(hasValidSignature(release, signature, bad));
     }
@@ -60,24 +61,26 @@ TEST(UpdateSignature, CheckingInPiecesAgreesWithLibsodiumOnEveryAlteration)
     crypto_sign_keypair(publicKey, secretKey);
     const std::string key = base64({publicKey, publicKey + sizeof publicKey});
     const auto libsodiumSays = [&](const std::string& message, const std::vector<unsigned char>& signature) {
-        return crypto_sign_verify_detached(signature.data(), reinterpret_cast<const unsigned char*>(message.data()),
-                                           message.size(), publicKey) == 0;
+        return crypto_sign_verify_detached(signature.data(),
+                   reinterpret_cast<const unsigned char*>(message.data()), message.size(), publicKey)
+            == 0;
     };
-    const auto checkedInPieces = [&](const std::string& message, const std::vector<unsigned char>& signature) {
-        SignatureCheck check(base64(signature), key);
-        for (std::size_t at = 0; at < message.size();) {
-            const std::size_t piece = std::min<std::size_t>(message.size() - at, random() % 700 + 1);
-            check.add(std::string_view(message).substr(at, piece));
-            at += piece;
-        }
-        return check.isValid();
-    };
+    const auto checkedInPieces
+        = [&](const std::string& message, const std::vector<unsigned char>& signature) {
+              SignatureCheck check(base64(signature), key);
+              for (std::size_t at = 0; at < message.size();) {
+                  const std::size_t piece = std::min<std::size_t>(message.size() - at, random() % 700 + 1);
+                  check.add(std::string_view(message).substr(at, piece));
+                  at += piece;
+              }
+              return check.isValid();
+          };
     for (const std::size_t length : {0u, 1u, 63u, 64u, 1000u, 70000u}) {
         std::string message(length, '\0');
         std::generate(message.begin(), message.end(), [&] { return static_cast<char>(random()); });
         std::vector<unsigned char> signature(crypto_sign_BYTES);
-        crypto_sign_detached(signature.data(), nullptr, reinterpret_cast<const unsigned char*>(message.data()),
-                             message.size(), secretKey);
+        crypto_sign_detached(signature.data(), nullptr,
+            reinterpret_cast<const unsigned char*>(message.data()), message.size(), secretKey);
         SCOPED_TRACE("a message of " + std::to_string(length) + " bytes");
         EXPECT_TRUE(checkedInPieces(message, signature));
         for (std::size_t index = 0; index < signature.size(); ++index) {
@@ -87,9 +90,8 @@ TEST(UpdateSignature, CheckingInPiecesAgreesWithLibsodiumOnEveryAlteration)
             EXPECT_FALSE(checkedInPieces(message, altered)) << "byte " << index;
         }
         // S + L: the same point equation, a second encoding.
-        static const unsigned char order[32] = {0xed, 0xd3, 0xf5, 0x5c, 0x1a, 0x63, 0x12, 0x58, 0xd6, 0x9c, 0xf7,
-                                                0xa2, 0xde, 0xf9, 0xde, 0x14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                0, 0, 0x10};
+        static const unsigned char order[32] = {0xed, 0xd3, 0xf5, 0x5c, 0x1a, 0x63, 0x12, 0x58, 0xd6, 0x9c,
+            0xf7, 0xa2, 0xde, 0xf9, 0xde, 0x14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x10};
         std::vector<unsigned char> malleated = signature;
         unsigned carry = 0;
         for (std::size_t index = 0; index < 32; ++index) {
@@ -113,9 +115,9 @@ class InstallTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_folder = fs::temp_directory_path() /
-                   ("quillon-install-test-" + std::to_string(::getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder = fs::temp_directory_path()
+            / ("quillon-install-test-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         m_root = m_folder / "Quillon";
         testing::writeWholeFile(m_root / "versions/1.0/bin/quillon", "#!/bin/sh\necho 1.0\n", true);
@@ -125,7 +127,8 @@ protected:
     void TearDown() override { fs::remove_all(m_folder); }
 
     // A download of these entries, and its feed item announcing `version`.
-    std::pair<fs::path, AppcastItem> download(const std::vector<TestEntry>& entries, const std::string& version)
+    std::pair<fs::path, AppcastItem> download(
+        const std::vector<TestEntry>& entries, const std::string& version)
     {
         const std::string bytes = testing::tarGz(entries);
         const fs::path archive = m_root / (".download-" + std::to_string(m_downloads++) + ".tar.gz");
@@ -136,19 +139,24 @@ protected:
     {
         if (!downloadLayout)
             return download(testing::releaseEntries("Quillon-" + version + "-Linux", version), version);
-        std::vector<TestEntry> entries{{TestEntry::Kind::link, "Quillon/current", "versions/" + version, false, 0},
-                                       {TestEntry::Kind::link, "Quillon/quillon", "current/bin/quillon", false, 0}};
+        std::vector<TestEntry> entries {
+            {TestEntry::Kind::link, "Quillon/current", "versions/" + version, false, 0},
+            {TestEntry::Kind::link, "Quillon/quillon", "current/bin/quillon", false, 0}};
         for (TestEntry& entry : testing::releaseEntries("Quillon/versions/" + version, version))
             entries.push_back(entry);
         return download(entries, version);
     }
 
-    InstallOutcome install(const fs::path& archive, const AppcastItem& item, const InstallProgress& progress = {},
-                           const std::string& running = "")
+    InstallOutcome install(const fs::path& archive, const AppcastItem& item,
+        const InstallProgress& progress = {}, const std::string& running = "")
     {
-        return installDownloadedUpdate(SelfUpdatingInstall{m_root, running}, archive, item, requirements(), progress);
+        return installDownloadedUpdate(
+            SelfUpdatingInstall {m_root, running}, archive, item, requirements(), progress);
     }
-    ReleaseRequirements requirements() const { return {m_keys.publicKeyBase64, testing::kProgramIdentifier, m_running}; }
+    ReleaseRequirements requirements() const
+    {
+        return {m_keys.publicKeyBase64, testing::kProgramIdentifier, m_running};
+    }
 
     std::string currentTarget() const { return fs::read_symlink(m_root / "current").string(); }
     std::vector<std::string> versions() const
@@ -166,7 +174,7 @@ protected:
         EXPECT_NE(outcome.error.find(saying), std::string::npos) << outcome.error;
         EXPECT_FALSE(fs::exists(fs::symlink_status(archive)));
         EXPECT_EQ(currentTarget(), "versions/1.0");
-        EXPECT_EQ(versions(), std::vector<std::string>{"1.0"});
+        EXPECT_EQ(versions(), std::vector<std::string> {"1.0"});
     }
 
     fs::path m_folder;
@@ -206,7 +214,7 @@ TEST_F(InstallTest, AVerifiedArchiveBecomesCurrentAndThePreviousVersionStays)
     EXPECT_EQ(lastDone, lastTotal);
     EXPECT_FALSE(fs::exists(archive));
     // Nothing half-made is left beside the versions; 1.0 still runs until it restarts.
-    EXPECT_EQ(versions(), (std::vector<std::string>{"1.0", "2.0"}));
+    EXPECT_EQ(versions(), (std::vector<std::string> {"1.0", "2.0"}));
 
     // The next update, packed as the download is, keeps 2.0 as the one before and 1.0, which still
     // runs until it restarts.
@@ -214,12 +222,12 @@ TEST_F(InstallTest, AVerifiedArchiveBecomesCurrentAndThePreviousVersionStays)
     const auto [next, nextItem] = release("3.0", true);
     ASSERT_TRUE(install(next, nextItem, {}, "1.0").installed);
     EXPECT_EQ(currentTarget(), "versions/3.0");
-    EXPECT_EQ(versions(), (std::vector<std::string>{"1.0", "2.0", "3.0"}));
+    EXPECT_EQ(versions(), (std::vector<std::string> {"1.0", "2.0", "3.0"}));
     // Restarted into 3.0, the next update lets 1.0 and 2.0 go.
     m_running = "3.0";
     const auto [last, lastItem] = release("4.0");
     ASSERT_TRUE(install(last, lastItem, {}, "3.0").installed);
-    EXPECT_EQ(versions(), (std::vector<std::string>{"3.0", "4.0"}));
+    EXPECT_EQ(versions(), (std::vector<std::string> {"3.0", "4.0"}));
 }
 
 TEST_F(InstallTest, AnArchiveThatFailsACheckIsDeletedAndTheInstallIsUntouched)
@@ -251,7 +259,8 @@ TEST_F(InstallTest, AnArchiveThatFailsACheckIsDeletedAndTheInstallIsUntouched)
     }
     {
         SCOPED_TRACE("signed, but not a release of this program");
-        const auto [archive, item] = download({{TestEntry::Kind::file, "Quillon-2.0-Linux/README", "hello\n", false, 0}}, "2.0");
+        const auto [archive, item]
+            = download({{TestEntry::Kind::file, "Quillon-2.0-Linux/README", "hello\n", false, 0}}, "2.0");
         expectRefused(install(archive, item), archive, "not be unpacked as a release");
     }
     {
@@ -260,7 +269,7 @@ TEST_F(InstallTest, AnArchiveThatFailsACheckIsDeletedAndTheInstallIsUntouched)
         const fs::path archive = m_root / ".download-text.tar.gz";
         testing::writeWholeFile(archive, bytes);
         expectRefused(install(archive, testing::signedItem(bytes, "2.0", m_keys.secretKeyBase64)), archive,
-                      "could not be unpacked");
+            "could not be unpacked");
     }
 }
 
@@ -274,7 +283,7 @@ TEST_F(InstallTest, AnOldOrForeignReleaseIsRefusedWhateverTheFeedCallsIt)
         const fs::path archive = m_root / ".download-replay.tar.gz";
         testing::writeWholeFile(archive, bytes);
         expectRefused(install(archive, testing::signedItem(bytes, "9.9", m_keys.secretKeyBase64)), archive,
-                      "not build 9.9");
+            "not build 9.9");
         EXPECT_FALSE(fs::exists(m_root / "versions/9.9"));
     }
     {
@@ -284,14 +293,15 @@ TEST_F(InstallTest, AnOldOrForeignReleaseIsRefusedWhateverTheFeedCallsIt)
     }
     {
         SCOPED_TRACE("a newer build of another program by the same publisher");
-        const auto [archive, item] = download(testing::releaseEntries("Other-2.0", "2.0", "com.example.Other"), "2.0");
+        const auto [archive, item]
+            = download(testing::releaseEntries("Other-2.0", "2.0", "com.example.Other"), "2.0");
         expectRefused(install(archive, item), archive, "another program");
     }
     {
         SCOPED_TRACE("a build newer than the running one, older than one installed from another session");
         testing::writeWholeFile(m_root / "versions/3.0/bin/quillon", "#!/bin/sh\necho 3.0\n", true);
         testing::writeWholeFile(m_root / "versions/3.0/share/quillon/info.json",
-                                "{\"CFBundleIdentifier\": \"com.quillon.Quillon\", \"CFBundleVersion\": \"3.0\"}");
+            "{\"CFBundleIdentifier\": \"com.quillon.Quillon\", \"CFBundleVersion\": \"3.0\"}");
         fs::remove(m_root / "current");
         fs::create_directory_symlink("versions/3.0", m_root / "current");
         const auto [archive, item] = release("2.0");
@@ -299,7 +309,7 @@ TEST_F(InstallTest, AnOldOrForeignReleaseIsRefusedWhateverTheFeedCallsIt)
         EXPECT_FALSE(outcome.installed);
         EXPECT_NE(outcome.error.find("installed already"), std::string::npos) << outcome.error;
         EXPECT_EQ(currentTarget(), "versions/3.0");
-        EXPECT_EQ(versions(), (std::vector<std::string>{"1.0", "3.0"}));
+        EXPECT_EQ(versions(), (std::vector<std::string> {"1.0", "3.0"}));
         fs::remove(m_root / "current");
         fs::create_directory_symlink("versions/1.0", m_root / "current");
         fs::remove_all(m_root / "versions/3.0");
@@ -329,41 +339,43 @@ TEST_F(InstallTest, EntriesThatReachOutsideTheReleaseAreRefusedAndNothingOutside
     const Case cases[] = {
         {"an absolute path", {{TestEntry::Kind::file, (outside / "planted").string(), "x", false, 0}}, {}},
         {"a path climbing out", {{TestEntry::Kind::file, top + "../../planted", "x", false, 0}}, {}},
-        {"a link to an absolute path", {{TestEntry::Kind::link, top + "lib", outside.string(), false, 0}}, {}},
+        {"a link to an absolute path", {{TestEntry::Kind::link, top + "lib", outside.string(), false, 0}},
+            {}},
         {"a link climbing out", {{TestEntry::Kind::link, top + "lib", "../../..", false, 0}}, {}},
         {"a file written through a link",
-         {{TestEntry::Kind::link, top + "lib", ".", false, 0}, {TestEntry::Kind::file, top + "lib/x", "x", false, 0}},
-         {}},
+            {{TestEntry::Kind::link, top + "lib", ".", false, 0},
+                {TestEntry::Kind::file, top + "lib/x", "x", false, 0}},
+            {}},
         {"links that climb out together",
-         {{TestEntry::Kind::folder, top + "a/b", "", false, 0},
-          {TestEntry::Kind::link, top + "a/b/up", "../..", false, 0},
-          {TestEntry::Kind::link, top + "a/b/out", "up/..", false, 0}},
-         {}},
+            {{TestEntry::Kind::folder, top + "a/b", "", false, 0},
+                {TestEntry::Kind::link, top + "a/b/up", "../..", false, 0},
+                {TestEntry::Kind::link, top + "a/b/out", "up/..", false, 0}},
+            {}},
         // Each looks harmless on its own text, and on the disk the second leads back into the
         // release through a folder above it; moved beside the versions, it would lead elsewhere.
         {"a link that climbs after descending through another link",
-         {{TestEntry::Kind::folder, top + "x/y", "", false, 0},
-          {TestEntry::Kind::link, top + "x/y/deep", "../..", false, 0},
-          {TestEntry::Kind::link, top + "x/y/escape", "deep/../Quillon-2.0-Linux/bin/quillon", false, 0}},
-         {}},
+            {{TestEntry::Kind::folder, top + "x/y", "", false, 0},
+                {TestEntry::Kind::link, top + "x/y/deep", "../..", false, 0},
+                {TestEntry::Kind::link, top + "x/y/escape", "deep/../Quillon-2.0-Linux/bin/quillon", false,
+                    0}},
+            {}},
         {"a link that leads nowhere", {{TestEntry::Kind::link, top + "lib", "missing", false, 0}}, {}},
         {"a hard link", {{TestEntry::Kind::hardLink, top + "passwd", "/etc/passwd", false, 0}}, {}},
         {"a named pipe", {{TestEntry::Kind::fifo, top + "pipe", "", false, 0}}, {}},
         {"a device", {{TestEntry::Kind::device, top + "null", "", false, 0}}, {}},
-        {"an entry twice", {{TestEntry::Kind::file, top + "bin/quillon", "#!/bin/sh\necho twice\n", true, 0}}, {}},
+        {"an entry twice", {{TestEntry::Kind::file, top + "bin/quillon", "#!/bin/sh\necho twice\n", true, 0}},
+            {}},
         // The download's layout with `versions` leading to the user's folder: the release would be
         // taken from there, and the folder moved into the install.
-        {"a versions folder that is a link",
-         {},
-         {{TestEntry::Kind::link, "Quillon/versions", outside.string(), false, 0},
-          {TestEntry::Kind::link, "Quillon/current", "versions/2.0", false, 0}}},
-        {"a versions folder that is a link inside the archive",
-         {},
-         [] {
-             std::vector<TestEntry> entries = testing::releaseEntries("Quillon/elsewhere/2.0", "2.0");
-             entries.push_back({TestEntry::Kind::link, "Quillon/versions", "elsewhere", false, 0});
-             return entries;
-         }()},
+        {"a versions folder that is a link", {},
+            {{TestEntry::Kind::link, "Quillon/versions", outside.string(), false, 0},
+                {TestEntry::Kind::link, "Quillon/current", "versions/2.0", false, 0}}},
+        {"a versions folder that is a link inside the archive", {},
+            [] {
+                std::vector<TestEntry> entries = testing::releaseEntries("Quillon/elsewhere/2.0", "2.0");
+                entries.push_back({TestEntry::Kind::link, "Quillon/versions", "elsewhere", false, 0});
+                return entries;
+            }()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -405,13 +417,16 @@ TEST_F(InstallTest, OneInstallAtATimeAndLeftoversOfACrashedOneGo)
     const auto [again, againItem] = release("2.0");
     const InstallOutcome unlocked = install(again, againItem);
     ASSERT_TRUE(unlocked.installed) << unlocked.error;
-    EXPECT_EQ(versions(), (std::vector<std::string>{"1.0", "2.0"}));
+    EXPECT_EQ(versions(), (std::vector<std::string> {"1.0", "2.0"}));
 }
 
 // Reads a string as the archive's input.
 class StringInput final : public ArchiveInput {
 public:
-    explicit StringInput(std::string bytes) : m_bytes(std::move(bytes)) {}
+    explicit StringInput(std::string bytes)
+        : m_bytes(std::move(bytes))
+    {
+    }
     std::ptrdiff_t read(char* buffer, std::size_t capacity) override
     {
         const std::size_t count = std::min(capacity, m_bytes.size() - m_offset);
@@ -438,13 +453,13 @@ TEST_F(InstallTest, TheUnpackingLimitsCountEveryFolderAndByte)
         return result;
     };
     // Two entries, but twelve folders made on the way to them.
-    const std::vector<TestEntry> deep{{TestEntry::Kind::file, "a/b/c/d/e/f/file", "x", false, 0},
-                                      {TestEntry::Kind::file, "g/h/i/j/k/l/file", "x", false, 0}};
+    const std::vector<TestEntry> deep {{TestEntry::Kind::file, "a/b/c/d/e/f/file", "x", false, 0},
+        {TestEntry::Kind::file, "g/h/i/j/k/l/file", "x", false, 0}};
     EXPECT_EQ(unpack(deep, {100, 10}).problem, UnpackProblem::tooLarge);
     EXPECT_EQ(unpack(deep, {100, 14}).problem, UnpackProblem::none);
     // Contents up to the limit exactly, and not a byte more.
-    const std::vector<TestEntry> sized{{TestEntry::Kind::file, "one", std::string(600, 'a'), false, 0},
-                                       {TestEntry::Kind::file, "two", std::string(400, 'b'), false, 0}};
+    const std::vector<TestEntry> sized {{TestEntry::Kind::file, "one", std::string(600, 'a'), false, 0},
+        {TestEntry::Kind::file, "two", std::string(400, 'b'), false, 0}};
     EXPECT_EQ(unpack(sized, {1000, 10}).problem, UnpackProblem::none);
     EXPECT_EQ(testing::readWholeFile(m_folder / "into/two"), std::string(400, 'b'));
     EXPECT_EQ(unpack(sized, {999, 10}).problem, UnpackProblem::tooLarge);
@@ -463,7 +478,8 @@ TEST_F(InstallTest, AnArchiveThatUnpacksFarBeyondItsSizeIsStopped)
 // download's own bytes rewritten, while the install runs, never get installed.
 TEST_F(InstallTest, ChangingTheDownloadDuringTheInstallNeverInstallsWhatWasNotChecked)
 {
-    const std::string unsigned_ = testing::tarGz(testing::releaseEntries("Quillon-2.0-Linux", "2.0-unsigned"));
+    const std::string unsigned_
+        = testing::tarGz(testing::releaseEntries("Quillon-2.0-Linux", "2.0-unsigned"));
     {
         SCOPED_TRACE("another file renamed over the download's name once it is checked");
         const auto [archive, item] = release("2.0");
@@ -495,7 +511,8 @@ TEST_F(InstallTest, ChangingTheDownloadDuringTheInstallNeverInstallsWhatWasNotCh
         const InstallOutcome outcome = install(archive, item, [&](std::uint64_t done, std::uint64_t) {
             if (done < item.enclosure.length || rewritten)
                 return;
-            rewritten = ::pwrite(writable, other.data(), other.size(), 0) == static_cast<ssize_t>(other.size());
+            rewritten
+                = ::pwrite(writable, other.data(), other.size(), 0) == static_cast<ssize_t>(other.size());
         });
         ::close(writable);
         ASSERT_TRUE(rewritten);

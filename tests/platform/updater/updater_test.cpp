@@ -20,17 +20,17 @@ std::unique_ptr<Made> make(std::initializer_list<std::pair<const std::string, st
     auto made = std::make_unique<Made>();
     auto engine = std::make_unique<RecordingEngine>();
     engine->automatic = true;
-    engine->lastCheck = Instant{800000000};
+    engine->lastCheck = Instant {800000000};
     made->engine = engine.get();
-    made->updater = std::make_unique<Updater>(StaticBundleInfo(record), std::move(engine),
-                                              [raw = made.get()] { ++raw->notices; });
+    made->updater = std::make_unique<Updater>(
+        StaticBundleInfo(record), std::move(engine), [raw = made.get()] { ++raw->notices; });
     return made;
 }
 
 TEST(Updater, ABuildWithoutAFeedIsADevelopmentBuildThatNeverTouchesTheEngine)
 {
-    for (const auto& record : {std::initializer_list<std::pair<const std::string, std::string>>{},
-                               {{"SUFeedURL", ""}}, {{"SUFeedURL", "   \t "}}}) {
+    for (const auto& record : {std::initializer_list<std::pair<const std::string, std::string>> {},
+             {{"SUFeedURL", ""}}, {{"SUFeedURL", "   \t "}}}) {
         auto made = make(record);
         Updater& updater = *made->updater;
         EXPECT_FALSE(updater.isEnabled());
@@ -53,7 +53,7 @@ TEST(Updater, AReleaseBuildMirrorsTheEngineAndWritesOnlyWhatDiffers)
     EXPECT_TRUE(updater.isEnabled());
     EXPECT_EQ(engine.starts, 1);
     EXPECT_TRUE(updater.automaticallyChecks());
-    EXPECT_EQ(updater.lastCheck(), (Instant{800000000}));
+    EXPECT_EQ(updater.lastCheck(), (Instant {800000000}));
     EXPECT_EQ(engine.writes, 0); // reading the value back writes nothing
 
     updater.setAutomaticallyChecks(true);
@@ -78,16 +78,16 @@ TEST(Updater, AReleaseBuildMirrorsTheEngineAndWritesOnlyWhatDiffers)
     // A check that ends brings its date along, for a settings window that is open meanwhile.
     int dates = 0;
     QObject::connect(&updater, &Updater::lastCheckChanged, [&] { ++dates; });
-    engine.lastCheck = Instant{850000000};
+    engine.lastCheck = Instant {850000000};
     engine.reportCanCheck(true);
-    EXPECT_EQ(updater.lastCheck(), (Instant{850000000}));
+    EXPECT_EQ(updater.lastCheck(), (Instant {850000000}));
     EXPECT_EQ(dates, 1);
 
     // The settings window reads the values again when it opens.
-    engine.lastCheck = Instant{900000000};
+    engine.lastCheck = Instant {900000000};
     engine.automatic = true;
     updater.refresh();
-    EXPECT_EQ(updater.lastCheck(), (Instant{900000000}));
+    EXPECT_EQ(updater.lastCheck(), (Instant {900000000}));
     EXPECT_TRUE(updater.automaticallyChecks());
     EXPECT_EQ(engine.writes, 1);
 }
