@@ -8,8 +8,8 @@
 
 namespace quillon {
 
-// The program as the first word of a desktop entry's Exec value (Desktop Entry Specification,
-// "The Exec key"): quoted, with ", `, $ and \ escaped inside the quotes, then every backslash
+// The program as the first word of a desktop entry's Exec value, by freedesktop.org's rules for
+// the Exec key: quoted, with ", `, $ and \ escaped inside the quotes, then every backslash
 // escaped once more as in any string value, and % doubled for the field codes.
 std::string desktopEntryExecProgram(const std::filesystem::path& program);
 

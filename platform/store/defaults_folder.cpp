@@ -1,6 +1,8 @@
 // Folder-backed blobs with atomic replacement, read and written through links to the user's files.
 #include "platform/store/defaults_folder.h"
 
+#include "platform/io/write_all.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -41,21 +43,6 @@ public:
 private:
     int m_descriptor;
 };
-
-bool writeAll(int descriptor, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written == 0)
-            errno = EIO;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 // "<key>.tmp-<pid>-<random>": the writer's process id tells whether a leftover is still in use.
 std::string temporaryName(std::string_view key)

@@ -1,5 +1,6 @@
 #include "platform/updater/self_updater.h"
 
+#include "platform/io/write_all.h"
 #include "platform/updater/bounded_transfer.h"
 #include "platform/updater/file_descriptor.h"
 #include "platform/updater/update_schedule.h"
@@ -292,17 +293,10 @@ void SelfUpdater::download(const AppcastItem& update)
     QNetworkReply* reply = get(url);
     auto* transfer
         = new BoundedTransfer(reply, update.enclosure.length, [file, writeError](std::string_view piece) {
-              while (!piece.empty()) {
-                  const ssize_t written = ::write(file->get(), piece.data(), piece.size());
-                  if (written < 0 && errno == EINTR)
-                      continue;
-                  if (written <= 0) {
-                      *writeError = written < 0 ? errno : ENOSPC;
-                      return false;
-                  }
-                  piece.remove_prefix(static_cast<std::size_t>(written));
-              }
-              return true;
+              if (writeAll(file->get(), piece))
+                  return true;
+              *writeError = errno;
+              return false;
           });
     connect(transfer, &BoundedTransfer::progressed, this, [this, update](std::uint64_t received) {
         m_driver.showDownloadProgress(received, update.enclosure.length);

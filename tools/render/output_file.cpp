@@ -1,6 +1,8 @@
 // The write-beside-and-rename that keeps an existing output intact when the disk fills up.
 #include "tools/render/output_file.h"
 
+#include "platform/io/write_all.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -15,24 +17,6 @@ namespace {
 std::string reason(int error)
 {
     return std::strerror(error);
-}
-
-// Writes everything, going on after a short write: the one after it reports the error (EFBIG, ENOSPC).
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return false;
-        if (written == 0) {
-            errno = EIO; // nothing written and no error: not something to retry forever
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 std::optional<std::string> writeInPlace(const std::string& path, std::string_view bytes)

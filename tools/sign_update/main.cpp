@@ -1,6 +1,7 @@
 // quillon-sign-update: the publisher's side of self-updating. Makes the Ed25519 key pair (the
 // public half goes into release builds as QUILLON_UPDATE_PUBLIC_KEY), and signs a release archive,
 // printing the attributes of its enclosure in the update feed.
+#include "platform/io/write_all.h"
 #include "platform/updater/update_signature.h"
 
 #include <cerrno>
@@ -31,23 +32,6 @@ std::optional<std::string> readFile(const std::filesystem::path& file)
     if (!stream)
         return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
-
-// A signal, or a disk filling up part way, can cut a write short: the rest goes in another call, and
-// the reason of the call that fails is left in errno.
-bool writeAll(int fd, std::string_view text)
-{
-    while (!text.empty()) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written == 0)
-            errno = EIO; // nothing written and no reason given: stop rather than spin
-        if (written <= 0)
-            return false;
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 // The file is born 0600: a mode set afterwards would leave it open to anyone who opens it first, and
