@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a source file includes from a layer above its own, or when the toolkit-free layers
 # include Qt. Each folder may include from itself and the folders listed for it: the same layering
-# the libraries link in, so that an upward include is caught before a link error or a cycle is.
+# the libraries link in, so that an upward include is caught before a link error or a cycle is. The
+# studio's rooms are layers of their own, from its model up to the application.
 # Usage: check_layering.sh SOURCE_DIR
 set -u
 source_dir=${1:?usage: check_layering.sh SOURCE_DIR}
@@ -13,7 +14,13 @@ declare -A below=(
   [render]="scenes core platform"
   [widgethost]="platform"
   [widget]="widgethost state render scenes core platform"
-  [studio]="state render scenes core platform"
+  [studio/model]="state scenes core platform"
+  [studio/controls]="scenes core platform"
+  [studio/dates]="studio/model studio/controls state scenes core platform"
+  [studio/stage]="studio/model studio/controls state render scenes core platform"
+  [studio/inspector]="studio/model studio/controls studio/dates state scenes core platform"
+  [studio/window]="studio/stage studio/inspector studio/dates studio/model studio/controls state render scenes core platform"
+  [studio/application]="studio/window studio/stage studio/inspector studio/dates studio/model studio/controls state render scenes core platform"
   [tools]="widgethost state render scenes core platform"
   [bench]="render scenes core platform"
 )
@@ -26,6 +33,11 @@ for folder in "${!below[@]}"; do
     file=${found%%:*}
     included=${found#*#include \"}
     top=${included%%/*}
+    # The studio's rooms are layers of their own.
+    if [[ "$top" == studio ]]; then
+      room=${included#studio/}
+      top=studio/${room%%/*}
+    fi
     if [[ "$included" == */* && "$allowed" != *" $top "* ]]; then
       echo "upward include: ${file#"$source_dir"/} includes \"${included%\"*}\" ($folder may include from:${allowed% })"
       problems=$((problems + 1))

@@ -2,7 +2,7 @@
 #include "scenes/city.h"
 
 #include "platform/calendar/time_zone.h"
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

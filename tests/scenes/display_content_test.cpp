@@ -1,7 +1,7 @@
 // Building any display from its content: how city ids are resolved.
 #include "scenes/display_content.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // How far through a day, week, month or year an instant is.
 #include "scenes/progress_period.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The time and date texts of the world board and the clock.
 #include "scenes/time_texts.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The how-to popover as it is drawn: each step's number stands on the line of its text.
-#include "studio/how_to_add_view.h"
+#include "studio/window/how_to_add_view.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The settings column over a real model: what each kind shows, and what each control writes.
-#include "studio/city_picker.h"
-#include "studio/inspector_texts.h"
-#include "studio/inspector_view.h"
-#include "studio/studio_model.h"
+#include "studio/inspector/city_picker.h"
+#include "studio/inspector/inspector_texts.h"
+#include "studio/inspector/inspector_view.h"
+#include "studio/model/studio_model.h"
 #include "tests/support/memory_state_store.h"
 
 #include <QAbstractButton>

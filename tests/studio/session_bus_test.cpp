@@ -1,10 +1,10 @@
 // The studio's use of the session bus, with real processes on a private bus (the test runs under
 // dbus-run-session): the reload signal, and one studio per session.
 #include "platform/widgethost/dbus_timeline_reloader.h"
-#include "studio/application_service.h"
-#include "studio/studio_model.h"
+#include "studio/application/application_service.h"
+#include "studio/model/studio_model.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 #include "tests/support/memory_state_store.h"
 
 #include <QDBusConnection>

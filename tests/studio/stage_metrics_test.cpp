@@ -1,6 +1,6 @@
 // How big the card is on the stage, and the springs that move it.
-#include "studio/spring.h"
-#include "studio/stage_metrics.h"
+#include "studio/controls/spring.h"
+#include "studio/stage/stage_metrics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The countdown picker's quick dates and month grid, and the inspector's texts, at fixed instants
 // in fixed zones.
-#include "studio/inspector_texts.h"
-#include "studio/month_grid.h"
-#include "studio/quick_date.h"
+#include "studio/dates/month_grid.h"
+#include "studio/dates/quick_date.h"
+#include "studio/inspector/inspector_texts.h"
 
 #include "platform/calendar/locale_date_format.h"
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The studio model: saving every edit, reloading the widgets once per burst, and its edits.
-#include "studio/studio_model.h"
+#include "studio/model/studio_model.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 #include "tests/support/memory_state_store.h"
 
 #include <QElapsedTimer>

@@ -1,14 +1,14 @@
 // The studio window: full view, the settings column, the how-to popover, links, and the stage.
-#include "studio/board_city_list.h"
-#include "studio/focus_ring.h"
-#include "studio/studio_window.h"
+#include "studio/controls/focus_ring.h"
+#include "studio/inspector/board_city_list.h"
+#include "studio/window/studio_window.h"
 
 #include "platform/info/bundle_info.h"
 #include "platform/updater/updater.h"
-#include "tests/platform/updater/recording_update_engine.h"
+#include "tests/support/recording_update_engine.h"
 
 #include "render/dot_painter.h"
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 #include "tests/support/memory_state_store.h"
 
 #include <QApplication>

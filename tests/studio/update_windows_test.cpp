@@ -1,6 +1,6 @@
 // The update's progress window in the studio: one window from the download to the end of the
 // install, showing how far each has come, until the outcome takes its place.
-#include "studio/update_windows.h"
+#include "studio/application/update_windows.h"
 
 #include <QApplication>
 #include <QLabel>

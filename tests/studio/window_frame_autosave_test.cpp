@@ -1,5 +1,5 @@
 // The studio window's frame between runs: restored once, kept current, brought back on screen.
-#include "studio/window_frame_autosave.h"
+#include "studio/window/window_frame_autosave.h"
 
 #include <QGuiApplication>
 #include <QScreen>

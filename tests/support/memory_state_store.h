@@ -2,7 +2,7 @@
 // works at all.
 #pragma once
 
-#include "studio/state_store.h"
+#include "studio/model/state_store.h"
 
 namespace quillon::testing {
 

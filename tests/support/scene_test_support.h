@@ -3,7 +3,7 @@
 
 #include "platform/calendar/calendar.h"
 #include "scenes/dot_scene.h"
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

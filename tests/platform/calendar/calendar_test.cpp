@@ -2,7 +2,7 @@
 // against ICU's.
 #include "platform/calendar/calendar.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 #include "tests/support/test_zones.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Dates written with patterns in the fixed English locale.
 #include "platform/calendar/date_format.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

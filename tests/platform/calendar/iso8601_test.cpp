@@ -1,7 +1,7 @@
 // Reading and writing ISO 8601 date-times.
 #include "platform/calendar/iso8601.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

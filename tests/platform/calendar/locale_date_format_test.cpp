@@ -1,7 +1,7 @@
 // Dates written the way each locale writes them, on the wall clock of our own zone rules.
 #include "platform/calendar/locale_date_format.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

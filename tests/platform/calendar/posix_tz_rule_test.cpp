@@ -1,7 +1,7 @@
 // Tests for POSIX TZ string parsing and the offsets and changes such rules produce.
 #include "platform/calendar/posix_tz_rule.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Looking zones up by identifier and finding the machine's zone.
 #include "platform/calendar/time_zone.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 #include "tests/support/test_zones.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Tests for reading TZif data into ZoneRules and for offset, change and wall-clock queries.
 #include "platform/calendar/zone_rules.h"
 
-#include "tests/platform/calendar/libc_time.h"
+#include "tests/support/libc_time.h"
 #include "tests/support/test_zones.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The program's view of updating over an engine that records what it is asked.
 #include "platform/updater/updater.h"
-#include "tests/platform/updater/recording_update_engine.h"
+#include "tests/support/recording_update_engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,81 @@
+// Starting the studio once per session and routing links to its window.
+#include "studio/application/studio_application.h"
+
+#include "platform/info/bundle_info.h"
+#include "platform/updater/desktop_registration.h"
+#include "platform/updater/self_updater.h"
+#include "scenes/widget_link.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+namespace quillon {
+namespace {
+
+// The updater of this copy: the feed and key of a release build, and, where the copy was unpacked
+// from the download into a folder the user owns, the means to replace itself.
+std::unique_ptr<Updater> makeUpdater(QSettings& settings, UpdateWindows& windows, QWidget* parent)
+{
+    const BundleInfo& info = mainBundleInfo();
+    SelfUpdaterConfiguration configuration {
+        QUrl(QString::fromStdString(info.value(kFeedURLKey).value_or("")).trimmed()),
+        info.value(kPublicEDKeyKey).value_or(""), info.value(kBundleIdentifierKey).value_or(""),
+        info.value(kBundleVersionKey).value_or("0"), info.value(kBundleShortVersionKey).value_or("?"),
+        QSysInfo::kernelVersion().toStdString(),
+        selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()), QUILLON_WEBSITE_URL};
+    return std::make_unique<Updater>(info,
+        std::make_unique<SelfUpdater>(std::move(configuration), settings, windows),
+        [parent] { showDevelopmentBuildNotice(parent); });
+}
+
+} // namespace
+
+StudioApplication::StudioApplication()
+    : m_adaptor(new ApplicationAdaptor(this))
+{
+    connect(m_adaptor, &ApplicationAdaptor::activated, this, [this] {
+        if (m_window)
+            m_window->bringForward();
+    });
+    connect(m_adaptor, &ApplicationAdaptor::opened, this, &StudioApplication::open);
+}
+
+StudioApplication::~StudioApplication() = default;
+
+bool StudioApplication::start(const std::optional<std::string>& link)
+{
+    if (claimSingleInstance(this, m_adaptor, link) == InstanceRole::forwarded)
+        return false;
+    // A copy unpacked from the download tells the desktop where it is: its entries, icon and bus
+    // services, so that links, the menu and "Place on Desktop" reach it.
+    if (const auto install = selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()))
+        registerWithDesktop(
+            *install, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
+    m_window = std::make_unique<StudioWindow>(m_store, m_reloader);
+    m_updateWindows.setParent(m_window.get());
+    m_updater = makeUpdater(m_settings, m_updateWindows, m_window.get());
+    m_window->setUpdater(*m_updater);
+    m_window->show();
+    if (link)
+        open({QString::fromStdString(*link)});
+    return true;
+}
+
+void StudioApplication::open(const QStringList& links)
+{
+    if (!m_window)
+        return;
+    // Each link applied would be a save; a call with a thousand of them froze the studio for
+    // seconds. Only the last one that names a kind can show, so it alone is applied.
+    std::vector<std::string> candidates;
+    candidates.reserve(static_cast<std::size_t>(links.size()));
+    for (const QString& link : links)
+        candidates.push_back(link.left(static_cast<qsizetype>(kMaxLinkLength) + 1).toStdString());
+    const std::optional<DotWidgetKind> kind = kindFromLastWidgetLink(candidates);
+    // Whatever came, the user asked for the studio: bring it forward.
+    if (!kind || !m_window->model().openLink(widgetLink(*kind)))
+        m_window->bringForward();
+}
+
+} // namespace quillon

@@ -1,0 +1,45 @@
+// The studio application: its one window, and the links and activations that reach it.
+#pragma once
+
+#include "platform/updater/updater.h"
+#include "platform/widgethost/dbus_timeline_reloader.h"
+#include "studio/application/application_service.h"
+#include "studio/application/update_windows.h"
+#include "studio/model/state_store.h"
+#include "studio/window/studio_window.h"
+
+#include <QObject>
+#include <QSettings>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace quillon {
+
+class StudioApplication final : public QObject {
+    Q_OBJECT
+
+public:
+    StudioApplication();
+    ~StudioApplication() override;
+
+    // Becomes the session's studio, or hands the link to the one already running. Returns false
+    // when this process should end because another studio took over.
+    bool start(const std::optional<std::string>& link);
+
+    StudioWindow* window() { return m_window.get(); }
+
+private:
+    void open(const QStringList& links);
+
+    ApplicationAdaptor* m_adaptor; // owned by this object, as D-Bus adaptors are
+    SharedStateStore m_store;
+    DBusTimelineReloader m_reloader;
+    QSettings m_settings; // the studio's own, apart from the shared record
+    UpdateWindows m_updateWindows;
+    std::unique_ptr<StudioWindow> m_window;
+    std::unique_ptr<Updater> m_updater;
+};
+
+} // namespace quillon

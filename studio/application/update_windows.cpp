@@ -1,0 +1,182 @@
+#include "studio/application/update_windows.h"
+
+#include "studio/controls/qt_text.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quillon {
+namespace {
+
+// The feed is not signed: its notes may show text and links, and load nothing at all, not even a
+// local file named as an image.
+class NotesBrowser final : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
+QString shownVersion(const AppcastItem& update)
+{
+    return qText(update.shortVersion.empty() ? update.version : update.shortVersion);
+}
+
+} // namespace
+
+UpdateWindows::~UpdateWindows()
+{
+    closeProgress();
+}
+
+bool UpdateWindows::askToCheckAutomatically()
+{
+    QMessageBox question(QMessageBox::Question, "Check for updates automatically?",
+        "Should Quillon automatically check for updates?", QMessageBox::NoButton, m_parent);
+    question.setInformativeText(
+        "You can always check for updates manually from the Help menu, and change this in "
+        "Settings.");
+    QPushButton* yes = question.addButton("Check Automatically", QMessageBox::AcceptRole);
+    question.addButton("Don't Check", QMessageBox::RejectRole);
+    question.setDefaultButton(yes);
+    question.exec();
+    return question.clickedButton() == yes;
+}
+
+UpdateChoice UpdateWindows::showUpdateFound(
+    const AppcastItem& update, const std::string& currentVersion, bool installsInPlace)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle("Software Update");
+    dialog.resize(560, 420);
+    auto* column = new QVBoxLayout(&dialog);
+    auto* heading = new QLabel("<b>A new version of Quillon is available!</b>", &dialog);
+    const QString question
+        = installsInPlace ? "Would you like to install it now?" : "Would you like to open its download page?";
+    auto* detail = new QLabel(QString("Quillon %1 is now available \u2014 you have %2. %3")
+                                  .arg(shownVersion(update), qText(currentVersion), question),
+        &dialog);
+    detail->setWordWrap(true);
+    column->addWidget(heading);
+    column->addWidget(detail);
+    column->addWidget(new QLabel("<b>Release Notes:</b>", &dialog));
+    // Links open in the browser, and nothing else is opened.
+    auto* notes = new NotesBrowser(&dialog);
+    notes->setOpenLinks(false);
+    if (!update.releaseNotes.empty())
+        notes->setHtml(qText(update.releaseNotes));
+    else if (!update.releaseNotesLink.empty())
+        notes->setHtml(QString("<a href=\"%1\">%1</a>").arg(qText(update.releaseNotesLink).toHtmlEscaped()));
+    else
+        notes->setPlainText("No release notes were given.");
+    QObject::connect(notes, &QTextBrowser::anchorClicked, notes, [](const QUrl& link) {
+        if (link.scheme() == "https" || link.scheme() == "http")
+            QDesktopServices::openUrl(link);
+    });
+    column->addWidget(notes, 1);
+
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* skip = buttons->addButton("Skip This Version", QDialogButtonBox::DestructiveRole);
+    QPushButton* later = buttons->addButton("Remind Me Later", QDialogButtonBox::RejectRole);
+    QPushButton* install = buttons->addButton("Install Update", QDialogButtonBox::AcceptRole);
+    install->setDefault(true);
+    UpdateChoice choice = UpdateChoice::remindLater;
+    QObject::connect(skip, &QPushButton::clicked, &dialog, [&] {
+        choice = UpdateChoice::skip;
+        dialog.accept();
+    });
+    QObject::connect(later, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QObject::connect(install, &QPushButton::clicked, &dialog, [&] {
+        choice = UpdateChoice::install;
+        dialog.accept();
+    });
+    column->addWidget(buttons);
+    dialog.exec();
+    return choice;
+}
+
+void UpdateWindows::showUpToDate(const std::string& currentVersion)
+{
+    QMessageBox::information(m_parent, "You're up to date!",
+        QString("Quillon %1 is currently the newest version available.").arg(qText(currentVersion)));
+}
+
+void UpdateWindows::showDownloadProgress(std::uint64_t received, std::uint64_t total)
+{
+    showProgress("Downloading the update\u2026", received, total);
+}
+
+void UpdateWindows::showInstallProgress(std::uint64_t done, std::uint64_t total)
+{
+    showProgress("Checking and installing the update\u2026", done, total);
+}
+
+// One window from the download to the end of the install; it goes when the outcome is shown.
+void UpdateWindows::showProgress(const QString& label, std::uint64_t done, std::uint64_t total)
+{
+    if (!m_progress) {
+        m_progress = new QProgressDialog(label, QString(), 0, 1000, m_parent);
+        m_progress->setWindowTitle("Software Update");
+        m_progress->setAttribute(Qt::WA_DeleteOnClose);
+        // It stays up until the outcome replaces it, whatever the bar says.
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        // The user has just chosen to install: the window answers at once.
+        m_progress->setMinimumDuration(0);
+    }
+    m_progress->setLabelText(label);
+    m_progress->setValue(total ? static_cast<int>(std::min<std::uint64_t>(1000, done * 1000 / total)) : 0);
+}
+
+bool UpdateWindows::offerRelaunch(const AppcastItem& update)
+{
+    closeProgress();
+    QMessageBox offer(QMessageBox::Information, "Update Installed",
+        QString("Quillon %1 is installed.").arg(shownVersion(update)), QMessageBox::NoButton, m_parent);
+    offer.setInformativeText(
+        "Relaunch now to start using it? Otherwise it starts the next time you open Quillon.");
+    QPushButton* relaunch = offer.addButton("Relaunch Now", QMessageBox::AcceptRole);
+    offer.addButton("Later", QMessageBox::RejectRole);
+    offer.setDefaultButton(relaunch);
+    offer.exec();
+    return offer.clickedButton() == relaunch;
+}
+
+void UpdateWindows::showError(const std::string& message)
+{
+    closeProgress();
+    QMessageBox::warning(
+        m_parent, "Update Error!", qText(message) + "\n\nThe installed version was not changed.");
+}
+
+void UpdateWindows::openDownloadPage(const std::string& url)
+{
+    QDesktopServices::openUrl(QUrl(qText(url)));
+}
+
+void UpdateWindows::closeProgress()
+{
+    if (m_progress)
+        m_progress->close();
+}
+
+void showDevelopmentBuildNotice(QWidget* parent)
+{
+    const QString site = QUrl(QUILLON_WEBSITE_URL).host();
+    QMessageBox alert(QMessageBox::Information, "Check for Updates", "This build doesn't update itself",
+        QMessageBox::Ok, parent);
+    alert.setInformativeText(
+        QString("This is a development build of Quillon: it will not replace itself with the "
+                "version on %1. Copies downloaded from %1 check for updates automatically.")
+            .arg(site));
+    alert.exec();
+}
+
+} // namespace quillon

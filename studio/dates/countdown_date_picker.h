@@ -1,0 +1,50 @@
+// The countdown's date, picked in a popover: a month calendar, the time of day, and four quick
+// dates. The bound date in the model is the one source of truth; every control follows it.
+#pragma once
+
+#include "platform/calendar/calendar.h"
+#include "studio/dates/month_calendar.h"
+#include "studio/dates/quick_date.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QPushButton;
+class QTimeEdit;
+
+namespace quillon {
+
+class StudioModel;
+
+class CountdownDatePicker final : public QWidget {
+    Q_OBJECT
+
+public:
+    // `now` is the moment the picker was opened; the quick dates count from it.
+    CountdownDatePicker(StudioModel& model, Calendar calendar, std::string localeIdentifier, Instant now,
+        QWidget* parent = nullptr);
+
+    MonthCalendar* calendar() const { return m_calendar; }
+    QTimeEdit* timeField() const { return m_time; }
+    QPushButton* quickDateButton(QuickDate date) const
+    {
+        return m_quickDates[static_cast<std::size_t>(date)];
+    }
+
+signals:
+    // The user confirmed with Return on the calendar.
+    void done();
+
+private:
+    void follow();
+
+    StudioModel& m_model;
+    Calendar m_userCalendar;
+    Instant m_now;
+    MonthCalendar* m_calendar = nullptr;
+    QTimeEdit* m_time = nullptr;
+    std::array<QPushButton*, kAllQuickDates.size()> m_quickDates {};
+};
+
+} // namespace quillon

@@ -1,0 +1,139 @@
+// A month of days to pick the countdown's date from: the month and year with "Today" and the
+// month arrows, the weekday initials, and six weeks of day buttons. Arrow keys move the selection,
+// Page Up and Page Down by a month, Return confirms.
+#pragma once
+
+#include "platform/calendar/calendar.h"
+#include "studio/dates/month_grid.h"
+
+#include <QAbstractButton>
+#include <QVariantAnimation>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QLabel;
+class QToolButton;
+
+namespace quillon {
+
+class DayCell;
+
+// The month's name and year: a new month rolls in from below when it is later and from above when
+// it is earlier, as the digits of a counter turn.
+class RollingTitle final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit RollingTitle(QWidget* parent = nullptr);
+
+    QString text() const { return m_text; }
+    // `direction` 1 rolls forward, -1 back, 0 changes at once.
+    void setText(const QString& text, int direction);
+    // How far the roll has come, from 0 to 1 (a spring may overshoot a little).
+    void setProgress(double progress);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_text;
+    QString m_previous;
+    int m_direction = 0;
+    double m_progress = 1;
+};
+
+class MonthCalendar final : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kCellSide = 32;
+    static constexpr int kCellGap = 2;
+
+    // Opens on the month of the selection. `earliest` is the first moment that may be picked.
+    // `now` is the studio's time: today is marked from it.
+    MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection, Instant earliest,
+        Instant now, QWidget* parent = nullptr);
+
+    // The selection as the bound date now is; the month on show stays.
+    void setSelection(Instant selection);
+    // The clock moved on: the "today" ring moves when the day changes.
+    void refreshToday(Instant now);
+
+    Instant month() const { return m_month; }
+    QString titleText() const;
+    QToolButton* todayButton() const { return m_today; }
+    QToolButton* previousButton() const { return m_previous; }
+    QToolButton* nextButton() const { return m_next; }
+    const std::vector<DayCell*>& cells() const { return m_cells; }
+
+    // What the user does, for tests and the keyboard alike.
+    void pickDay(Instant day);
+    void stepMonth(int months);
+    void showEarliestMonth();
+
+signals:
+    // A day was picked: the new selection, to be written into the bound date.
+    void picked(quillon::Instant selection);
+    // Return or Enter on the grid.
+    void confirmed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void showMonth(Instant month, bool animated);
+    void fillCells();
+    // `direction` rolls the title: 1 to a later month, -1 to an earlier one, 0 at once.
+    void updateHeader(int direction);
+    void moveSelectionBy(int days);
+
+    Calendar m_calendar;
+    std::string m_locale;
+    Instant m_selection;
+    Instant m_earliest;
+    Instant m_month;
+    Instant m_now; // the clock, for the "today" ring
+    Instant m_startOfToday; // the start of the day it is in
+    RollingTitle* m_title = nullptr;
+    QToolButton* m_today = nullptr;
+    QToolButton* m_previous = nullptr;
+    QToolButton* m_next = nullptr;
+    QWidget* m_viewport = nullptr; // clips the grids while they slide
+    QWidget* m_grid = nullptr;
+    QLabel* m_outgoing = nullptr; // the month sliding away
+    std::vector<DayCell*> m_cells;
+    QVariantAnimation m_slide;
+    int m_slideDirection = 1;
+};
+
+// One day: its number in a 32-point box, a filled accent circle when selected, an accent ring for
+// today, faded outside the month and more when it cannot be picked.
+// A button for assistive technologies: named with the full date, checked when selected, disabled
+// when it cannot be picked.
+class DayCell final : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    explicit DayCell(QWidget* parent);
+    void showDay(Instant day, QString number, QString fullDate, DayCellState state, bool focusRing);
+
+    Instant day() const { return m_day; }
+    const DayCellState& state() const { return m_state; }
+    QString number() const { return m_number; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Instant m_day;
+    QString m_number;
+    DayCellState m_state;
+    bool m_focusRing = false;
+};
+
+} // namespace quillon

@@ -1,0 +1,61 @@
+#include "studio/inspector/city_row.h"
+
+#include "studio/controls/qt_text.h"
+#include "studio/controls/text_styles.h"
+#include "studio/inspector/inspector_texts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace quillon {
+
+CityRow::CityRow(City city, QWidget* accessory, QWidget* parent)
+    : QWidget(parent)
+    , m_city(std::move(city))
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(10);
+    auto* names = new QVBoxLayout;
+    names->setSpacing(1);
+    m_name = new QLabel(qText(m_city.name), this);
+    m_caption = new QLabel(this);
+    m_caption->setFont(captionFont());
+    makeSecondary(*m_caption);
+    // A narrow column wraps the names rather than pushing the time and the button out of sight.
+    m_name->setWordWrap(true);
+    m_caption->setWordWrap(true);
+    names->addWidget(m_name);
+    names->addWidget(m_caption);
+    row->addLayout(names, 1);
+
+    m_time = new QLabel(this);
+    makeSecondary(*m_time);
+    m_time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_time);
+    if (accessory)
+        row->addWidget(accessory);
+}
+
+void CityRow::showTime(Instant now, bool use24h)
+{
+    m_caption->setText(
+        qText(m_city.country) + QString::fromUtf8(" \u00B7 ") + qText(gmtOffsetText(m_city, now)));
+    // As wide as the widest time, so that the column does not shift as minutes tick.
+    m_time->setMinimumWidth(m_time->fontMetrics().horizontalAdvance(use24h ? "00:00" : "00:00 PM") + 2);
+    m_time->setText(qText(cityLocalTime(m_city, now, use24h)));
+    setAccessibleName(qText(m_city.name) + ", " + m_caption->text() + ", " + m_time->text());
+}
+
+QString CityRow::timeText() const
+{
+    return m_time->text();
+}
+
+QString CityRow::captionText() const
+{
+    return m_caption->text();
+}
+
+} // namespace quillon

@@ -1,0 +1,275 @@
+// Stage painting and the scheduling of its redraws.
+#include "studio/stage/stage_view.h"
+
+#include "render/dot_painter.h"
+#include "studio/controls/spring.h"
+#include "studio/stage/stage_metrics.h"
+#include "studio/stage/stage_painting.h"
+
+#include <QAccessible>
+#include <QDateTime>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace quillon {
+namespace {
+
+constexpr double kControlBarMargin = 22;
+constexpr double kCardEntryScale = 0.96;
+
+QString cardIdentity(DotWidgetKind kind, DotSize size)
+{
+    return QString::fromUtf8((std::string(rawValue(kind)) + "-" + std::string(rawValue(size))).c_str());
+}
+
+// Runs a spring from 0 to 1 as a property animation over its settling time.
+void setUpSpring(QVariantAnimation& animation, const Spring& spring)
+{
+    animation.setDuration(static_cast<int>(spring.settlingSeconds() * 1000));
+    animation.setStartValue(0.0);
+    animation.setEndValue(1.0);
+}
+
+} // namespace
+
+StageView::StageView(StudioModel& model, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_controlBar(new ControlBar(model, this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(200, 200);
+
+    // Every redraw while something moves comes from this timer, so there are never more than
+    // kFramesPerSecond of them; when nothing moves it stops and the last frame stays.
+    m_frameTimer.setInterval(kFrameIntervalMilliseconds);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameTimer, &QTimer::timeout, this, [this] {
+        update();
+        const bool moving = Instant::now().secondsSinceReferenceDate <= m_flipsUntil + 0.1
+            || m_cardChange.state() == QAbstractAnimation::Running
+            || m_presentation.state() == QAbstractAnimation::Running;
+        if (moving)
+            return;
+        m_frameTimer.stop();
+        if (std::getenv("QUILLON_FRAME_STATS")) {
+            const double seconds = static_cast<double>(m_flipClock.elapsed()) / 1000.0;
+            std::fprintf(stderr, "flip: %d frames in %.3f s\n", m_flipFrames, seconds);
+        }
+    });
+
+    setUpSpring(m_cardChange, kCardChangeSpring);
+    connect(&m_cardChange, &QVariantAnimation::valueChanged, this, &StageView::startFrames);
+    connect(&m_cardChange, &QVariantAnimation::finished, this, [this] { m_leavingCard = {}; });
+    setUpSpring(m_presentation, kFullViewSpring);
+    connect(&m_presentation, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        const double progress
+            = kFullViewSpring.progress(value.toDouble() * kFullViewSpring.settlingSeconds());
+        const double from = m_presentation.property("from").toDouble();
+        m_presentingProgress = from + ((m_presenting ? 1.0 : 0.0) - from) * progress;
+        placeControlBar();
+        startFrames();
+    });
+
+    for (auto changed : {&StudioModel::kindChanged, &StudioModel::sizesChanged, &StudioModel::use24hChanged,
+             &StudioModel::boardCitiesChanged, &StudioModel::clockCityChanged, &StudioModel::periodChanged,
+             &StudioModel::countdownTitleChanged, &StudioModel::countdownDateChanged,
+             &StudioModel::signTextChanged, &StudioModel::nowChanged})
+        connect(&m_model, changed, this, &StageView::rebuildScene);
+    connect(&m_model, &StudioModel::themeChanged, this, [this] {
+        m_backdrop = {};
+        update();
+    });
+    m_cardIdentity = cardIdentity(m_model.state().kind, m_model.sizeForKind(m_model.state().kind));
+    rebuildScene();
+}
+
+void StageView::rebuildScene()
+{
+    const DotWidgetKind kind = m_model.state().kind;
+    const DotSize size = m_model.sizeForKind(kind);
+    const QString identity = cardIdentity(kind, size);
+    const bool newCard = identity != m_cardIdentity;
+    if (newCard) {
+        // The old card fades out while the new one fades in, both scaling about the centre.
+        m_leavingCard = snapshotCard();
+        m_leavingRect = cardRect();
+        m_cardIdentity = identity;
+        m_cardChange.stop();
+        m_cardChange.start();
+        // Cells that happen to match the old card's flip in too: it is a new card.
+        m_animation.restart();
+    }
+    DotScene scene = m_model.sceneFor(kind, size);
+    // The clock ticks every second; a display whose text did not change asks for nothing.
+    if (scene == m_scene && !m_scene.blocks.empty() && !newCard)
+        return;
+    m_scene = std::move(scene);
+    // The card speaks as its text: one element for the whole display.
+    setAccessibleName(QString::fromStdString(accessibilityText(m_scene.blocks)));
+
+    const double now = Instant::now().secondsSinceReferenceDate;
+    m_flipsUntil = std::max(m_flipsUntil, m_animation.sync(m_scene, now));
+    if (m_flipsUntil > now)
+        startFrames();
+    else
+        update();
+}
+
+void StageView::startFrames()
+{
+    if (m_frameTimer.isActive())
+        return;
+    m_flipClock.start();
+    m_flipFrames = 0;
+    m_frameTimer.start();
+}
+
+double StageView::cardScale() const
+{
+    const DotSizeF stage {static_cast<double>(width()), static_cast<double>(height())};
+    const DotSize size = m_model.sizeForKind(m_model.state().kind);
+    const double normal = stageScale(stage, size, false);
+    const double full = stageScale(stage, size, true);
+    return normal + (full - normal) * m_presentingProgress;
+}
+
+QRectF StageView::cardRectAt(double scale, double entry) const
+{
+    const DotSizeF card = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
+    const QSizeF size(card.width * scale * entry, card.height * scale * entry);
+    return {QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size};
+}
+
+QRectF StageView::cardRect() const
+{
+    return cardRectAt(cardScale(), 1.0);
+}
+
+bool StageView::darkAppearance() const
+{
+    return palette().color(QPalette::Window).lightness() < 128;
+}
+
+void StageView::setPresenting(bool presenting)
+{
+    if (presenting == m_presenting)
+        return;
+    m_presenting = presenting;
+    m_presentation.stop();
+    m_presentation.setProperty("from", m_presentingProgress);
+    m_presentation.start();
+}
+
+void StageView::placeControlBar()
+{
+    m_controlBar->fitWidth(width() - 2 * kControlBarSideMargin);
+    const QSize bar = m_controlBar->sizeHint();
+    const double hidden = m_presentingProgress * (bar.height() + kControlBarMargin);
+    m_controlBar->setGeometry(
+        QRect(QPoint((width() - bar.width()) / 2,
+                  static_cast<int>(height() - kControlBarMargin - bar.height() + hidden)),
+            bar));
+    m_controlBar->setVisible(m_presentingProgress < 0.999);
+}
+
+// The bar asks for a new layout when its contents change (a kind with other sizes): it is placed
+// again then, not only when the stage is resized.
+bool StageView::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest)
+        placeControlBar();
+    return QWidget::event(event);
+}
+
+void StageView::resizeEvent(QResizeEvent*)
+{
+    m_backdrop = {};
+    placeControlBar();
+}
+
+void StageView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        m_backdrop = {};
+    QWidget::changeEvent(event);
+}
+
+void StageView::paintCard(QPainter& painter, const QRectF& card, double scale, double seconds)
+{
+    const DotTheme& theme = themeTable()[m_model.state().theme];
+    paintCardFrame(painter, card, kCardCornerRadius * scale, theme);
+    painter.save();
+    painter.translate(card.topLeft());
+    painter.scale(card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width,
+        card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width);
+    const DotSizeF points = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
+    paintScene(painter, m_animation.animatedScene(m_scene, seconds), theme, theme.isDark,
+        QRectF(0, 0, points.width, points.height));
+    painter.restore();
+}
+
+QImage StageView::snapshotCard()
+{
+    const QRectF card = cardRect();
+    const double ratio = devicePixelRatioF();
+    QImage image((card.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(-card.topLeft());
+    paintCard(painter, card, cardScale(), Instant::now().secondsSinceReferenceDate);
+    return image;
+}
+
+void StageView::paintEvent(QPaintEvent* event)
+{
+    ++m_framesPainted;
+    if (m_frameTimer.isActive())
+        ++m_flipFrames;
+    QPainter painter(this);
+    const DotTheme& theme = themeTable()[m_model.state().theme];
+    if (m_backdrop.size() != size() * devicePixelRatioF()) {
+        m_backdrop = QImage(size() * devicePixelRatioF(), QImage::Format_RGB32);
+        m_backdrop.setDevicePixelRatio(devicePixelRatioF());
+        QPainter backdrop(&m_backdrop);
+        paintBackdrop(backdrop, rect(), theme, darkAppearance());
+    }
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPointF(0, 0), m_backdrop);
+
+    const double change = m_cardChange.state() == QAbstractAnimation::Running ? kCardChangeSpring.progress(
+                              m_cardChange.currentValue().toDouble() * kCardChangeSpring.settlingSeconds())
+                                                                              : 1.0;
+    if (!m_leavingCard.isNull() && change < 1.0) {
+        painter.save();
+        painter.setOpacity(std::clamp(1.0 - change, 0.0, 1.0));
+        const double shrink = 1.0 - (1.0 - kCardEntryScale) * change;
+        const QPointF centre = m_leavingRect.center();
+        painter.translate(centre);
+        painter.scale(shrink, shrink);
+        painter.translate(-centre);
+        painter.drawImage(m_leavingRect.topLeft(), m_leavingCard);
+        painter.restore();
+    }
+
+    const double scale = cardScale();
+    const QRectF card = cardRect();
+    painter.save();
+    if (change < 1.0) {
+        painter.setOpacity(std::clamp(change, 0.0, 1.0));
+        const double grow = kCardEntryScale + (1.0 - kCardEntryScale) * change;
+        painter.translate(card.center());
+        painter.scale(grow, grow);
+        painter.translate(-card.center());
+    }
+    paintCard(painter, card, scale, Instant::now().secondsSinceReferenceDate);
+    painter.restore();
+}
+
+} // namespace quillon

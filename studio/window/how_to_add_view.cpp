@@ -1,0 +1,120 @@
+// The how-to popover's content.
+#include "studio/window/how_to_add_view.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quillon {
+namespace {
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(boldMarkup(text), parent);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+    label->setPalette(palette);
+    return label;
+}
+
+constexpr int kBadgeSide = 20;
+
+QWidget* step(int number, const QString& text, QWidget* parent)
+{
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    auto* badge = new QLabel(QString::number(number), row);
+    badge->setFixedSize(kBadgeSide, kBadgeSide);
+    badge->setAlignment(Qt::AlignCenter);
+    QFont bold = badge->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 0.85);
+    badge->setFont(bold);
+    badge->setStyleSheet("background: palette(midlight); border-radius: 10px;");
+    badge->setObjectName("stepNumber");
+    auto* label = new QLabel(boldMarkup(text), row);
+    label->setObjectName("stepText");
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The number sits on the first line's baseline: a label taller than one line centred its text
+    // below the badge, and the badge's text is smaller and centred in its circle.
+    const QFontMetrics badgeMetrics(badge->font());
+    const QFontMetrics textMetrics(label->font());
+    const int badgeBaseline = (kBadgeSide - badgeMetrics.height()) / 2 + badgeMetrics.ascent();
+    const int shift = textMetrics.ascent() - badgeBaseline;
+    auto* badgeColumn = new QVBoxLayout;
+    badgeColumn->setContentsMargins(0, std::max(shift, 0), 0, 0);
+    badgeColumn->addWidget(badge);
+    badgeColumn->addStretch();
+    label->setContentsMargins(0, std::max(-shift, 0), 0, 0);
+    layout->addLayout(badgeColumn);
+    layout->addWidget(label, 1);
+    return row;
+}
+
+} // namespace
+
+QString boldMarkup(const QString& text)
+{
+    const QStringList parts = text.split("**");
+    QString html;
+    for (qsizetype index = 0; index < parts.size(); ++index)
+        html += index % 2 ? "<b>" + parts[index].toHtmlEscaped() + "</b>" : parts[index].toHtmlEscaped();
+    return html;
+}
+
+HowToAddView::HowToAddView(QWidget* parent)
+    : QFrame(parent, Qt::Popup)
+{
+    setFrameShape(QFrame::StyledPanel);
+    setFixedWidth(320 + 2 * 18);
+    setAccessibleName("Add a widget to your desktop");
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(18, 18, 18, 18);
+    column->setSpacing(12);
+    auto* title = new QLabel("Add a widget to your desktop", this);
+    QFont headline = title->font();
+    headline.setBold(true);
+    headline.setPointSizeF(headline.pointSizeF() * 1.1);
+    title->setFont(headline);
+    column->addWidget(title);
+    column->addWidget(caption("Widgets live on your desktop, drawn by Quillon Widgets.", this));
+    column->addWidget(step(1,
+        "Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**", this));
+    column->addWidget(step(2, "Pick a widget and a size.", this));
+    column->addWidget(step(3, "Drag it where you want it.", this));
+    column->addWidget(
+        caption("Placed widgets follow the settings in this app and update as you change them. Click a "
+                "widget to jump back here; use **Edit Widget** on its right-click menu only to give one "
+                "widget its own settings.",
+            this));
+    auto* place = new QPushButton("Place on Desktop", this);
+    place->setDefault(true);
+    connect(place, &QPushButton::clicked, this, [this] {
+        emit placeOnDesktopRequested();
+        hide();
+    });
+    column->addWidget(place, 0, Qt::AlignRight);
+}
+
+void HowToAddView::showAt(QWidget* anchor)
+{
+    adjustSize();
+    const QPoint corner = anchor->mapToGlobal(QPoint(anchor->width() + 8, anchor->height() - height()));
+    move(corner);
+    show();
+}
+
+void HowToAddView::hideEvent(QHideEvent* event)
+{
+    QFrame::hideEvent(event);
+    emit closed();
+}
+
+} // namespace quillon

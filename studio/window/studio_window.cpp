@@ -1,0 +1,398 @@
+// Window layout, full view, menus and the links that bring it forward.
+#include "studio/window/studio_window.h"
+
+#include "platform/info/bundle_info.h"
+#include "platform/widgethost/session_bus.h"
+#include "platform/widgethost/widget_host_bus.h"
+#include "studio/controls/qt_text.h"
+#include "studio/controls/symbols.h"
+#include "studio/window/window_frame_autosave.h"
+
+#include <QApplication>
+#include <QDBusMessage>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QSysInfo>
+#include <QToolBar>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+#ifndef QUILLON_WEBSITE_URL
+#define QUILLON_WEBSITE_URL "https://quillon.com"
+#endif
+#ifndef QUILLON_PRIVACY_URL
+#define QUILLON_PRIVACY_URL "https://quillon.com/privacy"
+#endif
+#ifndef QUILLON_SUPPORT_EMAIL
+#define QUILLON_SUPPORT_EMAIL "support@quillon.com"
+#endif
+
+namespace quillon {
+namespace {
+
+constexpr int kSidebarMinimum = 190;
+constexpr int kSidebarIdeal = 210;
+constexpr int kSidebarMaximum = 260;
+constexpr int kInspectorMinimum = 260;
+constexpr int kInspectorIdeal = 290;
+constexpr int kInspectorMaximum = 360;
+
+// A new message to support, with the version of the studio and of the system it runs on.
+QUrl supportMail()
+{
+    const BundleInfo& info = mainBundleInfo();
+    const QString version = QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")) + " ("
+        + QString::fromStdString(info.value(kBundleVersionKey).value_or("?")) + ")";
+    QUrl mail(QString("mailto:") + QUILLON_SUPPORT_EMAIL);
+    QUrlQuery query;
+    query.addQueryItem("subject", "Quillon support");
+    query.addQueryItem(
+        "body", QString("\n\n\u2014\nQuillon ") + version + ", Linux " + QSysInfo::prettyProductName());
+    mail.setQuery(query);
+    return mail;
+}
+
+// Asks the desktop widget host for the display's widget; the bus starts the host when it is not
+// running. Nothing waits for the answer.
+void placeOnDesktop(DotWidgetKind kind, DotSize size)
+{
+    if (auto bus = sessionBus())
+        askHostToAddWidget(*bus, widgetKindString(kind), widgetFamilyName(size));
+}
+
+} // namespace
+
+StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidget* parent)
+    : QMainWindow(parent)
+    , m_model(std::make_unique<StudioModel>(store, reloader, Instant::now()))
+{
+    setMinimumSize(kMinimumSize);
+    resize(kDefaultSize);
+
+    m_stage = new StageView(*m_model, this);
+    m_columns = new QSplitter(Qt::Horizontal, this);
+    m_columns->setChildrenCollapsible(false);
+    m_columns->addWidget(makeSidebar());
+    m_columns->addWidget(m_stage);
+    m_columns->addWidget(makeInspector());
+    m_columns->setStretchFactor(1, 1);
+    m_preferredSidebarWidth = kSidebarIdeal;
+    m_preferredInspectorWidth = kInspectorIdeal;
+    m_columns->setSizes(
+        {kSidebarIdeal, kDefaultSize.width() - kSidebarIdeal - kInspectorIdeal, kInspectorIdeal});
+    connect(m_columns, &QSplitter::splitterMoved, this, [this] {
+        const QList<int> sizes = m_columns->sizes();
+        if (sizes[0] > 0)
+            m_preferredSidebarWidth = sizes[0];
+        if (sizes[2] > 0)
+            m_preferredInspectorWidth = sizes[2];
+    });
+    setCentralWidget(m_columns);
+
+    // A failed save is said where it does not stand in the way: the reason is in the log.
+    m_saveNote = new QLabel(
+        "Your changes could not be saved; the settings file is unchanged. The log says why.", this);
+    m_saveNote->setObjectName("saveNote");
+    m_saveNote->setWordWrap(true);
+    statusBar()->addWidget(m_saveNote, 1);
+    const auto showSaveState = [this] { statusBar()->setVisible(m_model->isSaveFailed()); };
+    connect(m_model.get(), &StudioModel::saveFailedChanged, this, showSaveState);
+    showSaveState();
+
+    m_howTo = new HowToAddView(this);
+    connect(m_howTo, &HowToAddView::closed, this, [this] { m_addToDesktop->setDown(false); });
+    connect(m_howTo, &HowToAddView::placeOnDesktopRequested, this, [this] {
+        const DotWidgetKind kind = m_model->state().kind;
+        placeOnDesktop(kind, m_model->sizeForKind(kind));
+    });
+    m_howToDelay.setSingleShot(true);
+    m_howToDelay.setInterval(kHowToDelayMilliseconds);
+    connect(&m_howToDelay, &QTimer::timeout, this, [this] { m_howTo->showAt(m_addToDesktop); });
+
+    makeToolbarAndMenus();
+    updateTitleAndSelection();
+    new WindowFrameAutosave(*this, "studio", m_programSettings);
+
+    connect(m_model.get(), &StudioModel::kindChanged, this, [this] {
+        updateTitleAndSelection();
+        focusSidebar();
+    });
+    connect(m_model.get(), &StudioModel::linkOpened, this, &StudioWindow::openLink);
+
+    m_tick.setInterval(1000);
+    connect(&m_tick, &QTimer::timeout, this, [this] { m_model->setNow(Instant::now()); });
+    m_tick.start();
+    m_sidebarList->setFocus();
+}
+
+StudioWindow::~StudioWindow() = default;
+
+QWidget* StudioWindow::makeSidebar()
+{
+    m_sidebar = new QWidget(this);
+    m_sidebar->setMinimumWidth(kSidebarMinimum);
+    m_sidebar->setMaximumWidth(kSidebarMaximum);
+    auto* column = new QVBoxLayout(m_sidebar);
+    column->setContentsMargins(8, 8, 8, 8);
+    auto* section = new QLabel("Widgets", m_sidebar);
+    QFont heading = section->font();
+    heading.setBold(true);
+    section->setFont(heading);
+    column->addWidget(section);
+
+    m_sidebarList = new QListWidget(m_sidebar);
+    m_sidebarList->setAccessibleName("Widgets");
+    m_sidebarList->setFrameShape(QFrame::NoFrame);
+    m_sidebarList->setIconSize(QSize(18, 18));
+    for (DotWidgetKind kind : kAllWidgetKinds) {
+        auto* row = new QListWidgetItem(symbolIcon(kindSymbol(kind)), qText(title(kind)), m_sidebarList);
+        row->setData(Qt::UserRole, static_cast<int>(kind));
+        row->setSizeHint(QSize(0, 30));
+    }
+    connect(m_sidebarList, &QListWidget::currentRowChanged, this, [this](int row) {
+        // An empty selection is ignored.
+        if (row >= 0 && row < static_cast<int>(kAllWidgetKinds.size())
+            && kAllWidgetKinds[static_cast<std::size_t>(row)] != m_model->state().kind)
+            m_model->selectKind(kAllWidgetKinds[static_cast<std::size_t>(row)]);
+    });
+    column->addWidget(m_sidebarList, 1);
+
+    m_addToDesktop = new QPushButton(symbolIcon(Symbol::addToDesktop), "Add to Desktop", m_sidebar);
+    m_addToDesktop->setStyleSheet("QPushButton { padding: 12px; }");
+    connect(m_addToDesktop, &QPushButton::clicked, this, [this] {
+        if (m_howTo->isVisible())
+            m_howTo->hide();
+        else
+            m_howTo->showAt(m_addToDesktop);
+    });
+    column->addWidget(m_addToDesktop);
+    return m_sidebar;
+}
+
+QWidget* StudioWindow::makeInspector()
+{
+    m_inspector = new InspectorView(*m_model, this);
+    m_inspector->setMinimumWidth(kInspectorMinimum);
+    m_inspector->setMaximumWidth(kInspectorMaximum);
+    return m_inspector;
+}
+
+void StudioWindow::makeToolbarAndMenus()
+{
+    auto* toolbar = addToolBar("Toolbar");
+    toolbar->setObjectName("studio-toolbar");
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* spacer = new QWidget(toolbar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbar->addWidget(spacer);
+    m_fullViewAction
+        = toolbar->addAction(symbolIcon(Symbol::expand), "Full View", this, &StudioWindow::toggleFullView);
+    m_fullViewAction->setToolTip("Show the widget big, without panels");
+    m_widgetSettingsAction = toolbar->addAction(
+        symbolIcon(Symbol::sliders), "Widget Settings", this, &StudioWindow::toggleWidgetSettings);
+    m_widgetSettingsAction->setToolTip("Show or hide widget settings");
+
+    QMenu* file = menuBar()->addMenu("&File");
+    m_fileMenu = file;
+    file->addAction("Quit", QKeySequence::Quit, qApp, &QApplication::quit);
+
+    QMenu* view = menuBar()->addMenu("&View");
+    m_sidebarMenuAction = view->addAction(
+        "Hide Sidebar", QKeySequence("Ctrl+Alt+S"), this, [this] { setSidebarShown(!m_sidebarShown); });
+    view->addSeparator();
+    m_widgetSettingsMenuAction = view->addAction(
+        "Hide Widget Settings", QKeySequence("Ctrl+Alt+I"), this, &StudioWindow::toggleWidgetSettings);
+    m_fullViewMenuAction
+        = view->addAction("Full View", QKeySequence("Ctrl+Shift+F"), this, &StudioWindow::toggleFullView);
+    view->addSeparator();
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    m_helpMenu = help;
+    help->addAction("How to Add Widgets", this, &StudioWindow::showHowToAdd);
+    help->addSeparator();
+    help->addAction("Quillon Website", [] { QDesktopServices::openUrl(QUrl(QUILLON_WEBSITE_URL)); });
+    help->addAction("Contact Support\u2026", [] { QDesktopServices::openUrl(supportMail()); });
+    help->addSeparator();
+    help->addAction("Privacy Policy", [] { QDesktopServices::openUrl(QUrl(QUILLON_PRIVACY_URL)); });
+
+    // Escape leaves full view, and only there.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &StudioWindow::toggleFullView);
+    m_escape->setEnabled(false);
+    applyColumns();
+}
+
+void StudioWindow::setUpdater(Updater& updater)
+{
+    QAction* first = m_helpMenu->actions().value(0);
+    auto* about = new QAction("About Quillon", m_helpMenu);
+    connect(about, &QAction::triggered, this, [this] {
+        const BundleInfo& info = mainBundleInfo();
+        QMessageBox::about(this, "About Quillon",
+            QString("<b>Quillon</b><br>Version %1 (%2)<br><br>Dot-matrix displays for your desktop.<br>"
+                    "<a href=\"%3\">%4</a>")
+                .arg(QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")),
+                    QString::fromStdString(info.value(kBundleVersionKey).value_or("?")), QUILLON_WEBSITE_URL,
+                    QUrl(QUILLON_WEBSITE_URL).host()));
+    });
+    m_checkForUpdatesAction = new QAction("Check for Updates\u2026", m_helpMenu);
+    connect(m_checkForUpdatesAction, &QAction::triggered, &updater, &Updater::checkForUpdates);
+    // A development build keeps the item so that it can say why nothing happens.
+    const auto enable = [this, &updater] {
+        m_checkForUpdatesAction->setEnabled(!updater.isEnabled() || updater.canCheckForUpdates());
+    };
+    connect(&updater, &Updater::canCheckForUpdatesChanged, this, enable);
+    enable();
+    m_helpMenu->insertAction(first, about);
+    m_helpMenu->insertAction(first, m_checkForUpdatesAction);
+    m_helpMenu->insertSeparator(first);
+
+    m_settingsView = new SettingsView(
+        updater, [this] { return m_model->now(); }, this);
+    m_settingsAction = new QAction("Settings\u2026", m_fileMenu);
+    m_settingsAction->setShortcut(QKeySequence::Preferences);
+    if (m_settingsAction->shortcut().isEmpty())
+        m_settingsAction->setShortcut(QKeySequence("Ctrl+,"));
+    m_settingsAction->setMenuRole(QAction::PreferencesRole);
+    connect(m_settingsAction, &QAction::triggered, this, [this] {
+        m_settingsView->show();
+        m_settingsView->raise();
+        m_settingsView->activateWindow();
+    });
+    m_fileMenu->insertAction(m_fileMenu->actions().value(0), m_settingsAction);
+    m_fileMenu->insertSeparator(m_fileMenu->actions().value(1));
+}
+
+void StudioWindow::applyColumns()
+{
+    m_sidebar->setVisible(m_sidebarShown && !m_presenting);
+    m_inspector->setVisible(m_showInspector && !m_presenting);
+    m_stage->setPresenting(m_presenting);
+    m_escape->setEnabled(m_presenting);
+
+    m_fullViewAction->setText(m_presenting ? "Exit Full View" : "Full View");
+    m_fullViewAction->setIcon(symbolIcon(m_presenting ? Symbol::collapse : Symbol::expand));
+    m_fullViewAction->setToolTip(
+        m_presenting ? "Exit full view (Esc)" : "Show the widget big, without panels");
+    m_fullViewMenuAction->setText(m_presenting ? "Exit Full View" : "Full View");
+    m_widgetSettingsMenuAction->setText(m_showInspector ? "Hide Widget Settings" : "Show Widget Settings");
+    m_widgetSettingsMenuAction->setEnabled(!m_presenting);
+    m_sidebarMenuAction->setText(m_sidebarShown && !m_presenting ? "Hide Sidebar" : "Show Sidebar");
+    // Full view has no sidebar to show, as it has no widget settings.
+    m_sidebarMenuAction->setEnabled(!m_presenting);
+}
+
+void StudioWindow::toggleFullView()
+{
+    m_presenting = !m_presenting;
+    m_sidebarShown = !m_presenting;
+    m_showInspector = !m_presenting;
+    applyColumns();
+}
+
+void StudioWindow::toggleWidgetSettings()
+{
+    m_showInspector = !m_showInspector;
+    applyColumns();
+}
+
+void StudioWindow::setSidebarShown(bool shown)
+{
+    m_sidebarShown = shown;
+    applyColumns();
+}
+
+void StudioWindow::showHowToAdd()
+{
+    if (!m_presenting && m_sidebarShown) {
+        m_howTo->showAt(m_addToDesktop);
+        return;
+    }
+    if (m_presenting)
+        toggleFullView();
+    else
+        setSidebarShown(true);
+    m_howToDelay.start();
+}
+
+void StudioWindow::updateTitleAndSelection()
+{
+    const DotWidgetKind kind = m_model->state().kind;
+    setWindowTitle(qText(title(kind)));
+    const int row = static_cast<int>(kind);
+    if (m_sidebarList->currentRow() != row)
+        m_sidebarList->setCurrentRow(row);
+}
+
+void StudioWindow::focusSidebar()
+{
+    // Once now and once on the next turn of the event loop, after whatever moved the focus away.
+    m_sidebarList->setFocus();
+    QTimer::singleShot(0, m_sidebarList, [list = m_sidebarList] { list->setFocus(); });
+}
+
+void StudioWindow::openLink(DotWidgetKind)
+{
+    focusSidebar();
+    if (m_presenting)
+        toggleFullView();
+    m_showInspector = true;
+    applyColumns();
+    bringForward();
+}
+
+void StudioWindow::bringForward()
+{
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void StudioWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    makeRoomForTheControlBar();
+}
+
+// The side columns keep the widths the user gave them (at first their ideal ones). On a narrow
+// window they give way to their minimums before the stage is too narrow for the control bar in one
+// row, and take their widths back as the window grows again; the bar takes two rows only when that
+// is not enough.
+void StudioWindow::makeRoomForTheControlBar()
+{
+    QList<int> sizes = m_columns->sizes();
+    if (sizes.size() != 3)
+        return;
+    const int total = sizes[0] + sizes[1] + sizes[2];
+    const int wanted = m_stage->controlBar()->oneRowWidth() + 2 * StageView::kControlBarSideMargin;
+    const bool sidebarShown = sizes[0] > 0;
+    const bool inspectorShown = sizes[2] > 0;
+    int sidebar = sidebarShown ? m_preferredSidebarWidth : 0;
+    int inspector = inspectorShown ? m_preferredInspectorWidth : 0;
+    int missing = wanted - (total - sidebar - inspector);
+    const auto giveWay = [&missing](int& width, int minimum) {
+        const int given = std::clamp(missing, 0, std::max(width - minimum, 0));
+        width -= given;
+        missing -= given;
+    };
+    if (inspectorShown)
+        giveWay(inspector, kInspectorMinimum);
+    if (sidebarShown)
+        giveWay(sidebar, kSidebarMinimum);
+    const QList<int> fitted {sidebar, total - sidebar - inspector, inspector};
+    if (fitted != sizes && fitted[1] > 0)
+        m_columns->setSizes(fitted);
+}
+
+} // namespace quillon
