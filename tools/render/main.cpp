@@ -1,5 +1,5 @@
 // quillon-render: one display drawn headless, as a PNG, its scene as JSON, or its dots as text.
-#include "tools/render/echoed_value.h"
+#include "platform/command_line/echoed_value.h"
 #include "tools/render/output_file.h"
 #include "tools/render/render_options.h"
 #include "tools/render/scene_output.h"

@@ -2,8 +2,9 @@
 #include "tools/render/render_options.h"
 
 #include "platform/calendar/iso8601.h"
+#include "platform/command_line/command_line.h"
+#include "platform/command_line/echoed_value.h"
 #include "scenes/city.h"
-#include "tools/render/echoed_value.h"
 
 #include <algorithm>
 #include <charconv>
@@ -65,52 +66,68 @@ std::vector<std::string> splitIds(const std::string& text)
 
 constexpr std::size_t kMaxTextArgument = 64 * 1024;
 
+constexpr CommandLineOption kOptions[] = {
+    {"--help", CommandLineOption::standalone},
+    {"-h", CommandLineOption::standalone},
+    {"--list-cities", CommandLineOption::standalone},
+    {"--24h"},
+    {"--12h"},
+    {"--glow"},
+    {"--no-glow"},
+    {"--defaults"},
+    {"--size", CommandLineOption::valued},
+    {"--theme", CommandLineOption::valued},
+    {"--at", CommandLineOption::valued},
+    {"--format", CommandLineOption::valued},
+    {"-o", CommandLineOption::valued},
+    {"--output", CommandLineOption::valued},
+    {"--scale", CommandLineOption::valued},
+    {"--cities", CommandLineOption::valued},
+    {"--clock-city", CommandLineOption::valued},
+    {"--period", CommandLineOption::valued},
+    {"--title", CommandLineOption::valued},
+    {"--target", CommandLineOption::valued},
+    {"--message", CommandLineOption::valued},
+};
+
 } // namespace
 
 std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRenderOptions(
     const std::vector<std::string>& arguments)
 {
+    const auto parsed = parseCommandLine(arguments, kOptions, PlainArguments::accepted);
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        return UsageError {error->message() + ": see quillon-render --help"};
+
     RenderOptions options;
     bool haveKind = false;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& argument = arguments[index];
+    for (const auto& [argument, value] : std::get<CommandLine>(parsed).items) {
         if (argument == "--help" || argument == "-h")
             return HelpRequest {};
         if (argument == "--list-cities")
             return CityListRequest {};
 
-        const auto flag
-            = [&](const char* name, auto&& apply) { return argument == name ? (apply(), true) : false; };
-        if (flag("--24h", [&] { options.use24h = true; }) || flag("--12h", [&] { options.use24h = false; })
-            || flag("--glow", [&] { options.glow = true; })
-            || flag("--no-glow", [&] { options.glow = false; })
-            || flag("--defaults", [&] { options.ignoreStoredSettings = true; }))
-            continue;
-
-        if (!argument.starts_with("-")) {
+        if (argument.empty()) {
             if (haveKind)
                 return UsageError {
-                    "unexpected argument '" + echoedValue(argument) + "': only one KIND is drawn at a time"};
-            const auto kind = widgetKindFromRawValue(argument);
+                    "unexpected argument '" + echoedValue(value) + "': only one KIND is drawn at a time"};
+            const auto kind = widgetKindFromRawValue(value);
             if (!kind)
-                return invalid("KIND", argument, choices(kAllWidgetKinds));
+                return invalid("KIND", value, choices(kAllWidgetKinds));
             options.kind = *kind;
             haveKind = true;
             continue;
         }
-
-        static const std::vector<std::string> kValued {"--size", "--theme", "--at", "--format", "-o",
-            "--output", "--scale", "--cities", "--clock-city", "--period", "--title", "--target",
-            "--message"};
-        if (std::find(kValued.begin(), kValued.end(), argument) == kValued.end())
-            return UsageError {"unknown option '" + echoedValue(argument) + "': see quillon-render --help"};
-        if (index + 1 >= arguments.size())
-            return UsageError {"option " + argument + " needs a value: see quillon-render --help"};
-        const std::string& value = arguments[++index];
         if (value.size() > kMaxTextArgument)
             return UsageError {"value of " + argument + " is too long: at most 65536 bytes"};
 
-        if (argument == "--size") {
+        if (argument == "--24h" || argument == "--12h") {
+            options.use24h = argument == "--24h";
+        } else if (argument == "--glow" || argument == "--no-glow") {
+            options.glow = argument == "--glow";
+        } else if (argument == "--defaults") {
+            options.ignoreStoredSettings = true;
+        } else if (argument == "--size") {
             options.size = dotSizeFromRawValue(value);
             if (!options.size)
                 return invalid("--size", value, choices(kAllDotSizes));

@@ -4,6 +4,7 @@
 
 #include "platform/calendar/instant.h"
 #include "platform/calendar/iso8601.h"
+#include "platform/command_line/command_line.h"
 #include "widgethost/widget_plugin.h"
 
 #include <nlohmann/json.hpp>
@@ -15,10 +16,12 @@
 #include <QPainter>
 #include <QPluginLoader>
 
+#include <algorithm>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #ifndef QUILLON_BUILD_PLUGIN_DIR
@@ -123,6 +126,190 @@ QStringList pluginCandidates(const QString& given)
     return files;
 }
 
+enum class ViewerAction { help, list, timeline, snapshot, entities };
+
+// What the command line asks for, its values read. Whether a kind exists is for the plug-in to say,
+// so the snapshot's other needs are checked after that, with the plug-in loaded.
+struct ViewerRequest {
+    ViewerAction action = ViewerAction::help;
+    std::string kind; // of --timeline or --snapshot
+    std::string plugin; // a plug-in file or a folder of them; empty: the installed ones
+    std::string configuration = "{}";
+    std::optional<Instant> at; // empty: now
+    std::optional<WidgetFamily> family;
+    double scale = 2;
+    std::string output;
+    std::optional<std::vector<std::string>> ids;
+    std::optional<std::string> search;
+};
+
+constexpr CommandLineOption kOptions[] = {
+    {"--help", CommandLineOption::standalone},
+    {"-h", CommandLineOption::standalone},
+    {"--list"},
+    {"--entities"},
+    {"--timeline", CommandLineOption::valued},
+    {"--snapshot", CommandLineOption::valued},
+    {"--plugin", CommandLineOption::valued},
+    {"--family", CommandLineOption::valued},
+    {"--config", CommandLineOption::valued},
+    {"--at", CommandLineOption::valued},
+    {"--scale", CommandLineOption::valued},
+    {"-o", CommandLineOption::valued},
+    {"--search", CommandLineOption::valued},
+    {"--ids", CommandLineOption::valued},
+};
+
+// `arguments` as QCoreApplication gives them, the program first; a string is the usage error.
+std::variant<ViewerRequest, std::string> parseViewerRequest(const QStringList& arguments)
+{
+    std::vector<std::string> words;
+    for (qsizetype index = 1; index < arguments.size(); ++index)
+        words.push_back(arguments[index].toStdString());
+    const auto parsed = parseCommandLine(words, kOptions, PlainArguments::rejected);
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        return error->message() + ": see --help";
+    const CommandLine& line = std::get<CommandLine>(parsed);
+
+    ViewerRequest request;
+    if (line.has("--help") || line.has("-h"))
+        return request;
+    const std::pair<const char*, ViewerAction> actions[]
+        = {{"--list", ViewerAction::list}, {"--timeline", ViewerAction::timeline},
+            {"--snapshot", ViewerAction::snapshot}, {"--entities", ViewerAction::entities}};
+    int given = 0;
+    for (const auto& [option, action] : actions) {
+        if (line.has(option)) {
+            request.action = action;
+            ++given;
+        }
+    }
+    if (given != 1)
+        return std::string("give one of --list, --timeline KIND, --snapshot KIND, --entities");
+    request.kind = line.value("--timeline").value_or(line.value("--snapshot").value_or(""));
+
+    if (const auto at = line.value("--at")) {
+        request.at = parseIso8601(*at);
+        if (!request.at)
+            return "invalid --at '" + *at
+                + "': expected ISO 8601 with an offset, such as 2026-12-05T14:30:00Z";
+    }
+    if (const auto family = line.value("--family")) {
+        request.family = widgetFamilyFromRawValue(*family);
+        if (!request.family || *request.family == WidgetFamily::other)
+            return "invalid --family '" + *family
+                + "': expected systemSmall, systemMedium, systemLarge, systemExtraLarge";
+    }
+    if (const auto scale = line.value("--scale")) {
+        bool ok = false;
+        request.scale = QString::fromStdString(*scale).toDouble(&ok);
+        if (!ok || !(request.scale >= 0.25 && request.scale <= 8))
+            return "invalid --scale '" + *scale + "': expected a number from 0.25 to 8";
+    }
+    request.plugin = line.value("--plugin").value_or("");
+    request.configuration = line.value("--config").value_or("{}");
+    request.output = line.value("-o").value_or("");
+    if (const auto ids = line.value("--ids")) {
+        request.ids.emplace();
+        for (const QString& id : QString::fromStdString(*ids).split(',', Qt::SkipEmptyParts))
+            request.ids->push_back(id.toStdString());
+    }
+    request.search = line.value("--search");
+    return request;
+}
+
+// The first plug-in among `candidates` that offers the widget interface; the loader keeps it loaded.
+WidgetPlugin* loadPlugin(QPluginLoader& loader, const QStringList& candidates)
+{
+    for (const QString& file : candidates) {
+        loader.setFileName(file);
+        if (loader.metaData().value("IID").toString() != QuillonWidgetPlugin_iid)
+            continue;
+        if (auto* plugin = qobject_cast<WidgetPlugin*>(loader.instance()))
+            return plugin;
+    }
+    return nullptr;
+}
+
+const WidgetDescription* findWidget(const std::vector<WidgetDescription>& widgets, const std::string& kind)
+{
+    const auto found = std::find_if(
+        widgets.begin(), widgets.end(), [&](const WidgetDescription& widget) { return widget.kind == kind; });
+    return found == widgets.end() ? nullptr : &*found;
+}
+
+HostContext contextFor(const ViewerRequest& request)
+{
+    return {request.at.value_or(Instant::now()).secondsSinceReferenceDate};
+}
+
+int printWidgets(WidgetPlugin& plugin)
+{
+    Json list = Json::array();
+    for (const WidgetDescription& widget : plugin.widgets())
+        list.push_back(widgetJson(widget));
+    std::cout << list.dump(2) << "\n";
+    return 0;
+}
+
+int printEntities(WidgetPlugin& plugin, const ViewerRequest& request)
+{
+    std::vector<Entity> entities;
+    if (request.ids)
+        entities = plugin.entities("City", *request.ids);
+    else if (request.search)
+        entities = plugin.searchEntities("City", *request.search);
+    else
+        entities = plugin.suggestedEntities("City");
+    std::cout << entitiesJson(entities).dump(2) << "\n";
+    return 0;
+}
+
+int printTimeline(WidgetPlugin& plugin, const ViewerRequest& request, const std::string& program)
+{
+    if (!findWidget(plugin.widgets(), request.kind))
+        return usageError(program, "unknown widget kind '" + request.kind + "': see --list");
+    const Timeline timeline = plugin.timeline(request.kind, request.configuration, contextFor(request));
+    Json entries = Json::array();
+    for (const TimelineEntry& entry : timeline.entries)
+        entries.push_back(formatIso8601(Instant {entry.date}));
+    std::cout << Json {{"entries", entries},
+        {"policy", timeline.policy == ReloadPolicy::atEnd ? "atEnd" : "never"}}
+                     .dump(2)
+              << "\n";
+    return 0;
+}
+
+int paintSnapshot(WidgetPlugin& plugin, const ViewerRequest& request, const std::string& program)
+{
+    const std::string& kind = request.kind;
+    const std::vector<WidgetDescription> widgets = plugin.widgets();
+    const WidgetDescription* widget = findWidget(widgets, kind);
+    if (!widget)
+        return usageError(program, "unknown widget kind '" + kind + "': see --list");
+    if (!request.family || request.output.empty())
+        return usageError(program, "--snapshot needs --family FAMILY and -o FILE.png");
+    const WidgetFamily family = *request.family;
+    if (std::find(widget->families.begin(), widget->families.end(), family) == widget->families.end())
+        return usageError(program, "widget " + kind + " is not offered in " + rawValue(family));
+    const Face face
+        = plugin.content(kind, plugin.snapshot(kind, request.configuration, contextFor(request)), family);
+    const QSizeF points = familyPointSize(family);
+    QImage image((points * request.scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(request.scale);
+    image.fill(face.containerBackground);
+    {
+        QPainter painter(&image);
+        face.paint(painter, QRectF(QPointF(0, 0), points));
+    }
+    if (!image.save(QString::fromStdString(request.output), "PNG")) {
+        std::cerr << program << ": cannot write " << request.output << "\n";
+        return 1;
+    }
+    std::cout << Json {{"link", face.link}, {"accessibilityText", face.accessibilityText}}.dump() << "\n";
+    return 0;
+}
+
 } // namespace
 
 bool isViewerRequest(const QStringList& arguments)
@@ -140,137 +327,35 @@ int runWidgetViewer(const QStringList& arguments)
     // Errors name the program that was run, whichever of the two carries the viewer.
     const QString invoked = QFileInfo(arguments.value(0)).fileName();
     const std::string program = invoked.isEmpty() ? std::string("quillon-widgets") : invoked.toStdString();
-    std::map<std::string, std::string> options;
-    std::vector<std::string> flags;
-    static const std::vector<std::string> kValued {"--plugin", "--timeline", "--snapshot", "--family",
-        "--config", "--at", "--scale", "-o", "--search", "--ids"};
-    for (qsizetype index = 1; index < arguments.size(); ++index) {
-        const std::string argument = arguments[index].toStdString();
-        if (argument == "--help" || argument == "-h") {
-            std::cout << usageFor(program);
-            return 0;
-        }
-        if (argument == "--list" || argument == "--entities") {
-            flags.push_back(argument);
-        } else if (std::find(kValued.begin(), kValued.end(), argument) != kValued.end()) {
-            if (index + 1 >= arguments.size())
-                return usageError(program, "option " + argument + " needs a value");
-            options[argument] = arguments[++index].toStdString();
-        } else {
-            return usageError(program, "unknown argument '" + argument.substr(0, 200) + "': see --help");
-        }
+    const auto parsed = parseViewerRequest(arguments);
+    if (const auto* error = std::get_if<std::string>(&parsed))
+        return usageError(program, *error);
+    const ViewerRequest& request = std::get<ViewerRequest>(parsed);
+    if (request.action == ViewerAction::help) {
+        std::cout << usageFor(program);
+        return 0;
     }
-    const int actions
-        = static_cast<int>(flags.size() + options.count("--timeline") + options.count("--snapshot"));
-    if (actions != 1)
-        return usageError(program, "give one of --list, --timeline KIND, --snapshot KIND, --entities");
 
-    HostContext context {Instant::now().secondsSinceReferenceDate};
-    if (options.count("--at")) {
-        const auto at = parseIso8601(options["--at"]);
-        if (!at)
-            return usageError(program,
-                "invalid --at '" + options["--at"]
-                    + "': expected ISO 8601 with an offset, such as 2026-12-05T14:30:00Z");
-        context.now = at->secondsSinceReferenceDate;
-    }
-    std::optional<WidgetFamily> family;
-    if (options.count("--family")) {
-        family = widgetFamilyFromRawValue(options["--family"]);
-        if (!family || *family == WidgetFamily::other)
-            return usageError(program,
-                "invalid --family '" + options["--family"]
-                    + "': expected systemSmall, systemMedium, systemLarge, systemExtraLarge");
-    }
-    double scale = 2;
-    if (options.count("--scale")) {
-        bool ok = false;
-        scale = QString::fromStdString(options["--scale"]).toDouble(&ok);
-        if (!ok || !(scale >= 0.25 && scale <= 8))
-            return usageError(
-                program, "invalid --scale '" + options["--scale"] + "': expected a number from 0.25 to 8");
-    }
-    const std::string configuration = options.count("--config") ? options["--config"] : "{}";
-
-    const QStringList candidates = pluginCandidates(QString::fromStdString(options["--plugin"]));
-    WidgetPlugin* plugin = nullptr;
+    const QStringList candidates = pluginCandidates(QString::fromStdString(request.plugin));
     QPluginLoader loader;
-    for (const QString& file : candidates) {
-        loader.setFileName(file);
-        if (loader.metaData().value("IID").toString() != QuillonWidgetPlugin_iid)
-            continue;
-        plugin = qobject_cast<WidgetPlugin*>(loader.instance());
-        if (plugin)
-            break;
-    }
+    WidgetPlugin* plugin = loadPlugin(loader, candidates);
     if (!plugin) {
         std::cerr << program << ": no widget plug-in found"
                   << (candidates.isEmpty() ? std::string() : " among " + candidates.join(", ").toStdString())
                   << "\n";
         return 1;
     }
-
-    const std::vector<WidgetDescription> widgets = plugin->widgets();
-    const auto findWidget = [&](const std::string& kind) -> const WidgetDescription* {
-        for (const WidgetDescription& widget : widgets) {
-            if (widget.kind == kind)
-                return &widget;
-        }
-        return nullptr;
-    };
-
-    if (!flags.empty() && flags.front() == "--list") {
-        Json list = Json::array();
-        for (const WidgetDescription& widget : widgets)
-            list.push_back(widgetJson(widget));
-        std::cout << list.dump(2) << "\n";
-    } else if (!flags.empty()) {
-        std::vector<Entity> entities;
-        if (options.count("--ids")) {
-            std::vector<std::string> ids;
-            for (const QString& id : QString::fromStdString(options["--ids"]).split(',', Qt::SkipEmptyParts))
-                ids.push_back(id.toStdString());
-            entities = plugin->entities("City", ids);
-        } else if (options.count("--search")) {
-            entities = plugin->searchEntities("City", options["--search"]);
-        } else {
-            entities = plugin->suggestedEntities("City");
-        }
-        std::cout << entitiesJson(entities).dump(2) << "\n";
-    } else if (options.count("--timeline")) {
-        if (!findWidget(options["--timeline"]))
-            return usageError(program, "unknown widget kind '" + options["--timeline"] + "': see --list");
-        const Timeline timeline = plugin->timeline(options["--timeline"], configuration, context);
-        Json entries = Json::array();
-        for (const TimelineEntry& entry : timeline.entries)
-            entries.push_back(formatIso8601(Instant {entry.date}));
-        std::cout << Json {{"entries", entries},
-            {"policy", timeline.policy == ReloadPolicy::atEnd ? "atEnd" : "never"}}
-                         .dump(2)
-                  << "\n";
-    } else {
-        const std::string kind = options["--snapshot"];
-        const WidgetDescription* widget = findWidget(kind);
-        if (!widget)
-            return usageError(program, "unknown widget kind '" + kind + "': see --list");
-        if (!family || options["-o"].empty())
-            return usageError(program, "--snapshot needs --family FAMILY and -o FILE.png");
-        if (std::find(widget->families.begin(), widget->families.end(), *family) == widget->families.end())
-            return usageError(program, "widget " + kind + " is not offered in " + rawValue(*family));
-        const Face face = plugin->content(kind, plugin->snapshot(kind, configuration, context), *family);
-        const QSizeF points = familyPointSize(*family);
-        QImage image((points * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(scale);
-        image.fill(face.containerBackground);
-        {
-            QPainter painter(&image);
-            face.paint(painter, QRectF(QPointF(0, 0), points));
-        }
-        if (!image.save(QString::fromStdString(options["-o"]), "PNG")) {
-            std::cerr << program << ": cannot write " << options["-o"] << "\n";
-            return 1;
-        }
-        std::cout << Json {{"link", face.link}, {"accessibilityText", face.accessibilityText}}.dump() << "\n";
+    switch (request.action) {
+    case ViewerAction::list:
+        return printWidgets(*plugin);
+    case ViewerAction::timeline:
+        return printTimeline(*plugin, request, program);
+    case ViewerAction::snapshot:
+        return paintSnapshot(*plugin, request, program);
+    case ViewerAction::entities:
+        return printEntities(*plugin, request);
+    case ViewerAction::help:
+        break;
     }
     return 0;
 }

@@ -1,5 +1,5 @@
 // Escaping and shortening what an error message quotes back.
-#include "tools/render/echoed_value.h"
+#include "platform/command_line/echoed_value.h"
 
 namespace quillon {
 namespace {
