@@ -159,6 +159,26 @@ TEST(DotPainter, ScenesPaintIntoAnyRectangleOfAnyDevice)
 INSTANTIATE_TEST_SUITE_P(BothPainters, DotPainterProbes, ::testing::Values(Painter::vector, Painter::raster),
     [](const auto& instance) { return instance.param == Painter::vector ? "vector" : "raster"; });
 
+// The two painters antialias dot edges a little differently, the more so the more of the image is dot
+// edges; a shifted or missing layer would move the mean difference by several levels.
+void expectAlike(const QImage& vector, const QImage& raster, double meanTolerance = 1.0)
+{
+    long long total = 0;
+    int worst = 0;
+    for (int y = 0; y < raster.height(); ++y) {
+        for (int x = 0; x < raster.width(); ++x) {
+            const QRgb a = vector.pixel(x, y);
+            const QRgb b = raster.pixel(x, y);
+            const int difference = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                std::abs(qBlue(a) - qBlue(b))});
+            total += difference;
+            worst = std::max(worst, difference);
+        }
+    }
+    EXPECT_LT(static_cast<double>(total) / (raster.width() * raster.height()), meanTolerance);
+    EXPECT_LE(worst, 40) << "only at antialiased edges";
+}
+
 // The rasteriser must give the picture the path painter gives, up to antialiasing details.
 TEST(DotPainter, RasterisedScenesMatchThePathPainter)
 {
@@ -185,25 +205,35 @@ TEST(DotPainter, RasterisedScenesMatchThePathPainter)
                     QPainter painter(&raster);
                     paintScene(painter, scene, theme, glow, card);
                 }
-                long long total = 0;
-                int worst = 0;
-                for (int y = 0; y < raster.height(); ++y) {
-                    for (int x = 0; x < raster.width(); ++x) {
-                        const QRgb a = vector.pixel(x, y);
-                        const QRgb b = raster.pixel(x, y);
-                        const int difference = std::max({std::abs(qRed(a) - qRed(b)),
-                            std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
-                        total += difference;
-                        worst = std::max(worst, difference);
-                    }
-                }
-                const double mean = static_cast<double>(total) / (raster.width() * raster.height());
-                // The two antialias dot edges a little differently; a shifted or missing layer would
-                // move the mean by several levels.
-                EXPECT_LT(mean, 1.0);
-                EXPECT_LE(worst, 40) << "only at antialiased edges";
+                expectAlike(vector, raster);
             }
         }
+    }
+}
+
+// Writing in place, the rasteriser must stop at the image's edges: a scene (and its glow) reaching
+// past every side of a small image gives there what the same scene gives inside a large one.
+TEST(DotPainter, RasterisingStopsAtTheEdgesOfTheImage)
+{
+    const DotScene scene {{TextBlock {{"WWWWWWWW", "88888888"}, 12, 1, DotAlignment::center()}}, 0, 0};
+    const QRect window(38, 82, 120, 70); // whole device pixels at both ratios
+    for (double ratio : {1.0, 1.5}) {
+        SCOPED_TRACE(ratio);
+        const auto paint = [&](QSize size, QPoint origin) {
+            QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            const std::vector<BoardLayers> boards
+                = sceneLayers(scene, {double(origin.x()), double(origin.y()), 400, 200});
+            EXPECT_TRUE(rasterizeScene(painter, boards, midnight(), kGlowRadius));
+            return image;
+        };
+        const QImage whole = paint({400, 200}, {0, 0});
+        const QImage cut = paint(window.size(), -window.topLeft());
+        const QImage expected
+            = whole.copy(QRectF(QPointF(window.topLeft()) * ratio, QSizeF(window.size()) * ratio).toRect());
+        expectAlike(expected, cut, 0.01);
     }
 }
 
