@@ -40,6 +40,19 @@ shot_window() {
   import -window root -crop "$geometry" +repage "$2"
 }
 
+# The id of a visible window named like $1 that is not among the ids in $2, within ten seconds.
+wait_for_new_window() {
+  local deadline=$((SECONDS + 10)) id
+  while ((SECONDS < deadline)); do
+    for id in $(xdotool search --onlyvisible --name "$1"); do
+      grep -qx "$id" <<<"$2" || { echo "$id"; return 0; }
+    done
+    sleep 0.2
+  done
+  echo "no new window named $1 within ten seconds" >&2
+  return 1
+}
+
 # A desktop that is not plain black, so the corners show.
 openbox & sleep 1
 # Set as a root pixmap, which the compositor draws too.
@@ -54,10 +67,13 @@ for mode in plain composited; do
     dbus-send --session --print-reply --dest=com.quillon.WidgetHost /com/quillon/WidgetHost com.quillon.WidgetHost.ShowGallery >/dev/null
     sleep 2
     shot_window "$(xdotool search --name 'Edit Widgets' | head -n 1)" "$out/widgets-gallery.png"
-    xdotool key --window "$(xdotool search --name 'Edit Widgets' | head -n 1)" ctrl+w 2>/dev/null || true
+    # Out of the clock's way: the editor opens from the clock's own menu.
+    xdotool windowminimize "$(xdotool search --name 'Edit Widgets' | head -n 1)"; sleep 0.5
+    clocks_before=$(xdotool search --onlyvisible --name '^Clock$' | sort)
     xdotool mousemove 490 120 click 3; sleep 0.7
-    xdotool key Down Return; sleep 1.5
-    shot_window "$(xdotool getactivewindow)" "$out/widgets-editor.png"
+    xdotool key Down Return
+    editor=$(wait_for_new_window '^Clock$' "$clocks_before")
+    shot_window "$editor" "$out/widgets-editor.png"
   fi
   kill "$pid"; wait "$pid" 2>/dev/null || true
   [[ $mode == composited ]] && kill "$compositor"
