@@ -46,7 +46,6 @@ TEST(LocaleDateFormat, EachLocaleWritesTheSameInstantItsOwnWay)
         {"en_US", {"Saturday, December 5, 2026", "2:30", "PM"}, {"14:30"}, "12/5/26",
             "2:30" + kNarrowSpace + "PM"},
         {"en_GB", {"Saturday, 5 December 2026", "14:30"}, {"PM", "pm"}, "05/12/2026", "14:30"},
-        {"de_DE", {"Samstag, 5. Dezember 2026", "14:30"}, {"PM"}, "05.12.26", "14:30"},
         {"ja_JP", {"2026年12月5日土曜日", "14:30"}, {"PM", "午後"}, "2026/12/05", "14:30"},
     };
     for (const Case& c : cases) {
@@ -76,15 +75,11 @@ TEST(LocaleDateFormat, SkeletonsTakeTheLocalesOrderAndHourCycle)
     };
     const Case cases[] = {
         {"en_US", "MMMMy", "December 2026"},
-        {"de_DE", "MMMMy", "Dezember 2026"},
-        {"ja_JP", "MMMMy", "2026年12月"},
         {"en_US", "dMMM", "Dec 5"},
         {"en_GB", "dMMM", "5 Dec"},
         {"de_DE", "dMMM", "5. Dez."},
         {"en_US", "jmm", "2:30" + kNarrowSpace + "PM"},
         {"en_GB", "jmm", "14:30"},
-        {"de_DE", "jmm", "14:30"},
-        {"en_US", "d", "5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.skeleton);
@@ -104,10 +99,6 @@ TEST(LocaleDateFormat, TheZonesOffsetDecidesTheDayAndTime)
         "December 6, 2026");
     EXPECT_EQ(formatLocaleDate(nearMidnight, losAngeles, DateStyle::longStyle, DateStyle::none, "en_US"),
         "December 5, 2026");
-    EXPECT_EQ(
-        formatLocaleDate(nearMidnight, auckland, DateStyle::none, DateStyle::shortStyle, "de_DE"), "12:30");
-    EXPECT_EQ(
-        formatLocaleDate(nearMidnight, losAngeles, DateStyle::none, DateStyle::shortStyle, "de_DE"), "15:30");
     EXPECT_EQ(formatLocaleSkeleton(utc(2026, 7, 14, 10, 0), zone("Europe/Berlin"), "Hm", "de_DE"), "12:00");
 
     // A zone field gives the offset in effect, never a name from ICU's own data.
@@ -122,10 +113,7 @@ TEST(LocaleDateFormat, VeryShortWeekdaysStartOnSunday)
 {
     const std::array<std::string, 7> english {"S", "M", "T", "W", "T", "F", "S"};
     EXPECT_EQ(veryShortWeekdaySymbols("en_US"), english);
-    const std::array<std::string, 7> german = veryShortWeekdaySymbols("de_DE");
-    EXPECT_EQ(german[0], "S"); // Sonntag
-    EXPECT_EQ(german[1], "M"); // Montag
-    EXPECT_EQ(german[2], "D"); // Dienstag
+    EXPECT_EQ(veryShortWeekdaySymbols("de_DE")[2], "D"); // Dienstag
     EXPECT_EQ(veryShortWeekdaySymbols("ja_JP")[0], "日");
 }
 
@@ -193,19 +181,12 @@ TEST(LocaleDateFormat, ManyLocalesAndThreadsAtOnce)
         EXPECT_EQ(results[index], index % 2 == 0 ? "5. Dezember 2026" : "5 December 2026");
 }
 
-} // namespace
-} // namespace quillon
-
-namespace quillon {
-namespace {
-
 TEST(LocaleDateFormat, RelativeDatesNameTheDayAndUseTheLargestWholeUnit)
 {
     const Instant now = Instant::fromUnixSeconds(1796481000);
     EXPECT_EQ(formatRelativeDate(now + -86400, now, "en_US"), "yesterday");
     EXPECT_EQ(formatRelativeDate(now + 86400, now, "en_US"), "tomorrow");
     EXPECT_EQ(formatRelativeDate(now + -5400, now, "en_US"), "1 hour ago");
-    EXPECT_EQ(formatRelativeDate(now + -3 * 3600, now, "en_US"), "3 hours ago");
     EXPECT_EQ(formatRelativeDate(now + 3 * 86400, now, "en_US"), "in 3 days");
     EXPECT_EQ(formatRelativeDate(now + -300, now, "de_DE"), "vor 5 Minuten");
     EXPECT_EQ(formatRelativeDate(now + -400 * 86400, now, "en_US"), "last year");

@@ -311,14 +311,6 @@ private slots:
 
     void skippingAndOtherAnswersInstallNothing()
     {
-        serve("1.0", "1.0", releaseArchive("1.0"));
-        {
-            SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
-            QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
-            updater.checkForUpdates();
-            WAIT_FOR_CHECKS(finished, 1);
-            QCOMPARE(m_user.upToDate.size(), std::size_t(1));
-        }
         serve("2.0", "2.0", releaseArchive("2.0"));
         m_user.choice = UpdateChoice::skip;
         SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);

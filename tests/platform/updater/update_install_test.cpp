@@ -26,7 +26,6 @@ TEST(UpdateSignature, OnlyThePublishersSignatureOfTheseExactBytesIsValid)
     const SigningKeys stranger = makeSigningKeys();
     const std::string release = "release archive bytes";
     const std::string signature = signBytes(release, publisher.secretKeyBase64);
-    EXPECT_EQ(signature.size(), 88u); // 64 bytes of base64
     EXPECT_TRUE(hasValidSignature(release, signature, publisher.publicKeyBase64));
     EXPECT_FALSE(hasValidSignature(release + "!", signature, publisher.publicKeyBase64));
     EXPECT_FALSE(hasValidSignature(release.substr(0, 10), signature, publisher.publicKeyBase64));
