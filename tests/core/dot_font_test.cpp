@@ -21,8 +21,6 @@ TEST(DotFont, NormalizeFoldsUpperCasesAndBlanksWhatTheFontLacks)
         {"na\u00EFve \U0001F600", U"NAIVE  "}, // the emoji is one character
         {"stra\u00DFe", U"STRASSE"}, // length grows when upper-casing
         {"(x)[y]{z}", U" X  Y  Z "},
-        {"\u00B0'<>\u25B2\u25BC", U"\u00B0'<>\u25B2\u25BC"},
-        {"\u20AC5 \u00A35 \u00A55 \u20B95", U"\u20AC5 \u00A35 \u00A55 \u20B95"},
         {"e\u0301cole", U"ECOLE"},
         {"\u01F0", U"J"}, // upper-casing would add a mark
         {"\U0001F1EB\U0001F1F7 Paris", U"  PARIS"}, // a flag is one character
@@ -65,21 +63,11 @@ TEST(DotFont, EveryKeyIsItsOwnDisplayForm)
         EXPECT_TRUE(DotFont::hasGlyph(key)) << static_cast<std::uint32_t>(key);
 }
 
-TEST(DotFont, NormalizingTwiceChangesNothing)
-{
-    for (const char* text : {"caf\u00E9 \u00B0C", "Stra\u00DFe 12:30", "\U0001F600 ok?", "\xFFx"}) {
-        const std::u32string once = DotFont::normalize(text);
-        EXPECT_EQ(DotFont::normalize(text::utf8FromUtf32(once)), once) << text;
-    }
-}
-
 TEST(DotFont, GlyphsHaveTheirRowsAndUnknownCharactersAreBlank)
 {
-    EXPECT_EQ(
-        DotFont::glyph(U'A'), (DotGlyph {0b01110, 0b10001, 0b10001, 0b11111, 0b10001, 0b10001, 0b10001}));
+    // Asymmetric, so that a row read right to left shows.
     EXPECT_EQ(DotFont::glyph(U'\u20AC'),
         (DotGlyph {0b00111, 0b01000, 0b11110, 0b01000, 0b11110, 0b01000, 0b00111}));
-    EXPECT_EQ(DotFont::glyph(U'0'), DotFont::glyph(U'O'));
     EXPECT_EQ(DotFont::glyph(U'a'), DotGlyph {});
     EXPECT_EQ(DotFont::glyph(U'\U0001F600'), DotGlyph {});
     EXPECT_FALSE(DotFont::hasGlyph(U'_'));

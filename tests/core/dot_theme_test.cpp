@@ -13,7 +13,6 @@ TEST(ThemeID, RawValuesRoundTripAndAreCaseSensitive)
 {
     for (ThemeID theme : kAllThemeIDs)
         EXPECT_EQ(themeIDFromRawValue(rawValue(theme)), theme) << rawValue(theme);
-    EXPECT_EQ(themeIDFromRawValue("sky"), ThemeID::sky);
     for (const char* notAnID : {"Sky", "SKY", "sky ", "", "neon"})
         EXPECT_EQ(themeIDFromRawValue(notAnID), std::nullopt) << notAnID;
 }
@@ -44,8 +43,6 @@ TEST(ThemeTable, UnlitDotsAreFaintGhostsOfLitOnes)
         EXPECT_EQ(colours.isDark,
             colours.background.red + colours.background.green + colours.background.blue < 3 * 128);
     }
-    EXPECT_EQ(themeTable()[ThemeID::amber].lit, (DotColor {255, 178, 56}));
-    EXPECT_EQ(themeTable()[ThemeID::paper].background, (DotColor {234, 234, 234}));
 }
 
 TEST(ThemeTable, FirstUseFromManyThreadsSeesOneTable)

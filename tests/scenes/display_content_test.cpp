@@ -1,19 +1,16 @@
 // Building any display from its content: how city ids are resolved.
 #include "scenes/display_content.h"
 
-#include "tests/support/libc_time.h"
+#include "tests/support/scene_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace quillon {
 namespace {
 
-const Instant kNoon = Instant::fromUnixSeconds(static_cast<double>(testing::utc(2026, 12, 5, 12, 0, 0)));
+using testing::calendarIn;
 
-Calendar calendarIn(const char* zone)
-{
-    return Calendar::forLocale("en_US", TimeZone::named(zone).value());
-}
+const Instant kNoon = testing::utcInstant(2026, 12, 5, 12);
 
 std::vector<std::string> lines(const DotScene& scene, std::size_t block = 0)
 {
@@ -46,7 +43,7 @@ TEST(DisplayContent, DefaultsCountDownToTheNextNewYearInTheCalendarsZone)
     EXPECT_EQ(content.boardCityIDs,
         (std::vector<std::string> {"los-angeles", "new-york", "london", "dubai", "tokyo"}));
     EXPECT_EQ(DisplayContent::defaults(kNoon, calendarIn("Pacific/Auckland")).countdownDate,
-        Instant::fromUnixSeconds(static_cast<double>(testing::utc(2026, 12, 31, 11, 0, 0))));
+        testing::utcInstant(2026, 12, 31, 11));
 }
 
 } // namespace

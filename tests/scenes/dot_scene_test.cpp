@@ -1,4 +1,4 @@
-// Scenes: fitting, equality, accessibility text and the layout of blocks.
+// Scenes: fitting, accessibility text and the layout of blocks.
 #include "scenes/dot_scene.h"
 
 #include <gtest/gtest.h>
@@ -42,26 +42,12 @@ TEST(SceneFitting, WidensTextCellsToTheLongestNormalisedLine)
     }
 }
 
-TEST(SceneEquality, ComparesCaseAndEveryField)
-{
-    const DotScene scene {{text({"London"}, 9), bar(0.5, 12)}, 8, 16};
-    EXPECT_EQ(scene, (DotScene {{text({"London"}, 9), bar(0.5, 12)}, 8, 16}));
-    EXPECT_NE(scene, (DotScene {{text({"London"}, 9), bar(0.51, 12)}, 8, 16}));
-    EXPECT_NE(scene, (DotScene {{text({"London"}, 9), bar(0.5, 12)}, 8, 18}));
-    EXPECT_NE(scene, (DotScene {{text({"London"}, 9, 2), bar(0.5, 12)}, 8, 16}));
-    EXPECT_NE(DotBlock(TextBlock {{}, 12, 0.5, DotAlignment::center()}), DotBlock(bar(0, 12)));
-    TextBlock centred = text({"London"}, 9);
-    centred.align = DotAlignment::center();
-    EXPECT_NE(DotBlock(centred), DotBlock(text({"London"}, 9)));
-}
-
 TEST(SceneAccessibility, JoinsLinesWithCommasAndBlocksWithFullStops)
 {
     EXPECT_EQ(
         accessibilityText({text({"London"}, 9), text({"09:41"}, 5), text({"SAT 05 DEC"}, 10), bar(0.4, 12)}),
         "London. 09:41. SAT 05 DEC");
     EXPECT_EQ(accessibilityText({text({"HELLO", "WORLD"}, 6)}), "HELLO, WORLD");
-    EXPECT_EQ(accessibilityText({text({"A", "B"}, 1), bar(1, 1)}), "A, B");
     EXPECT_EQ(accessibilityText({bar(0.3, 9)}), "");
     EXPECT_EQ(accessibilityText({text({}, 3), text({"x"}, 1)}), ". x");
     EXPECT_EQ(accessibilityText({text({"caf\u00E9 \U0001F600"}, 3)}), "caf\u00E9 \U0001F600") << "as written";

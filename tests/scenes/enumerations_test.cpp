@@ -1,4 +1,4 @@
-// Kinds, sizes and periods: raw values, titles and the sizes each kind is offered in.
+// Kinds, sizes and periods: raw values and the sizes each kind is offered in.
 #include "scenes/dot_widget_kind.h"
 #include "scenes/progress_period.h"
 
@@ -18,8 +18,6 @@ TEST(Enumerations, RawValuesRoundTripAndAnythingElseIsNoCase)
     for (ProgressPeriod period : kAllProgressPeriods)
         EXPECT_EQ(progressPeriodFromRawValue(rawValue(period)), period);
 
-    EXPECT_EQ(rawValue(DotWidgetKind::worldBoard), "worldBoard");
-    EXPECT_EQ(rawValue(DotSize::extraLarge), "extraLarge");
     for (const char* raw : {"WorldBoard", "world board", "", "Small", "extralarge", "Day"}) {
         EXPECT_EQ(widgetKindFromRawValue(raw), std::nullopt) << raw;
         EXPECT_EQ(dotSizeFromRawValue(raw), std::nullopt) << raw;
@@ -41,15 +39,6 @@ TEST(Enumerations, OnlyTheBoardLacksSmallAndOnlyBoardAndSignComeExtraLarge)
     for (DotWidgetKind kind :
         {DotWidgetKind::clock, DotWidgetKind::day, DotWidgetKind::progress, DotWidgetKind::countdown})
         EXPECT_EQ(sizes(kind), (Sizes {DotSize::small, DotSize::medium, DotSize::large})) << rawValue(kind);
-}
-
-TEST(Enumerations, TitlesSymbolsAndComponents)
-{
-    EXPECT_EQ(title(DotWidgetKind::worldBoard), "World Board");
-    EXPECT_EQ(symbolName(DotWidgetKind::progress), "chart.bar.fill");
-    EXPECT_EQ(title(DotSize::extraLarge), "Extra Large");
-    EXPECT_EQ(calendarComponent(ProgressPeriod::week), CalendarUnit::weekOfYear);
-    EXPECT_EQ(calendarComponent(ProgressPeriod::year), CalendarUnit::year);
 }
 
 } // namespace

@@ -47,7 +47,6 @@ TEST(ProgressTexts, NameThePeriodAndWhatIsLeftOfIt)
         {ProgressPeriod::week, utcInstant(2026, 12, 6, 12), "de_DE", "WEEK 49", "92%",
             "12H 0M LEFT"}, // ISO weeks
         {ProgressPeriod::month, utcInstant(2026, 12, 5, 12), "en_US", "DECEMBER", "14%", "27 DAYS LEFT"},
-        {ProgressPeriod::month, utcInstant(2026, 12, 31, 23, 53), "en_US", "DECEMBER", "99%", "0H 7M LEFT"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(rawValue(c.period)) + " with " + c.left + " under " + c.locale);
@@ -96,12 +95,9 @@ TEST(CountdownScene, ShowsDaysUntilTheLastDayThenHoursAndMinutes)
         {86400 + 2 * 3600 + 3 * 60 + 59, "1", "DAY", "1D 02H 03M"},
         {86400, "1", "DAY", "1D 00H 00M"},
         {86399.5, "23:59", "HRS MIN", "0D 23H 59M"},
-        {59, "00:00", "HRS MIN", "0D 00H 00M"},
         {1, "00:00", "HRS MIN", "0D 00H 00M"},
         {0.5, "00:00", "NOW!", "0D 00H 00M"},
-        {-5, "00:00", "NOW!", "0D 00H 00M"},
         {-3 * 86400, "00:00", "NOW!", "0D 00H 00M"},
-        {1e12, "11574074", "DAYS", "11574074D 01H 46M"},
         {1e15, "11574074074", "DAYS", "11574074074D 01H 46M"},
     };
     const Instant now = utcInstant(2026, 12, 5, 12);
@@ -133,7 +129,6 @@ TEST(CountdownScene, FitsTheTitleIntoTheLinesOfTheSize)
     };
     const Case cases[] = {
         {"", DotSize::small, {""}, 9, 1},
-        {"", DotSize::large, {""}, 10, 1},
         {"Welcome to the new office", DotSize::small, {"WELCOME TO", "THE NEW", "OFFICE"}, 10, 27.0 / 7},
         {"Merry Christmas and a happy new year", DotSize::medium, {"MERRY CHRISTMAS AND", "A HAPPY NEW YEAR"},
             19, 17.0 / 7},

@@ -1,7 +1,7 @@
 // How far through a day, week, month or year an instant is.
 #include "scenes/progress_period.h"
 
-#include "tests/support/libc_time.h"
+#include "tests/support/scene_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,8 @@
 namespace quillon {
 namespace {
 
-Instant utc(std::int64_t year, int month, int day, int hour = 0, int minute = 0)
-{
-    return Instant::fromUnixSeconds(static_cast<double>(testing::utc(year, month, day, hour, minute)));
-}
-
-Calendar calendarIn(const char* zone, const char* locale = "en_US")
-{
-    return Calendar::forLocale(locale, TimeZone::named(zone).value());
-}
+using testing::calendarIn;
+using testing::utcInstant;
 
 TEST(PeriodFraction, MeasuresAgainstTheRealLengthOfThePeriod)
 {
@@ -31,22 +24,24 @@ TEST(PeriodFraction, MeasuresAgainstTheRealLengthOfThePeriod)
         double expected;
     };
     const Case cases[] = {
-        {"18:00 on an ordinary day", ProgressPeriod::day, "UTC", utc(2026, 6, 10, 18), 0.75},
-        {"midnight", ProgressPeriod::day, "UTC", utc(2026, 6, 10), 0},
-        {"noon of the first of a 31-day month", ProgressPeriod::month, "UTC", utc(2026, 12, 1, 12), 0.5 / 31},
-        {"noon on New York's 23-hour day", ProgressPeriod::day, "America/New_York", utc(2026, 3, 8, 16),
-            11.0 / 23},
-        {"noon on New York's 25-hour day", ProgressPeriod::day, "America/New_York", utc(2026, 11, 1, 17),
-            13.0 / 25},
-        {"18:00 in Tokyo", ProgressPeriod::day, "Asia/Tokyo", utc(2026, 6, 10, 9), 0.75},
-        {"2 July 12:00 of a common year", ProgressPeriod::year, "UTC", utc(2026, 7, 2, 12), 182.5 / 365},
-        {"Monday noon, weeks from Sunday", ProgressPeriod::week, "UTC", utc(2026, 12, 7, 12), 1.5 / 7},
+        {"18:00 on an ordinary day", ProgressPeriod::day, "UTC", utcInstant(2026, 6, 10, 18), 0.75},
+        {"midnight", ProgressPeriod::day, "UTC", utcInstant(2026, 6, 10), 0},
+        {"noon of the first of a 31-day month", ProgressPeriod::month, "UTC", utcInstant(2026, 12, 1, 12),
+            0.5 / 31},
+        {"noon on New York's 23-hour day", ProgressPeriod::day, "America/New_York",
+            utcInstant(2026, 3, 8, 16), 11.0 / 23},
+        {"noon on New York's 25-hour day", ProgressPeriod::day, "America/New_York",
+            utcInstant(2026, 11, 1, 17), 13.0 / 25},
+        {"18:00 in Tokyo", ProgressPeriod::day, "Asia/Tokyo", utcInstant(2026, 6, 10, 9), 0.75},
+        {"2 July 12:00 of a common year", ProgressPeriod::year, "UTC", utcInstant(2026, 7, 2, 12),
+            182.5 / 365},
+        {"Monday noon, weeks from Sunday", ProgressPeriod::week, "UTC", utcInstant(2026, 12, 7, 12), 1.5 / 7},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_NEAR(periodFraction(c.period, c.instant, calendarIn(c.zone)), c.expected, 1e-12);
     }
-    EXPECT_NEAR(periodFraction(ProgressPeriod::week, utc(2026, 12, 7, 12), calendarIn("UTC", "de_DE")),
+    EXPECT_NEAR(periodFraction(ProgressPeriod::week, utcInstant(2026, 12, 7, 12), calendarIn("UTC", "de_DE")),
         0.5 / 7, 1e-12);
 }
 

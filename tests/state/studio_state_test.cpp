@@ -57,7 +57,6 @@ TEST(StudioStateJSON, DecodingFallsBackFieldByFieldToTheDefaults)
         std::function<void(StudioState&)> expect;
     } cases[] = {
         {"{}", unchanged},
-        {R"({"kind":"gauge","theme":"sky"})", [](StudioState& s) { s.theme = ThemeID::sky; }},
         {R"({"kind":"Sign","theme":"Sky","period":"week"})",
             [](StudioState& s) { s.period = ProgressPeriod::week; }},
         {R"({"sizes":{"clock":"large"}})", unchanged},
@@ -109,11 +108,9 @@ TEST(StudioStateJSON, ABadValueFallsBackAloneAndTheOtherFieldsAreKept)
         std::function<void(StudioState&)> expect;
     } cases[] = {
         {R"({"countdownDate":1e400,"theme":"sky"})", [](StudioState&) {}},
-        {R"({"theme":"sky","countdownDate":-1e400})", [](StudioState&) {}},
         {R"({"theme":"sky","signText":"\ud800"})", [](StudioState&) {}},
         {R"({"theme":"sky","signText":"a\udc00b"})", [](StudioState&) {}},
         {"{\"theme\":\"sky\",\"countdownTitle\":\"caf\xE9\"}", [](StudioState&) {}},
-        {R"({"theme":"sky","boardCities":["tokyo","\ud83d"]})", [](StudioState&) {}},
         {R"({"theme":"sky","deep":)" + deep + "}", [](StudioState&) {}},
         {R"({"theme":"sky","signText":)" + deep + R"(,"use24h":false})",
             [](StudioState& s) { s.use24h = false; }},
@@ -155,8 +152,6 @@ TEST(StudioStateJSON, ADecodedRecordKeepsTheFirstBoardCitiesAndTheFirstCharacter
             [&](StudioState& s) { s.boardCities = firstCities; }},
         {"a title one character too long", [&](StudioState& s) { s.countdownTitle = atLimit + "y"; },
             [&](StudioState& s) { s.countdownTitle = atLimit; }},
-        {"a sign text of 900 KB", [](StudioState& s) { s.signText.assign(900'000, 's'); },
-            [](StudioState& s) { s.signText.assign(kMaxRecordTextCharacters, 's'); }},
         // Counted in characters: the cut falls between two three-byte characters, not inside one.
         {"a cut between multi-byte characters",
             [](StudioState& s) {
@@ -165,8 +160,9 @@ TEST(StudioStateJSON, ADecodedRecordKeepsTheFirstBoardCitiesAndTheFirstCharacter
             [](StudioState& s) { s.signText = std::string(kMaxRecordTextCharacters - 1, 'a') + "\u20AC"; }},
         {"four-byte characters at the bound", [&](StudioState& s) { s.signText = fireworks; },
             [&](StudioState& s) { s.signText = fireworks; }},
-        {"the other texts", [&](StudioState& s) { s.clockCity = s.boardCities[0] = atLimit + "zz"; },
-            [&](StudioState& s) { s.clockCity = s.boardCities[0] = atLimit; }},
+        {"the other texts",
+            [&](StudioState& s) { s.clockCity = s.boardCities[0] = s.signText = atLimit + "zz"; },
+            [&](StudioState& s) { s.clockCity = s.boardCities[0] = s.signText = atLimit; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -199,7 +195,6 @@ TEST(StudioStateJSON, EncodingThenDecodingGivesAnEqualRecord)
         const char* name;
         std::function<void(StudioState&)> change;
     } cases[] = {
-        {"defaults", [](StudioState&) {}},
         {"every field set",
             [](StudioState& s) {
                 s = {DotWidgetKind::countdown,
@@ -243,16 +238,6 @@ TEST(StudioStateJSON, ARecordThatJSONCannotHoldEncodesToNothing)
     }
 }
 
-TEST(WidgetSignature, OfTheDefaultRecordListsWhatTheWidgetsShow)
-{
-    const std::vector<std::string> signature = widgetSignature(defaults());
-    ASSERT_EQ(signature.size(), 8u);
-    EXPECT_EQ(std::vector<std::string>(signature.begin(), signature.begin() + 6),
-        (std::vector<std::string> {
-            "midnight", "true", "los-angeles,new-york,london,dubai,tokyo,", "local", "year", "New Year"}));
-    EXPECT_EQ(signature[7], "Hello, world!");
-}
-
 TEST(WidgetSignature, ChangesWithEveryShownFieldAndNeverWithKindOrSizes)
 {
     const struct {
@@ -292,7 +277,7 @@ TEST(WidgetSignature, TellsApartBoardCityListsThatDifferOnlyInEmptyIdsCommasOrBa
         {{}, {""}},
         {{""}, {"", ""}},
         {{"a,b"}, {"a", "b"}},
-        {{"a\\", "b"}, {"a\\,b"}},
+        {{"a,b"}, {"a\\", "b"}}, // a backslash at the end of an id must not escape its comma
         {{"a\\,", "b"}, {"a\\", ",b"}},
     };
     for (const auto& c : cases) {
