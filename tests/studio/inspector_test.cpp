@@ -120,20 +120,14 @@ private slots:
         QCOMPARE(field->visibleLines(), 3);
     }
 
-    void theCountdownNoteCountsWholeDaysOrSaysTheDateHasPassed()
+    // The note's counting has tests of its own; here it follows the date and the clock.
+    void theCountdownNoteFollowsTheDateAndTheClock()
     {
         m_model->selectKind(DotWidgetKind::countdown);
         m_model->setCountdownDate(kNow + 36 * 3600);
         QVERIFY2(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 in 1 day")),
             qPrintable(m_view->countdownNoteText()));
-        m_model->setCountdownDate(kNow + 600);
-        QVERIFY2(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 today")),
-            qPrintable(m_view->countdownNoteText()));
-        m_model->setCountdownDate(kNow + -600.0);
-        QVERIFY(m_view->countdownNoteText().endsWith(". That's passed; pick a new date."));
-        // The note follows the clock: an hour later the same date is further in the past, and a date
-        // 36 hours ahead of the old now is then a day and 11 hours ahead.
-        m_model->setCountdownDate(kNow + 36 * 3600);
+        // 13 hours on, the date is less than a day away.
         m_model->setNow(kNow + 13 * 3600);
         QVERIFY(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 today")));
         // The date button writes weekday, day, month, year, hour and minute.
@@ -160,11 +154,12 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_view->boardCities()->count(), 5, 15000);
     }
 
-    // The picker tells offsets at the studio's time, not the machine's clock: seven months on, Los
-    // Angeles is on summer time whatever today is.
-    void thePickerTellsOffsetsAtTheStudiosTime()
+    // Offsets are told at the studio's time, not the machine's clock: seven months on, Los Angeles
+    // is on summer time whatever today is.
+    void theClockPickerOffersEveryCityAtTheStudiosTimeAndReturnPicksTheFirstResult()
     {
         m_model->selectKind(DotWidgetKind::clock);
+        QCOMPARE(m_view->clockCityRow()->city().id, std::string("local"));
         for (const auto& [now, offset] :
             {std::pair {kNow, QString("GMT-8")}, std::pair {kNow + 210 * 86400.0, QString("GMT-7")}}) {
             m_model->setNow(now);
@@ -176,12 +171,6 @@ private slots:
             QVERIFY2(told.startsWith("Los Angeles") && told.endsWith(offset), qPrintable(told));
             m_view->popover()->hide();
         }
-    }
-
-    void theClockPickerOffersEveryCityAndReturnPicksTheFirstResult()
-    {
-        m_model->selectKind(DotWidgetKind::clock);
-        QCOMPARE(m_view->clockCityRow()->city().id, std::string("local"));
         m_view->openClockCityPicker();
         CityPicker* picker = m_view->cityPicker();
         QCOMPARE(picker->results().size(), City::search("").size());
@@ -242,11 +231,8 @@ private slots:
         list->setCurrentRow(0);
         QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
         QCOMPARE(m_model->state().boardCities, (std::vector<std::string> {"london", "tokyo", "dubai"}));
-        const auto cityAt = [list](int row) {
-            const auto* shown = list->rowAt(row);
-            return shown ? QString::fromStdString(shown->city().id) : QString("(no row)");
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(cityAt(1), QString("tokyo"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(list->rowAt(1) ? list->rowAt(1)->city().id : std::string("(no row)"),
+            std::string("tokyo"), 15000);
         QCOMPARE(list->selectedItems().size(), qsizetype(1));
         QCOMPARE(list->row(list->selectedItems().front()), 1);
         state.boardCities = {"tokyo"};
@@ -340,14 +326,12 @@ private slots:
         QCOMPARE(calendar->titleText(), QString("December 2026"));
         // Sunday first in the US: the grid starts on 29 November.
         QCOMPARE(calendar->cells().front()->number(), QString("29"));
-        QCOMPARE(calendar->cells().back()->number(), QString("9"));
-        // Today is the earliest day: "Today" and the previous month are off, earlier days fade.
+        // Today is the earliest day: "Today", the previous month and earlier days are off.
         QVERIFY(!calendar->todayButton()->isEnabled());
         QVERIFY(!calendar->previousButton()->isEnabled());
         DayCell* fourth = calendar->cells()[5];
         QCOMPARE(fourth->number(), QString("4"));
         QVERIFY(!fourth->isEnabled());
-        QCOMPARE(fourth->state().opacity(), 0.25);
         QCOMPARE(fourth->accessibleName(), QString("Friday, December 4, 2026"));
 
         // Picking the 20th keeps 23:59; picking 2 January turns the page.
@@ -386,15 +370,9 @@ private slots:
         QCOMPARE(calendar->titleText(), QString("September 2026"));
         QVERIFY(!calendar->todayButton()->isEnabled());
         QVERIFY(!calendar->previousButton()->isEnabled());
-        const auto cellFor = [calendar](const QString& number, bool inMonth) {
-            for (DayCell* cell : calendar->cells()) {
-                if (cell->number() == number && cell->state().inMonth == inMonth)
-                    return cell;
-            }
-            return static_cast<DayCell*>(nullptr);
-        };
-        QVERIFY(cellFor("10", true)->isEnabled());
-        QVERIFY(!cellFor("9", true)->isEnabled());
+        // The grid starts on Sunday 30 August: the 9th and the 10th are cells 10 and 11.
+        QCOMPARE(calendar->cells()[11]->number(), QString("10"));
+        QVERIFY(calendar->cells()[11]->isEnabled() && !calendar->cells()[10]->isEnabled());
         calendar->stepMonth(2);
         QCOMPARE(calendar->titleText(), QString("November 2026"));
         calendar->todayButton()->click();

@@ -27,11 +27,6 @@ TEST(StageScale, FitsTheCardToTheStageWithinItsLimits)
             ::testing::Message() << c.stage.width << "x" << c.stage.height << (c.fullView ? " full" : ""));
         EXPECT_NEAR(stageScale(c.stage, c.size, c.fullView), c.expected, 1e-12);
     }
-    // The 1000 by 700 stage gives a medium card of about 780 by 372 with corners of about 50.
-    const double scale = stageScale({1000, 700}, DotSize::medium, false);
-    EXPECT_NEAR(344 * scale, 780, 0.5);
-    EXPECT_NEAR(164 * scale, 372, 0.5);
-    EXPECT_NEAR(kCardCornerRadius * scale, 50, 0.5);
 }
 
 TEST(Spring, StartsAtZeroSettlesAtOneAndOnlyUnderdampedOnesOvershoot)

@@ -8,11 +8,11 @@
 #include "tests/support/recording_update_engine.h"
 
 #include "render/dot_painter.h"
-#include "tests/support/libc_time.h"
 #include "tests/support/memory_state_store.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -118,7 +118,6 @@ private slots:
         QVERIFY(window.isInspectorShown());
         QCOMPARE(window.sidebarList()->currentRow(), static_cast<int>(DotWidgetKind::countdown));
         QTRY_VERIFY2_WITH_TIMEOUT(window.sidebarList()->hasFocus(), qPrintable(focusDescription()), 15000);
-        QVERIFY(!window.model().openLink("quillon://widget/Countdown"));
     }
 
     // Every control whole and inside the stage, at the smallest window and the default one, for a
@@ -127,16 +126,12 @@ private slots:
     void everyControlStaysWholeAtEverySize()
     {
         const auto describe = [&](const QWidget* control) {
-            const QRect at(control->mapTo(m_window.get(), QPoint(0, 0)), control->size());
-            return QString("%1 at %2,%3 %4x%5 wants %6 wide; window %7x%8")
-                .arg(control->accessibleName())
-                .arg(at.x())
-                .arg(at.y())
-                .arg(at.width())
-                .arg(at.height())
-                .arg(control->sizeHint().width())
-                .arg(m_window->width())
-                .arg(m_window->height());
+            QString text;
+            QDebug(&text).nospace() << control->accessibleName() << " at "
+                                    << QRect(control->mapTo(m_window.get(), QPoint(0, 0)), control->size())
+                                    << " wants " << control->sizeHint().width() << " wide; window "
+                                    << m_window->size();
+            return text;
         };
         // Whole: as wide as it asks to be, and within the stage it floats on.
         const auto isWhole = [&](const QWidget* control) {
@@ -204,11 +199,7 @@ private slots:
         QVERIFY(cities);
         auto* ring = cities->parentWidget()->findChild<FocusRing*>();
         QVERIFY(ring);
-        QVERIFY2(!ring->isVisible(),
-            qPrintable(
-                QString("focus is on %1")
-                    .arg(QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
-                                                     : "nothing")));
+        QVERIFY2(!ring->isVisible(), qPrintable(focusDescription()));
         cities->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY_WITH_TIMEOUT(ring->isVisible(), 15000);
         QCOMPARE(ring->geometry(), cities->geometry());
@@ -282,7 +273,6 @@ private slots:
         QVERIFY(settings->isVisible());
         QVERIFY(
             settings->developmentNote() && !settings->automaticChecksToggle() && !settings->checkNowButton());
-        QCOMPARE(settings->width(), SettingsView::kWidth);
         QVERIFY(!settings->versionLabel()->text().isEmpty());
         QVERIFY(settings->websiteLink()->text().contains(">quillon.com<"));
         settings->close();
