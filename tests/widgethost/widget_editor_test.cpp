@@ -118,10 +118,9 @@ private slots:
         QVERIFY(!Json::parse(editor.configuration()).contains("cities")); // back to the app's cities
     }
 
-    void aSingleEntityKeepsOneChecked()
+    void aSingleEntityKeepsOneCheckedAndIsClearedByItsButton()
     {
-        const WidgetDescription clock = describe("DotClock");
-        WidgetEditor editor(*m_plugin, clock.configuration, R"({"city":"london"})");
+        WidgetEditor editor(*m_plugin, describe("DotClock").configuration, R"({"city":"london"})");
         auto* list = editor.findChild<QListWidget*>();
         QVERIFY(list);
         QCOMPARE_GT(list->count(), 2);
@@ -132,6 +131,16 @@ private slots:
             list->item(list->count() - 1)->data(Qt::UserRole).toString());
         if (!qEnvironmentVariableIsEmpty("QUILLON_EDITOR_SHOT"))
             editor.grab().save(qEnvironmentVariable("QUILLON_EDITOR_SHOT"));
+        QToolButton* clear = nullptr;
+        for (QToolButton* button : editor.findChildren<QToolButton*>("reset")) {
+            if (button->text() == "Clear")
+                clear = button;
+        }
+        QVERIFY(clear && clear->isEnabled());
+        clear->click();
+        QVERIFY(!Json::parse(editor.configuration()).contains("city"));
+        list->item(0)->setCheckState(Qt::Checked); // a city checked again can be cleared again
+        QVERIFY(clear->isEnabled());
     }
 
     void everyRowGoesBackToItsDefault()
@@ -161,23 +170,6 @@ private slots:
                 expected["period"] = "app";
             COMPARE_JSON(Json::parse(editor.configuration()), expected);
         }
-    }
-
-    void aSingleCityIsClearedByItsButton()
-    {
-        WidgetEditor editor(*m_plugin, describe("DotClock").configuration, R"({"city":"london"})");
-        QToolButton* clear = nullptr;
-        for (QToolButton* button : editor.findChildren<QToolButton*>("reset")) {
-            if (button->text() == "Clear")
-                clear = button;
-        }
-        QVERIFY(clear && clear->isEnabled());
-        clear->click();
-        QVERIFY(!Json::parse(editor.configuration()).contains("city"));
-        // Checking a city again makes it clearable again.
-        auto* list = editor.findChild<QListWidget*>();
-        list->item(0)->setCheckState(Qt::Checked);
-        QVERIFY(clear->isEnabled());
     }
 
 private:

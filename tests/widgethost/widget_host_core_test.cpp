@@ -47,11 +47,32 @@ TEST(TimelineSchedule, ShowsTheLatestEntryThatHasComeAndWakesAtTheNextDate)
     EXPECT_EQ(scheduleStep(Timeline {}, 600), (ScheduleStep {std::nullopt, std::nullopt, false}));
 }
 
+// A folder of its own under the temporary folder, gone with the test.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& name)
+        : m_path(std::filesystem::temp_directory_path() / (name + "_" + std::to_string(getpid())))
+    {
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string contentsOf(const std::filesystem::path& file)
+{
+    std::ifstream stream(file);
+    return std::string(std::istreambuf_iterator<char>(stream), {});
+}
+
 TEST(PlacedWidgets, SurviveARoundTripAndDamagedFilesAreMovedAside)
 {
-    const auto folder
-        = std::filesystem::temp_directory_path() / ("placed_widgets_test_" + std::to_string(getpid()));
-    std::filesystem::remove_all(folder);
+    const ScratchFolder scratch("placed_widgets_test");
+    const auto folder = scratch.path() / "quillon-widgets"; // saving makes it
     const std::vector<PlacedWidget> widgets {
         {"liblampwork.so", "DotSign", WidgetFamily::systemLarge, "HDMI-1", 120, 80.5, R"({"message":"Hi"})"},
         {"libgone.so", "Other", WidgetFamily::systemSmall, "", -40, 20, "{}"}, // its plug-in may come back
@@ -77,29 +98,6 @@ TEST(PlacedWidgets, SurviveARoundTripAndDamagedFilesAreMovedAside)
     ASSERT_EQ(decoded->size(), 1u);
     EXPECT_EQ(decoded->front().configuration, "{}");
     EXPECT_EQ(decodePlacedWidgets("[]"), std::nullopt);
-    std::filesystem::remove_all(folder);
-}
-
-// A folder of its own under the temporary folder, gone with the test.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& name)
-        : m_path(std::filesystem::temp_directory_path() / (name + "_" + std::to_string(getpid())))
-    {
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-std::string contentsOf(const std::filesystem::path& file)
-{
-    std::ifstream stream(file);
-    return std::string(std::istreambuf_iterator<char>(stream), {});
 }
 
 TEST(PlacedWidgets, AreReadAndWrittenThroughASymlinkToTheUsersFileWhichStaysALink)

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -52,9 +52,8 @@ struct TzifContent {
 
 void putBigEndian(std::vector<unsigned char>& out, std::uint64_t value, int bytes)
 {
-    for (int i = bytes - 1; i >= 0; --i) {
+    for (int i = bytes - 1; i >= 0; --i)
         out.push_back(static_cast<unsigned char>(value >> (8 * i)));
-    }
 }
 
 void putBlock(std::vector<unsigned char>& out, const TzifContent& c, int timeSize)
@@ -63,12 +62,10 @@ void putBlock(std::vector<unsigned char>& out, const TzifContent& c, int timeSiz
     out.push_back(static_cast<unsigned char>(c.version));
     out.insert(out.end(), 15, 0);
     for (const std::size_t count : {std::size_t {0}, std::size_t {c.isstdCount}, std::size_t {c.leapCount},
-             c.times.size(), c.types.size(), c.designations.size()}) {
+             c.times.size(), c.types.size(), c.designations.size()})
         putBigEndian(out, count, 4);
-    }
-    for (const std::int64_t t : c.times) {
+    for (const std::int64_t t : c.times)
         putBigEndian(out, static_cast<std::uint64_t>(t), timeSize);
-    }
     out.insert(out.end(), c.typeIndices.begin(), c.typeIndices.end());
     for (const LocalTimeType& type : c.types) {
         putBigEndian(out, static_cast<std::uint32_t>(type.offset), 4);
@@ -103,11 +100,6 @@ TzifContent newYorkLike()
     c.types = {{-17762, 0, 0}, {-18000, 0, 4}, {-14400, 1, 8}};
     c.footer = "\nEST5EDT,M3.2.0,M11.1.0\n";
     return c;
-}
-
-std::optional<ZoneRules> parse(const std::vector<unsigned char>& bytes)
-{
-    return ZoneRules::fromTzif(bytes);
 }
 
 // Properties every accepted zone must have, whatever its data.
@@ -220,7 +212,7 @@ TEST(ZoneRulesTest, InterpretsTransitionTables)
     for (const Case& c : cases) {
         TzifContent content = newYorkLike();
         c.change(content);
-        const auto rules = parse(buildTzif(content));
+        const auto rules = ZoneRules::fromTzif(buildTzif(content));
         ASSERT_TRUE(rules.has_value()) << c.what;
         for (const Query& q : c.queries) {
             SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(q.at));
@@ -271,7 +263,7 @@ TEST(ZoneRulesTest, RejectsMalformedTzif)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_FALSE(parse(c.bytes).has_value());
+        EXPECT_FALSE(ZoneRules::fromTzif(c.bytes).has_value());
     }
 }
 
@@ -293,27 +285,22 @@ TEST(ZoneRulesTest, AcceptsPosixStringsAndFixedOffsets)
     }
 }
 
-TEST(ZoneRulesTest, LoadsOnlyReadableFilesUpToOneMebibyte)
+TEST(ZoneRulesTest, LoadsReadableFilesWholeAndNoPrefixButTheOneBeforeTheFooter)
 {
     EXPECT_FALSE(ZoneRules::loadFile("/nonexistent/zone").has_value());
     EXPECT_FALSE(ZoneRules::loadFile(testing::testZoneFolder()).has_value()); // a directory
 
-    const std::string newYork = kZoneDir + "America/New_York";
-    const auto loaded = ZoneRules::loadFile(newYork);
-    ASSERT_TRUE(loaded.has_value());
-    EXPECT_EQ(loaded, parse(readBytes(newYork)));
-}
-
-TEST(ZoneRulesTest, EveryPrefixOfARealFileIsHandled)
-{
     const std::string path = kZoneDir + "America/New_York";
     const auto bytes = readBytes(path);
+    const auto loaded = ZoneRules::loadFile(path);
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(loaded, ZoneRules::fromTzif(bytes));
     const std::size_t footerStart = bytes.size() - std::string("\nEST5EDT,M3.2.0,M11.1.0\n").size();
     std::vector<std::size_t> accepted;
     for (std::size_t length = 0; length <= bytes.size(); ++length) {
         const std::vector<unsigned char> prefix(
             bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
-        if (const auto rules = parse(prefix)) {
+        if (const auto rules = ZoneRules::fromTzif(prefix)) {
             accepted.push_back(length);
             expectSaneAt(*rules, utc(2030, 1, 1));
         }
@@ -330,20 +317,15 @@ TEST(ZoneRulesTest, CorruptedDataNeverCrashes)
     const std::vector<std::int64_t> probes = {std::numeric_limits<std::int64_t>::min(), -kMaxCalendarSeconds,
         0, utc(2026, 6, 1), utc(2100, 1, 1), kMaxCalendarSeconds, std::numeric_limits<std::int64_t>::max()};
     const auto check = [&](const std::vector<unsigned char>& bytes) {
-        if (const auto rules = parse(bytes)) {
-            for (const std::int64_t t : probes) {
+        if (const auto rules = ZoneRules::fromTzif(bytes))
+            for (const std::int64_t t : probes)
                 expectSaneAt(*rules, t);
-            }
-        }
     };
 
     // Count fields in both headers set to hostile values.
-    const auto count = [&](std::size_t at) {
-        return std::size_t {original[at]} << 24 | std::size_t {original[at + 1]} << 16
-            | std::size_t {original[at + 2]} << 8 | std::size_t {original[at + 3]};
-    };
-    const std::size_t secondHeader
-        = 44 + count(32) * 5 + count(36) * 6 + count(40) + count(28) * 8 + count(24) + count(20);
+    const std::string_view magic = "TZif";
+    const auto secondHeader = static_cast<std::size_t>(
+        std::search(original.begin() + 1, original.end(), magic.begin(), magic.end()) - original.begin());
     for (const std::size_t header : {std::size_t {0}, secondHeader}) {
         for (std::size_t field = header + 20; field < header + 44 && field + 4 <= original.size();
              field += 4) {
@@ -351,9 +333,8 @@ TEST(ZoneRulesTest, CorruptedDataNeverCrashes)
                      static_cast<std::uint32_t>(original.size())}) {
                 SCOPED_TRACE("count at byte " + std::to_string(field) + " = " + std::to_string(value));
                 auto bytes = original;
-                for (std::size_t i = 0; i < 4; ++i) {
+                for (std::size_t i = 0; i < 4; ++i)
                     bytes[field + i] = static_cast<unsigned char>(value >> (24 - 8 * i));
-                }
                 check(bytes);
             }
         }
@@ -362,19 +343,16 @@ TEST(ZoneRulesTest, CorruptedDataNeverCrashes)
     for (int round = 0; round < 3000; ++round) {
         auto bytes = original;
         const int flips = 1 + static_cast<int>(random() % 8);
-        for (int i = 0; i < flips; ++i) {
+        for (int i = 0; i < flips; ++i)
             bytes[random() % bytes.size()] = static_cast<unsigned char>(random());
-        }
         check(bytes);
     }
     for (int round = 0; round < 300; ++round) {
         std::vector<unsigned char> bytes(random() % 4096);
-        for (auto& b : bytes) {
+        for (auto& b : bytes)
             b = static_cast<unsigned char>(random());
-        }
-        if (round % 2 == 0 && bytes.size() >= 5) {
+        if (round % 2 == 0 && bytes.size() >= 5)
             bytes[0] = 'T', bytes[1] = 'Z', bytes[2] = 'i', bytes[3] = 'f', bytes[4] = '2';
-        }
         check(bytes);
     }
 }
@@ -382,12 +360,9 @@ TEST(ZoneRulesTest, CorruptedDataNeverCrashes)
 TEST(ZoneRulesTest, ExtremeInstantsDoNotOverflow)
 {
     std::vector<std::pair<std::string, ZoneRules>> zones = {{"fixed", ZoneRules::fixed(-36000)}};
-    for (const char* zone : {"America/New_York", "Australia/Sydney", "Europe/Dublin"}) {
+    for (const char* zone : {"America/New_York", "Australia/Sydney", "Europe/Dublin"})
         zones.emplace_back(zone, ZoneRules::loadFile(kZoneDir + zone).value());
-    }
-    if (auto rules = ZoneRules::fromPosixString("<-04>4<-03>,M9.1.6/24,M4.1.6/24")) {
-        zones.emplace_back("posix", std::move(*rules));
-    }
+    zones.emplace_back("posix", ZoneRules::fromPosixString("<-04>4<-03>,M9.1.6/24,M4.1.6/24").value());
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     for (const auto& [name, rules] : zones) {

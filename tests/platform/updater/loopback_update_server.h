@@ -4,7 +4,7 @@
 
 #include "platform/updater/update_user_driver.h"
 
-#include <QStringList>
+#include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -124,19 +124,14 @@ public:
     // What the user has been shown so far, for the message of a failed check.
     QString describe() const
     {
-        QStringList shownErrors;
+        std::string shownErrors;
         for (const std::string& error : errors)
-            shownErrors << QString::fromStdString(error);
-        return QString(
-            "found %1 update(s), download progress %2 of %3 bytes, install progress %4 of %5, up to date "
-            "%6 time(s), errors: [%7]")
-            .arg(found.size())
-            .arg(lastProgress.first)
-            .arg(lastProgress.second)
-            .arg(lastInstallProgress.first)
-            .arg(lastInstallProgress.second)
-            .arg(upToDate.size())
-            .arg(shownErrors.join("; "));
+            shownErrors += (shownErrors.empty() ? "" : "; ") + error;
+        return QString::fromStdString("found " + std::to_string(found.size())
+            + " update(s), download progress " + std::to_string(lastProgress.first) + " of "
+            + std::to_string(lastProgress.second) + " bytes, install progress "
+            + std::to_string(lastInstallProgress.first) + " of " + std::to_string(lastInstallProgress.second)
+            + ", up to date " + std::to_string(upToDate.size()) + " time(s), errors: [" + shownErrors + "]");
     }
     bool anErrorSays(const char* words) const
     {

@@ -31,6 +31,14 @@ namespace fs = std::filesystem;
 
 #define VERIFY_ERROR_SAYS(words) QVERIFY2(m_user.anErrorSays(words), qPrintable(m_user.describe()))
 
+// checkOnce, and the test stops where that failed.
+#define CHECK_ONCE(config)                                                                                   \
+    do {                                                                                                     \
+        checkOnce(config);                                                                                   \
+        if (QTest::currentTestFailed())                                                                      \
+            return;                                                                                          \
+    } while (false)
+
 namespace {
 
 // moc cannot read raw string literals, so the feed is spelt out.
@@ -112,10 +120,7 @@ private slots:
         QCOMPARE(m_user.found.size(), std::size_t(1));
         QCOMPARE(m_user.upToDate, std::vector<std::string> {"2.1"});
         // Nor after it: the new build runs.
-        SelfUpdater restarted(configuration("2100", "2.1"), *m_settings, m_user);
-        QSignalSpy restartedFinished(&restarted, &SelfUpdater::checkFinished);
-        restarted.checkForUpdates();
-        WAIT_FOR_CHECKS(restartedFinished, 1);
+        CHECK_ONCE(configuration("2100", "2.1"));
         QCOMPARE(m_user.found.size(), std::size_t(1));
         QCOMPARE(m_user.upToDate, (std::vector<std::string> {"2.1", "2.1"}));
     }
@@ -123,10 +128,7 @@ private slots:
     void aReleaseWithAHigherShortVersionButAnOlderBuildIsNoUpdate()
     {
         serve("2", "0.2.0", releaseArchive("2"));
-        SelfUpdater updater(configuration("3", "0.3.0"), *m_settings, m_user);
-        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
-        updater.checkForUpdates();
-        WAIT_FOR_CHECKS(finished, 1);
+        CHECK_ONCE(configuration("3", "0.3.0"));
         QVERIFY2(m_user.found.empty(), qPrintable(m_user.describe()));
         QCOMPARE(m_user.upToDate, std::vector<std::string> {"0.3.0"});
     }
@@ -136,10 +138,7 @@ private slots:
     void aReplayedOldReleaseIsRefused()
     {
         serve("9.9", "9.9", releaseArchive("0.0.1"));
-        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
-        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
-        updater.checkForUpdates();
-        WAIT_FOR_CHECKS(finished, 1);
+        CHECK_ONCE(configuration());
         VERIFY_ERROR_SAYS("not build 9.9");
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
         QVERIFY(!fs::exists(m_root / "versions/9.9"));
@@ -152,10 +151,7 @@ private slots:
         QByteArray tampered = genuine;
         tampered[tampered.size() / 2] = static_cast<char>(tampered[tampered.size() / 2] ^ 0x01);
         serve("2.0", "2.0", tampered, signBytes(genuine.toStdString(), m_keys.secretKeyBase64));
-        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
-        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
-        updater.checkForUpdates();
-        WAIT_FOR_CHECKS(finished, 1);
+        CHECK_ONCE(configuration());
         QVERIFY2(m_user.errors.size() == 1, qPrintable(m_user.describe()));
         VERIFY_ERROR_SAYS("not signed");
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
@@ -169,7 +165,7 @@ private slots:
     void theEventLoopRunsWhileTheUpdateIsInstalled()
     {
         serve("2.0", "2.0", releaseArchive("2.0", 8 << 20));
-        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
+        SelfUpdater updater(configuration(), *m_settings, m_user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         int turnsWhileInstalling = 0;
         QTimer turn;
@@ -194,7 +190,7 @@ private slots:
     void quittingDuringTheInstallLeavesOneWholeVersion()
     {
         serve("2.0", "2.0", releaseArchive("2.0", 8 << 20));
-        auto updater = std::make_unique<SelfUpdater>(configuration("1.0", "1.0"), *m_settings, m_user);
+        auto updater = std::make_unique<SelfUpdater>(configuration(), *m_settings, m_user);
         updater->checkForUpdates();
         QTRY_VERIFY2_WITH_TIMEOUT(m_user.installProgressCalls > 0, qPrintable(m_user.describe()), 30000);
         updater.reset();
@@ -214,11 +210,10 @@ private slots:
         // Nothing listens on the feed's port: every check fails.
         QTcpServer closed;
         closed.listen(QHostAddress::LocalHost);
-        const QString feed = QString("http://127.0.0.1:%1/appcast.xml").arg(closed.serverPort());
+        SelfUpdaterConfiguration withClosedFeed = configuration();
+        withClosedFeed.feed = QUrl(QString("http://127.0.0.1:%1/appcast.xml").arg(closed.serverPort()));
         closed.close();
         m_settings->setValue("Updates/lastCheck", (Instant::now() + -2 * 86400.0).secondsSinceReferenceDate);
-        SelfUpdaterConfiguration withClosedFeed = configuration("1.0", "1.0");
-        withClosedFeed.feed = QUrl(feed);
         SelfUpdater updater(withClosedFeed, *m_settings, m_user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         updater.setAutomaticallyChecksForUpdates(true); // due at once: the last check was two days ago
@@ -229,61 +224,43 @@ private slots:
             qPrintable(m_user.describe())); // an automatic check that fails says nothing
     }
 
-    void aFeedClaimingAHugeArchiveIsNotBelieved()
-    {
-        serve("2.0", "2.0", releaseArchive("2.0"));
-        m_server.files["/appcast.xml"].replace(
-            QByteArray("length=\"") + QByteArray::number(m_server.files["/Quillon.tar.gz"].size()),
-            "length=\"600000000");
-        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
-        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
-        updater.checkForUpdates();
-        WAIT_FOR_CHECKS(finished, 1);
-        QVERIFY2(m_user.errors.size() == 1, qPrintable(m_user.describe()));
-        VERIFY_ERROR_SAYS("larger");
-        QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
-    }
-
-    // Limits hold where the bytes are read: a download longer than announced stops at the first
-    // byte over, whether the server says its length or streams without one.
-    void aDownloadLongerThanAnnouncedStopsAtItsLength()
+    // Limits hold before and where the bytes are read: a release the feed claims larger than any is
+    // not fetched, and a download longer than announced stops at the first byte over, whether the
+    // server says its length or streams without one.
+    void aReleaseBeyondItsSizeLimitIsRefused()
     {
         const QByteArray archive = releaseArchive("2.0");
-        for (const bool announcesLength : {true, false}) {
+        const QByteArray longer = archive + QByteArray(16 << 20, 'x');
+        for (const std::string_view fault : {"claimed huge", "longer", "longer, streamed"}) {
             m_user = ScriptedUser();
-            QByteArray longer = archive + QByteArray(16 << 20, 'x');
             serve("2.0", "2.0", archive);
-            m_server.sent.clear();
-            if (announcesLength)
+            if (fault == "claimed huge")
+                m_server.files["/appcast.xml"].replace(
+                    QByteArray("length=\"") + QByteArray::number(archive.size()), "length=\"600000000");
+            else if (fault == "longer")
                 m_server.files["/Quillon.tar.gz"] = longer;
             else
                 m_server.streamed["/Quillon.tar.gz"] = longer.size();
-            SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
-            QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
-            updater.checkForUpdates();
-            WAIT_FOR_CHECKS(finished, 1);
-            VERIFY_ERROR_SAYS("larger than the update feed says");
+            CHECK_ONCE(configuration());
+            QVERIFY2(m_user.errors.size() == 1, qPrintable(m_user.describe()));
+            VERIFY_ERROR_SAYS(
+                fault == "claimed huge" ? "larger than any release" : "larger than the update feed says");
             QVERIFY2(m_user.mostReceived <= static_cast<std::uint64_t>(archive.size()),
                 qPrintable(m_user.describe()));
             QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
-            m_server.streamed.clear();
         }
     }
 
     void anEndlessFeedIsCutOffAtTheFeedLimit()
     {
         m_server.streamed["/appcast.xml"] = LoopbackServer::kEndless;
-        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
-        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
-        updater.checkForUpdates();
-        WAIT_FOR_CHECKS(finished, 1);
+        CHECK_ONCE(configuration());
         VERIFY_ERROR_SAYS("larger than any feed");
         // Whatever the socket buffers on the way held, the server was stopped near the limit rather
         // than after tens of megabytes.
         const qint64 sent = m_server.sent["/appcast.xml"];
         QVERIFY2(sent < 16 * static_cast<qint64>(kMaxAppcastBytes),
             qPrintable(QString("%1 bytes sent").arg(sent)));
-        QVERIFY(updater.canCheckForUpdates());
     }
 
     // What the updater builds its limits on: no byte over the limit reaches the taker, and the
@@ -313,19 +290,13 @@ private slots:
     {
         serve("2.0", "2.0", releaseArchive("2.0"));
         m_user.choice = UpdateChoice::skip;
-        SelfUpdater updater(configuration("1.0", "1.0"), *m_settings, m_user);
-        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
-        updater.checkForUpdates();
-        WAIT_FOR_CHECKS(finished, 1);
+        CHECK_ONCE(configuration());
         QCOMPARE(m_settings->value("Updates/skippedVersion").toString(), QString("2.0"));
         // Where the program cannot replace itself, installing opens the download page.
-        SelfUpdaterConfiguration packaged = configuration("1.0", "1.0");
+        SelfUpdaterConfiguration packaged = configuration();
         packaged.install.reset();
         m_user.choice = UpdateChoice::install;
-        SelfUpdater fromPackage(packaged, *m_settings, m_user);
-        QSignalSpy packagedFinished(&fromPackage, &SelfUpdater::checkFinished);
-        fromPackage.checkForUpdates(); // asked for by the user: a skipped version is offered again
-        WAIT_FOR_CHECKS(packagedFinished, 1);
+        CHECK_ONCE(packaged); // asked for by the user: a skipped version is offered again
         QCOMPARE(m_user.pages, std::vector<std::string> {"https://quillon.com/download"});
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
     }
@@ -336,7 +307,7 @@ private slots:
         QVERIFY(SelfUpdater::isAllowedUrl(QUrl("http://127.0.0.1:8080/appcast.xml")));
         QVERIFY(!SelfUpdater::isAllowedUrl(QUrl("http://example.com/appcast.xml")));
         QVERIFY(!SelfUpdater::isAllowedUrl(QUrl("file:///etc/passwd")));
-        SelfUpdaterConfiguration insecure = configuration("1.0", "1.0");
+        SelfUpdaterConfiguration insecure = configuration();
         insecure.feed = QUrl("http://example.com/appcast.xml");
         SelfUpdater updater(insecure, *m_settings, m_user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
@@ -346,10 +317,21 @@ private slots:
     }
 
 private:
-    SelfUpdaterConfiguration configuration(const std::string& build, const std::string& shortVersion) const
+    SelfUpdaterConfiguration configuration(
+        const std::string& build = "1.0", const std::string& shortVersion = "1.0") const
     {
         return {QUrl(m_server.url("/appcast.xml")), m_keys.publicKeyBase64, testing::kProgramIdentifier,
             build, shortVersion, "6.1", SelfUpdatingInstall {m_root, ""}, "https://quillon.com/download"};
+    }
+
+    // A check asked for by the user, to its end; whatever it came to, the updater is ready for the next.
+    void checkOnce(const SelfUpdaterConfiguration& config)
+    {
+        SelfUpdater updater(config, *m_settings, m_user);
+        QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+        updater.checkForUpdates();
+        WAIT_FOR_CHECKS(finished, 1);
+        QVERIFY(updater.canCheckForUpdates());
     }
 
     // The feed announcing this archive as build `version`, signed, unless a signature is given.
