@@ -4,6 +4,7 @@
 #include "platform/command_line/echoed_value.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace quillon {
 
@@ -67,6 +68,34 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const std::vector<s
             break;
     }
     return line;
+}
+
+std::string invalidValueMessage(std::string_view option, std::string_view value, std::string_view expected)
+{
+    return "invalid " + std::string(option) + " '" + echoedValue(value) + "': expected "
+        + std::string(expected);
+}
+
+std::vector<std::string> commaSeparatedItems(std::string_view text)
+{
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        if (comma > start)
+            items.emplace_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return items;
+}
+
+std::optional<double> numberWithin(std::string_view text, double lowest, double highest)
+{
+    double number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || !(number >= lowest && number <= highest))
+        return std::nullopt;
+    return number;
 }
 
 } // namespace quillon

@@ -60,4 +60,15 @@ enum class PlainArguments { rejected, accepted };
 std::variant<CommandLine, CommandLineError> parseCommandLine(const std::vector<std::string>& arguments,
     std::span<const CommandLineOption> options, PlainArguments plain);
 
+// Reading the values options take, alike in every tool.
+
+// "invalid --size 'huge': expected small, medium, …", with the value quoted by echoedValue.
+std::string invalidValueMessage(std::string_view option, std::string_view value, std::string_view expected);
+
+// The items of a comma-separated list, empty ones left out: "a,,b," is a and b.
+std::vector<std::string> commaSeparatedItems(std::string_view text);
+
+// The whole of `text` as a decimal number from `lowest` to `highest`.
+std::optional<double> numberWithin(std::string_view text, double lowest, double highest);
+
 } // namespace quillon

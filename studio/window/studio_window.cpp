@@ -25,16 +25,6 @@
 #include <algorithm>
 #include <array>
 
-#ifndef QUILLON_WEBSITE_URL
-#define QUILLON_WEBSITE_URL "https://quillon.com"
-#endif
-#ifndef QUILLON_PRIVACY_URL
-#define QUILLON_PRIVACY_URL "https://quillon.com/privacy"
-#endif
-#ifndef QUILLON_SUPPORT_EMAIL
-#define QUILLON_SUPPORT_EMAIL "support@quillon.com"
-#endif
-
 namespace quillon {
 namespace {
 

@@ -6,10 +6,6 @@
 #include "platform/command_line/echoed_value.h"
 #include "scenes/city.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-
 namespace quillon {
 
 const char* const kRenderUsage
@@ -48,20 +44,7 @@ template <typename Enum, std::size_t Count> std::string choices(const std::array
 // `argument` is an option the tool knows, or KIND; `value` is whatever came with it.
 UsageError invalid(const std::string& argument, const std::string& value, const std::string& accepted)
 {
-    return {"invalid " + argument + " '" + echoedValue(value) + "': expected " + accepted};
-}
-
-std::vector<std::string> splitIds(const std::string& text)
-{
-    std::vector<std::string> ids;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        if (comma > start)
-            ids.push_back(text.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return ids;
+    return {invalidValueMessage(argument, value, accepted)};
 }
 
 constexpr std::size_t kMaxTextArgument = 64 * 1024;
@@ -156,14 +139,13 @@ std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRende
                 return invalid(argument, value, "a file name");
             options.output = value;
         } else if (argument == "--scale") {
-            double scale = 0;
-            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), scale);
-            if (error != std::errc() || end != value.data() + value.size() || !(scale >= 0.25 && scale <= 8))
+            const auto scale = numberWithin(value, 0.25, 8);
+            if (!scale)
                 return invalid("--scale", value, "a number from 0.25 to 8");
-            options.scale = scale;
+            options.scale = *scale;
         } else if (argument == "--cities" || argument == "--clock-city") {
             std::vector<std::string> ids
-                = argument == "--cities" ? splitIds(value) : std::vector<std::string> {value};
+                = argument == "--cities" ? commaSeparatedItems(value) : std::vector<std::string> {value};
             for (const std::string& id : ids) {
                 if (!City::find(id))
                     return invalid(argument, id,

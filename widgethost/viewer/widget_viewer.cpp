@@ -5,6 +5,7 @@
 #include "platform/calendar/instant.h"
 #include "platform/calendar/iso8601.h"
 #include "platform/command_line/command_line.h"
+#include "platform/command_line/echoed_value.h"
 #include "widgethost/widget_plugin.h"
 
 #include <nlohmann/json.hpp>
@@ -191,29 +192,25 @@ std::variant<ViewerRequest, std::string> parseViewerRequest(const QStringList& a
     if (const auto at = line.value("--at")) {
         request.at = parseIso8601(*at);
         if (!request.at)
-            return "invalid --at '" + *at
-                + "': expected ISO 8601 with an offset, such as 2026-12-05T14:30:00Z";
+            return invalidValueMessage("--at", *at, "ISO 8601 with an offset, such as 2026-12-05T14:30:00Z");
     }
     if (const auto family = line.value("--family")) {
         request.family = widgetFamilyFromRawValue(*family);
         if (!request.family || *request.family == WidgetFamily::other)
-            return "invalid --family '" + *family
-                + "': expected systemSmall, systemMedium, systemLarge, systemExtraLarge";
+            return invalidValueMessage(
+                "--family", *family, "systemSmall, systemMedium, systemLarge, systemExtraLarge");
     }
     if (const auto scale = line.value("--scale")) {
-        bool ok = false;
-        request.scale = QString::fromStdString(*scale).toDouble(&ok);
-        if (!ok || !(request.scale >= 0.25 && request.scale <= 8))
-            return "invalid --scale '" + *scale + "': expected a number from 0.25 to 8";
+        const auto number = numberWithin(*scale, 0.25, 8);
+        if (!number)
+            return invalidValueMessage("--scale", *scale, "a number from 0.25 to 8");
+        request.scale = *number;
     }
     request.plugin = line.value("--plugin").value_or("");
     request.configuration = line.value("--config").value_or("{}");
     request.output = line.value("-o").value_or("");
-    if (const auto ids = line.value("--ids")) {
-        request.ids.emplace();
-        for (const QString& id : QString::fromStdString(*ids).split(',', Qt::SkipEmptyParts))
-            request.ids->push_back(id.toStdString());
-    }
+    if (const auto ids = line.value("--ids"))
+        request.ids = commaSeparatedItems(*ids);
     request.search = line.value("--search");
     return request;
 }
@@ -268,7 +265,7 @@ int printEntities(WidgetPlugin& plugin, const ViewerRequest& request)
 int printTimeline(WidgetPlugin& plugin, const ViewerRequest& request, const std::string& program)
 {
     if (!findWidget(plugin.widgets(), request.kind))
-        return usageError(program, "unknown widget kind '" + request.kind + "': see --list");
+        return usageError(program, "unknown widget kind '" + echoedValue(request.kind) + "': see --list");
     const Timeline timeline = plugin.timeline(request.kind, request.configuration, contextFor(request));
     Json entries = Json::array();
     for (const TimelineEntry& entry : timeline.entries)
@@ -286,7 +283,7 @@ int paintSnapshot(WidgetPlugin& plugin, const ViewerRequest& request, const std:
     const std::vector<WidgetDescription> widgets = plugin.widgets();
     const WidgetDescription* widget = findWidget(widgets, kind);
     if (!widget)
-        return usageError(program, "unknown widget kind '" + kind + "': see --list");
+        return usageError(program, "unknown widget kind '" + echoedValue(kind) + "': see --list");
     if (!request.family || request.output.empty())
         return usageError(program, "--snapshot needs --family FAMILY and -o FILE.png");
     const WidgetFamily family = *request.family;
