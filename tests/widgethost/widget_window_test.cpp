@@ -100,11 +100,11 @@ private slots:
 
     void aClickOpensTheLinkAndADragMovesTheWidgetAndKeepsItsPlace()
     {
-        WidgetWindow window(
-            m_plugin, clockDescription(false), placedClock(WidgetFamily::systemSmall, 100, 80));
+        LiveWidget widget(m_plugin, clockDescription(false), placedClock(WidgetFamily::systemSmall, 100, 80));
+        WidgetWindow window(widget);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QSignalSpy changed(&window, &WidgetWindow::changed);
+        QSignalSpy changed(&widget, &LiveWidget::changed);
         const QPoint start = window.pos();
         const QPoint grip(20, 20);
 
@@ -122,7 +122,7 @@ private slots:
         release(window, grip);
         QCOMPARE(m_links.opened.size(), 1); // a drag opens nothing
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(QPoint(int(window.placed().x), int(window.placed().y)), start + QPoint(40, 25));
+        QCOMPARE(QPoint(int(widget.placed().x), int(widget.placed().y)), start + QPoint(40, 25));
 
         // Other buttons neither click nor drag.
         QTest::mouseClick(&window, Qt::MiddleButton, {}, grip);
@@ -131,13 +131,14 @@ private slots:
 
     void aNewSizeResizesTheWindowAndAsksForANewTimeline()
     {
-        WidgetWindow window(m_plugin, clockDescription(false), placedClock(WidgetFamily::systemSmall));
+        LiveWidget widget(m_plugin, clockDescription(false), placedClock(WidgetFamily::systemSmall));
+        WidgetWindow window(widget);
         QTRY_VERIFY(m_plugin.timelines > 0);
         const int before = m_plugin.timelines;
-        QSignalSpy changed(&window, &WidgetWindow::changed);
-        window.setFamily(WidgetFamily::systemMedium);
+        QSignalSpy changed(&widget, &LiveWidget::changed);
+        widget.setFamily(WidgetFamily::systemMedium);
         QCOMPARE(window.size(), familyPointSize(WidgetFamily::systemMedium).toSize());
-        QCOMPARE(window.placed().family, WidgetFamily::systemMedium);
+        QCOMPARE(widget.placed().family, WidgetFamily::systemMedium);
         QCOMPARE(changed.count(), 1);
         QTRY_VERIFY(m_plugin.timelines > before);
     }
@@ -145,8 +146,9 @@ private slots:
     void theMenuOffersEditingOnlyWhereThereIsSomethingToEditAndChecksTheCurrentSize()
     {
         for (bool configurable : {false, true}) {
-            WidgetWindow window(
+            LiveWidget widget(
                 m_plugin, clockDescription(configurable), placedClock(WidgetFamily::systemMedium));
+            WidgetWindow window(widget);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             const QStringList expected = configurable

@@ -4,6 +4,7 @@
 #include "platform/store/defaults_folder.h"
 #include "platform/widgethost/session_bus.h"
 #include "widgethost/host/widget_host.h"
+#include "widgethost/host/window_desktop.h"
 #include "widgethost/viewer/widget_viewer.h"
 
 #include <QApplication>
@@ -67,7 +68,7 @@ int main(int argc, char** argv)
 
     WidgetHost host(loadWidgetPlugins({QApplication::applicationDirPath() + "/../lib/quillon/widgets",
                         QUILLON_BUILD_PLUGIN_DIR}),
-        DefaultsFolder::configHome() / "quillon-widgets");
+        DefaultsFolder::configHome() / "quillon-widgets", std::make_unique<WindowDesktop>());
     QObject service;
     new WidgetHostAdaptor(&service, host);
     if (bus) {

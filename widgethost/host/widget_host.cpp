@@ -7,10 +7,8 @@
 #include "platform/store/defaults_folder.h"
 #include "platform/widgethost/dbus_timeline_reloader.h"
 #include "platform/widgethost/session_bus.h"
-#include "widgethost/host/open_windows.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,38 +16,12 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <iostream>
 
 namespace quillon::widgethost {
-namespace {
-
-std::vector<RectF> screenRects()
-{
-    std::vector<RectF> rects;
-    for (QScreen* screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        rects.push_back({double(area.x()), double(area.y()), double(area.width()), double(area.height())});
-    }
-    return rects;
-}
-
-// The screen under the pointer, or the first when the pointer is on none of them.
-const RectF& screenUnder(QPoint pointer, const std::vector<RectF>& screens)
-{
-    for (const RectF& screen : screens) {
-        if (pointer.x() >= screen.x && pointer.x() < screen.right() && pointer.y() >= screen.y
-            && pointer.y() < screen.bottom())
-            return screen;
-    }
-    return screens.front();
-}
-
-} // namespace
-
 std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders)
 {
     std::vector<LoadedPlugin> plugins;
@@ -71,23 +43,19 @@ std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders)
     return plugins;
 }
 
-WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder)
+WidgetHost::WidgetHost(
+    std::vector<LoadedPlugin> plugins, std::filesystem::path folder, std::unique_ptr<WidgetDesktop> desktop)
     : m_plugins(std::move(plugins))
     , m_folder(std::move(folder))
+    , m_desktop(std::move(desktop))
 {
-    const std::vector<RectF> screens = screenRects();
-    for (PlacedWidget placed : loadPlacedWidgets(m_folder)) {
-        const QSizeF size = familyPointSize(placed.family);
-        const PointF corner = placeOnScreens({placed.x, placed.y}, {size.width(), size.height()}, screens);
-        placed.x = corner.x;
-        placed.y = corner.y;
+    for (const PlacedWidget& placed : loadPlacedWidgets(m_folder))
         show(placed);
-    }
     // After a jump of the clock the entry on show may be the wrong one; after a change of zone
     // every face must be drawn anew.
     connect(&m_clockWatcher, &ClockWatcher::clockJumped, this, [this] {
-        for (const auto& window : m_windows)
-            window->driver().reschedule();
+        for (const auto& widget : m_widgets)
+            widget->driver().reschedule();
     });
     connect(&m_clockWatcher, &ClockWatcher::zoneChanged, this, &WidgetHost::reloadAll);
     // The studio's request: every widget asks for a new timeline.
@@ -99,7 +67,11 @@ WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path 
     }
 }
 
-WidgetHost::~WidgetHost() = default;
+WidgetHost::~WidgetHost()
+{
+    // The desktop's views refer to the widgets: they go first.
+    m_desktop.reset();
+}
 
 const LoadedPlugin* WidgetHost::pluginFor(const std::string& fileName) const
 {
@@ -127,23 +99,23 @@ void WidgetHost::show(const PlacedWidget& placed)
         m_unshown.push_back(placed);
         return;
     }
-    auto window = std::make_unique<WidgetWindow>(*plugin->plugin, *description, placed);
-    WidgetWindow* raw = window.get();
-    connect(raw, &WidgetWindow::changed, this, &WidgetHost::save);
-    connect(raw, &WidgetWindow::galleryRequested, this, &WidgetHost::showGallery);
-    connect(raw, &WidgetWindow::removeRequested, this, [this, raw] {
-        // The window is in the middle of its own menu: it goes once that returns.
+    auto widget = std::make_unique<LiveWidget>(*plugin->plugin, *description, placed);
+    LiveWidget* raw = widget.get();
+    connect(raw, &LiveWidget::changed, this, &WidgetHost::save);
+    connect(raw, &LiveWidget::galleryRequested, this, &WidgetHost::showGallery);
+    connect(raw, &LiveWidget::removeRequested, this, [this, raw] {
         const auto found = std::find_if(
-            m_windows.begin(), m_windows.end(), [raw](const auto& owned) { return owned.get() == raw; });
-        if (found == m_windows.end())
+            m_widgets.begin(), m_widgets.end(), [raw](const auto& owned) { return owned.get() == raw; });
+        if (found == m_widgets.end())
             return;
+        m_desktop->hide(*raw);
+        // The widget is in the middle of its own menu: it goes once that returns.
         found->release()->deleteLater();
-        m_windows.erase(found);
-        raw->hide();
+        m_widgets.erase(found);
         save();
     });
-    raw->show();
-    m_windows.push_back(std::move(window));
+    m_widgets.push_back(std::move(widget));
+    m_desktop->show(*raw);
 }
 
 bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
@@ -161,29 +133,9 @@ bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
                       << "did not add " << kind << "\n";
             return false;
         }
-        const QSizeF size = familyPointSize(family);
-        // Near the pointer, on its screen, clear of the widgets already placed.
-        const QPoint pointer = QCursor::pos();
-        const PointF wanted {pointer.x() - size.width() / 2, pointer.y() - size.height() / 2};
-        const std::vector<RectF> screens = screenRects();
-        const auto rect = [](const QRect& frame) {
-            return RectF {
-                double(frame.x()), double(frame.y()), double(frame.width()), double(frame.height())};
-        };
-        std::vector<RectF> widgets;
-        std::vector<WId> own;
-        for (const auto& window : m_windows) {
-            widgets.push_back(rect(window->frameGeometry()));
-            own.push_back(window->winId());
-        }
-        std::vector<RectF> windows;
-        for (const QRect& frame : openWindowFrames(own))
-            windows.push_back(rect(frame));
-        const PointF corner = screens.empty() ? wanted
-                                              : findFreeSpot(wanted, {size.width(), size.height()}, widgets,
-                                                  screenUnder(pointer, screens), windows);
+        const WidgetPlace place = m_desktop->placeForNew(familyPointSize(family).toSize());
         // Saved before it is shown: a widget that would be gone at the next start is not placed.
-        placed.push_back({plugin.fileName, kind, family, "", corner.x, corner.y, "{}"});
+        placed.push_back({plugin.fileName, kind, family, place.screen, place.x, place.y, "{}"});
         if (!keep(placed))
             return false;
         show(placed.back());
@@ -194,15 +146,15 @@ bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
 
 void WidgetHost::reloadAll()
 {
-    for (const auto& window : m_windows)
-        window->driver().reload();
+    for (const auto& widget : m_widgets)
+        widget->driver().reload();
 }
 
 std::vector<PlacedWidget> WidgetHost::placedWidgets() const
 {
     std::vector<PlacedWidget> placed = m_unshown;
-    for (const auto& window : m_windows)
-        placed.push_back(window->placed());
+    for (const auto& widget : m_widgets)
+        placed.push_back(widget->placed());
     return placed;
 }
 
@@ -306,7 +258,7 @@ void WidgetHost::drawPreviews()
         painter.scale(kScale, kScale);
         const QRectF area(QPointF(0, 0), size);
         QPainterPath shape;
-        shape.addRoundedRect(area, WidgetWindow::kCornerRadius, WidgetWindow::kCornerRadius);
+        shape.addRoundedRect(area, LiveWidget::kCornerRadius, LiveWidget::kCornerRadius);
         painter.setClipPath(shape);
         painter.fillRect(area, face.containerBackground);
         if (face.paint)

@@ -4,7 +4,8 @@
 
 #include "platform/widgethost/widget_host_bus.h"
 #include "widgethost/clock_watcher.h"
-#include "widgethost/host/widget_window.h"
+#include "widgethost/host/live_widget.h"
+#include "widgethost/host/widget_desktop.h"
 #include "widgethost/placed_widgets.h"
 
 #include <QDBusAbstractAdaptor>
@@ -33,16 +34,19 @@ class WidgetHost final : public QObject {
     Q_OBJECT
 
 public:
-    WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder);
+    // Shows the widgets kept in `folder` on `desktop`.
+    WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder,
+        std::unique_ptr<WidgetDesktop> desktop);
     ~WidgetHost() override;
 
-    // Places a widget of that kind string and family at a free spot under the pointer. False, placing
+    // Places a widget of that kind string and family at a free spot near the pointer. False, placing
     // nothing, for a kind no plug-in has, once kMaxPlacedWidgets are placed, or when the widget
     // cannot be saved.
     bool addWidget(const std::string& kind, WidgetFamily family);
     void showGallery();
 
-    const std::vector<std::unique_ptr<WidgetWindow>>& windows() const { return m_windows; }
+    const std::vector<std::unique_ptr<LiveWidget>>& widgets() const { return m_widgets; }
+    WidgetDesktop& desktop() const { return *m_desktop; }
 
 public slots:
     // Every widget asks for a new timeline: the studio's reload signal, a change of zone.
@@ -61,7 +65,8 @@ private:
     std::vector<LoadedPlugin> m_plugins;
     std::filesystem::path m_folder;
     std::vector<PlacedWidget> m_unshown; // widgets whose plug-in or kind is missing: kept, not shown
-    std::vector<std::unique_ptr<WidgetWindow>> m_windows;
+    std::unique_ptr<WidgetDesktop> m_desktop;
+    std::vector<std::unique_ptr<LiveWidget>> m_widgets;
     std::unique_ptr<QWidget> m_gallery;
     // The gallery's pictures, drawn again each time it is shown so that they show today's settings.
     struct Preview {

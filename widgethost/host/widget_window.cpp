@@ -1,174 +1,92 @@
-// Painting a face, dragging, clicking and the widget's menu.
+// Painting a face, dragging, clicking and the widget's menu, in a window.
 #include "widgethost/host/widget_window.h"
 
-#include "platform/calendar/instant.h"
 #include "widgethost/host/desktop_window_hints.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
-#include <QLoggingCategory>
 #include <QMenu>
 #include <QPainter>
-#include <QPainterPath>
-#include <QUrl>
 
 namespace quillon::widgethost {
 namespace {
 
-// Off unless asked for (QT_LOGGING_RULES="quillon.widgets.timelines.info=true"): one line each time a
-// widget asks its plug-in for a timeline, to see that reloads and clock changes reach every widget.
-Q_LOGGING_CATEGORY(timelineLog, "quillon.widgets.timelines", QtWarningMsg)
-
-int nextSerial()
+void fillMenu(QMenu& menu, const std::vector<WidgetMenuItem>& items)
 {
-    static int serial = 0;
-    return ++serial;
+    for (const WidgetMenuItem& item : items) {
+        if (item.title.isEmpty()) {
+            menu.addSeparator();
+        } else if (!item.submenu.empty()) {
+            fillMenu(*menu.addMenu(item.title), item.submenu);
+        } else {
+            QAction* action = menu.addAction(item.title, &menu, item.action);
+            action->setCheckable(item.checkable);
+            action->setChecked(item.checked);
+        }
+    }
 }
 
 } // namespace
 
-WidgetWindow::WidgetWindow(WidgetPlugin& plugin, WidgetDescription description, PlacedWidget placed)
+WidgetWindow::WidgetWindow(LiveWidget& widget)
     : QWidget(nullptr,
         Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool | Qt::WindowDoesNotAcceptFocus)
-    , m_plugin(plugin)
-    , m_description(std::move(description))
-    , m_placed(std::move(placed))
-    , m_serial(nextSerial())
+    , m_widget(widget)
+    , m_gesture(QApplication::startDragDistance())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_rounded = compositorRunning();
     if (m_rounded)
         setAttribute(Qt::WA_TranslucentBackground);
-    setWindowTitle(QString::fromStdString(m_description.displayName));
-    setFixedSize(familyPointSize(m_placed.family).toSize());
-    move(static_cast<int>(m_placed.x), static_cast<int>(m_placed.y));
+    setWindowTitle(QString::fromStdString(m_widget.description().displayName));
+    setFixedSize(m_widget.size());
+    move(static_cast<int>(m_widget.placed().x), static_cast<int>(m_widget.placed().y));
     applyDesktopWidgetHints(*this);
-    const std::string kind = m_placed.kind;
-    m_face = m_plugin.content(
-        kind, m_plugin.placeholder(kind, {Instant::now().secondsSinceReferenceDate}), m_placed.family);
-    makeDriver();
-}
-
-void WidgetWindow::makeDriver()
-{
-    const std::string kind = m_placed.kind;
-    const std::string configuration = m_placed.configuration;
-    WidgetPlugin* plugin = &m_plugin;
-    m_driver = std::make_unique<TimelineDriver>(
-        [plugin, kind, configuration, serial = m_serial]() -> std::optional<Timeline> {
-            qCInfo(timelineLog, "widget %d (%s) asks for a timeline", serial, kind.c_str());
-            return plugin->timeline(kind, configuration, {Instant::now().secondsSinceReferenceDate});
-        },
-        [] { return Instant::now().secondsSinceReferenceDate; }, TimelineEntry {}, this);
-    connect(m_driver.get(), &TimelineDriver::entryChanged, this, &WidgetWindow::refreshFace);
-    m_driver->reload();
-}
-
-void WidgetWindow::refreshFace()
-{
-    m_face = m_plugin.content(m_placed.kind, m_driver->current(), m_placed.family);
-    update();
-}
-
-void WidgetWindow::setFamily(WidgetFamily family)
-{
-    m_placed.family = family;
-    setFixedSize(familyPointSize(family).toSize());
-    refreshFace();
-    m_driver->reload();
-    emit changed();
-}
-
-void WidgetWindow::editConfiguration()
-{
-    if (m_editor) {
-        m_editor->raise();
-        m_editor->activateWindow();
-        return;
-    }
-    m_editor = std::make_unique<WidgetEditor>(m_plugin, m_description.configuration, m_placed.configuration);
-    m_editor->setAttribute(Qt::WA_DeleteOnClose, false);
-    connect(m_editor.get(), &WidgetEditor::edited, this, [this] {
-        const std::string edited = m_editor->configuration();
-        if (edited == m_placed.configuration)
-            return;
-        m_placed.configuration = edited;
-        makeDriver(); // the new settings need a new timeline; the face stays until it arrives
-        emit changed();
-    });
-    connect(m_editor.get(), &QDialog::finished, this, [this] { m_editor.release()->deleteLater(); });
-    m_editor->show();
-    m_editor->raise();
-    m_editor->activateWindow();
+    connect(&m_widget, &LiveWidget::faceChanged, this, qOverload<>(&QWidget::update));
+    connect(&m_widget, &LiveWidget::sizeChanged, this, [this] { setFixedSize(m_widget.size()); });
 }
 
 void WidgetWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRectF area = rect();
-    if (m_rounded) {
-        QPainterPath shape;
-        shape.addRoundedRect(area, kCornerRadius, kCornerRadius);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setClipPath(shape);
-    }
-    painter.fillRect(area, m_face.containerBackground);
-    if (m_face.paint)
-        m_face.paint(painter, area);
+    m_widget.paint(painter, rect(), m_rounded);
 }
 
 void WidgetWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_pressGlobal = event->globalPosition().toPoint();
-    m_pressOffset = m_pressGlobal - pos();
-    m_dragging = false;
+    if (event->button() == Qt::LeftButton)
+        m_gesture.press(event->globalPosition().toPoint(), pos());
 }
 
 void WidgetWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (!(event->buttons() & Qt::LeftButton))
         return;
-    const QPoint global = event->globalPosition().toPoint();
-    if (!m_dragging && (global - m_pressGlobal).manhattanLength() >= QApplication::startDragDistance())
-        m_dragging = true;
-    if (m_dragging)
-        move(global - m_pressOffset);
+    if (const auto corner = m_gesture.move(event->globalPosition().toPoint()))
+        move(*corner);
 }
 
 void WidgetWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    if (m_dragging) {
-        m_placed.x = x();
-        m_placed.y = y();
-        m_dragging = false;
-        emit changed();
-        return;
+    switch (m_gesture.release()) {
+    case PointerGesture::Ending::drag:
+        m_widget.moveTo({}, x(), y());
+        break;
+    case PointerGesture::Ending::click:
+        m_widget.openLink();
+        break;
+    case PointerGesture::Ending::none:
+        break;
     }
-    // A press and release without a drag is a click: follow the face's link.
-    if (!m_face.link.empty())
-        QDesktopServices::openUrl(QUrl(QString::fromStdString(m_face.link)));
 }
 
 void WidgetWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    if (!m_description.configuration.parameters.empty())
-        menu.addAction("Edit Widget\u2026", this, &WidgetWindow::editConfiguration);
-    QMenu* sizes = menu.addMenu("Size");
-    for (WidgetFamily family : m_description.families) {
-        QAction* choice = sizes->addAction(familyTitle(family), this, [this, family] { setFamily(family); });
-        choice->setCheckable(true);
-        choice->setChecked(family == m_placed.family);
-    }
-    menu.addAction("Remove Widget", this, &WidgetWindow::removeRequested);
-    menu.addSeparator();
-    menu.addAction("Edit Widgets\u2026", this, &WidgetWindow::galleryRequested);
+    fillMenu(menu, m_widget.menu());
     menu.exec(event->globalPos());
 }
 

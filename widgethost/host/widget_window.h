@@ -1,15 +1,12 @@
-// One widget on the desktop: a frameless window below the others that paints the plug-in's face,
-// follows its timeline, moves when dragged and opens its link when clicked.
+// One widget shown as a window: frameless, below the others, painting the widget's face, following
+// the pointer when dragged and opening the widget's link when clicked. For X11 desktops, and Wayland
+// desktops run through XWayland.
 #pragma once
 
-#include "widgethost/host/widget_editor.h"
-#include "widgethost/placed_widgets.h"
-#include "widgethost/timeline_driver.h"
-#include "widgethost/widget_plugin.h"
+#include "widgethost/host/live_widget.h"
+#include "widgethost/pointer_gesture.h"
 
 #include <QWidget>
-
-#include <memory>
 
 namespace quillon::widgethost {
 
@@ -17,19 +14,10 @@ class WidgetWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr double kCornerRadius = 22;
+    // Shows `widget` at its place in desktop coordinates; the widget outlives the window.
+    explicit WidgetWindow(LiveWidget& widget);
 
-    WidgetWindow(WidgetPlugin& plugin, WidgetDescription description, PlacedWidget placed);
-
-    const PlacedWidget& placed() const { return m_placed; }
-    TimelineDriver& driver() { return *m_driver; }
-    void setFamily(WidgetFamily family);
-    void editConfiguration();
-
-signals:
-    void changed(); // moved or resized: the host saves
-    void removeRequested();
-    void galleryRequested();
+    LiveWidget& widget() const { return m_widget; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,20 +27,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void makeDriver();
-    void refreshFace();
-
-    WidgetPlugin& m_plugin;
-    WidgetDescription m_description;
-    PlacedWidget m_placed;
-    int m_serial; // names the widget in the log
-    std::unique_ptr<TimelineDriver> m_driver;
-    std::unique_ptr<WidgetEditor> m_editor; // while open
-    Face m_face;
+    LiveWidget& m_widget;
     bool m_rounded = false;
-    QPoint m_pressOffset;
-    QPoint m_pressGlobal;
-    bool m_dragging = false;
+    PointerGesture m_gesture;
 };
 
 } // namespace quillon::widgethost

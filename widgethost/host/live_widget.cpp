@@ -1,0 +1,153 @@
+// The face, its timeline, its menu and its editor.
+#include "widgethost/host/live_widget.h"
+
+#include "platform/calendar/instant.h"
+
+#include <QDesktopServices>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QPainterPath>
+#include <QUrl>
+
+namespace quillon::widgethost {
+namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="quillon.widgets.timelines.info=true"): one line each time a
+// widget asks its plug-in for a timeline, to see that reloads and clock changes reach every widget.
+Q_LOGGING_CATEGORY(timelineLog, "quillon.widgets.timelines", QtWarningMsg)
+
+int nextSerial()
+{
+    static int serial = 0;
+    return ++serial;
+}
+
+} // namespace
+
+LiveWidget::LiveWidget(WidgetPlugin& plugin, WidgetDescription description, PlacedWidget placed)
+    : m_plugin(plugin)
+    , m_description(std::move(description))
+    , m_placed(std::move(placed))
+    , m_serial(nextSerial())
+{
+    const std::string& kind = m_placed.kind;
+    m_face = m_plugin.content(
+        kind, m_plugin.placeholder(kind, {Instant::now().secondsSinceReferenceDate}), m_placed.family);
+    makeDriver();
+}
+
+LiveWidget::~LiveWidget() = default;
+
+void LiveWidget::makeDriver()
+{
+    const std::string kind = m_placed.kind;
+    const std::string configuration = m_placed.configuration;
+    WidgetPlugin* plugin = &m_plugin;
+    m_driver = std::make_unique<TimelineDriver>(
+        [plugin, kind, configuration, serial = m_serial]() -> std::optional<Timeline> {
+            qCInfo(timelineLog, "widget %d (%s) asks for a timeline", serial, kind.c_str());
+            return plugin->timeline(kind, configuration, {Instant::now().secondsSinceReferenceDate});
+        },
+        [] { return Instant::now().secondsSinceReferenceDate; }, TimelineEntry {}, this);
+    connect(m_driver.get(), &TimelineDriver::entryChanged, this, &LiveWidget::refreshFace);
+    m_driver->reload();
+}
+
+void LiveWidget::refreshFace()
+{
+    m_face = m_plugin.content(m_placed.kind, m_driver->current(), m_placed.family);
+    emit faceChanged();
+}
+
+void LiveWidget::paint(QPainter& painter, const QRectF& area, bool rounded) const
+{
+    painter.save();
+    if (rounded) {
+        QPainterPath shape;
+        shape.addRoundedRect(area, kCornerRadius, kCornerRadius);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setClipPath(shape);
+    }
+    painter.fillRect(area, m_face.containerBackground);
+    if (m_face.paint)
+        m_face.paint(painter, area);
+    painter.restore();
+}
+
+void LiveWidget::openLink() const
+{
+    if (!m_face.link.empty())
+        QDesktopServices::openUrl(QUrl(QString::fromStdString(m_face.link)));
+}
+
+void LiveWidget::showAt(const std::string& screen, double x, double y)
+{
+    m_placed.screen = screen;
+    m_placed.x = x;
+    m_placed.y = y;
+}
+
+void LiveWidget::moveTo(const std::string& screen, double x, double y)
+{
+    showAt(screen, x, y);
+    emit changed();
+}
+
+void LiveWidget::setFamily(WidgetFamily family)
+{
+    m_placed.family = family;
+    emit sizeChanged();
+    refreshFace();
+    m_driver->reload();
+    emit changed();
+}
+
+void LiveWidget::editConfiguration()
+{
+    if (m_editor) {
+        m_editor->raise();
+        m_editor->activateWindow();
+        return;
+    }
+    m_editor = std::make_unique<WidgetEditor>(m_plugin, m_description.configuration, m_placed.configuration);
+    m_editor->setAttribute(Qt::WA_DeleteOnClose, false);
+    connect(m_editor.get(), &WidgetEditor::edited, this, [this] {
+        const std::string edited = m_editor->configuration();
+        if (edited == m_placed.configuration)
+            return;
+        m_placed.configuration = edited;
+        makeDriver(); // the new settings need a new timeline; the face stays until it arrives
+        emit changed();
+    });
+    connect(m_editor.get(), &QDialog::finished, this, [this] { m_editor.release()->deleteLater(); });
+    m_editor->show();
+    m_editor->raise();
+    m_editor->activateWindow();
+}
+
+std::vector<WidgetMenuItem> LiveWidget::menu()
+{
+    const auto item = [](QString title, std::function<void()> action) {
+        WidgetMenuItem made;
+        made.title = std::move(title);
+        made.action = std::move(action);
+        return made;
+    };
+    std::vector<WidgetMenuItem> items;
+    if (!m_description.configuration.parameters.empty())
+        items.push_back(item("Edit Widget\u2026", [this] { editConfiguration(); }));
+    WidgetMenuItem sizes = item("Size", {});
+    for (WidgetFamily family : m_description.families) {
+        WidgetMenuItem size = item(familyTitle(family), [this, family] { setFamily(family); });
+        size.checkable = true;
+        size.checked = family == m_placed.family;
+        sizes.submenu.push_back(std::move(size));
+    }
+    items.push_back(std::move(sizes));
+    items.push_back(item("Remove Widget", [this] { emit removeRequested(); }));
+    items.push_back(WidgetMenuItem {});
+    items.push_back(item("Edit Widgets\u2026", [this] { emit galleryRequested(); }));
+    return items;
+}
+
+} // namespace quillon::widgethost

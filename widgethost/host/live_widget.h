@@ -1,0 +1,82 @@
+// One placed widget as both ways of showing it share it: its plug-in, its place and settings, the
+// timeline that keeps it current, the face drawn from the current entry, its menu and its editor.
+// A window or a layer surface shows it, feeds it the pointer and follows its signals.
+#pragma once
+
+#include "widgethost/host/widget_editor.h"
+#include "widgethost/placed_widgets.h"
+#include "widgethost/timeline_driver.h"
+#include "widgethost/widget_plugin.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QRectF;
+
+namespace quillon::widgethost {
+
+// One line of a widget's menu: an action, a submenu (with `submenu` filled), or a separator (no
+// title).
+struct WidgetMenuItem {
+    QString title;
+    std::function<void()> action;
+    bool checkable = false;
+    bool checked = false;
+    std::vector<WidgetMenuItem> submenu;
+};
+
+class LiveWidget final : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr double kCornerRadius = 22;
+
+    LiveWidget(WidgetPlugin& plugin, WidgetDescription description, PlacedWidget placed);
+    ~LiveWidget() override;
+
+    const PlacedWidget& placed() const { return m_placed; }
+    const WidgetDescription& description() const { return m_description; }
+    QSize size() const { return familyPointSize(m_placed.family).toSize(); }
+    int serial() const { return m_serial; }
+    TimelineDriver& driver() { return *m_driver; }
+
+    // The face in `area`; inside rounded corners when `rounded`, on the container's colour.
+    void paint(QPainter& painter, const QRectF& area, bool rounded) const;
+    // A click: follows the face's link, if it has one.
+    void openLink() const;
+    // Where it is shown, without keeping it (a place corrected at start).
+    void showAt(const std::string& screen, double x, double y);
+    // Where the user has put it: kept.
+    void moveTo(const std::string& screen, double x, double y);
+    void setFamily(WidgetFamily family);
+    void editConfiguration();
+    // Edit Widget… (when it has settings), the sizes, Remove Widget, Edit Widgets….
+    std::vector<WidgetMenuItem> menu();
+
+signals:
+    void faceChanged();
+    void sizeChanged();
+    void changed(); // moved, resized or edited: the host saves
+    void removeRequested();
+    void galleryRequested();
+
+private:
+    void makeDriver();
+    void refreshFace();
+
+    WidgetPlugin& m_plugin;
+    WidgetDescription m_description;
+    PlacedWidget m_placed;
+    int m_serial; // names the widget in the log
+    std::unique_ptr<TimelineDriver> m_driver;
+    std::unique_ptr<WidgetEditor> m_editor; // while open
+    Face m_face;
+};
+
+} // namespace quillon::widgethost

@@ -1,0 +1,35 @@
+// Where the host's widgets appear: windows on an X11 desktop, or layer surfaces of a Wayland
+// compositor. The host keeps the widgets; a desktop only shows them and says where new ones go.
+#pragma once
+
+#include "widgethost/host/live_widget.h"
+
+#include <QSize>
+
+#include <string>
+
+namespace quillon::widgethost {
+
+// A place on the desktop: a screen's name and a corner in its coordinates, or, with no name, a
+// corner in the whole desktop's coordinates.
+struct WidgetPlace {
+    std::string screen;
+    double x = 0;
+    double y = 0;
+    bool operator==(const WidgetPlace&) const = default;
+};
+
+class WidgetDesktop {
+public:
+    virtual ~WidgetDesktop() = default;
+
+    // Shows the widget from now on: at its place, moved onto a screen that is there if its own is
+    // not. The widget lives until hide() has been called for it.
+    virtual void show(LiveWidget& widget) = 0;
+    // Stops showing the widget. Safe in the middle of its own menu or pointer events.
+    virtual void hide(LiveWidget& widget) = 0;
+    // Where a new widget of that size goes: near the pointer, clear of the widgets shown.
+    virtual WidgetPlace placeForNew(QSize size) = 0;
+};
+
+} // namespace quillon::widgethost
