@@ -7,6 +7,12 @@ find_package(nlohmann_json 3.10 REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(Systemd REQUIRED IMPORTED_TARGET libsystemd)
 pkg_check_modules(Xcb REQUIRED IMPORTED_TARGET xcb)
+pkg_check_modules(WaylandClient REQUIRED IMPORTED_TARGET wayland-client wayland-cursor)
+pkg_get_variable(WAYLAND_SCANNER wayland-scanner wayland_scanner)
+pkg_get_variable(WAYLAND_PROTOCOLS_DIR wayland-protocols pkgdatadir)
+if(NOT WAYLAND_SCANNER OR NOT WAYLAND_PROTOCOLS_DIR)
+  message(FATAL_ERROR "wayland-scanner (libwayland-bin) and wayland-protocols are needed: scripts/install-dependencies installs them")
+endif()
 pkg_check_modules(Sodium REQUIRED IMPORTED_TARGET libsodium)
 pkg_check_modules(Archive REQUIRED IMPORTED_TARGET libarchive)
 if(QUILLON_BUILD_TESTS)
@@ -46,4 +52,27 @@ endfunction()
 function(quillon_add_header_library name)
   add_library(${name} INTERFACE)
   quillon_expose_folder(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+endfunction()
+
+# A static library of the client code wayland-scanner makes from protocol descriptions: a header
+# per protocol (<name>-client.h, in the library's include folder) and its interface tables.
+function(quillon_add_wayland_protocols name)
+  set(generated ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  set(sources)
+  foreach(xml ${ARGN})
+    get_filename_component(protocol ${xml} NAME_WE)
+    set(header ${generated}/${protocol}-client.h)
+    set(code ${generated}/${protocol}-protocol.c)
+    add_custom_command(OUTPUT ${header} ${code}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${generated}
+      COMMAND ${WAYLAND_SCANNER} client-header ${xml} ${header}
+      COMMAND ${WAYLAND_SCANNER} private-code ${xml} ${code}
+      DEPENDS ${xml}
+      COMMENT "Generating the client code of ${protocol}")
+    list(APPEND sources ${header} ${code})
+  endforeach()
+  add_library(${name} STATIC ${sources})
+  set_target_properties(${name} PROPERTIES LINKER_LANGUAGE C)
+  target_include_directories(${name} PUBLIC ${generated})
+  target_link_libraries(${name} PUBLIC PkgConfig::WaylandClient)
 endfunction()

@@ -1,0 +1,170 @@
+// The layer role, configure and commit, and painting into the free buffer.
+#include "widgethost/layershell/layer_surface.h"
+
+#include "layer_shell-client.h"
+
+#include <wayland-client.h>
+
+namespace quillon::widgethost {
+
+struct LayerSurfaceListeners {
+    static LayerSurface& of(void* data) { return *static_cast<LayerSurface*>(data); }
+
+    static void configure(
+        void* data, zwlr_layer_surface_v1*, std::uint32_t serial, std::uint32_t width, std::uint32_t height)
+    {
+        of(data).configure(serial, width, height);
+    }
+    static void closed(void* data, zwlr_layer_surface_v1*)
+    {
+        LayerSurface& surface = of(data);
+        if (!surface.m_closed) {
+            surface.m_closed = true;
+            emit surface.closed();
+        }
+    }
+    static constexpr zwlr_layer_surface_v1_listener layer {configure, closed};
+
+    static void cornerTakesEffect(void* data, wl_callback* callback, std::uint32_t)
+    {
+        LayerSurface& surface = of(data);
+        while (!surface.m_cornerChanges.empty()) {
+            const auto [pending, corner] = surface.m_cornerChanges.front();
+            surface.m_cornerChanges.pop_front();
+            wl_callback_destroy(pending);
+            surface.m_cornerOfEvents = corner;
+            if (pending == callback)
+                break;
+        }
+    }
+    static constexpr wl_callback_listener corner {cornerTakesEffect};
+};
+
+LayerSurface::LayerSurface(
+    WaylandDisplay& display, const WaylandOutput& output, QSize size, QPoint corner, Painter painter)
+    : m_display(display)
+    , m_output(output.proxy)
+    , m_painter(std::move(painter))
+    , m_buffers([this] {
+        if (m_waitingForBuffer)
+            redraw();
+    })
+    , m_size(size)
+    , m_corner(corner)
+    , m_cornerOfEvents(corner)
+    , m_scale(output.scale)
+{
+    m_surface = wl_compositor_create_surface(display.compositor());
+    m_layer = zwlr_layer_shell_v1_get_layer_surface(
+        display.layerShell(), m_surface, m_output, ZWLR_LAYER_SHELL_V1_LAYER_BOTTOM, kNamespace);
+    zwlr_layer_surface_v1_add_listener(m_layer, &LayerSurfaceListeners::layer, this);
+    zwlr_layer_surface_v1_set_size(
+        m_layer, static_cast<std::uint32_t>(size.width()), static_cast<std::uint32_t>(size.height()));
+    zwlr_layer_surface_v1_set_anchor(
+        m_layer, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT);
+    // Negative: the margins count from the output's own corner, whatever panels reserve.
+    zwlr_layer_surface_v1_set_exclusive_zone(m_layer, -1);
+    zwlr_layer_surface_v1_set_margin(m_layer, corner.y(), 0, 0, corner.x());
+    zwlr_layer_surface_v1_set_keyboard_interactivity(
+        m_layer, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+    display.addPointerTarget(m_surface, this);
+    // Committed without a buffer: the compositor answers with the first configure.
+    wl_surface_commit(m_surface);
+}
+
+LayerSurface::~LayerSurface()
+{
+    m_display.removePointerTarget(m_surface);
+    for (const auto& [callback, corner] : m_cornerChanges)
+        wl_callback_destroy(callback);
+    zwlr_layer_surface_v1_destroy(m_layer);
+    wl_surface_destroy(m_surface);
+}
+
+void LayerSurface::configure(std::uint32_t serial, std::uint32_t width, std::uint32_t height)
+{
+    zwlr_layer_surface_v1_ack_configure(m_layer, serial);
+    if (width > 0 && height > 0 && width <= 8192 && height <= 8192)
+        m_size = QSize(static_cast<int>(width), static_cast<int>(height));
+    const bool first = !m_configured;
+    m_configured = true;
+    redraw();
+    if (first)
+        emit shown();
+}
+
+void LayerSurface::setCorner(QPoint corner)
+{
+    if (corner == m_corner)
+        return;
+    m_corner = corner;
+    if (m_closed)
+        return;
+    zwlr_layer_surface_v1_set_margin(m_layer, corner.y(), 0, 0, corner.x());
+    wl_surface_commit(m_surface);
+    wl_callback* callback = wl_display_sync(m_display.display());
+    wl_callback_add_listener(callback, &LayerSurfaceListeners::corner, this);
+    m_cornerChanges.emplace_back(callback, corner);
+}
+
+void LayerSurface::setSize(QSize size)
+{
+    if (size == m_size || size.isEmpty() || m_closed)
+        return;
+    m_size = size;
+    zwlr_layer_surface_v1_set_size(
+        m_layer, static_cast<std::uint32_t>(size.width()), static_cast<std::uint32_t>(size.height()));
+    wl_surface_commit(m_surface); // the compositor's configure brings the new size to paint
+}
+
+void LayerSurface::setScale(int scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    redraw();
+}
+
+void LayerSurface::redraw()
+{
+    if (!m_configured || m_closed)
+        return;
+    ShmBuffer* buffer = m_buffers.free(m_display.shm(), m_size * m_scale);
+    m_waitingForBuffer = buffer == nullptr && !m_size.isEmpty();
+    if (!buffer)
+        return;
+    QImage& image = buffer->image();
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(m_scale);
+    {
+        QPainter painter(&image);
+        m_painter(painter, QRectF(QPointF(0, 0), QSizeF(m_size)));
+    }
+    if (wl_surface_get_version(m_surface) >= WL_SURFACE_SET_BUFFER_SCALE_SINCE_VERSION)
+        wl_surface_set_buffer_scale(m_surface, m_scale);
+    wl_surface_attach(m_surface, buffer->buffer(), 0, 0);
+    wl_surface_damage(m_surface, 0, 0, m_size.width(), m_size.height());
+    wl_surface_commit(m_surface);
+    buffer->handOver();
+}
+
+QPoint LayerSurface::onOutput(QPointF local) const
+{
+    return m_cornerOfEvents + local.toPoint();
+}
+
+void LayerSurface::pointerMoved(QPointF at)
+{
+    m_pointer = at;
+    emit moved(onOutput(at));
+}
+
+void LayerSurface::pointerButton(std::uint32_t button, bool isPressed, std::uint32_t serial)
+{
+    if (isPressed)
+        emit pressed(button, onOutput(m_pointer), serial);
+    else
+        emit released(button, onOutput(m_pointer));
+}
+
+} // namespace quillon::widgethost
