@@ -153,6 +153,42 @@ PointF placeOnScreens(PointF topLeft, SizeF size, const std::vector<RectF>& scre
         std::clamp(topLeft.y, nearest.y, std::max(nearest.y, nearest.bottom() - size.height))};
 }
 
+std::optional<OutputPlace> placeOnOutputs(
+    const PlacedWidget& placed, SizeF size, const std::vector<NamedOutput>& outputs)
+{
+    if (outputs.empty())
+        return std::nullopt;
+    // A layer surface cannot reach past its output's edges: the whole widget is kept on it.
+    const auto onOutput = [&](std::size_t index, PointF corner) {
+        const RectF& rect = outputs[index].rect;
+        return PointF {std::clamp(corner.x, 0.0, std::max(0.0, rect.width - size.width)),
+            std::clamp(corner.y, 0.0, std::max(0.0, rect.height - size.height))};
+    };
+    if (placed.screen.empty()) {
+        std::vector<RectF> rects;
+        for (const NamedOutput& output : outputs)
+            rects.push_back(output.rect);
+        const PointF corner = placeOnScreens({placed.x, placed.y}, size, rects);
+        // placeOnScreens leaves the corner on one output: the one whose rectangle holds it.
+        std::size_t index = 0;
+        for (std::size_t candidate = 0; candidate < outputs.size(); ++candidate) {
+            const RectF& rect = outputs[candidate].rect;
+            if (corner.x >= rect.x && corner.x <= rect.right() && corner.y >= rect.y
+                && corner.y <= rect.bottom()) {
+                index = candidate;
+                break;
+            }
+        }
+        return OutputPlace {index,
+            onOutput(index, {corner.x - outputs[index].rect.x, corner.y - outputs[index].rect.y}), true};
+    }
+    for (std::size_t index = 0; index < outputs.size(); ++index) {
+        if (outputs[index].name == placed.screen)
+            return OutputPlace {index, onOutput(index, {placed.x, placed.y}), true};
+    }
+    return OutputPlace {0, onOutput(0, {placed.x, placed.y}), false};
+}
+
 PointF findFreeSpot(PointF wanted, SizeF size, const std::vector<RectF>& widgets, const RectF& screen,
     const std::vector<RectF>& windows, double gap)
 {

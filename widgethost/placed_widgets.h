@@ -45,6 +45,29 @@ bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<Pl
 // lies on none of them (a screen that was unplugged).
 PointF placeOnScreens(PointF topLeft, SizeF size, const std::vector<RectF>& screens);
 
+// An output of a desktop where each output has its own coordinates (Wayland): its name and where it
+// lies in the desktop's layout.
+struct NamedOutput {
+    std::string name;
+    RectF rect;
+};
+
+// Where a kept widget shows on such a desktop: the output (an index into the list) and its corner
+// in that output's coordinates. `onItsOwn` is false when the widget's own output is not there and
+// it shows on another until it comes back.
+struct OutputPlace {
+    std::size_t output = 0;
+    PointF corner;
+    bool onItsOwn = true;
+    bool operator==(const OutputPlace&) const = default;
+};
+
+// A widget whose screen is named is on that output, at its corner there; one with no name (placed
+// on an X11 desktop) is where its desktop corner falls; one whose output has gone is on the first.
+// Each is moved, where it must be, to lie whole on its output. Nothing when there are no outputs.
+std::optional<OutputPlace> placeOnOutputs(
+    const PlacedWidget& placed, SizeF size, const std::vector<NamedOutput>& outputs);
+
 // Where a new widget of this size goes on `screen`: the spot nearest to `wanted` that keeps `gap`
 // points clear of every widget already placed and, where the screen leaves room, of the open
 // `windows` too (widgets stay below windows, so one placed under a window would be hidden); or

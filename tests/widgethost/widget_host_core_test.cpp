@@ -1,4 +1,5 @@
 // What the desktop widget host decides: which entry shows when, and what it keeps between sessions.
+#include "widgethost/desktop_choice.h"
 #include "widgethost/placed_widgets.h"
 #include "widgethost/timeline_schedule.h"
 
@@ -201,6 +202,37 @@ TEST(PlacedWidgets, APositionOffEveryScreenMovesOntoTheNearest)
     EXPECT_EQ(placeOnScreens({7, 7}, medium, {}), (PointF {7, 7}));
 }
 
+TEST(PlacedWidgets, OnOutputsOfTheirOwnAWidgetKeepsToItsOutputByNameOrComesToOneThatIsThere)
+{
+    // The second output left of the first, as a layout may have it.
+    const std::vector<NamedOutput> outputs {
+        {"DP-1", {0, 0, 1920, 1080}}, {"HDMI-A-1", {-1280, 0, 1280, 1024}}};
+    const SizeF medium {344, 164};
+    const auto placed = [](std::string screen, double x, double y) {
+        PlacedWidget widget;
+        widget.screen = std::move(screen);
+        widget.x = x;
+        widget.y = y;
+        return widget;
+    };
+    struct Row {
+        PlacedWidget placed;
+        OutputPlace expected;
+    };
+    const Row rows[] = {
+        {placed("HDMI-A-1", 40, 60), {1, {40, 60}, true}},
+        {placed("HDMI-A-1", 1200, 1000), {1, {1280 - 344, 1024 - 164}, true}}, // kept whole on it
+        {placed("", -1000, 500), {1, {280, 500}, true}}, // a desktop corner: onto the output that holds it
+        {placed("", 5000, 20), {0, {1920 - 344, 20}, true}},
+        {placed("DP-2", 40, 60), {0, {40, 60}, false}}, // its output is gone
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(placeOnOutputs(row.placed, medium, outputs), row.expected)
+            << "'" << row.placed.screen << "' at " << row.placed.x << ", " << row.placed.y;
+    }
+    EXPECT_EQ(placeOnOutputs(placed("DP-1", 0, 0), medium, {}), std::nullopt);
+}
+
 TEST(FindFreeSpot, NewWidgetsGoBesideTheOnesAlreadyPlacedAndStayOnTheScreen)
 {
     const RectF screen {0, 0, 1280, 720};
@@ -257,6 +289,47 @@ TEST(FindFreeSpot, AWidgetIsNotHiddenUnderAnOpenWindowWhileTheScreenHasRoomBesid
     const RectF maximised {0, 0, 1920, 1080};
     EXPECT_EQ(findFreeSpot({450, 700}, medium, {widget}, screen, {maximised}),
         findFreeSpot({450, 700}, medium, {widget}, screen));
+}
+
+TEST(DesktopChoice, LayerSurfacesWhereOfferedElseX11WindowsOnTheRightQtPlatformElseTheReason)
+{
+    const auto facts
+        = [](bool wayland, bool layerShell, bool x11, bool qtPlatformChosen, std::string problem = {}) {
+              DesktopFacts made;
+              made.waylandSession = wayland;
+              made.layerShellOffered = layerShell;
+              made.waylandProblem = std::move(problem);
+              made.x11Display = x11;
+              made.qtPlatformChosen = qtPlatformChosen;
+              return made;
+          };
+    struct Row {
+        DesktopFacts facts;
+        DesktopKind kind;
+        std::string qtPlatform;
+    };
+    const Row rows[] = {
+        {facts(true, true, true, false), DesktopKind::layerShell, ""},
+        // Mutter: XWayland, with Qt kept off its Wayland platform unless the user chose one.
+        {facts(true, false, true, false), DesktopKind::windows, "xcb"},
+        {facts(true, false, true, true), DesktopKind::windows, ""},
+        {facts(true, false, false, false), DesktopKind::none, ""},
+        {facts(false, false, true, false), DesktopKind::windows, ""},
+        {facts(false, false, false, true), DesktopKind::windows, ""},
+        {facts(false, false, false, false), DesktopKind::none, ""},
+    };
+    for (const Row& row : rows) {
+        const DesktopChoice choice = chooseDesktop(row.facts);
+        EXPECT_EQ(choice.kind, row.kind) << choice.message;
+        EXPECT_EQ(choice.qtPlatform, row.qtPlatform) << choice.message;
+        EXPECT_FALSE(choice.message.empty());
+    }
+    // A compositor that could not be reached is named as the reason, not a missing layer shell.
+    const DesktopChoice unreachable
+        = chooseDesktop(facts(true, false, false, false, "cannot connect to wayland-9"));
+    EXPECT_NE(unreachable.message.find("cannot connect to wayland-9"), std::string::npos)
+        << unreachable.message;
+    EXPECT_NE(unreachable.message.find("DISPLAY is not set"), std::string::npos) << unreachable.message;
 }
 
 } // namespace

@@ -3,14 +3,18 @@
 #include "platform/desktop/single_instance.h"
 #include "platform/store/defaults_folder.h"
 #include "platform/widgethost/session_bus.h"
+#include "widgethost/desktop_choice.h"
+#include "widgethost/host/layer_desktop.h"
 #include "widgethost/host/widget_host.h"
 #include "widgethost/host/window_desktop.h"
+#include "widgethost/layershell/wayland_display.h"
 #include "widgethost/viewer/widget_viewer.h"
 
 #include <QApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
+#include <cstdlib>
 #include <iostream>
 
 #ifndef QUILLON_BUILD_PLUGIN_DIR
@@ -35,9 +39,38 @@ int main(int argc, char** argv)
     if (rawArguments.contains("--help") || rawArguments.contains("-h")) {
         std::cout << "usage: quillon-widgets [--gallery]\n"
                      "Keeps Quillon's widgets on the desktop. With --list, --timeline, --snapshot or\n"
-                     "--entities it shows the widget plug-ins instead (quillon-widgets --list --help).\n";
+                     "--entities it shows the widget plug-ins instead (quillon-widgets --list --help).\n"
+                     "\n"
+                     "Where the widgets appear:\n"
+                     "  Wayland desktops whose compositor has the layer shell (KDE Plasma, sway, Hyprland,\n"
+                     "    labwc, Wayfire, river and others): in the desktop's bottom layer, under the\n"
+                     "    windows, each kept on its output.\n"
+                     "  Other Wayland desktops (GNOME): as X11 windows below the others, through XWayland.\n"
+                     "  X11 desktops: as windows below the others, on every workspace.\n";
         return 0;
     }
+
+    // Decided before the application object exists, which fixes Qt's platform.
+    std::string waylandProblem;
+    std::unique_ptr<WaylandDisplay> wayland;
+    if (const char* name = std::getenv("WAYLAND_DISPLAY"); name && *name)
+        wayland = WaylandDisplay::connect(waylandProblem);
+    const char* x11 = std::getenv("DISPLAY");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const DesktopChoice choice = chooseDesktop(
+        {.waylandSession = std::getenv("WAYLAND_DISPLAY") != nullptr && *std::getenv("WAYLAND_DISPLAY"),
+            .layerShellOffered = wayland && wayland->offersLayerShell(),
+            .waylandProblem = waylandProblem,
+            .x11Display = x11 && *x11,
+            .qtPlatformChosen = platform && *platform});
+    if (choice.kind == DesktopKind::none) {
+        std::cerr << "quillon-widgets: " << choice.message << "\n";
+        return 1;
+    }
+    if (choice.kind != DesktopKind::layerShell)
+        wayland.reset();
+    if (!choice.qtPlatform.empty())
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.qtPlatform));
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quillon Widgets");
@@ -66,9 +99,22 @@ int main(int argc, char** argv)
         }
     }
 
+    std::cerr << "quillon-widgets: " << choice.message << "\n";
+    std::unique_ptr<WidgetDesktop> desktop;
+    if (wayland) {
+        auto layers = std::make_unique<LayerDesktop>(std::move(wayland));
+        // Without its compositor the host has nothing to show on: it ends, as Qt's windows do.
+        QObject::connect(layers.get(), &LayerDesktop::lost, &application, [] {
+            std::cerr << "quillon-widgets: the Wayland compositor has gone; ending\n";
+            QCoreApplication::exit(1);
+        });
+        desktop = std::move(layers);
+    } else {
+        desktop = std::make_unique<WindowDesktop>();
+    }
     WidgetHost host(loadWidgetPlugins({QApplication::applicationDirPath() + "/../lib/quillon/widgets",
                         QUILLON_BUILD_PLUGIN_DIR}),
-        DefaultsFolder::configHome() / "quillon-widgets", std::make_unique<WindowDesktop>());
+        DefaultsFolder::configHome() / "quillon-widgets", std::move(desktop));
     QObject service;
     new WidgetHostAdaptor(&service, host);
     if (bus) {

@@ -1,0 +1,256 @@
+#!/usr/bin/env bash
+# quillon-widgets on Wayland desktops, each a real compositor run headless.
+#   layer-shell: under sway, placed widgets are layer surfaces and no windows, drawn apart at their
+#     kept places; a click opens the link, a drag moves the widget and is kept across a restart, the
+#     menu opens at the pointer and its first entry opens the editor, the reload signal reaches
+#     every widget, and the host ends when the compositor goes.
+#   fallback: under weston, which has no layer shell, the host shows X11 windows through XWayland,
+#     and without XWayland it says what is missing and ends.
+# sway refuses to run as root: as root, the compositor and the host run as the user
+# QUILLON_TEST_USER names, or a system user "quillon-test" made for the purpose.
+# Usage: wayland_session_test.sh layer-shell|fallback HOST PLUGIN VIRTUAL-POINTER
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/checks.sh"
+mode=$1
+limit=150
+skip() { echo "SKIPPED: $*"; exit 77; }
+
+if [[ -z ${QUILLON_WAYLAND_TEST_INSIDE:-} ]]; then
+  needed=(dbus-run-session grim)
+  [[ $mode == layer-shell ]] && needed+=(sway swaymsg) || needed+=(weston Xwayland xwininfo)
+  for tool in "${needed[@]}"; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-dependencies installs it)"
+  done
+  # The programs and this script are copied where the other user can reach them: a build tree
+  # under root's home cannot be read by anyone else.
+  stage=$(mktemp -d)
+  trap 'rm -rf "$stage"' EXIT
+  mkdir -p "$stage/bin" "$stage/lib/quillon/widgets" "$stage/tests/widgethost" "$stage/tests/support"
+  cp "$2" "$stage/bin/quillon-widgets"
+  cp "$3" "$stage/lib/quillon/widgets/"
+  cp "$4" "$stage/bin/quillon-virtual-pointer"
+  cp "$0" "$stage/tests/widgethost/"
+  cp "$here/../support/checks.sh" "$stage/tests/support/"
+  chmod -R a+rX "$stage"
+  as_user=()
+  if [[ $(id -u) -eq 0 ]]; then
+    user=${QUILLON_TEST_USER:-quillon-test}
+    if ! id "$user" >/dev/null 2>&1; then
+      useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user" ||
+        skip "the compositor will not run as root and no user $user could be made; name one in QUILLON_TEST_USER"
+    fi
+    as_user=(runuser -u "$user" --)
+  fi
+  cd "$stage" || exit 1
+  within_limit "$limit" "the Wayland session test" "${as_user[@]}" env QUILLON_WAYLAND_TEST_INSIDE=1 \
+    dbus-run-session -- bash "$stage/tests/widgethost/$(basename "$0")" "$mode" "$stage/bin/quillon-widgets"
+  exit $?
+fi
+
+host=$2
+pointer_tool=$(dirname "$host")/quillon-virtual-pointer
+wait_budget_end=$(($(now_us) + 120 * 1000000))
+unset DISPLAY WAYLAND_DISPLAY SWAYSOCK QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) TZ=UTC
+pid= compositor= pointer_pid=
+trap 'kill -KILL $pid $pointer_pid $compositor 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
+
+log=$XDG_RUNTIME_DIR/host.log
+kept=$XDG_CONFIG_HOME/quillon-widgets/widgets.json
+host_runs() { kill -0 "$1" 2>/dev/null || { echo "host $1 has ended: $(tail -n 5 "$log" 2>&1)"; return 1; }; }
+call() {
+  timeout --foreground 30 dbus-send --session --print-reply --reply-timeout=25000 --dest=com.quillon.WidgetHost \
+    /com/quillon/WidgetHost "com.quillon.WidgetHost.$1" "${@:2}" </dev/null 2>&1
+}
+call_answers() {
+  local reply
+  reply=$(call "${@:2}")
+  echo "$reply"
+  [[ $reply == *"boolean $1"* ]]
+}
+start_host() {
+  QT_LOGGING_RULES="quillon.widgets.timelines.info=true" "$host" 2>"$log" </dev/null &
+  pid=$!
+  check "the host starts and answers on the bus" "host_runs $pid && call_answers false AddWidget string:DotNothing string:systemSmall" 30
+}
+stop_host() {
+  kill "$pid" 2>/dev/null
+  wait_until "host $pid to end" 15 "! kill -0 $pid 2>/dev/null" || kill -KILL "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  pid=
+}
+# kept_places: "kind x y" for each widget in the host's file.
+kept_places() {
+  awk -F': *' '/"kind"/ {gsub(/[",]/, "", $2); kind = $2} /"x"/ {gsub(/,/, "", $2); x = int($2)}
+    /"y"/ {gsub(/,/, "", $2); print kind, x, int($2)}' "$kept" 2>/dev/null
+}
+kept_count_is() {
+  local places
+  places=$(kept_places)
+  echo "kept: [$(echo $places)]"
+  [[ $(echo "$places" | grep -c .) -eq $1 ]]
+}
+wallpaper="32 160 64"
+
+if [[ $mode == fallback ]]; then
+  weston --backend=headless-backend.so --xwayland --socket=wayland-quillon --idle-time=0 \
+    >"$XDG_RUNTIME_DIR/weston.log" 2>&1 </dev/null &
+  compositor=$!
+  display_of_weston() { grep -o 'xserver listening on display :[0-9]*' "$XDG_RUNTIME_DIR/weston.log" | grep -o ':[0-9]*$'; }
+  if ! check "weston starts with XWayland" "display_of_weston || { tail -n 5 '$XDG_RUNTIME_DIR/weston.log'; false; }" 30; then
+    echo "$failures failed"
+    exit 1
+  fi
+  export WAYLAND_DISPLAY=wayland-quillon
+
+  # Without XWayland there is nothing the host can show widgets on: it says so and ends.
+  report=$(timeout --foreground 30 "$host" 2>&1 </dev/null)
+  status=$?
+  check "without XWayland the host ends with a non-zero status" "echo \"status $status: $report\"; ((status != 0 && status != 124))"
+  check "and says what is missing" "echo '$report'; [[ '$report' == *'no layer shell'*'no XWayland'* ]]"
+
+  export DISPLAY=$(display_of_weston)
+  start_host
+  check "the host says it takes the X11 path" "file_has 'X11 windows through XWayland' '$log'" 15
+  check "a clock widget is placed" "call_answers true AddWidget string:DotClock string:systemSmall"
+  x11_widget() { timeout --foreground 10 xwininfo -root -tree </dev/null 2>&1 | grep -E '"Clock".* 164x164'; }
+  check "it is an X11 window of the family's size" x11_widget 30
+  stop_host
+  echo "$failures failed"
+  exit $((failures > 0))
+fi
+
+# sway, headless, with a wallpaper of one colour and no XWayland, logging the surfaces it maps.
+printf 'output HEADLESS-1 resolution 1280x720 bg #20a040 solid_color\nxwayland disable\n' >"$XDG_RUNTIME_DIR/config"
+WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+  sway --debug -c "$XDG_RUNTIME_DIR/config" >"$XDG_RUNTIME_DIR/sway.log" 2>&1 </dev/null &
+compositor=$!
+sway_socket() { ls "$XDG_RUNTIME_DIR" | grep -E '^wayland-[0-9]+$' && ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock; }
+if ! check "sway starts" "sway_socket || { tail -n 5 '$XDG_RUNTIME_DIR/sway.log'; false; }" 30; then
+  echo "$failures failed"
+  exit 1
+fi
+export WAYLAND_DISPLAY=$(ls "$XDG_RUNTIME_DIR" | grep -E '^wayland-[0-9]+$' | head -n 1)
+export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -n 1)
+
+# The desktop's handler of quillon:// links is a stub that notes the link it was given.
+opened=$XDG_CONFIG_HOME/opened-links
+mkdir -p "$XDG_DATA_HOME/applications"
+printf '#!/bin/sh\necho "$1" >>"%s"\n' "$opened" >"$XDG_DATA_HOME/link-stub"
+chmod +x "$XDG_DATA_HOME/link-stub"
+printf '[Desktop Entry]\nType=Application\nName=Link stub\nExec=%s %%u\nMimeType=x-scheme-handler/quillon;\n' \
+  "$XDG_DATA_HOME/link-stub" >"$XDG_DATA_HOME/applications/link-stub.desktop"
+printf '[Default Applications]\nx-scheme-handler/quillon=link-stub.desktop\n' >"$XDG_CONFIG_HOME/mimeapps.list"
+links() { echo "links opened: [$(cat "$opened" 2>/dev/null | tr '\n' ' ')]"; }
+
+# The headless seat has no pointer until the virtual one is made, as the seat of a desktop has one
+# before any program starts.
+coproc POINTER { "$pointer_tool" 1280 720 2>&1; }
+pointer_pid=$POINTER_PID
+say() {
+  local reply
+  echo "$*" >&"${POINTER[1]}"
+  read -r -t 10 reply <&"${POINTER[0]}"
+  [[ $reply == ok ]] || echo "the pointer answered '${reply:-nothing}' to '$*'"
+}
+read -r -t 10 ready <&"${POINTER[0]}"
+check "the virtual pointer is made" "echo '${ready:-nothing}'; [[ '${ready:-}' == ready ]]"
+
+start_host
+check "the host says it shows layer surfaces" "file_has 'layer surfaces' '$log'" 15
+check "a clock widget is placed" "call_answers true AddWidget string:DotClock string:systemSmall"
+check "a sign widget is placed" "call_answers true AddWidget string:DotSign string:systemMedium"
+layer_surfaces_are() {
+  local count
+  count=$(grep -c 'namespace quillon-widgets' "$XDG_RUNTIME_DIR/sway.log")
+  echo "$count layer surfaces of quillon-widgets in sway's log"
+  [[ $count -eq $1 ]]
+}
+check "the compositor has two layer surfaces of the host" "layer_surfaces_are 2" 15
+windows() {
+  local tree
+  tree=$(timeout --foreground 10 swaymsg -t get_tree </dev/null)
+  echo "windows: [$(echo "$tree" | grep -E '"name"|"app_id"' | tr -s ' ' | tr '\n' ' ' | head -c 600)]"
+  echo "$tree" | grep -c '"app_id"'
+}
+check_holds "and no window" 1 "[[ \$(windows | tail -n 1) -eq 0 ]]"
+check "both widgets are kept, with their output" "kept_count_is 2 && grep -q '\"screen\": *\"HEADLESS-1\"' '$kept'" 15
+
+# pixel X Y: the colour on the screen there, "r g b".
+pixel() { timeout --foreground 10 grim -g "$1,$2 1x1" -t ppm - </dev/null | tail -c 3 | od -An -tu1 | xargs; }
+read -r _ clock_x clock_y < <(kept_places | grep DotClock)
+read -r _ sign_x sign_y < <(kept_places | grep DotSign)
+# drawn_at X Y W H: a widget is drawn there: its middle is not the wallpaper, just left of it is.
+drawn_at() {
+  local inside outside
+  inside=$(pixel $(($1 + $3 / 2)) $(($2 + $4 / 2)))
+  outside=$(pixel $(($1 - 3)) $(($2 + $4 / 2)))
+  echo "at $1,$2 ($3 x $4): inside [$inside], just outside [$outside], the wallpaper is [$wallpaper]"
+  [[ -n $inside && $inside != "$wallpaper" && $outside == "$wallpaper" ]]
+}
+check "the screen shows the clock at its kept place" "drawn_at $clock_x $clock_y 164 164" 15
+check "and the sign at its own" "drawn_at $sign_x $sign_y 344 164" 15
+check "apart" "echo \"clock $clock_x,$clock_y sign $sign_x,$sign_y\"; ((clock_x + 164 <= sign_x || sign_x + 344 <= clock_x || clock_y + 164 <= sign_y || sign_y + 164 <= clock_y))"
+
+centre_x=$((clock_x + 82)) centre_y=$((clock_y + 82))
+say move $centre_x $centre_y
+say press left
+say release left
+check "a click on the clock opens its link with the desktop's handler" "links; grep -q '^quillon://widget/clock' '$opened' || { tail -n 5 '$log'; false; }" 20
+
+say press left
+for step in 1 2 3 4; do say move $((centre_x + 10 * step)) $((centre_y + 8 * step)); done
+say release left
+check "a drag moves the widget and its place is kept" "kept_places | grep DotClock | grep -qx 'DotClock $((clock_x + 40)) $((clock_y + 32))' || kept_places" 15
+check "where the screen shows it" "drawn_at $((clock_x + 40)) $((clock_y + 32)) 164 164" 15
+check_holds "and opens no link" 1 "links; [[ \$(wc -l <'$opened') -eq 1 ]]"
+
+# Every widget asks its plug-in for a new timeline after the studio's signal: within a second on an
+# idle machine; the deadline is for a loaded one.
+asking_widgets() {
+  local lines
+  lines=$(tail -n "+$(($1 + 1))" "$log" | grep 'asks for a timeline')
+  echo "$(echo "$lines" | grep -o 'widget [0-9]* (' | sort -u | grep -c .) widgets asked: [$(echo $lines)]"
+  [[ $(echo "$lines" | grep -o 'widget [0-9]* (' | sort -u | grep -c .) -eq $2 ]]
+}
+check "both widgets ask for their first timeline" "asking_widgets 0 2" 20
+before=$(wc -l <"$log")
+timeout --foreground 10 dbus-send --session --type=signal /com/quillon/Lampwork com.quillon.Lampwork.Timelines.ReloadAllTimelines
+check "the reload signal makes both widgets ask for a timeline" "asking_widgets $before 2" 20
+
+# The right button opens the menu at the pointer; its first entry, Edit Widget…, opens the editor,
+# the host's one window.
+centre_x=$((clock_x + 40 + 82)) centre_y=$((clock_y + 32 + 82))
+say move $centre_x $centre_y
+face=$(pixel $((centre_x + 20)) $((centre_y + 12)))
+say press right
+say release right
+menu_shown() {
+  local now
+  now=$(pixel $((centre_x + 20)) $((centre_y + 12)))
+  echo "right of the pointer: [$now], the face there: [$face]"
+  [[ -n $now && $now != "$face" ]]
+}
+check "the menu opens at the pointer" menu_shown 15
+say move $((centre_x + 30)) $((centre_y + 12))
+say press left
+say release left
+editor_open() { windows | tail -n 1 | grep -qx 1 || { windows | head -n 1; false; }; }
+check "its first entry opens the widget's editor" editor_open 15
+
+stop_host
+start_host
+check "after a restart the clock is where it was left" "drawn_at $((clock_x + 40)) $((clock_y + 32)) 164 164" 20
+check "and the sign where it was" "drawn_at $sign_x $sign_y 344 164" 15
+
+kill "$compositor"
+wait_until "sway to end" 15 "! kill -0 $compositor 2>/dev/null"
+compositor=
+check "the host ends when the compositor goes" "! kill -0 $pid 2>/dev/null || { echo still running; false; }" 15
+wait "$pid"
+status=$?
+check "without crashing" "echo \"exit status \$status: \$(tail -n 3 '$log')\"; ((status < 128))"
+pid=
+echo "$failures failed"
+exit $((failures > 0))

@@ -1,0 +1,120 @@
+// A layer surface following a widget, and the pointer on it.
+#include "widgethost/host/layer_widget.h"
+
+#include <QGuiApplication>
+#include <QStyleHints>
+
+#include <linux/input-event-codes.h>
+
+#include <algorithm>
+
+namespace quillon::widgethost {
+namespace {
+
+// The widget's menu as one list: the sizes under a heading of their own rather than in a submenu.
+std::vector<LayerMenuEntry> entriesOf(const std::vector<WidgetMenuItem>& items)
+{
+    std::vector<LayerMenuEntry> entries;
+    for (const WidgetMenuItem& item : items) {
+        if (item.title.isEmpty()) {
+            entries.push_back({LayerMenuEntry::Kind::separator, {}, false, {}});
+        } else if (!item.submenu.empty()) {
+            entries.push_back({LayerMenuEntry::Kind::heading, item.title, false, {}});
+            for (const WidgetMenuItem& choice : item.submenu) {
+                entries.push_back(
+                    {choice.checkable ? LayerMenuEntry::Kind::check : LayerMenuEntry::Kind::action,
+                        choice.title, choice.checked, choice.action});
+            }
+            entries.push_back({LayerMenuEntry::Kind::separator, {}, false, {}});
+        } else {
+            entries.push_back({item.checkable ? LayerMenuEntry::Kind::check : LayerMenuEntry::Kind::action,
+                item.title, item.checked, item.action});
+        }
+    }
+    // A separator that another one follows says nothing.
+    entries.erase(std::unique(entries.begin(), entries.end(),
+                      [](const LayerMenuEntry& a, const LayerMenuEntry& b) {
+                          return a.kind == LayerMenuEntry::Kind::separator && b.kind == a.kind;
+                      }),
+        entries.end());
+    return entries;
+}
+
+} // namespace
+
+LayerWidget::LayerWidget(
+    WaylandDisplay& display, LiveWidget& widget, const WaylandOutput& output, QPoint corner)
+    : m_display(display)
+    , m_widget(widget)
+    , m_outputName(output.name)
+    , m_outputSize(output.size())
+    , m_gesture(QGuiApplication::styleHints()->startDragDistance())
+{
+    m_surface = std::make_unique<LayerSurface>(display, output, widget.size(), corner,
+        [this](QPainter& painter, const QRectF& area) { m_widget.paint(painter, area, true); });
+    connect(&widget, &LiveWidget::faceChanged, m_surface.get(), &LayerSurface::redraw);
+    connect(&widget, &LiveWidget::sizeChanged, this, [this] { m_surface->setSize(m_widget.size()); });
+    connect(m_surface.get(), &LayerSurface::pressed, this, &LayerWidget::pressed);
+    connect(m_surface.get(), &LayerSurface::moved, this, &LayerWidget::moved);
+    connect(m_surface.get(), &LayerSurface::released, this, &LayerWidget::released);
+    connect(m_surface.get(), &LayerSurface::closed, this, [this] {
+        m_closed = true;
+        m_menu.reset();
+        emit closed();
+    });
+}
+
+LayerWidget::~LayerWidget() = default;
+
+void LayerWidget::pressed(std::uint32_t button, QPoint at, std::uint32_t serial)
+{
+    if (button == BTN_LEFT)
+        m_gesture.press(at, m_surface->corner());
+    else if (button == BTN_RIGHT)
+        openMenu(at, serial);
+}
+
+void LayerWidget::moved(QPoint at)
+{
+    const auto corner = m_gesture.move(at);
+    if (!corner)
+        return;
+    // Kept whole on its output, as the compositor would not show it past the edge anyway.
+    const QSize size = m_surface->size();
+    m_surface->setCorner({std::clamp(corner->x(), 0, std::max(0, m_outputSize.width() - size.width())),
+        std::clamp(corner->y(), 0, std::max(0, m_outputSize.height() - size.height()))});
+}
+
+void LayerWidget::released(std::uint32_t button, QPoint)
+{
+    if (button != BTN_LEFT)
+        return;
+    switch (m_gesture.release()) {
+    case PointerGesture::Ending::drag:
+        m_widget.moveTo(m_outputName, m_surface->corner().x(), m_surface->corner().y());
+        break;
+    case PointerGesture::Ending::click:
+        m_widget.openLink();
+        break;
+    case PointerGesture::Ending::none:
+        break;
+    }
+}
+
+void LayerWidget::openMenu(QPoint at, std::uint32_t serial)
+{
+    if (!m_display.windowManagerBase())
+        return; // a compositor without xdg-shell has no popups
+    m_menu.reset();
+    m_menu = std::make_unique<LayerMenu>(
+        m_display, *m_surface, at - m_surface->corner(), entriesOf(m_widget.menu()), serial);
+    LayerMenu* menu = m_menu.get();
+    // It finishes inside its own event: it goes once that is over.
+    connect(menu, &LayerMenu::finished, this, [this, menu] {
+        if (m_menu.get() == menu)
+            m_menu.release();
+        menu->deleteLater();
+    });
+}
+
+} // namespace quillon::widgethost
