@@ -33,6 +33,7 @@ QStyleOptionMenuItem optionFor(const LayerMenuEntry& entry)
     case LayerMenuEntry::Kind::heading:
         option.menuItemType = QStyleOptionMenuItem::Normal;
         option.state = QStyle::State_None; // shown as a disabled line, as Qt shows a section
+        option.palette.setCurrentColorGroup(QPalette::Disabled);
         break;
     case LayerMenuEntry::Kind::check:
         option.menuItemType = QStyleOptionMenuItem::Normal;
