@@ -156,15 +156,25 @@ QPoint LayerSurface::onOutput(QPointF local) const
 void LayerSurface::pointerMoved(QPointF at)
 {
     m_pointer = at;
-    emit moved(onOutput(at));
+    if (!m_display.tellsPointerDistances())
+        emit moved(onOutput(at));
+}
+
+void LayerSurface::pointerMovedBy(QPointF by)
+{
+    m_onOutput += by;
+    emit moved(m_onOutput.toPoint());
 }
 
 void LayerSurface::pointerButton(std::uint32_t button, bool isPressed, std::uint32_t serial)
 {
-    if (isPressed)
+    if (isPressed) {
+        // The surface is still while no button is held: here the local point and corner agree.
+        m_onOutput = m_cornerOfEvents + m_pointer;
         emit pressed(button, onOutput(m_pointer), serial);
-    else
-        emit released(button, onOutput(m_pointer));
+    } else {
+        emit released(button, m_display.tellsPointerDistances() ? m_onOutput.toPoint() : onOutput(m_pointer));
+    }
 }
 
 } // namespace quillon::widgethost

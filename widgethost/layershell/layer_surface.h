@@ -59,6 +59,7 @@ signals:
 private:
     void pointerEntered(QPointF at) override { m_pointer = at; }
     void pointerMoved(QPointF at) override;
+    void pointerMovedBy(QPointF by) override;
     void pointerButton(std::uint32_t button, bool pressed, std::uint32_t serial) override;
     QPoint onOutput(QPointF local) const;
     void configure(std::uint32_t serial, std::uint32_t width, std::uint32_t height);
@@ -75,10 +76,13 @@ private:
     QPoint m_corner;
     // The corner that pointer events are relative to: a moved corner takes effect with the commit
     // that sets it, and the events the compositor sent before it still have the old one. A round trip
-    // after each commit says from when the new one holds.
+    // after each commit says from when the new one holds. Even so, a compositor tells of the pointer
+    // anew as the surface moves under it, while the commit is handled, and the two cannot be told
+    // apart: where it says how far the pointer moved, that is followed instead.
     QPoint m_cornerOfEvents;
     std::deque<std::pair<wl_callback*, QPoint>> m_cornerChanges;
     QPointF m_pointer;
+    QPointF m_onOutput; // where the pointer is on the output, followed by distance
     int m_scale = 1;
     bool m_configured = false;
     bool m_waitingForBuffer = false;

@@ -3,6 +3,7 @@
 #include "widgethost/layershell/wayland_display.h"
 
 #include "layer_shell-client.h"
+#include "relative-pointer-unstable-v1-client.h"
 #include "xdg-shell-client.h"
 
 #include <QAbstractEventDispatcher>
@@ -147,6 +148,15 @@ struct WaylandListeners {
     static void axisValue120(void*, wl_pointer*, std::uint32_t, std::int32_t) { }
     static constexpr wl_pointer_listener pointer {
         enter, leave, motion, button, axis, frame, axisSource, axisStop, axisDiscrete, axisValue120};
+
+    static void relativeMotion(void* data, zwp_relative_pointer_v1*, std::uint32_t, std::uint32_t,
+        wl_fixed_t dx, wl_fixed_t dy, wl_fixed_t, wl_fixed_t)
+    {
+        WaylandDisplay& display = displayOf(data);
+        if (PointerTarget* target = targetOf(display, display.m_pointerSurface))
+            target->pointerMovedBy(point(dx, dy));
+    }
+    static constexpr zwp_relative_pointer_v1_listener relativePointer {relativeMotion};
 };
 
 std::unique_ptr<WaylandDisplay> WaylandDisplay::connect(std::string& why)
@@ -192,6 +202,8 @@ WaylandDisplay::~WaylandDisplay()
         wl_seat_destroy(m_seat);
     if (m_wmBase)
         xdg_wm_base_destroy(m_wmBase);
+    if (m_relativePointers)
+        zwp_relative_pointer_manager_v1_destroy(m_relativePointers);
     if (m_layerShell)
         zwlr_layer_shell_v1_destroy(m_layerShell);
     if (m_shm)
@@ -215,6 +227,9 @@ void WaylandDisplay::bindGlobal(std::uint32_t global, const char* interface, std
         m_shm = static_cast<wl_shm*>(bind(wl_shm_interface, 1));
     } else if (name == zwlr_layer_shell_v1_interface.name && !m_layerShell) {
         m_layerShell = static_cast<zwlr_layer_shell_v1*>(bind(zwlr_layer_shell_v1_interface, 4));
+    } else if (name == zwp_relative_pointer_manager_v1_interface.name && !m_relativePointers) {
+        m_relativePointers = static_cast<zwp_relative_pointer_manager_v1*>(
+            bind(zwp_relative_pointer_manager_v1_interface, 1));
     } else if (name == xdg_wm_base_interface.name && !m_wmBase) {
         m_wmBase = static_cast<xdg_wm_base*>(bind(xdg_wm_base_interface, 3));
         xdg_wm_base_add_listener(m_wmBase, &WaylandListeners::wmBase, this);
@@ -294,6 +309,11 @@ void WaylandDisplay::setPointer(bool present)
     if (present && !m_pointer && m_seat) {
         m_pointer = wl_seat_get_pointer(m_seat);
         wl_pointer_add_listener(m_pointer, &WaylandListeners::pointer, this);
+        if (m_relativePointers) {
+            m_relativePointer
+                = zwp_relative_pointer_manager_v1_get_relative_pointer(m_relativePointers, m_pointer);
+            zwp_relative_pointer_v1_add_listener(m_relativePointer, &WaylandListeners::relativePointer, this);
+        }
         if (!m_cursorTheme) {
             // The user's cursor theme and size, as other programs take them.
             const char* size = std::getenv("XCURSOR_SIZE");
@@ -308,6 +328,10 @@ void WaylandDisplay::setPointer(bool present)
             }
         }
     } else if (!present && m_pointer) {
+        if (m_relativePointer) {
+            zwp_relative_pointer_v1_destroy(m_relativePointer);
+            m_relativePointer = nullptr;
+        }
         if (wl_pointer_get_version(m_pointer) >= WL_POINTER_RELEASE_SINCE_VERSION)
             wl_pointer_release(m_pointer);
         else

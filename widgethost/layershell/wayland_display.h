@@ -25,6 +25,8 @@ struct wl_shm;
 struct wl_surface;
 struct xdg_wm_base;
 struct zwlr_layer_shell_v1;
+struct zwp_relative_pointer_manager_v1;
+struct zwp_relative_pointer_v1;
 class QSocketNotifier;
 
 namespace quillon::widgethost {
@@ -50,6 +52,8 @@ public:
     virtual ~PointerTarget() = default;
     virtual void pointerEntered(QPointF) { }
     virtual void pointerMoved(QPointF) { }
+    // How far the pointer moved, wherever the surface now is; only where the compositor tells.
+    virtual void pointerMovedBy(QPointF) { }
     // `button` is a Linux input event code (BTN_LEFT, …); `serial` is the compositor's, for grabs.
     virtual void pointerButton(std::uint32_t button, bool pressed, std::uint32_t serial) = 0;
     virtual void pointerLeft() { }
@@ -74,6 +78,8 @@ public:
     zwlr_layer_shell_v1* layerShell() const { return m_layerShell; }
     xdg_wm_base* windowManagerBase() const { return m_wmBase; }
     wl_seat* seat() const { return m_seat; }
+    // Whether pointer targets are told how far the pointer moves (pointerMovedBy).
+    bool tellsPointerDistances() const { return m_relativePointers != nullptr; }
 
     // The outputs that are described, in the order the compositor announced them.
     std::vector<const WaylandOutput*> outputs() const;
@@ -116,6 +122,8 @@ private:
     wl_seat* m_seat = nullptr;
     std::uint32_t m_seatGlobal = 0;
     wl_pointer* m_pointer = nullptr;
+    zwp_relative_pointer_manager_v1* m_relativePointers = nullptr;
+    zwp_relative_pointer_v1* m_relativePointer = nullptr;
     std::vector<std::unique_ptr<OutputRecord>> m_outputs;
     std::map<wl_surface*, PointerTarget*> m_targets;
     wl_surface* m_pointerSurface = nullptr; // under the pointer, ours
