@@ -113,9 +113,11 @@ WidgetPlace LayerDesktop::placeForNew(QSize size)
     const std::vector<const WaylandOutput*> outputs = m_display->outputs();
     if (outputs.empty())
         return {};
-    // Where the pointer was last seen over a widget; else the middle of the first output.
+    // Beside where the pointer was last seen over a widget. Else in the first output's top-left
+    // corner, lined up with the widgets there: a Wayland program cannot learn where the pointer or the
+    // windows are, and windows open mostly in the middle.
     const WaylandOutput* output = outputs.front();
-    QPointF pointer(output->size().width() / 2.0, output->size().height() / 2.0);
+    std::optional<QPointF> pointer;
     if (const auto last = m_display->lastPointer()) {
         for (const auto& [widget, shown] : m_shown) {
             const WaylandOutput* itsOutput = m_display->output(shown->outputName());
@@ -133,7 +135,10 @@ WidgetPlace LayerDesktop::placeForNew(QSize size)
                 {double(rect.x()), double(rect.y()), double(rect.width()), double(rect.height())});
         }
     }
-    const PointF wanted {pointer.x() - size.width() / 2.0, pointer.y() - size.height() / 2.0};
+    constexpr double kMargin = 24;
+    const PointF wanted = pointer
+        ? PointF {pointer->x() - size.width() / 2.0, pointer->y() - size.height() / 2.0}
+        : PointF {kMargin, kMargin};
     const RectF area {0, 0, double(output->size().width()), double(output->size().height())};
     const PointF corner = findFreeSpot(wanted, {double(size.width()), double(size.height())}, widgets, area);
     return {output->name, corner.x, corner.y};
