@@ -70,10 +70,6 @@ void LayerDesktop::place(LiveWidget& widget)
     auto shown = std::make_unique<LayerWidget>(*m_display, widget, output, corner);
     connect(shown.get(), &LayerWidget::closed, this,
         [this] { QTimer::singleShot(0, this, &LayerDesktop::outputsChanged); });
-    if (found != m_shown.end()) {
-        // It may be in the middle of its own events.
-        found->second.release()->deleteLater();
-    }
     m_shown[&widget] = std::move(shown);
 }
 
@@ -81,7 +77,7 @@ void LayerDesktop::outputsChanged()
 {
     for (auto& [widget, shown] : m_shown) {
         if (const WaylandOutput* output = m_display->output(shown->outputName()))
-            shown->setScale(output->scale);
+            shown->followOutput(*output);
     }
     // Each widget goes back to its own output when that is there, off one that has gone, or onto
     // the first that comes.
@@ -95,17 +91,9 @@ void LayerDesktop::outputsChanged()
 void LayerDesktop::hide(LiveWidget& widget)
 {
     std::erase(m_waiting, &widget);
-    const auto found = m_shown.find(&widget);
-    if (found == m_shown.end())
-        return;
-    found->second.release()->deleteLater();
-    m_shown.erase(found);
-}
-
-const LayerWidget* LayerDesktop::shown(const LiveWidget& widget) const
-{
-    const auto found = m_shown.find(const_cast<LiveWidget*>(&widget));
-    return found == m_shown.end() ? nullptr : found->second.get();
+    // At once: nothing of a layer surface's runs at this point (its menu's choices run after the
+    // menu has closed), and the widget goes right after.
+    m_shown.erase(&widget);
 }
 
 WidgetPlace LayerDesktop::placeForNew(QSize size)

@@ -24,9 +24,6 @@ public:
     void hide(LiveWidget& widget) override;
     WidgetPlace placeForNew(QSize size) override;
 
-    WaylandDisplay& display() const { return *m_display; }
-    const LayerWidget* shown(const LiveWidget& widget) const;
-
 signals:
     // The compositor has gone: nothing can be shown any more.
     void lost();

@@ -66,6 +66,12 @@ LayerWidget::LayerWidget(
 
 LayerWidget::~LayerWidget() = default;
 
+void LayerWidget::followOutput(const WaylandOutput& output)
+{
+    m_outputSize = output.size();
+    m_surface->setScale(output.scale);
+}
+
 void LayerWidget::pressed(std::uint32_t button, QPoint at, std::uint32_t serial)
 {
     if (button == BTN_LEFT)

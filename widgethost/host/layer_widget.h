@@ -27,7 +27,8 @@ public:
     QRect rect() const { return {m_surface->corner(), m_surface->size()}; }
     const LayerSurface& surface() const { return *m_surface; }
     const LayerMenu* menu() const { return m_menu.get(); }
-    void setScale(int scale) { m_surface->setScale(scale); }
+    // Its output's new scale or size.
+    void followOutput(const WaylandOutput& output);
     void setCorner(QPoint corner) { m_surface->setCorner(corner); }
     bool isClosed() const { return m_closed; }
 

@@ -51,18 +51,21 @@ int main(int argc, char** argv)
     }
 
     // Decided before the application object exists, which fixes Qt's platform.
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
     std::string waylandProblem;
     std::unique_ptr<WaylandDisplay> wayland;
-    if (const char* name = std::getenv("WAYLAND_DISPLAY"); name && *name)
+    if (set("WAYLAND_DISPLAY"))
         wayland = WaylandDisplay::connect(waylandProblem);
-    const char* x11 = std::getenv("DISPLAY");
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const DesktopChoice choice = chooseDesktop(
-        {.waylandSession = std::getenv("WAYLAND_DISPLAY") != nullptr && *std::getenv("WAYLAND_DISPLAY"),
-            .layerShellOffered = wayland && wayland->offersLayerShell(),
-            .waylandProblem = waylandProblem,
-            .x11Display = x11 && *x11,
-            .qtPlatformChosen = platform && *platform});
+    DesktopFacts facts;
+    facts.waylandSession = set("WAYLAND_DISPLAY");
+    facts.layerShellOffered = wayland && wayland->offersLayerShell();
+    facts.waylandProblem = waylandProblem;
+    facts.x11Display = set("DISPLAY");
+    facts.qtPlatformChosen = set("QT_QPA_PLATFORM");
+    const DesktopChoice choice = chooseDesktop(facts);
     if (choice.kind == DesktopKind::none) {
         std::cerr << "quillon-widgets: " << choice.message << "\n";
         return 1;

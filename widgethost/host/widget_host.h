@@ -45,9 +45,6 @@ public:
     bool addWidget(const std::string& kind, WidgetFamily family);
     void showGallery();
 
-    const std::vector<std::unique_ptr<LiveWidget>>& widgets() const { return m_widgets; }
-    WidgetDesktop& desktop() const { return *m_desktop; }
-
 public slots:
     // Every widget asks for a new timeline: the studio's reload signal, a change of zone.
     void reloadAll();
