@@ -64,20 +64,11 @@ esac
 echo "over ${seconds} s, six widgets placed:"
 QUILLON_BENCH_INSIDE=x11 xvfb-run -a -s "-screen 0 1920x1080x24" dbus-run-session -- "$0" "$host" 2>&1 |
   grep -v 'fd limit'
-# The host and this script are copied where the other user can reach them.
+source "$root/tests/support/desktop_user.sh"
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-mkdir -p "$stage/bin" "$stage/lib/quillon/widgets"
-cp "$host" "$stage/bin/quillon-widgets"
-cp "$(dirname "$host")/../plugins/widgets/"*.so "$stage/lib/quillon/widgets/"
-cp "$0" "$stage/bin/"
-chmod -R a+rX "$stage"
-as_user=()
-if [[ $(id -u) -eq 0 ]]; then
-  user=${QUILLON_TEST_USER:-quillon-test}
-  id "$user" >/dev/null 2>&1 || useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
-  as_user=(runuser -u "$user" --)
-fi
+stage_programs "$stage" "$host" "$(dirname "$host")/../plugins/widgets/"*.so -- "$0"
+desktop_user_prefix
 cd "$stage"
 "${as_user[@]}" env QUILLON_BENCH_INSIDE=wayland QUILLON_CPU_SECONDS="$seconds" \
   dbus-run-session -- bash "$stage/bin/$(basename "$0")" "$stage/bin/quillon-widgets" 2>&1 | grep -v 'fd limit'

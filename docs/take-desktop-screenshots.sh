@@ -16,21 +16,8 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work"
 out="$root/docs/screenshots"
 
-# The six widgets as a user might arrange and theme them with the editor.
-mkdir -p "$XDG_CONFIG_HOME/quillon-widgets"
-widget() { # kind family x y configuration
-  printf '{"plugin": "liblampwork.so", "kind": "%s", "family": "%s", "screen": "", "x": %d, "y": %d, "configuration": %s}' "$@"
-}
-{
-  echo '{"widgets": ['
-  widget WorldBoard systemLarge 40 40 '{"theme": "midnight"}'; echo ,
-  widget DotClock systemSmall 408 40 '{"theme": "amber", "city": "tokyo"}'; echo ,
-  widget DotDay systemSmall 596 40 '{"theme": "paper"}'; echo ,
-  widget DotCountdown systemMedium 784 40 '{"theme": "sky", "label": "New Year", "target": 820454400}'; echo ,
-  widget DotProgress systemMedium 408 228 '{"theme": "matcha", "period": "year"}'; echo ,
-  widget DotSign systemExtraLarge 784 228 '{"theme": "phosphor", "message": "WELCOME ABOARD\nPLATFORM 9"}'
-  echo ']}'
-} >"$XDG_CONFIG_HOME/quillon-widgets/widgets.json"
+source "$root/docs/six_widgets.sh"
+write_six_widgets "$XDG_CONFIG_HOME/quillon-widgets/widgets.json" ""
 
 # One window, cut from the screen so that the window manager's frame shows too.
 shot_window() {

@@ -10,20 +10,14 @@ build=${1:-$root/build/release}
 
 if [[ -z "${QUILLON_SHOTS_INSIDE:-}" ]]; then
   "$root/scripts/install-dependencies"
-  # The programs and this script are copied where the other user can reach them.
+  source "$root/tests/support/desktop_user.sh"
   stage=$(mktemp -d)
   trap 'rm -rf "$stage"' EXIT
-  mkdir -p "$stage/bin" "$stage/lib/quillon/widgets" "$stage/out"
-  cp "$build/widgethost/quillon-widgets" "$build/studio/quillon" "$0" "$stage/bin/"
-  cp "$build/plugins/widgets/"*.so "$stage/lib/quillon/widgets/"
-  chmod -R a+rX "$stage"
+  stage_programs "$stage" "$build/widgethost/quillon-widgets" "$build/plugins/widgets/"*.so -- \
+    "$build/studio/quillon" "$0" "$root/docs/six_widgets.sh"
+  mkdir -p "$stage/out"
   chmod a+w "$stage/out"
-  as_user=()
-  if [[ $(id -u) -eq 0 ]]; then
-    user=${QUILLON_TEST_USER:-quillon-test}
-    id "$user" >/dev/null 2>&1 || useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
-    as_user=(runuser -u "$user" --)
-  fi
+  desktop_user_prefix
   cd "$stage"
   "${as_user[@]}" env QUILLON_SHOTS_INSIDE=1 dbus-run-session -- bash "$stage/bin/$(basename "$0")" "$stage" 2>&1 |
     grep -v 'fd limit'
@@ -37,21 +31,8 @@ export XDG_RUNTIME_DIR=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d) XDG_DATA_HOME=$
 unset DISPLAY WAYLAND_DISPLAY
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
 
-# The six widgets as a user might arrange and theme them with the editor.
-mkdir -p "$XDG_CONFIG_HOME/quillon-widgets"
-widget() { # kind family x y configuration
-  printf '{"plugin": "liblampwork.so", "kind": "%s", "family": "%s", "screen": "HEADLESS-1", "x": %d, "y": %d, "configuration": %s}' "$@"
-}
-{
-  echo '{"widgets": ['
-  widget WorldBoard systemLarge 40 40 '{"theme": "midnight"}'; echo ,
-  widget DotClock systemSmall 408 40 '{"theme": "amber", "city": "tokyo"}'; echo ,
-  widget DotDay systemSmall 596 40 '{"theme": "paper"}'; echo ,
-  widget DotCountdown systemMedium 784 40 '{"theme": "sky", "label": "New Year", "target": 820454400}'; echo ,
-  widget DotProgress systemMedium 408 228 '{"theme": "matcha", "period": "year"}'; echo ,
-  widget DotSign systemExtraLarge 784 228 '{"theme": "phosphor", "message": "WELCOME ABOARD\nPLATFORM 9"}'
-  echo ']}'
-} >"$XDG_CONFIG_HOME/quillon-widgets/widgets.json"
+source "$stage/bin/six_widgets.sh"
+write_six_widgets "$XDG_CONFIG_HOME/quillon-widgets/widgets.json" HEADLESS-1
 
 # The studio floats where it covers a corner of the sign: the widgets stay under windows.
 cat >"$XDG_RUNTIME_DIR/config" <<'CONFIG'

@@ -7,6 +7,7 @@
 # than the host keeps is kept whole aside. Usage: host_session_test.sh path/to/quillon-widgets
 set -u
 source "$(dirname "$0")/../support/checks.sh"
+source "$(dirname "$0")/../support/widget_host_session.sh"
 host=$1
 limit=120
 if [[ -z "${QUILLON_HOST_TEST_INSIDE:-}" ]]; then
@@ -27,17 +28,6 @@ wait_budget_end=$(($(now_us) + 90 * 1000000))
 bounded() { timeout --foreground 10 "$@" </dev/null; }
 window_info() { [[ -n $1 ]] || { echo "no window id"; return 1; }; bounded xwininfo -id "$1"; }
 window_state() { [[ -n $1 ]] || { echo "no window id"; return 1; }; bounded xprop -id "$1" _NET_WM_STATE; }
-call() {
-  timeout --foreground 30 dbus-send --session --print-reply --reply-timeout=25000 --dest=com.quillon.WidgetHost /com/quillon/WidgetHost \
-    "com.quillon.WidgetHost.$1" "${@:2}" </dev/null 2>&1
-}
-# call_answers BOOLEAN METHOD ARGUMENTS...: the call's reply, and whether it is that boolean.
-call_answers() {
-  local reply
-  reply=$(call "${@:2}")
-  echo "$reply"
-  [[ $reply == *"boolean $1"* ]]
-}
 name_owned() {
   local reply
   reply=$(timeout --foreground 10 dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
@@ -86,26 +76,10 @@ kept_widgets_are() {
   echo "${count:-no} widgets in $(show_kept)"
   [[ $count -eq $1 ]]
 }
-host_runs() { kill -0 "$1" 2>/dev/null || { echo "host $1 has ended: $(tail -n 5 "$log" 2>&1)"; return 1; }; }
-# Asks the host to end, and makes sure it has before the next one starts.
-stop_host() {
-  kill "$pid" 2>/dev/null
-  wait_until "host $pid to end" 15 "! kill -0 $pid 2>/dev/null" || kill -KILL "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  pid=
-}
 pid=
 trap '[[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null' EXIT
 
-# The desktop's handler of quillon:// links is a stub that notes the link it was given.
-opened=$XDG_CONFIG_HOME/opened-links
-mkdir -p "$XDG_DATA_HOME/applications"
-printf '#!/bin/sh\necho "$1" >>"%s"\n' "$opened" >"$XDG_DATA_HOME/link-stub"
-chmod +x "$XDG_DATA_HOME/link-stub"
-printf '[Desktop Entry]\nType=Application\nName=Link stub\nExec=%s %%u\nMimeType=x-scheme-handler/quillon;\n' \
-  "$XDG_DATA_HOME/link-stub" >"$XDG_DATA_HOME/applications/link-stub.desktop"
-printf '[Default Applications]\nx-scheme-handler/quillon=link-stub.desktop\n' >"$XDG_CONFIG_HOME/mimeapps.list"
-links() { echo "links opened: [$(cat "$opened" 2>/dev/null | tr '\n' ' ')]"; }
+install_link_stub
 
 log=$XDG_CONFIG_HOME/host.log
 QT_LOGGING_RULES="quillon.widgets.timelines.info=true" "$host" 2>"$log" </dev/null & pid=$!
@@ -129,12 +103,6 @@ check "an autostart entry brings them back" "file_there '$XDG_CONFIG_HOME/autost
 # Every widget asks its plug-in for a new timeline after the studio's signal: within a second on
 # an idle machine, so the generous deadline only matters on a loaded one. The widgets' first asks
 # come before the signal, so that they cannot pass for answers to it.
-asking_widgets() {
-  local lines
-  lines=$(tail -n "+$(($1 + 1))" "$log" | grep 'asks for a timeline')
-  echo "$(echo "$lines" | grep -o 'widget [0-9]* (' | sort -u | grep -c .) widgets asked: [$(echo $lines)]"
-  [[ $(echo "$lines" | grep -o 'widget [0-9]* (' | sort -u | grep -c .) -eq $2 ]]
-}
 check "both widgets ask for their first timeline" "asking_widgets 0 2" 20
 before=$(wc -l <"$log")
 bounded dbus-send --session --type=signal /com/quillon/Lampwork com.quillon.Lampwork.Timelines.ReloadAllTimelines

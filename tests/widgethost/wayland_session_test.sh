@@ -12,6 +12,7 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/checks.sh"
+source "$here/../support/widget_host_session.sh"
 mode=$1
 limit=150
 skip() { echo "SKIPPED: $*"; exit 77; }
@@ -22,26 +23,15 @@ if [[ -z ${QUILLON_WAYLAND_TEST_INSIDE:-} ]]; then
   for tool in "${needed[@]}"; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-dependencies installs it)"
   done
-  # The programs and this script are copied where the other user can reach them: a build tree
-  # under root's home cannot be read by anyone else.
+  source "$here/../support/desktop_user.sh"
   stage=$(mktemp -d)
   trap 'rm -rf "$stage"' EXIT
-  mkdir -p "$stage/bin" "$stage/lib/quillon/widgets" "$stage/tests/widgethost" "$stage/tests/support"
-  cp "$2" "$stage/bin/quillon-widgets"
-  cp "$3" "$stage/lib/quillon/widgets/"
-  cp "$4" "$stage/bin/quillon-virtual-pointer"
+  stage_programs "$stage" "$2" "$3" -- "$4"
+  mkdir -p "$stage/tests/widgethost" "$stage/tests/support"
   cp "$0" "$stage/tests/widgethost/"
-  cp "$here/../support/checks.sh" "$stage/tests/support/"
+  cp "$here/../support/checks.sh" "$here/../support/widget_host_session.sh" "$stage/tests/support/"
   chmod -R a+rX "$stage"
-  as_user=()
-  if [[ $(id -u) -eq 0 ]]; then
-    user=${QUILLON_TEST_USER:-quillon-test}
-    if ! id "$user" >/dev/null 2>&1; then
-      useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user" ||
-        skip "the compositor will not run as root and no user $user could be made; name one in QUILLON_TEST_USER"
-    fi
-    as_user=(runuser -u "$user" --)
-  fi
+  desktop_user_prefix || skip "there is no user to run the compositor as"
   cd "$stage" || exit 1
   within_limit "$limit" "the Wayland session test" "${as_user[@]}" env QUILLON_WAYLAND_TEST_INSIDE=1 \
     dbus-run-session -- bash "$stage/tests/widgethost/$(basename "$0")" "$mode" "$stage/bin/quillon-widgets"
@@ -58,27 +48,10 @@ trap 'kill -KILL $pid $pointer_pid $compositor 2>/dev/null; rm -rf "$XDG_RUNTIME
 
 log=$XDG_RUNTIME_DIR/host.log
 kept=$XDG_CONFIG_HOME/quillon-widgets/widgets.json
-host_runs() { kill -0 "$1" 2>/dev/null || { echo "host $1 has ended: $(tail -n 5 "$log" 2>&1)"; return 1; }; }
-call() {
-  timeout --foreground 30 dbus-send --session --print-reply --reply-timeout=25000 --dest=com.quillon.WidgetHost \
-    /com/quillon/WidgetHost "com.quillon.WidgetHost.$1" "${@:2}" </dev/null 2>&1
-}
-call_answers() {
-  local reply
-  reply=$(call "${@:2}")
-  echo "$reply"
-  [[ $reply == *"boolean $1"* ]]
-}
 start_host() {
   QT_LOGGING_RULES="quillon.widgets.timelines.info=true" "$host" 2>"$log" </dev/null &
   pid=$!
   check "the host starts and answers on the bus" "host_runs $pid && call_answers false AddWidget string:DotNothing string:systemSmall" 30
-}
-stop_host() {
-  kill "$pid" 2>/dev/null
-  wait_until "host $pid to end" 15 "! kill -0 $pid 2>/dev/null" || kill -KILL "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  pid=
 }
 # kept_places: "kind x y" for each widget in the host's file.
 kept_places() {
@@ -134,15 +107,7 @@ fi
 export WAYLAND_DISPLAY=$(ls "$XDG_RUNTIME_DIR" | grep -E '^wayland-[0-9]+$' | head -n 1)
 export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -n 1)
 
-# The desktop's handler of quillon:// links is a stub that notes the link it was given.
-opened=$XDG_CONFIG_HOME/opened-links
-mkdir -p "$XDG_DATA_HOME/applications"
-printf '#!/bin/sh\necho "$1" >>"%s"\n' "$opened" >"$XDG_DATA_HOME/link-stub"
-chmod +x "$XDG_DATA_HOME/link-stub"
-printf '[Desktop Entry]\nType=Application\nName=Link stub\nExec=%s %%u\nMimeType=x-scheme-handler/quillon;\n' \
-  "$XDG_DATA_HOME/link-stub" >"$XDG_DATA_HOME/applications/link-stub.desktop"
-printf '[Default Applications]\nx-scheme-handler/quillon=link-stub.desktop\n' >"$XDG_CONFIG_HOME/mimeapps.list"
-links() { echo "links opened: [$(cat "$opened" 2>/dev/null | tr '\n' ' ')]"; }
+install_link_stub
 
 # The headless seat has no pointer until the virtual one is made, as the seat of a desktop has one
 # before any program starts.
@@ -210,12 +175,6 @@ check_holds "and opens no link" 1 "links; [[ \$(wc -l <'$opened') -eq 1 ]]"
 
 # Every widget asks its plug-in for a new timeline after the studio's signal: within a second on an
 # idle machine; the deadline is for a loaded one.
-asking_widgets() {
-  local lines
-  lines=$(tail -n "+$(($1 + 1))" "$log" | grep 'asks for a timeline')
-  echo "$(echo "$lines" | grep -o 'widget [0-9]* (' | sort -u | grep -c .) widgets asked: [$(echo $lines)]"
-  [[ $(echo "$lines" | grep -o 'widget [0-9]* (' | sort -u | grep -c .) -eq $2 ]]
-}
 check "both widgets ask for their first timeline" "asking_widgets 0 2" 20
 before=$(wc -l <"$log")
 timeout --foreground 10 dbus-send --session --type=signal /com/quillon/Lampwork com.quillon.Lampwork.Timelines.ReloadAllTimelines

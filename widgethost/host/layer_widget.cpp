@@ -95,16 +95,7 @@ void LayerWidget::released(std::uint32_t button, QPoint)
 {
     if (button != BTN_LEFT)
         return;
-    switch (m_gesture.release()) {
-    case PointerGesture::Ending::drag:
-        m_widget.moveTo(m_outputName, m_surface->corner().x(), m_surface->corner().y());
-        break;
-    case PointerGesture::Ending::click:
-        m_widget.openLink();
-        break;
-    case PointerGesture::Ending::none:
-        break;
-    }
+    m_widget.finishGesture(m_gesture.release(), m_outputName, m_surface->corner());
 }
 
 void LayerWidget::openMenu(QPoint at, std::uint32_t serial)

@@ -5,7 +5,6 @@
 #include "widgethost/host/live_widget.h"
 #include "widgethost/layershell/layer_menu.h"
 #include "widgethost/layershell/layer_surface.h"
-#include "widgethost/pointer_gesture.h"
 
 #include <QObject>
 

@@ -93,6 +93,14 @@ void LiveWidget::moveTo(const std::string& screen, double x, double y)
     emit changed();
 }
 
+void LiveWidget::finishGesture(PointerGesture::Ending ending, const std::string& screen, QPoint corner)
+{
+    if (ending == PointerGesture::Ending::drag)
+        moveTo(screen, corner.x(), corner.y());
+    else if (ending == PointerGesture::Ending::click)
+        openLink();
+}
+
 void LiveWidget::setFamily(WidgetFamily family)
 {
     m_placed.family = family;

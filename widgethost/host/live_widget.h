@@ -5,6 +5,7 @@
 
 #include "widgethost/host/widget_editor.h"
 #include "widgethost/placed_widgets.h"
+#include "widgethost/pointer_gesture.h"
 #include "widgethost/timeline_driver.h"
 #include "widgethost/widget_plugin.h"
 
@@ -54,6 +55,9 @@ public:
     void showAt(const std::string& screen, double x, double y);
     // Where the user has put it: kept.
     void moveTo(const std::string& screen, double x, double y);
+    // A left-button gesture has ended with the widget's corner at `corner` on `screen`: a drag
+    // keeps the place, a click follows the link.
+    void finishGesture(PointerGesture::Ending ending, const std::string& screen, QPoint corner);
     void setFamily(WidgetFamily family);
     void editConfiguration();
     // Edit Widget… (when it has settings), the sizes, Remove Widget, Edit Widgets….

@@ -71,16 +71,7 @@ void WidgetWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    switch (m_gesture.release()) {
-    case PointerGesture::Ending::drag:
-        m_widget.moveTo({}, x(), y());
-        break;
-    case PointerGesture::Ending::click:
-        m_widget.openLink();
-        break;
-    case PointerGesture::Ending::none:
-        break;
-    }
+    m_widget.finishGesture(m_gesture.release(), {}, pos());
 }
 
 void WidgetWindow::contextMenuEvent(QContextMenuEvent* event)

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "widgethost/host/live_widget.h"
-#include "widgethost/pointer_gesture.h"
 
 #include <QWidget>
 

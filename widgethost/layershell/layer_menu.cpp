@@ -161,21 +161,8 @@ void LayerMenu::redraw()
 {
     if (!m_configured || m_finished)
         return;
-    ShmBuffer* buffer = m_buffers.free(m_display.shm(), m_size * m_scale);
-    m_waitingForBuffer = buffer == nullptr;
-    if (!buffer)
-        return;
-    buffer->image().setDevicePixelRatio(m_scale);
-    {
-        QPainter painter(&buffer->image());
-        paint(painter);
-    }
-    if (wl_surface_get_version(m_surface) >= WL_SURFACE_SET_BUFFER_SCALE_SINCE_VERSION)
-        wl_surface_set_buffer_scale(m_surface, m_scale);
-    wl_surface_attach(m_surface, buffer->buffer(), 0, 0);
-    wl_surface_damage(m_surface, 0, 0, m_size.width(), m_size.height());
-    wl_surface_commit(m_surface);
-    buffer->handOver();
+    m_waitingForBuffer = !m_buffers.present(
+        m_display.shm(), m_surface, m_size, m_scale, [this](QPainter& painter) { paint(painter); });
 }
 
 int LayerMenu::entryAt(QPointF at) const

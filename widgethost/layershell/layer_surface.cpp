@@ -129,23 +129,8 @@ void LayerSurface::redraw()
 {
     if (!m_configured || m_closed)
         return;
-    ShmBuffer* buffer = m_buffers.free(m_display.shm(), m_size * m_scale);
-    m_waitingForBuffer = buffer == nullptr && !m_size.isEmpty();
-    if (!buffer)
-        return;
-    QImage& image = buffer->image();
-    image.fill(Qt::transparent);
-    image.setDevicePixelRatio(m_scale);
-    {
-        QPainter painter(&image);
-        m_painter(painter, QRectF(QPointF(0, 0), QSizeF(m_size)));
-    }
-    if (wl_surface_get_version(m_surface) >= WL_SURFACE_SET_BUFFER_SCALE_SINCE_VERSION)
-        wl_surface_set_buffer_scale(m_surface, m_scale);
-    wl_surface_attach(m_surface, buffer->buffer(), 0, 0);
-    wl_surface_damage(m_surface, 0, 0, m_size.width(), m_size.height());
-    wl_surface_commit(m_surface);
-    buffer->handOver();
+    m_waitingForBuffer = !m_buffers.present(m_display.shm(), m_surface, m_size, m_scale,
+        [this](QPainter& painter) { m_painter(painter, QRectF(QPointF(0, 0), QSizeF(m_size))); });
 }
 
 QPoint LayerSurface::onOutput(QPointF local) const

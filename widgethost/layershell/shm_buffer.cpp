@@ -1,6 +1,8 @@
 // Anonymous shared memory from memfd_create, one pool per buffer.
 #include "widgethost/layershell/shm_buffer.h"
 
+#include <QPainter>
+
 #include <wayland-client.h>
 
 #include <sys/mman.h>
@@ -72,6 +74,28 @@ ShmBuffer* ShmBufferPair::free(wl_shm* shm, QSize pixels)
         return buffer.get();
     }
     return nullptr;
+}
+
+bool ShmBufferPair::present(
+    wl_shm* shm, wl_surface* surface, QSize size, int scale, const std::function<void(QPainter&)>& paint)
+{
+    ShmBuffer* buffer = free(shm, size * scale);
+    if (!buffer)
+        return false;
+    QImage& image = buffer->image();
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(scale);
+    {
+        QPainter painter(&image);
+        paint(painter);
+    }
+    if (wl_surface_get_version(surface) >= WL_SURFACE_SET_BUFFER_SCALE_SINCE_VERSION)
+        wl_surface_set_buffer_scale(surface, scale);
+    wl_surface_attach(surface, buffer->buffer(), 0, 0);
+    wl_surface_damage(surface, 0, 0, size.width(), size.height());
+    wl_surface_commit(surface);
+    buffer->handOver();
+    return true;
 }
 
 } // namespace quillon::widgethost

@@ -10,6 +10,8 @@
 
 struct wl_buffer;
 struct wl_shm;
+struct wl_surface;
+class QPainter;
 
 namespace quillon::widgethost {
 
@@ -53,6 +55,10 @@ public:
 
     // A buffer of that size the compositor is not reading; null while both are busy.
     ShmBuffer* free(wl_shm* shm, QSize pixels);
+    // Paints a picture of `size` points at `scale` into a free buffer and commits it to `surface`;
+    // false, showing nothing new, while both buffers are busy (`released` runs when one is free).
+    bool present(
+        wl_shm* shm, wl_surface* surface, QSize size, int scale, const std::function<void(QPainter&)>& paint);
 
 private:
     std::function<void()> m_released;
