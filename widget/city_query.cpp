@@ -3,6 +3,8 @@
 
 #include "platform/text/user_locale.h"
 
+#include <QCoreApplication>
+
 namespace quillon {
 namespace {
 
@@ -19,6 +21,12 @@ std::vector<widgethost::Entity> entitiesOf(const std::vector<City>& cities)
 
 widgethost::Entity cityEntity(const City& city)
 {
+    // The local city has no country: its subtitle names this computer instead, in the user's language.
+    if (city.id == City::kLocalID) {
+        //: Where the local city is, in the list of cities: the computer the widgets run on
+        return {city.id, city.name,
+            QCoreApplication::translate("quillon::CityQuery", "This Computer").toStdString()};
+    }
     return {city.id, city.name, city.country};
 }
 

@@ -4,23 +4,40 @@
 #include "widget/city_query.h"
 #include "widget/dot_face.h"
 
+#include <QCoreApplication>
+
 namespace quillon {
+namespace {
+
+// The translation context of the catalogue's names and descriptions.
+constexpr const char* kContext = "quillon::Lampworks";
+
+} // namespace
 
 using namespace widgethost;
 
 const std::array<LampworkWidget, 6>& lampworks()
 {
+    // The names and descriptions in English; widgets() gives them in the user's language.
     static const std::array<LampworkWidget, 6> catalogue {{
-        {DotWidgetKind::worldBoard, "World Board", "Times across your cities, departures-board style.",
+        {DotWidgetKind::worldBoard, QT_TRANSLATE_NOOP("quillon::Lampworks", "World Board"),
+            QT_TRANSLATE_NOOP("quillon::Lampworks", "Times across your cities, departures-board style."),
             IntentType::board},
-        {DotWidgetKind::clock, "Clock", "One city's time in big dots.", IntentType::clock},
-        {DotWidgetKind::day, "Day", "Today's date with a bar for how much of it is left.",
+        {DotWidgetKind::clock, QT_TRANSLATE_NOOP("quillon::Lampworks", "Clock"),
+            QT_TRANSLATE_NOOP("quillon::Lampworks", "One city's time in big dots."), IntentType::clock},
+        //: A widget's name: the widget that shows today's date
+        {DotWidgetKind::day, QT_TRANSLATE_NOOP("quillon::Lampworks", "Day"),
+            QT_TRANSLATE_NOOP("quillon::Lampworks", "Today's date with a bar for how much of it is left."),
             IntentType::themeOnly},
-        {DotWidgetKind::progress, "Progress", "How far through the day, week, month or year you are.",
+        {DotWidgetKind::progress, QT_TRANSLATE_NOOP("quillon::Lampworks", "Progress"),
+            QT_TRANSLATE_NOOP("quillon::Lampworks", "How far through the day, week, month or year you are."),
             IntentType::progress},
-        {DotWidgetKind::countdown, "Countdown", "Days, hours and minutes until something.",
+        {DotWidgetKind::countdown, QT_TRANSLATE_NOOP("quillon::Lampworks", "Countdown"),
+            QT_TRANSLATE_NOOP("quillon::Lampworks", "Days, hours and minutes until something."),
             IntentType::countdown},
-        {DotWidgetKind::sign, "Sign", "Your own message on a dot display.", IntentType::sign},
+        //: A widget's name: a sign that shows a message, as over a shop
+        {DotWidgetKind::sign, QT_TRANSLATE_NOOP("quillon::Lampworks", "Sign"),
+            QT_TRANSLATE_NOOP("quillon::Lampworks", "Your own message on a dot display."), IntentType::sign},
     }};
     return catalogue;
 }
@@ -38,8 +55,10 @@ std::vector<WidgetDescription> LampworkWidgets::widgets() const
 {
     std::vector<WidgetDescription> descriptions;
     for (const LampworkWidget& widget : lampworks()) {
-        WidgetDescription description {std::string(widgetKindString(widget.kind)), widget.displayName,
-            widget.description, {}, configurationType(widget.configuration), true};
+        WidgetDescription description {std::string(widgetKindString(widget.kind)),
+            QCoreApplication::translate(kContext, widget.displayName).toStdString(),
+            QCoreApplication::translate(kContext, widget.description).toStdString(), {},
+            configurationType(widget.configuration), true};
         // The families follow from the sizes the kind supports, in that order.
         for (DotSize size : supportedSizes(widget.kind))
             description.families.push_back(familyForSize(size));

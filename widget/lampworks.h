@@ -13,8 +13,8 @@ namespace quillon {
 
 struct LampworkWidget {
     DotWidgetKind kind; // its kind string, how the host knows it, is widgetKindString(kind)
-    const char* displayName;
-    const char* description;
+    const char* displayName; // in English, as the catalogues list it: widgets() translates
+    const char* description; // the same
     IntentType configuration;
 };
 

@@ -5,8 +5,11 @@
 #include "platform/json/json_depth.h"
 #include "platform/text/utf.h"
 
+#include <QCoreApplication>
+
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <cmath>
 
 namespace quillon {
@@ -18,6 +21,44 @@ using widgethost::ConfigurationParameter;
 using widgethost::ParameterType;
 
 constexpr int kMaxNesting = 32;
+
+// The translation context of every text the editor shows for these types.
+constexpr const char* kContext = "quillon::WidgetConfiguration";
+
+// A name the editor lists, in English, with what it names for the translators.
+struct ChoiceName {
+    const char* text;
+    const char* what;
+};
+
+constexpr std::array<ChoiceName, kAllThemeIDs.size()> kThemeNames {{
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Midnight", "colour theme"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Obsidian", "colour theme"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Paper", "colour theme"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Matcha", "colour theme"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Lemon", "colour theme"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Sky", "colour theme"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Amber", "colour theme"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Phosphor", "colour theme"),
+}};
+
+constexpr std::array<ChoiceName, kAllProgressPeriods.size()> kPeriodNames {{
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Day", "progress period"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Week", "progress period"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Month", "progress period"),
+    QT_TRANSLATE_NOOP3("quillon::WidgetConfiguration", "Year", "progress period"),
+}};
+
+std::string translated(const ChoiceName& name)
+{
+    return QCoreApplication::translate(kContext, name.text, name.what).toStdString();
+}
+
+// The choice that follows the studio's setting.
+ChoiceOption sameAsApp()
+{
+    return {"app", QCoreApplication::translate("quillon::WidgetConfiguration", "Same as App").toStdString()};
+}
 
 // Seconds since 2001 of the first instant of year 1 and of year 10000.
 const double kEarliestDate
@@ -44,30 +85,35 @@ std::optional<std::string> textField(const Json& object, const char* key)
 
 std::vector<ChoiceOption> themeChoices()
 {
-    std::vector<ChoiceOption> choices {{"app", "Same as App"}};
+    std::vector<ChoiceOption> choices {sameAsApp()};
     for (ThemeID theme : kAllThemeIDs)
-        choices.push_back({std::string(rawValue(theme)), themeTable()[theme].name});
+        choices.push_back(
+            {std::string(rawValue(theme)), translated(kThemeNames[static_cast<std::size_t>(theme)])});
     return choices;
 }
 
 std::vector<ChoiceOption> periodChoices()
 {
-    std::vector<ChoiceOption> choices {{"app", "Same as App"}};
+    std::vector<ChoiceOption> choices {sameAsApp()};
     for (ProgressPeriod period : kAllProgressPeriods)
-        choices.push_back({std::string(rawValue(period)), std::string(title(period))});
+        choices.push_back(
+            {std::string(rawValue(period)), translated(kPeriodNames[static_cast<std::size_t>(period)])});
     return choices;
 }
 
 ConfigurationParameter themeParameter()
 {
-    return {"theme", "Theme", std::nullopt, ParameterType::choice, "Theme", "\"app\"", themeChoices(), {}};
+    return {"theme", QCoreApplication::translate("quillon::WidgetConfiguration", "Theme").toStdString(),
+        std::nullopt, ParameterType::choice, "Theme", "\"app\"", themeChoices(), {}};
 }
 
-ConfigurationParameter optionalParameter(
-    const char* key, const char* title, const char* description, ParameterType type, const char* typeName)
+// The title and description come translated.
+ConfigurationParameter optionalParameter(const char* key, const QString& title, const QString& description,
+    ParameterType type, const char* typeName)
 {
     const bool entity = type == ParameterType::entity || type == ParameterType::entityList;
-    return {key, title, description, type, typeName, "null", {}, entity ? "City" : ""};
+    return {key, title.toStdString(), description.toStdString(), type, typeName, "null", {},
+        entity ? "City" : ""};
 }
 
 } // namespace
@@ -129,35 +175,63 @@ std::string encodeWidgetConfiguration(const WidgetConfiguration& configuration)
 
 widgethost::ConfigurationType configurationType(IntentType type)
 {
+    // Each editor's title is its widget's name.
     switch (type) {
     case IntentType::board:
-        return {"BoardIntent", "World Board",
+        return {"BoardIntent",
+            QCoreApplication::translate("quillon::WidgetConfiguration", "World Board", "widget name")
+                .toStdString(),
             {themeParameter(),
-                optionalParameter("cities", "Cities", "Leave empty to use the app's cities.",
+                optionalParameter("cities",
+                    QCoreApplication::translate("quillon::WidgetConfiguration", "Cities"),
+                    QCoreApplication::translate(
+                        "quillon::WidgetConfiguration", "Leave empty to use the app's cities."),
                     ParameterType::entityList, "City")}};
     case IntentType::clock:
-        return {"ClockIntent", "Clock",
+        return {"ClockIntent",
+            QCoreApplication::translate("quillon::WidgetConfiguration", "Clock", "widget name").toStdString(),
             {themeParameter(),
-                optionalParameter(
-                    "city", "City", "Leave empty to use the app's city.", ParameterType::entity, "City")}};
+                optionalParameter("city", QCoreApplication::translate("quillon::WidgetConfiguration", "City"),
+                    QCoreApplication::translate(
+                        "quillon::WidgetConfiguration", "Leave empty to use the app's city."),
+                    ParameterType::entity, "City")}};
     case IntentType::themeOnly:
-        return {"ThemeOnlyIntent", "Day", {themeParameter()}};
+        return {"ThemeOnlyIntent",
+            QCoreApplication::translate("quillon::WidgetConfiguration", "Day", "widget name").toStdString(),
+            {themeParameter()}};
     case IntentType::progress:
-        return {"ProgressIntent", "Progress",
+        return {"ProgressIntent",
+            QCoreApplication::translate("quillon::WidgetConfiguration", "Progress", "widget name")
+                .toStdString(),
             {themeParameter(),
-                {"period", "Period", std::nullopt, ParameterType::choice, "Period", "\"app\"",
-                    periodChoices(), {}}}};
+                {"period",
+                    QCoreApplication::translate("quillon::WidgetConfiguration", "Period").toStdString(),
+                    std::nullopt, ParameterType::choice, "Period", "\"app\"", periodChoices(), {}}}};
     case IntentType::countdown:
-        return {"CountdownIntent", "Countdown",
+        return {"CountdownIntent",
+            QCoreApplication::translate("quillon::WidgetConfiguration", "Countdown", "widget name")
+                .toStdString(),
             {themeParameter(),
-                optionalParameter(
-                    "label", "Title", "Leave empty to use the app's title.", ParameterType::text, "Text"),
-                optionalParameter("target", "Date", "Leave empty to use the app's date.",
+                optionalParameter("label",
+                    QCoreApplication::translate(
+                        "quillon::WidgetConfiguration", "Title", "what a countdown counts to"),
+                    QCoreApplication::translate(
+                        "quillon::WidgetConfiguration", "Leave empty to use the app's title."),
+                    ParameterType::text, "Text"),
+                optionalParameter("target",
+                    QCoreApplication::translate(
+                        "quillon::WidgetConfiguration", "Date", "when a countdown ends"),
+                    QCoreApplication::translate(
+                        "quillon::WidgetConfiguration", "Leave empty to use the app's date."),
                     ParameterType::dateTime, "Date")}};
     case IntentType::sign:
-        return {"SignIntent", "Sign",
+        return {"SignIntent",
+            QCoreApplication::translate("quillon::WidgetConfiguration", "Sign", "widget name").toStdString(),
             {themeParameter(),
-                optionalParameter("message", "Message", "Leave empty to use the app's message.",
+                optionalParameter("message",
+                    QCoreApplication::translate("quillon::WidgetConfiguration", "Message"),
+                    QCoreApplication::translate(
+                        "quillon::WidgetConfiguration", "Leave empty to use the app's message."),
                     ParameterType::text, "Text")}};
     }
     return {};

@@ -1,7 +1,9 @@
-// Raw values of widget families.
+// Raw values of widget families, and their names.
 #include "widgethost/widget_plugin.h"
 
 #include "platform/widgethost/widget_families.h"
+
+#include <QCoreApplication>
 
 #include <array>
 
@@ -42,16 +44,25 @@ const char* familyTitle(WidgetFamily family)
 {
     switch (family) {
     case WidgetFamily::systemSmall:
-        return "Small";
+        //: A widget's size, in its menu and in the gallery
+        return QT_TRANSLATE_NOOP("quillon::WidgetFamily", "Small");
     case WidgetFamily::systemLarge:
-        return "Large";
+        //: A widget's size, in its menu and in the gallery
+        return QT_TRANSLATE_NOOP("quillon::WidgetFamily", "Large");
     case WidgetFamily::systemExtraLarge:
-        return "Extra Large";
+        //: A widget's size, in its menu and in the gallery
+        return QT_TRANSLATE_NOOP("quillon::WidgetFamily", "Extra Large");
     case WidgetFamily::systemMedium:
     case WidgetFamily::other:
         break;
     }
-    return "Medium";
+    //: A widget's size, in its menu and in the gallery
+    return QT_TRANSLATE_NOOP("quillon::WidgetFamily", "Medium");
+}
+
+QString familyDisplayTitle(WidgetFamily family)
+{
+    return QCoreApplication::translate("quillon::WidgetFamily", familyTitle(family));
 }
 
 } // namespace quillon::widgethost

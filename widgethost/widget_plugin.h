@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 #include <QtPlugin>
 
 #include <functional>
@@ -126,9 +127,11 @@ public:
 
 const char* rawValue(WidgetFamily family);
 std::optional<WidgetFamily> widgetFamilyFromRawValue(const std::string& raw);
-// What hosts show: the family's size in points ("other" counts as medium), and its name in menus.
+// What hosts show: the family's size in points ("other" counts as medium), and its name in menus,
+// in English and in the user's language.
 QSizeF familyPointSize(WidgetFamily family);
 const char* familyTitle(WidgetFamily family);
+QString familyDisplayTitle(WidgetFamily family);
 
 } // namespace quillon::widgethost
 

@@ -1,4 +1,5 @@
 // quillon: the studio. Takes an optional quillon://widget/<kind> link, as the desktop passes it.
+#include "platform/translations/translations.h"
 #include "scenes/widget_link.h"
 #include "studio/application/studio_application.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Quillon");
     QApplication::setOrganizationDomain("quillon.com");
     QApplication::setDesktopFileName("com.quillon.Quillon");
+    quillon::installTranslations(quillon::translationFolders());
 
     // Qt has taken its own options; what is left is ours.
     std::optional<std::string> link;

@@ -2,6 +2,7 @@
 
 #include "studio/controls/qt_text.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -38,13 +39,18 @@ UpdateWindows::~UpdateWindows()
 
 bool UpdateWindows::askToCheckAutomatically()
 {
-    QMessageBox question(QMessageBox::Question, "Check for updates automatically?",
-        "Should Quillon automatically check for updates?", QMessageBox::NoButton, m_parent);
-    question.setInformativeText(
-        "You can always check for updates manually from the Help menu, and change this in "
-        "Settings.");
-    QPushButton* yes = question.addButton("Check Automatically", QMessageBox::AcceptRole);
-    question.addButton("Don't Check", QMessageBox::RejectRole);
+    QMessageBox question(QMessageBox::Question,
+        QCoreApplication::translate("quillon::UpdateWindows", "Check for updates automatically?"),
+        QCoreApplication::translate(
+            "quillon::UpdateWindows", "Should Quillon automatically check for updates?"),
+        QMessageBox::NoButton, m_parent);
+    question.setInformativeText(QCoreApplication::translate("quillon::UpdateWindows",
+        "You can always check for updates manually from the Help menu, and change this in Settings."));
+    QPushButton* yes
+        = question.addButton(QCoreApplication::translate("quillon::UpdateWindows", "Check Automatically"),
+            QMessageBox::AcceptRole);
+    question.addButton(
+        QCoreApplication::translate("quillon::UpdateWindows", "Don't Check"), QMessageBox::RejectRole);
     question.setDefaultButton(yes);
     question.exec();
     return question.clickedButton() == yes;
@@ -54,19 +60,25 @@ UpdateChoice UpdateWindows::showUpdateFound(
     const AppcastItem& update, const std::string& currentVersion, bool installsInPlace)
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle("Software Update");
+    dialog.setWindowTitle(QCoreApplication::translate("quillon::UpdateWindows", "Software Update"));
     dialog.resize(560, 420);
     auto* column = new QVBoxLayout(&dialog);
-    auto* heading = new QLabel("<b>A new version of Quillon is available!</b>", &dialog);
-    const QString question
-        = installsInPlace ? "Would you like to install it now?" : "Would you like to open its download page?";
-    auto* detail = new QLabel(QString("Quillon %1 is now available \u2014 you have %2. %3")
-                                  .arg(shownVersion(update), qText(currentVersion), question),
+    auto* heading = new QLabel(QCoreApplication::translate(
+                                   "quillon::UpdateWindows", "<b>A new version of Quillon is available!</b>"),
         &dialog);
+    //: %1 is the new version, %2 the version the user has.
+    const QString detailText = installsInPlace
+        ? QCoreApplication::translate("quillon::UpdateWindows",
+            "Quillon %1 is now available — you have %2. Would you like to install it now?")
+        //: %1 is the new version, %2 the version the user has.
+        : QCoreApplication::translate("quillon::UpdateWindows",
+            "Quillon %1 is now available — you have %2. Would you like to open its download page?");
+    auto* detail = new QLabel(detailText.arg(shownVersion(update), qText(currentVersion)), &dialog);
     detail->setWordWrap(true);
     column->addWidget(heading);
     column->addWidget(detail);
-    column->addWidget(new QLabel("<b>Release Notes:</b>", &dialog));
+    column->addWidget(
+        new QLabel(QCoreApplication::translate("quillon::UpdateWindows", "<b>Release Notes:</b>"), &dialog));
     // Links open in the browser, and nothing else is opened.
     auto* notes = new NotesBrowser(&dialog);
     notes->setOpenLinks(false);
@@ -75,7 +87,8 @@ UpdateChoice UpdateWindows::showUpdateFound(
     else if (!update.releaseNotesLink.empty())
         notes->setHtml(QString("<a href=\"%1\">%1</a>").arg(qText(update.releaseNotesLink).toHtmlEscaped()));
     else
-        notes->setPlainText("No release notes were given.");
+        notes->setPlainText(
+            QCoreApplication::translate("quillon::UpdateWindows", "No release notes were given."));
     QObject::connect(notes, &QTextBrowser::anchorClicked, notes, [](const QUrl& link) {
         if (link.scheme() == "https" || link.scheme() == "http")
             QDesktopServices::openUrl(link);
@@ -83,9 +96,15 @@ UpdateChoice UpdateWindows::showUpdateFound(
     column->addWidget(notes, 1);
 
     auto* buttons = new QDialogButtonBox(&dialog);
-    QPushButton* skip = buttons->addButton("Skip This Version", QDialogButtonBox::DestructiveRole);
-    QPushButton* later = buttons->addButton("Remind Me Later", QDialogButtonBox::RejectRole);
-    QPushButton* install = buttons->addButton("Install Update", QDialogButtonBox::AcceptRole);
+    QPushButton* skip
+        = buttons->addButton(QCoreApplication::translate("quillon::UpdateWindows", "Skip This Version"),
+            QDialogButtonBox::DestructiveRole);
+    QPushButton* later
+        = buttons->addButton(QCoreApplication::translate("quillon::UpdateWindows", "Remind Me Later"),
+            QDialogButtonBox::RejectRole);
+    QPushButton* install
+        = buttons->addButton(QCoreApplication::translate("quillon::UpdateWindows", "Install Update"),
+            QDialogButtonBox::AcceptRole);
     install->setDefault(true);
     UpdateChoice choice = UpdateChoice::remindLater;
     QObject::connect(skip, &QPushButton::clicked, &dialog, [&] {
@@ -104,18 +123,24 @@ UpdateChoice UpdateWindows::showUpdateFound(
 
 void UpdateWindows::showUpToDate(const std::string& currentVersion)
 {
-    QMessageBox::information(m_parent, "You're up to date!",
-        QString("Quillon %1 is currently the newest version available.").arg(qText(currentVersion)));
+    QMessageBox::information(m_parent,
+        QCoreApplication::translate("quillon::UpdateWindows", "You're up to date!"),
+        //: %1 is the version the user has.
+        QCoreApplication::translate(
+            "quillon::UpdateWindows", "Quillon %1 is currently the newest version available.")
+            .arg(qText(currentVersion)));
 }
 
 void UpdateWindows::showDownloadProgress(std::uint64_t received, std::uint64_t total)
 {
-    showProgress("Downloading the update\u2026", received, total);
+    showProgress(
+        QCoreApplication::translate("quillon::UpdateWindows", "Downloading the update…"), received, total);
 }
 
 void UpdateWindows::showInstallProgress(std::uint64_t done, std::uint64_t total)
 {
-    showProgress("Checking and installing the update\u2026", done, total);
+    showProgress(QCoreApplication::translate("quillon::UpdateWindows", "Checking and installing the update…"),
+        done, total);
 }
 
 // One window from the download to the end of the install; it goes when the outcome is shown.
@@ -123,7 +148,7 @@ void UpdateWindows::showProgress(const QString& label, std::uint64_t done, std::
 {
     if (!m_progress) {
         m_progress = new QProgressDialog(label, QString(), 0, 1000, m_parent);
-        m_progress->setWindowTitle("Software Update");
+        m_progress->setWindowTitle(QCoreApplication::translate("quillon::UpdateWindows", "Software Update"));
         m_progress->setAttribute(Qt::WA_DeleteOnClose);
         // It stays up until the outcome replaces it, whatever the bar says.
         m_progress->setAutoClose(false);
@@ -138,12 +163,19 @@ void UpdateWindows::showProgress(const QString& label, std::uint64_t done, std::
 bool UpdateWindows::offerRelaunch(const AppcastItem& update)
 {
     closeProgress();
-    QMessageBox offer(QMessageBox::Information, "Update Installed",
-        QString("Quillon %1 is installed.").arg(shownVersion(update)), QMessageBox::NoButton, m_parent);
-    offer.setInformativeText(
-        "Relaunch now to start using it? Otherwise it starts the next time you open Quillon.");
-    QPushButton* relaunch = offer.addButton("Relaunch Now", QMessageBox::AcceptRole);
-    offer.addButton("Later", QMessageBox::RejectRole);
+    QMessageBox offer(QMessageBox::Information,
+        QCoreApplication::translate("quillon::UpdateWindows", "Update Installed"),
+        //: %1 is the version just installed.
+        QCoreApplication::translate("quillon::UpdateWindows", "Quillon %1 is installed.")
+            .arg(shownVersion(update)),
+        QMessageBox::NoButton, m_parent);
+    offer.setInformativeText(QCoreApplication::translate("quillon::UpdateWindows",
+        "Relaunch now to start using it? Otherwise it starts the next time you open Quillon."));
+    QPushButton* relaunch = offer.addButton(
+        QCoreApplication::translate("quillon::UpdateWindows", "Relaunch Now"), QMessageBox::AcceptRole);
+    offer.addButton(
+        QCoreApplication::translate("quillon::UpdateWindows", "Later", "relaunch after an update"),
+        QMessageBox::RejectRole);
     offer.setDefaultButton(relaunch);
     offer.exec();
     return offer.clickedButton() == relaunch;
@@ -152,8 +184,10 @@ bool UpdateWindows::offerRelaunch(const AppcastItem& update)
 void UpdateWindows::showError(const std::string& message)
 {
     closeProgress();
-    QMessageBox::warning(
-        m_parent, "Update Error!", qText(message) + "\n\nThe installed version was not changed.");
+    QMessageBox::warning(m_parent, QCoreApplication::translate("quillon::UpdateWindows", "Update Error!"),
+        //: %1 is what went wrong, as the updater tells it.
+        QCoreApplication::translate("quillon::UpdateWindows", "%1\n\nThe installed version was not changed.")
+            .arg(qText(message)));
 }
 
 void UpdateWindows::openDownloadPage(const std::string& url)
@@ -170,12 +204,15 @@ void UpdateWindows::closeProgress()
 void showDevelopmentBuildNotice(QWidget* parent)
 {
     const QString site = QUrl(QUILLON_WEBSITE_URL).host();
-    QMessageBox alert(QMessageBox::Information, "Check for Updates", "This build doesn't update itself",
+    QMessageBox alert(QMessageBox::Information,
+        QCoreApplication::translate("quillon::UpdateWindows", "Check for Updates"),
+        QCoreApplication::translate("quillon::UpdateWindows", "This build doesn't update itself"),
         QMessageBox::Ok, parent);
-    alert.setInformativeText(
-        QString("This is a development build of Quillon: it will not replace itself with the "
-                "version on %1. Copies downloaded from %1 check for updates automatically.")
-            .arg(site));
+    //: %1 is the host name of the product's web site.
+    alert.setInformativeText(QCoreApplication::translate("quillon::UpdateWindows",
+        "This is a development build of Quillon: it will not replace itself with the version on %1. "
+        "Copies downloaded from %1 check for updates automatically.")
+                                 .arg(site));
     alert.exec();
 }
 

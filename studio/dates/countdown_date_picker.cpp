@@ -5,6 +5,7 @@
 #include "studio/controls/text_styles.h"
 #include "studio/model/studio_model.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -56,10 +57,10 @@ CountdownDatePicker::CountdownDatePicker(
     column->addWidget(divider(this));
 
     auto* timeRow = new QHBoxLayout;
-    auto* timeLabel = new QLabel("Time", this);
+    auto* timeLabel = new QLabel(tr("Time", "time of day"), this);
     m_time = new QTimeEdit(this);
     m_time->setDisplayFormat(hourAndMinuteFormat());
-    m_time->setAccessibleName("Time");
+    m_time->setAccessibleName(tr("Time", "time of day"));
     timeLabel->setBuddy(m_time);
     timeRow->addWidget(timeLabel);
     timeRow->addStretch();
@@ -73,7 +74,7 @@ CountdownDatePicker::CountdownDatePicker(
 
     auto* quick = new QVBoxLayout;
     quick->setSpacing(6);
-    auto* heading = new QLabel("Quick dates", this);
+    auto* heading = new QLabel(tr("Quick dates"), this);
     QFont headingFont = captionFont();
     headingFont.setWeight(QFont::DemiBold);
     heading->setFont(headingFont);
@@ -83,10 +84,12 @@ CountdownDatePicker::CountdownDatePicker(
         const Instant target = quickDate(quickDateCase, m_now, m_userCalendar);
         auto* button = new QPushButton(this);
         button->setFlat(true);
-        button->setAccessibleName(qText(label(quickDateCase)));
+        const QString labelText
+            = QCoreApplication::translate(kQuickDateContext, std::string(label(quickDateCase)).c_str());
+        button->setAccessibleName(labelText);
         auto* inside = new QHBoxLayout(button);
         inside->setContentsMargins(6, 2, 6, 2);
-        auto* name = new QLabel(qText(label(quickDateCase)), button);
+        auto* name = new QLabel(labelText, button);
         auto* when = new QLabel(
             qText(formatLocaleSkeleton(target, m_userCalendar.timeZone(), "dMMM", localeIdentifier)), button);
         makeSecondary(*when);

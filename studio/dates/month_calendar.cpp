@@ -143,7 +143,7 @@ MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, In
     , m_startOfToday(m_calendar.startOfDay(m_now))
 {
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName("Calendar");
+    setAccessibleName(tr("Calendar"));
     const int gridWidth = 7 * kCellSide + 6 * kCellGap;
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -154,18 +154,18 @@ MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, In
     m_title = new RollingTitle(this);
     header->addWidget(m_title, 1);
     m_today = headerButton(this);
-    m_today->setText("Today");
+    m_today->setText(tr("Today", "calendar button: go to this month"));
     m_today->setFont(calloutFont());
     connect(m_today, &QToolButton::clicked, this, &MonthCalendar::showEarliestMonth);
     m_previous = headerButton(this);
     m_previous->setIcon(symbolIcon(Symbol::chevronLeft));
-    m_previous->setToolTip("Previous month");
-    m_previous->setAccessibleName("Previous month");
+    m_previous->setToolTip(tr("Previous month"));
+    m_previous->setAccessibleName(tr("Previous month"));
     connect(m_previous, &QToolButton::clicked, this, [this] { stepMonth(-1); });
     m_next = headerButton(this);
     m_next->setIcon(symbolIcon(Symbol::chevronRight));
-    m_next->setToolTip("Next month");
-    m_next->setAccessibleName("Next month");
+    m_next->setToolTip(tr("Next month"));
+    m_next->setAccessibleName(tr("Next month"));
     connect(m_next, &QToolButton::clicked, this, [this] { stepMonth(1); });
     header->addWidget(m_today);
     header->addWidget(m_previous);

@@ -1,6 +1,8 @@
 // The quick dates of the countdown picker, each a step of calendar arithmetic with its fallback.
 #include "studio/dates/quick_date.h"
 
+#include <QtGlobal>
+
 #include <cmath>
 
 namespace quillon {
@@ -40,13 +42,13 @@ std::string_view label(QuickDate date)
 {
     switch (date) {
     case QuickDate::tomorrow:
-        return "Tomorrow, 9 AM";
+        return QT_TRANSLATE_NOOP("quillon::QuickDate", "Tomorrow, 9 AM");
     case QuickDate::nextWeek:
-        return "A week from now";
+        return QT_TRANSLATE_NOOP("quillon::QuickDate", "A week from now");
     case QuickDate::endOfMonth:
-        return "End of this month";
+        return QT_TRANSLATE_NOOP("quillon::QuickDate", "End of this month");
     case QuickDate::newYear:
-        return "New Year's Day";
+        return QT_TRANSLATE_NOOP("quillon::QuickDate", "New Year's Day");
     }
     return {};
 }

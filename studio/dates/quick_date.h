@@ -15,7 +15,9 @@ inline constexpr std::array<QuickDate, 4> kAllQuickDates {
 
 // "tomorrow", "nextWeek", "endOfMonth", "newYear".
 std::string_view rawValue(QuickDate date);
-// "Tomorrow, 9 AM", "A week from now", "End of this month", "New Year's Day".
+// "Tomorrow, 9 AM", "A week from now", "End of this month", "New Year's Day": the English label,
+// listed for the translation tools under kQuickDateContext; the picker shows its translation.
+inline constexpr const char* kQuickDateContext = "quillon::QuickDate";
 std::string_view label(QuickDate date);
 
 // Tomorrow at 09:00; a week from now at the same time of day; 23:59:00 on the last day of this

@@ -17,7 +17,7 @@ BoardCityList::BoardCityList(StudioModel& model, QWidget* parent)
     : QListWidget(parent)
     , m_model(model)
 {
-    setAccessibleName("Cities");
+    setAccessibleName(tr("Cities"));
     setFrameShape(QFrame::NoFrame);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -59,7 +59,8 @@ void BoardCityList::rebuild()
         remove->setObjectName("removeCity");
         remove->setAutoRaise(true);
         remove->setIcon(symbolIcon(Symbol::minusCircleFilled, palette().color(QPalette::PlaceholderText)));
-        remove->setToolTip("Remove " + QString::fromStdString(city->name));
+        //: Removes a city from the world board. %1 is the city's name.
+        remove->setToolTip(tr("Remove %1").arg(QString::fromStdString(city->name)));
         remove->setAccessibleName(remove->toolTip());
         remove->setFocusPolicy(Qt::NoFocus); // Delete on the row does it from the keyboard
         connect(remove, &QToolButton::clicked, this, [this, entry] { m_model.removeBoardCity(entry); });
@@ -120,14 +121,16 @@ QMenu* BoardCityList::menuFor(int row, QWidget* parent)
     auto* menu = new QMenu(parent);
     const int entry = entryAt(row);
     if (row > 0)
-        menu->addAction("Move Up", this, [this, entry] { m_model.moveBoardCityUp(entry); });
+        menu->addAction(tr("Move Up", "move a city up the board"), this,
+            [this, entry] { m_model.moveBoardCityUp(entry); });
     if (row + 1 < count())
-        menu->addAction("Move Down", this, [this, entry] { m_model.moveBoardCityDown(entry); });
+        menu->addAction(tr("Move Down", "move a city down the board"), this,
+            [this, entry] { m_model.moveBoardCityDown(entry); });
     if (!menu->isEmpty())
         menu->addSeparator();
     // Menus here have no red for destructive items; the delete icon and the separator set it apart.
-    menu->addAction(
-        QIcon::fromTheme("edit-delete"), "Remove", this, [this, entry] { m_model.removeBoardCity(entry); });
+    menu->addAction(QIcon::fromTheme("edit-delete"), tr("Remove", "take a city off the board"), this,
+        [this, entry] { m_model.removeBoardCity(entry); });
     return menu;
 }
 

@@ -1,6 +1,7 @@
 #include "studio/inspector/city_picker.h"
 
 #include "platform/calendar/instant.h"
+#include "studio/controls/display_names.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/symbols.h"
 #include "studio/controls/text_styles.h"
@@ -27,7 +28,7 @@ QWidget* resultRow(const City& city, const QString& offset)
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
     names->addWidget(new QLabel(qText(city.name)));
-    auto* country = new QLabel(qText(city.country));
+    auto* country = new QLabel(countryName(city));
     country->setFont(captionFont());
     makeSecondary(*country);
     names->addWidget(country);
@@ -60,8 +61,8 @@ CityPicker::CityPicker(std::set<std::string> exclude, Instant now, QWidget* pare
         symbolIcon(Symbol::magnifyingGlass, palette().color(QPalette::PlaceholderText)).pixmap(16, 16));
     m_search = new QLineEdit(this);
     m_search->setFrame(false);
-    m_search->setPlaceholderText("Search cities or countries");
-    m_search->setAccessibleName("Search cities or countries");
+    m_search->setPlaceholderText(tr("Search cities or countries"));
+    m_search->setAccessibleName(tr("Search cities or countries"));
     searchRow->addWidget(glass);
     searchRow->addWidget(m_search, 1);
     column->addLayout(searchRow);
@@ -75,7 +76,7 @@ CityPicker::CityPicker(std::set<std::string> exclude, Instant now, QWidget* pare
     m_stack = new QStackedWidget(this);
     m_results = new QListWidget(m_stack);
     m_results->setFrameShape(QFrame::NoFrame);
-    m_results->setAccessibleName("Cities");
+    m_results->setAccessibleName(tr("Cities"));
     m_noResults = new QLabel(m_stack);
     m_noResults->setAlignment(Qt::AlignCenter);
     m_noResults->setWordWrap(true);
@@ -120,14 +121,17 @@ void CityPicker::search(const QString& query)
     for (const City& city : m_found) {
         const QString offset = qText(gmtOffsetText(city, m_now));
         auto* item = new QListWidgetItem(m_results);
-        item->setData(Qt::AccessibleTextRole, qText(city.name) + ", " + qText(city.country) + ", " + offset);
+        //: A found city for assistive technologies: the city, its country and its GMT offset.
+        item->setData(Qt::AccessibleTextRole,
+            tr("%1, %2, %3", "city, country, offset").arg(qText(city.name), countryName(city), offset));
         QWidget* row = resultRow(city, offset);
         item->setSizeHint(row->sizeHint());
         m_results->setItemWidget(item, row);
     }
-    m_noResults->setText("<b>No Results for \u201c" + query.toHtmlEscaped()
-        + "\u201d</b><br><br>"
-          "Check the spelling or try a new search.");
+    //: Shown in place of the list when nothing matches. %1 is what was typed.
+    m_noResults->setText(
+        tr("<b>No Results for \u201c%1\u201d</b><br><br>Check the spelling or try a new search.")
+            .arg(query.toHtmlEscaped()));
     m_stack->setCurrentWidget(m_found.empty() ? static_cast<QWidget*>(m_noResults) : m_results);
 }
 

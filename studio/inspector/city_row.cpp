@@ -1,5 +1,6 @@
 #include "studio/inspector/city_row.h"
 
+#include "studio/controls/display_names.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/text_styles.h"
 #include "studio/inspector/inspector_texts.h"
@@ -40,12 +41,15 @@ CityRow::CityRow(City city, QWidget* accessory, QWidget* parent)
 
 void CityRow::showTime(Instant now, bool use24h)
 {
+    //: Under a city's name: its country and its GMT offset.
     m_caption->setText(
-        qText(m_city.country) + QString::fromUtf8(" \u00B7 ") + qText(gmtOffsetText(m_city, now)));
+        tr("%1 \u00B7 %2", "country and offset").arg(countryName(m_city), qText(gmtOffsetText(m_city, now))));
     // As wide as the widest time, so that the column does not shift as minutes tick.
     m_time->setMinimumWidth(m_time->fontMetrics().horizontalAdvance(use24h ? "00:00" : "00:00 PM") + 2);
     m_time->setText(qText(cityLocalTime(m_city, now, use24h)));
-    setAccessibleName(qText(m_city.name) + ", " + m_caption->text() + ", " + m_time->text());
+    //: A city's row for assistive technologies: the city, the line under it and its local time.
+    setAccessibleName(tr("%1, %2, %3", "city, country and offset, time")
+                          .arg(qText(m_city.name), m_caption->text(), m_time->text()));
 }
 
 QString CityRow::timeText() const

@@ -6,8 +6,11 @@
 #include "platform/text/utf.h"
 #include "scenes/time_texts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quillon {
 namespace {
@@ -53,17 +56,20 @@ std::string_view kindDescription(DotWidgetKind kind)
 {
     switch (kind) {
     case DotWidgetKind::worldBoard:
-        return "Times across your cities, departures-board style.";
+        return QT_TRANSLATE_NOOP(
+            "quillon::InspectorTexts", "Times across your cities, departures-board style.");
     case DotWidgetKind::clock:
-        return "One city's time in big dots.";
+        return QT_TRANSLATE_NOOP("quillon::InspectorTexts", "One city's time in big dots.");
     case DotWidgetKind::day:
-        return "Today's date with a bar for how much of it is left.";
+        return QT_TRANSLATE_NOOP(
+            "quillon::InspectorTexts", "Today's date with a bar for how much of it is left.");
     case DotWidgetKind::progress:
-        return "How far through the day, week, month or year you are.";
+        return QT_TRANSLATE_NOOP(
+            "quillon::InspectorTexts", "How far through the day, week, month or year you are.");
     case DotWidgetKind::countdown:
-        return "Days, hours and minutes until something.";
+        return QT_TRANSLATE_NOOP("quillon::InspectorTexts", "Days, hours and minutes until something.");
     case DotWidgetKind::sign:
-        return "Your own message on a dot display.";
+        return QT_TRANSLATE_NOOP("quillon::InspectorTexts", "Your own message on a dot display.");
     }
     return {};
 }
@@ -75,14 +81,17 @@ std::string gmtOffsetText(int offsetSeconds)
         = offsetSeconds < 0 ? -static_cast<std::int64_t>(offsetSeconds) : offsetSeconds;
     const std::int64_t hours = magnitude / 3600;
     const std::int64_t minutes = magnitude % 3600 / 60;
-    std::string text = offsetSeconds >= 0 ? "GMT+" : "GMT-";
-    text += std::to_string(hours);
+    std::string offset = offsetSeconds >= 0 ? "+" : "-";
+    offset += std::to_string(hours);
     if (minutes != 0) {
-        text += ':';
-        text += static_cast<char>('0' + minutes / 10);
-        text += static_cast<char>('0' + minutes % 10);
+        offset += ':';
+        offset += static_cast<char>('0' + minutes / 10);
+        offset += static_cast<char>('0' + minutes % 10);
     }
-    return text;
+    //: %1 is the signed offset from GMT in hours, or hours and minutes: +9, -3:30.
+    return QCoreApplication::translate("quillon::InspectorTexts", "GMT%1")
+        .arg(QString::fromStdString(offset))
+        .toStdString();
 }
 
 std::string gmtOffsetText(const City& city, Instant instant)
@@ -100,19 +109,27 @@ std::string cityLocalTime(const City& city, Instant now, bool use24h)
 std::string countdownNote(
     Instant date, Instant now, const Calendar& calendar, std::string_view localeIdentifier)
 {
-    std::string note = formatLocaleDate(
-        date, calendar.timeZone(), DateStyle::fullStyle, DateStyle::shortStyle, localeIdentifier);
-    if (!(date > now))
-        return note + ". That's passed; pick a new date.";
-    const std::int64_t days = wholeDaysUntil(date, now, calendar);
-    note += " \u00B7 ";
-    if (days == 0)
-        note += "today";
-    else if (days == 1)
-        note += "in 1 day";
-    else
-        note += "in " + std::to_string(days) + " days";
-    return note;
+    const QString when = QString::fromStdString(formatLocaleDate(
+        date, calendar.timeZone(), DateStyle::fullStyle, DateStyle::shortStyle, localeIdentifier));
+    if (!(date > now)) {
+        //: The countdown's date has gone by. %1 is the date and time.
+        return QCoreApplication::translate("quillon::InspectorTexts", "%1. That's passed; pick a new date.")
+            .arg(when)
+            .toStdString();
+    }
+    // The count is bounded by twice the calendar's range, some 230 million days.
+    const auto days = static_cast<int>(
+        std::min<std::int64_t>(wholeDaysUntil(date, now, calendar), std::numeric_limits<int>::max()));
+    if (days == 0) {
+        //: The countdown's date is later today. %1 is the date and time.
+        return QCoreApplication::translate("quillon::InspectorTexts", "%1 \u00B7 today")
+            .arg(when)
+            .toStdString();
+    }
+    //: How many calendar days until the countdown's date. %1 is the date and time.
+    return QCoreApplication::translate("quillon::InspectorTexts", "%1 \u00B7 in %n days", nullptr, days)
+        .arg(when)
+        .toStdString();
 }
 
 bool showsLongTitleHint(std::string_view title)

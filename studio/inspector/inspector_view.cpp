@@ -2,6 +2,7 @@
 
 #include "platform/calendar/locale_date_format.h"
 #include "platform/text/user_locale.h"
+#include "studio/controls/display_names.h"
 #include "studio/controls/focus_ring.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/symbols.h"
@@ -12,6 +13,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -28,13 +30,11 @@ std::string timeLocale()
     return text::userLocaleIdentifier("LC_TIME");
 }
 
-// "Day", "Week", "Month", "Year": the raw value with a capital.
-QString capitalised(std::string_view rawValue)
+// One of the inspector's English texts, listed for the translation tools in inspector_texts.cpp,
+// in the user's language.
+QString translatedText(std::string_view english)
 {
-    QString text = qText(rawValue);
-    if (!text.isEmpty())
-        text[0] = text[0].toUpper();
-    return text;
+    return QCoreApplication::translate(kInspectorTextsContext, std::string(english).c_str());
 }
 
 } // namespace
@@ -43,7 +43,7 @@ InspectorView::InspectorView(StudioModel& model, QWidget* parent)
     : QScrollArea(parent)
     , m_model(model)
 {
-    setAccessibleName("Widget Settings");
+    setAccessibleName(tr("Widget Settings"));
     // The column itself is no Tab stop, only its controls: focused, it showed nothing at all, and
     // the scroll area brings each focused control into view anyway.
     setFocusPolicy(Qt::NoFocus);
@@ -159,8 +159,8 @@ void InspectorView::rebuild()
     m_popover->hide();
     const DotWidgetKind kind = m_model.state().kind;
     m_symbol->setPixmap(symbolIcon(kindSymbol(kind)).pixmap(18, 18));
-    m_title->setText(qText(title(kind)));
-    m_description->setText(qText(kindDescription(kind)));
+    m_title->setText(displayName(kind));
+    m_description->setText(translatedText(kindDescription(kind)));
 
     // Made anew, so no control of the kind before is left behind.
     delete m_kindPart;
@@ -216,11 +216,11 @@ FormSection* InspectorView::addSection(const QString& title)
 
 void InspectorView::addWorldBoard()
 {
-    FormSection* cities = addSection("Cities");
+    FormSection* cities = addSection(tr("Cities"));
     m_boardCities = new BoardCityList(m_model);
     cities->addRow(m_boardCities);
     new FocusRing(*m_boardCities);
-    m_addCity = new QPushButton(symbolIcon(Symbol::plus), "Add City");
+    m_addCity = new QPushButton(symbolIcon(Symbol::plus), tr("Add City"));
     m_addCity->setFlat(true);
     connect(m_addCity, &QPushButton::clicked, this, &InspectorView::openBoardCityPicker);
     auto* addRow = new QWidget;
@@ -229,14 +229,14 @@ void InspectorView::addWorldBoard()
     addLayout->addWidget(m_addCity);
     addLayout->addStretch();
     cities->addRow(addRow);
-    cities->setFooter("Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.");
+    cities->setFooter(tr("Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7."));
     addUse24hToggle();
 }
 
 void InspectorView::addClock()
 {
-    FormSection* city = addSection("City");
-    m_changeClockCity = new QPushButton("Change\u2026");
+    FormSection* city = addSection(tr("City"));
+    m_changeClockCity = new QPushButton(tr("Change\u2026", "pick another city for the clock"));
     connect(m_changeClockCity, &QPushButton::clicked, this, &InspectorView::openClockCityPicker);
     const City clockCity = City::find(m_model.state().clockCity).value_or(City::local());
     m_clockCityRow = new CityRow(clockCity, m_changeClockCity);
@@ -247,7 +247,7 @@ void InspectorView::addClock()
 void InspectorView::addUse24hToggle()
 {
     FormSection* section = addSection();
-    m_use24h = new QCheckBox("24-hour time");
+    m_use24h = new QCheckBox(tr("24-hour time"));
     m_use24h->setLayoutDirection(Qt::RightToLeft); // the switch at the trailing edge, as in a form
     m_use24h->setChecked(m_model.state().use24h);
     connect(m_use24h, &QCheckBox::toggled, this, [this](bool on) { m_model.setUse24h(on); });
@@ -256,16 +256,16 @@ void InspectorView::addUse24hToggle()
 
 void InspectorView::addProgress()
 {
-    FormSection* period = addSection("Period");
+    FormSection* period = addSection(tr("Period", "what a progress display measures"));
     auto* segments = new QWidget;
-    segments->setAccessibleName("Period");
+    segments->setAccessibleName(tr("Period", "what a progress display measures"));
     auto* row = new QHBoxLayout(segments);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     auto* group = new QButtonGroup(segments);
     for (ProgressPeriod value : kAllProgressPeriods) {
         auto* segment = new QToolButton(segments);
-        segment->setText(capitalised(rawValue(value)));
+        segment->setText(displayName(value));
         segment->setCheckable(true);
         segment->setAutoExclusive(true);
         segment->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -283,23 +283,23 @@ void InspectorView::addProgress()
 
 void InspectorView::addCountdown()
 {
-    FormSection* titleSection = addSection("Title");
+    FormSection* titleSection = addSection(tr("Title", "a countdown's title"));
     m_titleField = new GrowingTextEdit(1, 3);
-    m_titleField->setPlaceholderText("New Year");
-    m_titleField->setAccessibleName("Title");
+    m_titleField->setPlaceholderText(tr("New Year", "an example countdown title"));
+    m_titleField->setAccessibleName(tr("Title", "a countdown's title"));
     m_titleField->setPlainText(QString::fromStdString(m_model.state().countdownTitle));
     connect(m_titleField, &QPlainTextEdit::textChanged, this,
         [this] { m_model.setCountdownTitle(m_titleField->toPlainText().toStdString()); });
     titleSection->addRow(m_titleField);
-    titleSection->setFooter(qText(kLongTitleHint));
+    titleSection->setFooter(translatedText(kLongTitleHint));
     m_titleHint = titleSection->footer();
     m_titleHint->setVisible(showsLongTitleHint(m_model.state().countdownTitle));
 
-    m_dateSection = addSection("Counting down to");
+    m_dateSection = addSection(tr("Counting down to"));
     auto* dateRow = new QWidget;
     auto* dateLayout = new QHBoxLayout(dateRow);
     dateLayout->setContentsMargins(0, 0, 0, 0);
-    auto* dateLabel = new QLabel("Date");
+    auto* dateLabel = new QLabel(tr("Date", "when a countdown ends"));
     m_dateButton = new QPushButton(symbolIcon(Symbol::calendar), QString());
     dateLabel->setBuddy(m_dateButton);
     connect(m_dateButton, &QPushButton::clicked, this, &InspectorView::openDatePicker);
@@ -313,15 +313,16 @@ void InspectorView::addCountdown()
 
 void InspectorView::addSign()
 {
-    FormSection* message = addSection("Message");
+    FormSection* message = addSection(tr("Message", "the text a sign shows"));
     m_messageField = new GrowingTextEdit(3, 6);
-    m_messageField->setAccessibleName("Message");
+    m_messageField->setAccessibleName(tr("Message", "the text a sign shows"));
     m_messageField->setPlainText(QString::fromStdString(m_model.state().signText));
     connect(m_messageField, &QPlainTextEdit::textChanged, this,
         [this] { m_model.setSignText(m_messageField->toPlainText().toStdString()); });
     message->addRow(m_messageField);
-    message->setFooter("Letters, numbers, $ \u20AC \u00A3 \u00A5 \u20B9 and ! ? % & # + - / : . , are shown; "
-                       "anything else becomes a space.");
+    message->setFooter(
+        tr("Letters, numbers, $ \u20AC \u00A3 \u00A5 \u20B9 and ! ? % & # + - / : . , are shown; "
+           "anything else becomes a space."));
 }
 
 void InspectorView::addSyncNote()
@@ -333,15 +334,15 @@ void InspectorView::addSyncNote()
     auto* icon = new QLabel;
     icon->setPixmap(
         symbolIcon(Symbol::circularArrows, palette().color(QPalette::PlaceholderText)).pixmap(16, 16));
-    auto* label = new QLabel("Desktop widgets follow these settings.");
+    auto* label = new QLabel(tr("Desktop widgets follow these settings."));
     label->setFont(calloutFont());
     label->setWordWrap(true);
     makeSecondary(*label);
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addWidget(label, 1);
     section->addRow(note);
-    section->setFooter(
-        "To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.");
+    section->setFooter(tr(
+        "To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget."));
 }
 
 void InspectorView::showEvent(QShowEvent* event)
@@ -370,7 +371,8 @@ void InspectorView::refreshDateButton()
     const Instant date = m_model.state().countdownDate;
     m_dateButton->setText(
         qText(formatLocaleSkeleton(date, TimeZone::current(), "EEEdMMMyjmm", timeLocale())));
-    m_dateButton->setAccessibleName("Date, " + m_dateButton->text());
+    //: The date button's name for assistive technologies. %1 is the date and time it shows.
+    m_dateButton->setAccessibleName(tr("Date, %1").arg(m_dateButton->text()));
 }
 
 void InspectorView::refreshCountdown()

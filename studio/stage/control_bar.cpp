@@ -2,6 +2,7 @@
 #include "studio/stage/control_bar.h"
 
 #include "render/dot_painter.h"
+#include "studio/controls/display_names.h"
 #include "studio/controls/spring.h"
 
 #include <QBoxLayout>
@@ -50,7 +51,7 @@ SizePicker::SizePicker(StudioModel& model, QWidget* parent)
     , m_model(model)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName("Size");
+    setAccessibleName(tr("Size", "display size"));
     const double duration = kSelectionSpring.settlingSeconds();
     m_glide.setDuration(static_cast<int>(duration * 1000));
     m_glide.setStartValue(0.0);
@@ -95,8 +96,7 @@ QSize SizePicker::sizeHint() const
     const QFontMetricsF metrics(segmentFont(font(), true));
     double width = 2 * kPickerInset;
     for (DotSize size : m_sizes)
-        width += metrics.horizontalAdvance(QString::fromUtf8(std::string(title(size)).c_str()))
-            + 2 * kSegmentPaddingX;
+        width += metrics.horizontalAdvance(displayName(size)) + 2 * kSegmentPaddingX;
     width += kSegmentGap * static_cast<double>(std::max<std::size_t>(m_sizes.size(), 1) - 1);
     return QSizeF(width, metrics.height() + 2 * kSegmentPaddingY + 2 * kPickerInset).toSize();
 }
@@ -106,9 +106,7 @@ QRectF SizePicker::segmentRect(std::size_t index) const
     const QFontMetricsF metrics(segmentFont(font(), true));
     double x = kPickerInset;
     for (std::size_t segment = 0; segment < m_sizes.size(); ++segment) {
-        const double width
-            = metrics.horizontalAdvance(QString::fromUtf8(std::string(title(m_sizes[segment])).c_str()))
-            + 2 * kSegmentPaddingX;
+        const double width = metrics.horizontalAdvance(displayName(m_sizes[segment])) + 2 * kSegmentPaddingX;
         if (segment == index)
             return {x, kPickerInset, width, height() - 2 * kPickerInset};
         x += width + kSegmentGap;
@@ -138,8 +136,7 @@ void SizePicker::paintEvent(QPaintEvent*)
         const bool selected = index == m_selected;
         painter.setFont(segmentFont(font(), selected));
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(segmentRect(index), Qt::AlignCenter,
-            QString::fromUtf8(std::string(title(m_sizes[index])).c_str()));
+        painter.drawText(segmentRect(index), Qt::AlignCenter, displayName(m_sizes[index]));
     }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5));
@@ -177,7 +174,7 @@ ThemeButton::ThemeButton(StudioModel& model, ThemeID theme, QWidget* parent)
     : QAbstractButton(parent)
     , m_theme(theme)
 {
-    const QString name = QString::fromStdString(themeTable()[theme].name);
+    const QString name = displayName(theme);
     setToolTip(name);
     setAccessibleName(name);
     setCheckable(true);

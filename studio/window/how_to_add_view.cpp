@@ -74,27 +74,32 @@ HowToAddView::HowToAddView(QWidget* parent)
 {
     setFrameShape(QFrame::StyledPanel);
     setFixedWidth(320 + 2 * 18);
-    setAccessibleName("Add a widget to your desktop");
+    setAccessibleName(tr("Add a widget to your desktop"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(18, 18, 18, 18);
     column->setSpacing(12);
-    auto* title = new QLabel("Add a widget to your desktop", this);
+    auto* title = new QLabel(tr("Add a widget to your desktop"), this);
     QFont headline = title->font();
     headline.setBold(true);
     headline.setPointSizeF(headline.pointSizeF() * 1.1);
     title->setFont(headline);
     column->addWidget(title);
-    column->addWidget(caption("Widgets live on your desktop, drawn by Quillon Widgets.", this));
+    column->addWidget(caption(tr("Widgets live on your desktop, drawn by Quillon Widgets."), this));
+    //: Text between ** and ** is shown in bold. "Place on Desktop" is the button below the steps;
+    //: "Edit Widgets…" is an item of the Quillon Widgets menu.
     column->addWidget(step(1,
-        "Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**", this));
-    column->addWidget(step(2, "Pick a widget and a size.", this));
-    column->addWidget(step(3, "Drag it where you want it.", this));
+        tr("Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**"),
+        this));
+    column->addWidget(step(2, tr("Pick a widget and a size."), this));
+    column->addWidget(step(3, tr("Drag it where you want it."), this));
+    //: Text between ** and ** is shown in bold. "Edit Widget" is an item of a placed widget's
+    //: right-click menu.
     column->addWidget(
-        caption("Placed widgets follow the settings in this app and update as you change them. Click a "
-                "widget to jump back here; use **Edit Widget** on its right-click menu only to give one "
-                "widget its own settings.",
+        caption(tr("Placed widgets follow the settings in this app and update as you change them. Click a "
+                   "widget to jump back here; use **Edit Widget** on its right-click menu only to give one "
+                   "widget its own settings."),
             this));
-    auto* place = new QPushButton("Place on Desktop", this);
+    auto* place = new QPushButton(tr("Place on Desktop"), this);
     place->setDefault(true);
     connect(place, &QPushButton::clicked, this, [this] {
         emit placeOnDesktopRequested();

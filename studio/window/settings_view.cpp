@@ -37,22 +37,22 @@ SettingsView::SettingsView(Updater& updater, Clock now, QWidget* parent)
     , m_updater(updater)
     , m_now(std::move(now))
 {
-    setWindowTitle("Settings");
+    setWindowTitle(tr("Settings"));
     setFixedWidth(kWidth);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(18, 18, 18, 18);
     column->setSpacing(16);
 
-    auto* updates = new FormSection("Updates", this);
+    auto* updates = new FormSection(tr("Updates"), this);
     if (m_updater.isEnabled()) {
-        m_automatic = new QCheckBox("Automatically check for updates");
+        m_automatic = new QCheckBox(tr("Automatically check for updates"));
         connect(m_automatic, &QCheckBox::toggled, this,
             [this](bool on) { m_updater.setAutomaticallyChecks(on); });
         updates->addRow(m_automatic);
         m_lastChecked = new QLabel;
         makeSecondary(*m_lastChecked);
-        updates->addRow(row("Last checked", m_lastChecked));
-        m_checkNow = new QPushButton("Check Now");
+        updates->addRow(row(tr("Last checked"), m_lastChecked));
+        m_checkNow = new QPushButton(tr("Check Now"));
         connect(m_checkNow, &QPushButton::clicked, this, [this] { m_updater.checkForUpdates(); });
         auto* buttonRow = new QWidget;
         auto* buttonLayout = new QHBoxLayout(buttonRow);
@@ -65,10 +65,10 @@ SettingsView::SettingsView(Updater& updater, Clock now, QWidget* parent)
         connect(&m_updater, &Updater::automaticallyChecksChanged, this, &SettingsView::showValues);
     } else {
         const QString site = QUrl(QUILLON_WEBSITE_URL).host();
-        m_developmentNote
-            = new QLabel(QString("This is a development build, which doesn't update itself. Copies "
-                                 "downloaded from %1 check for updates automatically.")
-                             .arg(site));
+        //: %1 is the host name of the product's web site.
+        m_developmentNote = new QLabel(tr("This is a development build, which doesn't update itself. Copies "
+                                          "downloaded from %1 check for updates automatically.")
+                                           .arg(site));
         m_developmentNote->setWordWrap(true);
         makeSecondary(*m_developmentNote);
         updates->addRow(m_developmentNote);
@@ -79,7 +79,7 @@ SettingsView::SettingsView(Updater& updater, Clock now, QWidget* parent)
     m_version
         = new QLabel(QString::fromStdString(mainBundleInfo().value(kBundleShortVersionKey).value_or("?")));
     m_version->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    about->addRow(row("Version", m_version));
+    about->addRow(row(tr("Version", "the studio's version"), m_version));
     const QUrl website(QUILLON_WEBSITE_URL);
     m_website = new QLabel(QString("<a href=\"%1\">%2</a>")
                                .arg(website.toString().toHtmlEscaped(), website.host().toHtmlEscaped()));
@@ -113,7 +113,7 @@ void SettingsView::showValues()
     const std::optional<Instant> lastCheck = m_updater.lastCheck();
     m_lastChecked->setText(lastCheck ? QString::fromStdString(
                                formatRelativeDate(*lastCheck, m_now(), text::userLocaleIdentifier("LC_TIME")))
-                                     : QString("Never"));
+                                     : tr("Never", "last update check"));
     m_checkNow->setEnabled(m_updater.canCheckForUpdates());
 }
 

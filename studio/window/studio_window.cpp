@@ -4,7 +4,7 @@
 #include "platform/info/bundle_info.h"
 #include "platform/widgethost/session_bus.h"
 #include "platform/widgethost/widget_host_bus.h"
-#include "studio/controls/qt_text.h"
+#include "studio/controls/display_names.h"
 #include "studio/controls/symbols.h"
 #include "studio/window/window_frame_autosave.h"
 
@@ -89,7 +89,7 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
 
     // A failed save is said where it does not stand in the way: the reason is in the log.
     m_saveNote = new QLabel(
-        "Your changes could not be saved; the settings file is unchanged. The log says why.", this);
+        tr("Your changes could not be saved; the settings file is unchanged. The log says why."), this);
     m_saveNote->setObjectName("saveNote");
     m_saveNote->setWordWrap(true);
     statusBar()->addWidget(m_saveNote, 1);
@@ -132,18 +132,18 @@ QWidget* StudioWindow::makeSidebar()
     m_sidebar->setMaximumWidth(kSidebarMaximum);
     auto* column = new QVBoxLayout(m_sidebar);
     column->setContentsMargins(8, 8, 8, 8);
-    auto* section = new QLabel("Widgets", m_sidebar);
+    auto* section = new QLabel(tr("Widgets", "sidebar heading"), m_sidebar);
     QFont heading = section->font();
     heading.setBold(true);
     section->setFont(heading);
     column->addWidget(section);
 
     m_sidebarList = new QListWidget(m_sidebar);
-    m_sidebarList->setAccessibleName("Widgets");
+    m_sidebarList->setAccessibleName(tr("Widgets", "sidebar heading"));
     m_sidebarList->setFrameShape(QFrame::NoFrame);
     m_sidebarList->setIconSize(QSize(18, 18));
     for (DotWidgetKind kind : kAllWidgetKinds) {
-        auto* row = new QListWidgetItem(symbolIcon(kindSymbol(kind)), qText(title(kind)), m_sidebarList);
+        auto* row = new QListWidgetItem(symbolIcon(kindSymbol(kind)), displayName(kind), m_sidebarList);
         row->setData(Qt::UserRole, static_cast<int>(kind));
         row->setSizeHint(QSize(0, 30));
     }
@@ -155,7 +155,7 @@ QWidget* StudioWindow::makeSidebar()
     });
     column->addWidget(m_sidebarList, 1);
 
-    m_addToDesktop = new QPushButton(symbolIcon(Symbol::addToDesktop), "Add to Desktop", m_sidebar);
+    m_addToDesktop = new QPushButton(symbolIcon(Symbol::addToDesktop), tr("Add to Desktop"), m_sidebar);
     m_addToDesktop->setStyleSheet("QPushButton { padding: 12px; }");
     connect(m_addToDesktop, &QPushButton::clicked, this, [this] {
         if (m_howTo->isVisible())
@@ -177,42 +177,42 @@ QWidget* StudioWindow::makeInspector()
 
 void StudioWindow::makeToolbarAndMenus()
 {
-    auto* toolbar = addToolBar("Toolbar");
+    auto* toolbar = addToolBar(tr("Toolbar"));
     toolbar->setObjectName("studio-toolbar");
     toolbar->setMovable(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto* spacer = new QWidget(toolbar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar->addWidget(spacer);
-    m_fullViewAction
-        = toolbar->addAction(symbolIcon(Symbol::expand), "Full View", this, &StudioWindow::toggleFullView);
-    m_fullViewAction->setToolTip("Show the widget big, without panels");
+    m_fullViewAction = toolbar->addAction(
+        symbolIcon(Symbol::expand), tr("Full View"), this, &StudioWindow::toggleFullView);
+    m_fullViewAction->setToolTip(tr("Show the widget big, without panels"));
     m_widgetSettingsAction = toolbar->addAction(
-        symbolIcon(Symbol::sliders), "Widget Settings", this, &StudioWindow::toggleWidgetSettings);
-    m_widgetSettingsAction->setToolTip("Show or hide widget settings");
+        symbolIcon(Symbol::sliders), tr("Widget Settings"), this, &StudioWindow::toggleWidgetSettings);
+    m_widgetSettingsAction->setToolTip(tr("Show or hide widget settings"));
 
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     m_fileMenu = file;
-    file->addAction("Quit", QKeySequence::Quit, qApp, &QApplication::quit);
+    file->addAction(tr("Quit"), QKeySequence::Quit, qApp, &QApplication::quit);
 
-    QMenu* view = menuBar()->addMenu("&View");
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     m_sidebarMenuAction = view->addAction(
-        "Hide Sidebar", QKeySequence("Ctrl+Alt+S"), this, [this] { setSidebarShown(!m_sidebarShown); });
+        tr("Hide Sidebar"), QKeySequence("Ctrl+Alt+S"), this, [this] { setSidebarShown(!m_sidebarShown); });
     view->addSeparator();
     m_widgetSettingsMenuAction = view->addAction(
-        "Hide Widget Settings", QKeySequence("Ctrl+Alt+I"), this, &StudioWindow::toggleWidgetSettings);
+        tr("Hide Widget Settings"), QKeySequence("Ctrl+Alt+I"), this, &StudioWindow::toggleWidgetSettings);
     m_fullViewMenuAction
-        = view->addAction("Full View", QKeySequence("Ctrl+Shift+F"), this, &StudioWindow::toggleFullView);
+        = view->addAction(tr("Full View"), QKeySequence("Ctrl+Shift+F"), this, &StudioWindow::toggleFullView);
     view->addSeparator();
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     m_helpMenu = help;
-    help->addAction("How to Add Widgets", this, &StudioWindow::showHowToAdd);
+    help->addAction(tr("How to Add Widgets"), this, &StudioWindow::showHowToAdd);
     help->addSeparator();
-    help->addAction("Quillon Website", [] { QDesktopServices::openUrl(QUrl(QUILLON_WEBSITE_URL)); });
-    help->addAction("Contact Support\u2026", [] { QDesktopServices::openUrl(supportMail()); });
+    help->addAction(tr("Quillon Website"), [] { QDesktopServices::openUrl(QUrl(QUILLON_WEBSITE_URL)); });
+    help->addAction(tr("Contact Support…"), [] { QDesktopServices::openUrl(supportMail()); });
     help->addSeparator();
-    help->addAction("Privacy Policy", [] { QDesktopServices::openUrl(QUrl(QUILLON_PRIVACY_URL)); });
+    help->addAction(tr("Privacy Policy"), [] { QDesktopServices::openUrl(QUrl(QUILLON_PRIVACY_URL)); });
 
     // Escape leaves full view, and only there.
     m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &StudioWindow::toggleFullView);
@@ -223,17 +223,18 @@ void StudioWindow::makeToolbarAndMenus()
 void StudioWindow::setUpdater(Updater& updater)
 {
     QAction* first = m_helpMenu->actions().value(0);
-    auto* about = new QAction("About Quillon", m_helpMenu);
+    auto* about = new QAction(tr("About Quillon"), m_helpMenu);
     connect(about, &QAction::triggered, this, [this] {
         const BundleInfo& info = mainBundleInfo();
-        QMessageBox::about(this, "About Quillon",
-            QString("<b>Quillon</b><br>Version %1 (%2)<br><br>Dot-matrix displays for your desktop.<br>"
-                    "<a href=\"%3\">%4</a>")
+        QMessageBox::about(this, tr("About Quillon"),
+            //: %1 is the version, %2 the build number, %3 the web site's address and %4 its host name.
+            tr("<b>Quillon</b><br>Version %1 (%2)<br><br>Dot-matrix displays for your desktop.<br>"
+               "<a href=\"%3\">%4</a>")
                 .arg(QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")),
                     QString::fromStdString(info.value(kBundleVersionKey).value_or("?")), QUILLON_WEBSITE_URL,
                     QUrl(QUILLON_WEBSITE_URL).host()));
     });
-    m_checkForUpdatesAction = new QAction("Check for Updates\u2026", m_helpMenu);
+    m_checkForUpdatesAction = new QAction(tr("Check for Updates…"), m_helpMenu);
     connect(m_checkForUpdatesAction, &QAction::triggered, &updater, &Updater::checkForUpdates);
     // A development build keeps the item so that it can say why nothing happens.
     const auto enable = [this, &updater] {
@@ -247,7 +248,7 @@ void StudioWindow::setUpdater(Updater& updater)
 
     m_settingsView = new SettingsView(
         updater, [this] { return m_model->now(); }, this);
-    m_settingsAction = new QAction("Settings\u2026", m_fileMenu);
+    m_settingsAction = new QAction(tr("Settings…"), m_fileMenu);
     m_settingsAction->setShortcut(QKeySequence::Preferences);
     if (m_settingsAction->shortcut().isEmpty())
         m_settingsAction->setShortcut(QKeySequence("Ctrl+,"));
@@ -268,14 +269,15 @@ void StudioWindow::applyColumns()
     m_stage->setPresenting(m_presenting);
     m_escape->setEnabled(m_presenting);
 
-    m_fullViewAction->setText(m_presenting ? "Exit Full View" : "Full View");
+    m_fullViewAction->setText(m_presenting ? tr("Exit Full View") : tr("Full View"));
     m_fullViewAction->setIcon(symbolIcon(m_presenting ? Symbol::collapse : Symbol::expand));
     m_fullViewAction->setToolTip(
-        m_presenting ? "Exit full view (Esc)" : "Show the widget big, without panels");
-    m_fullViewMenuAction->setText(m_presenting ? "Exit Full View" : "Full View");
-    m_widgetSettingsMenuAction->setText(m_showInspector ? "Hide Widget Settings" : "Show Widget Settings");
+        m_presenting ? tr("Exit full view (Esc)") : tr("Show the widget big, without panels"));
+    m_fullViewMenuAction->setText(m_presenting ? tr("Exit Full View") : tr("Full View"));
+    m_widgetSettingsMenuAction->setText(
+        m_showInspector ? tr("Hide Widget Settings") : tr("Show Widget Settings"));
     m_widgetSettingsMenuAction->setEnabled(!m_presenting);
-    m_sidebarMenuAction->setText(m_sidebarShown && !m_presenting ? "Hide Sidebar" : "Show Sidebar");
+    m_sidebarMenuAction->setText(m_sidebarShown && !m_presenting ? tr("Hide Sidebar") : tr("Show Sidebar"));
     // Full view has no sidebar to show, as it has no widget settings.
     m_sidebarMenuAction->setEnabled(!m_presenting);
 }
@@ -316,7 +318,7 @@ void StudioWindow::showHowToAdd()
 void StudioWindow::updateTitleAndSelection()
 {
     const DotWidgetKind kind = m_model->state().kind;
-    setWindowTitle(qText(title(kind)));
+    setWindowTitle(displayName(kind));
     const int row = static_cast<int>(kind);
     if (m_sidebarList->currentRow() != row)
         m_sidebarList->setCurrentRow(row);

@@ -1,4 +1,5 @@
 // The settings column over a real model: what each kind shows, and what each control writes.
+#include "platform/translations/translations.h"
 #include "studio/inspector/city_picker.h"
 #include "studio/inspector/inspector_texts.h"
 #include "studio/inspector/inspector_view.h"
@@ -59,6 +60,8 @@ private slots:
         // Dates are written the English way in UTC unless a test says otherwise.
         qputenv("LC_ALL", "en_US.UTF-8");
         qputenv("TZ", "UTC");
+        // English's catalogue holds its plural forms ("in 1 day").
+        QCOMPARE(installTranslations({"en"}, translationFolders()), QString("en"));
     }
 
     void init()

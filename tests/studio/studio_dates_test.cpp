@@ -5,7 +5,10 @@
 #include "studio/inspector/inspector_texts.h"
 
 #include "platform/calendar/locale_date_format.h"
+#include "platform/translations/translations.h"
 #include "tests/support/libc_time.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -211,8 +214,32 @@ TEST(InspectorTexts, CityLocalTimeInTwentyFourAndTwelveHourTime)
     EXPECT_EQ(cityLocalTime(london, afternoon, false), "02:05 PM");
 }
 
+// Notes are made in the installed catalogue's language, with its plural forms: English's own
+// catalogue holds them too.
+struct CatalogueOf {
+    int argc = 1;
+    char name[5] = "test";
+    char* argv[1] = {name};
+    QCoreApplication application {argc, argv};
+    explicit CatalogueOf(const QString& language)
+    {
+        EXPECT_EQ(installTranslations({language}, translationFolders()), language);
+    }
+};
+
+TEST(InspectorTexts, CountdownNoteCountsCalendarDaysInTheUsersLanguage)
+{
+    const Calendar newYork = calendarIn("America/New_York");
+    const Instant now = utc(2026, 12, 5, 19, 30); // Saturday 14:30
+    const auto note = [&](Instant date) { return countdownNote(date, now, newYork, "de_DE"); };
+    const CatalogueOf german("de");
+    EXPECT_TRUE(endsWith(note(now + 36 * 3600.0), "in 1 Tag")) << note(now + 36 * 3600.0);
+    EXPECT_TRUE(endsWith(note(now + 60 * 3600.0), "in 2 Tagen")) << note(now + 60 * 3600.0);
+}
+
 TEST(InspectorTexts, CountdownNoteCountsCalendarDays)
 {
+    const CatalogueOf english("en");
     const Calendar newYork = calendarIn("America/New_York");
     const Instant now = utc(2026, 12, 5, 19, 30); // Saturday 14:30
     const auto note = [&](Instant date) { return countdownNote(date, now, newYork, "en_US"); };

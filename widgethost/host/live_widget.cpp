@@ -143,18 +143,20 @@ std::vector<WidgetMenuItem> LiveWidget::menu()
     };
     std::vector<WidgetMenuItem> items;
     if (!m_description.configuration.parameters.empty())
-        items.push_back(item("Edit Widget\u2026", [this] { editConfiguration(); }));
-    WidgetMenuItem sizes = item("Size", {});
+        items.push_back(item(tr("Edit Widget\u2026"), [this] { editConfiguration(); }));
+    //: The submenu, or the heading, of a widget's sizes
+    WidgetMenuItem sizes = item(tr("Size"), {});
     for (WidgetFamily family : m_description.families) {
-        WidgetMenuItem size = item(familyTitle(family), [this, family] { setFamily(family); });
+        WidgetMenuItem size = item(familyDisplayTitle(family), [this, family] { setFamily(family); });
         size.checkable = true;
         size.checked = family == m_placed.family;
         sizes.submenu.push_back(std::move(size));
     }
     items.push_back(std::move(sizes));
-    items.push_back(item("Remove Widget", [this] { emit removeRequested(); }));
+    items.push_back(item(tr("Remove Widget"), [this] { emit removeRequested(); }));
     items.push_back(WidgetMenuItem {});
-    items.push_back(item("Edit Widgets\u2026", [this] { emit galleryRequested(); }));
+    //: Opens the gallery, where widgets are added
+    items.push_back(item(tr("Edit Widgets\u2026"), [this] { emit galleryRequested(); }));
     return items;
 }
 

@@ -2,6 +2,7 @@
 // the first and ends.
 #include "platform/desktop/single_instance.h"
 #include "platform/store/defaults_folder.h"
+#include "platform/translations/translations.h"
 #include "platform/widgethost/session_bus.h"
 #include "widgethost/desktop_choice.h"
 #include "widgethost/host/layer_desktop.h"
@@ -79,6 +80,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Quillon Widgets");
     QApplication::setDesktopFileName("com.quillon.WidgetHost");
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before the plug-ins are loaded: they name their widgets in the language installed now.
+    installTranslations(translationFolders());
 
     const QStringList arguments = QApplication::arguments();
     bool gallery = false;

@@ -96,7 +96,8 @@ Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, 
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* set = new QCheckBox("Set");
+    //: Beside a date and time that may be left unset: checked, the date counts
+    auto* set = new QCheckBox(WidgetEditor::tr("Set"));
     auto* when = new QDateTimeEdit;
     when->setCalendarPopup(true);
     when->setDisplayFormat("yyyy-MM-dd HH:mm");
@@ -126,8 +127,10 @@ Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, 
 
 QString entityLabel(const Entity& entity)
 {
-    return entity.subtitle.empty() ? text(entity.title)
-                                   : text(entity.title) + " \u2014 " + text(entity.subtitle);
+    if (entity.subtitle.empty())
+        return text(entity.title);
+    //: An entry of a list to choose from, such as a city and its country
+    return WidgetEditor::tr("%1 \u2014 %2").arg(text(entity.title), text(entity.subtitle));
 }
 
 // Fills `list` with entities not already in it, as unchecked items.
@@ -161,7 +164,7 @@ Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& para
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* search = new QLineEdit;
-    search->setPlaceholderText("Search");
+    search->setPlaceholderText(WidgetEditor::tr("Search"));
     search->setClearButtonEnabled(true);
     auto* list = new QListWidget;
     list->setMinimumHeight(140);
@@ -199,7 +202,7 @@ Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& para
     QObject::connect(list->model(), &QAbstractItemModel::rowsMoved, editor, &WidgetEditor::edited);
     if (many) {
         list->setDragDropMode(QAbstractItemView::InternalMove);
-        list->setToolTip("Drag to change the order.");
+        list->setToolTip(WidgetEditor::tr("Drag to change the order."));
     }
     layout->addWidget(search);
     layout->addWidget(list);
@@ -255,10 +258,25 @@ QToolButton* resetButtonFor(const ConfigurationParameter& parameter)
         if (fallback.is_string() && fallback.get<std::string>() == option.rawValue)
             defaultName = text(option.displayName);
     }
-    button->setText(fallback.is_null() ? "Clear" : "Reset");
-    button->setToolTip(defaultName.isEmpty() ? "Leave " + text(parameter.title) + " empty"
-                                             : "Back to \u201c" + defaultName + "\u201d");
-    button->setAccessibleName(button->text() + " " + text(parameter.title));
+    const QString title = text(parameter.title);
+    if (fallback.is_null()) {
+        //: Empties a setting whose default is no value
+        button->setText(WidgetEditor::tr("Clear"));
+        //: For the button that empties a setting, %1 being the setting's name
+        button->setAccessibleName(WidgetEditor::tr("Clear %1").arg(title));
+    } else {
+        //: Puts a setting back to its default
+        button->setText(WidgetEditor::tr("Reset"));
+        //: For the button that puts a setting back to its default, %1 being the setting's name
+        button->setAccessibleName(WidgetEditor::tr("Reset %1").arg(title));
+    }
+    if (defaultName.isEmpty()) {
+        //: %1 is a setting's name
+        button->setToolTip(WidgetEditor::tr("Leave %1 empty").arg(title));
+    } else {
+        //: %1 is the name of the choice a setting goes back to
+        button->setToolTip(WidgetEditor::tr("Back to \u201c%1\u201d").arg(defaultName));
+    }
     return button;
 }
 

@@ -22,6 +22,32 @@
 #include <iostream>
 
 namespace quillon::widgethost {
+namespace {
+
+// The gallery's button under a size's picture: one text per size, as a language may word each its
+// own way.
+QString addButtonText(WidgetFamily family)
+{
+    switch (family) {
+    case WidgetFamily::systemSmall:
+        //: The gallery's button that adds the widget at its small size
+        return WidgetHost::tr("Add Small");
+    case WidgetFamily::systemLarge:
+        //: The gallery's button that adds the widget at its large size
+        return WidgetHost::tr("Add Large");
+    case WidgetFamily::systemExtraLarge:
+        //: The gallery's button that adds the widget at its extra large size
+        return WidgetHost::tr("Add Extra Large");
+    case WidgetFamily::systemMedium:
+    case WidgetFamily::other:
+        break;
+    }
+    //: The gallery's button that adds the widget at its medium size
+    return WidgetHost::tr("Add Medium");
+}
+
+} // namespace
+
 std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders)
 {
     std::vector<LoadedPlugin> plugins;
@@ -197,7 +223,8 @@ void WidgetHost::showGallery()
 {
     if (!m_gallery) {
         m_gallery = std::make_unique<QScrollArea>();
-        m_gallery->setWindowTitle("Edit Widgets");
+        //: The gallery's title: the widgets there are added to the desktop
+        m_gallery->setWindowTitle(tr("Edit Widgets"));
         auto* content = new QWidget;
         auto* column = new QVBoxLayout(content);
         for (const LoadedPlugin& plugin : m_plugins) {
@@ -213,10 +240,11 @@ void WidgetHost::showGallery()
                 for (WidgetFamily family : widget.families) {
                     auto* cell = new QVBoxLayout;
                     auto* picture = new QLabel;
-                    picture->setAccessibleName(
-                        QString::fromStdString(widget.displayName) + " " + familyTitle(family));
+                    //: A size's picture in the gallery, for screen readers: the widget's name, then the size.
+                    picture->setAccessibleName(tr("%1, %2").arg(
+                        QString::fromStdString(widget.displayName), familyDisplayTitle(family)));
                     m_previews.push_back({picture, plugin.plugin, widget.kind, family});
-                    auto* add = new QPushButton(QString("Add ") + familyTitle(family));
+                    auto* add = new QPushButton(addButtonText(family));
                     const std::string kind = widget.kind;
                     connect(
                         add, &QPushButton::clicked, this, [this, kind, family] { addWidget(kind, family); });

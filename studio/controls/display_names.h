@@ -1,0 +1,22 @@
+// The names of kinds, sizes, periods and themes as the studio shows them, in the user's language. The
+// scenes and the theme table keep their English names, which the record and the displays use.
+#pragma once
+
+#include "core/dot_theme.h"
+#include "scenes/city.h"
+#include "scenes/dot_size.h"
+#include "scenes/dot_widget_kind.h"
+#include "scenes/progress_period.h"
+
+#include <QString>
+
+namespace quillon {
+
+QString displayName(DotWidgetKind kind);
+QString displayName(DotSize size);
+QString displayName(ProgressPeriod period);
+// The country under a city's name; the computer's own city says so in the user's language.
+QString countryName(const City& city);
+QString displayName(ThemeID theme);
+
+} // namespace quillon

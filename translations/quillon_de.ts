@@ -1,0 +1,1246 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>quillon::BoardCityList</name>
+    <message>
+        <location filename="../studio/inspector/board_city_list.cpp" line="+20"/>
+        <source>Cities</source>
+        <translation>Städte</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Remove %1</source>
+        <extracomment>Removes a city from the world board. %1 is the city&apos;s name.</extracomment>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Move Up</source>
+        <comment>move a city up the board</comment>
+        <translation>Nach oben verschieben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Move Down</source>
+        <comment>move a city down the board</comment>
+        <translation>Nach unten verschieben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Remove</source>
+        <comment>take a city off the board</comment>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityPicker</name>
+    <message>
+        <location filename="../studio/inspector/city_picker.cpp" line="+64"/>
+        <location line="+1"/>
+        <source>Search cities or countries</source>
+        <translation>Städte oder Länder suchen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cities</source>
+        <translation>Städte</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1, %2, %3</source>
+        <comment>city, country, offset</comment>
+        <extracomment>A found city for assistive technologies: the city, its country and its GMT offset.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;b&gt;No Results for “%1”&lt;/b&gt;&lt;br&gt;&lt;br&gt;Check the spelling or try a new search.</source>
+        <extracomment>Shown in place of the list when nothing matches. %1 is what was typed.</extracomment>
+        <translation>&lt;b&gt;Keine Ergebnisse für „%1“&lt;/b&gt;&lt;br&gt;&lt;br&gt;Überprüfen Sie die Schreibweise oder versuchen Sie es mit einer neuen Suche.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityQuery</name>
+    <message>
+        <location filename="../widget/city_query.cpp" line="+28"/>
+        <source>This Computer</source>
+        <extracomment>Where the local city is, in the list of cities: the computer the widgets run on</extracomment>
+        <translation>Dieser Computer</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityRow</name>
+    <message>
+        <location filename="../studio/inspector/city_row.cpp" line="+46"/>
+        <source>%1 · %2</source>
+        <comment>country and offset</comment>
+        <extracomment>Under a city&apos;s name: its country and its GMT offset.</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2, %3</source>
+        <comment>city, country and offset, time</comment>
+        <extracomment>A city&apos;s row for assistive technologies: the city, the line under it and its local time.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CountdownDatePicker</name>
+    <message>
+        <location filename="../studio/dates/countdown_date_picker.cpp" line="+60"/>
+        <location line="+3"/>
+        <source>Time</source>
+        <comment>time of day</comment>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Quick dates</source>
+        <translation>Schnellauswahl</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::DisplayNames</name>
+    <message>
+        <location filename="../studio/controls/display_names.cpp" line="+20"/>
+        <source>World Board</source>
+        <comment>widget kind</comment>
+        <translation>Weltzeittafel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clock</source>
+        <comment>widget kind</comment>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Day</source>
+        <comment>widget kind</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Progress</source>
+        <comment>widget kind</comment>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Countdown</source>
+        <comment>widget kind</comment>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sign</source>
+        <comment>widget kind</comment>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Small</source>
+        <comment>display size</comment>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium</source>
+        <comment>display size</comment>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Large</source>
+        <comment>display size</comment>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extra Large</source>
+        <comment>display size</comment>
+        <translation>Sehr groß</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day</source>
+        <comment>progress period</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <comment>progress period</comment>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <comment>progress period</comment>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <comment>progress period</comment>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Midnight</source>
+        <comment>colour theme</comment>
+        <translation>Mitternacht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obsidian</source>
+        <comment>colour theme</comment>
+        <translation>Obsidian</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paper</source>
+        <comment>colour theme</comment>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Matcha</source>
+        <comment>colour theme</comment>
+        <translation>Matcha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lemon</source>
+        <comment>colour theme</comment>
+        <translation>Zitrone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky</source>
+        <comment>colour theme</comment>
+        <translation>Himmel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amber</source>
+        <comment>colour theme</comment>
+        <translation>Bernstein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phosphor</source>
+        <comment>colour theme</comment>
+        <translation>Phosphor</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>This Computer</source>
+        <comment>the country of the computer&apos;s own city</comment>
+        <translation>Dieser Computer</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::HowToAddView</name>
+    <message>
+        <location filename="../studio/window/how_to_add_view.cpp" line="+77"/>
+        <location line="+4"/>
+        <source>Add a widget to your desktop</source>
+        <translation>Ein Widget zum Desktop hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Widgets live on your desktop, drawn by Quillon Widgets.</source>
+        <translation>Widgets befinden sich auf Ihrem Desktop und werden von Quillon Widgets dargestellt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**</source>
+        <extracomment>Text between ** and ** is shown in bold. &quot;Place on Desktop&quot; is the button below the steps; &quot;Edit Widgets…&quot; is an item of the Quillon Widgets menu.</extracomment>
+        <translation>Klicken Sie unten auf **Auf dem Desktop platzieren** oder öffnen Sie **Quillon Widgets** und wählen Sie **Widgets bearbeiten…**</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pick a widget and a size.</source>
+        <translation>Wählen Sie ein Widget und eine Größe.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drag it where you want it.</source>
+        <translation>Ziehen Sie es an die gewünschte Stelle.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Placed widgets follow the settings in this app and update as you change them. Click a widget to jump back here; use **Edit Widget** on its right-click menu only to give one widget its own settings.</source>
+        <extracomment>Text between ** and ** is shown in bold. &quot;Edit Widget&quot; is an item of a placed widget&apos;s right-click menu.</extracomment>
+        <translation>Platzierte Widgets übernehmen die Einstellungen dieser App und werden aktualisiert, sobald Sie sie ändern. Klicken Sie auf ein Widget, um hierher zurückzukehren. Verwenden Sie **Widget bearbeiten** im Kontextmenü nur, wenn ein einzelnes Widget eigene Einstellungen erhalten soll.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Place on Desktop</source>
+        <translation>Auf dem Desktop platzieren</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::InspectorTexts</name>
+    <message>
+        <location filename="../studio/inspector/inspector_texts.cpp" line="+59"/>
+        <source>Times across your cities, departures-board style.</source>
+        <translation>Die Uhrzeiten Ihrer Städte im Stil einer Abfahrtstafel.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One city&apos;s time in big dots.</source>
+        <translation>Die Uhrzeit einer Stadt in großen Punkten.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Today&apos;s date with a bar for how much of it is left.</source>
+        <translation>Das heutige Datum mit einem Balken, der den Rest des Tages zeigt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How far through the day, week, month or year you are.</source>
+        <translation>Wie weit Tag, Woche, Monat oder Jahr schon vorangeschritten sind.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days, hours and minutes until something.</source>
+        <translation>Tage, Stunden und Minuten bis zu einem Ereignis.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your own message on a dot display.</source>
+        <translation>Ihre eigene Nachricht auf einer Punktmatrixanzeige.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>GMT%1</source>
+        <extracomment>%1 is the signed offset from GMT in hours, or hours and minutes: +9, -3:30.</extracomment>
+        <translation>GMT%1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1. That&apos;s passed; pick a new date.</source>
+        <extracomment>The countdown&apos;s date has gone by. %1 is the date and time.</extracomment>
+        <translation>%1. Dieser Zeitpunkt ist vorbei; wählen Sie ein neues Datum.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 · today</source>
+        <extracomment>The countdown&apos;s date is later today. %1 is the date and time.</extracomment>
+        <translation>%1 · heute</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 · in %n days</source>
+        <extracomment>How many calendar days until the countdown&apos;s date. %1 is the date and time.</extracomment>
+        <translation>
+            <numerusform>%1 · in %n Tag</numerusform>
+            <numerusform>%1 · in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../studio/inspector/inspector_texts.h" line="+43"/>
+        <source>Long titles wrap onto more lines with smaller dots.</source>
+        <translation>Lange Titel werden mit kleineren Punkten auf mehrere Zeilen umbrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::InspectorView</name>
+    <message>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+46"/>
+        <source>Widget Settings</source>
+        <translation>Widget-Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+173"/>
+        <source>Cities</source>
+        <translation>Städte</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add City</source>
+        <translation>Stadt hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
+        <translation>Zum Umsortieren ziehen. „Mittel“ zeigt 4 Zeilen, „Groß“ 8, „Sehr groß“ 7.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>City</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change…</source>
+        <comment>pick another city for the clock</comment>
+        <translation>Ändern…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>24-hour time</source>
+        <translation>24-Stunden-Format</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+2"/>
+        <source>Period</source>
+        <comment>what a progress display measures</comment>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+3"/>
+        <source>Title</source>
+        <comment>a countdown&apos;s title</comment>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>New Year</source>
+        <comment>an example countdown title</comment>
+        <translation>Neujahr</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Counting down to</source>
+        <translation>Countdown bis</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Date</source>
+        <comment>when a countdown ends</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+2"/>
+        <source>Message</source>
+        <comment>the text a sign shows</comment>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Letters, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
+        <translation>Buchstaben, Ziffern, $ € £ ¥ ₹ sowie ! ? % &amp; # + - / : . , werden angezeigt; alle anderen Zeichen werden zu Leerzeichen.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Desktop widgets follow these settings.</source>
+        <translation>Desktop-Widgets übernehmen diese Einstellungen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.</source>
+        <translation>Um einem einzelnen Widget ein eigenes Farbthema oder eine eigene Stadt zu geben, klicken Sie es auf dem Desktop mit der rechten Maustaste an und wählen Sie „Widget bearbeiten“.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Date, %1</source>
+        <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
+        <translation>Datum, %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::Lampworks</name>
+    <message>
+        <location filename="../widget/lampworks.cpp" line="+23"/>
+        <source>World Board</source>
+        <translation>Weltzeittafel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Times across your cities, departures-board style.</source>
+        <translation>Die Uhrzeiten Ihrer Städte im Stil einer Abfahrtstafel.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>One city&apos;s time in big dots.</source>
+        <translation>Die Uhrzeit einer Stadt in großen Punkten.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Day</source>
+        <extracomment>A widget&apos;s name: the widget that shows today&apos;s date</extracomment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Today&apos;s date with a bar for how much of it is left.</source>
+        <translation>Das heutige Datum mit einem Balken, der den Rest des Tages zeigt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How far through the day, week, month or year you are.</source>
+        <translation>Wie weit Tag, Woche, Monat oder Jahr schon vorangeschritten sind.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days, hours and minutes until something.</source>
+        <translation>Tage, Stunden und Minuten bis zu einem Ereignis.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sign</source>
+        <extracomment>A widget&apos;s name: a sign that shows a message, as over a shop</extracomment>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your own message on a dot display.</source>
+        <translation>Ihre eigene Nachricht auf einer Punktmatrixanzeige.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::MonthCalendar</name>
+    <message>
+        <location filename="../studio/dates/month_calendar.cpp" line="+146"/>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Today</source>
+        <comment>calendar button: go to this month</comment>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::QuickDate</name>
+    <message>
+        <location filename="../studio/dates/quick_date.cpp" line="+45"/>
+        <source>Tomorrow, 9 AM</source>
+        <translation>Morgen, 9 Uhr</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A week from now</source>
+        <translation>In einer Woche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End of this month</source>
+        <translation>Ende dieses Monats</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New Year&apos;s Day</source>
+        <translation>Neujahr</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::SettingsView</name>
+    <message>
+        <location filename="../studio/window/settings_view.cpp" line="+40"/>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Updates</source>
+        <translation>Updates</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatically check for updates</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Last checked</source>
+        <translation>Letzte Suche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check Now</source>
+        <translation>Jetzt suchen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>This is a development build, which doesn&apos;t update itself. Copies downloaded from %1 check for updates automatically.</source>
+        <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
+        <translation>Dies ist eine Entwicklungsversion, die sich nicht selbst aktualisiert. Von %1 heruntergeladene Kopien suchen automatisch nach Updates.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Version</source>
+        <comment>the studio&apos;s version</comment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Never</source>
+        <comment>last update check</comment>
+        <translation>Nie</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::SizePicker</name>
+    <message>
+        <location filename="../studio/stage/control_bar.cpp" line="+54"/>
+        <source>Size</source>
+        <comment>display size</comment>
+        <translation>Größe</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::StudioWindow</name>
+    <message>
+        <location filename="../studio/window/studio_window.cpp" line="+92"/>
+        <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
+        <translation>Ihre Änderungen konnten nicht gespeichert werden; die Einstellungsdatei ist unverändert. Den Grund finden Sie im Protokoll.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <location line="+7"/>
+        <source>Widgets</source>
+        <comment>sidebar heading</comment>
+        <translation>Widgets</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Add to Desktop</source>
+        <translation>Zum Desktop hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+17"/>
+        <location line="+67"/>
+        <location line="+4"/>
+        <source>Full View</source>
+        <translation>Vollansicht</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <location line="+86"/>
+        <source>Show the widget big, without panels</source>
+        <translation>Widget groß und ohne Seitenleisten anzeigen</translation>
+    </message>
+    <message>
+        <location line="-84"/>
+        <source>Widget Settings</source>
+        <translation>Widget-Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide widget settings</source>
+        <translation>Widget-Einstellungen ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+80"/>
+        <source>Hide Sidebar</source>
+        <translation>Seitenleiste ausblenden</translation>
+    </message>
+    <message>
+        <location line="-77"/>
+        <location line="+75"/>
+        <source>Hide Widget Settings</source>
+        <translation>Widget-Einstellungen ausblenden</translation>
+    </message>
+    <message>
+        <location line="-70"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How to Add Widgets</source>
+        <translation>So fügen Sie Widgets hinzu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon Website</source>
+        <translation>Quillon-Website</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Contact Support…</source>
+        <translation>Support kontaktieren…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Privacy Policy</source>
+        <translation>Datenschutzerklärung</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+3"/>
+        <source>About Quillon</source>
+        <translation>Über Quillon</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;Version %1 (%2)&lt;br&gt;&lt;br&gt;Dot-matrix displays for your desktop.&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</source>
+        <extracomment>%1 is the version, %2 the build number, %3 the web site&apos;s address and %4 its host name.</extracomment>
+        <translation>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;Version %1 (%2)&lt;br&gt;&lt;br&gt;Punktmatrixanzeigen für Ihren Desktop.&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Check for Updates…</source>
+        <translation>Nach Updates suchen…</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Settings…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+4"/>
+        <source>Exit Full View</source>
+        <translation>Vollansicht beenden</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Exit full view (Esc)</source>
+        <translation>Vollansicht beenden (Esc)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show Widget Settings</source>
+        <translation>Widget-Einstellungen einblenden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show Sidebar</source>
+        <translation>Seitenleiste einblenden</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::UpdateWindows</name>
+    <message>
+        <location filename="../studio/application/update_windows.cpp" line="+43"/>
+        <source>Check for updates automatically?</source>
+        <translation>Automatisch nach Updates suchen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Should Quillon automatically check for updates?</source>
+        <translation>Soll Quillon automatisch nach Updates suchen?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You can always check for updates manually from the Help menu, and change this in Settings.</source>
+        <translation>Sie können jederzeit über das Menü „Hilfe“ manuell nach Updates suchen und dies in den Einstellungen ändern.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check Automatically</source>
+        <translation>Automatisch suchen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Don&apos;t Check</source>
+        <translation>Nicht suchen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+88"/>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <location line="-85"/>
+        <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Eine neue Version von Quillon ist verfügbar!&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quillon %1 is now available — you have %2. Would you like to install it now?</source>
+        <extracomment>%1 is the new version, %2 the version the user has.</extracomment>
+        <translation>Quillon %1 ist jetzt verfügbar – Sie haben %2. Möchten Sie die neue Version jetzt installieren?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quillon %1 is now available — you have %2. Would you like to open its download page?</source>
+        <translation>Quillon %1 ist jetzt verfügbar – Sie haben %2. Möchten Sie die Download-Seite öffnen?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;b&gt;Release Notes:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Versionshinweise:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No release notes were given.</source>
+        <translation>Es wurden keine Versionshinweise angegeben.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Skip This Version</source>
+        <translation>Diese Version überspringen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remind Me Later</source>
+        <translation>Später erinnern</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Install Update</source>
+        <translation>Update installieren</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>You&apos;re up to date!</source>
+        <translation>Sie sind auf dem neuesten Stand!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon %1 is currently the newest version available.</source>
+        <extracomment>%1 is the version the user has.</extracomment>
+        <translation>Quillon %1 ist derzeit die neueste verfügbare Version.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Downloading the update…</source>
+        <translation>Das Update wird heruntergeladen…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Checking and installing the update…</source>
+        <translation>Das Update wird geprüft und installiert…</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Update Installed</source>
+        <translation>Update installiert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon %1 is installed.</source>
+        <extracomment>%1 is the version just installed.</extracomment>
+        <translation>Quillon %1 ist installiert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Relaunch now to start using it? Otherwise it starts the next time you open Quillon.</source>
+        <translation>Jetzt neu starten, um die neue Version zu verwenden? Andernfalls wird sie beim nächsten Öffnen von Quillon gestartet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Relaunch Now</source>
+        <translation>Jetzt neu starten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Later</source>
+        <comment>relaunch after an update</comment>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Update Error!</source>
+        <translation>Update-Fehler!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1
+
+The installed version was not changed.</source>
+        <extracomment>%1 is what went wrong, as the updater tells it.</extracomment>
+        <translation>%1
+
+Die installierte Version wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This build doesn&apos;t update itself</source>
+        <translation>Diese Version aktualisiert sich nicht selbst</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This is a development build of Quillon: it will not replace itself with the version on %1. Copies downloaded from %1 check for updates automatically.</source>
+        <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
+        <translation>Dies ist eine Entwicklungsversion von Quillon: Sie ersetzt sich nicht selbst durch die Version auf %1. Von %1 heruntergeladene Kopien suchen automatisch nach Updates.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::WidgetConfiguration</name>
+    <message>
+        <location filename="../widget/widget_configuration.cpp" line="+35"/>
+        <source>Midnight</source>
+        <comment>colour theme</comment>
+        <translation>Mitternacht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obsidian</source>
+        <comment>colour theme</comment>
+        <translation>Obsidian</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paper</source>
+        <comment>colour theme</comment>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Matcha</source>
+        <comment>colour theme</comment>
+        <translation>Matcha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lemon</source>
+        <comment>colour theme</comment>
+        <translation>Zitrone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky</source>
+        <comment>colour theme</comment>
+        <translation>Himmel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amber</source>
+        <comment>colour theme</comment>
+        <translation>Bernstein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phosphor</source>
+        <comment>colour theme</comment>
+        <translation>Phosphor</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day</source>
+        <comment>progress period</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <comment>progress period</comment>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <comment>progress period</comment>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <comment>progress period</comment>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Same as App</source>
+        <translation>Wie in der App</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Theme</source>
+        <translation>Farbthema</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>World Board</source>
+        <comment>widget name</comment>
+        <translation>Weltzeittafel</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cities</source>
+        <translation>Städte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s cities.</source>
+        <translation>Leer lassen, um die Städte der App zu verwenden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Clock</source>
+        <comment>widget name</comment>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>City</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s city.</source>
+        <translation>Leer lassen, um die Stadt der App zu verwenden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Day</source>
+        <comment>widget name</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Progress</source>
+        <comment>widget name</comment>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Countdown</source>
+        <comment>widget name</comment>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Title</source>
+        <comment>what a countdown counts to</comment>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave empty to use the app&apos;s title.</source>
+        <translation>Leer lassen, um den Titel der App zu verwenden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Date</source>
+        <comment>when a countdown ends</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave empty to use the app&apos;s date.</source>
+        <translation>Leer lassen, um das Datum der App zu verwenden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sign</source>
+        <comment>widget name</comment>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s message.</source>
+        <translation>Leer lassen, um die Nachricht der App zu verwenden.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::WidgetFamily</name>
+    <message>
+        <location filename="../widgethost/widget_plugin.cpp" line="+48"/>
+        <source>Small</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Large</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Extra Large</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Sehr groß</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Medium</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Mittel</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::LiveWidget</name>
+    <message>
+        <location filename="../widgethost/host/live_widget.cpp" line="+146"/>
+        <source>Edit Widget…</source>
+        <translation>Widget bearbeiten…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Size</source>
+        <extracomment>The submenu, or the heading, of a widget&apos;s sizes</extracomment>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Remove Widget</source>
+        <translation>Widget entfernen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Edit Widgets…</source>
+        <extracomment>Opens the gallery, where widgets are added</extracomment>
+        <translation>Widgets bearbeiten…</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetEditor</name>
+    <message>
+        <location filename="../widgethost/host/widget_editor.cpp" line="+100"/>
+        <source>Set</source>
+        <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
+        <translation>Festlegen</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 — %2</source>
+        <extracomment>An entry of a list to choose from, such as a city and its country</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Drag to change the order.</source>
+        <translation>Zum Ändern der Reihenfolge ziehen.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Clear</source>
+        <extracomment>Empties a setting whose default is no value</extracomment>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear %1</source>
+        <extracomment>For the button that empties a setting, %1 being the setting&apos;s name</extracomment>
+        <translation>%1 leeren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reset</source>
+        <extracomment>Puts a setting back to its default</extracomment>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reset %1</source>
+        <extracomment>For the button that puts a setting back to its default, %1 being the setting&apos;s name</extracomment>
+        <translation>%1 zurücksetzen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Leave %1 empty</source>
+        <extracomment>%1 is a setting&apos;s name</extracomment>
+        <translation>%1 leer lassen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Back to “%1”</source>
+        <extracomment>%1 is the name of the choice a setting goes back to</extracomment>
+        <translation>Zurück zu „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetHost</name>
+    <message>
+        <location filename="../widgethost/host/widget_host.cpp" line="+34"/>
+        <source>Add Small</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
+        <translation>Klein hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add Large</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its large size</extracomment>
+        <translation>Groß hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add Extra Large</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its extra large size</extracomment>
+        <translation>Sehr groß hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Medium</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its medium size</extracomment>
+        <translation>Mittel hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+181"/>
+        <source>Edit Widgets</source>
+        <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
+        <translation>Widgets bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1, %2</source>
+        <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+</TS>

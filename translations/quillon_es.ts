@@ -1,0 +1,1246 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>quillon::BoardCityList</name>
+    <message>
+        <location filename="../studio/inspector/board_city_list.cpp" line="+20"/>
+        <source>Cities</source>
+        <translation>Ciudades</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Remove %1</source>
+        <extracomment>Removes a city from the world board. %1 is the city&apos;s name.</extracomment>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Move Up</source>
+        <comment>move a city up the board</comment>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Move Down</source>
+        <comment>move a city down the board</comment>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Remove</source>
+        <comment>take a city off the board</comment>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityPicker</name>
+    <message>
+        <location filename="../studio/inspector/city_picker.cpp" line="+64"/>
+        <location line="+1"/>
+        <source>Search cities or countries</source>
+        <translation>Buscar ciudades o países</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cities</source>
+        <translation>Ciudades</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1, %2, %3</source>
+        <comment>city, country, offset</comment>
+        <extracomment>A found city for assistive technologies: the city, its country and its GMT offset.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;b&gt;No Results for “%1”&lt;/b&gt;&lt;br&gt;&lt;br&gt;Check the spelling or try a new search.</source>
+        <extracomment>Shown in place of the list when nothing matches. %1 is what was typed.</extracomment>
+        <translation>&lt;b&gt;No hay resultados para «%1»&lt;/b&gt;&lt;br&gt;&lt;br&gt;Revisa la ortografía o prueba con otra búsqueda.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityQuery</name>
+    <message>
+        <location filename="../widget/city_query.cpp" line="+28"/>
+        <source>This Computer</source>
+        <extracomment>Where the local city is, in the list of cities: the computer the widgets run on</extracomment>
+        <translation>Este equipo</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityRow</name>
+    <message>
+        <location filename="../studio/inspector/city_row.cpp" line="+46"/>
+        <source>%1 · %2</source>
+        <comment>country and offset</comment>
+        <extracomment>Under a city&apos;s name: its country and its GMT offset.</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2, %3</source>
+        <comment>city, country and offset, time</comment>
+        <extracomment>A city&apos;s row for assistive technologies: the city, the line under it and its local time.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CountdownDatePicker</name>
+    <message>
+        <location filename="../studio/dates/countdown_date_picker.cpp" line="+60"/>
+        <location line="+3"/>
+        <source>Time</source>
+        <comment>time of day</comment>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Quick dates</source>
+        <translation>Fechas rápidas</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::DisplayNames</name>
+    <message>
+        <location filename="../studio/controls/display_names.cpp" line="+20"/>
+        <source>World Board</source>
+        <comment>widget kind</comment>
+        <translation>Panel de ciudades</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clock</source>
+        <comment>widget kind</comment>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Day</source>
+        <comment>widget kind</comment>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Progress</source>
+        <comment>widget kind</comment>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Countdown</source>
+        <comment>widget kind</comment>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sign</source>
+        <comment>widget kind</comment>
+        <translation>Letrero</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Small</source>
+        <comment>display size</comment>
+        <translation>Pequeño</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium</source>
+        <comment>display size</comment>
+        <translation>Mediano</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Large</source>
+        <comment>display size</comment>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extra Large</source>
+        <comment>display size</comment>
+        <translation>Muy grande</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day</source>
+        <comment>progress period</comment>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <comment>progress period</comment>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <comment>progress period</comment>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <comment>progress period</comment>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Midnight</source>
+        <comment>colour theme</comment>
+        <translation>Medianoche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obsidian</source>
+        <comment>colour theme</comment>
+        <translation>Obsidiana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paper</source>
+        <comment>colour theme</comment>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Matcha</source>
+        <comment>colour theme</comment>
+        <translation>Matcha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lemon</source>
+        <comment>colour theme</comment>
+        <translation>Limón</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky</source>
+        <comment>colour theme</comment>
+        <translation>Cielo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amber</source>
+        <comment>colour theme</comment>
+        <translation>Ámbar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phosphor</source>
+        <comment>colour theme</comment>
+        <translation>Fósforo</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>This Computer</source>
+        <comment>the country of the computer&apos;s own city</comment>
+        <translation>Este equipo</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::HowToAddView</name>
+    <message>
+        <location filename="../studio/window/how_to_add_view.cpp" line="+77"/>
+        <location line="+4"/>
+        <source>Add a widget to your desktop</source>
+        <translation>Añade un widget a tu escritorio</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Widgets live on your desktop, drawn by Quillon Widgets.</source>
+        <translation>Los widgets están en tu escritorio y los dibuja Quillon Widgets.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**</source>
+        <extracomment>Text between ** and ** is shown in bold. &quot;Place on Desktop&quot; is the button below the steps; &quot;Edit Widgets…&quot; is an item of the Quillon Widgets menu.</extracomment>
+        <translation>Haz clic abajo en **Colocar en el escritorio** o abre **Quillon Widgets** y elige **Editar widgets…**</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pick a widget and a size.</source>
+        <translation>Elige un widget y un tamaño.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drag it where you want it.</source>
+        <translation>Arrástralo adonde quieras.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Placed widgets follow the settings in this app and update as you change them. Click a widget to jump back here; use **Edit Widget** on its right-click menu only to give one widget its own settings.</source>
+        <extracomment>Text between ** and ** is shown in bold. &quot;Edit Widget&quot; is an item of a placed widget&apos;s right-click menu.</extracomment>
+        <translation>Los widgets colocados siguen los ajustes de esta app y se actualizan cuando los cambias. Haz clic en un widget para volver aquí; usa **Editar widget** en su menú contextual solo para darle a un widget sus propios ajustes.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Place on Desktop</source>
+        <translation>Colocar en el escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::InspectorTexts</name>
+    <message>
+        <location filename="../studio/inspector/inspector_texts.cpp" line="+59"/>
+        <source>Times across your cities, departures-board style.</source>
+        <translation>La hora de tus ciudades, al estilo de un panel de salidas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One city&apos;s time in big dots.</source>
+        <translation>La hora de una ciudad en puntos grandes.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Today&apos;s date with a bar for how much of it is left.</source>
+        <translation>La fecha de hoy con una barra de lo que queda del día.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How far through the day, week, month or year you are.</source>
+        <translation>Cuánto llevas del día, la semana, el mes o el año.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days, hours and minutes until something.</source>
+        <translation>Días, horas y minutos hasta algo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your own message on a dot display.</source>
+        <translation>Tu propio mensaje en una pantalla de puntos.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>GMT%1</source>
+        <extracomment>%1 is the signed offset from GMT in hours, or hours and minutes: +9, -3:30.</extracomment>
+        <translation>GMT%1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1. That&apos;s passed; pick a new date.</source>
+        <extracomment>The countdown&apos;s date has gone by. %1 is the date and time.</extracomment>
+        <translation>%1. Esa fecha ya pasó; elige otra.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 · today</source>
+        <extracomment>The countdown&apos;s date is later today. %1 is the date and time.</extracomment>
+        <translation>%1 · hoy</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 · in %n days</source>
+        <extracomment>How many calendar days until the countdown&apos;s date. %1 is the date and time.</extracomment>
+        <translation>
+            <numerusform>%1 · dentro de %n día</numerusform>
+            <numerusform>%1 · dentro de %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../studio/inspector/inspector_texts.h" line="+43"/>
+        <source>Long titles wrap onto more lines with smaller dots.</source>
+        <translation>Los títulos largos ocupan más líneas, con puntos más pequeños.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::InspectorView</name>
+    <message>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+46"/>
+        <source>Widget Settings</source>
+        <translation>Ajustes del widget</translation>
+    </message>
+    <message>
+        <location line="+173"/>
+        <source>Cities</source>
+        <translation>Ciudades</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add City</source>
+        <translation>Añadir ciudad</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
+        <translation>Arrastra para reordenar. Mediano muestra 4 filas; Grande, 8; Muy grande, 7.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change…</source>
+        <comment>pick another city for the clock</comment>
+        <translation>Cambiar…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>24-hour time</source>
+        <translation>Formato de 24 horas</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+2"/>
+        <source>Period</source>
+        <comment>what a progress display measures</comment>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+3"/>
+        <source>Title</source>
+        <comment>a countdown&apos;s title</comment>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>New Year</source>
+        <comment>an example countdown title</comment>
+        <translation>Año Nuevo</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Counting down to</source>
+        <translation>Cuenta atrás hasta</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Date</source>
+        <comment>when a countdown ends</comment>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+2"/>
+        <source>Message</source>
+        <comment>the text a sign shows</comment>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Letters, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
+        <translation>Las letras, los números, $ € £ ¥ ₹ y ! ? % &amp; # + - / : . , se muestran; lo demás se convierte en un espacio.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Desktop widgets follow these settings.</source>
+        <translation>Los widgets del escritorio siguen estos ajustes.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.</source>
+        <translation>Para darle a un widget su propio tema o ciudad, haz clic derecho sobre él en el escritorio y elige «Editar widget».</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Date, %1</source>
+        <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
+        <translation>Fecha, %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::Lampworks</name>
+    <message>
+        <location filename="../widget/lampworks.cpp" line="+23"/>
+        <source>World Board</source>
+        <translation>Panel de ciudades</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Times across your cities, departures-board style.</source>
+        <translation>La hora de tus ciudades, al estilo de un panel de salidas.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>One city&apos;s time in big dots.</source>
+        <translation>La hora de una ciudad en puntos grandes.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Day</source>
+        <extracomment>A widget&apos;s name: the widget that shows today&apos;s date</extracomment>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Today&apos;s date with a bar for how much of it is left.</source>
+        <translation>La fecha de hoy con una barra de lo que queda del día.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How far through the day, week, month or year you are.</source>
+        <translation>Cuánto llevas del día, la semana, el mes o el año.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days, hours and minutes until something.</source>
+        <translation>Días, horas y minutos hasta algo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sign</source>
+        <extracomment>A widget&apos;s name: a sign that shows a message, as over a shop</extracomment>
+        <translation>Letrero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your own message on a dot display.</source>
+        <translation>Tu propio mensaje en una pantalla de puntos.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::MonthCalendar</name>
+    <message>
+        <location filename="../studio/dates/month_calendar.cpp" line="+146"/>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Today</source>
+        <comment>calendar button: go to this month</comment>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::QuickDate</name>
+    <message>
+        <location filename="../studio/dates/quick_date.cpp" line="+45"/>
+        <source>Tomorrow, 9 AM</source>
+        <translation>Mañana, 9:00</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A week from now</source>
+        <translation>Dentro de una semana</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End of this month</source>
+        <translation>Fin de este mes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New Year&apos;s Day</source>
+        <translation>Día de Año Nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::SettingsView</name>
+    <message>
+        <location filename="../studio/window/settings_view.cpp" line="+40"/>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Updates</source>
+        <translation>Actualizaciones</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatically check for updates</source>
+        <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Last checked</source>
+        <translation>Última comprobación</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check Now</source>
+        <translation>Buscar ahora</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>This is a development build, which doesn&apos;t update itself. Copies downloaded from %1 check for updates automatically.</source>
+        <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
+        <translation>Esta es una compilación de desarrollo, que no se actualiza sola. Las copias descargadas de %1 buscan actualizaciones automáticamente.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Version</source>
+        <comment>the studio&apos;s version</comment>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Never</source>
+        <comment>last update check</comment>
+        <translation>Nunca</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::SizePicker</name>
+    <message>
+        <location filename="../studio/stage/control_bar.cpp" line="+54"/>
+        <source>Size</source>
+        <comment>display size</comment>
+        <translation>Tamaño</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::StudioWindow</name>
+    <message>
+        <location filename="../studio/window/studio_window.cpp" line="+92"/>
+        <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
+        <translation>No se pudieron guardar tus cambios; el archivo de ajustes no se modificó. El registro indica el motivo.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <location line="+7"/>
+        <source>Widgets</source>
+        <comment>sidebar heading</comment>
+        <translation>Widgets</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Add to Desktop</source>
+        <translation>Añadir al escritorio</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+17"/>
+        <location line="+67"/>
+        <location line="+4"/>
+        <source>Full View</source>
+        <translation>Vista completa</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <location line="+86"/>
+        <source>Show the widget big, without panels</source>
+        <translation>Mostrar el widget en grande, sin paneles</translation>
+    </message>
+    <message>
+        <location line="-84"/>
+        <source>Widget Settings</source>
+        <translation>Ajustes del widget</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide widget settings</source>
+        <translation>Mostrar u ocultar los ajustes del widget</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+80"/>
+        <source>Hide Sidebar</source>
+        <translation>Ocultar barra lateral</translation>
+    </message>
+    <message>
+        <location line="-77"/>
+        <location line="+75"/>
+        <source>Hide Widget Settings</source>
+        <translation>Ocultar ajustes del widget</translation>
+    </message>
+    <message>
+        <location line="-70"/>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How to Add Widgets</source>
+        <translation>Cómo añadir widgets</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon Website</source>
+        <translation>Sitio web de Quillon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Contact Support…</source>
+        <translation>Contactar con soporte…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Privacy Policy</source>
+        <translation>Política de privacidad</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+3"/>
+        <source>About Quillon</source>
+        <translation>Acerca de Quillon</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;Version %1 (%2)&lt;br&gt;&lt;br&gt;Dot-matrix displays for your desktop.&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</source>
+        <extracomment>%1 is the version, %2 the build number, %3 the web site&apos;s address and %4 its host name.</extracomment>
+        <translation>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;Versión %1 (%2)&lt;br&gt;&lt;br&gt;Pantallas de matriz de puntos para tu escritorio.&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Settings…</source>
+        <translation>Ajustes…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+4"/>
+        <source>Exit Full View</source>
+        <translation>Salir de la vista completa</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Exit full view (Esc)</source>
+        <translation>Salir de la vista completa (Esc)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show Widget Settings</source>
+        <translation>Mostrar ajustes del widget</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show Sidebar</source>
+        <translation>Mostrar barra lateral</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::UpdateWindows</name>
+    <message>
+        <location filename="../studio/application/update_windows.cpp" line="+43"/>
+        <source>Check for updates automatically?</source>
+        <translation>¿Buscar actualizaciones automáticamente?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Should Quillon automatically check for updates?</source>
+        <translation>¿Quieres que Quillon busque actualizaciones automáticamente?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You can always check for updates manually from the Help menu, and change this in Settings.</source>
+        <translation>Siempre puedes buscar actualizaciones manualmente desde el menú Ayuda y cambiar esto en Ajustes.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check Automatically</source>
+        <translation>Buscar automáticamente</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Don&apos;t Check</source>
+        <translation>No buscar</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+88"/>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <location line="-85"/>
+        <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
+        <translation>&lt;b&gt;¡Hay una nueva versión de Quillon disponible!&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quillon %1 is now available — you have %2. Would you like to install it now?</source>
+        <extracomment>%1 is the new version, %2 the version the user has.</extracomment>
+        <translation>Quillon %1 ya está disponible (tienes la %2). ¿Quieres instalarla ahora?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quillon %1 is now available — you have %2. Would you like to open its download page?</source>
+        <translation>Quillon %1 ya está disponible (tienes la %2). ¿Quieres abrir su página de descarga?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;b&gt;Release Notes:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Notas de la versión:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No release notes were given.</source>
+        <translation>No hay notas de la versión.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Skip This Version</source>
+        <translation>Omitir esta versión</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remind Me Later</source>
+        <translation>Recordármelo más tarde</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Install Update</source>
+        <translation>Instalar actualización</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>You&apos;re up to date!</source>
+        <translation>¡Estás al día!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon %1 is currently the newest version available.</source>
+        <extracomment>%1 is the version the user has.</extracomment>
+        <translation>Quillon %1 es la versión más reciente disponible.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Downloading the update…</source>
+        <translation>Descargando la actualización…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Checking and installing the update…</source>
+        <translation>Verificando e instalando la actualización…</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Update Installed</source>
+        <translation>Actualización instalada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon %1 is installed.</source>
+        <extracomment>%1 is the version just installed.</extracomment>
+        <translation>Quillon %1 se ha instalado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Relaunch now to start using it? Otherwise it starts the next time you open Quillon.</source>
+        <translation>¿Reiniciar ahora para empezar a usarla? Si no, se iniciará la próxima vez que abras Quillon.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Relaunch Now</source>
+        <translation>Reiniciar ahora</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Later</source>
+        <comment>relaunch after an update</comment>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Update Error!</source>
+        <translation>¡Error de actualización!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1
+
+The installed version was not changed.</source>
+        <extracomment>%1 is what went wrong, as the updater tells it.</extracomment>
+        <translation>%1
+
+La versión instalada no ha cambiado.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This build doesn&apos;t update itself</source>
+        <translation>Esta compilación no se actualiza sola</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This is a development build of Quillon: it will not replace itself with the version on %1. Copies downloaded from %1 check for updates automatically.</source>
+        <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
+        <translation>Esta es una compilación de desarrollo de Quillon: no se sustituirá por la versión de %1. Las copias descargadas de %1 buscan actualizaciones automáticamente.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::WidgetConfiguration</name>
+    <message>
+        <location filename="../widget/widget_configuration.cpp" line="+35"/>
+        <source>Midnight</source>
+        <comment>colour theme</comment>
+        <translation>Medianoche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obsidian</source>
+        <comment>colour theme</comment>
+        <translation>Obsidiana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paper</source>
+        <comment>colour theme</comment>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Matcha</source>
+        <comment>colour theme</comment>
+        <translation>Matcha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lemon</source>
+        <comment>colour theme</comment>
+        <translation>Limón</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky</source>
+        <comment>colour theme</comment>
+        <translation>Cielo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amber</source>
+        <comment>colour theme</comment>
+        <translation>Ámbar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phosphor</source>
+        <comment>colour theme</comment>
+        <translation>Fósforo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day</source>
+        <comment>progress period</comment>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <comment>progress period</comment>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <comment>progress period</comment>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <comment>progress period</comment>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Same as App</source>
+        <translation>Igual que la app</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>World Board</source>
+        <comment>widget name</comment>
+        <translation>Panel de ciudades</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cities</source>
+        <translation>Ciudades</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s cities.</source>
+        <translation>Déjalo en blanco para usar las ciudades de la app.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Clock</source>
+        <comment>widget name</comment>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s city.</source>
+        <translation>Déjalo en blanco para usar la ciudad de la app.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Day</source>
+        <comment>widget name</comment>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Progress</source>
+        <comment>widget name</comment>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Countdown</source>
+        <comment>widget name</comment>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Title</source>
+        <comment>what a countdown counts to</comment>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave empty to use the app&apos;s title.</source>
+        <translation>Déjalo en blanco para usar el título de la app.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Date</source>
+        <comment>when a countdown ends</comment>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave empty to use the app&apos;s date.</source>
+        <translation>Déjalo en blanco para usar la fecha de la app.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sign</source>
+        <comment>widget name</comment>
+        <translation>Letrero</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s message.</source>
+        <translation>Déjalo en blanco para usar el mensaje de la app.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::WidgetFamily</name>
+    <message>
+        <location filename="../widgethost/widget_plugin.cpp" line="+48"/>
+        <source>Small</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Pequeño</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Large</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Extra Large</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Muy grande</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Medium</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Mediano</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::LiveWidget</name>
+    <message>
+        <location filename="../widgethost/host/live_widget.cpp" line="+146"/>
+        <source>Edit Widget…</source>
+        <translation>Editar widget…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Size</source>
+        <extracomment>The submenu, or the heading, of a widget&apos;s sizes</extracomment>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Remove Widget</source>
+        <translation>Quitar widget</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Edit Widgets…</source>
+        <extracomment>Opens the gallery, where widgets are added</extracomment>
+        <translation>Editar widgets…</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetEditor</name>
+    <message>
+        <location filename="../widgethost/host/widget_editor.cpp" line="+100"/>
+        <source>Set</source>
+        <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
+        <translation>Fijar</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 — %2</source>
+        <extracomment>An entry of a list to choose from, such as a city and its country</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Drag to change the order.</source>
+        <translation>Arrastra para cambiar el orden.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Clear</source>
+        <extracomment>Empties a setting whose default is no value</extracomment>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear %1</source>
+        <extracomment>For the button that empties a setting, %1 being the setting&apos;s name</extracomment>
+        <translation>Borrar %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reset</source>
+        <extracomment>Puts a setting back to its default</extracomment>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reset %1</source>
+        <extracomment>For the button that puts a setting back to its default, %1 being the setting&apos;s name</extracomment>
+        <translation>Restablecer %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Leave %1 empty</source>
+        <extracomment>%1 is a setting&apos;s name</extracomment>
+        <translation>Dejar «%1» en blanco</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Back to “%1”</source>
+        <extracomment>%1 is the name of the choice a setting goes back to</extracomment>
+        <translation>Volver a «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetHost</name>
+    <message>
+        <location filename="../widgethost/host/widget_host.cpp" line="+34"/>
+        <source>Add Small</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
+        <translation>Añadir pequeño</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add Large</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its large size</extracomment>
+        <translation>Añadir grande</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add Extra Large</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its extra large size</extracomment>
+        <translation>Añadir muy grande</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Medium</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its medium size</extracomment>
+        <translation>Añadir mediano</translation>
+    </message>
+    <message>
+        <location line="+181"/>
+        <source>Edit Widgets</source>
+        <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
+        <translation>Editar widgets</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1, %2</source>
+        <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+</TS>

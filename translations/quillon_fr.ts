@@ -1,0 +1,1246 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>quillon::BoardCityList</name>
+    <message>
+        <location filename="../studio/inspector/board_city_list.cpp" line="+20"/>
+        <source>Cities</source>
+        <translation>Villes</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Remove %1</source>
+        <extracomment>Removes a city from the world board. %1 is the city&apos;s name.</extracomment>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Move Up</source>
+        <comment>move a city up the board</comment>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Move Down</source>
+        <comment>move a city down the board</comment>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Remove</source>
+        <comment>take a city off the board</comment>
+        <translation>Retirer</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityPicker</name>
+    <message>
+        <location filename="../studio/inspector/city_picker.cpp" line="+64"/>
+        <location line="+1"/>
+        <source>Search cities or countries</source>
+        <translation>Rechercher une ville ou un pays</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cities</source>
+        <translation>Villes</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1, %2, %3</source>
+        <comment>city, country, offset</comment>
+        <extracomment>A found city for assistive technologies: the city, its country and its GMT offset.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;b&gt;No Results for “%1”&lt;/b&gt;&lt;br&gt;&lt;br&gt;Check the spelling or try a new search.</source>
+        <extracomment>Shown in place of the list when nothing matches. %1 is what was typed.</extracomment>
+        <translation>&lt;b&gt;Aucun résultat pour «&#xa0;%1&#xa0;»&lt;/b&gt;&lt;br&gt;&lt;br&gt;Vérifiez l&apos;orthographe ou lancez une nouvelle recherche.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityQuery</name>
+    <message>
+        <location filename="../widget/city_query.cpp" line="+28"/>
+        <source>This Computer</source>
+        <extracomment>Where the local city is, in the list of cities: the computer the widgets run on</extracomment>
+        <translation>Cet ordinateur</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityRow</name>
+    <message>
+        <location filename="../studio/inspector/city_row.cpp" line="+46"/>
+        <source>%1 · %2</source>
+        <comment>country and offset</comment>
+        <extracomment>Under a city&apos;s name: its country and its GMT offset.</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2, %3</source>
+        <comment>city, country and offset, time</comment>
+        <extracomment>A city&apos;s row for assistive technologies: the city, the line under it and its local time.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CountdownDatePicker</name>
+    <message>
+        <location filename="../studio/dates/countdown_date_picker.cpp" line="+60"/>
+        <location line="+3"/>
+        <source>Time</source>
+        <comment>time of day</comment>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Quick dates</source>
+        <translation>Dates rapides</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::DisplayNames</name>
+    <message>
+        <location filename="../studio/controls/display_names.cpp" line="+20"/>
+        <source>World Board</source>
+        <comment>widget kind</comment>
+        <translation>Tableau des villes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clock</source>
+        <comment>widget kind</comment>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Day</source>
+        <comment>widget kind</comment>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Progress</source>
+        <comment>widget kind</comment>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Countdown</source>
+        <comment>widget kind</comment>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sign</source>
+        <comment>widget kind</comment>
+        <translation>Panneau</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Small</source>
+        <comment>display size</comment>
+        <translation>Petit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium</source>
+        <comment>display size</comment>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Large</source>
+        <comment>display size</comment>
+        <translation>Grand</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extra Large</source>
+        <comment>display size</comment>
+        <translation>Très grand</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day</source>
+        <comment>progress period</comment>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <comment>progress period</comment>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <comment>progress period</comment>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <comment>progress period</comment>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Midnight</source>
+        <comment>colour theme</comment>
+        <translation>Minuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obsidian</source>
+        <comment>colour theme</comment>
+        <translation>Obsidienne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paper</source>
+        <comment>colour theme</comment>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Matcha</source>
+        <comment>colour theme</comment>
+        <translation>Matcha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lemon</source>
+        <comment>colour theme</comment>
+        <translation>Citron</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky</source>
+        <comment>colour theme</comment>
+        <translation>Ciel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amber</source>
+        <comment>colour theme</comment>
+        <translation>Ambre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phosphor</source>
+        <comment>colour theme</comment>
+        <translation>Phosphore</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>This Computer</source>
+        <comment>the country of the computer&apos;s own city</comment>
+        <translation>Cet ordinateur</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::HowToAddView</name>
+    <message>
+        <location filename="../studio/window/how_to_add_view.cpp" line="+77"/>
+        <location line="+4"/>
+        <source>Add a widget to your desktop</source>
+        <translation>Ajouter un widget à votre bureau</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Widgets live on your desktop, drawn by Quillon Widgets.</source>
+        <translation>Les widgets vivent sur votre bureau, affichés par Quillon Widgets.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**</source>
+        <extracomment>Text between ** and ** is shown in bold. &quot;Place on Desktop&quot; is the button below the steps; &quot;Edit Widgets…&quot; is an item of the Quillon Widgets menu.</extracomment>
+        <translation>Cliquez sur **Placer sur le bureau** ci-dessous, ou ouvrez **Quillon Widgets** et choisissez **Modifier les widgets…**</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pick a widget and a size.</source>
+        <translation>Choisissez un widget et une taille.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drag it where you want it.</source>
+        <translation>Faites-le glisser où vous le souhaitez.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Placed widgets follow the settings in this app and update as you change them. Click a widget to jump back here; use **Edit Widget** on its right-click menu only to give one widget its own settings.</source>
+        <extracomment>Text between ** and ** is shown in bold. &quot;Edit Widget&quot; is an item of a placed widget&apos;s right-click menu.</extracomment>
+        <translation>Les widgets placés suivent les réglages de cette application et se mettent à jour quand vous les modifiez. Cliquez sur un widget pour revenir ici&#xa0;; n&apos;utilisez **Modifier le widget** dans son menu contextuel que pour donner à un widget ses propres réglages.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Place on Desktop</source>
+        <translation>Placer sur le bureau</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::InspectorTexts</name>
+    <message>
+        <location filename="../studio/inspector/inspector_texts.cpp" line="+59"/>
+        <source>Times across your cities, departures-board style.</source>
+        <translation>L&apos;heure de vos villes, façon tableau des départs.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One city&apos;s time in big dots.</source>
+        <translation>L&apos;heure d&apos;une ville en gros points.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Today&apos;s date with a bar for how much of it is left.</source>
+        <translation>La date du jour, avec une barre pour ce qu&apos;il en reste.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How far through the day, week, month or year you are.</source>
+        <translation>Où vous en êtes de la journée, de la semaine, du mois ou de l&apos;année.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days, hours and minutes until something.</source>
+        <translation>Les jours, heures et minutes avant un événement.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your own message on a dot display.</source>
+        <translation>Votre propre message sur un affichage à points.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>GMT%1</source>
+        <extracomment>%1 is the signed offset from GMT in hours, or hours and minutes: +9, -3:30.</extracomment>
+        <translation>GMT%1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1. That&apos;s passed; pick a new date.</source>
+        <extracomment>The countdown&apos;s date has gone by. %1 is the date and time.</extracomment>
+        <translation>%1. Cette date est passée&#xa0;; choisissez-en une autre.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 · today</source>
+        <extracomment>The countdown&apos;s date is later today. %1 is the date and time.</extracomment>
+        <translation>%1 · aujourd&apos;hui</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 · in %n days</source>
+        <extracomment>How many calendar days until the countdown&apos;s date. %1 is the date and time.</extracomment>
+        <translation>
+            <numerusform>%1 · dans %n jour</numerusform>
+            <numerusform>%1 · dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../studio/inspector/inspector_texts.h" line="+43"/>
+        <source>Long titles wrap onto more lines with smaller dots.</source>
+        <translation>Les titres longs passent sur plusieurs lignes, avec des points plus petits.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::InspectorView</name>
+    <message>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+46"/>
+        <source>Widget Settings</source>
+        <translation>Réglages du widget</translation>
+    </message>
+    <message>
+        <location line="+173"/>
+        <source>Cities</source>
+        <translation>Villes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add City</source>
+        <translation>Ajouter une ville</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
+        <translation>Faites glisser pour changer l&apos;ordre. Le format Moyen affiche 4 lignes, Grand 8 et Très grand 7.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change…</source>
+        <comment>pick another city for the clock</comment>
+        <translation>Changer…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>24-hour time</source>
+        <translation>Format 24 heures</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+2"/>
+        <source>Period</source>
+        <comment>what a progress display measures</comment>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+3"/>
+        <source>Title</source>
+        <comment>a countdown&apos;s title</comment>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>New Year</source>
+        <comment>an example countdown title</comment>
+        <translation>Nouvel An</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Counting down to</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Date</source>
+        <comment>when a countdown ends</comment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+2"/>
+        <source>Message</source>
+        <comment>the text a sign shows</comment>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Letters, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
+        <translation>Les lettres, les chiffres, $ € £ ¥ ₹ et ! ? % &amp; # + - / : . , s&apos;affichent&#xa0;; tout autre caractère devient une espace.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Desktop widgets follow these settings.</source>
+        <translation>Les widgets du bureau suivent ces réglages.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.</source>
+        <translation>Pour donner à un widget son propre thème ou sa propre ville, faites un clic droit dessus sur le bureau et choisissez Modifier le widget.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Date, %1</source>
+        <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
+        <translation>Date, %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::Lampworks</name>
+    <message>
+        <location filename="../widget/lampworks.cpp" line="+23"/>
+        <source>World Board</source>
+        <translation>Tableau des villes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Times across your cities, departures-board style.</source>
+        <translation>L&apos;heure de vos villes, façon tableau des départs.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>One city&apos;s time in big dots.</source>
+        <translation>L&apos;heure d&apos;une ville en gros points.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Day</source>
+        <extracomment>A widget&apos;s name: the widget that shows today&apos;s date</extracomment>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Today&apos;s date with a bar for how much of it is left.</source>
+        <translation>La date du jour, avec une barre pour ce qu&apos;il en reste.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How far through the day, week, month or year you are.</source>
+        <translation>Où vous en êtes de la journée, de la semaine, du mois ou de l&apos;année.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days, hours and minutes until something.</source>
+        <translation>Les jours, heures et minutes avant un événement.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sign</source>
+        <extracomment>A widget&apos;s name: a sign that shows a message, as over a shop</extracomment>
+        <translation>Panneau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your own message on a dot display.</source>
+        <translation>Votre propre message sur un affichage à points.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::MonthCalendar</name>
+    <message>
+        <location filename="../studio/dates/month_calendar.cpp" line="+146"/>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Today</source>
+        <comment>calendar button: go to this month</comment>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::QuickDate</name>
+    <message>
+        <location filename="../studio/dates/quick_date.cpp" line="+45"/>
+        <source>Tomorrow, 9 AM</source>
+        <translation>Demain, 9 h</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A week from now</source>
+        <translation>Dans une semaine</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End of this month</source>
+        <translation>Fin du mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New Year&apos;s Day</source>
+        <translation>Jour de l&apos;An</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::SettingsView</name>
+    <message>
+        <location filename="../studio/window/settings_view.cpp" line="+40"/>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Updates</source>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatically check for updates</source>
+        <translation>Rechercher automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Last checked</source>
+        <translation>Dernière vérification</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check Now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>This is a development build, which doesn&apos;t update itself. Copies downloaded from %1 check for updates automatically.</source>
+        <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
+        <translation>Ceci est une version de développement, qui ne se met pas à jour d&apos;elle-même. Les copies téléchargées depuis %1 recherchent automatiquement les mises à jour.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Version</source>
+        <comment>the studio&apos;s version</comment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Never</source>
+        <comment>last update check</comment>
+        <translation>Jamais</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::SizePicker</name>
+    <message>
+        <location filename="../studio/stage/control_bar.cpp" line="+54"/>
+        <source>Size</source>
+        <comment>display size</comment>
+        <translation>Taille</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::StudioWindow</name>
+    <message>
+        <location filename="../studio/window/studio_window.cpp" line="+92"/>
+        <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
+        <translation>Vos modifications n&apos;ont pas pu être enregistrées&#xa0;; le fichier de réglages est inchangé. Le journal en indique la raison.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <location line="+7"/>
+        <source>Widgets</source>
+        <comment>sidebar heading</comment>
+        <translation>Widgets</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Add to Desktop</source>
+        <translation>Ajouter au bureau</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+17"/>
+        <location line="+67"/>
+        <location line="+4"/>
+        <source>Full View</source>
+        <translation>Vue agrandie</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <location line="+86"/>
+        <source>Show the widget big, without panels</source>
+        <translation>Afficher le widget en grand, sans les volets</translation>
+    </message>
+    <message>
+        <location line="-84"/>
+        <source>Widget Settings</source>
+        <translation>Réglages du widget</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide widget settings</source>
+        <translation>Afficher ou masquer les réglages du widget</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+80"/>
+        <source>Hide Sidebar</source>
+        <translation>Masquer la barre latérale</translation>
+    </message>
+    <message>
+        <location line="-77"/>
+        <location line="+75"/>
+        <source>Hide Widget Settings</source>
+        <translation>Masquer les réglages du widget</translation>
+    </message>
+    <message>
+        <location line="-70"/>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How to Add Widgets</source>
+        <translation>Comment ajouter des widgets</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon Website</source>
+        <translation>Site web de Quillon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Contact Support…</source>
+        <translation>Contacter l&apos;assistance…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Privacy Policy</source>
+        <translation>Politique de confidentialité</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+3"/>
+        <source>About Quillon</source>
+        <translation>À propos de Quillon</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;Version %1 (%2)&lt;br&gt;&lt;br&gt;Dot-matrix displays for your desktop.&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</source>
+        <extracomment>%1 is the version, %2 the build number, %3 the web site&apos;s address and %4 its host name.</extracomment>
+        <translation>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;Version %1 (%2)&lt;br&gt;&lt;br&gt;Des affichages à matrice de points pour votre bureau.&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Settings…</source>
+        <translation>Réglages…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+4"/>
+        <source>Exit Full View</source>
+        <translation>Quitter la vue agrandie</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Exit full view (Esc)</source>
+        <translation>Quitter la vue agrandie (Échap)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show Widget Settings</source>
+        <translation>Afficher les réglages du widget</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show Sidebar</source>
+        <translation>Afficher la barre latérale</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::UpdateWindows</name>
+    <message>
+        <location filename="../studio/application/update_windows.cpp" line="+43"/>
+        <source>Check for updates automatically?</source>
+        <translation>Rechercher automatiquement les mises à jour&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Should Quillon automatically check for updates?</source>
+        <translation>Quillon doit-il rechercher automatiquement les mises à jour&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You can always check for updates manually from the Help menu, and change this in Settings.</source>
+        <translation>Vous pourrez toujours rechercher des mises à jour manuellement depuis le menu Aide, et modifier ce choix dans les Réglages.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check Automatically</source>
+        <translation>Rechercher automatiquement</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Don&apos;t Check</source>
+        <translation>Ne pas rechercher</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+88"/>
+        <source>Software Update</source>
+        <translation>Mise à jour de logiciel</translation>
+    </message>
+    <message>
+        <location line="-85"/>
+        <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Une nouvelle version de Quillon est disponible&#xa0;!&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quillon %1 is now available — you have %2. Would you like to install it now?</source>
+        <extracomment>%1 is the new version, %2 the version the user has.</extracomment>
+        <translation>Quillon %1 est disponible — vous avez la version %2. Voulez-vous l&apos;installer maintenant&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quillon %1 is now available — you have %2. Would you like to open its download page?</source>
+        <translation>Quillon %1 est disponible — vous avez la version %2. Voulez-vous ouvrir sa page de téléchargement&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;b&gt;Release Notes:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Notes de version&#xa0;:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No release notes were given.</source>
+        <translation>Aucune note de version n&apos;a été fournie.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Skip This Version</source>
+        <translation>Ignorer cette version</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remind Me Later</source>
+        <translation>Me le rappeler plus tard</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Install Update</source>
+        <translation>Installer la mise à jour</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>You&apos;re up to date!</source>
+        <translation>Vous êtes à jour&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon %1 is currently the newest version available.</source>
+        <extracomment>%1 is the version the user has.</extracomment>
+        <translation>Quillon %1 est actuellement la version la plus récente.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Downloading the update…</source>
+        <translation>Téléchargement de la mise à jour…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Checking and installing the update…</source>
+        <translation>Vérification et installation de la mise à jour…</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Update Installed</source>
+        <translation>Mise à jour installée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon %1 is installed.</source>
+        <extracomment>%1 is the version just installed.</extracomment>
+        <translation>Quillon %1 est installé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Relaunch now to start using it? Otherwise it starts the next time you open Quillon.</source>
+        <translation>Relancer maintenant pour commencer à l&apos;utiliser&#xa0;? Sinon, la nouvelle version démarrera la prochaine fois que vous ouvrirez Quillon.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Relaunch Now</source>
+        <translation>Relancer maintenant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Later</source>
+        <comment>relaunch after an update</comment>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Update Error!</source>
+        <translation>Erreur de mise à jour&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1
+
+The installed version was not changed.</source>
+        <extracomment>%1 is what went wrong, as the updater tells it.</extracomment>
+        <translation>%1
+
+La version installée n&apos;a pas été modifiée.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This build doesn&apos;t update itself</source>
+        <translation>Cette version ne se met pas à jour d&apos;elle-même</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This is a development build of Quillon: it will not replace itself with the version on %1. Copies downloaded from %1 check for updates automatically.</source>
+        <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
+        <translation>Ceci est une version de développement de Quillon&#xa0;: elle ne se remplacera pas par la version proposée sur %1. Les copies téléchargées depuis %1 recherchent automatiquement les mises à jour.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::WidgetConfiguration</name>
+    <message>
+        <location filename="../widget/widget_configuration.cpp" line="+35"/>
+        <source>Midnight</source>
+        <comment>colour theme</comment>
+        <translation>Minuit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obsidian</source>
+        <comment>colour theme</comment>
+        <translation>Obsidienne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paper</source>
+        <comment>colour theme</comment>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Matcha</source>
+        <comment>colour theme</comment>
+        <translation>Matcha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lemon</source>
+        <comment>colour theme</comment>
+        <translation>Citron</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky</source>
+        <comment>colour theme</comment>
+        <translation>Ciel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amber</source>
+        <comment>colour theme</comment>
+        <translation>Ambre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phosphor</source>
+        <comment>colour theme</comment>
+        <translation>Phosphore</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day</source>
+        <comment>progress period</comment>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <comment>progress period</comment>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <comment>progress period</comment>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <comment>progress period</comment>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Same as App</source>
+        <translation>Comme l&apos;application</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>World Board</source>
+        <comment>widget name</comment>
+        <translation>Tableau des villes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cities</source>
+        <translation>Villes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s cities.</source>
+        <translation>Laisser vide pour utiliser les villes de l&apos;application.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Clock</source>
+        <comment>widget name</comment>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s city.</source>
+        <translation>Laisser vide pour utiliser la ville de l&apos;application.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Day</source>
+        <comment>widget name</comment>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Progress</source>
+        <comment>widget name</comment>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Countdown</source>
+        <comment>widget name</comment>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Title</source>
+        <comment>what a countdown counts to</comment>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave empty to use the app&apos;s title.</source>
+        <translation>Laisser vide pour utiliser le titre de l&apos;application.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Date</source>
+        <comment>when a countdown ends</comment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave empty to use the app&apos;s date.</source>
+        <translation>Laisser vide pour utiliser la date de l&apos;application.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sign</source>
+        <comment>widget name</comment>
+        <translation>Panneau</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s message.</source>
+        <translation>Laisser vide pour utiliser le message de l&apos;application.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::WidgetFamily</name>
+    <message>
+        <location filename="../widgethost/widget_plugin.cpp" line="+48"/>
+        <source>Small</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Petit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Large</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Grand</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Extra Large</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Très grand</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Medium</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>Moyen</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::LiveWidget</name>
+    <message>
+        <location filename="../widgethost/host/live_widget.cpp" line="+146"/>
+        <source>Edit Widget…</source>
+        <translation>Modifier le widget…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Size</source>
+        <extracomment>The submenu, or the heading, of a widget&apos;s sizes</extracomment>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Remove Widget</source>
+        <translation>Retirer le widget</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Edit Widgets…</source>
+        <extracomment>Opens the gallery, where widgets are added</extracomment>
+        <translation>Modifier les widgets…</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetEditor</name>
+    <message>
+        <location filename="../widgethost/host/widget_editor.cpp" line="+100"/>
+        <source>Set</source>
+        <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
+        <translation>Définie</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 — %2</source>
+        <extracomment>An entry of a list to choose from, such as a city and its country</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Drag to change the order.</source>
+        <translation>Faites glisser pour changer l&apos;ordre.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Clear</source>
+        <extracomment>Empties a setting whose default is no value</extracomment>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear %1</source>
+        <extracomment>For the button that empties a setting, %1 being the setting&apos;s name</extracomment>
+        <translation>Effacer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reset</source>
+        <extracomment>Puts a setting back to its default</extracomment>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reset %1</source>
+        <extracomment>For the button that puts a setting back to its default, %1 being the setting&apos;s name</extracomment>
+        <translation>Rétablir «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Leave %1 empty</source>
+        <extracomment>%1 is a setting&apos;s name</extracomment>
+        <translation>Laisser «&#xa0;%1&#xa0;» vide</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Back to “%1”</source>
+        <extracomment>%1 is the name of the choice a setting goes back to</extracomment>
+        <translation>Revenir à «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetHost</name>
+    <message>
+        <location filename="../widgethost/host/widget_host.cpp" line="+34"/>
+        <source>Add Small</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
+        <translation>Ajouter le petit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add Large</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its large size</extracomment>
+        <translation>Ajouter le grand</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add Extra Large</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its extra large size</extracomment>
+        <translation>Ajouter le très grand</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Medium</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its medium size</extracomment>
+        <translation>Ajouter le moyen</translation>
+    </message>
+    <message>
+        <location line="+181"/>
+        <source>Edit Widgets</source>
+        <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
+        <translation>Modifier les widgets</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1, %2</source>
+        <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+</TS>

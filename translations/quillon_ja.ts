@@ -1,0 +1,1245 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>quillon::BoardCityList</name>
+    <message>
+        <location filename="../studio/inspector/board_city_list.cpp" line="+20"/>
+        <source>Cities</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Remove %1</source>
+        <extracomment>Removes a city from the world board. %1 is the city&apos;s name.</extracomment>
+        <translation>%1を削除</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Move Up</source>
+        <comment>move a city up the board</comment>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Move Down</source>
+        <comment>move a city down the board</comment>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Remove</source>
+        <comment>take a city off the board</comment>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityPicker</name>
+    <message>
+        <location filename="../studio/inspector/city_picker.cpp" line="+64"/>
+        <location line="+1"/>
+        <source>Search cities or countries</source>
+        <translation>都市または国を検索</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cities</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1, %2, %3</source>
+        <comment>city, country, offset</comment>
+        <extracomment>A found city for assistive technologies: the city, its country and its GMT offset.</extracomment>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;b&gt;No Results for “%1”&lt;/b&gt;&lt;br&gt;&lt;br&gt;Check the spelling or try a new search.</source>
+        <extracomment>Shown in place of the list when nothing matches. %1 is what was typed.</extracomment>
+        <translation>&lt;b&gt;「%1」に一致する結果はありません&lt;/b&gt;&lt;br&gt;&lt;br&gt;綴りを確認するか、別の語句で検索してください。</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityQuery</name>
+    <message>
+        <location filename="../widget/city_query.cpp" line="+28"/>
+        <source>This Computer</source>
+        <extracomment>Where the local city is, in the list of cities: the computer the widgets run on</extracomment>
+        <translation>このコンピュータ</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CityRow</name>
+    <message>
+        <location filename="../studio/inspector/city_row.cpp" line="+46"/>
+        <source>%1 · %2</source>
+        <comment>country and offset</comment>
+        <extracomment>Under a city&apos;s name: its country and its GMT offset.</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2, %3</source>
+        <comment>city, country and offset, time</comment>
+        <extracomment>A city&apos;s row for assistive technologies: the city, the line under it and its local time.</extracomment>
+        <translation>%1、%2、%3</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::CountdownDatePicker</name>
+    <message>
+        <location filename="../studio/dates/countdown_date_picker.cpp" line="+60"/>
+        <location line="+3"/>
+        <source>Time</source>
+        <comment>time of day</comment>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Quick dates</source>
+        <translation>クイック選択</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::DisplayNames</name>
+    <message>
+        <location filename="../studio/controls/display_names.cpp" line="+20"/>
+        <source>World Board</source>
+        <comment>widget kind</comment>
+        <translation>ワールドボード</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clock</source>
+        <comment>widget kind</comment>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Day</source>
+        <comment>widget kind</comment>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Progress</source>
+        <comment>widget kind</comment>
+        <translation>進捗</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Countdown</source>
+        <comment>widget kind</comment>
+        <translation>カウントダウン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sign</source>
+        <comment>widget kind</comment>
+        <translation>メッセージボード</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Small</source>
+        <comment>display size</comment>
+        <translation>小</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium</source>
+        <comment>display size</comment>
+        <translation>中</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Large</source>
+        <comment>display size</comment>
+        <translation>大</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extra Large</source>
+        <comment>display size</comment>
+        <translation>特大</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day</source>
+        <comment>progress period</comment>
+        <translation>日</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <comment>progress period</comment>
+        <translation>週</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <comment>progress period</comment>
+        <translation>月</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <comment>progress period</comment>
+        <translation>年</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Midnight</source>
+        <comment>colour theme</comment>
+        <translation>ミッドナイト</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obsidian</source>
+        <comment>colour theme</comment>
+        <translation>オブシディアン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paper</source>
+        <comment>colour theme</comment>
+        <translation>ペーパー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Matcha</source>
+        <comment>colour theme</comment>
+        <translation>抹茶</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lemon</source>
+        <comment>colour theme</comment>
+        <translation>レモン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky</source>
+        <comment>colour theme</comment>
+        <translation>スカイ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amber</source>
+        <comment>colour theme</comment>
+        <translation>アンバー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phosphor</source>
+        <comment>colour theme</comment>
+        <translation>蛍光</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>This Computer</source>
+        <comment>the country of the computer&apos;s own city</comment>
+        <translation>このコンピュータ</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::HowToAddView</name>
+    <message>
+        <location filename="../studio/window/how_to_add_view.cpp" line="+77"/>
+        <location line="+4"/>
+        <source>Add a widget to your desktop</source>
+        <translation>デスクトップにウィジェットを追加</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Widgets live on your desktop, drawn by Quillon Widgets.</source>
+        <translation>ウィジェットはデスクトップ上に置かれ、Quillon Widgetsによって描画されます。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Click **Place on Desktop** below, or open **Quillon Widgets** and choose **Edit Widgets…**</source>
+        <extracomment>Text between ** and ** is shown in bold. &quot;Place on Desktop&quot; is the button below the steps; &quot;Edit Widgets…&quot; is an item of the Quillon Widgets menu.</extracomment>
+        <translation>下の**デスクトップに配置**をクリックするか、**Quillon Widgets**を開いて**ウィジェットを編集…**を選択します。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pick a widget and a size.</source>
+        <translation>ウィジェットとサイズを選びます。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drag it where you want it.</source>
+        <translation>好きな場所にドラッグします。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Placed widgets follow the settings in this app and update as you change them. Click a widget to jump back here; use **Edit Widget** on its right-click menu only to give one widget its own settings.</source>
+        <extracomment>Text between ** and ** is shown in bold. &quot;Edit Widget&quot; is an item of a placed widget&apos;s right-click menu.</extracomment>
+        <translation>配置したウィジェットはこのアプリの設定に従い、設定を変更すると更新されます。ウィジェットをクリックするとここに戻ります。右クリックメニューの**このウィジェットを編集**は、1つのウィジェットだけに独自の設定をしたい場合にのみ使用してください。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Place on Desktop</source>
+        <translation>デスクトップに配置</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::InspectorTexts</name>
+    <message>
+        <location filename="../studio/inspector/inspector_texts.cpp" line="+59"/>
+        <source>Times across your cities, departures-board style.</source>
+        <translation>各都市の時刻を、駅や空港の発着案内板のように表示します。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One city&apos;s time in big dots.</source>
+        <translation>1つの都市の時刻を大きなドットで表示します。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Today&apos;s date with a bar for how much of it is left.</source>
+        <translation>今日の日付と、その日の残りを示すバーを表示します。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>How far through the day, week, month or year you are.</source>
+        <translation>今日、今週、今月、今年がどこまで進んだかを表示します。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Days, hours and minutes until something.</source>
+        <translation>指定した日時までの残りの日数、時間、分を表示します。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your own message on a dot display.</source>
+        <translation>好きなメッセージをドットで表示します。</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>GMT%1</source>
+        <extracomment>%1 is the signed offset from GMT in hours, or hours and minutes: +9, -3:30.</extracomment>
+        <translation>GMT%1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1. That&apos;s passed; pick a new date.</source>
+        <extracomment>The countdown&apos;s date has gone by. %1 is the date and time.</extracomment>
+        <translation>%1。この日時は過ぎています。新しい日時を選んでください。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 · today</source>
+        <extracomment>The countdown&apos;s date is later today. %1 is the date and time.</extracomment>
+        <translation>%1 · 今日</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 · in %n days</source>
+        <extracomment>How many calendar days until the countdown&apos;s date. %1 is the date and time.</extracomment>
+        <translation>
+            <numerusform>%1 · %n日後</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../studio/inspector/inspector_texts.h" line="+43"/>
+        <source>Long titles wrap onto more lines with smaller dots.</source>
+        <translation>長いタイトルは、ドットを小さくして複数行に折り返されます。</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::InspectorView</name>
+    <message>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+46"/>
+        <source>Widget Settings</source>
+        <translation>ウィジェットの設定</translation>
+    </message>
+    <message>
+        <location line="+173"/>
+        <source>Cities</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add City</source>
+        <translation>都市を追加</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
+        <translation>ドラッグして並べ替えます。表示される行数は、中が4行、大が8行、特大が7行です。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>City</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change…</source>
+        <comment>pick another city for the clock</comment>
+        <translation>変更…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>24-hour time</source>
+        <translation>24時間表示</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+2"/>
+        <source>Period</source>
+        <comment>what a progress display measures</comment>
+        <translation>期間</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+3"/>
+        <source>Title</source>
+        <comment>a countdown&apos;s title</comment>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>New Year</source>
+        <comment>an example countdown title</comment>
+        <translation>New Year</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Counting down to</source>
+        <translation>目標日時</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Date</source>
+        <comment>when a countdown ends</comment>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+2"/>
+        <source>Message</source>
+        <comment>the text a sign shows</comment>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Letters, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
+        <translation>表示できるのは英字、数字、$ € £ ¥ ₹、! ? % &amp; # + - / : . , です。それ以外の文字は空白になります。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Desktop widgets follow these settings.</source>
+        <translation>デスクトップのウィジェットはこの設定に従います。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.</source>
+        <translation>1つのウィジェットだけに独自のテーマや都市を設定するには、デスクトップ上でそのウィジェットを右クリックし、「このウィジェットを編集」を選択します。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Date, %1</source>
+        <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
+        <translation>日時、%1</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::Lampworks</name>
+    <message>
+        <location filename="../widget/lampworks.cpp" line="+23"/>
+        <source>World Board</source>
+        <translation>ワールドボード</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Times across your cities, departures-board style.</source>
+        <translation>各都市の時刻を、駅や空港の発着案内板のように表示します。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clock</source>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>One city&apos;s time in big dots.</source>
+        <translation>1つの都市の時刻を大きなドットで表示します。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Day</source>
+        <extracomment>A widget&apos;s name: the widget that shows today&apos;s date</extracomment>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Today&apos;s date with a bar for how much of it is left.</source>
+        <translation>今日の日付と、その日の残りを示すバーを表示します。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Progress</source>
+        <translation>進捗</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How far through the day, week, month or year you are.</source>
+        <translation>今日、今週、今月、今年がどこまで進んだかを表示します。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Countdown</source>
+        <translation>カウントダウン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days, hours and minutes until something.</source>
+        <translation>指定した日時までの残りの日数、時間、分を表示します。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sign</source>
+        <extracomment>A widget&apos;s name: a sign that shows a message, as over a shop</extracomment>
+        <translation>メッセージボード</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your own message on a dot display.</source>
+        <translation>好きなメッセージをドットで表示します。</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::MonthCalendar</name>
+    <message>
+        <location filename="../studio/dates/month_calendar.cpp" line="+146"/>
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Today</source>
+        <comment>calendar button: go to this month</comment>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+1"/>
+        <source>Previous month</source>
+        <translation>前の月</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>Next month</source>
+        <translation>次の月</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::QuickDate</name>
+    <message>
+        <location filename="../studio/dates/quick_date.cpp" line="+45"/>
+        <source>Tomorrow, 9 AM</source>
+        <translation>明日の午前9時</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A week from now</source>
+        <translation>1週間後</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End of this month</source>
+        <translation>今月末</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New Year&apos;s Day</source>
+        <translation>元日</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::SettingsView</name>
+    <message>
+        <location filename="../studio/window/settings_view.cpp" line="+40"/>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Updates</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatically check for updates</source>
+        <translation>アップデートを自動的に確認</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Last checked</source>
+        <translation>最終確認</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check Now</source>
+        <translation>今すぐ確認</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>This is a development build, which doesn&apos;t update itself. Copies downloaded from %1 check for updates automatically.</source>
+        <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
+        <translation>これは開発ビルドのため、自動ではアップデートされません。%1からダウンロードしたコピーは、アップデートを自動的に確認します。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Version</source>
+        <comment>the studio&apos;s version</comment>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Never</source>
+        <comment>last update check</comment>
+        <translation>未確認</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::SizePicker</name>
+    <message>
+        <location filename="../studio/stage/control_bar.cpp" line="+54"/>
+        <source>Size</source>
+        <comment>display size</comment>
+        <translation>サイズ</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::StudioWindow</name>
+    <message>
+        <location filename="../studio/window/studio_window.cpp" line="+92"/>
+        <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
+        <translation>変更を保存できませんでした。設定ファイルは変更されていません。原因はログで確認できます。</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <location line="+7"/>
+        <source>Widgets</source>
+        <comment>sidebar heading</comment>
+        <translation>ウィジェット</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Add to Desktop</source>
+        <translation>デスクトップに追加</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Toolbar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+17"/>
+        <location line="+67"/>
+        <location line="+4"/>
+        <source>Full View</source>
+        <translation>フルビュー</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <location line="+86"/>
+        <source>Show the widget big, without panels</source>
+        <translation>パネルを隠してウィジェットを大きく表示</translation>
+    </message>
+    <message>
+        <location line="-84"/>
+        <source>Widget Settings</source>
+        <translation>ウィジェットの設定</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide widget settings</source>
+        <translation>ウィジェットの設定を表示/非表示</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+80"/>
+        <source>Hide Sidebar</source>
+        <translation>サイドバーを隠す</translation>
+    </message>
+    <message>
+        <location line="-77"/>
+        <location line="+75"/>
+        <source>Hide Widget Settings</source>
+        <translation>ウィジェットの設定を隠す</translation>
+    </message>
+    <message>
+        <location line="-70"/>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How to Add Widgets</source>
+        <translation>ウィジェットの追加方法</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon Website</source>
+        <translation>QuillonのWebサイト</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Contact Support…</source>
+        <translation>サポートに問い合わせる…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Privacy Policy</source>
+        <translation>プライバシーポリシー</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+3"/>
+        <source>About Quillon</source>
+        <translation>Quillonについて</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;Version %1 (%2)&lt;br&gt;&lt;br&gt;Dot-matrix displays for your desktop.&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</source>
+        <extracomment>%1 is the version, %2 the build number, %3 the web site&apos;s address and %4 its host name.</extracomment>
+        <translation>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;バージョン %1（%2）&lt;br&gt;&lt;br&gt;デスクトップにドットマトリクス表示を。&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Check for Updates…</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Settings…</source>
+        <translation>設定…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+4"/>
+        <source>Exit Full View</source>
+        <translation>フルビューを終了</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Exit full view (Esc)</source>
+        <translation>フルビューを終了（Esc）</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show Widget Settings</source>
+        <translation>ウィジェットの設定を表示</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show Sidebar</source>
+        <translation>サイドバーを表示</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::UpdateWindows</name>
+    <message>
+        <location filename="../studio/application/update_windows.cpp" line="+43"/>
+        <source>Check for updates automatically?</source>
+        <translation>アップデートを自動的に確認しますか？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Should Quillon automatically check for updates?</source>
+        <translation>Quillonでアップデートを自動的に確認しますか？</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You can always check for updates manually from the Help menu, and change this in Settings.</source>
+        <translation>アップデートは「ヘルプ」メニューからいつでも手動で確認できます。この設定は「設定」で変更できます。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check Automatically</source>
+        <translation>自動的に確認</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Don&apos;t Check</source>
+        <translation>確認しない</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+88"/>
+        <source>Software Update</source>
+        <translation>ソフトウェアアップデート</translation>
+    </message>
+    <message>
+        <location line="-85"/>
+        <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Quillonの新しいバージョンを利用できます！&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quillon %1 is now available — you have %2. Would you like to install it now?</source>
+        <extracomment>%1 is the new version, %2 the version the user has.</extracomment>
+        <translation>Quillon %1を利用できます（お使いのバージョンは%2です）。今すぐインストールしますか？</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quillon %1 is now available — you have %2. Would you like to open its download page?</source>
+        <translation>Quillon %1を利用できます（お使いのバージョンは%2です）。ダウンロードページを開きますか？</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;b&gt;Release Notes:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;リリースノート：&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No release notes were given.</source>
+        <translation>リリースノートはありません。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Skip This Version</source>
+        <translation>このバージョンをスキップ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remind Me Later</source>
+        <translation>後で通知</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Install Update</source>
+        <translation>アップデートをインストール</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>You&apos;re up to date!</source>
+        <translation>最新の状態です！</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon %1 is currently the newest version available.</source>
+        <extracomment>%1 is the version the user has.</extracomment>
+        <translation>Quillon %1は現在入手できる最新バージョンです。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Downloading the update…</source>
+        <translation>アップデートをダウンロードしています…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Checking and installing the update…</source>
+        <translation>アップデートを検証してインストールしています…</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Update Installed</source>
+        <translation>アップデートのインストール完了</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillon %1 is installed.</source>
+        <extracomment>%1 is the version just installed.</extracomment>
+        <translation>Quillon %1をインストールしました。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Relaunch now to start using it? Otherwise it starts the next time you open Quillon.</source>
+        <translation>今すぐ再起動して使い始めますか？再起動しない場合は、次回Quillonを開いたときから使用されます。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Relaunch Now</source>
+        <translation>今すぐ再起動</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Later</source>
+        <comment>relaunch after an update</comment>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Update Error!</source>
+        <translation>アップデートエラー！</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1
+
+The installed version was not changed.</source>
+        <extracomment>%1 is what went wrong, as the updater tells it.</extracomment>
+        <translation>%1
+
+インストール済みのバージョンは変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This build doesn&apos;t update itself</source>
+        <translation>このビルドは自動アップデートされません</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This is a development build of Quillon: it will not replace itself with the version on %1. Copies downloaded from %1 check for updates automatically.</source>
+        <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
+        <translation>これはQuillonの開発ビルドのため、%1で公開されているバージョンに自動で置き換わることはありません。%1からダウンロードしたコピーは、アップデートを自動的に確認します。</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::WidgetConfiguration</name>
+    <message>
+        <location filename="../widget/widget_configuration.cpp" line="+35"/>
+        <source>Midnight</source>
+        <comment>colour theme</comment>
+        <translation>ミッドナイト</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obsidian</source>
+        <comment>colour theme</comment>
+        <translation>オブシディアン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paper</source>
+        <comment>colour theme</comment>
+        <translation>ペーパー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Matcha</source>
+        <comment>colour theme</comment>
+        <translation>抹茶</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lemon</source>
+        <comment>colour theme</comment>
+        <translation>レモン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky</source>
+        <comment>colour theme</comment>
+        <translation>スカイ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amber</source>
+        <comment>colour theme</comment>
+        <translation>アンバー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phosphor</source>
+        <comment>colour theme</comment>
+        <translation>蛍光</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day</source>
+        <comment>progress period</comment>
+        <translation>日</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <comment>progress period</comment>
+        <translation>週</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <comment>progress period</comment>
+        <translation>月</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <comment>progress period</comment>
+        <translation>年</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Same as App</source>
+        <translation>アプリと同じ</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>World Board</source>
+        <comment>widget name</comment>
+        <translation>ワールドボード</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cities</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s cities.</source>
+        <translation>空欄の場合はアプリの都市を使用します。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Clock</source>
+        <comment>widget name</comment>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>City</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s city.</source>
+        <translation>空欄の場合はアプリの都市を使用します。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Day</source>
+        <comment>widget name</comment>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Progress</source>
+        <comment>widget name</comment>
+        <translation>進捗</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Period</source>
+        <translation>期間</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Countdown</source>
+        <comment>widget name</comment>
+        <translation>カウントダウン</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Title</source>
+        <comment>what a countdown counts to</comment>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave empty to use the app&apos;s title.</source>
+        <translation>空欄の場合はアプリのタイトルを使用します。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Date</source>
+        <comment>when a countdown ends</comment>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave empty to use the app&apos;s date.</source>
+        <translation>空欄の場合はアプリの日時を使用します。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sign</source>
+        <comment>widget name</comment>
+        <translation>メッセージボード</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave empty to use the app&apos;s message.</source>
+        <translation>空欄の場合はアプリのメッセージを使用します。</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::WidgetFamily</name>
+    <message>
+        <location filename="../widgethost/widget_plugin.cpp" line="+48"/>
+        <source>Small</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>小</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Large</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>大</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Extra Large</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>特大</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Medium</source>
+        <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
+        <translation>中</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::LiveWidget</name>
+    <message>
+        <location filename="../widgethost/host/live_widget.cpp" line="+146"/>
+        <source>Edit Widget…</source>
+        <translation>このウィジェットを編集…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Size</source>
+        <extracomment>The submenu, or the heading, of a widget&apos;s sizes</extracomment>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Remove Widget</source>
+        <translation>ウィジェットを削除</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Edit Widgets…</source>
+        <extracomment>Opens the gallery, where widgets are added</extracomment>
+        <translation>ウィジェットを編集…</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetEditor</name>
+    <message>
+        <location filename="../widgethost/host/widget_editor.cpp" line="+100"/>
+        <source>Set</source>
+        <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
+        <translation>指定</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 — %2</source>
+        <extracomment>An entry of a list to choose from, such as a city and its country</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Drag to change the order.</source>
+        <translation>ドラッグして順序を変更します。</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Clear</source>
+        <extracomment>Empties a setting whose default is no value</extracomment>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear %1</source>
+        <extracomment>For the button that empties a setting, %1 being the setting&apos;s name</extracomment>
+        <translation>%1をクリア</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reset</source>
+        <extracomment>Puts a setting back to its default</extracomment>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reset %1</source>
+        <extracomment>For the button that puts a setting back to its default, %1 being the setting&apos;s name</extracomment>
+        <translation>%1をリセット</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Leave %1 empty</source>
+        <extracomment>%1 is a setting&apos;s name</extracomment>
+        <translation>%1を空欄にする</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Back to “%1”</source>
+        <extracomment>%1 is the name of the choice a setting goes back to</extracomment>
+        <translation>「%1」に戻す</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetHost</name>
+    <message>
+        <location filename="../widgethost/host/widget_host.cpp" line="+34"/>
+        <source>Add Small</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
+        <translation>小サイズで追加</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add Large</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its large size</extracomment>
+        <translation>大サイズで追加</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add Extra Large</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its extra large size</extracomment>
+        <translation>特大サイズで追加</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Medium</source>
+        <extracomment>The gallery&apos;s button that adds the widget at its medium size</extracomment>
+        <translation>中サイズで追加</translation>
+    </message>
+    <message>
+        <location line="+181"/>
+        <source>Edit Widgets</source>
+        <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
+        <translation>ウィジェットを編集</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1, %2</source>
+        <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+</context>
+</TS>
