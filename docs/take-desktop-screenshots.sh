@@ -2,6 +2,8 @@
 # Takes docs/screenshots/desktop-*.png: quillon-widgets with all six widgets, each in its own
 # theme, on an Openbox desktop under Xvfb, once with the xcompmgr compositor (rounded corners) and
 # once without (square corners); then the gallery and a widget's editor. Installs what it needs with scripts/install-dependencies bench.
+# With QUILLON_SHOTS_LANGUAGE=de_DE (any language the host has), only the gallery and the editor in
+# that language, as <language>-widgets-gallery.png and <language>-widgets-editor.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 host=${1:-$root/build/release/widgethost/quillon-widgets}
@@ -27,42 +29,56 @@ shot_window() {
   import -window root -crop "$geometry" +repage "$2"
 }
 
-# The id of a visible window named like $1 that is not among the ids in $2, within ten seconds.
+# The ids of the host's visible windows; window names are no help, being in the user's language.
+host_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort; }
+# The id of a visible window of the host's that is not among the ids in $1, within ten seconds.
 wait_for_new_window() {
   local deadline=$((SECONDS + 10)) id
   while ((SECONDS < deadline)); do
-    for id in $(xdotool search --onlyvisible --name "$1"); do
-      grep -qx "$id" <<<"$2" || { echo "$id"; return 0; }
+    for id in $(host_windows); do
+      grep -qx "$id" <<<"$1" || { echo "$id"; return 0; }
     done
     sleep 0.2
   done
-  echo "no new window named $1 within ten seconds" >&2
+  echo "no new window of the host's within ten seconds" >&2
   return 1
 }
 
+modes=(plain composited)
+language=${QUILLON_SHOTS_LANGUAGE:-}
+prefix=
+in_language=()
+if [[ -n $language ]]; then
+  # The host alone: the X tools of this script need a locale the machine has generated.
+  in_language=(env LANG=$language.UTF-8 LANGUAGE= LC_ALL=)
+  modes=(composited)
+  prefix=$language-
+fi
 # A desktop that is not plain black, so the corners show.
 openbox & sleep 1
 # Set as a root pixmap, which the compositor draws too.
 hsetroot -solid '#4a5d6e'
-for mode in plain composited; do
+for mode in "${modes[@]}"; do
   if [[ $mode == composited ]]; then xcompmgr & compositor=$!; sleep 1; fi
-  "$host" & pid=$!
+  "${in_language[@]}" "$host" & pid=$!
   sleep 3
-  import -window root "$out/desktop-$mode.png"
+  [[ -z $language ]] && import -window root "$out/desktop-$mode.png"
   if [[ $mode == composited ]]; then
     # The gallery, and the editor of the clock from its right-click menu.
+    widgets=$(host_windows)
     dbus-send --session --print-reply --dest=com.quillon.WidgetHost /com/quillon/WidgetHost com.quillon.WidgetHost.ShowGallery >/dev/null
+    gallery=$(wait_for_new_window "$widgets")
     sleep 2
-    shot_window "$(xdotool search --name 'Edit Widgets' | head -n 1)" "$out/widgets-gallery.png"
+    shot_window "$gallery" "$out/${prefix}widgets-gallery.png"
     # Out of the clock's way: the editor opens from the clock's own menu.
-    xdotool windowminimize "$(xdotool search --name 'Edit Widgets' | head -n 1)"; sleep 0.5
-    clocks_before=$(xdotool search --onlyvisible --name '^Clock$' | sort)
+    xdotool windowminimize "$gallery"; sleep 0.5
     xdotool mousemove 490 120 click 3; sleep 0.7
     xdotool key Down Return
-    editor=$(wait_for_new_window '^Clock$' "$clocks_before")
-    shot_window "$editor" "$out/widgets-editor.png"
+    editor=$(wait_for_new_window "$widgets")
+    sleep 1
+    shot_window "$editor" "$out/${prefix}widgets-editor.png"
   fi
   kill "$pid"; wait "$pid" 2>/dev/null || true
   [[ $mode == composited ]] && kill "$compositor"
 done
-ls "$out"/desktop-*
+ls "$out"/*desktop-* "$out"/*widgets-*

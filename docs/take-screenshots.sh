@@ -2,6 +2,8 @@
 # Takes the screenshots in docs/screenshots/: the studio in normal view, in full view and with the
 # how-to popover open, in a dark and a light theme, under Xvfb on a private session bus.
 # Installs what it needs (xvfb, xdotool, imagemagick) with scripts/install-dependencies bench.
+# With QUILLON_SHOTS_LANGUAGE=de_DE (any language the studio has), the normal view in that
+# language instead, as <language>-normal.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 studio=${1:-$root/build/release/studio/quillon}
@@ -19,7 +21,13 @@ mkdir -p "$work/$group"
 out="$root/docs/screenshots"
 shot() { sleep 1.5; import -window root -crop 1180x740+0+0 "$out/$1.png"; }
 
-for theme in midnight paper; do
+themes=(midnight paper)
+language=${QUILLON_SHOTS_LANGUAGE:-}
+if [[ -n $language ]]; then
+  export LANG=$language.UTF-8 LANGUAGE= LC_ALL=
+  themes=(paper)
+fi
+for theme in "${themes[@]}"; do
   kind=$([[ $theme == midnight ]] && echo worldBoard || echo countdown)
   printf '{"kind":"%s","theme":"%s","countdownDate":820454400}' "$kind" "$theme" >"$work/$group/studio.v1"
   "$studio" -qwindowgeometry 1180x740+0+0 &
@@ -27,6 +35,11 @@ for theme in midnight paper; do
   sleep 3
   # Without a window manager nothing gives the window the keyboard; ask for it.
   xdotool search --sync --pid "$pid" --onlyvisible --class quillon | head -n 1 | xargs -I{} xdotool windowfocus --sync {} || true
+  if [[ -n $language ]]; then
+    shot "$language-normal"
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    continue
+  fi
   shot "$theme-normal"
   xdotool key --clearmodifiers ctrl+shift+f
   shot "$theme-full-view"

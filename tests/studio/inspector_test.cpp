@@ -470,10 +470,24 @@ private slots:
     // folder and QUILLON_INSPECTOR_APPEARANCE the suffix (run once per style, light and dark).
     void takeScreenshotsWhenAsked()
     {
-        const QString folder = qEnvironmentVariable("QUILLON_INSPECTOR_SHOTS");
+        QString folder = qEnvironmentVariable("QUILLON_INSPECTOR_SHOTS");
         if (folder.isEmpty())
             QSKIP("QUILLON_INSPECTOR_SHOTS is not set");
         const QString suffix = "-" + qEnvironmentVariable("QUILLON_INSPECTOR_APPEARANCE", "light") + ".png";
+        // In another language (QUILLON_INSPECTOR_LANGUAGE=de_DE): its texts and dates, and its
+        // name before each picture's.
+        const QString language = qEnvironmentVariable("QUILLON_INSPECTOR_LANGUAGE");
+        if (!language.isEmpty()) {
+            qputenv("LC_ALL", (language + ".UTF-8").toUtf8());
+            QVERIFY(!installTranslations({language}, translationFolders()).isEmpty());
+            folder += "/" + language + "-";
+            // Made again, as a window made after the start would be: in the language now installed.
+            m_view.reset();
+            m_model = std::make_unique<StudioModel>(*m_store, m_reloader, kNow);
+            m_view = std::make_unique<InspectorView>(*m_model);
+        } else {
+            folder += "/";
+        }
         m_view->resize(300, 640);
         for (DotWidgetKind kind : kAllWidgetKinds) {
             m_model->selectKind(kind);
@@ -481,20 +495,20 @@ private slots:
             for (int pass = 0; pass < 3; ++pass)
                 QCoreApplication::processEvents();
             QVERIFY(m_view->grab().save(
-                folder + "/inspector-" + QString::fromUtf8(rawValue(kind).data()) + suffix));
+                folder + "inspector-" + QString::fromUtf8(rawValue(kind).data()) + suffix));
         }
         m_model->selectKind(DotWidgetKind::worldBoard);
         m_view->openBoardCityPicker();
         m_view->cityPicker()->searchField()->setText("new");
         QCoreApplication::processEvents();
-        QVERIFY(m_view->popover()->grab().save(folder + "/city-picker-search" + suffix));
+        QVERIFY(m_view->popover()->grab().save(folder + "city-picker-search" + suffix));
         m_view->cityPicker()->searchField()->setText("Atlantis");
         QCoreApplication::processEvents();
-        QVERIFY(m_view->popover()->grab().save(folder + "/city-picker-no-results" + suffix));
+        QVERIFY(m_view->popover()->grab().save(folder + "city-picker-no-results" + suffix));
         m_model->selectKind(DotWidgetKind::countdown);
         m_view->openDatePicker();
         QCoreApplication::processEvents();
-        QVERIFY(m_view->popover()->grab().save(folder + "/date-picker" + suffix));
+        QVERIFY(m_view->popover()->grab().save(folder + "date-picker" + suffix));
     }
 
 private:

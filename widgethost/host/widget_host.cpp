@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <iostream>
@@ -221,7 +222,8 @@ void WidgetHost::updateAutostart(bool wanted)
 
 void WidgetHost::showGallery()
 {
-    if (!m_gallery) {
+    const bool first = !m_gallery;
+    if (first) {
         m_gallery = std::make_unique<QScrollArea>();
         //: The gallery's title: the widgets there are added to the desktop
         m_gallery->setWindowTitle(tr("Edit Widgets"));
@@ -258,11 +260,19 @@ void WidgetHost::showGallery()
             }
         }
         column->addStretch();
-        static_cast<QScrollArea*>(m_gallery.get())->setWidget(content);
-        static_cast<QScrollArea*>(m_gallery.get())->setWidgetResizable(true);
-        m_gallery->resize(640, 660);
+        auto* scroll = static_cast<QScrollArea*>(m_gallery.get());
+        scroll->setWidget(content);
+        scroll->setWidgetResizable(true);
     }
     drawPreviews();
+    if (first) {
+        // As wide as the widest row once the pictures are in, which longer words in other languages
+        // widen too: it scrolls down only.
+        auto* scroll = static_cast<QScrollArea*>(m_gallery.get());
+        const int rows = scroll->widget()->sizeHint().width()
+            + scroll->verticalScrollBar()->sizeHint().width() + 2 * scroll->frameWidth();
+        m_gallery->resize(std::max(640, rows), 660);
+    }
     m_gallery->show();
     m_gallery->raise();
     m_gallery->activateWindow();
