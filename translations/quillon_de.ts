@@ -609,7 +609,7 @@
 <context>
     <name>quillon::SizePicker</name>
     <message>
-        <location filename="../studio/stage/control_bar.cpp" line="+54"/>
+        <location filename="../studio/stage/control_bar.cpp" line="+58"/>
         <source>Size</source>
         <comment>display size</comment>
         <translation>Größe</translation>
@@ -618,7 +618,7 @@
 <context>
     <name>quillon::StudioWindow</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+92"/>
+        <location filename="../studio/window/studio_window.cpp" line="+93"/>
         <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
         <translation>Ihre Änderungen konnten nicht gespeichert werden; die Einstellungsdatei ist unverändert. Den Grund finden Sie im Protokoll.</translation>
     </message>
@@ -640,7 +640,12 @@
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>More Tools</source>
+        <translation>Weitere Werkzeuge</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <location line="+17"/>
         <location line="+67"/>
         <location line="+4"/>
@@ -1207,7 +1212,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+34"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+35"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Klein hinzufügen</translation>
@@ -1231,7 +1236,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Mittel hinzufügen</translation>
     </message>
     <message>
-        <location line="+181"/>
+        <location line="+182"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Widgets bearbeiten</translation>

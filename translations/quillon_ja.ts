@@ -608,7 +608,7 @@
 <context>
     <name>quillon::SizePicker</name>
     <message>
-        <location filename="../studio/stage/control_bar.cpp" line="+54"/>
+        <location filename="../studio/stage/control_bar.cpp" line="+58"/>
         <source>Size</source>
         <comment>display size</comment>
         <translation>サイズ</translation>
@@ -617,7 +617,7 @@
 <context>
     <name>quillon::StudioWindow</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+92"/>
+        <location filename="../studio/window/studio_window.cpp" line="+93"/>
         <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
         <translation>変更を保存できませんでした。設定ファイルは変更されていません。原因はログで確認できます。</translation>
     </message>
@@ -639,7 +639,12 @@
         <translation>ツールバー</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>More Tools</source>
+        <translation>その他のツール</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <location line="+17"/>
         <location line="+67"/>
         <location line="+4"/>
@@ -1206,7 +1211,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+34"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+35"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>小サイズで追加</translation>
@@ -1230,7 +1235,7 @@ The installed version was not changed.</source>
         <translation>中サイズで追加</translation>
     </message>
     <message>
-        <location line="+181"/>
+        <location line="+182"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>ウィジェットを編集</translation>

@@ -1,6 +1,8 @@
 // Size segments, theme swatches and the translucent capsules behind them.
 #include "studio/stage/control_bar.h"
 
+#include "studio/stage/stage_accessibility.h"
+
 #include "render/dot_painter.h"
 #include "studio/controls/display_names.h"
 #include "studio/controls/spring.h"
@@ -50,6 +52,8 @@ SizePicker::SizePicker(StudioModel& model, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
 {
+    // Before the name below is set: with a screen reader on, that makes the picker's interface.
+    installStageAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Size", "display size"));
     const double duration = kSelectionSpring.settlingSeconds();

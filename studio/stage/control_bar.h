@@ -20,6 +20,10 @@ public:
     explicit SizePicker(StudioModel& model, QWidget* parent = nullptr);
 
     std::vector<DotSize> sizes() const { return m_sizes; }
+    std::size_t selected() const { return m_selected; }
+    // Where a segment is drawn, in the picker's coordinates.
+    QRect segmentGeometry(std::size_t index) const { return segmentRect(index).toAlignedRect(); }
+    void choose(std::size_t index);
     QSize sizeHint() const override;
 
 protected:
@@ -30,7 +34,6 @@ protected:
 private:
     void refresh();
     QRectF segmentRect(std::size_t index) const;
-    void choose(std::size_t index);
 
     StudioModel& m_model;
     std::vector<DotSize> m_sizes;

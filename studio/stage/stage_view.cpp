@@ -1,6 +1,8 @@
 // Stage painting and the scheduling of its redraws.
 #include "studio/stage/stage_view.h"
 
+#include "studio/stage/stage_accessibility.h"
+
 #include "render/dot_painter.h"
 #include "studio/controls/spring.h"
 #include "studio/stage/stage_metrics.h"
@@ -40,6 +42,7 @@ StageView::StageView(StudioModel& model, QWidget* parent)
     , m_model(model)
     , m_controlBar(new ControlBar(model, this))
 {
+    installStageAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 200);
 

@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QVBoxLayout>
@@ -181,6 +182,9 @@ void StudioWindow::makeToolbarAndMenus()
     toolbar->setObjectName("studio-toolbar");
     toolbar->setMovable(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The button Qt shows when the window is too narrow for every tool has no text of its own.
+    if (auto* more = toolbar->findChild<QToolButton*>("qt_toolbar_ext_button"))
+        more->setAccessibleName(tr("More Tools"));
     auto* spacer = new QWidget(toolbar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar->addWidget(spacer);
