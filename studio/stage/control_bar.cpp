@@ -178,6 +178,7 @@ ThemeButton::ThemeButton(StudioModel& model, ThemeID theme, QWidget* parent)
     : QAbstractButton(parent)
     , m_theme(theme)
 {
+    installStageAccessibility();
     const QString name = displayName(theme);
     setToolTip(name);
     setAccessibleName(name);

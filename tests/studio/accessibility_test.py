@@ -4,7 +4,7 @@
 The studio must be running with accessibility on. Checks: every control that takes the keyboard
 has a name and a role that says what it is; the stage reads as the display's own text (as
 quillon-render gives it) and follows the display when another kind is chosen; the size picker is a
-row of tabs with the chosen size selected.
+row of tabs with the chosen size selected, and the themes are radio buttons with one checked.
 
 Usage: accessibility_test.py QUILLON-RENDER
 """
@@ -101,6 +101,11 @@ def main():
     sizes = [(tab.name, tab.getState().contains(pyatspi.STATE_SELECTED)) for tab in tabs[0]] if tabs else []
     report(bool(sizes) and sum(selected for _, selected in sizes) == 1,
            f"the size picker is a row of tabs with one selected: {sizes}", [t.name for t in tabs])
+
+    themes = [(node.name, node.getState().contains(pyatspi.STATE_CHECKED))
+              for node in walk(frame) if node.getRoleName() == "radio button" and showing(node)]
+    report(len(themes) == 8 and sum(checked for _, checked in themes) == 1,
+           f"the eight themes are radio buttons with one checked: {themes}", themes)
 
     # Choosing Countdown in the sidebar, as a screen reader's user does with its selection.
     lists = [node for node in walk(frame) if node.getRoleName() == "list" and node.name == "Widgets"]
