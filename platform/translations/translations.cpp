@@ -55,17 +55,17 @@ QStringList userLanguages(const std::function<QString(const char*)>& variable)
 
 QString installTranslations(const QStringList& languages, const QStringList& folders)
 {
+    QStringList names;
+    for (const QString& wanted : languages + QStringList {"en"})
+        names << wanted << wanted.section('_', 0, 0);
+    names.removeDuplicates();
     QString language;
     QTranslator* product = nullptr;
-    for (const QString& wanted : languages + QStringList {"en"}) {
-        for (const QString& name : {wanted, wanted.section('_', 0, 0)}) {
-            if ((product = load(kCatalogue + name, folders))) {
-                language = name.section('_', 0, 0);
-                break;
-            }
-        }
-        if (product)
+    for (const QString& name : names) {
+        if ((product = load(kCatalogue + name, folders))) {
+            language = name.section('_', 0, 0);
             break;
+        }
     }
     if (!product)
         return {};

@@ -1,8 +1,6 @@
 // Which output each widget goes on, and following the outputs.
 #include "widgethost/host/layer_desktop.h"
 
-#include <QTimer>
-
 #include <algorithm>
 #include <iostream>
 
@@ -26,10 +24,12 @@ LayerDesktop::LayerDesktop(std::unique_ptr<WaylandDisplay> display)
     : m_display(std::move(display))
 {
     // After the display's own handling of the event, once it is safe to make and drop surfaces.
-    const auto later = [this](auto&&...) { QTimer::singleShot(0, this, &LayerDesktop::outputsChanged); };
-    connect(m_display.get(), &WaylandDisplay::outputAdded, this, later);
-    connect(m_display.get(), &WaylandDisplay::outputRemoved, this, later);
-    connect(m_display.get(), &WaylandDisplay::outputChanged, this, later);
+    connect(m_display.get(), &WaylandDisplay::outputAdded, this, &LayerDesktop::outputsChanged,
+        Qt::QueuedConnection);
+    connect(m_display.get(), &WaylandDisplay::outputRemoved, this, &LayerDesktop::outputsChanged,
+        Qt::QueuedConnection);
+    connect(m_display.get(), &WaylandDisplay::outputChanged, this, &LayerDesktop::outputsChanged,
+        Qt::QueuedConnection);
     connect(m_display.get(), &WaylandDisplay::lost, this, &LayerDesktop::lost);
     m_display->startDispatching();
 }
@@ -68,8 +68,7 @@ void LayerDesktop::place(LiveWidget& widget)
         return;
     }
     auto shown = std::make_unique<LayerWidget>(*m_display, widget, output, corner);
-    connect(shown.get(), &LayerWidget::closed, this,
-        [this] { QTimer::singleShot(0, this, &LayerDesktop::outputsChanged); });
+    connect(shown.get(), &LayerWidget::closed, this, &LayerDesktop::outputsChanged, Qt::QueuedConnection);
     m_shown[&widget] = std::move(shown);
 }
 

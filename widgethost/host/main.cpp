@@ -58,10 +58,10 @@ int main(int argc, char** argv)
     };
     std::string waylandProblem;
     std::unique_ptr<WaylandDisplay> wayland;
-    if (set("WAYLAND_DISPLAY"))
-        wayland = WaylandDisplay::connect(waylandProblem);
     DesktopFacts facts;
     facts.waylandSession = set("WAYLAND_DISPLAY");
+    if (facts.waylandSession)
+        wayland = WaylandDisplay::connect(waylandProblem);
     facts.layerShellOffered = wayland && wayland->offersLayerShell();
     facts.waylandProblem = waylandProblem;
     facts.x11Display = set("DISPLAY");

@@ -260,17 +260,15 @@ void WidgetHost::showGallery()
             }
         }
         column->addStretch();
-        auto* scroll = static_cast<QScrollArea*>(m_gallery.get());
-        scroll->setWidget(content);
-        scroll->setWidgetResizable(true);
+        m_gallery->setWidget(content);
+        m_gallery->setWidgetResizable(true);
     }
     drawPreviews();
     if (first) {
         // As wide as the widest row once the pictures are in, which longer words in other languages
         // widen too: it scrolls down only.
-        auto* scroll = static_cast<QScrollArea*>(m_gallery.get());
-        const int rows = scroll->widget()->sizeHint().width()
-            + scroll->verticalScrollBar()->sizeHint().width() + 2 * scroll->frameWidth();
+        const int rows = m_gallery->widget()->sizeHint().width()
+            + m_gallery->verticalScrollBar()->sizeHint().width() + 2 * m_gallery->frameWidth();
         m_gallery->resize(std::max(640, rows), 660);
     }
     m_gallery->show();

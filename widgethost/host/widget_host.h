@@ -17,6 +17,7 @@
 #include <vector>
 
 class QLabel;
+class QScrollArea;
 
 namespace quillon::widgethost {
 
@@ -64,7 +65,7 @@ private:
     std::vector<PlacedWidget> m_unshown; // widgets whose plug-in or kind is missing: kept, not shown
     std::unique_ptr<WidgetDesktop> m_desktop;
     std::vector<std::unique_ptr<LiveWidget>> m_widgets;
-    std::unique_ptr<QWidget> m_gallery;
+    std::unique_ptr<QScrollArea> m_gallery;
     // The gallery's pictures, drawn again each time it is shown so that they show today's settings.
     struct Preview {
         QLabel* label;

@@ -76,7 +76,7 @@ LayerMenu::LayerMenu(WaylandDisplay& display, LayerSurface& parent, QPoint at,
     : m_display(display)
     , m_parent(&parent)
     , m_entries(std::move(entries))
-    , m_scale(display.output(parent.output()) ? display.output(parent.output())->scale : 1)
+    , m_scale(parent.scale())
     , m_buffers([this] {
         if (m_waitingForBuffer)
             redraw();

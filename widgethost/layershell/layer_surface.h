@@ -38,6 +38,7 @@ public:
     wl_output* output() const { return m_output; }
     QPoint corner() const { return m_corner; }
     QSize size() const { return m_size; }
+    int scale() const { return m_scale; }
     bool configured() const { return m_configured; }
 
     void setCorner(QPoint corner);

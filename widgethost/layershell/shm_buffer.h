@@ -53,14 +53,15 @@ public:
     {
     }
 
-    // A buffer of that size the compositor is not reading; null while both are busy.
-    ShmBuffer* free(wl_shm* shm, QSize pixels);
     // Paints a picture of `size` points at `scale` into a free buffer and commits it to `surface`;
     // false, showing nothing new, while both buffers are busy (`released` runs when one is free).
     bool present(
         wl_shm* shm, wl_surface* surface, QSize size, int scale, const std::function<void(QPainter&)>& paint);
 
 private:
+    // A buffer of that size the compositor is not reading; null while both are busy.
+    ShmBuffer* free(wl_shm* shm, QSize pixels);
+
     std::function<void()> m_released;
     std::unique_ptr<ShmBuffer> m_buffers[2];
 };
