@@ -362,11 +362,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+182"/>
         <source>Add City</source>
         <translation>Ajouter une ville</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-173"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
         <translation>Faites glisser pour changer l&apos;ordre. Le format Moyen affiche 4 lignes, Grand 8 et Très grand 7.</translation>
     </message>
@@ -382,7 +383,13 @@
         <translation>Changer…</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+2"/>
+        <location line="+177"/>
+        <source>Change City</source>
+        <translation>Changer de ville</translation>
+    </message>
+    <message>
+        <location line="-166"/>
         <source>24-hour time</source>
         <translation>Format 24 heures</translation>
     </message>
@@ -413,12 +420,13 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+121"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>Date</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-107"/>
         <location line="+2"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
@@ -514,7 +522,7 @@
 <context>
     <name>quillon::MonthCalendar</name>
     <message>
-        <location filename="../studio/dates/month_calendar.cpp" line="+146"/>
+        <location filename="../studio/dates/month_calendar.cpp" line="+162"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
@@ -609,7 +617,7 @@
 <context>
     <name>quillon::SizePicker</name>
     <message>
-        <location filename="../studio/stage/control_bar.cpp" line="+58"/>
+        <location filename="../studio/stage/control_bar.cpp" line="+59"/>
         <source>Size</source>
         <comment>display size</comment>
         <translation>Taille</translation>
@@ -618,7 +626,7 @@
 <context>
     <name>quillon::StudioWindow</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+93"/>
+        <location filename="../studio/window/studio_window.cpp" line="+95"/>
         <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
         <translation>Vos modifications n&apos;ont pas pu être enregistrées&#xa0;; le fichier de réglages est inchangé. Le journal en indique la raison.</translation>
     </message>
@@ -793,12 +801,12 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Software Update</source>
         <translation>Mise à jour de logiciel</translation>
     </message>
     <message>
-        <location line="-85"/>
+        <location line="-86"/>
         <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
         <translation>&lt;b&gt;Une nouvelle version de Quillon est disponible&#xa0;!&lt;/b&gt;</translation>
     </message>
@@ -819,7 +827,12 @@
         <translation>&lt;b&gt;Notes de version&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>Release Notes</source>
+        <translation>Notes de version</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>No release notes were given.</source>
         <translation>Aucune note de version n&apos;a été fournie.</translation>
     </message>
@@ -1157,7 +1170,13 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>Définie</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+6"/>
+        <source>Set %1</source>
+        <extracomment>The &quot;Set&quot; check box&apos;s name for screen readers; %1 is the date&apos;s title, such as &quot;Date&quot;.</extracomment>
+        <translation>Définir «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>%1 — %2</source>
         <extracomment>An entry of a list to choose from, such as a city and its country</extracomment>
         <translation>%1 — %2</translation>
@@ -1166,6 +1185,12 @@ La version installée n&apos;a pas été modifiée.</translation>
         <location line="+34"/>
         <source>Search</source>
         <translation>Rechercher</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Search %1</source>
+        <extracomment>A search field&apos;s name for screen readers; %1 is what it searches, such as &quot;Cities&quot;.</extracomment>
+        <translation>Rechercher dans «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -1212,7 +1237,7 @@ La version installée n&apos;a pas été modifiée.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+35"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+36"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Ajouter le petit</translation>
@@ -1242,7 +1267,7 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>Modifier les widgets</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1, %2</translation>

@@ -361,11 +361,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+182"/>
         <source>Add City</source>
         <translation>都市を追加</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-173"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
         <translation>ドラッグして並べ替えます。表示される行数は、中が4行、大が8行、特大が7行です。</translation>
     </message>
@@ -381,7 +382,13 @@
         <translation>変更…</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+2"/>
+        <location line="+177"/>
+        <source>Change City</source>
+        <translation>都市を変更</translation>
+    </message>
+    <message>
+        <location line="-166"/>
         <source>24-hour time</source>
         <translation>24時間表示</translation>
     </message>
@@ -412,12 +419,13 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+121"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>日時</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-107"/>
         <location line="+2"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
@@ -513,7 +521,7 @@
 <context>
     <name>quillon::MonthCalendar</name>
     <message>
-        <location filename="../studio/dates/month_calendar.cpp" line="+146"/>
+        <location filename="../studio/dates/month_calendar.cpp" line="+162"/>
         <source>Calendar</source>
         <translation>カレンダー</translation>
     </message>
@@ -608,7 +616,7 @@
 <context>
     <name>quillon::SizePicker</name>
     <message>
-        <location filename="../studio/stage/control_bar.cpp" line="+58"/>
+        <location filename="../studio/stage/control_bar.cpp" line="+59"/>
         <source>Size</source>
         <comment>display size</comment>
         <translation>サイズ</translation>
@@ -617,7 +625,7 @@
 <context>
     <name>quillon::StudioWindow</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+93"/>
+        <location filename="../studio/window/studio_window.cpp" line="+95"/>
         <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
         <translation>変更を保存できませんでした。設定ファイルは変更されていません。原因はログで確認できます。</translation>
     </message>
@@ -792,12 +800,12 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Software Update</source>
         <translation>ソフトウェアアップデート</translation>
     </message>
     <message>
-        <location line="-85"/>
+        <location line="-86"/>
         <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
         <translation>&lt;b&gt;Quillonの新しいバージョンを利用できます！&lt;/b&gt;</translation>
     </message>
@@ -818,7 +826,12 @@
         <translation>&lt;b&gt;リリースノート：&lt;/b&gt;</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>Release Notes</source>
+        <translation>リリースノート</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>No release notes were given.</source>
         <translation>リリースノートはありません。</translation>
     </message>
@@ -1156,7 +1169,13 @@ The installed version was not changed.</source>
         <translation>指定</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+6"/>
+        <source>Set %1</source>
+        <extracomment>The &quot;Set&quot; check box&apos;s name for screen readers; %1 is the date&apos;s title, such as &quot;Date&quot;.</extracomment>
+        <translation>%1を指定</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>%1 — %2</source>
         <extracomment>An entry of a list to choose from, such as a city and its country</extracomment>
         <translation>%1 — %2</translation>
@@ -1165,6 +1184,12 @@ The installed version was not changed.</source>
         <location line="+34"/>
         <source>Search</source>
         <translation>検索</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Search %1</source>
+        <extracomment>A search field&apos;s name for screen readers; %1 is what it searches, such as &quot;Cities&quot;.</extracomment>
+        <translation>%1を検索</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -1211,7 +1236,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+35"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+36"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>小サイズで追加</translation>
@@ -1241,7 +1266,7 @@ The installed version was not changed.</source>
         <translation>ウィジェットを編集</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1（%2）</translation>

@@ -81,6 +81,7 @@ UpdateChoice UpdateWindows::showUpdateFound(
         new QLabel(QCoreApplication::translate("quillon::UpdateWindows", "<b>Release Notes:</b>"), &dialog));
     // Links open in the browser, and nothing else is opened.
     auto* notes = new NotesBrowser(&dialog);
+    notes->setAccessibleName(QCoreApplication::translate("quillon::UpdateWindows", "Release Notes"));
     notes->setOpenLinks(false);
     if (!update.releaseNotes.empty())
         notes->setHtml(qText(update.releaseNotes));

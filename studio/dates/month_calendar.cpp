@@ -1,6 +1,7 @@
 #include "studio/dates/month_calendar.h"
 
 #include "platform/calendar/locale_date_format.h"
+#include "studio/controls/choice_accessibility.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/spring.h"
 #include "studio/controls/symbols.h"
@@ -83,16 +84,16 @@ DayCell::DayCell(QWidget* parent)
 {
     setFixedSize(MonthCalendar::kCellSide, MonthCalendar::kCellSide);
     setCheckable(true);
-    // The grid takes the keyboard as a whole; the arrows move the selection.
+    presentAsRadioButton(*this);
+    // Only the calendar's tab stop takes the keyboard; a click picks the day without it.
     setFocusPolicy(Qt::NoFocus);
 }
 
-void DayCell::showDay(Instant day, QString number, QString fullDate, DayCellState state, bool focusRing)
+void DayCell::showDay(Instant day, QString number, QString fullDate, DayCellState state)
 {
     m_day = day;
     m_number = std::move(number);
     m_state = state;
-    m_focusRing = focusRing;
     setText(m_number);
     setAccessibleName(fullDate);
     setChecked(state.selected);
@@ -116,7 +117,7 @@ void DayCell::paintEvent(QPaintEvent*)
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(box.adjusted(0.75, 0.75, -0.75, -0.75));
     }
-    if (m_focusRing) {
+    if (hasFocus()) {
         painter.setPen(QPen(accent, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
@@ -131,6 +132,22 @@ void DayCell::paintEvent(QPaintEvent*)
     painter.drawText(rect(), Qt::AlignCenter, m_number);
 }
 
+void DayCell::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        event->ignore(); // the calendar moves the selection, and the focus with it
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
+}
+
 MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection,
     Instant earliest, Instant now, QWidget* parent)
     : QWidget(parent)
@@ -142,7 +159,6 @@ MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, In
     , m_now(now)
     , m_startOfToday(m_calendar.startOfDay(m_now))
 {
-    setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Calendar"));
     const int gridWidth = 7 * kCellSide + 6 * kCellGap;
     auto* column = new QVBoxLayout(this);
@@ -300,7 +316,6 @@ void MonthCalendar::fillCells()
     const std::vector<Instant> days = monthGridDays(m_month, m_calendar);
     const Instant now = m_now;
     const TimeZone& zone = m_calendar.timeZone();
-    const bool focused = hasFocus();
     for (std::size_t index = 0; index < m_cells.size(); ++index) {
         DayCell* cell = m_cells[index];
         if (index >= days.size()) {
@@ -310,10 +325,30 @@ void MonthCalendar::fillCells()
         const Instant day = days[index];
         const DayCellState state = dayCellState(day, m_month, m_selection, m_earliest, now, m_calendar);
         cell->showDay(day, qText(formatLocaleSkeleton(day, zone, "d", m_locale)),
-            qText(formatLocaleDate(day, zone, DateStyle::fullStyle, DateStyle::none, m_locale)), state,
-            focused && state.selected);
+            qText(formatLocaleDate(day, zone, DateStyle::fullStyle, DateStyle::none, m_locale)), state);
         cell->show();
     }
+    placeTabStop();
+}
+
+void MonthCalendar::placeTabStop()
+{
+    const auto pickable = [](const DayCell* cell) {
+        return !cell->isHidden() && cell->state().selectable && cell->state().inMonth;
+    };
+    auto stop = std::find_if(m_cells.begin(), m_cells.end(),
+        [&](const DayCell* cell) { return pickable(cell) && cell->state().selected; });
+    if (stop == m_cells.end())
+        stop = std::find_if(m_cells.begin(), m_cells.end(), pickable);
+    DayCell* tabStop = stop == m_cells.end() ? nullptr : *stop;
+    const bool hadFocus
+        = std::any_of(m_cells.begin(), m_cells.end(), [](const DayCell* cell) { return cell->hasFocus(); });
+    for (DayCell* cell : m_cells)
+        cell->setFocusPolicy(cell == tabStop ? Qt::StrongFocus : Qt::NoFocus);
+    // Focus given to the calendar, as the date picker gives it, lands on the tab stop.
+    setFocusProxy(tabStop);
+    if (hadFocus && tabStop && !tabStop->hasFocus())
+        tabStop->setFocus(Qt::OtherFocusReason);
 }
 
 void MonthCalendar::updateHeader(int direction)
@@ -326,7 +361,11 @@ void MonthCalendar::updateHeader(int direction)
 
 void MonthCalendar::moveSelectionBy(int days)
 {
-    const Instant day = m_calendar.addingDays(m_calendar.startOfDay(m_selection), days);
+    // After Page Up or Down the selection lies in another month: the arrows go on from the day
+    // the keyboard is on.
+    const auto* stop = static_cast<const DayCell*>(focusProxy());
+    const Instant from = stop && !stop->state().selected ? stop->day() : m_selection;
+    const Instant day = m_calendar.addingDays(m_calendar.startOfDay(from), days);
     pickDay(m_calendar.startOfDay(day));
 }
 
@@ -358,18 +397,6 @@ void MonthCalendar::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-void MonthCalendar::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-    fillCells();
-}
-
-void MonthCalendar::focusOutEvent(QFocusEvent* event)
-{
-    QWidget::focusOutEvent(event);
-    fillCells();
 }
 
 } // namespace quillon

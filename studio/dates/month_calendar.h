@@ -1,6 +1,7 @@
 // A month of days to pick the countdown's date from: the month and year with "Today" and the
-// month arrows, the weekday initials, and six weeks of day buttons. Arrow keys move the selection,
-// Page Up and Page Down by a month, Return confirms.
+// month arrows, the weekday initials, and six weeks of day buttons. The selected day takes the
+// keyboard: arrow keys move the selection and the focus with it, Page Up and Page Down by a month,
+// Return confirms.
 #pragma once
 
 #include "platform/calendar/calendar.h"
@@ -82,8 +83,6 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void showMonth(Instant month, bool animated);
@@ -91,6 +90,9 @@ private:
     // `direction` rolls the title: 1 to a later month, -1 to an earlier one, 0 at once.
     void updateHeader(int direction);
     void moveSelectionBy(int days);
+    // The one day of the month on show that Tab stops at: the selected one, or the first that may
+    // be picked when the selection lies in another month. The focus moves with it.
+    void placeTabStop();
 
     Calendar m_calendar;
     std::string m_locale;
@@ -113,14 +115,15 @@ private:
 
 // One day: its number in a 32-point box, a filled accent circle when selected, an accent ring for
 // today, faded outside the month and more when it cannot be picked.
-// A button for assistive technologies: named with the full date, checked when selected, disabled
-// when it cannot be picked.
+// For assistive technologies one radio button of the month: named with the full date, checked when
+// selected, disabled when it cannot be picked. The keys that move through the month go on to the
+// calendar.
 class DayCell final : public QAbstractButton {
     Q_OBJECT
 
 public:
     explicit DayCell(QWidget* parent);
-    void showDay(Instant day, QString number, QString fullDate, DayCellState state, bool focusRing);
+    void showDay(Instant day, QString number, QString fullDate, DayCellState state);
 
     Instant day() const { return m_day; }
     const DayCellState& state() const { return m_state; }
@@ -128,12 +131,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Instant m_day;
     QString m_number;
     DayCellState m_state;
-    bool m_focusRing = false;
 };
 
 } // namespace quillon

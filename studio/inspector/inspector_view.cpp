@@ -237,6 +237,8 @@ void InspectorView::addClock()
 {
     FormSection* city = addSection(tr("City"));
     m_changeClockCity = new QPushButton(tr("Change\u2026", "pick another city for the clock"));
+    // Read out alone, "Change…" would not say what it changes.
+    m_changeClockCity->setAccessibleName(tr("Change City"));
     connect(m_changeClockCity, &QPushButton::clicked, this, &InspectorView::openClockCityPicker);
     const City clockCity = City::find(m_model.state().clockCity).value_or(City::local());
     m_clockCityRow = new CityRow(clockCity, m_changeClockCity);
@@ -383,10 +385,11 @@ void InspectorView::refreshCountdown()
         countdownNote(m_model.state().countdownDate, m_model.now(), Calendar::current(), timeLocale())));
 }
 
-void InspectorView::openPicker(Picking picking, QWidget* content, QWidget* anchor)
+void InspectorView::openPicker(Picking picking, QWidget* content, QWidget* anchor, const QString& title)
 {
     m_popover->hide();
     m_popover->setContent(content);
+    m_popover->setAccessibleName(title);
     m_picking = picking;
     m_popover->showAt(anchor);
 }
@@ -399,7 +402,7 @@ void InspectorView::openBoardCityPicker()
         m_model.addBoardCity(city.id);
         m_popover->hide();
     });
-    openPicker(Picking::boardCity, picker, m_addCity);
+    openPicker(Picking::boardCity, picker, m_addCity, tr("Add City"));
 }
 
 void InspectorView::openClockCityPicker()
@@ -412,14 +415,14 @@ void InspectorView::openClockCityPicker()
         if (m_changeClockCity)
             m_changeClockCity->setFocus(Qt::PopupFocusReason);
     });
-    openPicker(Picking::clockCity, picker, m_changeClockCity);
+    openPicker(Picking::clockCity, picker, m_changeClockCity, tr("Change City"));
 }
 
 void InspectorView::openDatePicker()
 {
     auto* picker = new CountdownDatePicker(m_model, Calendar::current(), timeLocale(), m_model.now());
     connect(picker, &CountdownDatePicker::done, m_popover, &QWidget::hide);
-    openPicker(Picking::date, picker, m_dateButton);
+    openPicker(Picking::date, picker, m_dateButton, tr("Date", "when a countdown ends"));
 }
 
 } // namespace quillon

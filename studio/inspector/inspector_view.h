@@ -73,7 +73,8 @@ private:
     void refreshTimes();
     void refreshDateButton();
     void refreshCountdown();
-    void openPicker(Picking picking, QWidget* content, QWidget* anchor);
+    // `title` names the popover for screen readers.
+    void openPicker(Picking picking, QWidget* content, QWidget* anchor, const QString& title);
 
     StudioModel& m_model;
     Picking m_picking = Picking::none;

@@ -4,6 +4,7 @@
 #include "studio/stage/stage_accessibility.h"
 
 #include "render/dot_painter.h"
+#include "studio/controls/choice_accessibility.h"
 #include "studio/controls/display_names.h"
 #include "studio/controls/spring.h"
 
@@ -176,18 +177,47 @@ void SizePicker::keyPressEvent(QKeyEvent* event)
 
 ThemeButton::ThemeButton(StudioModel& model, ThemeID theme, QWidget* parent)
     : QAbstractButton(parent)
+    , m_model(model)
     , m_theme(theme)
 {
-    installStageAccessibility();
+    presentAsRadioButton(*this);
     const QString name = displayName(theme);
     setToolTip(name);
     setAccessibleName(name);
     setCheckable(true);
-    setChecked(model.state().theme == theme);
-    setFocusPolicy(Qt::StrongFocus);
+    showSelection(model.state().theme == theme);
     connect(this, &QAbstractButton::clicked, &model, [&model, theme] { model.selectTheme(theme); });
     connect(&model, &StudioModel::themeChanged, this,
-        [this, &model] { setChecked(model.state().theme == m_theme); });
+        [this] { showSelection(m_model.state().theme == m_theme); });
+}
+
+void ThemeButton::showSelection(bool selected)
+{
+    setChecked(selected);
+    setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void ThemeButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool reversed = layoutDirection() == Qt::RightToLeft;
+    int step = 0;
+    if (event->key() == Qt::Key_Up || event->key() == (reversed ? Qt::Key_Right : Qt::Key_Left))
+        step = -1;
+    else if (event->key() == Qt::Key_Down || event->key() == (reversed ? Qt::Key_Left : Qt::Key_Right))
+        step = 1;
+    if (step == 0) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    const auto count = std::ssize(kAllThemeIDs);
+    const auto here = std::find(kAllThemeIDs.begin(), kAllThemeIDs.end(), m_theme) - kAllThemeIDs.begin();
+    const ThemeID next = kAllThemeIDs[static_cast<std::size_t>((here + step + count) % count)];
+    m_model.selectTheme(next);
+    // The swatch of the new theme takes the focus, as the next radio button of a group does.
+    for (auto* sibling : parentWidget()->findChildren<ThemeButton*>(Qt::FindDirectChildrenOnly)) {
+        if (sibling->theme() == next)
+            sibling->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void ThemeButton::paintEvent(QPaintEvent*)

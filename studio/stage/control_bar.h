@@ -43,7 +43,8 @@ private:
 };
 
 // A 22-point swatch of a theme: its panel, two lit and two unlit dots, a solid ring when selected
-// and a dashed one further out when it has the keyboard focus.
+// and a dashed one further out when it has the keyboard focus. The swatches are one group of radio
+// buttons: Tab stops at the selected one only, and the arrow keys choose the one beside it.
 class ThemeButton final : public QAbstractButton {
     Q_OBJECT
 
@@ -54,8 +55,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void showSelection(bool selected);
+
+    StudioModel& m_model;
     ThemeID m_theme;
 };
 

@@ -100,30 +100,6 @@ private:
     mutable std::vector<QAccessible::Id> m_segments;
 };
 
-class ThemeButtonInterface final : public QAccessibleWidget {
-public:
-    explicit ThemeButtonInterface(ThemeButton* button)
-        : QAccessibleWidget(button, QAccessible::RadioButton)
-    {
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.checkable = true;
-        state.checked = static_cast<ThemeButton*>(widget())->isChecked();
-        return state;
-    }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction())
-            static_cast<ThemeButton*>(widget())->click();
-    }
-};
-
 QAccessibleInterface* stageFactory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
@@ -132,9 +108,6 @@ QAccessibleInterface* stageFactory(const QString& className, QObject* object)
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
     if (className == "quillon::SizePicker")
         return new SizePickerInterface(static_cast<SizePicker*>(object));
-    // One theme of eight, as a radio button: Qt would call a checkable button a check box.
-    if (className == "quillon::ThemeButton")
-        return new ThemeButtonInterface(static_cast<ThemeButton*>(object));
     return nullptr;
 }
 

@@ -1,5 +1,5 @@
 // What screen readers are told of the stage: the card is a text, the display's own; the size picker
-// is a row of tabs, one per size, with the chosen one selected; the theme swatches are radio buttons.
+// is a row of tabs, one per size, with the chosen one selected.
 #pragma once
 
 namespace quillon {

@@ -68,10 +68,12 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
     setMinimumSize(kMinimumSize);
     resize(kDefaultSize);
 
+    // Made in reading order, which Tab follows: the sidebar, the stage, the settings column.
+    QWidget* sidebar = makeSidebar();
     m_stage = new StageView(*m_model, this);
     m_columns = new QSplitter(Qt::Horizontal, this);
     m_columns->setChildrenCollapsible(false);
-    m_columns->addWidget(makeSidebar());
+    m_columns->addWidget(sidebar);
     m_columns->addWidget(m_stage);
     m_columns->addWidget(makeInspector());
     m_columns->setStretchFactor(1, 1);

@@ -1,9 +1,13 @@
 // The settings column over a real model: what each kind shows, and what each control writes.
 #include "platform/translations/translations.h"
+#include "studio/controls/display_names.h"
+#include "studio/controls/popover.h"
+#include "studio/dates/month_calendar.h"
 #include "studio/inspector/city_picker.h"
 #include "studio/inspector/inspector_texts.h"
 #include "studio/inspector/inspector_view.h"
 #include "studio/model/studio_model.h"
+#include "tests/support/accessibility_checks.h"
 #include "tests/support/memory_state_store.h"
 
 #include <QAbstractButton>
@@ -20,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <set>
 
 using namespace quillon;
@@ -434,6 +439,30 @@ private slots:
         QVERIFY(reached().contains(m_view->messageField()));
     }
 
+    void theColumnAndItsPickersNameTheirControlsAndTabInReadingOrder()
+    {
+        for (DotWidgetKind kind : kAllWidgetKinds) {
+            m_model->selectKind(kind);
+            const QStringList faults = testing::accessibilityFaults(*m_view);
+            QVERIFY2(faults.isEmpty(), qPrintable(displayName(kind) + ": " + faults.join("; ")));
+        }
+        const std::vector<std::pair<DotWidgetKind, void (InspectorView::*)()>> pickers {
+            {DotWidgetKind::worldBoard, &InspectorView::openBoardCityPicker},
+            {DotWidgetKind::clock, &InspectorView::openClockCityPicker},
+            {DotWidgetKind::countdown, &InspectorView::openDatePicker},
+        };
+        for (const auto& [kind, open] : pickers) {
+            m_model->selectKind(kind);
+            (m_view.get()->*open)();
+            Popover* popover = m_view->popover();
+            QTRY_VERIFY2_WITH_TIMEOUT(popover->isVisible(), "the popover did not open", 15000);
+            QVERIFY2(!popover->accessibleName().isEmpty(), qPrintable(displayName(kind)));
+            const QStringList faults = testing::accessibilityFaults(*popover);
+            QVERIFY2(faults.isEmpty(), qPrintable(popover->accessibleName() + ": " + faults.join("; ")));
+            popover->hide();
+        }
+    }
+
     void theKeyboardAlonePicksACityAndADate()
     {
         m_view->addCityButton()->setFocus();
@@ -451,17 +480,25 @@ private slots:
         m_view->dateButton()->setFocus();
         QTest::keyClick(m_view->dateButton(), Qt::Key_Space);
         QTRY_VERIFY2_WITH_TIMEOUT(m_view->popover()->isVisible(), "the popover did not open", 15000);
-        QCOMPARE(QApplication::focusWidget(), m_view->datePicker()->calendar());
+        // The keyboard is on the selected day, and moves with the selection.
+        const auto focusedDay = [] {
+            const auto* day = qobject_cast<DayCell*>(QApplication::focusWidget());
+            return day ? std::optional(day->day()) : std::nullopt;
+        };
+        QCOMPARE(focusedDay(), std::optional(at(2026, 12, 24, 0, 0)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(m_model->state().countdownDate, at(2026, 12, 31, 18, 0));
-        // Tab goes on through the month buttons to the time, then the quick dates.
+        QCOMPARE(focusedDay(), std::optional(at(2026, 12, 31, 0, 0)));
+        // Into the next month and on from the day the keyboard is on there.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+        QCOMPARE(focusedDay(), std::optional(at(2027, 1, 1, 0, 0)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(m_model->state().countdownDate, at(2027, 1, 2, 18, 0));
+        QCOMPARE(focusedDay(), std::optional(at(2027, 1, 2, 0, 0)));
+        // Tab goes on from the month to the time.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTimeEdit* time = m_view->datePicker()->timeField();
-        const auto onTime = [time] {
-            return QApplication::focusWidget() == time || time->isAncestorOf(QApplication::focusWidget());
-        };
-        for (int press = 0; press < 5 && !onTime(); ++press)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(onTime());
+        QVERIFY(QApplication::focusWidget() == time || time->isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY2_WITH_TIMEOUT(!m_view->popover()->isVisible(), "the popover did not close", 15000);
     }

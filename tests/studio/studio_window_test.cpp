@@ -1,4 +1,5 @@
 // The studio window: full view, the settings column, the how-to popover, links, and the stage.
+#include "studio/controls/display_names.h"
 #include "studio/controls/focus_ring.h"
 #include "studio/inspector/board_city_list.h"
 #include "studio/window/studio_window.h"
@@ -8,6 +9,7 @@
 #include "tests/support/recording_update_engine.h"
 
 #include "render/dot_painter.h"
+#include "tests/support/accessibility_checks.h"
 #include "tests/support/memory_state_store.h"
 
 #include <QApplication>
@@ -205,6 +207,50 @@ private slots:
         QCOMPARE(ring->geometry(), cities->geometry());
     }
 
+    void everyControlIsNamedAndTabGoesFromTheSidebarToTheStageToTheSettings()
+    {
+        m_window->activateWindow();
+        QVERIFY2(QTest::qWaitForWindowActive(m_window.get(), 20000), "the window did not become active");
+        const QList<QWidget*> panes {
+            m_window->sidebarList()->parentWidget(), m_window->stage(), m_window->inspector()};
+        for (DotWidgetKind kind : kAllWidgetKinds) {
+            m_window->model().selectKind(kind);
+            const QList<QWidget*> stops = testing::walkTabOrder(*m_window->sidebarList());
+            QStringList faults = testing::unnamedControls(*m_window);
+            faults << testing::tabOrderFaults(*m_window, stops, panes);
+            QVERIFY2(faults.isEmpty(), qPrintable(displayName(kind) + ": " + faults.join("; ")));
+            // The themes are one stop, at the chosen one.
+            const auto themes = std::count_if(stops.begin(), stops.end(),
+                [](QWidget* stop) { return qobject_cast<ThemeButton*>(stop) != nullptr; });
+            QCOMPARE(themes, 1);
+        }
+    }
+
+    void theArrowsChooseAmongTheThemesAndTheFocusFollows()
+    {
+        m_window->activateWindow();
+        QVERIFY2(QTest::qWaitForWindowActive(m_window.get(), 20000), "the window did not become active");
+        const std::vector<ThemeButton*>& swatches = m_window->stage()->controlBar()->themeButtons();
+        const auto chosen = [&] {
+            return std::find_if(swatches.begin(), swatches.end(), [](ThemeButton* swatch) {
+                return swatch->isChecked();
+            }) - swatches.begin();
+        };
+        swatches.front()->click();
+        swatches.front()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(swatches.front(), Qt::Key_Right);
+        QCOMPARE(chosen(), 1);
+        QCOMPARE(m_window->model().state().theme, swatches[1]->theme());
+        QVERIFY(swatches[1]->hasFocus());
+        // Round from the first to the last, and back.
+        QTest::keyClick(swatches[1], Qt::Key_Up);
+        QTest::keyClick(swatches[0], Qt::Key_Left);
+        QCOMPARE(chosen(), std::ssize(swatches) - 1);
+        QVERIFY(swatches.back()->hasFocus());
+        QTest::keyClick(swatches.back(), Qt::Key_Down);
+        QCOMPARE(chosen(), 0);
+    }
+
     void aFailedSaveShowsANoteUntilASaveSucceeds()
     {
         auto* note = m_window->findChild<QLabel*>("saveNote");
@@ -275,6 +321,8 @@ private slots:
             settings->developmentNote() && !settings->automaticChecksToggle() && !settings->checkNowButton());
         QVERIFY(!settings->versionLabel()->text().isEmpty());
         QVERIFY(settings->websiteLink()->text().contains(">quillon.com<"));
+        QStringList faults = testing::accessibilityFaults(*settings);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
         settings->close();
 
         // A release build: the item and "Check Now" follow whether a check may start.
@@ -300,6 +348,8 @@ private slots:
         settings->automaticChecksToggle()->click();
         QCOMPARE(engine.writes, 1);
         QVERIFY(engine.automatic);
+        faults = testing::accessibilityFaults(*settings);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
         settings->close();
         // Opened again, the window reads the values anew.
         engine.lastCheck

@@ -1,5 +1,8 @@
-// The generated editor over the real plug-in's configuration types: what it writes back.
+// The generated editor over the real plug-in's configuration types: what it writes back, and what
+// a screen reader and the keyboard find in it.
 #include "widgethost/host/widget_editor.h"
+
+#include "tests/support/accessibility_checks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,6 +45,18 @@ private slots:
             // Nothing unset is written: the plug-in's own defaults keep applying.
             QVERIFY2(!edited.contains("message") && !edited.contains("target") && !edited.contains("cities"),
                 edited.dump().c_str());
+        }
+    }
+
+    void everyEditorNamesItsControlsAndTabsInReadingOrder()
+    {
+        for (const WidgetDescription& widget : m_plugin->widgets()) {
+            const Json stored = {{"cities", {"tokyo", "london"}}, {"target", 820454400}};
+            WidgetEditor editor(*m_plugin, widget.configuration, stored.dump());
+            editor.show();
+            const QStringList faults = quillon::testing::accessibilityFaults(editor);
+            QVERIFY2(
+                faults.isEmpty(), qPrintable(QString::fromStdString(widget.kind) + ": " + faults.join("; ")));
         }
     }
 

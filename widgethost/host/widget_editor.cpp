@@ -102,6 +102,8 @@ Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, 
     when->setCalendarPopup(true);
     when->setDisplayFormat("yyyy-MM-dd HH:mm");
     when->setAccessibleName(text(parameter.title));
+    //: The "Set" check box's name for screen readers; %1 is the date's title, such as "Date".
+    set->setAccessibleName(WidgetEditor::tr("Set %1").arg(text(parameter.title)));
     const double seconds = value.is_number() ? value.get<double>() : NAN;
     const bool hasDate = std::isfinite(seconds) && seconds >= kEarliestDate && seconds < kLatestDate;
     when->setDateTime(hasDate ? QDateTime::fromSecsSinceEpoch(
@@ -165,6 +167,8 @@ Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& para
     layout->setContentsMargins(0, 0, 0, 0);
     auto* search = new QLineEdit;
     search->setPlaceholderText(WidgetEditor::tr("Search"));
+    //: A search field's name for screen readers; %1 is what it searches, such as "Cities".
+    search->setAccessibleName(WidgetEditor::tr("Search %1").arg(text(parameter.title)));
     search->setClearButtonEnabled(true);
     auto* list = new QListWidget;
     list->setMinimumHeight(140);

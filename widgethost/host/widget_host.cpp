@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -224,9 +225,14 @@ void WidgetHost::showGallery()
 {
     const bool first = !m_gallery;
     if (first) {
-        m_gallery = std::make_unique<QScrollArea>();
+        m_gallery = std::make_unique<QMainWindow>();
         //: The gallery's title: the widgets there are added to the desktop
         m_gallery->setWindowTitle(tr("Edit Widgets"));
+        m_galleryList = new QScrollArea;
+        m_galleryList->setFrameShape(QFrame::NoFrame);
+        // Tab goes through the buttons, and the list scrolls to each.
+        m_galleryList->setFocusPolicy(Qt::NoFocus);
+        m_gallery->setCentralWidget(m_galleryList);
         auto* content = new QWidget;
         auto* column = new QVBoxLayout(content);
         for (const LoadedPlugin& plugin : m_plugins) {
@@ -247,6 +253,8 @@ void WidgetHost::showGallery()
                         QString::fromStdString(widget.displayName), familyDisplayTitle(family)));
                     m_previews.push_back({picture, plugin.plugin, widget.kind, family});
                     auto* add = new QPushButton(addButtonText(family));
+                    // "Add Medium" alone would not say which widget it adds.
+                    add->setAccessibleDescription(picture->accessibleName());
                     const std::string kind = widget.kind;
                     connect(
                         add, &QPushButton::clicked, this, [this, kind, family] { addWidget(kind, family); });
@@ -260,15 +268,15 @@ void WidgetHost::showGallery()
             }
         }
         column->addStretch();
-        m_gallery->setWidget(content);
-        m_gallery->setWidgetResizable(true);
+        m_galleryList->setWidget(content);
+        m_galleryList->setWidgetResizable(true);
     }
     drawPreviews();
     if (first) {
         // As wide as the widest row once the pictures are in, which longer words in other languages
         // widen too: it scrolls down only.
-        const int rows = m_gallery->widget()->sizeHint().width()
-            + m_gallery->verticalScrollBar()->sizeHint().width() + 2 * m_gallery->frameWidth();
+        const int rows = m_galleryList->widget()->sizeHint().width()
+            + m_galleryList->verticalScrollBar()->sizeHint().width() + 2 * m_galleryList->frameWidth();
         m_gallery->resize(std::max(640, rows), 660);
     }
     m_gallery->show();

@@ -17,6 +17,7 @@
 #include <vector>
 
 class QLabel;
+class QMainWindow;
 class QScrollArea;
 
 namespace quillon::widgethost {
@@ -65,7 +66,9 @@ private:
     std::vector<PlacedWidget> m_unshown; // widgets whose plug-in or kind is missing: kept, not shown
     std::unique_ptr<WidgetDesktop> m_desktop;
     std::vector<std::unique_ptr<LiveWidget>> m_widgets;
-    std::unique_ptr<QScrollArea> m_gallery;
+    // A window of its own around the scrolling list, so that screen readers know it as a window.
+    std::unique_ptr<QMainWindow> m_gallery;
+    QScrollArea* m_galleryList = nullptr;
     // The gallery's pictures, drawn again each time it is shown so that they show today's settings.
     struct Preview {
         QLabel* label;
