@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The studio as a screen reader reads it: under Xvfb, on a private session bus with the AT-SPI bus,
-# accessibility on, the checks of accessibility_test.py.
-# Usage: accessibility_test.sh path/to/quillon path/to/quillon-render
+# The studio and the widget gallery as a screen reader reads them: under Xvfb, on a private session
+# bus with the AT-SPI bus, accessibility on, the checks of accessibility_test.py.
+# Usage: accessibility_test.sh path/to/quillon path/to/quillon-render path/to/quillon-widgets
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/checks.sh"
@@ -11,7 +11,7 @@ if [[ -z "${QUILLON_A11Y_TEST_INSIDE:-}" ]]; then
   done
   /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIPPED: python3-pyatspi is not installed"; exit 77; }
   export QUILLON_A11Y_TEST_INSIDE=1
-  within_limit 120 "the accessibility test" xvfb-run -a -s "-screen 0 1400x900x24" dbus-run-session -- "$0" "$@" 2>&1 |
+  within_limit 240 "the accessibility test" xvfb-run -a -s "-screen 0 1400x900x24" dbus-run-session -- "$0" "$@" 2>&1 |
     grep -v 'fd limit'
   exit "${PIPESTATUS[0]}"
 fi
@@ -20,7 +20,7 @@ export XDG_CONFIG_HOME=$(mktemp -d) QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C.UT
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$XDG_CONFIG_HOME"' EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 "$1" >"$XDG_CONFIG_HOME/studio.log" 2>&1 </dev/null &
-/usr/bin/python3 "$here/accessibility_test.py" "$2" </dev/null
+/usr/bin/python3 "$here/accessibility_test.py" "$2" "$3" </dev/null
 status=$?
 ((status == 0)) || echo "the studio's standard error: $(head -c 2000 "$XDG_CONFIG_HOME/studio.log")"
 exit "$status"
