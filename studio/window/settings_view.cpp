@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quillon {
 namespace {
 
@@ -99,6 +101,9 @@ void SettingsView::showEvent(QShowEvent* event)
 {
     m_updater.refresh();
     showValues();
+    // As tall as the wrapped texts need at the fixed width: a window's minimum size leaves the
+    // wrapping out, and texts in scripts with taller lines were cut off.
+    resize(kWidth, std::max(height(), heightForWidth(kWidth)));
     QDialog::showEvent(event);
 }
 
