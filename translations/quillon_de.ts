@@ -569,9 +569,67 @@
     </message>
 </context>
 <context>
+    <name>quillon::SelfUpdater</name>
+    <message>
+        <location filename="../platform/updater/self_updater.cpp" line="+68"/>
+        <source>There is not enough space on the disk to download the update to %1.</source>
+        <translation>Auf dem Datenträger ist nicht genügend Speicherplatz frei, um das Update nach %1 herunterzuladen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update could not be saved in %1: %2</source>
+        <translation>Das Update konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location line="+132"/>
+        <source>The update feed&apos;s address is not a secure (https) address.</source>
+        <translation>Die Adresse des Update-Feeds ist keine sichere (https-)Adresse.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The update feed is larger than any feed of this program.</source>
+        <translation>Der Update-Feed ist größer als jeder Feed dieses Programms.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The update server could not be reached: %1</source>
+        <translation>Der Update-Server konnte nicht erreicht werden: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The update feed could not be read.</source>
+        <translation>Der Update-Feed konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>The update is larger than any release of this program.</source>
+        <translation>Das Update ist größer als jede Version dieses Programms.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The update&apos;s download address is not a secure (https) address.</source>
+        <translation>Die Download-Adresse des Updates ist keine sichere (https-)Adresse.</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>The download is larger than the update feed says it is.</source>
+        <translation>Der Download ist größer, als im Update-Feed angegeben.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update could not be downloaded: %1</source>
+        <translation>Das Update konnte nicht heruntergeladen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The download is not the size the update feed gives for it.</source>
+        <translation>Der Download hat nicht die im Update-Feed angegebene Größe.</translation>
+    </message>
+</context>
+<context>
     <name>quillon::SettingsView</name>
     <message>
-        <location filename="../studio/window/settings_view.cpp" line="+40"/>
+        <location filename="../studio/window/settings_view.cpp" line="+42"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -608,7 +666,7 @@
         <translation>Version</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Never</source>
         <comment>last update check</comment>
         <translation>Nie</translation>
@@ -770,6 +828,127 @@
         <location line="+2"/>
         <source>Show Sidebar</source>
         <translation>Seitenleiste einblenden</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::UpdateInstaller</name>
+    <message>
+        <location filename="../platform/updater/update_installer.cpp" line="+100"/>
+        <source>There is not enough space on the disk to unpack the update in %1.</source>
+        <translation>Auf dem Datenträger ist nicht genügend Speicherplatz frei, um das Update in %1 zu entpacken.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+110"/>
+        <source>The update could not be unpacked in %1: %2.</source>
+        <translation>Das Update konnte nicht in %1 entpackt werden: %2.</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <source>Installing the update was stopped.</source>
+        <translation>Die Installation des Updates wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The download could not be read: %1</source>
+        <translation>Der Download konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The update could not be unpacked: %1.</source>
+        <translation>Das Update konnte nicht entpackt werden: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update holds something no release of this program has (%1): only files, folders and links inside the release are taken.</source>
+        <translation>Das Update enthält etwas, das in keiner Version dieses Programms vorkommt (%1): Übernommen werden nur Dateien, Ordner und Verknüpfungen innerhalb der neuen Version.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The update unpacks to more than a release of this program can be (%1).</source>
+        <translation>Das Update ist entpackt größer, als eine Version dieses Programms sein kann (%1).</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>The update does not say which program and version it is, as every release of this program does.</source>
+        <translation>Das Update gibt nicht an, um welches Programm und welche Version es sich handelt, obwohl jede Version dieses Programms dies tut.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The update is a release of another program (%1).</source>
+        <translation>Das Update ist eine Version eines anderen Programms (%1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update is build %1, not build %2 as the update feed announced.</source>
+        <translation>Das Update ist Build %1, nicht Build %2, wie im Update-Feed angekündigt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The update is build %1, which is not newer than build %2 that runs now.</source>
+        <translation>Das Update ist Build %1 und damit nicht neuer als der gerade ausgeführte Build %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The update is build %1, which is not newer than build %2 installed already.</source>
+        <translation>Das Update ist Build %1 und damit nicht neuer als der bereits installierte Build %2.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The download could not be opened: %1</source>
+        <translation>Der Download konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+11"/>
+        <source>The download is not the size the update feed gives for it.</source>
+        <translation>Der Download hat nicht die im Update-Feed angegebene Größe.</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The update&apos;s version cannot name a folder.</source>
+        <translation>Die Versionsangabe des Updates kann nicht als Ordnername verwendet werden.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The download is not signed by the publisher of this program.</source>
+        <translation>Der Download ist nicht vom Herausgeber dieses Programms signiert.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Another copy of this program is installing an update into %1 right now.</source>
+        <translation>Eine andere Instanz dieses Programms installiert gerade ein Update in %1.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The download changed while it was being installed.</source>
+        <translation>Der Download wurde während der Installation verändert.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+18"/>
+        <source>The update could not be unpacked as a release of this program.</source>
+        <translation>Das Update konnte nicht als Version dieses Programms entpackt werden.</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>The update holds a link that leads out of the release.</source>
+        <translation>Das Update enthält eine Verknüpfung, die auf einen Ort außerhalb der neuen Version verweist.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The update could not be put beside the installed version: %1</source>
+        <translation>Das Update konnte nicht neben der installierten Version abgelegt werden: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The update could not be written to the disk in %1: %2.</source>
+        <translation>Das Update konnte nicht in %1 auf den Datenträger geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The new version could not be made current: %1</source>
+        <translation>Die neue Version konnte nicht aktiviert werden: %1</translation>
     </message>
 </context>
 <context>

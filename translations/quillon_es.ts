@@ -569,9 +569,67 @@
     </message>
 </context>
 <context>
+    <name>quillon::SelfUpdater</name>
+    <message>
+        <location filename="../platform/updater/self_updater.cpp" line="+68"/>
+        <source>There is not enough space on the disk to download the update to %1.</source>
+        <translation>No hay espacio suficiente en el disco para descargar la actualización en %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update could not be saved in %1: %2</source>
+        <translation>No se pudo guardar la actualización en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+132"/>
+        <source>The update feed&apos;s address is not a secure (https) address.</source>
+        <translation>La dirección del canal de actualizaciones no es una dirección segura (https).</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The update feed is larger than any feed of this program.</source>
+        <translation>El canal de actualizaciones es más grande que cualquier canal de este programa.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The update server could not be reached: %1</source>
+        <translation>No se pudo conectar con el servidor de actualizaciones: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The update feed could not be read.</source>
+        <translation>No se pudo leer el canal de actualizaciones.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>The update is larger than any release of this program.</source>
+        <translation>La actualización es más grande que cualquier versión de este programa.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The update&apos;s download address is not a secure (https) address.</source>
+        <translation>La dirección de descarga de la actualización no es una dirección segura (https).</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>The download is larger than the update feed says it is.</source>
+        <translation>El archivo descargado es más grande de lo que indica el canal de actualizaciones.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update could not be downloaded: %1</source>
+        <translation>No se pudo descargar la actualización: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The download is not the size the update feed gives for it.</source>
+        <translation>El archivo descargado no tiene el tamaño que indica el canal de actualizaciones.</translation>
+    </message>
+</context>
+<context>
     <name>quillon::SettingsView</name>
     <message>
-        <location filename="../studio/window/settings_view.cpp" line="+40"/>
+        <location filename="../studio/window/settings_view.cpp" line="+42"/>
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
@@ -608,7 +666,7 @@
         <translation>Versión</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Never</source>
         <comment>last update check</comment>
         <translation>Nunca</translation>
@@ -770,6 +828,127 @@
         <location line="+2"/>
         <source>Show Sidebar</source>
         <translation>Mostrar barra lateral</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::UpdateInstaller</name>
+    <message>
+        <location filename="../platform/updater/update_installer.cpp" line="+100"/>
+        <source>There is not enough space on the disk to unpack the update in %1.</source>
+        <translation>No hay espacio suficiente en el disco para descomprimir la actualización en %1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+110"/>
+        <source>The update could not be unpacked in %1: %2.</source>
+        <translation>No se pudo descomprimir la actualización en %1: %2.</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <source>Installing the update was stopped.</source>
+        <translation>Se detuvo la instalación de la actualización.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The download could not be read: %1</source>
+        <translation>No se pudo leer el archivo descargado: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The update could not be unpacked: %1.</source>
+        <translation>No se pudo descomprimir la actualización: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update holds something no release of this program has (%1): only files, folders and links inside the release are taken.</source>
+        <translation>La actualización contiene algo que ninguna versión de este programa incluye (%1): solo se admiten archivos, carpetas y enlaces dentro de la versión.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The update unpacks to more than a release of this program can be (%1).</source>
+        <translation>Una vez descomprimida, la actualización ocupa más de lo que puede ocupar una versión de este programa (%1).</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>The update does not say which program and version it is, as every release of this program does.</source>
+        <translation>La actualización no indica de qué programa ni de qué versión es, como sí hacen todas las versiones de este programa.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The update is a release of another program (%1).</source>
+        <translation>La actualización es una versión de otro programa (%1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update is build %1, not build %2 as the update feed announced.</source>
+        <translation>La actualización es la compilación %1, no la compilación %2 que anunciaba el canal de actualizaciones.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The update is build %1, which is not newer than build %2 that runs now.</source>
+        <translation>La actualización es la compilación %1, que no es más reciente que la compilación %2 que se está ejecutando ahora.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The update is build %1, which is not newer than build %2 installed already.</source>
+        <translation>La actualización es la compilación %1, que no es más reciente que la compilación %2 ya instalada.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The download could not be opened: %1</source>
+        <translation>No se pudo abrir el archivo descargado: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+11"/>
+        <source>The download is not the size the update feed gives for it.</source>
+        <translation>El archivo descargado no tiene el tamaño que indica el canal de actualizaciones.</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The update&apos;s version cannot name a folder.</source>
+        <translation>La versión de la actualización no puede usarse como nombre de carpeta.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The download is not signed by the publisher of this program.</source>
+        <translation>El archivo descargado no está firmado por el editor de este programa.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Another copy of this program is installing an update into %1 right now.</source>
+        <translation>Otra copia de este programa está instalando ahora mismo una actualización en %1.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The download changed while it was being installed.</source>
+        <translation>El archivo descargado cambió mientras se instalaba.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+18"/>
+        <source>The update could not be unpacked as a release of this program.</source>
+        <translation>No se pudo descomprimir la actualización como una versión de este programa.</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>The update holds a link that leads out of the release.</source>
+        <translation>La actualización contiene un enlace que apunta fuera de la versión.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The update could not be put beside the installed version: %1</source>
+        <translation>No se pudo colocar la actualización junto a la versión instalada: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The update could not be written to the disk in %1: %2.</source>
+        <translation>No se pudo escribir la actualización en el disco, en la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The new version could not be made current: %1</source>
+        <translation>No se pudo establecer la nueva versión como la actual: %1</translation>
     </message>
 </context>
 <context>

@@ -569,9 +569,67 @@
     </message>
 </context>
 <context>
+    <name>quillon::SelfUpdater</name>
+    <message>
+        <location filename="../platform/updater/self_updater.cpp" line="+68"/>
+        <source>There is not enough space on the disk to download the update to %1.</source>
+        <translation>Il n&apos;y a pas assez d&apos;espace sur le disque pour télécharger la mise à jour dans %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update could not be saved in %1: %2</source>
+        <translation>La mise à jour n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+132"/>
+        <source>The update feed&apos;s address is not a secure (https) address.</source>
+        <translation>L&apos;adresse du flux de mises à jour n&apos;est pas une adresse sécurisée (https).</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The update feed is larger than any feed of this program.</source>
+        <translation>Le flux de mises à jour est plus volumineux que ne peut l&apos;être un flux de cette application.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The update server could not be reached: %1</source>
+        <translation>Le serveur de mises à jour est injoignable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The update feed could not be read.</source>
+        <translation>Le flux de mises à jour n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>The update is larger than any release of this program.</source>
+        <translation>La mise à jour est plus volumineuse que ne peut l&apos;être une version de cette application.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The update&apos;s download address is not a secure (https) address.</source>
+        <translation>L&apos;adresse de téléchargement de la mise à jour n&apos;est pas une adresse sécurisée (https).</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>The download is larger than the update feed says it is.</source>
+        <translation>Le fichier téléchargé est plus volumineux que ne l&apos;indique le flux de mises à jour.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update could not be downloaded: %1</source>
+        <translation>La mise à jour n&apos;a pas pu être téléchargée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The download is not the size the update feed gives for it.</source>
+        <translation>Le fichier téléchargé n&apos;a pas la taille indiquée par le flux de mises à jour.</translation>
+    </message>
+</context>
+<context>
     <name>quillon::SettingsView</name>
     <message>
-        <location filename="../studio/window/settings_view.cpp" line="+40"/>
+        <location filename="../studio/window/settings_view.cpp" line="+42"/>
         <source>Settings</source>
         <translation>Réglages</translation>
     </message>
@@ -608,7 +666,7 @@
         <translation>Version</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Never</source>
         <comment>last update check</comment>
         <translation>Jamais</translation>
@@ -770,6 +828,127 @@
         <location line="+2"/>
         <source>Show Sidebar</source>
         <translation>Afficher la barre latérale</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::UpdateInstaller</name>
+    <message>
+        <location filename="../platform/updater/update_installer.cpp" line="+100"/>
+        <source>There is not enough space on the disk to unpack the update in %1.</source>
+        <translation>Il n&apos;y a pas assez d&apos;espace sur le disque pour décompresser la mise à jour dans %1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+110"/>
+        <source>The update could not be unpacked in %1: %2.</source>
+        <translation>La mise à jour n&apos;a pas pu être décompressée dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <source>Installing the update was stopped.</source>
+        <translation>L&apos;installation de la mise à jour a été interrompue.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The download could not be read: %1</source>
+        <translation>Le fichier téléchargé n&apos;a pas pu être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The update could not be unpacked: %1.</source>
+        <translation>La mise à jour n&apos;a pas pu être décompressée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update holds something no release of this program has (%1): only files, folders and links inside the release are taken.</source>
+        <translation>La mise à jour contient un élément qu&apos;aucune version de cette application ne contient (%1)&#xa0;: seuls les fichiers, dossiers et liens situés à l&apos;intérieur de la version sont acceptés.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The update unpacks to more than a release of this program can be (%1).</source>
+        <translation>Une fois décompressée, la mise à jour dépasse ce que peut contenir une version de cette application (%1).</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>The update does not say which program and version it is, as every release of this program does.</source>
+        <translation>La mise à jour n&apos;indique pas de quelle application ni de quelle version il s&apos;agit, comme le fait pourtant chaque version de cette application.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The update is a release of another program (%1).</source>
+        <translation>La mise à jour est une version d&apos;une autre application (%1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update is build %1, not build %2 as the update feed announced.</source>
+        <translation>La mise à jour est le build %1, et non le build %2 annoncé par le flux de mises à jour.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The update is build %1, which is not newer than build %2 that runs now.</source>
+        <translation>La mise à jour est le build %1, qui n&apos;est pas plus récent que le build %2 en cours d&apos;exécution.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The update is build %1, which is not newer than build %2 installed already.</source>
+        <translation>La mise à jour est le build %1, qui n&apos;est pas plus récent que le build %2 déjà installé.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The download could not be opened: %1</source>
+        <translation>Le fichier téléchargé n&apos;a pas pu être ouvert&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+11"/>
+        <source>The download is not the size the update feed gives for it.</source>
+        <translation>Le fichier téléchargé n&apos;a pas la taille indiquée par le flux de mises à jour.</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The update&apos;s version cannot name a folder.</source>
+        <translation>La version de la mise à jour ne peut pas servir de nom de dossier.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The download is not signed by the publisher of this program.</source>
+        <translation>Le fichier téléchargé n&apos;est pas signé par l&apos;éditeur de cette application.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Another copy of this program is installing an update into %1 right now.</source>
+        <translation>Une autre copie de cette application est en train d&apos;installer une mise à jour dans %1.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The download changed while it was being installed.</source>
+        <translation>Le fichier téléchargé a été modifié pendant son installation.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+18"/>
+        <source>The update could not be unpacked as a release of this program.</source>
+        <translation>La mise à jour n&apos;a pas pu être décompressée en tant que version de cette application.</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>The update holds a link that leads out of the release.</source>
+        <translation>La mise à jour contient un lien qui pointe hors de la version.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The update could not be put beside the installed version: %1</source>
+        <translation>La mise à jour n&apos;a pas pu être placée à côté de la version installée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The update could not be written to the disk in %1: %2.</source>
+        <translation>La mise à jour n&apos;a pas pu être écrite sur le disque dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The new version could not be made current: %1</source>
+        <translation>La nouvelle version n&apos;a pas pu être définie comme version active&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -568,9 +568,67 @@
     </message>
 </context>
 <context>
+    <name>quillon::SelfUpdater</name>
+    <message>
+        <location filename="../platform/updater/self_updater.cpp" line="+68"/>
+        <source>There is not enough space on the disk to download the update to %1.</source>
+        <translation>ディスクの空き容量が不足しているため、「%1」にアップデートをダウンロードできません。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update could not be saved in %1: %2</source>
+        <translation>「%1」にアップデートを保存できませんでした：%2</translation>
+    </message>
+    <message>
+        <location line="+132"/>
+        <source>The update feed&apos;s address is not a secure (https) address.</source>
+        <translation>アップデートフィードのアドレスが安全な（https）アドレスではありません。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The update feed is larger than any feed of this program.</source>
+        <translation>アップデートフィードのサイズが、このアプリのフィードとしては大きすぎます。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The update server could not be reached: %1</source>
+        <translation>アップデートサーバに接続できませんでした：%1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The update feed could not be read.</source>
+        <translation>アップデートフィードを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>The update is larger than any release of this program.</source>
+        <translation>アップデートのサイズが、このアプリのリリースとしては大きすぎます。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The update&apos;s download address is not a secure (https) address.</source>
+        <translation>アップデートのダウンロードアドレスが安全な（https）アドレスではありません。</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>The download is larger than the update feed says it is.</source>
+        <translation>ダウンロードしたファイルのサイズが、アップデートフィードに記載されたサイズを超えています。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update could not be downloaded: %1</source>
+        <translation>アップデートをダウンロードできませんでした：%1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The download is not the size the update feed gives for it.</source>
+        <translation>ダウンロードしたファイルのサイズが、アップデートフィードに記載されたサイズと一致しません。</translation>
+    </message>
+</context>
+<context>
     <name>quillon::SettingsView</name>
     <message>
-        <location filename="../studio/window/settings_view.cpp" line="+40"/>
+        <location filename="../studio/window/settings_view.cpp" line="+42"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -607,7 +665,7 @@
         <translation>バージョン</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Never</source>
         <comment>last update check</comment>
         <translation>未確認</translation>
@@ -769,6 +827,127 @@
         <location line="+2"/>
         <source>Show Sidebar</source>
         <translation>サイドバーを表示</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::UpdateInstaller</name>
+    <message>
+        <location filename="../platform/updater/update_installer.cpp" line="+100"/>
+        <source>There is not enough space on the disk to unpack the update in %1.</source>
+        <translation>ディスクの空き容量が不足しているため、「%1」にアップデートを展開できません。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+110"/>
+        <source>The update could not be unpacked in %1: %2.</source>
+        <translation>「%1」にアップデートを展開できませんでした：%2。</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <source>Installing the update was stopped.</source>
+        <translation>アップデートのインストールが中止されました。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The download could not be read: %1</source>
+        <translation>ダウンロードしたファイルを読み込めませんでした：%1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The update could not be unpacked: %1.</source>
+        <translation>アップデートを展開できませんでした：%1。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update holds something no release of this program has (%1): only files, folders and links inside the release are taken.</source>
+        <translation>アップデートに、このアプリのリリースには含まれないもの（%1）が含まれています。リリース内のファイル、フォルダ、リンクのみを受け付けます。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The update unpacks to more than a release of this program can be (%1).</source>
+        <translation>展開後のアップデートが、このアプリのリリースの上限を超えています（%1）。</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>The update does not say which program and version it is, as every release of this program does.</source>
+        <translation>このアプリのリリースにはすべて対象のアプリとバージョンが記載されていますが、このアップデートには記載されていません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The update is a release of another program (%1).</source>
+        <translation>このアップデートは別のアプリ（%1）のリリースです。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The update is build %1, not build %2 as the update feed announced.</source>
+        <translation>このアップデートはビルド%1で、アップデートフィードで告知されたビルド%2ではありません。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The update is build %1, which is not newer than build %2 that runs now.</source>
+        <translation>このアップデートはビルド%1で、現在実行中のビルド%2より新しくありません。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The update is build %1, which is not newer than build %2 installed already.</source>
+        <translation>このアップデートはビルド%1で、インストール済みのビルド%2より新しくありません。</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The download could not be opened: %1</source>
+        <translation>ダウンロードしたファイルを開けませんでした：%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+11"/>
+        <source>The download is not the size the update feed gives for it.</source>
+        <translation>ダウンロードしたファイルのサイズが、アップデートフィードに記載されたサイズと一致しません。</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The update&apos;s version cannot name a folder.</source>
+        <translation>アップデートのバージョン名をフォルダ名として使用できません。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The download is not signed by the publisher of this program.</source>
+        <translation>ダウンロードしたファイルには、このアプリの発行元による署名がありません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Another copy of this program is installing an update into %1 right now.</source>
+        <translation>このアプリの別のコピーが、現在「%1」にアップデートをインストールしています。</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The download changed while it was being installed.</source>
+        <translation>インストール中に、ダウンロードしたファイルが変更されました。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+18"/>
+        <source>The update could not be unpacked as a release of this program.</source>
+        <translation>アップデートを、このアプリのリリースとして展開できませんでした。</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>The update holds a link that leads out of the release.</source>
+        <translation>アップデートに、リリースの外部を参照するリンクが含まれています。</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The update could not be put beside the installed version: %1</source>
+        <translation>アップデートをインストール済みのバージョンと並べて配置できませんでした：%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The update could not be written to the disk in %1: %2.</source>
+        <translation>「%1」でアップデートをディスクに書き込めませんでした：%2。</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The new version could not be made current: %1</source>
+        <translation>新しいバージョンを現在のバージョンに切り替えられませんでした：%1</translation>
     </message>
 </context>
 <context>

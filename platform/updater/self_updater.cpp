@@ -65,10 +65,11 @@ void removeAbandonedDownloads(const fs::path& root)
 QString savingFailure(int error, const fs::path& folder)
 {
     if (error == ENOSPC || error == EDQUOT)
-        return "There is not enough space on the disk to download the update to " + text(folder.string())
-            + ".";
-    return "The update could not be saved in " + text(folder.string()) + ": "
-        + QString::fromLocal8Bit(std::strerror(error));
+        return QCoreApplication::translate(
+            "quillon::SelfUpdater", "There is not enough space on the disk to download the update to %1.")
+            .arg(text(folder.string()));
+    return QCoreApplication::translate("quillon::SelfUpdater", "The update could not be saved in %1: %2")
+        .arg(text(folder.string()), QString::fromLocal8Bit(std::strerror(error)));
 }
 
 } // namespace
@@ -199,7 +200,9 @@ void SelfUpdater::check(bool userInitiated)
     if (m_busy)
         return;
     if (!isAllowedUrl(m_configuration.feed)) {
-        finish("The update feed's address is not a secure (https) address.", userInitiated);
+        finish(QCoreApplication::translate(
+                   "quillon::SelfUpdater", "The update feed's address is not a secure (https) address."),
+            userInitiated);
         return;
     }
     setBusy(true);
@@ -214,11 +217,16 @@ void SelfUpdater::check(bool userInitiated)
         reply->deleteLater();
         transfer->readAvailable();
         if (transfer->stop() == BoundedTransfer::Stop::tooLarge) {
-            finish("The update feed is larger than any feed of this program.", userInitiated);
+            finish(QCoreApplication::translate(
+                       "quillon::SelfUpdater", "The update feed is larger than any feed of this program."),
+                userInitiated);
             return;
         }
         if (reply->error() != QNetworkReply::NoError) {
-            finish("The update server could not be reached: " + reply->errorString(), userInitiated);
+            finish(QCoreApplication::translate(
+                       "quillon::SelfUpdater", "The update server could not be reached: %1")
+                       .arg(reply->errorString()),
+                userInitiated);
             return;
         }
         feedArrived(*feed, userInitiated);
@@ -230,7 +238,8 @@ void SelfUpdater::feedArrived(const QByteArray& feed, bool userInitiated)
     const auto items
         = parseAppcast(std::string_view(feed.constData(), static_cast<std::size_t>(feed.size())));
     if (!items) {
-        finish("The update feed could not be read.", userInitiated);
+        finish(QCoreApplication::translate("quillon::SelfUpdater", "The update feed could not be read."),
+            userInitiated);
         return;
     }
     m_settings.setValue(kLastCheckKey, m_clock().secondsSinceReferenceDate);
@@ -272,11 +281,15 @@ void SelfUpdater::download(const AppcastItem& update)
 {
     const QUrl url(text(update.enclosure.url));
     if (update.enclosure.length > kMaxArchiveBytes) {
-        finish("The update is larger than any release of this program.", true);
+        finish(QCoreApplication::translate(
+                   "quillon::SelfUpdater", "The update is larger than any release of this program."),
+            true);
         return;
     }
     if (!isAllowedUrl(url)) {
-        finish("The update's download address is not a secure (https) address.", true);
+        finish(QCoreApplication::translate(
+                   "quillon::SelfUpdater", "The update's download address is not a secure (https) address."),
+            true);
         return;
     }
     const fs::path root = m_configuration.install->root;
@@ -316,11 +329,15 @@ void SelfUpdater::download(const AppcastItem& update)
             if (*writeError != 0)
                 return fail(savingFailure(*writeError, root));
             if (transfer->stop() == BoundedTransfer::Stop::tooLarge)
-                return fail("The download is larger than the update feed says it is.");
+                return fail(QCoreApplication::translate(
+                    "quillon::SelfUpdater", "The download is larger than the update feed says it is."));
             if (reply->error() != QNetworkReply::NoError)
-                return fail("The update could not be downloaded: " + reply->errorString());
+                return fail(QCoreApplication::translate(
+                    "quillon::SelfUpdater", "The update could not be downloaded: %1")
+                                .arg(reply->errorString()));
             if (transfer->received() != update.enclosure.length)
-                return fail("The download is not the size the update feed gives for it.");
+                return fail(QCoreApplication::translate(
+                    "quillon::SelfUpdater", "The download is not the size the update feed gives for it."));
             install(update, archive);
         });
 }

@@ -11,6 +11,8 @@
 #include "platform/updater/update_signature.h"
 #include "platform/updater/version_order.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -82,9 +84,29 @@ bool isDiskFull(int error)
     return error == ENOSPC || error == EDQUOT;
 }
 
+// A message for the user, in their language: `parts` fill its %1, %2… in one pass, so that a path
+// that holds "%1" stays as it is.
+template <typename... Parts> std::string message(const char* source, const Parts&... parts)
+{
+    const QString text = QCoreApplication::translate("quillon::UpdateInstaller", source);
+    if constexpr (sizeof...(parts) == 0)
+        return text.toStdString();
+    else
+        return text.arg(QString::fromStdString(std::string(parts))...).toStdString();
+}
+
 std::string noSpaceIn(const fs::path& folder)
 {
-    return "There is not enough space on the disk to unpack the update in " + folder.string() + ".";
+    return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                       "There is not enough space on the disk to unpack the update in %1."),
+        folder.string());
+}
+
+std::string cannotUnpackIn(const fs::path& folder, int error)
+{
+    return message(
+        QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The update could not be unpacked in %1: %2."),
+        folder.string(), std::strerror(error));
 }
 
 // Reads the archive from its start, at most its announced length, into a digest; reports progress
@@ -167,8 +189,9 @@ private:
 std::string readFailure(const ArchivePass& pass)
 {
     if (pass.error() == ECANCELED)
-        return "Installing the update was stopped.";
-    return std::string("The download could not be read: ") + std::strerror(pass.error());
+        return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "Installing the update was stopped."));
+    return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The download could not be read: %1"),
+        std::strerror(pass.error()));
 }
 
 std::string unpackFailure(const UnpackResult& result, const ArchivePass& pass, const fs::path& versions)
@@ -177,16 +200,23 @@ std::string unpackFailure(const UnpackResult& result, const ArchivePass& pass, c
     case UnpackProblem::none:
         break;
     case UnpackProblem::malformed:
-        return "The update could not be unpacked: " + result.detail + ".";
+        return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The update could not be unpacked: %1."),
+            result.detail);
     case UnpackProblem::forbiddenEntry:
-        return "The update holds something no release of this program has (" + result.detail
-            + "): only files, folders and links inside the release are taken.";
+        return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                           "The update holds something no release of this program has (%1): only "
+                           "files, folders and links inside the release are taken."),
+            result.detail);
     case UnpackProblem::tooLarge:
-        return "The update unpacks to more than a release of this program can be (" + result.detail + ").";
+        return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                           "The update unpacks to more than a release of this program can be (%1)."),
+            result.detail);
     case UnpackProblem::noSpace:
         return noSpaceIn(versions);
     case UnpackProblem::writeFailed:
-        return "The update could not be unpacked in " + versions.string() + ": " + result.detail + ".";
+        return message(
+            QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The update could not be unpacked in %1: %2."),
+            versions.string(), result.detail);
     case UnpackProblem::inputFailed:
         return readFailure(pass);
     }
@@ -275,22 +305,28 @@ std::optional<std::string> recordProblem(const fs::path& release, const AppcastI
 {
     const std::optional<ReleaseRecord> record = readReleaseRecord(release);
     if (!record)
-        return "The update does not say which program and version it is, as every release of this program "
-               "does.";
+        return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+            "The update does not say which program and version it is, as every "
+            "release of this program does."));
     if (record->identifier != requirements.identifier)
-        return "The update is a release of another program (" + record->identifier + ").";
+        return message(
+            QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The update is a release of another program (%1)."),
+            record->identifier);
     if (compareVersions(record->version, item.version) != 0)
-        return "The update is build " + record->version + ", not build " + item.version
-            + " as the update feed announced.";
+        return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                           "The update is build %1, not build %2 as the update feed announced."),
+            record->version, item.version);
     if (compareVersions(record->version, requirements.currentVersion) <= 0)
-        return "The update is build " + record->version + ", which is not newer than build "
-            + requirements.currentVersion + " that runs now.";
+        return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                           "The update is build %1, which is not newer than build %2 that runs now."),
+            record->version, requirements.currentVersion);
     // A copy running in another session may have installed a newer build meanwhile: an older
     // one, though newer than this program, must not replace it.
     const std::optional<ReleaseRecord> current = readReleaseRecord(install.root / "current");
     if (current && compareVersions(record->version, current->version) <= 0)
-        return "The update is build " + record->version + ", which is not newer than build "
-            + current->version + " installed already.";
+        return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                           "The update is build %1, which is not newer than build %2 installed already."),
+            record->version, current->version);
     return std::nullopt;
 }
 
@@ -332,35 +368,40 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
     std::error_code ignored;
     fs::remove(archive, ignored);
     if (!file.isOpen())
-        return failure(std::string("The download could not be opened: ") + std::strerror(openError));
+        return failure(
+            message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The download could not be opened: %1"),
+                std::strerror(openError)));
     struct stat status { };
     const std::uint64_t length = item.enclosure.length;
     if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0
         || static_cast<std::uint64_t>(status.st_size) != length || length > kMaxArchiveBytes)
-        return failure("The download is not the size the update feed gives for it.");
+        return failure(message(QT_TRANSLATE_NOOP(
+            "quillon::UpdateInstaller", "The download is not the size the update feed gives for it.")));
     if (!isSafeFolderName(item.version))
-        return failure("The update's version cannot name a folder.");
+        return failure(message(
+            QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The update's version cannot name a folder.")));
 
     ArchivePass checking(file.get(), length, 0, progress, stop);
     SignatureCheck signature(item.enclosure.edSignature, requirements.publicKeyBase64);
     if (!checking.readToEnd([&](std::string_view bytes) { signature.add(bytes); }))
         return failure(readFailure(checking));
     if (!checking.readAll())
-        return failure("The download is not the size the update feed gives for it.");
+        return failure(message(QT_TRANSLATE_NOOP(
+            "quillon::UpdateInstaller", "The download is not the size the update feed gives for it.")));
     if (!signature.isValid())
-        return failure("The download is not signed by the publisher of this program.");
+        return failure(message(QT_TRANSLATE_NOOP(
+            "quillon::UpdateInstaller", "The download is not signed by the publisher of this program.")));
 
     const std::optional<FileDescriptor> lock = lockInstall(install.root);
     if (!lock)
-        return failure("Another copy of this program is installing an update into " + install.root.string()
-            + " right now.");
+        return failure(message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                                   "Another copy of this program is installing an update into %1 right now."),
+            install.root.string()));
     const fs::path versions = install.root / "versions";
     removeAbandonedUnpacking(versions);
     const fs::path unpacking = versions / (".unpacking-" + std::to_string(getpid()));
     if (mkdir(unpacking.c_str(), 0755) != 0)
-        return failure(isDiskFull(errno) ? noSpaceIn(versions)
-                                         : "The update could not be unpacked in " + versions.string() + ": "
-                    + std::strerror(errno) + ".");
+        return failure(isDiskFull(errno) ? noSpaceIn(versions) : cannotUnpackIn(versions, errno));
     // From here on, every way out removes the unpacking folder.
     struct RemoveWhenDone {
         const fs::path& folder;
@@ -378,15 +419,15 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
         const FileDescriptor folder(
             ::open(unpacking.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!folder.isOpen())
-            return failure("The update could not be unpacked in " + versions.string() + ": "
-                + std::strerror(errno) + ".");
+            return failure(cannotUnpackIn(versions, errno));
         unpacked = unpackArchive(unpackingPass, folder.get(), {mostBytes, kMaxUnpackedEntries});
     }
     // The rest of the file goes through the digest too, also after a failure: a file changed
     // under the unpacking is the better explanation of what went wrong.
     const bool readToEnd = unpacked.problem != UnpackProblem::inputFailed && unpackingPass.readToEnd();
     if (readToEnd && (!unpackingPass.readAll() || unpackingPass.digest() != checking.digest()))
-        return failure("The download changed while it was being installed.");
+        return failure(message(QT_TRANSLATE_NOOP(
+            "quillon::UpdateInstaller", "The download changed while it was being installed.")));
     if (unpacked.problem != UnpackProblem::none)
         return failure(unpackFailure(unpacked, unpackingPass, versions));
     if (!readToEnd)
@@ -394,9 +435,11 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
 
     const std::optional<fs::path> release = findRelease(unpacking);
     if (!release)
-        return failure("The update could not be unpacked as a release of this program.");
+        return failure(message(QT_TRANSLATE_NOOP(
+            "quillon::UpdateInstaller", "The update could not be unpacked as a release of this program.")));
     if (!linksStayInside(unpacked.links, unpacking, *release))
-        return failure("The update holds a link that leads out of the release.");
+        return failure(message(QT_TRANSLATE_NOOP(
+            "quillon::UpdateInstaller", "The update holds a link that leads out of the release.")));
     if (auto problem = recordProblem(*release, item, requirements, install))
         return failure(*problem);
 
@@ -410,18 +453,23 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
     const fs::path realUnpacking = fs::canonical(unpacking, error);
     const fs::path realRelease = fs::canonical(*release, error);
     if (error || !isInside(realRelease, realUnpacking))
-        return failure("The update could not be unpacked as a release of this program.");
+        return failure(message(QT_TRANSLATE_NOOP(
+            "quillon::UpdateInstaller", "The update could not be unpacked as a release of this program.")));
     std::error_code moved;
     fs::rename(realRelease, versions / folderName, moved);
     if (moved)
         return failure(isDiskFull(moved.value())
                 ? noSpaceIn(versions)
-                : "The update could not be put beside the installed version: " + moved.message());
+                : message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                              "The update could not be put beside the installed version: %1"),
+                    moved.message()));
     if (const int syncError = syncFilesystem(versions / folderName); syncError != 0) {
         fs::remove_all(versions / folderName, error);
-        return failure(isDiskFull(syncError) ? noSpaceIn(versions)
-                                             : "The update could not be written to the disk in "
-                    + versions.string() + ": " + std::strerror(syncError) + ".");
+        return failure(isDiskFull(syncError)
+                ? noSpaceIn(versions)
+                : message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                              "The update could not be written to the disk in %1: %2."),
+                    versions.string(), std::strerror(syncError)));
     }
     syncFolder(versions);
 
@@ -436,7 +484,9 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
     if (switched) {
         fs::remove(link, error);
         fs::remove_all(versions / folderName, error);
-        return failure("The new version could not be made current: " + switched.message());
+        return failure(message(
+            QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The new version could not be made current: %1"),
+            switched.message()));
     }
     syncFolder(install.root);
     removeOldVersions(versions, {folderName, previous, fs::path(install.runningVersion)});

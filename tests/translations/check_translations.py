@@ -18,7 +18,7 @@ import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 PLACEHOLDER = re.compile(r"%(?:\d{1,2}|n)")
-TRANSLATED_FOLDERS = ["studio", "widgethost", "widget"]
+TRANSLATED_FOLDERS = ["platform", "studio", "widgethost", "widget"]
 
 
 def messages(ts_file):

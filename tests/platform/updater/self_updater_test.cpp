@@ -1,6 +1,7 @@
 // The whole update path over real sockets: a small HTTP server on the loopback address serves a
 // feed and signed releases, and the updater finds, downloads, checks and installs them, or refuses
 // them.
+#include "platform/translations/translations.h"
 #include "platform/updater/bounded_transfer.h"
 #include "platform/updater/self_updater.h"
 #include "platform/updater/update_signature.h"
@@ -8,11 +9,13 @@
 #include "tests/platform/updater/test_archives.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <filesystem>
 #include <random>
@@ -314,6 +317,34 @@ private slots:
         updater.checkForUpdates();
         QCOMPARE(finished.count(), 1);
         QVERIFY2(m_user.errors.size() == 1, qPrintable(m_user.describe()));
+    }
+
+    // The messages come from the catalogue of the user's language, also those of the install,
+    // which runs on a thread of its own, with the parts in their places.
+    void whatWentWrongIsToldInTheUsersLanguage()
+    {
+        QCOMPARE(installTranslations({"de_DE"}, translationFolders()), QString("de"));
+        const auto english = qScopeGuard([] {
+            for (QTranslator* catalogue : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+                QCoreApplication::removeTranslator(catalogue);
+                delete catalogue;
+            }
+        });
+        SelfUpdaterConfiguration insecure = configuration();
+        insecure.feed = QUrl("http://example.com/appcast.xml");
+        SelfUpdater(insecure, *m_settings, m_user).checkForUpdates();
+        VERIFY_ERROR_SAYS("Die Adresse des Update-Feeds ist keine sichere (https-)Adresse.");
+
+        const QByteArray genuine = releaseArchive("2.0");
+        QByteArray tampered = genuine;
+        tampered[tampered.size() / 2] = static_cast<char>(tampered[tampered.size() / 2] ^ 0x01);
+        serve("2.0", "2.0", tampered, signBytes(genuine.toStdString(), m_keys.secretKeyBase64));
+        CHECK_ONCE(configuration());
+        VERIFY_ERROR_SAYS("Der Download ist nicht vom Herausgeber dieses Programms signiert.");
+
+        serve("9.9", "9.9", releaseArchive("0.0.1"));
+        CHECK_ONCE(configuration());
+        VERIFY_ERROR_SAYS("Das Update ist Build 0.0.1, nicht Build 9.9, wie im Update-Feed angekündigt.");
     }
 
 private:
