@@ -1,7 +1,11 @@
-// The how-to popover as it is drawn: each step's number stands on the line of its text.
+// The how-to popover as it is drawn, each step's number on the line of its text, and as a screen
+// reader and the keyboard find it.
 #include "studio/window/how_to_add_view.h"
 
+#include "tests/support/accessibility_checks.h"
+
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdlib>
@@ -63,6 +67,22 @@ private slots:
                                .arg(digitTop)
                                .arg(textTop)));
         }
+    }
+
+    void itIsNamedAndItsButtonTakesTheKeyboard()
+    {
+        QWidget window;
+        window.resize(600, 500);
+        QPushButton anchor("Add to Desktop", &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window, 20000));
+        HowToAddView view(&window);
+        view.showAt(&anchor);
+        QTRY_VERIFY_WITH_TIMEOUT(view.isVisible(), 15000);
+        QVERIFY(!view.accessibleName().isEmpty());
+        QVERIFY(!view.findChildren<QPushButton*>().isEmpty());
+        const QStringList faults = testing::accessibilityFaults(view);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 };
 
