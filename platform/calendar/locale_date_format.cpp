@@ -187,6 +187,19 @@ std::string formatLocaleSkeleton(
     return formatter ? formatWith(*formatter, instant, zone) : std::string();
 }
 
+std::string formatDayOfMonth(Instant instant, const TimeZone& zone, std::string_view localeIdentifier)
+{
+    const std::string_view identifier = boundedIdentifier(localeIdentifier);
+    icu::DateFormat* formatter = cachedFormatter("day:" + std::string(identifier), [&] {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Locale locale = resolvedLocale(identifier);
+        // The bare pattern, not a skeleton: the locale's pattern for "d" may add a unit.
+        auto day = std::make_unique<icu::SimpleDateFormat>(icu::UnicodeString(u"d"), locale, status);
+        return U_SUCCESS(status) ? withProlepticCalendar(std::move(day), locale) : nullptr;
+    });
+    return formatter ? formatWith(*formatter, instant, zone) : std::string();
+}
+
 std::string formatRelativeDate(Instant then, Instant now, std::string_view localeIdentifier)
 {
     const double seconds = then - now;

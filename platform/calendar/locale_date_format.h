@@ -29,6 +29,10 @@ std::string formatLocaleDate(
 std::string formatLocaleSkeleton(
     Instant instant, const TimeZone& zone, std::string_view skeleton, std::string_view localeIdentifier);
 
+// The day of the month alone, in the locale's digits and nothing else ("5", where the "d" skeleton
+// gives "5日" in Japanese), as the days of a month's grid are written.
+std::string formatDayOfMonth(Instant instant, const TimeZone& zone, std::string_view localeIdentifier);
+
 // How long ago (or ahead) `then` is from `now`, as the locale says it in full words, naming the
 // day where it has a name for it: "yesterday", "2 hours ago", "in 3 days", "vor 5 Minuten". The
 // largest unit that fits is used, from seconds to years.

@@ -324,7 +324,7 @@ void MonthCalendar::fillCells()
         }
         const Instant day = days[index];
         const DayCellState state = dayCellState(day, m_month, m_selection, m_earliest, now, m_calendar);
-        cell->showDay(day, qText(formatLocaleSkeleton(day, zone, "d", m_locale)),
+        cell->showDay(day, qText(formatDayOfMonth(day, zone, m_locale)),
             qText(formatLocaleDate(day, zone, DateStyle::fullStyle, DateStyle::none, m_locale)), state);
         cell->show();
     }

@@ -89,6 +89,16 @@ TEST(LocaleDateFormat, SkeletonsTakeTheLocalesOrderAndHourCycle)
     EXPECT_EQ(formatLocaleSkeleton(saturday, utcZone, std::string(65, 'd'), "en_US"), "");
 }
 
+TEST(LocaleDateFormat, TheDayOfTheMonthIsItsDigitsAlone)
+{
+    const TimeZone utcZone = TimeZone::utc();
+    EXPECT_EQ(formatDayOfMonth(utc(2026, 12, 5, 23, 30), utcZone, "en_US"), "5");
+    EXPECT_EQ(formatDayOfMonth(utc(2026, 12, 5, 23, 30), zone("Pacific/Auckland"), "en_US"), "6");
+    // Where the locale's own "d" adds a unit, the grid keeps the number.
+    EXPECT_EQ(formatDayOfMonth(utc(2026, 12, 25, 12, 0), utcZone, "ja_JP"), "25");
+    EXPECT_EQ(formatDayOfMonth(utc(2026, 12, 25, 12, 0), utcZone, "not a locale!!"), "25");
+}
+
 // The offsets are those of the system's rules; ICU's own zone data is never consulted.
 TEST(LocaleDateFormat, TheZonesOffsetDecidesTheDayAndTime)
 {
