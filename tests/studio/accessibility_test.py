@@ -215,21 +215,31 @@ def check_tab_order(frame):
     report(len(themes) == 1, f"Tab stops once at the themes: {themes}", round_trip)
 
 
-def check_date_picker(frame):
-    choose_kind(frame, "Countdown")
-    button = wait_for("the countdown's date button", lambda: find_showing(frame, "push button", "Date, "))
-    if not report(button is not None, "the countdown's settings have a date button", "none"):
-        return
+def open_popover(frame, kind, button_name, focus_what, accept):
+    """Chooses the kind, clicks the button whose name starts with button_name and returns the node
+    in the popover the keyboard lands on."""
+    choose_kind(frame, kind)
+    button = wait_for(f"the button {button_name}", lambda: find_showing(frame, "push button", button_name))
+    if not report(button is not None, f"the settings of {kind} have a button {button_name}", "none"):
+        return None
     focus_events.clear()
     click(button)
-    day = next_focus("the keyboard on the selected day", lambda node: node.getRoleName() == "radio button"
-                     and node.getState().contains(pyatspi.STATE_CHECKED))
+    return next_focus(focus_what, accept)
+
+
+def check_popover(popover, name):
+    report(popover.name == name, f"the popover is named {name}: {describe(popover)}", describe(popover))
+    check_named(popover, name)
+
+
+def check_date_picker(frame):
+    day = open_popover(frame, "Countdown", "Date, ", "the keyboard on the selected day",
+                       lambda node: node.getRoleName() == "radio button"
+                       and node.getState().contains(pyatspi.STATE_CHECKED))
     if not report(day is not None, f"the date picker opens with the keyboard on the selected day: "
                   f"{day and describe(day)}", focus_events):
         return
-    popover = top_window(day)
-    report(popover.name == "Date", f"the date picker is named: {describe(popover)}", describe(popover))
-    check_named(popover, "the date picker")
+    check_popover(top_window(day), "Date")
     press("Right")
     moved = next_focus("the keyboard to follow the selection", lambda node: node.getRoleName() == "radio button")
     report(moved is not None and moved.name != day.name and moved.getState().contains(pyatspi.STATE_CHECKED),
@@ -239,19 +249,12 @@ def check_date_picker(frame):
 
 
 def check_city_picker(frame):
-    choose_kind(frame, "World Board")
-    button = wait_for("the Add City button", lambda: find_showing(frame, "push button", "Add City"))
-    if not report(button is not None, "the world board's settings have an Add City button", "none"):
-        return
-    focus_events.clear()
-    click(button)
-    search = next_focus("the keyboard in the city search", lambda node: node.getRoleName() == "text")
+    search = open_popover(frame, "World Board", "Add City", "the keyboard in the city search",
+                          lambda node: node.getRoleName() == "text")
     if not report(search is not None and search.name == "Search cities or countries",
                   f"the city picker opens with the keyboard in its search: {search and describe(search)}", ""):
         return
-    popover = top_window(search)
-    report(popover.name == "Add City", f"the city picker is named: {describe(popover)}", describe(popover))
-    check_named(popover, "the city picker")
+    check_popover(top_window(search), "Add City")
     press("Escape")
 
 
