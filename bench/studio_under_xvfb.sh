@@ -5,10 +5,10 @@
 #   (b) CPU use over 30 s showing a clock, and showing a countdown (targets: below 1 % and 3 % of
 #       one core);
 #   (c) resident memory after start.
-# Usage: bench/studio_under_xvfb.sh [path/to/quillon]   (default: build/release/studio/quillon)
+# Usage: bench/studio_under_xvfb.sh [path/to/quillon]   (default: build/release/bin/quillon)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-studio=${1:-$root/build/release/studio/quillon}
+studio=${1:-$root/build/release/bin/quillon}
 seconds=${QUILLON_CPU_SECONDS:-30}
 
 if [[ -z "${QUILLON_BENCH_INSIDE:-}" ]]; then

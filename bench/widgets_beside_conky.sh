@@ -6,7 +6,7 @@
 # Usage: bench/widgets_beside_conky.sh [path/to/quillon-widgets]   (default: build/release/...)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-host=${1:-$root/build/release/widgethost/quillon-widgets}
+host=${1:-$root/build/release/bin/quillon-widgets}
 seconds=${QUILLON_CPU_SECONDS:-120}
 
 if [[ -z "${QUILLON_BENCH_INSIDE:-}" ]]; then

@@ -7,7 +7,7 @@
 # Usage: bench/widgets_on_wayland.sh [path/to/quillon-widgets]   (default: build/release/...)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-host=${1:-$root/build/release/widgethost/quillon-widgets}
+host=${1:-$root/build/release/bin/quillon-widgets}
 seconds=${QUILLON_CPU_SECONDS:-120}
 
 # measure WHAT: the host's figures on the desktop the environment gives it, with the six widgets.
@@ -67,7 +67,7 @@ QUILLON_BENCH_INSIDE=x11 xvfb-run -a -s "-screen 0 1920x1080x24" dbus-run-sessio
 source "$root/tests/support/desktop_user.sh"
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-stage_programs "$stage" "$host" "$(dirname "$host")/../plugins/widgets/"*.so -- "$0"
+stage_programs "$stage" "$host" "$(dirname "$host")/../lib/quillon/widgets/"*.so -- "$0"
 desktop_user_prefix
 cd "$stage"
 "${as_user[@]}" env QUILLON_BENCH_INSIDE=wayland QUILLON_CPU_SECONDS="$seconds" \

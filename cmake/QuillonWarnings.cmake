@@ -19,3 +19,8 @@ if(QUILLON_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(quillon_compile_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# __FILE__ (which the journal's CODE_FILE field records) names sources from the tree's root: the
+# programs carry no path of the machine they were built on.
+target_compile_options(quillon_compile_options INTERFACE
+  -fmacro-prefix-map=${PROJECT_SOURCE_DIR}/= -fmacro-prefix-map=${PROJECT_BINARY_DIR}/=)

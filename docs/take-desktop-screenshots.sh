@@ -6,7 +6,7 @@
 # that language, as <language>-widgets-gallery.png and <language>-widgets-editor.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-host=${1:-$root/build/release/widgethost/quillon-widgets}
+host=${1:-$root/build/release/bin/quillon-widgets}
 if [[ -z "${QUILLON_SHOTS_INSIDE:-}" ]]; then
   "$root/scripts/install-dependencies" bench
   export QUILLON_SHOTS_INSIDE=1

@@ -6,7 +6,7 @@
 # language instead, as <language>-normal.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-studio=${1:-$root/build/release/studio/quillon}
+studio=${1:-$root/build/release/bin/quillon}
 if [[ -z "${QUILLON_SHOTS_INSIDE:-}" ]]; then
   "$root/scripts/install-dependencies" bench
   export QUILLON_SHOTS_INSIDE=1

@@ -13,8 +13,8 @@ if [[ -z "${QUILLON_SHOTS_INSIDE:-}" ]]; then
   source "$root/tests/support/desktop_user.sh"
   stage=$(mktemp -d)
   trap 'rm -rf "$stage"' EXIT
-  stage_programs "$stage" "$build/widgethost/quillon-widgets" "$build/plugins/widgets/"*.so -- \
-    "$build/studio/quillon" "$0" "$root/docs/six_widgets.sh"
+  stage_programs "$stage" "$build/bin/quillon-widgets" "$build/lib/quillon/widgets/"*.so -- \
+    "$build/bin/quillon" "$0" "$root/docs/six_widgets.sh"
   mkdir -p "$stage/out"
   chmod a+w "$stage/out"
   desktop_user_prefix

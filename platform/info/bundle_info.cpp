@@ -11,4 +11,10 @@ std::optional<std::string> StaticBundleInfo::value(std::string_view key) const
     return found->second;
 }
 
+std::string versionLine(std::string_view program, const BundleInfo& info)
+{
+    return std::string(program) + " " + info.value(kBundleShortVersionKey).value_or("?") + " (build "
+        + info.value(kBundleVersionKey).value_or("?") + ")";
+}
+
 } // namespace quillon

@@ -38,6 +38,10 @@ private:
     std::map<std::string, std::string, std::less<>> m_entries;
 };
 
+// What `program --version` prints: "quillon 0.2.0 (build 2100)". The updater reads the build back
+// from a release's studio to see that it runs.
+std::string versionLine(std::string_view program, const BundleInfo& info);
+
 // The running program's own record. Each program links the one generated for it.
 const BundleInfo& mainBundleInfo();
 

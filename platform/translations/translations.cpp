@@ -6,10 +6,6 @@
 
 #include <cstdlib>
 
-#ifndef QUILLON_BUILD_TRANSLATIONS_DIR
-#define QUILLON_BUILD_TRANSLATIONS_DIR ""
-#endif
-
 namespace quillon {
 namespace {
 
@@ -88,10 +84,7 @@ QString installTranslations(const QStringList& folders)
 
 QStringList translationFolders()
 {
-    QStringList folders {QCoreApplication::applicationDirPath() + "/../share/quillon/translations"};
-    if (*QUILLON_BUILD_TRANSLATIONS_DIR)
-        folders << QUILLON_BUILD_TRANSLATIONS_DIR;
-    return folders;
+    return {QCoreApplication::applicationDirPath() + "/../share/quillon/translations"};
 }
 
 } // namespace quillon

@@ -23,7 +23,7 @@ QString installTranslations(const QStringList& languages, const QStringList& fol
 // and before any window or plug-in is made.
 QString installTranslations(const QStringList& folders);
 
-// Where the catalogues are: installed beside the program, or in the build tree.
+// Where the catalogues are: beside the program, in an install and in a build tree alike.
 QStringList translationFolders();
 
 } // namespace quillon

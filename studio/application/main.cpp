@@ -1,4 +1,5 @@
 // quillon: the studio. Takes an optional quillon://widget/<kind> link, as the desktop passes it.
+#include "platform/info/bundle_info.h"
 #include "platform/translations/translations.h"
 #include "scenes/widget_link.h"
 #include "studio/application/studio_application.h"
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr const char* kUsage = "usage: quillon [quillon://widget/KIND]\n"
+                               "       quillon --version\n"
                                "Opens the Quillon studio, on the display KIND when a widget link is given\n"
                                "(KIND: worldBoard, clock, day, progress, countdown, sign).\n";
 
@@ -18,11 +20,16 @@ constexpr const char* kUsage = "usage: quillon [quillon://widget/KIND]\n"
 
 int main(int argc, char** argv)
 {
-    // Help needs no display.
+    // Help and the version need no display: an update runs the new version's --version to see
+    // that it starts on this machine.
     for (int index = 1; index < argc; ++index) {
         const std::string_view argument = argv[index];
         if (argument == "--help" || argument == "-h") {
             std::cout << kUsage;
+            return 0;
+        }
+        if (argument == "--version") {
+            std::cout << quillon::versionLine("quillon", quillon::mainBundleInfo()) << "\n";
             return 0;
         }
     }

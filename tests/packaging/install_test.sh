@@ -13,8 +13,11 @@ fi
 build=$1
 destdir=$(mktemp -d)
 trap 'rm -rf "$destdir"' EXIT
+build=$(cd "$build" && pwd)
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 for prefix in /usr /opt/quillon; do
-  report=$(DESTDIR="$destdir" cmake --install "$build" --prefix "$prefix" 2>&1) ||
+  # Stripped, as the packages are: what is left in the programs is what they use.
+  report=$(DESTDIR="$destdir" cmake --install "$build" --prefix "$prefix" --strip 2>&1) ||
     { echo "FAILED: install to $prefix"; echo "$report" | tail -n 30; exit 1; }
   root=$destdir$prefix
   for file in bin/quillon bin/quillon-widgets lib/quillon/widgets/liblampwork.so \
@@ -32,6 +35,26 @@ for prefix in /usr /opt/quillon; do
   check "$prefix: the 48 px icon is 48 px" \
     "size=\$(od -An -tu1 -j16 -N8 '$root/share/icons/hicolor/48x48/apps/com.quillon.Quillon.png' | tr -s ' '); echo \"width and height bytes:\$size\"; [[ \$size == ' 0 0 0 48 0 0 0 48' ]]"
 done
+
+# Nothing installed may lead back into the build tree: a program that loads code or catalogues from
+# there runs whatever another user who can write that folder put in it.
+for elf in $(find "$destdir/usr" -type f \( -perm -u+x -o -name '*.so' \)); do
+  check "${elf#"$destdir"} names no folder of the build or the sources" \
+    "! strings -n 8 '$elf' | grep -F -e '$build' -e '$source_dir'"
+done
+installed=$destdir/opt/quillon
+plugin=$installed/lib/quillon/widgets/liblampwork.so
+check "an installed host loads its own plug-in" \
+  "list=\$('$installed/bin/quillon-widgets' --list 2>&1); grep -q '\"kind\": \"DotSign\"' <<<\"\$list\" || head -c 2000 <<<\"\$list\""
+mv "$plugin" "$installed/liblampwork.so.aside"
+check "without it, it loads none, although the build tree has one" \
+  "list=\$('$installed/bin/quillon-widgets' --list 2>&1); echo \"\$list\" | head -c 2000; ! grep -q DotSign <<<\"\$list\""
+mv "$installed/liblampwork.so.aside" "$plugin"
+chmod o+w "$(dirname "$plugin")"
+check "a plug-in folder other users may write is not loaded, and the host says so" \
+  "list=\$('$installed/bin/quillon-widgets' --list 2>&1); echo \"\$list\" | head -c 2000; ! grep -q DotSign <<<\"\$list\" && grep -q 'writable by other users' <<<\"\$list\""
+chmod o-w "$(dirname "$plugin")"
+
 check "the desktop entries validate" "desktop-file-validate $destdir/usr/share/applications/*.desktop"
 check "the studio's entry opens quillon:// links and is activated over the bus" \
   "file_has '^MimeType=x-scheme-handler/quillon;' $destdir/usr/share/applications/com.quillon.Quillon.desktop && file_has '^DBusActivatable=true' $destdir/usr/share/applications/com.quillon.Quillon.desktop"

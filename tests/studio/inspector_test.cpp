@@ -8,6 +8,7 @@
 #include "studio/inspector/inspector_view.h"
 #include "studio/model/studio_model.h"
 #include "tests/support/accessibility_checks.h"
+#include "tests/support/built_catalogues.h"
 #include "tests/support/memory_state_store.h"
 
 #include <QAbstractButton>
@@ -66,7 +67,7 @@ private slots:
         qputenv("LC_ALL", "en_US.UTF-8");
         qputenv("TZ", "UTC");
         // English's catalogue holds its plural forms ("in 1 day").
-        QCOMPARE(installTranslations({"en"}, translationFolders()), QString("en"));
+        QCOMPARE(installTranslations({"en"}, testing::builtCatalogueFolders()), QString("en"));
     }
 
     void init()
@@ -516,7 +517,7 @@ private slots:
         const QString language = qEnvironmentVariable("QUILLON_INSPECTOR_LANGUAGE");
         if (!language.isEmpty()) {
             qputenv("LC_ALL", (language + ".UTF-8").toUtf8());
-            QVERIFY(!installTranslations({language}, translationFolders()).isEmpty());
+            QVERIFY(!installTranslations({language}, testing::builtCatalogueFolders()).isEmpty());
             folder += "/" + language + "-";
             // Made again, as a window made after the start would be: in the language now installed.
             m_view.reset();

@@ -6,6 +6,7 @@
 
 #include "platform/calendar/locale_date_format.h"
 #include "platform/translations/translations.h"
+#include "tests/support/built_catalogues.h"
 #include "tests/support/libc_time.h"
 
 #include <QCoreApplication>
@@ -223,7 +224,7 @@ struct CatalogueOf {
     QCoreApplication application {argc, argv};
     explicit CatalogueOf(const QString& language)
     {
-        EXPECT_EQ(installTranslations({language}, translationFolders()), language);
+        EXPECT_EQ(installTranslations({language}, testing::builtCatalogueFolders()), language);
     }
 };
 

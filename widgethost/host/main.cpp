@@ -1,6 +1,7 @@
 // quillon-widgets: the desktop widget host. One per session; a second start shows the gallery of
 // the first and ends.
 #include "platform/desktop/single_instance.h"
+#include "platform/info/bundle_info.h"
 #include "platform/store/defaults_folder.h"
 #include "platform/translations/translations.h"
 #include "platform/widgethost/session_bus.h"
@@ -9,6 +10,7 @@
 #include "widgethost/host/widget_host.h"
 #include "widgethost/host/window_desktop.h"
 #include "widgethost/layershell/wayland_display.h"
+#include "widgethost/plugin_files.h"
 #include "widgethost/viewer/widget_viewer.h"
 
 #include <QApplication>
@@ -17,10 +19,6 @@
 
 #include <cstdlib>
 #include <iostream>
-
-#ifndef QUILLON_BUILD_PLUGIN_DIR
-#define QUILLON_BUILD_PLUGIN_DIR ""
-#endif
 
 using namespace quillon;
 using namespace quillon::widgethost;
@@ -36,9 +34,13 @@ int main(int argc, char** argv)
         return runWidgetViewer(QCoreApplication::arguments());
     }
 
-    // Help needs no display either.
+    // Help and the version need no display either.
+    if (rawArguments.contains("--version")) {
+        std::cout << versionLine("quillon-widgets", mainBundleInfo()) << "\n";
+        return 0;
+    }
     if (rawArguments.contains("--help") || rawArguments.contains("-h")) {
-        std::cout << "usage: quillon-widgets [--gallery]\n"
+        std::cout << "usage: quillon-widgets [--gallery | --version]\n"
                      "Keeps Quillon's widgets on the desktop. With --list, --timeline, --snapshot or\n"
                      "--entities it shows the widget plug-ins instead (quillon-widgets --list --help).\n"
                      "\n"
@@ -118,9 +120,11 @@ int main(int argc, char** argv)
     } else {
         desktop = std::make_unique<WindowDesktop>();
     }
-    WidgetHost host(loadWidgetPlugins({QApplication::applicationDirPath() + "/../lib/quillon/widgets",
-                        QUILLON_BUILD_PLUGIN_DIR}),
-        DefaultsFolder::configHome() / "quillon-widgets", std::move(desktop));
+    // Only the plug-ins of this program's own install: a build tree is laid out as one.
+    const QStringList pluginFiles = trustedPluginFiles({installedPluginFolder()},
+        [](const std::string& line) { std::cerr << "quillon-widgets: " << line << "\n"; });
+    WidgetHost host(
+        loadWidgetPlugins(pluginFiles), DefaultsFolder::configHome() / "quillon-widgets", std::move(desktop));
     QObject service;
     new WidgetHostAdaptor(&service, host);
     if (bus) {

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -50,23 +51,26 @@ QString addButtonText(WidgetFamily family)
 
 } // namespace
 
-std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders)
+std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& files)
 {
     std::vector<LoadedPlugin> plugins;
-    for (const QString& folder : folders) {
-        for (const QFileInfo& file : QDir(folder).entryInfoList({"*.so"}, QDir::Files)) {
-            const std::string name = file.fileName().toStdString();
-            if (std::any_of(plugins.begin(), plugins.end(),
-                    [&](const LoadedPlugin& loaded) { return loaded.fileName == name; }))
-                continue;
-            auto loader = std::make_unique<QPluginLoader>(file.absoluteFilePath());
-            if (loader->metaData().value("IID").toString() != QuillonWidgetPlugin_iid)
-                continue;
-            auto* plugin = qobject_cast<WidgetPlugin*>(loader->instance());
-            if (!plugin)
-                continue;
-            plugins.push_back({name, std::move(loader), plugin, plugin->widgets()});
+    for (const QString& path : files) {
+        const std::string name = QFileInfo(path).fileName().toStdString();
+        if (std::any_of(plugins.begin(), plugins.end(),
+                [&](const LoadedPlugin& loaded) { return loaded.fileName == name; }))
+            continue;
+        auto loader = std::make_unique<QPluginLoader>(path);
+        if (loader->metaData().value("IID").toString() != QuillonWidgetPlugin_iid) {
+            std::cerr << "quillon-widgets: " << path.toStdString() << " is not a widget plug-in\n";
+            continue;
         }
+        auto* plugin = qobject_cast<WidgetPlugin*>(loader->instance());
+        if (!plugin) {
+            std::cerr << "quillon-widgets: the plug-in " << path.toStdString()
+                      << " could not be loaded: " << loader->errorString().toStdString() << "\n";
+            continue;
+        }
+        plugins.push_back({name, std::move(loader), plugin, plugin->widgets()});
     }
     return plugins;
 }

@@ -29,8 +29,8 @@ struct LoadedPlugin {
     std::vector<WidgetDescription> widgets;
 };
 
-// Every widget plug-in in the folders, each loaded once.
-std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& folders);
+// The widget plug-ins of `files`, each file name loaded once; one that fails says why in the log.
+std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& files);
 
 class WidgetHost final : public QObject {
     Q_OBJECT

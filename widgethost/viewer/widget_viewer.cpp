@@ -2,6 +2,8 @@
 // its widgets, timelines and entities, or paints one face to a PNG.
 #include "widgethost/viewer/widget_viewer.h"
 
+#include "widgethost/plugin_files.h"
+
 #include "platform/calendar/instant.h"
 #include "platform/calendar/iso8601.h"
 #include "platform/command_line/command_line.h"
@@ -24,10 +26,6 @@
 #include <utility>
 #include <variant>
 #include <vector>
-
-#ifndef QUILLON_BUILD_PLUGIN_DIR
-#define QUILLON_BUILD_PLUGIN_DIR ""
-#endif
 
 namespace quillon::widgethost {
 namespace {
@@ -107,24 +105,12 @@ Json entitiesJson(const std::vector<Entity>& entities)
     return list;
 }
 
-// Plug-in files of the folder (or the one file) given, else of the install, else of the build.
-QStringList pluginCandidates(const QString& given)
+// Plug-in files of the folder (or the one file) given, else of the program's own install; those
+// another user could have changed are left out, with a line saying so.
+QStringList pluginCandidates(const QString& given, const std::string& program)
 {
-    QStringList folders;
-    if (!given.isEmpty()) {
-        if (QFileInfo(given).isFile())
-            return {given};
-        folders << given;
-    } else {
-        folders << QCoreApplication::applicationDirPath() + "/../lib/quillon/widgets"
-                << QUILLON_BUILD_PLUGIN_DIR;
-    }
-    QStringList files;
-    for (const QString& folder : folders) {
-        for (const QFileInfo& file : QDir(folder).entryInfoList({"*.so"}, QDir::Files))
-            files << file.absoluteFilePath();
-    }
-    return files;
+    return trustedPluginFiles({given.isEmpty() ? installedPluginFolder() : given},
+        [&](const std::string& line) { std::cerr << program << ": " << line << "\n"; });
 }
 
 enum class ViewerAction { help, list, timeline, snapshot, entities };
@@ -333,7 +319,7 @@ int runWidgetViewer(const QStringList& arguments)
         return 0;
     }
 
-    const QStringList candidates = pluginCandidates(QString::fromStdString(request.plugin));
+    const QStringList candidates = pluginCandidates(QString::fromStdString(request.plugin), program);
     QPluginLoader loader;
     WidgetPlugin* plugin = loadPlugin(loader, candidates);
     if (!plugin) {

@@ -1,5 +1,6 @@
 // Which catalogue the user's environment picks, and the English one where none fits.
 #include "platform/translations/translations.h"
+#include "tests/support/built_catalogues.h"
 
 #include <QCoreApplication>
 
@@ -50,7 +51,7 @@ TEST(InstallTranslations, TakesTheFirstLanguageWithACatalogueByTerritoryOrLangua
         {{}, "en"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(installTranslations(row.languages, translationFolders()), row.expected)
+        EXPECT_EQ(installTranslations(row.languages, testing::builtCatalogueFolders()), row.expected)
             << row.languages.join(',').toStdString();
     EXPECT_EQ(installTranslations({"de"}, {"/nonexistent"}), QString());
 }
