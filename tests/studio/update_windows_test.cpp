@@ -10,11 +10,60 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
+#include <fstream>
 #include <functional>
 
 using namespace quillon;
+
+namespace {
+
+// The process's resident memory, from the kernel's own count.
+long residentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+// Every text of the window's labels, message boxes and browsers, as the user sees it.
+struct ShownTexts {
+    QStringList labels; // the labels' texts, for plain ones as they stand
+    QStringList richLabels; // labels that render their text as markup
+    QString notes; // the release notes' text as shown
+    qsizetype notesImages = 0;
+    QSize windowSize;
+};
+
+ShownTexts readWindow(QWidget& shown)
+{
+    ShownTexts texts;
+    texts.windowSize = shown.size();
+    for (auto* label : shown.findChildren<QLabel*>()) {
+        const bool rich = label->textFormat() == Qt::RichText
+            || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+        (rich ? texts.richLabels : texts.labels) << label->text();
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(&shown)) {
+        const bool rich = box->textFormat() == Qt::RichText
+            || (box->textFormat() == Qt::AutoText && Qt::mightBeRichText(box->text()));
+        (rich ? texts.richLabels : texts.labels) << box->text();
+    }
+    if (auto* browser = shown.findChild<QTextBrowser*>()) {
+        texts.notes = browser->toPlainText();
+        texts.notesImages = browser->toHtml().count("<img", Qt::CaseInsensitive);
+    }
+    return texts;
+}
+
+} // namespace
 
 class UpdateWindowsTest : public QObject {
     Q_OBJECT
@@ -53,6 +102,65 @@ private slots:
             "There is not enough space on the disk to unpack the update in /home/someone/Quillon/versions.");
         QVERIFY2(shownError.contains("not enough space"), qPrintable(shownError));
         QTRY_VERIFY_WITH_TIMEOUT(window.findChildren<QProgressDialog*>().isEmpty(), 10000);
+    }
+
+    // The feed and the server are not the publisher: what they say is shown as text, however it is
+    // made up, loads nothing, and fits on the screen.
+    void whatAFeedOrServerSaysIsTextThatLoadsNothing()
+    {
+        QWidget window;
+        window.resize(600, 400);
+        window.show();
+        UpdateWindows windows(&window);
+        const std::string hostile = "<img src=/dev/zero><h1 style=\"color:red\">URGENT SECURITY FIX</h1>"
+                                    "<a href=\"file:///etc/passwd\">here</a>";
+        AppcastItem update;
+        update.version = "12";
+        update.shortVersion = hostile;
+        update.releaseNotes = "<p>Release notes</p>" + hostile + "<link rel=stylesheet href=/dev/zero>";
+        AppcastItem huge = update;
+        huge.shortVersion = std::string(60000, '9');
+        const long before = residentKilobytes();
+        const struct {
+            const char* name;
+            std::function<void()> open;
+            const char* literal; // shown as it stands in a label, if anything
+        } rows[] = {
+            {"the offer", [&] { windows.showUpdateFound(update, "1.1", true); }, ""},
+            {"the offer of a huge version", [&] { windows.showUpdateFound(huge, "1.1", true); }, ""},
+            {"an error quoting a server",
+                [&] { windows.showError("The update could not be downloaded: " + hostile); },
+                "<img src=/dev/zero>"},
+            {"the offer to relaunch", [&] { windows.offerRelaunch(update); }, ""},
+        };
+        for (const auto& row : rows) {
+            ShownTexts shown;
+            bool opened = false;
+            QTimer::singleShot(0, this, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal)
+                    return;
+                opened = true;
+                shown = readWindow(*modal);
+                modal->close();
+            });
+            row.open();
+            QVERIFY2(opened, row.name);
+            for (const QString& rich : shown.richLabels)
+                QVERIFY2(!rich.contains("URGENT") && !rich.contains("img"),
+                    qPrintable(QString("%1 renders the feed's markup: %2").arg(row.name, rich)));
+            QVERIFY2(shown.notesImages == 0, row.name);
+            QVERIFY2(shown.windowSize.width() < 2000,
+                qPrintable(QString("%1 is %2 px wide").arg(row.name).arg(shown.windowSize.width())));
+            if (*row.literal)
+                QVERIFY2(shown.labels.join("\n").contains(row.literal), qPrintable(shown.labels.join(" | ")));
+            if (!shown.notes.isEmpty())
+                QVERIFY2(shown.notes.contains("Release notes") && shown.notes.contains("URGENT SECURITY FIX"),
+                    qPrintable(shown.notes));
+        }
+        // /dev/zero, loaded as an image, grew the studio by gigabytes until it ended.
+        QVERIFY2(residentKilobytes() - before < 100 * 1024,
+            qPrintable(QString("grew from %1 to %2 kB").arg(before).arg(residentKilobytes())));
     }
 
     void everyWindowNamesItsControlsAndTabsInReadingOrder()
