@@ -571,7 +571,7 @@
 <context>
     <name>quillon::SelfUpdater</name>
     <message>
-        <location filename="../platform/updater/self_updater.cpp" line="+68"/>
+        <location filename="../platform/updater/self_updater.cpp" line="+52"/>
         <source>There is not enough space on the disk to download the update to %1.</source>
         <translation>Auf dem Datenträger ist nicht genügend Speicherplatz frei, um das Update nach %1 herunterzuladen.</translation>
     </message>
@@ -581,12 +581,21 @@
         <translation>Das Update konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+135"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>Die Adresse des Update-Feeds ist keine sichere (https-)Adresse.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+24"/>
+        <source>The update server did not send the update feed within %n second(s).</source>
+        <comment>the feed&apos;s deadline</comment>
+        <translation>
+            <numerusform>Der Update-Server hat den Update-Feed nicht innerhalb von %n Sekunde gesendet.</numerusform>
+            <numerusform>Der Update-Server hat den Update-Feed nicht innerhalb von %n Sekunden gesendet.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
         <source>The update feed is larger than any feed of this program.</source>
         <translation>Der Update-Feed ist größer als jeder Feed dieses Programms.</translation>
     </message>
@@ -610,8 +619,17 @@
         <source>The update&apos;s download address is not a secure (https) address.</source>
         <translation>Die Download-Adresse des Updates ist keine sichere (https-)Adresse.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+43"/>
+        <source>The download was too slow to finish within %n minute(s).</source>
+        <comment>the download&apos;s deadline</comment>
+        <translation>
+            <numerusform>Der Download war zu langsam, um innerhalb von %n Minute fertig zu werden.</numerusform>
+            <numerusform>Der Download war zu langsam, um innerhalb von %n Minuten fertig zu werden.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+42"/>
+        <location line="+5"/>
         <source>The download is larger than the update feed says it is.</source>
         <translation>Der Download ist größer, als im Update-Feed angegeben.</translation>
     </message>
@@ -894,12 +912,7 @@
         <translation>Das Update ist Build %1 und damit nicht neuer als der bereits installierte Build %2.</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <source>The download could not be opened: %1</source>
-        <translation>Der Download konnte nicht geöffnet werden: %1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+48"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>Der Download hat nicht die im Update-Feed angegebene Größe.</translation>
@@ -954,7 +967,7 @@
 <context>
     <name>quillon::UpdateWindows</name>
     <message>
-        <location filename="../studio/application/update_windows.cpp" line="+43"/>
+        <location filename="../studio/application/update_windows.cpp" line="+68"/>
         <source>Check for updates automatically?</source>
         <translation>Automatisch nach Updates suchen?</translation>
     </message>
@@ -980,12 +993,12 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+89"/>
+        <location line="+92"/>
         <source>Software Update</source>
         <translation>Softwareaktualisierung</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-89"/>
         <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
         <translation>&lt;b&gt;Eine neue Version von Quillon ist verfügbar!&lt;/b&gt;</translation>
     </message>
@@ -1001,7 +1014,7 @@
         <translation>Quillon %1 ist jetzt verfügbar – Sie haben %2. Möchten Sie die Download-Seite öffnen?</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>&lt;b&gt;Release Notes:&lt;/b&gt;</source>
         <translation>&lt;b&gt;Versionshinweise:&lt;/b&gt;</translation>
     </message>
@@ -1016,7 +1029,7 @@
         <translation>Es wurden keine Versionshinweise angegeben.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>Skip This Version</source>
         <translation>Diese Version überspringen</translation>
     </message>
@@ -1042,7 +1055,7 @@
         <translation>Quillon %1 ist derzeit die neueste verfügbare Version.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Downloading the update…</source>
         <translation>Das Update wird heruntergeladen…</translation>
     </message>
@@ -1052,7 +1065,13 @@
         <translation>Das Update wird geprüft und installiert…</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+9"/>
+        <source>Cancel</source>
+        <comment>stops the update under way</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Update Installed</source>
         <translation>Update installiert</translation>
     </message>
@@ -1063,7 +1082,7 @@
         <translation>Quillon %1 ist installiert.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Relaunch now to start using it? Otherwise it starts the next time you open Quillon.</source>
         <translation>Jetzt neu starten, um die neue Version zu verwenden? Andernfalls wird sie beim nächsten Öffnen von Quillon gestartet.</translation>
     </message>
@@ -1079,7 +1098,7 @@
         <translation>Später</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>Update Error!</source>
         <translation>Update-Fehler!</translation>
     </message>
@@ -1094,7 +1113,7 @@ The installed version was not changed.</source>
 Die installierte Version wurde nicht verändert.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>Check for Updates</source>
         <translation>Nach Updates suchen</translation>
     </message>
@@ -1416,7 +1435,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+36"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+37"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Klein hinzufügen</translation>
@@ -1440,7 +1459,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Mittel hinzufügen</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+185"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Widgets bearbeiten</translation>

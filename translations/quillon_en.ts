@@ -13,4 +13,25 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>quillon::SelfUpdater</name>
+    <message numerus="yes">
+        <location filename="../platform/updater/self_updater.cpp" line="+214"/>
+        <source>The update server did not send the update feed within %n second(s).</source>
+        <comment>the feed&apos;s deadline</comment>
+        <translation>
+            <numerusform>The update server did not send the update feed within %n second.</numerusform>
+            <numerusform>The update server did not send the update feed within %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+120"/>
+        <source>The download was too slow to finish within %n minute(s).</source>
+        <comment>the download&apos;s deadline</comment>
+        <translation>
+            <numerusform>The download was too slow to finish within %n minute.</numerusform>
+            <numerusform>The download was too slow to finish within %n minutes.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

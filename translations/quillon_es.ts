@@ -571,7 +571,7 @@
 <context>
     <name>quillon::SelfUpdater</name>
     <message>
-        <location filename="../platform/updater/self_updater.cpp" line="+68"/>
+        <location filename="../platform/updater/self_updater.cpp" line="+52"/>
         <source>There is not enough space on the disk to download the update to %1.</source>
         <translation>No hay espacio suficiente en el disco para descargar la actualización en %1.</translation>
     </message>
@@ -581,12 +581,21 @@
         <translation>No se pudo guardar la actualización en %1: %2</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+135"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>La dirección del canal de actualizaciones no es una dirección segura (https).</translation>
     </message>
+    <message numerus="yes">
+        <location line="+24"/>
+        <source>The update server did not send the update feed within %n second(s).</source>
+        <comment>the feed&apos;s deadline</comment>
+        <translation>
+            <numerusform>El servidor de actualizaciones no envió el canal de actualizaciones en %n segundo.</numerusform>
+            <numerusform>El servidor de actualizaciones no envió el canal de actualizaciones en %n segundos.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
         <source>The update feed is larger than any feed of this program.</source>
         <translation>El canal de actualizaciones es más grande que cualquier canal de este programa.</translation>
     </message>
@@ -610,8 +619,17 @@
         <source>The update&apos;s download address is not a secure (https) address.</source>
         <translation>La dirección de descarga de la actualización no es una dirección segura (https).</translation>
     </message>
+    <message numerus="yes">
+        <location line="+43"/>
+        <source>The download was too slow to finish within %n minute(s).</source>
+        <comment>the download&apos;s deadline</comment>
+        <translation>
+            <numerusform>La descarga fue demasiado lenta para terminar en %n minuto.</numerusform>
+            <numerusform>La descarga fue demasiado lenta para terminar en %n minutos.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+42"/>
+        <location line="+5"/>
         <source>The download is larger than the update feed says it is.</source>
         <translation>El archivo descargado es más grande de lo que indica el canal de actualizaciones.</translation>
     </message>
@@ -894,12 +912,7 @@
         <translation>La actualización es la compilación %1, que no es más reciente que la compilación %2 ya instalada.</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <source>The download could not be opened: %1</source>
-        <translation>No se pudo abrir el archivo descargado: %1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+48"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>El archivo descargado no tiene el tamaño que indica el canal de actualizaciones.</translation>
@@ -954,7 +967,7 @@
 <context>
     <name>quillon::UpdateWindows</name>
     <message>
-        <location filename="../studio/application/update_windows.cpp" line="+43"/>
+        <location filename="../studio/application/update_windows.cpp" line="+68"/>
         <source>Check for updates automatically?</source>
         <translation>¿Buscar actualizaciones automáticamente?</translation>
     </message>
@@ -980,12 +993,12 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+89"/>
+        <location line="+92"/>
         <source>Software Update</source>
         <translation>Actualización de software</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-89"/>
         <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
         <translation>&lt;b&gt;¡Hay una nueva versión de Quillon disponible!&lt;/b&gt;</translation>
     </message>
@@ -1001,7 +1014,7 @@
         <translation>Quillon %1 ya está disponible (tienes la %2). ¿Quieres abrir su página de descarga?</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>&lt;b&gt;Release Notes:&lt;/b&gt;</source>
         <translation>&lt;b&gt;Notas de la versión:&lt;/b&gt;</translation>
     </message>
@@ -1016,7 +1029,7 @@
         <translation>No hay notas de la versión.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>Skip This Version</source>
         <translation>Omitir esta versión</translation>
     </message>
@@ -1042,7 +1055,7 @@
         <translation>Quillon %1 es la versión más reciente disponible.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Downloading the update…</source>
         <translation>Descargando la actualización…</translation>
     </message>
@@ -1052,7 +1065,13 @@
         <translation>Verificando e instalando la actualización…</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+9"/>
+        <source>Cancel</source>
+        <comment>stops the update under way</comment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Update Installed</source>
         <translation>Actualización instalada</translation>
     </message>
@@ -1063,7 +1082,7 @@
         <translation>Quillon %1 se ha instalado.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Relaunch now to start using it? Otherwise it starts the next time you open Quillon.</source>
         <translation>¿Reiniciar ahora para empezar a usarla? Si no, se iniciará la próxima vez que abras Quillon.</translation>
     </message>
@@ -1079,7 +1098,7 @@
         <translation>Más tarde</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>Update Error!</source>
         <translation>¡Error de actualización!</translation>
     </message>
@@ -1094,7 +1113,7 @@ The installed version was not changed.</source>
 La versión instalada no ha cambiado.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>Check for Updates</source>
         <translation>Buscar actualizaciones</translation>
     </message>
@@ -1416,7 +1435,7 @@ La versión instalada no ha cambiado.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+36"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+37"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Añadir pequeño</translation>
@@ -1440,7 +1459,7 @@ La versión instalada no ha cambiado.</translation>
         <translation>Añadir mediano</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+185"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Editar widgets</translation>

@@ -571,7 +571,7 @@
 <context>
     <name>quillon::SelfUpdater</name>
     <message>
-        <location filename="../platform/updater/self_updater.cpp" line="+68"/>
+        <location filename="../platform/updater/self_updater.cpp" line="+52"/>
         <source>There is not enough space on the disk to download the update to %1.</source>
         <translation>Il n&apos;y a pas assez d&apos;espace sur le disque pour télécharger la mise à jour dans %1.</translation>
     </message>
@@ -581,12 +581,21 @@
         <translation>La mise à jour n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+135"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>L&apos;adresse du flux de mises à jour n&apos;est pas une adresse sécurisée (https).</translation>
     </message>
+    <message numerus="yes">
+        <location line="+24"/>
+        <source>The update server did not send the update feed within %n second(s).</source>
+        <comment>the feed&apos;s deadline</comment>
+        <translation>
+            <numerusform>Le serveur de mises à jour n&apos;a pas envoyé le flux de mises à jour en %n&#xa0;seconde.</numerusform>
+            <numerusform>Le serveur de mises à jour n&apos;a pas envoyé le flux de mises à jour en %n&#xa0;secondes.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
         <source>The update feed is larger than any feed of this program.</source>
         <translation>Le flux de mises à jour est plus volumineux que ne peut l&apos;être un flux de cette application.</translation>
     </message>
@@ -610,8 +619,17 @@
         <source>The update&apos;s download address is not a secure (https) address.</source>
         <translation>L&apos;adresse de téléchargement de la mise à jour n&apos;est pas une adresse sécurisée (https).</translation>
     </message>
+    <message numerus="yes">
+        <location line="+43"/>
+        <source>The download was too slow to finish within %n minute(s).</source>
+        <comment>the download&apos;s deadline</comment>
+        <translation>
+            <numerusform>Le téléchargement était trop lent pour se terminer en %n&#xa0;minute.</numerusform>
+            <numerusform>Le téléchargement était trop lent pour se terminer en %n&#xa0;minutes.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+42"/>
+        <location line="+5"/>
         <source>The download is larger than the update feed says it is.</source>
         <translation>Le fichier téléchargé est plus volumineux que ne l&apos;indique le flux de mises à jour.</translation>
     </message>
@@ -894,12 +912,7 @@
         <translation>La mise à jour est le build %1, qui n&apos;est pas plus récent que le build %2 déjà installé.</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <source>The download could not be opened: %1</source>
-        <translation>Le fichier téléchargé n&apos;a pas pu être ouvert&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+48"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>Le fichier téléchargé n&apos;a pas la taille indiquée par le flux de mises à jour.</translation>
@@ -954,7 +967,7 @@
 <context>
     <name>quillon::UpdateWindows</name>
     <message>
-        <location filename="../studio/application/update_windows.cpp" line="+43"/>
+        <location filename="../studio/application/update_windows.cpp" line="+68"/>
         <source>Check for updates automatically?</source>
         <translation>Rechercher automatiquement les mises à jour&#xa0;?</translation>
     </message>
@@ -980,12 +993,12 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+89"/>
+        <location line="+92"/>
         <source>Software Update</source>
         <translation>Mise à jour de logiciel</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-89"/>
         <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
         <translation>&lt;b&gt;Une nouvelle version de Quillon est disponible&#xa0;!&lt;/b&gt;</translation>
     </message>
@@ -1001,7 +1014,7 @@
         <translation>Quillon %1 est disponible — vous avez la version %2. Voulez-vous ouvrir sa page de téléchargement&#xa0;?</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>&lt;b&gt;Release Notes:&lt;/b&gt;</source>
         <translation>&lt;b&gt;Notes de version&#xa0;:&lt;/b&gt;</translation>
     </message>
@@ -1016,7 +1029,7 @@
         <translation>Aucune note de version n&apos;a été fournie.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>Skip This Version</source>
         <translation>Ignorer cette version</translation>
     </message>
@@ -1042,7 +1055,7 @@
         <translation>Quillon %1 est actuellement la version la plus récente.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Downloading the update…</source>
         <translation>Téléchargement de la mise à jour…</translation>
     </message>
@@ -1052,7 +1065,13 @@
         <translation>Vérification et installation de la mise à jour…</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+9"/>
+        <source>Cancel</source>
+        <comment>stops the update under way</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Update Installed</source>
         <translation>Mise à jour installée</translation>
     </message>
@@ -1063,7 +1082,7 @@
         <translation>Quillon %1 est installé.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Relaunch now to start using it? Otherwise it starts the next time you open Quillon.</source>
         <translation>Relancer maintenant pour commencer à l&apos;utiliser&#xa0;? Sinon, la nouvelle version démarrera la prochaine fois que vous ouvrirez Quillon.</translation>
     </message>
@@ -1079,7 +1098,7 @@
         <translation>Plus tard</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>Update Error!</source>
         <translation>Erreur de mise à jour&#xa0;!</translation>
     </message>
@@ -1094,7 +1113,7 @@ The installed version was not changed.</source>
 La version installée n&apos;a pas été modifiée.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>Check for Updates</source>
         <translation>Rechercher des mises à jour</translation>
     </message>
@@ -1416,7 +1435,7 @@ La version installée n&apos;a pas été modifiée.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+36"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+37"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Ajouter le petit</translation>
@@ -1440,7 +1459,7 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>Ajouter le moyen</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+185"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Modifier les widgets</translation>

@@ -570,7 +570,7 @@
 <context>
     <name>quillon::SelfUpdater</name>
     <message>
-        <location filename="../platform/updater/self_updater.cpp" line="+68"/>
+        <location filename="../platform/updater/self_updater.cpp" line="+52"/>
         <source>There is not enough space on the disk to download the update to %1.</source>
         <translation>ディスクの空き容量が不足しているため、「%1」にアップデートをダウンロードできません。</translation>
     </message>
@@ -580,12 +580,20 @@
         <translation>「%1」にアップデートを保存できませんでした：%2</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+135"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>アップデートフィードのアドレスが安全な（https）アドレスではありません。</translation>
     </message>
+    <message numerus="yes">
+        <location line="+24"/>
+        <source>The update server did not send the update feed within %n second(s).</source>
+        <comment>the feed&apos;s deadline</comment>
+        <translation>
+            <numerusform>アップデートサーバから%n秒以内にアップデートフィードが届きませんでした。</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
         <source>The update feed is larger than any feed of this program.</source>
         <translation>アップデートフィードのサイズが、このアプリのフィードとしては大きすぎます。</translation>
     </message>
@@ -609,8 +617,16 @@
         <source>The update&apos;s download address is not a secure (https) address.</source>
         <translation>アップデートのダウンロードアドレスが安全な（https）アドレスではありません。</translation>
     </message>
+    <message numerus="yes">
+        <location line="+43"/>
+        <source>The download was too slow to finish within %n minute(s).</source>
+        <comment>the download&apos;s deadline</comment>
+        <translation>
+            <numerusform>ダウンロードが遅すぎて、%n分以内に終わりませんでした。</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+42"/>
+        <location line="+5"/>
         <source>The download is larger than the update feed says it is.</source>
         <translation>ダウンロードしたファイルのサイズが、アップデートフィードに記載されたサイズを超えています。</translation>
     </message>
@@ -893,12 +909,7 @@
         <translation>このアップデートはビルド%1で、インストール済みのビルド%2より新しくありません。</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <source>The download could not be opened: %1</source>
-        <translation>ダウンロードしたファイルを開けませんでした：%1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+48"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>ダウンロードしたファイルのサイズが、アップデートフィードに記載されたサイズと一致しません。</translation>
@@ -953,7 +964,7 @@
 <context>
     <name>quillon::UpdateWindows</name>
     <message>
-        <location filename="../studio/application/update_windows.cpp" line="+43"/>
+        <location filename="../studio/application/update_windows.cpp" line="+68"/>
         <source>Check for updates automatically?</source>
         <translation>アップデートを自動的に確認しますか？</translation>
     </message>
@@ -979,12 +990,12 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+89"/>
+        <location line="+92"/>
         <source>Software Update</source>
         <translation>ソフトウェアアップデート</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-89"/>
         <source>&lt;b&gt;A new version of Quillon is available!&lt;/b&gt;</source>
         <translation>&lt;b&gt;Quillonの新しいバージョンを利用できます！&lt;/b&gt;</translation>
     </message>
@@ -1000,7 +1011,7 @@
         <translation>Quillon %1を利用できます（お使いのバージョンは%2です）。ダウンロードページを開きますか？</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>&lt;b&gt;Release Notes:&lt;/b&gt;</source>
         <translation>&lt;b&gt;リリースノート：&lt;/b&gt;</translation>
     </message>
@@ -1015,7 +1026,7 @@
         <translation>リリースノートはありません。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>Skip This Version</source>
         <translation>このバージョンをスキップ</translation>
     </message>
@@ -1041,7 +1052,7 @@
         <translation>Quillon %1は現在入手できる最新バージョンです。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Downloading the update…</source>
         <translation>アップデートをダウンロードしています…</translation>
     </message>
@@ -1051,7 +1062,13 @@
         <translation>アップデートを検証してインストールしています…</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+9"/>
+        <source>Cancel</source>
+        <comment>stops the update under way</comment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Update Installed</source>
         <translation>アップデートのインストール完了</translation>
     </message>
@@ -1062,7 +1079,7 @@
         <translation>Quillon %1をインストールしました。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Relaunch now to start using it? Otherwise it starts the next time you open Quillon.</source>
         <translation>今すぐ再起動して使い始めますか？再起動しない場合は、次回Quillonを開いたときから使用されます。</translation>
     </message>
@@ -1078,7 +1095,7 @@
         <translation>後で</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>Update Error!</source>
         <translation>アップデートエラー！</translation>
     </message>
@@ -1093,7 +1110,7 @@ The installed version was not changed.</source>
 インストール済みのバージョンは変更されていません。</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>Check for Updates</source>
         <translation>アップデートを確認</translation>
     </message>
@@ -1415,7 +1432,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+36"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+37"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>小サイズで追加</translation>
@@ -1439,7 +1456,7 @@ The installed version was not changed.</source>
         <translation>中サイズで追加</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+185"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>ウィジェットを編集</translation>

@@ -4,12 +4,17 @@
 
 namespace quillon {
 
-BoundedTransfer::BoundedTransfer(QNetworkReply* reply, std::uint64_t mostBytes, Sink sink)
+BoundedTransfer::BoundedTransfer(
+    QNetworkReply* reply, std::uint64_t mostBytes, std::chrono::milliseconds deadline, Sink sink)
     : QObject(reply)
     , m_reply(reply)
     , m_mostBytes(mostBytes)
     , m_sink(std::move(sink))
 {
+    m_deadline.setSingleShot(true);
+    m_deadline.setTimerType(Qt::CoarseTimer);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { stopWith(Stop::tooSlow); });
+    m_deadline.start(deadline);
     // Qt reads from the socket only while its buffer has room: the server cannot get far ahead.
     reply->setReadBufferSize(kPieceBytes);
     connect(reply, &QNetworkReply::readyRead, this, &BoundedTransfer::readAvailable);
@@ -48,7 +53,7 @@ void BoundedTransfer::readAvailable()
 
 void BoundedTransfer::stopWith(Stop reason)
 {
-    if (m_stop != Stop::none)
+    if (m_stop != Stop::none || m_reply->isFinished())
         return;
     m_stop = reason;
     m_reply->abort();

@@ -1,8 +1,7 @@
 #include "platform/updater/self_updater.h"
 
 #include "platform/io/write_all.h"
-#include "platform/updater/bounded_transfer.h"
-#include "platform/updater/file_descriptor.h"
+#include "platform/updater/download_file.h"
 #include "platform/updater/update_schedule.h"
 
 #include <QCoreApplication>
@@ -12,14 +11,11 @@
 #include <QProcess>
 #include <QSettings>
 
-#include <fcntl.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -36,30 +32,18 @@ constexpr const char* kLastAttemptKey = "Updates/lastAttempt";
 constexpr const char* kSkippedKey = "Updates/skippedVersion";
 // The question of the second start waits until the window is up.
 constexpr int kStartDelayMilliseconds = 3000;
+// Of what a server says went wrong (its reason phrase among it): enough to tell, not to flood.
+constexpr qsizetype kMostServerWordsCharacters = 200;
 
 QString text(const std::string& value)
 {
     return QString::fromStdString(value);
 }
 
-// Downloads of runs that have ended (they quit, or the machine went down) are of no use. One of a
-// copy still running in another session is its own.
-void removeAbandonedDownloads(const fs::path& root)
+// lupdate reads no template arguments among a text's arguments, so the count is worked out apart.
+int wholeSeconds(std::chrono::milliseconds duration)
 {
-    std::error_code ignored;
-    std::vector<fs::path> abandoned;
-    for (const auto& entry : fs::directory_iterator(root, ignored)) {
-        const std::string name = entry.path().filename().string();
-        if (!name.starts_with(".download-"))
-            continue;
-        const long pid = std::strtol(name.c_str() + std::strlen(".download-"), nullptr, 10);
-        const bool running
-            = pid > 0 && pid != getpid() && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-        if (!running)
-            abandoned.push_back(entry.path());
-    }
-    for (const fs::path& file : abandoned)
-        fs::remove(file, ignored);
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(duration).count());
 }
 
 QString savingFailure(int error, const fs::path& folder)
@@ -112,6 +96,9 @@ bool SelfUpdater::isAllowedUrl(const QUrl& url)
 
 void SelfUpdater::start()
 {
+    // What a run that crashed, was killed or lost power left half-done goes first.
+    if (m_configuration.install)
+        removeAbandonedUpdateWork(*m_configuration.install);
     const int starts = m_settings.value(kStartsKey, 0).toInt() + 1;
     m_settings.setValue(kStartsKey, starts);
     UpdateCheckRecord record {starts, std::nullopt, lastUpdateCheckDate()};
@@ -209,13 +196,27 @@ void SelfUpdater::check(bool userInitiated)
     m_settings.setValue(kLastAttemptKey, m_clock().secondsSinceReferenceDate);
     QNetworkReply* reply = get(m_configuration.feed);
     auto feed = std::make_shared<QByteArray>();
-    auto* transfer = new BoundedTransfer(reply, kMaxAppcastBytes, [feed](std::string_view piece) {
-        feed->append(piece.data(), static_cast<qsizetype>(piece.size()));
-        return true;
-    });
+    auto* transfer = new BoundedTransfer(
+        reply, kMaxAppcastBytes, m_configuration.feedDeadline, [feed](std::string_view piece) {
+            feed->append(piece.data(), static_cast<qsizetype>(piece.size()));
+            return true;
+        });
+    m_transfer = transfer;
     connect(reply, &QNetworkReply::finished, this, [this, reply, transfer, feed, userInitiated] {
         reply->deleteLater();
         transfer->readAvailable();
+        if (transfer->stop() == BoundedTransfer::Stop::cancelled) {
+            finish({}, false);
+            return;
+        }
+        if (transfer->stop() == BoundedTransfer::Stop::tooSlow) {
+            const int seconds = wholeSeconds(m_configuration.feedDeadline);
+            finish(QCoreApplication::translate("quillon::SelfUpdater",
+                       "The update server did not send the update feed within %n second(s).",
+                       "the feed's deadline", seconds),
+                userInitiated);
+            return;
+        }
         if (transfer->stop() == BoundedTransfer::Stop::tooLarge) {
             finish(QCoreApplication::translate(
                        "quillon::SelfUpdater", "The update feed is larger than any feed of this program."),
@@ -225,7 +226,7 @@ void SelfUpdater::check(bool userInitiated)
         if (reply->error() != QNetworkReply::NoError) {
             finish(QCoreApplication::translate(
                        "quillon::SelfUpdater", "The update server could not be reached: %1")
-                       .arg(reply->errorString()),
+                       .arg(reply->errorString().left(kMostServerWordsCharacters)),
                 userInitiated);
             return;
         }
@@ -293,56 +294,64 @@ void SelfUpdater::download(const AppcastItem& update)
         return;
     }
     const fs::path root = m_configuration.install->root;
-    removeAbandonedDownloads(root);
-    const std::string archive = (root / (".download-" + std::to_string(getpid()) + ".tar.gz")).string();
-    // A new file of the user's alone, never whatever a link planted under that name leads to.
-    auto file = std::make_shared<FileDescriptor>(
-        ::open(archive.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600));
+    // Nameless, and held open from the first byte to the last check: nothing can open it, swap it
+    // or leave it behind, however the program ends.
+    int createError = 0;
+    auto file = std::make_shared<FileDescriptor>(createDownloadFile(root, createError));
     if (!file->isOpen()) {
-        finish(savingFailure(errno, root), true);
+        finish(savingFailure(createError, root), true);
         return;
     }
     auto writeError = std::make_shared<int>(0);
+    const std::uint64_t length = update.enclosure.length;
+    const auto deadline = m_configuration.downloadDeadlineBase
+        + std::chrono::seconds(length / std::max<std::uint64_t>(1, m_configuration.slowestBytesPerSecond));
     QNetworkReply* reply = get(url);
-    auto* transfer
-        = new BoundedTransfer(reply, update.enclosure.length, [file, writeError](std::string_view piece) {
-              if (writeAll(file->get(), piece))
-                  return true;
-              *writeError = errno;
-              return false;
-          });
-    connect(transfer, &BoundedTransfer::progressed, this, [this, update](std::uint64_t received) {
-        m_driver.showDownloadProgress(received, update.enclosure.length);
+    auto* transfer = new BoundedTransfer(reply, length, deadline, [file, writeError](std::string_view piece) {
+        if (writeAll(file->get(), piece))
+            return true;
+        *writeError = errno;
+        return false;
     });
+    m_transfer = transfer;
+    m_driver.setCancelAction([this] { cancel(); });
+    connect(transfer, &BoundedTransfer::progressed, this,
+        [this, length](std::uint64_t received) { m_driver.showDownloadProgress(received, length); });
     connect(reply, &QNetworkReply::finished, this,
-        [this, reply, transfer, file, writeError, update, archive, root] {
+        [this, reply, transfer, file, writeError, update, root, deadline] {
             reply->deleteLater();
             transfer->readAvailable();
-            // A full disk shows when the file is closed as well as when it is written.
+            if (transfer->stop() == BoundedTransfer::Stop::cancelled)
+                return finish({}, false);
+            // A full disk shows when the file is flushed as well as when it is written.
             if (*writeError == 0 && fsync(file->get()) != 0 && errno != EINVAL)
                 *writeError = errno;
-            file->reset();
-            const auto fail = [&](const QString& problem) {
-                ::unlink(archive.c_str());
-                finish(problem, true);
-            };
+            const auto fail = [&](const QString& problem) { finish(problem, true); };
             if (*writeError != 0)
                 return fail(savingFailure(*writeError, root));
+            if (transfer->stop() == BoundedTransfer::Stop::tooSlow) {
+                const int minutes = (wholeSeconds(deadline) + 59) / 60;
+                return fail(QCoreApplication::translate("quillon::SelfUpdater",
+                    "The download was too slow to finish within %n minute(s).", "the download's deadline",
+                    minutes));
+            }
             if (transfer->stop() == BoundedTransfer::Stop::tooLarge)
                 return fail(QCoreApplication::translate(
                     "quillon::SelfUpdater", "The download is larger than the update feed says it is."));
             if (reply->error() != QNetworkReply::NoError)
                 return fail(QCoreApplication::translate(
                     "quillon::SelfUpdater", "The update could not be downloaded: %1")
-                                .arg(reply->errorString()));
+                                .arg(reply->errorString().left(kMostServerWordsCharacters)));
             if (transfer->received() != update.enclosure.length)
                 return fail(QCoreApplication::translate(
                     "quillon::SelfUpdater", "The download is not the size the update feed gives for it."));
-            install(update, archive);
+            install(update, file);
         });
+    // The window, and its Cancel, from the start: a server may take its time with the first byte.
+    m_driver.showDownloadProgress(0, length);
 }
 
-void SelfUpdater::install(const AppcastItem& update, const std::string& archive)
+void SelfUpdater::install(const AppcastItem& update, std::shared_ptr<FileDescriptor> archive)
 {
     m_reply = nullptr;
     m_driver.showInstallProgress(0, 2 * update.enclosure.length);
@@ -363,17 +372,21 @@ void SelfUpdater::install(const AppcastItem& update, const std::string& archive)
     m_installing
         = std::jthread([this, target, archive, update, requirements, progress](std::stop_token stop) {
               InstallOutcome outcome
-                  = installDownloadedUpdate(target, archive, update, requirements, progress, stop);
+                  = installDownloadedUpdate(target, archive->get(), update, requirements, progress, stop);
               QMetaObject::invokeMethod(
                   this, [this, update, outcome] { installed(update, outcome); }, Qt::QueuedConnection);
           });
+    // Cancelled as the progress window changed from the download to the install.
+    if (m_cancelled)
+        m_installing.request_stop();
 }
 
 void SelfUpdater::installed(const AppcastItem& update, const InstallOutcome& outcome)
 {
     m_installing.join();
     if (!outcome.installed) {
-        finish(text(outcome.error), true);
+        // Stopped because the user cancelled: nothing went wrong.
+        finish(m_cancelled ? QString() : text(outcome.error), true);
         return;
     }
     // Until it restarts, this program is still the old version, but the new one is installed: it is
@@ -392,9 +405,24 @@ void SelfUpdater::installed(const AppcastItem& update, const InstallOutcome& out
         QCoreApplication::quit();
 }
 
+void SelfUpdater::cancel()
+{
+    if (!m_busy || m_cancelled)
+        return;
+    m_cancelled = true;
+    if (m_transfer)
+        m_transfer->cancel();
+    if (m_installing.joinable())
+        m_installing.request_stop();
+}
+
 void SelfUpdater::finish(const QString& problem, bool showProblem)
 {
     m_reply = nullptr;
+    m_transfer = nullptr;
+    const bool cancelled = std::exchange(m_cancelled, false);
+    if (cancelled)
+        m_driver.closeProgress();
     setBusy(false);
     if (!problem.isEmpty() && showProblem)
         m_driver.showError(problem.toStdString());

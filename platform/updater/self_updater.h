@@ -5,6 +5,8 @@
 // version, the number of starts) is kept in the program's settings.
 #pragma once
 
+#include "platform/updater/bounded_transfer.h"
+#include "platform/updater/file_descriptor.h"
 #include "platform/updater/update_engine.h"
 #include "platform/updater/update_installer.h"
 #include "platform/updater/update_user_driver.h"
@@ -15,6 +17,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -33,6 +36,11 @@ struct SelfUpdaterConfiguration {
     std::string systemVersion; // compared with a release's minimum system version
     std::optional<SelfUpdatingInstall> install; // nothing: the program cannot replace itself
     std::string downloadPage;
+    // A server that trickles still comes to an end: the feed within a minute, a download within a
+    // minute plus its length at the slowest rate worth waiting for.
+    std::chrono::milliseconds feedDeadline = std::chrono::seconds(60);
+    std::chrono::milliseconds downloadDeadlineBase = std::chrono::seconds(60);
+    std::uint64_t slowestBytesPerSecond = 16 * 1024;
 };
 
 class SelfUpdater final : public UpdateEngine {
@@ -52,6 +60,9 @@ public:
     void setAutomaticallyChecksForUpdates(bool checks) override;
     std::optional<Instant> lastUpdateCheckDate() const override;
     void checkForUpdates() override { check(true); }
+    // Stops the download or the install under way at once, leaving nothing of it behind and telling
+    // nobody: the user asked for it.
+    void cancel();
 
     // Where https is not required: a server on this machine, for tests of the whole path.
     static bool isAllowedUrl(const QUrl& url);
@@ -65,7 +76,7 @@ private:
     void feedArrived(const QByteArray& feed, bool userInitiated);
     void offer(const AppcastItem& update, bool userInitiated);
     void download(const AppcastItem& update);
-    void install(const AppcastItem& update, const std::string& archive);
+    void install(const AppcastItem& update, std::shared_ptr<FileDescriptor> archive);
     void installed(const AppcastItem& update, const InstallOutcome& outcome);
     void finish(const QString& problem, bool userInitiated);
     void scheduleNextCheck();
@@ -78,9 +89,11 @@ private:
     Clock m_clock;
     QNetworkAccessManager m_network;
     QPointer<QNetworkReply> m_reply; // the transfer under way, if any
+    QPointer<BoundedTransfer> m_transfer; // its reader
     // From the start of a check to its end, including the question to the user and the install,
     // no second check starts.
     bool m_busy = false;
+    bool m_cancelled = false; // since the check began
     QTimer m_nextCheck;
     std::jthread m_installing; // stopped and joined when the updater goes
 };

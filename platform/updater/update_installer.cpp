@@ -341,39 +341,36 @@ std::optional<FileDescriptor> lockInstall(const fs::path& root)
     return lock;
 }
 
+// The entries of `folder` whose names start with `prefix`.
+std::vector<fs::path> entriesStartingWith(const fs::path& folder, std::string_view prefix)
+{
+    std::error_code error;
+    std::vector<fs::path> found;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        if (entry.path().filename().string().starts_with(prefix))
+            found.push_back(entry.path());
+    }
+    return found;
+}
+
 // Unpacking folders that a run which crashed or was killed left behind; with the lock held, no
 // other install is using one.
 void removeAbandonedUnpacking(const fs::path& versions)
 {
     std::error_code error;
-    std::vector<fs::path> abandoned;
-    for (const fs::directory_entry& entry : fs::directory_iterator(versions, error)) {
-        if (entry.path().filename().string().starts_with(".unpacking-"))
-            abandoned.push_back(entry.path());
-    }
-    for (const fs::path& folder : abandoned)
+    for (const fs::path& folder : entriesStartingWith(versions, ".unpacking-"))
         fs::remove_all(folder, error);
 }
 
 } // namespace
 
-InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const fs::path& archive,
+InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, int archive,
     const AppcastItem& item, const ReleaseRequirements& requirements, const InstallProgress& progress,
     std::stop_token stop)
 {
-    // Opened once and never by name again: the name goes at once, so that nothing can swap the file
-    // under it, and whatever happens next leaves no download behind.
-    const FileDescriptor file(::open(archive.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
-    const int openError = errno;
-    std::error_code ignored;
-    fs::remove(archive, ignored);
-    if (!file.isOpen())
-        return failure(
-            message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The download could not be opened: %1"),
-                std::strerror(openError)));
     struct stat status { };
     const std::uint64_t length = item.enclosure.length;
-    if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0
+    if (fstat(archive, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0
         || static_cast<std::uint64_t>(status.st_size) != length || length > kMaxArchiveBytes)
         return failure(message(QT_TRANSLATE_NOOP(
             "quillon::UpdateInstaller", "The download is not the size the update feed gives for it.")));
@@ -381,7 +378,7 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
         return failure(message(
             QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The update's version cannot name a folder.")));
 
-    ArchivePass checking(file.get(), length, 0, progress, stop);
+    ArchivePass checking(archive, length, 0, progress, stop);
     SignatureCheck signature(item.enclosure.edSignature, requirements.publicKeyBase64);
     if (!checking.readToEnd([&](std::string_view bytes) { signature.add(bytes); }))
         return failure(readFailure(checking));
@@ -412,7 +409,7 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
         }
     } removeUnpacking {unpacking};
 
-    ArchivePass unpackingPass(file.get(), length, length, progress, stop);
+    ArchivePass unpackingPass(archive, length, length, progress, stop);
     const std::uint64_t mostBytes = std::min(kMaxUnpackedBytes, kMaxUnpackedRatio * length);
     UnpackResult unpacked;
     {
@@ -491,6 +488,22 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, const
     syncFolder(install.root);
     removeOldVersions(versions, {folderName, previous, fs::path(install.runningVersion)});
     return {true, {}, current / "bin" / kProgramName};
+}
+
+void removeAbandonedUpdateWork(const SelfUpdatingInstall& install)
+{
+    const std::optional<FileDescriptor> lock = lockInstall(install.root);
+    if (!lock)
+        return;
+    removeAbandonedUnpacking(install.root / "versions");
+    std::error_code error;
+    // Links made for a switch that never came, and downloads from before downloads had no name.
+    for (const std::string_view prefix : {".current-", ".download-"}) {
+        for (const fs::path& left : entriesStartingWith(install.root, prefix)) {
+            if (!fs::is_directory(fs::symlink_status(left, error)))
+                fs::remove(left, error);
+        }
+    }
 }
 
 } // namespace quillon

@@ -45,16 +45,21 @@ struct InstallOutcome {
 // that installs.
 using InstallProgress = std::function<void(std::uint64_t done, std::uint64_t total)>;
 
-// Installs the downloaded archive at `archive`: opens it once (never through a link) and removes
-// its name, checks its length and its Ed25519 signature while reading it, then unpacks what was
-// checked beside the installed versions (only files, folders and links inside the release, within
-// the size limits above). The release must carry its information record, naming this program and
-// the version the feed announced, newer than the running one. Then it becomes current, keeping the
-// version that was current until now and the one that runs. On any failure nothing else is
-// touched. Runs for seconds on a large archive: call it away from the user interface's thread;
-// `stop` ends it early, leaving the install as it was.
-InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install,
-    const std::filesystem::path& archive, const AppcastItem& item, const ReleaseRequirements& requirements,
-    const InstallProgress& progress = {}, std::stop_token stop = {});
+// Installs the downloaded archive open as `archive` (a regular file, read from its start): checks its
+// length and its Ed25519 signature while reading it, then unpacks what was checked beside the
+// installed versions (only files, folders and links inside the release, within the size limits
+// above). The release must carry its information record, naming this program and the version the
+// feed announced, newer than the running one. Then it becomes current, keeping the version that
+// was current until now and the one that runs. On any failure nothing else is touched. Runs for
+// seconds on a large archive: call it away from the user interface's thread; `stop` ends it early,
+// leaving the install as it was.
+InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, int archive,
+    const AppcastItem& item, const ReleaseRequirements& requirements, const InstallProgress& progress = {},
+    std::stop_token stop = {});
+
+// Removes what installs that ended halfway (a crash, a kill, a power cut) left in the install:
+// unpacking folders, links not yet switched, downloads of older versions of this program. Does
+// nothing while another copy is installing.
+void removeAbandonedUpdateWork(const SelfUpdatingInstall& install);
 
 } // namespace quillon

@@ -5,6 +5,7 @@
 #include "platform/updater/appcast.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quillon {
@@ -25,9 +26,14 @@ public:
         = 0;
     // A check the user asked for found nothing newer.
     virtual void showUpToDate(const std::string& currentVersion) = 0;
+    // What the progress window's Cancel does, from the download to the end of the install. Set
+    // before the progress is first shown.
+    virtual void setCancelAction(std::function<void()> cancel) = 0;
     virtual void showDownloadProgress(std::uint64_t received, std::uint64_t total) = 0;
     // Checking and unpacking the download, which goes on while the windows stay responsive.
     virtual void showInstallProgress(std::uint64_t done, std::uint64_t total) = 0;
+    // The progress window goes without an outcome to show: the user cancelled.
+    virtual void closeProgress() = 0;
     // Installed; true to start the new version now.
     virtual bool offerRelaunch(const AppcastItem& update) = 0;
     virtual void showError(const std::string& message) = 0;

@@ -1,5 +1,6 @@
 #include "studio/application/update_windows.h"
 
+#include "platform/updater/release_notes.h"
 #include "studio/controls/qt_text.h"
 
 #include <QCoreApplication>
@@ -17,17 +18,41 @@
 namespace quillon {
 namespace {
 
-// The feed is not signed: its notes may show text and links, and load nothing at all, not even a
-// local file named as an image.
+// What a feed or a server says is shown as text, at most this long: a version or a reason phrase of
+// sixty thousand characters made a window wider than any screen.
+constexpr qsizetype kMostVersionCharacters = 40;
+constexpr qsizetype kMostMessageCharacters = 1000;
+
+// The feed is not signed: its notes show simple formatting and load nothing at all. An empty answer
+// is an answer; a null one would send Qt to load a local file named as an image itself.
 class NotesBrowser final : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
-    QVariant loadResource(int, const QUrl&) override { return {}; }
+    QVariant loadResource(int, const QUrl&) override { return QVariant(QByteArray()); }
 };
+
+QString shortened(const QString& text, qsizetype most)
+{
+    if (text.size() <= most)
+        return text;
+    qsizetype cut = most - 1;
+    if (text.at(cut).isLowSurrogate())
+        --cut;
+    return text.left(cut) + QChar(0x2026);
+}
 
 QString shownVersion(const AppcastItem& update)
 {
-    return qText(update.shortVersion.empty() ? update.version : update.shortVersion);
+    return shortened(
+        qText(update.shortVersion.empty() ? update.version : update.shortVersion), kMostVersionCharacters);
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
 }
 
 } // namespace
@@ -73,27 +98,25 @@ UpdateChoice UpdateWindows::showUpdateFound(
         //: %1 is the new version, %2 the version the user has.
         : QCoreApplication::translate("quillon::UpdateWindows",
             "Quillon %1 is now available — you have %2. Would you like to open its download page?");
-    auto* detail = new QLabel(detailText.arg(shownVersion(update), qText(currentVersion)), &dialog);
+    auto* detail = plainLabel(
+        detailText.arg(shownVersion(update), shortened(qText(currentVersion), kMostVersionCharacters)),
+        &dialog);
     detail->setWordWrap(true);
     column->addWidget(heading);
     column->addWidget(detail);
     column->addWidget(
         new QLabel(QCoreApplication::translate("quillon::UpdateWindows", "<b>Release Notes:</b>"), &dialog));
-    // Links open in the browser, and nothing else is opened.
+    // Nothing in the notes is followed or fetched; a page of notes is named, for the user to open.
     auto* notes = new NotesBrowser(&dialog);
     notes->setAccessibleName(QCoreApplication::translate("quillon::UpdateWindows", "Release Notes"));
     notes->setOpenLinks(false);
     if (!update.releaseNotes.empty())
-        notes->setHtml(qText(update.releaseNotes));
+        notes->setHtml(qText(safeReleaseNotesHtml(update.releaseNotes)));
     else if (!update.releaseNotesLink.empty())
-        notes->setHtml(QString("<a href=\"%1\">%1</a>").arg(qText(update.releaseNotesLink).toHtmlEscaped()));
+        notes->setPlainText(shortened(qText(update.releaseNotesLink), kMostMessageCharacters));
     else
         notes->setPlainText(
             QCoreApplication::translate("quillon::UpdateWindows", "No release notes were given."));
-    QObject::connect(notes, &QTextBrowser::anchorClicked, notes, [](const QUrl& link) {
-        if (link.scheme() == "https" || link.scheme() == "http")
-            QDesktopServices::openUrl(link);
-    });
     column->addWidget(notes, 1);
 
     auto* buttons = new QDialogButtonBox(&dialog);
@@ -124,12 +147,15 @@ UpdateChoice UpdateWindows::showUpdateFound(
 
 void UpdateWindows::showUpToDate(const std::string& currentVersion)
 {
-    QMessageBox::information(m_parent,
+    QMessageBox box(QMessageBox::Information,
         QCoreApplication::translate("quillon::UpdateWindows", "You're up to date!"),
         //: %1 is the version the user has.
         QCoreApplication::translate(
             "quillon::UpdateWindows", "Quillon %1 is currently the newest version available.")
-            .arg(qText(currentVersion)));
+            .arg(shortened(qText(currentVersion), kMostVersionCharacters)),
+        QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void UpdateWindows::showDownloadProgress(std::uint64_t received, std::uint64_t total)
@@ -148,7 +174,9 @@ void UpdateWindows::showInstallProgress(std::uint64_t done, std::uint64_t total)
 void UpdateWindows::showProgress(const QString& label, std::uint64_t done, std::uint64_t total)
 {
     if (!m_progress) {
-        m_progress = new QProgressDialog(label, QString(), 0, 1000, m_parent);
+        m_progress = new QProgressDialog(label,
+            QCoreApplication::translate("quillon::UpdateWindows", "Cancel", "stops the update under way"), 0,
+            1000, m_parent);
         m_progress->setWindowTitle(QCoreApplication::translate("quillon::UpdateWindows", "Software Update"));
         m_progress->setAttribute(Qt::WA_DeleteOnClose);
         // It stays up until the outcome replaces it, whatever the bar says.
@@ -156,6 +184,11 @@ void UpdateWindows::showProgress(const QString& label, std::uint64_t done, std::
         m_progress->setAutoReset(false);
         // The user has just chosen to install: the window answers at once.
         m_progress->setMinimumDuration(0);
+        QObject::connect(m_progress, &QProgressDialog::canceled, m_progress, [this] {
+            closeProgress();
+            if (m_cancel)
+                m_cancel();
+        });
     }
     m_progress->setLabelText(label);
     m_progress->setValue(total ? static_cast<int>(std::min<std::uint64_t>(1000, done * 1000 / total)) : 0);
@@ -170,6 +203,7 @@ bool UpdateWindows::offerRelaunch(const AppcastItem& update)
         QCoreApplication::translate("quillon::UpdateWindows", "Quillon %1 is installed.")
             .arg(shownVersion(update)),
         QMessageBox::NoButton, m_parent);
+    offer.setTextFormat(Qt::PlainText);
     offer.setInformativeText(QCoreApplication::translate("quillon::UpdateWindows",
         "Relaunch now to start using it? Otherwise it starts the next time you open Quillon."));
     QPushButton* relaunch = offer.addButton(
@@ -185,10 +219,15 @@ bool UpdateWindows::offerRelaunch(const AppcastItem& update)
 void UpdateWindows::showError(const std::string& message)
 {
     closeProgress();
-    QMessageBox::warning(m_parent, QCoreApplication::translate("quillon::UpdateWindows", "Update Error!"),
+    // What went wrong may quote the server, which is not to format the window.
+    QMessageBox box(QMessageBox::Warning,
+        QCoreApplication::translate("quillon::UpdateWindows", "Update Error!"),
         //: %1 is what went wrong, as the updater tells it.
         QCoreApplication::translate("quillon::UpdateWindows", "%1\n\nThe installed version was not changed.")
-            .arg(qText(message)));
+            .arg(shortened(qText(message), kMostMessageCharacters)),
+        QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void UpdateWindows::openDownloadPage(const std::string& url)

@@ -6,6 +6,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class QProgressDialog;
 class QWidget;
 
@@ -26,17 +28,19 @@ public:
     UpdateChoice showUpdateFound(
         const AppcastItem& update, const std::string& currentVersion, bool installsInPlace) override;
     void showUpToDate(const std::string& currentVersion) override;
+    void setCancelAction(std::function<void()> cancel) override { m_cancel = std::move(cancel); }
     void showDownloadProgress(std::uint64_t received, std::uint64_t total) override;
     void showInstallProgress(std::uint64_t done, std::uint64_t total) override;
+    void closeProgress() override;
     bool offerRelaunch(const AppcastItem& update) override;
     void showError(const std::string& message) override;
     void openDownloadPage(const std::string& url) override;
 
 private:
     void showProgress(const QString& label, std::uint64_t done, std::uint64_t total);
-    void closeProgress();
 
     QPointer<QWidget> m_parent;
+    std::function<void()> m_cancel;
     QPointer<QProgressDialog> m_progress;
 };
 

@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -75,9 +77,12 @@ private slots:
         const fs::path archive = fs::path(elsewhere.path().toStdString()) / "Quillon-2.0.tar.gz";
         testing::writeWholeFile(archive, m_release);
         const std::uint64_t freeBefore = freeBytes(m_root);
-        const InstallOutcome outcome = installDownloadedUpdate(SelfUpdatingInstall {m_root, ""}, archive,
+        const int file = ::open(archive.c_str(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(file >= 0);
+        const InstallOutcome outcome = installDownloadedUpdate(SelfUpdatingInstall {m_root, ""}, file,
             testing::signedItem(m_release, "2.0", m_keys.secretKeyBase64),
             {m_keys.publicKeyBase64, testing::kProgramIdentifier, "1.0"});
+        ::close(file);
         QVERIFY(!outcome.installed);
         QCOMPARE(QString::fromStdString(outcome.error),
             QString::fromStdString("There is not enough space on the disk to unpack the update in "

@@ -7,7 +7,9 @@
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -17,7 +19,8 @@ namespace quillon::testing {
 
 // Answers GET requests for the paths it was given, and 404 for the rest. A streamed path has no
 // length announced and is written as fast as the client takes it, without end unless a size is
-// given; the server counts what it handed to the connection.
+// given; the server counts what it handed to the connection. A trickled path announces its file's
+// length and then sends one byte at a time, a pause between each.
 class LoopbackServer final : public QObject {
 public:
     static constexpr qint64 kEndless = -1;
@@ -44,6 +47,7 @@ public:
     std::map<QByteArray, QByteArray> files;
     std::map<QByteArray, qint64> streamed; // path → bytes to send, or kEndless
     std::map<QByteArray, qint64> sent; // path → bytes a streamed path handed to its connections
+    std::map<QByteArray, int> trickled; // path → milliseconds between the bytes of its file
 
 private:
     void answer(QTcpSocket& socket, QByteArray& request)
@@ -58,12 +62,33 @@ private:
             stream_(socket, path, stream->second);
             return;
         }
+        if (const auto trickle = trickled.find(path); trickle != trickled.end()) {
+            trickle_(socket, files[path], trickle->second);
+            return;
+        }
         const auto found = files.find(path);
         const QByteArray body = found == files.end() ? QByteArray("not here") : found->second;
         socket.write((found == files.end() ? "HTTP/1.1 404 Not Found\r\n" : "HTTP/1.1 200 OK\r\n")
             + QByteArray("Content-Length: ") + QByteArray::number(body.size())
             + "\r\nConnection: close\r\n\r\n" + body);
         socket.disconnectFromHost();
+    }
+
+    void trickle_(QTcpSocket& socket, const QByteArray& body, int pause)
+    {
+        socket.write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size())
+            + "\r\nConnection: close\r\n\r\n");
+        auto* timer = new QTimer(&socket);
+        auto next = std::make_shared<qsizetype>(0);
+        connect(timer, &QTimer::timeout, &socket, [&socket, body, next, timer] {
+            if (*next >= body.size()) {
+                timer->stop();
+                socket.disconnectFromHost();
+                return;
+            }
+            socket.write(body.mid((*next)++, 1));
+        });
+        timer->start(pause);
     }
 
     // Starts with the path's file, if any, then goes on with filler, a piece whenever the last is out.
@@ -103,16 +128,22 @@ public:
         return choice;
     }
     void showUpToDate(const std::string& currentVersion) override { upToDate.push_back(currentVersion); }
+    void setCancelAction(std::function<void()> action) override { cancel = std::move(action); }
     void showDownloadProgress(std::uint64_t received, std::uint64_t total) override
     {
         lastProgress = {received, total};
         mostReceived = std::max(mostReceived, received);
+        if (onDownloadProgress)
+            onDownloadProgress(received);
     }
     void showInstallProgress(std::uint64_t done, std::uint64_t total) override
     {
         ++installProgressCalls;
         lastInstallProgress = {done, total};
+        if (onInstallProgress)
+            onInstallProgress(done);
     }
+    void closeProgress() override { ++progressClosed; }
     bool offerRelaunch(const AppcastItem&) override
     {
         ++relaunchOffers;
@@ -150,6 +181,10 @@ public:
     std::pair<std::uint64_t, std::uint64_t> lastInstallProgress;
     int installProgressCalls = 0;
     int relaunchOffers = 0;
+    int progressClosed = 0;
+    std::function<void()> cancel; // the progress window's Cancel, as the updater set it
+    std::function<void(std::uint64_t)> onDownloadProgress; // what the user does on seeing progress
+    std::function<void(std::uint64_t)> onInstallProgress;
 };
 
 } // namespace quillon::testing

@@ -7,6 +7,7 @@
 #include "platform/updater/update_signature.h"
 #include "tests/platform/updater/loopback_update_server.h"
 #include "tests/platform/updater/test_archives.h"
+#include "tests/support/built_catalogues.h"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>
@@ -16,6 +17,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -83,6 +88,7 @@ private slots:
         m_server.files.clear();
         m_server.streamed.clear();
         m_server.sent.clear();
+        m_server.trickled.clear();
         m_folder = std::make_unique<QTemporaryDir>();
         m_root = fs::path(m_folder->path().toStdString()) / "Quillon";
         testing::writeWholeFile(m_root / "versions/1.0/bin/quillon", "#!/bin/sh\n", true);
@@ -277,16 +283,112 @@ private slots:
         for (const char* path : {"/endless", "/announced"}) {
             QNetworkReply* reply = network.get(QNetworkRequest(QUrl(m_server.url(path))));
             std::uint64_t taken = 0;
-            auto* transfer = new BoundedTransfer(reply, limit, [&](std::string_view piece) {
-                taken += piece.size();
-                return true;
-            });
+            auto* transfer
+                = new BoundedTransfer(reply, limit, std::chrono::minutes(1), [&](std::string_view piece) {
+                      taken += piece.size();
+                      return true;
+                  });
             QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 30000);
             QCOMPARE(transfer->stop(), BoundedTransfer::Stop::tooLarge);
             QVERIFY2(taken <= limit, qPrintable(QString("%1: %2 bytes taken").arg(path).arg(taken)));
             QCOMPARE(transfer->received(), taken);
             delete reply;
         }
+    }
+
+    // Qt's own timeout waits for a pause, and a server that sends a byte every moment never makes
+    // one: the feed and the download each have a deadline for the whole transfer.
+    void aTricklingServerMeetsTheDeadline()
+    {
+        for (const char* slow : {"/appcast.xml", "/Quillon.tar.gz"}) {
+            m_user = ScriptedUser();
+            serve("2.0", "2.0", releaseArchive("2.0"));
+            m_server.trickled[slow] = 100;
+            SelfUpdaterConfiguration impatient = configuration();
+            impatient.feedDeadline = std::chrono::seconds(2);
+            impatient.downloadDeadlineBase = std::chrono::seconds(2);
+            impatient.slowestBytesPerSecond = 1 << 30;
+            QElapsedTimer clock;
+            clock.start();
+            CHECK_ONCE(impatient);
+            QVERIFY2(clock.elapsed() < 20000, qPrintable(QString("%1 ms").arg(clock.elapsed())));
+            VERIFY_ERROR_SAYS(std::string_view(slow) == "/appcast.xml" ? "within 2 second" : "too slow");
+            QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
+            m_server.trickled.clear();
+        }
+    }
+
+    // Cancel stops the download or the install at once, tells of no error, and leaves nothing: the
+    // download never has a name in the install's folder, for anyone to replace or find left over.
+    void cancelStopsTheUpdateAndLeavesNothingBehind()
+    {
+        // The install's lock stays, as the lock of any install does.
+        const auto entriesOf = [](const fs::path& folder) {
+            QStringList names;
+            for (const auto& entry : fs::directory_iterator(folder)) {
+                if (entry.path().filename() != ".update-lock")
+                    names << QString::fromStdString(entry.path().filename().string());
+            }
+            names.sort();
+            return names.join(", ");
+        };
+        const QString rootBefore = entriesOf(m_root);
+        for (const char* when : {"downloading", "installing"}) {
+            m_user = ScriptedUser();
+            serve("2.0", "2.0", releaseArchive("2.0", 8 << 20));
+            const bool downloading = std::string_view(when) == "downloading";
+            if (downloading)
+                m_server.trickled["/Quillon.tar.gz"] = 20;
+            QString rootWhileDownloading;
+            m_user.onDownloadProgress = [&](std::uint64_t received) {
+                rootWhileDownloading = entriesOf(m_root);
+                if (downloading && received > 0 && m_user.cancel)
+                    m_user.cancel();
+            };
+            m_user.onInstallProgress = [&](std::uint64_t) {
+                if (!downloading && m_user.cancel)
+                    m_user.cancel();
+            };
+            SelfUpdater updater(configuration(), *m_settings, m_user);
+            QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
+            updater.checkForUpdates();
+            WAIT_FOR_CHECKS(finished, 1);
+            QVERIFY2(m_user.errors.empty(), qPrintable(when + (": " + m_user.describe())));
+            QVERIFY2(m_user.progressClosed > 0, when);
+            QCOMPARE(finished.first().first().toString(), QString());
+            QVERIFY(updater.canCheckForUpdates());
+            QCOMPARE(rootWhileDownloading, rootBefore);
+            QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
+            QCOMPARE(entriesOf(m_root / "versions"), QString("1.0"));
+            QCOMPARE(entriesOf(m_root), rootBefore);
+            QCOMPARE(m_user.relaunchOffers, 0);
+            m_server.trickled.clear();
+        }
+    }
+
+    // A run that was killed, or a machine that lost power, left a download and half an unpacking:
+    // they go when the program next starts, unless another copy is installing right then.
+    void leftoversOfARunThatEndedHalfwayGoAtTheNextStart()
+    {
+        testing::writeWholeFile(m_root / ".download-999999.tar.gz", std::string(4096, 'x'));
+        testing::writeWholeFile(m_root / "versions/.unpacking-999999/bin/quillon", "#!/bin/sh\n", true);
+        fs::create_directory_symlink("versions/1.0", m_root / ".current-999999");
+        const int lock = ::open((m_root / ".update-lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(lock >= 0);
+        QCOMPARE(flock(lock, LOCK_EX), 0);
+        {
+            SelfUpdater installingElsewhere(configuration(), *m_settings, m_user);
+            installingElsewhere.start();
+            QVERIFY(fs::exists(m_root / "versions/.unpacking-999999"));
+        }
+        ::close(lock);
+        SelfUpdater updater(configuration(), *m_settings, m_user);
+        updater.start();
+        QVERIFY(!fs::exists(m_root / ".download-999999.tar.gz"));
+        QVERIFY(!fs::exists(m_root / "versions/.unpacking-999999"));
+        QVERIFY(!fs::exists(fs::symlink_status(m_root / ".current-999999")));
+        QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/1.0"));
+        QVERIFY(fs::exists(m_root / "versions/1.0/bin/quillon"));
     }
 
     void skippingAndOtherAnswersInstallNothing()
@@ -323,7 +425,7 @@ private slots:
     // which runs on a thread of its own, with the parts in their places.
     void whatWentWrongIsToldInTheUsersLanguage()
     {
-        QCOMPARE(installTranslations({"de_DE"}, translationFolders()), QString("de"));
+        QCOMPARE(installTranslations({"de_DE"}, testing::builtCatalogueFolders()), QString("de"));
         const auto english = qScopeGuard([] {
             for (QTranslator* catalogue : QCoreApplication::instance()->findChildren<QTranslator*>()) {
                 QCoreApplication::removeTranslator(catalogue);
