@@ -21,7 +21,8 @@ for prefix in /usr /opt/quillon; do
               share/applications/com.quillon.Quillon.desktop share/applications/com.quillon.WidgetHost.desktop \
               share/icons/hicolor/scalable/apps/com.quillon.Quillon.svg \
               share/icons/hicolor/48x48/apps/com.quillon.Quillon.png share/icons/hicolor/256x256/apps/com.quillon.Quillon.png \
-              share/metainfo/com.quillon.Quillon.metainfo.xml; do
+              share/metainfo/com.quillon.Quillon.metainfo.xml \
+              share/doc/quillon/copyright share/doc/quillon/changelog.gz; do
     check "$prefix: $file is installed" "ls -l '$root/$file'; [[ -s '$root/$file' ]]"
   done
   for service in com.quillon.Quillon:quillon com.quillon.WidgetHost:quillon-widgets; do
