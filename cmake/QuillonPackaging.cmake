@@ -11,6 +11,20 @@ set(CPACK_PACKAGE_NAME "quillon")
 set(CPACK_PACKAGE_VENDOR "Quillon")
 set(CPACK_PACKAGE_CONTACT "Quillon <${QUILLON_SUPPORT_EMAIL}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Dot-matrix display studio and desktop widgets")
+# The package's long description, under the summary; CPack indents it and marks the empty lines.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
+Quillon is a studio that shows the time, the date, progress through a period,
+a countdown or a message in a 5 × 7 dot font, on round dots and split-flap
+tiles, in eight colour themes. It has six displays: a world board of city
+times, a clock, the day, progress through the day, week, month or year, a
+countdown and a sign. Each comes in four sizes.
+
+Its widget host puts the displays on the desktop as widgets, on X11 and on
+Wayland desktops, where they follow the studio's settings and keep time on
+their own.
+
+Command-line tools draw any display as a picture, as the scene it is built
+from or as text, for scripts, status bars and e-ink panels.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL "${QUILLON_WEBSITE_URL}")
 set(CPACK_GENERATOR "DEB;TGZ")
 set(CPACK_STRIP_FILES ON)

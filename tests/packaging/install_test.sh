@@ -24,7 +24,10 @@ for prefix in /usr /opt/quillon; do
               share/applications/com.quillon.Quillon.desktop share/applications/com.quillon.WidgetHost.desktop \
               share/icons/hicolor/scalable/apps/com.quillon.Quillon.svg \
               share/icons/hicolor/48x48/apps/com.quillon.Quillon.png share/icons/hicolor/256x256/apps/com.quillon.Quillon.png \
-              share/metainfo/com.quillon.Quillon.metainfo.xml; do
+              share/metainfo/com.quillon.Quillon.metainfo.xml \
+              share/man/man1/quillon.1.gz share/man/man1/quillon-widgets.1.gz \
+              share/man/man1/quillon-widget-view.1.gz share/man/man1/quillon-render.1.gz \
+              share/doc/quillon/copyright share/doc/quillon/changelog.gz; do
     check "$prefix: $file is installed" "ls -l '$root/$file'; [[ -s '$root/$file' ]]"
   done
   for service in com.quillon.Quillon:quillon com.quillon.WidgetHost:quillon-widgets; do

@@ -42,6 +42,12 @@ top=$(ls -d "$work/some where/100% else"/Quillon-*-Linux)
 top_in_exec=${top//%/%%}
 check "it unpacks into the self-updating layout" \
   "ls -l '$top'; [[ -L '$top/current' && -x '$top/current/bin/quillon' && -L '$top/quillon' && -L '$top/quillon-widgets' ]]"
+for program in "$top"/current/bin/*; do
+  program=${program##*/}
+  check "its release carries the manual page of $program" \
+    "ls '$top/current/share/man/man1'; [[ -s '$top/current/share/man/man1/$program.1.gz' ]]"
+done
+check "and the copyright file" "file_there '$top/current/share/doc/quillon/copyright'"
 # What the updater asks of a release archive: its own information record, naming the studio and
 # this build, and contents within the limit on what an archive may unpack to.
 build_number=$(sed -n 's/^QUILLON_BUILD_NUMBER:[A-Z]*=//p' "$build/CMakeCache.txt")
