@@ -851,7 +851,7 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+100"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+103"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>Auf dem Datenträger ist nicht genügend Speicherplatz frei, um das Update in %1 zu entpacken.</translation>
     </message>
@@ -863,11 +863,12 @@
     </message>
     <message>
         <location line="-26"/>
+        <location line="+178"/>
         <source>Installing the update was stopped.</source>
         <translation>Die Installation des Updates wurde abgebrochen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-177"/>
         <source>The download could not be read: %1</source>
         <translation>Der Download konnte nicht gelesen werden: %1</translation>
     </message>
@@ -912,7 +913,32 @@
         <translation>Das Update ist Build %1 und damit nicht neuer als der bereits installierte Build %2.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+27"/>
+        <source>it did not say it is build %1</source>
+        <translation>sie hat nicht angegeben, Build %1 zu sein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it ended with status %1: %2</source>
+        <translation>sie endete mit Status %1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it was ended by signal %1 (%2)</source>
+        <translation>sie wurde durch Signal %1 beendet (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it did not answer within %1 seconds</source>
+        <translation>sie hat nicht innerhalb von %1 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The new version does not start on this computer (%1), so it was not installed.</source>
+        <translation>Die neue Version startet auf diesem Computer nicht (%1) und wurde deshalb nicht installiert.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>Der Download hat nicht die im Update-Feed angegebene Größe.</translation>
@@ -939,17 +965,22 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+18"/>
+        <location line="+27"/>
         <source>The update could not be unpacked as a release of this program.</source>
         <translation>Das Update konnte nicht als Version dieses Programms entpackt werden.</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-24"/>
         <source>The update holds a link that leads out of the release.</source>
         <translation>Das Update enthält eine Verknüpfung, die auf einen Ort außerhalb der neuen Version verweist.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+7"/>
+        <source>The update is made for another kind of computer: %1 is not a program for this one.</source>
+        <translation>Das Update ist für eine andere Art von Computer gemacht: %1 ist kein Programm für diesen.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>The update could not be put beside the installed version: %1</source>
         <translation>Das Update konnte nicht neben der installierten Version abgelegt werden: %1</translation>
     </message>

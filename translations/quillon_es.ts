@@ -851,7 +851,7 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+100"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+103"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>No hay espacio suficiente en el disco para descomprimir la actualización en %1.</translation>
     </message>
@@ -863,11 +863,12 @@
     </message>
     <message>
         <location line="-26"/>
+        <location line="+178"/>
         <source>Installing the update was stopped.</source>
         <translation>Se detuvo la instalación de la actualización.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-177"/>
         <source>The download could not be read: %1</source>
         <translation>No se pudo leer el archivo descargado: %1</translation>
     </message>
@@ -912,7 +913,32 @@
         <translation>La actualización es la compilación %1, que no es más reciente que la compilación %2 ya instalada.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+27"/>
+        <source>it did not say it is build %1</source>
+        <translation>no indicó ser la compilación %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it ended with status %1: %2</source>
+        <translation>terminó con el estado %1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it was ended by signal %1 (%2)</source>
+        <translation>fue terminada por la señal %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it did not answer within %1 seconds</source>
+        <translation>no respondió en %1 segundos</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The new version does not start on this computer (%1), so it was not installed.</source>
+        <translation>La nueva versión no se inicia en este ordenador (%1), así que no se instaló.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>El archivo descargado no tiene el tamaño que indica el canal de actualizaciones.</translation>
@@ -939,17 +965,22 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+18"/>
+        <location line="+27"/>
         <source>The update could not be unpacked as a release of this program.</source>
         <translation>No se pudo descomprimir la actualización como una versión de este programa.</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-24"/>
         <source>The update holds a link that leads out of the release.</source>
         <translation>La actualización contiene un enlace que apunta fuera de la versión.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+7"/>
+        <source>The update is made for another kind of computer: %1 is not a program for this one.</source>
+        <translation>La actualización está hecha para otro tipo de ordenador: %1 no es un programa para este.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>The update could not be put beside the installed version: %1</source>
         <translation>No se pudo colocar la actualización junto a la versión instalada: %1</translation>
     </message>

@@ -851,7 +851,7 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+100"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+103"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>Il n&apos;y a pas assez d&apos;espace sur le disque pour décompresser la mise à jour dans %1.</translation>
     </message>
@@ -863,11 +863,12 @@
     </message>
     <message>
         <location line="-26"/>
+        <location line="+178"/>
         <source>Installing the update was stopped.</source>
         <translation>L&apos;installation de la mise à jour a été interrompue.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-177"/>
         <source>The download could not be read: %1</source>
         <translation>Le fichier téléchargé n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
@@ -912,7 +913,32 @@
         <translation>La mise à jour est le build %1, qui n&apos;est pas plus récent que le build %2 déjà installé.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+27"/>
+        <source>it did not say it is build %1</source>
+        <translation>elle n&apos;a pas indiqué être le build %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it ended with status %1: %2</source>
+        <translation>elle s&apos;est terminée avec le code %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it was ended by signal %1 (%2)</source>
+        <translation>elle a été arrêtée par le signal %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it did not answer within %1 seconds</source>
+        <translation>elle n&apos;a pas répondu en %1&#xa0;secondes</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The new version does not start on this computer (%1), so it was not installed.</source>
+        <translation>La nouvelle version ne démarre pas sur cet ordinateur (%1)&#xa0;; elle n&apos;a donc pas été installée.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>Le fichier téléchargé n&apos;a pas la taille indiquée par le flux de mises à jour.</translation>
@@ -939,17 +965,22 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+18"/>
+        <location line="+27"/>
         <source>The update could not be unpacked as a release of this program.</source>
         <translation>La mise à jour n&apos;a pas pu être décompressée en tant que version de cette application.</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-24"/>
         <source>The update holds a link that leads out of the release.</source>
         <translation>La mise à jour contient un lien qui pointe hors de la version.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+7"/>
+        <source>The update is made for another kind of computer: %1 is not a program for this one.</source>
+        <translation>La mise à jour est faite pour un autre type d&apos;ordinateur&#xa0;: %1 n&apos;est pas un programme pour celui-ci.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>The update could not be put beside the installed version: %1</source>
         <translation>La mise à jour n&apos;a pas pu être placée à côté de la version installée&#xa0;: %1</translation>
     </message>

@@ -848,7 +848,7 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+100"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+103"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>ディスクの空き容量が不足しているため、「%1」にアップデートを展開できません。</translation>
     </message>
@@ -860,11 +860,12 @@
     </message>
     <message>
         <location line="-26"/>
+        <location line="+178"/>
         <source>Installing the update was stopped.</source>
         <translation>アップデートのインストールが中止されました。</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-177"/>
         <source>The download could not be read: %1</source>
         <translation>ダウンロードしたファイルを読み込めませんでした：%1</translation>
     </message>
@@ -909,7 +910,32 @@
         <translation>このアップデートはビルド%1で、インストール済みのビルド%2より新しくありません。</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+27"/>
+        <source>it did not say it is build %1</source>
+        <translation>ビルド %1 であると応答しませんでした</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it ended with status %1: %2</source>
+        <translation>終了ステータス %1 で終了しました：%2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it was ended by signal %1 (%2)</source>
+        <translation>シグナル %1 で終了しました（%2）</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it did not answer within %1 seconds</source>
+        <translation>%1 秒以内に応答しませんでした</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The new version does not start on this computer (%1), so it was not installed.</source>
+        <translation>新しいバージョンはこのコンピュータで起動しないため（%1）、インストールしませんでした。</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>ダウンロードしたファイルのサイズが、アップデートフィードに記載されたサイズと一致しません。</translation>
@@ -936,17 +962,22 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+18"/>
+        <location line="+27"/>
         <source>The update could not be unpacked as a release of this program.</source>
         <translation>アップデートを、このアプリのリリースとして展開できませんでした。</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-24"/>
         <source>The update holds a link that leads out of the release.</source>
         <translation>アップデートに、リリースの外部を参照するリンクが含まれています。</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+7"/>
+        <source>The update is made for another kind of computer: %1 is not a program for this one.</source>
+        <translation>このアップデートは別の種類のコンピュータ向けです：%1 はこのコンピュータ用のプログラムではありません。</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>The update could not be put beside the installed version: %1</source>
         <translation>アップデートをインストール済みのバージョンと並べて配置できませんでした：%1</translation>
     </message>

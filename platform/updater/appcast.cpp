@@ -93,6 +93,7 @@ void readEnclosure(const QXmlStreamAttributes& attributes, ItemDraft& draft)
     take(draft.length, {}, u"length");
     take(draft.item.enclosure.type, {}, u"type");
     take(draft.item.enclosure.edSignature, kSparkleNamespace, u"edSignature");
+    take(draft.item.enclosure.os, kSparkleNamespace, u"os");
     take(draft.attributeVersion, kSparkleNamespace, u"version");
     take(draft.attributeShortVersion, kSparkleNamespace, u"shortVersionString");
 }
@@ -259,14 +260,40 @@ std::optional<std::vector<AppcastItem>> parseAppcast(std::string_view xml)
     return items;
 }
 
+bool runsOn(std::string_view os, std::string_view machine)
+{
+    std::string lower;
+    for (char c : os)
+        lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower.empty() || lower == "linux")
+        return true;
+    if (!lower.starts_with("linux-"))
+        return false;
+    // Debian's and the kernel's names for the same processors.
+    const auto canonical = [](std::string_view name) -> std::string_view {
+        if (name == "amd64" || name == "x64")
+            return "x86_64";
+        if (name == "arm64")
+            return "aarch64";
+        if (name == "i386" || name == "i486" || name == "i586" || name == "i686")
+            return "x86";
+        return name;
+    };
+    std::string ownMachine;
+    for (char c : machine)
+        ownMachine += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return canonical(std::string_view(lower).substr(6)) == canonical(ownMachine);
+}
+
 std::optional<AppcastItem> newestApplicableUpdate(const std::vector<AppcastItem>& items,
-    std::string_view currentVersion, std::string_view systemVersion, std::string_view skippedVersion)
+    std::string_view currentVersion, const RunningSystem& system, std::string_view skippedVersion)
 {
     const AppcastItem* newest = nullptr;
     for (const AppcastItem& item : items) {
         const bool isNewer = compareVersions(item.version, currentVersion) > 0;
-        const bool runsHere = item.minimumSystemVersion.empty()
-            || compareVersions(item.minimumSystemVersion, systemVersion) <= 0;
+        const bool runsHere = (item.minimumSystemVersion.empty()
+                                  || compareVersions(item.minimumSystemVersion, system.version) <= 0)
+            && runsOn(item.enclosure.os, system.machine);
         const bool skipped = !skippedVersion.empty() && compareVersions(item.version, skippedVersion) <= 0;
         if (!isNewer || !runsHere || skipped)
             continue;

@@ -16,6 +16,7 @@ struct AppcastEnclosure {
     std::uint64_t length = 0; // bytes, as the feed declares them
     std::string edSignature; // base64 of the 64-byte Ed25519 signature of the whole file
     std::string type; // MIME type, informational
+    std::string os; // sparkle:os: the system it is for ("linux", "linux-x86_64"), may be empty
     bool operator==(const AppcastEnclosure&) const = default;
 };
 
@@ -40,11 +41,22 @@ inline constexpr std::size_t kMaxAppcastBytes = 1024 * 1024;
 // or declaring entities (a feed has no use for them, and they can expand without bound).
 std::optional<std::vector<AppcastItem>> parseAppcast(std::string_view xml);
 
-// The newest item newer than `currentVersion` that this system can run (its minimum system
-// version, if any, is not newer than `systemVersion`); nothing when there is none, or when the
-// user skipped it: a skipped version also passes over every older one, so that skipping the
-// newest release never brings up an older one instead.
+// What an item must run on: the kernel's version and the processor ("x86_64", "aarch64"; the other
+// names of each, "amd64" and "arm64", are taken as the same).
+struct RunningSystem {
+    std::string version;
+    std::string machine;
+};
+
+// Whether a release for `os` (sparkle:os) runs on `machine`: one for no system in particular, for
+// Linux, or for Linux on this processor ("linux-aarch64"); not one for another system or processor.
+bool runsOn(std::string_view os, std::string_view machine);
+
+// The newest item newer than `currentVersion` that this system can run (its system, processor and
+// minimum system version fit `system`); nothing when there is none, or when the user skipped it: a
+// skipped version also passes over every older one, so that skipping the newest release never
+// brings up an older one instead.
 std::optional<AppcastItem> newestApplicableUpdate(const std::vector<AppcastItem>& items,
-    std::string_view currentVersion, std::string_view systemVersion, std::string_view skippedVersion);
+    std::string_view currentVersion, const RunningSystem& system, std::string_view skippedVersion);
 
 } // namespace quillon

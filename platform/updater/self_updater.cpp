@@ -246,7 +246,7 @@ void SelfUpdater::feedArrived(const QByteArray& feed, bool userInitiated)
     m_settings.setValue(kLastCheckKey, m_clock().secondsSinceReferenceDate);
     const std::string skipped = m_settings.value(kSkippedKey).toString().toStdString();
     const std::optional<AppcastItem> update = newestApplicableUpdate(
-        *items, m_configuration.currentVersion, m_configuration.systemVersion, userInitiated ? "" : skipped);
+        *items, m_configuration.currentVersion, m_configuration.system, userInitiated ? "" : skipped);
     if (!update) {
         if (userInitiated)
             m_driver.showUpToDate(m_configuration.currentShortVersion);

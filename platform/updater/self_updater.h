@@ -33,7 +33,7 @@ struct SelfUpdaterConfiguration {
     std::string identifier; // the program's, as a release's own record must name it
     std::string currentVersion; // the build version (CFBundleVersion), compared with feeds'
     std::string currentShortVersion; // the version people see (CFBundleShortVersionString)
-    std::string systemVersion; // compared with a release's minimum system version
+    RunningSystem system; // what a release must run on
     std::optional<SelfUpdatingInstall> install; // nothing: the program cannot replace itself
     std::string downloadPage;
     // A server that trickles still comes to an end: the feed within a minute, a download within a

@@ -6,6 +6,7 @@
 #include "platform/updater/update_installer.h"
 
 #include "platform/updater/file_descriptor.h"
+#include "platform/updater/release_probe.h"
 #include "platform/updater/release_record.h"
 #include "platform/updater/release_unpacker.h"
 #include "platform/updater/update_signature.h"
@@ -31,6 +32,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kProgramName = "quillon";
 constexpr std::size_t kReadBytes = 256 * 1024;
+// Of what a studio that would not start said, for the user to look up.
+constexpr std::size_t kMostQuotedBytes = 200;
 
 // A version becomes a folder name: plain characters only, so that no feed can write elsewhere.
 bool isSafeFolderName(std::string_view name)
@@ -330,6 +333,51 @@ std::optional<std::string> recordProblem(const fs::path& release, const AppcastI
     return std::nullopt;
 }
 
+// What a failed start said first: "error while loading shared libraries: …".
+std::string firstLineOf(const std::string& output)
+{
+    std::string line = output.substr(0, output.find('\n'));
+    if (line.size() > kMostQuotedBytes)
+        line = line.substr(0, kMostQuotedBytes) + "…";
+    return line;
+}
+
+// Why the release's studio does not start on this machine, or nothing when it answers --version
+// with the build it is meant to be.
+std::optional<std::string> startProblem(const fs::path& release, const AppcastItem& item,
+    std::chrono::milliseconds deadline, std::stop_token stop)
+{
+    const ProgramRun run = runVersionOf(release / "bin" / kProgramName, deadline, stop);
+    std::string what;
+    switch (run.end) {
+    case ProgramRun::End::exited:
+        if (run.status == 0 && run.output.find("(build " + item.version + ")") != std::string::npos)
+            return std::nullopt;
+        what = run.status == 0
+            ? message(
+                QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "it did not say it is build %1"), item.version)
+            : message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "it ended with status %1: %2"),
+                std::to_string(run.status), firstLineOf(run.output));
+        break;
+    case ProgramRun::End::killedBySignal:
+        what = message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "it was ended by signal %1 (%2)"),
+            std::to_string(run.status), strsignal(run.status));
+        break;
+    case ProgramRun::End::notStarted:
+        what = std::strerror(run.status);
+        break;
+    case ProgramRun::End::timedOut:
+        what = message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "it did not answer within %1 seconds"),
+            std::to_string(std::chrono::duration_cast<std::chrono::seconds>(deadline).count()));
+        break;
+    case ProgramRun::End::stopped:
+        return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "Installing the update was stopped."));
+    }
+    return message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                       "The new version does not start on this computer (%1), so it was not installed."),
+        what);
+}
+
 // Holds the install's update lock: one install at a time, also from copies running in other
 // sessions, since each would prune the versions the other is about to use.
 std::optional<FileDescriptor> lockInstall(const fs::path& root)
@@ -438,6 +486,15 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, int a
         return failure(message(QT_TRANSLATE_NOOP(
             "quillon::UpdateInstaller", "The update holds a link that leads out of the release.")));
     if (auto problem = recordProblem(*release, item, requirements, install))
+        return failure(*problem);
+    // Signed by the publisher, so it may run: better here than after the switch, when the studio
+    // that worked is gone from the menu.
+    if (const auto foreign = foreignProgramIn(*release))
+        return failure(message(QT_TRANSLATE_NOOP("quillon::UpdateInstaller",
+                                   "The update is made for another kind of computer: %1 is not a program for "
+                                   "this one."),
+            *foreign));
+    if (auto problem = startProblem(*release, item, requirements.startDeadline, stop))
         return failure(*problem);
 
     std::error_code error;

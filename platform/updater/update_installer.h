@@ -11,6 +11,7 @@
 #include "platform/desktop/self_updating_copy.h"
 #include "platform/updater/appcast.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -33,6 +34,9 @@ struct ReleaseRequirements {
     std::string publicKeyBase64; // signed for this key
     std::string identifier; // its information record names this program
     std::string currentVersion; // its build version is newer than this one, the running build's
+    // Its studio answers --version within this, on this machine. Its --version needs no display and
+    // answers at once; a machine under load still gets half a minute.
+    std::chrono::milliseconds startDeadline = std::chrono::seconds(30);
 };
 
 struct InstallOutcome {

@@ -22,7 +22,7 @@ std::unique_ptr<Updater> makeUpdater(QSettings& settings, UpdateWindows& windows
         QUrl(QString::fromStdString(info.value(kFeedURLKey).value_or("")).trimmed()),
         info.value(kPublicEDKeyKey).value_or(""), info.value(kBundleIdentifierKey).value_or(""),
         info.value(kBundleVersionKey).value_or("0"), info.value(kBundleShortVersionKey).value_or("?"),
-        QSysInfo::kernelVersion().toStdString(),
+        {QSysInfo::kernelVersion().toStdString(), QSysInfo::buildCpuArchitecture().toStdString()},
         selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()), QUILLON_WEBSITE_URL};
     return std::make_unique<Updater>(info,
         std::make_unique<SelfUpdater>(std::move(configuration), settings, windows),

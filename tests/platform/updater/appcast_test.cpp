@@ -47,6 +47,7 @@ struct Enclosure {
     const char* url = kUrl;
     const char* length = "6291456";
     const char* signature = kSignature;
+    const char* os = nullptr;
 };
 
 std::string item(
@@ -60,6 +61,7 @@ std::string item(
     add("url", enclosure.url);
     add("length", enclosure.length);
     add("sparkle:edSignature", enclosure.signature);
+    add("sparkle:os", enclosure.os);
     return "<item><title>" + title + "</title><sparkle:version>" + version + "</sparkle:version><enclosure"
         + attributes + " type=\"application/x-xz\"/></item>\n";
 }
@@ -70,7 +72,7 @@ AppcastItem expectedItem(
     AppcastItem expected;
     expected.title = "Quillon";
     expected.version = version;
-    expected.enclosure = {url, length, kSignature, "application/x-xz"};
+    expected.enclosure = {url, length, kSignature, "application/x-xz", ""};
     return expected;
 }
 
@@ -113,14 +115,14 @@ TEST(Appcast, ReadsEveryFieldOfEachItemWhateverPrefixNamesTheNamespace)
     newer.minimumSystemVersion = "6.1";
     newer.publicationDate = "Sat, 06 Dec 2025 10:00:00 +0000";
     newer.enclosure = {"https://downloads.quillon.example.org/quillon-2.1.tar.xz", 7340032, kOtherSignature,
-        "application/x-xz"};
+        "application/x-xz", ""};
     AppcastItem older;
     older.title = "Quillon 2.0 \u2014 first";
     older.version = "2000";
     older.shortVersion = "2.0";
     older.releaseNotes = "<p>First release</p>";
     older.publicationDate = "Mon, 01 Sep 2025 09:30:00 +0200";
-    older.enclosure = {kUrl, 6291456, kSignature, "application/x-xz"};
+    older.enclosure = {kUrl, 6291456, kSignature, "application/x-xz", ""};
 
     EXPECT_EQ(parseAppcast(text), (std::vector<AppcastItem> {newer, older}));
 }
@@ -297,10 +299,48 @@ TEST(NewestApplicableUpdate, PicksTheHighestNewerVersionThisSystemRunsUnlessTheU
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.current) + " on " + c.system + ", skipped " + c.skipped);
-        const auto update = newestApplicableUpdate(items, c.current, c.system, c.skipped);
+        const auto update = newestApplicableUpdate(items, c.current, {c.system, "x86_64"}, c.skipped);
         EXPECT_EQ(update ? std::optional(update->version) : std::nullopt, c.expected);
     }
-    EXPECT_EQ(newestApplicableUpdate({}, "1.0", "6.1", ""), std::nullopt);
+    EXPECT_EQ(newestApplicableUpdate({}, "1.0", {"6.1", "x86_64"}, ""), std::nullopt);
+}
+
+// A feed may list releases for other systems and processors beside ours: only ours are offered,
+// however the feed names the processor.
+TEST(NewestApplicableUpdate, OffersOnlyReleasesForThisSystemAndProcessor)
+{
+    const struct {
+        const char* os;
+        const char* machine;
+        bool offered;
+    } rows[] = {
+        {"", "x86_64", true},
+        {"linux", "aarch64", true},
+        {"Linux", "x86_64", true},
+        {"linux-x86_64", "x86_64", true},
+        {"linux-amd64", "x86_64", true},
+        {"linux-arm64", "aarch64", true},
+        {"linux-aarch64", "x86_64", false},
+        {"linux-x86_64", "aarch64", false},
+        {"linux-i686", "x86_64", false},
+        {"windows", "x86_64", false},
+        {"windows-x64", "x86_64", false},
+        {"macos", "aarch64", false},
+        {"linuxish", "x86_64", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.os) + " on " + row.machine);
+        AppcastItem candidate = expectedItem("2.0");
+        candidate.enclosure.os = row.os;
+        const auto update = newestApplicableUpdate({candidate}, "1.0", {"6.1", row.machine}, "");
+        EXPECT_EQ(update.has_value(), row.offered);
+    }
+    // The feed's attribute is what is judged.
+    const auto parsed = parseAppcast(feed(item("2.0", {.os = "linux-aarch64"}) + item("1.9")));
+    ASSERT_TRUE(parsed && parsed->size() == 2);
+    const auto update = newestApplicableUpdate(*parsed, "1.0", {"6.1", "x86_64"}, "");
+    ASSERT_TRUE(update);
+    EXPECT_EQ(update->version, "1.9");
 }
 
 } // namespace

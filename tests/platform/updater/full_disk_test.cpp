@@ -111,7 +111,7 @@ private slots:
         QSettings settings(settingsFolder.filePath("settings.conf"), QSettings::IniFormat);
         SelfUpdater updater(
             {QUrl(server.url("/appcast.xml")), m_keys.publicKeyBase64, testing::kProgramIdentifier, "1.0",
-                "1.0", "6.1", SelfUpdatingInstall {m_root, ""}, "https://quillon.com/download"},
+                "1.0", {"6.1", "x86_64"}, SelfUpdatingInstall {m_root, ""}, "https://quillon.com/download"},
             settings, user);
         QSignalSpy finished(&updater, &SelfUpdater::checkFinished);
         updater.checkForUpdates();

@@ -13,6 +13,7 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -114,8 +115,7 @@ private slots:
         QCOMPARE(m_user.shownCurrentVersions, std::vector<std::string> {"2.0"});
         QVERIFY2(m_user.errors.empty(), qPrintable(m_user.describe()));
         QCOMPARE(fs::read_symlink(m_root / "current"), fs::path("versions/2100"));
-        QCOMPARE(
-            testing::readWholeFile(m_root / "current/bin/quillon"), std::string("#!/bin/sh\necho 2100\n"));
+        QCOMPARE(testing::readWholeFile(m_root / "current/bin/quillon"), testing::studioScript("2100"));
         QCOMPARE(
             m_user.lastProgress.second, static_cast<std::uint64_t>(m_server.files["/Quillon.tar.gz"].size()));
         QCOMPARE(m_user.lastInstallProgress.first, m_user.lastInstallProgress.second);
@@ -454,7 +454,8 @@ private:
         const std::string& build = "1.0", const std::string& shortVersion = "1.0") const
     {
         return {QUrl(m_server.url("/appcast.xml")), m_keys.publicKeyBase64, testing::kProgramIdentifier,
-            build, shortVersion, "6.1", SelfUpdatingInstall {m_root, ""}, "https://quillon.com/download"};
+            build, shortVersion, {"6.1", QSysInfo::buildCpuArchitecture().toStdString()},
+            SelfUpdatingInstall {m_root, ""}, "https://quillon.com/download"};
     }
 
     // A check asked for by the user, to its end; whatever it came to, the updater is ready for the next.

@@ -32,13 +32,18 @@ void check(int status, archive* writer)
 
 } // namespace
 
+std::string studioScript(const std::string& buildVersion)
+{
+    return "#!/bin/sh\necho 'quillon " + buildVersion + " (build " + buildVersion + ")'\n";
+}
+
 std::vector<TestEntry> releaseEntries(
     const std::string& top, const std::string& buildVersion, const std::string& identifier)
 {
     const std::string prefix = top.empty() ? "" : top + "/";
     return {
         {TestEntry::Kind::folder, prefix + "bin", "", false, 0},
-        {TestEntry::Kind::file, prefix + "bin/quillon", "#!/bin/sh\necho " + buildVersion + "\n", true, 0},
+        {TestEntry::Kind::file, prefix + "bin/quillon", studioScript(buildVersion), true, 0},
         {TestEntry::Kind::file, prefix + std::string(kReleaseRecordPath),
             "{\"CFBundleIdentifier\": \"" + identifier + "\", \"CFBundleShortVersionString\": \""
                 + buildVersion + "\", \"CFBundleVersion\": \"" + buildVersion + "\"}\n",
@@ -125,7 +130,7 @@ AppcastItem signedItem(const std::string& archive, const std::string& version, c
     item.title = "Quillon " + version;
     item.version = version;
     item.enclosure = {"https://example.com/Quillon-" + version + ".tar.gz", archive.size(),
-        signBytes(archive, secretKey), "application/gzip"};
+        signBytes(archive, secretKey), "application/gzip", ""};
     return item;
 }
 

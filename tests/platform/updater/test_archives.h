@@ -23,6 +23,9 @@ struct TestEntry {
     std::uint64_t zeros = 0; // a file of this many zero bytes instead, written in pieces
 };
 
+// What a release's bin/quillon is in the tests: a script that answers --version as the studio does.
+std::string studioScript(const std::string& buildVersion);
+
 // The entries of release `buildVersion` under `top`: bin/quillon printing the version, and the
 // release's information record.
 std::vector<TestEntry> releaseEntries(const std::string& top, const std::string& buildVersion,

@@ -212,7 +212,7 @@ TEST_F(InstallTest, AVerifiedArchiveBecomesCurrentAndThePreviousVersionStays)
     });
     ASSERT_TRUE(outcome.installed) << outcome.error;
     EXPECT_EQ(currentTarget(), "versions/2.0");
-    EXPECT_EQ(testing::readWholeFile(m_root / "current/bin/quillon"), "#!/bin/sh\necho 2.0\n");
+    EXPECT_EQ(testing::readWholeFile(m_root / "current/bin/quillon"), testing::studioScript("2.0"));
     EXPECT_EQ(outcome.program, m_root / "current/bin/quillon");
     EXPECT_EQ(lastTotal, 2 * item.enclosure.length); // read twice: checked, then unpacked
     EXPECT_EQ(lastDone, lastTotal);
@@ -403,6 +403,62 @@ TEST_F(InstallTest, EntriesThatReachOutsideTheReleaseAreRefusedAndNothingOutside
     EXPECT_EQ(fs::read_symlink(m_root / "current/bin/quillon-studio"), "quillon");
 }
 
+// A release signed by the publisher may still be one that cannot run here: built for another
+// processor, or unable to load its libraries. It is refused before it replaces the one that works.
+TEST_F(InstallTest, AReleaseThatCannotStartHereIsRefused)
+{
+    // This program's own header, claiming another processor: AArch64 here, else x86-64.
+    std::string foreign = testing::readWholeFile("/proc/self/exe").substr(0, 4096);
+    const bool x86 = foreign[18] == 62;
+    foreign[18] = static_cast<char>(x86 ? 183 : 62);
+    foreign[19] = 0;
+    const auto withStudio = [](const std::string& script) {
+        std::vector<TestEntry> entries = testing::releaseEntries("Quillon-2.0-Linux", "2.0");
+        entries[1].content = "#!/bin/sh\n" + script + "\n";
+        return entries;
+    };
+    const struct {
+        const char* name;
+        std::vector<TestEntry> entries;
+        const char* saying;
+    } rows[] = {
+        {"a helper program for another processor",
+            [&] {
+                auto entries = testing::releaseEntries("Quillon-2.0-Linux", "2.0");
+                entries.push_back(
+                    {TestEntry::Kind::file, "Quillon-2.0-Linux/bin/quillon-widgets", foreign, true, 0});
+                return entries;
+            }(),
+            "another kind of computer: bin/quillon-widgets"},
+        {"a library for another processor",
+            [&] {
+                auto entries = testing::releaseEntries("Quillon-2.0-Linux", "2.0");
+                entries.push_back({TestEntry::Kind::file,
+                    "Quillon-2.0-Linux/lib/quillon/widgets/liblampwork.so", foreign, false, 0});
+                return entries;
+            }(),
+            "lib/quillon/widgets/liblampwork.so"},
+        {"a studio whose libraries are missing",
+            withStudio("echo 'quillon: error while loading shared libraries: libQt6Core.so.6' >&2; exit 127"),
+            "status 127: quillon: error while loading shared libraries"},
+        {"a studio of another build", withStudio("echo 'quillon 1.5 (build 1.5)'"),
+            "did not say it is build 2.0"},
+        {"a studio that crashes", withStudio("kill -SEGV $$"), "signal 11"},
+        {"a studio that never answers", withStudio("sleep 600"), "did not answer within 1 seconds"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto [archive, item] = download(row.entries, "2.0");
+        ReleaseRequirements impatient = requirements();
+        impatient.startDeadline = std::chrono::seconds(1);
+        const int file = ::open(archive.c_str(), O_RDONLY | O_CLOEXEC);
+        const InstallOutcome outcome
+            = installDownloadedUpdate(SelfUpdatingInstall {m_root, ""}, file, item, impatient);
+        ::close(file);
+        expectRefused(outcome, archive, row.saying);
+    }
+}
+
 // Copies running in two sessions may both install: one at a time, and what a run that crashed
 // left half-unpacked goes with the next install.
 TEST_F(InstallTest, OneInstallAtATimeAndLeftoversOfACrashedOneGo)
@@ -497,7 +553,7 @@ TEST_F(InstallTest, ChangingTheDownloadDuringTheInstallNeverInstallsWhatWasNotCh
         });
         ASSERT_TRUE(swapped);
         ASSERT_TRUE(outcome.installed) << outcome.error;
-        EXPECT_EQ(testing::readWholeFile(m_root / "current/bin/quillon"), "#!/bin/sh\necho 2.0\n");
+        EXPECT_EQ(testing::readWholeFile(m_root / "current/bin/quillon"), testing::studioScript("2.0"));
         fs::remove(archive);
         fs::remove(m_root / "current");
         fs::create_directory_symlink("versions/1.0", m_root / "current");
