@@ -136,4 +136,17 @@ std::string signBytes(std::string_view bytes, std::string_view secretKeyBase64)
     return toBase64(signature, sizeof signature);
 }
 
+std::string publicKeyOf(std::string_view secretKeyBase64)
+{
+    if (!sodiumReady())
+        return {};
+    auto secretKey = fromBase64(secretKeyBase64, crypto_sign_SECRETKEYBYTES);
+    if (!secretKey)
+        return {};
+    unsigned char publicKey[crypto_sign_PUBLICKEYBYTES];
+    crypto_sign_ed25519_sk_to_pk(publicKey, secretKey->data());
+    sodium_memzero(secretKey->data(), secretKey->size());
+    return toBase64(publicKey, sizeof publicKey);
+}
+
 } // namespace quillon

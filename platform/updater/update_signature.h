@@ -45,5 +45,7 @@ struct SigningKeys {
 // (empty when the key is malformed).
 SigningKeys makeSigningKeys();
 std::string signBytes(std::string_view bytes, std::string_view secretKeyBase64);
+// The public half of a secret key, or empty when the key is malformed.
+std::string publicKeyOf(std::string_view secretKeyBase64);
 
 } // namespace quillon

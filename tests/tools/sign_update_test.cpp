@@ -1,4 +1,6 @@
 // quillon-sign-update run as a publisher runs it: the secret key file it makes, and what it will not touch.
+#include "platform/updater/update_signature.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 #include <csignal>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -310,6 +313,73 @@ TEST_F(SignUpdateTool, AKeyCutShortByAFailedWriteIsRemovedAndReported)
     EXPECT_NE(result.error.find(key.string()), std::string::npos) << result.error;
     EXPECT_EQ(result.output, "") << "a public key whose secret half was not saved";
     EXPECT_FALSE(fs::exists(fs::symlink_status(key))) << contents(key);
+}
+
+// Runs the tool through the shell, for what the shell does best: a full disk as standard output.
+struct ShellRun {
+    int status = -1;
+    std::string output;
+    std::string error;
+};
+
+ShellRun runThroughShell(
+    const fs::path& folder, const std::string& arguments, const std::string& stdoutTo = "")
+{
+    const fs::path out = folder / "stdout";
+    const fs::path err = folder / "stderr";
+    const std::string command = std::string("'") + QUILLON_SIGN_UPDATE_PATH + "' " + arguments + " >"
+        + (stdoutTo.empty() ? "'" + out.string() + "'" : stdoutTo) + " 2>'" + err.string() + "'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), contents(out), contents(err)};
+}
+
+// A public key that never reached the publisher is a lost one: no release could be built for the
+// key. The tool says so, keeps the secret key, and prints the public half of it on request.
+TEST_F(SignUpdateTool, APublicKeyThatCannotBePrintedIsReportedAndCanBePrintedAgain)
+{
+    const fs::path key = m_folder / "release.key";
+    const ShellRun lost = runThroughShell(m_folder, "--generate-keys '" + key.string() + "'", "/dev/full");
+    EXPECT_EQ(lost.status, 1) << lost.error;
+    EXPECT_NE(lost.error.find("--public-key"), std::string::npos) << lost.error;
+    ASSERT_TRUE(isBase64Line(contents(key), 88)) << "the secret key is kept";
+
+    const ShellRun again = runThroughShell(m_folder, "--public-key '" + key.string() + "'");
+    EXPECT_EQ(again.status, 0) << again.error;
+    ASSERT_TRUE(isBase64Line(again.output, 44)) << again.output;
+    // The key printed is the one the secret key signs for.
+    const fs::path archive = m_folder / "release.tar.gz";
+    std::ofstream(archive, std::ios::binary) << "release bytes";
+    const ShellRun signature
+        = runThroughShell(m_folder, "--sign '" + archive.string() + "' '" + key.string() + "'");
+    ASSERT_EQ(signature.status, 0) << signature.error;
+    const std::size_t start = signature.output.find("sparkle:edSignature=\"") + 21;
+    const std::string signed_ = signature.output.substr(start, signature.output.find('"', start) - start);
+    EXPECT_TRUE(hasValidSignature("release bytes", signed_, again.output.substr(0, 44))) << signature.output;
+}
+
+TEST_F(SignUpdateTool, WhatCannotBeReadIsNamedAndNothingIsPrinted)
+{
+    const fs::path key = m_folder / "release.key";
+    ASSERT_EQ(runThroughShell(m_folder, "--generate-keys '" + key.string() + "'").status, 0);
+    std::ofstream(m_folder / "not-a-key", std::ios::binary) << "hello\n";
+    const struct {
+        std::string arguments;
+        const char* saying;
+    } rows[] = {
+        {"--sign '" + m_folder.string() + "' '" + key.string() + "'", "it is a folder"},
+        {"--sign /dev/null '" + key.string() + "'", "not a regular file"},
+        {"--sign '" + (m_folder / "missing").string() + "' '" + key.string() + "'", "No such file"},
+        {"--sign '" + key.string() + "' '" + m_folder.string() + "'", "it is a folder"},
+        {"--public-key '" + m_folder.string() + "'", "it is a folder"},
+        {"--public-key '" + (m_folder / "not-a-key").string() + "'", "not a secret key"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        const ShellRun result = runThroughShell(m_folder, row.arguments);
+        EXPECT_EQ(result.status, 1) << result.error;
+        EXPECT_NE(result.error.find(row.saying), std::string::npos) << result.error;
+        EXPECT_EQ(result.output, "");
+    }
 }
 
 } // namespace

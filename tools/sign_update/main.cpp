@@ -7,13 +7,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quillon {
@@ -21,17 +19,63 @@ namespace {
 
 constexpr const char* kUsage
     = "usage: quillon-sign-update --generate-keys SECRET_KEY_FILE\n"
+      "       quillon-sign-update --public-key SECRET_KEY_FILE\n"
       "       quillon-sign-update --sign ARCHIVE SECRET_KEY_FILE\n"
       "--generate-keys writes a new secret key to the file (readable by you alone) and prints the public\n"
-      "key to build releases with (-DQUILLON_UPDATE_PUBLIC_KEY=...). --sign prints the archive's length\n"
-      "and signature as the update feed's enclosure carries them.\n";
+      "key to build releases with (-DQUILLON_UPDATE_PUBLIC_KEY=...); --public-key prints it again. --sign\n"
+      "prints the archive's length and signature as the update feed's enclosure carries them.\n";
 
-std::optional<std::string> readFile(const std::filesystem::path& file)
+// A regular file's bytes, or nothing with the reason told: a folder or a device given by mistake
+// is said to be one, and reading never throws.
+std::optional<std::string> readFile(const char* path)
 {
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream)
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    struct stat status { };
+    std::string reason;
+    if (fd < 0)
+        reason = std::strerror(errno);
+    else if (::fstat(fd, &status) != 0)
+        reason = std::strerror(errno);
+    else if (S_ISDIR(status.st_mode))
+        reason = "it is a folder";
+    else if (!S_ISREG(status.st_mode))
+        reason = "it is not a regular file";
+    std::string bytes;
+    if (reason.empty()) {
+        char buffer[64 * 1024];
+        ssize_t count = 0;
+        while ((count = ::read(fd, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR)) {
+            if (count > 0)
+                bytes.append(buffer, static_cast<std::size_t>(count));
+        }
+        if (count < 0)
+            reason = std::strerror(errno);
+    }
+    if (fd >= 0)
+        ::close(fd);
+    if (!reason.empty()) {
+        std::cerr << "quillon-sign-update: cannot read " << path << ": " << reason << '\n';
         return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    }
+    return bytes;
+}
+
+std::optional<std::string> readSecretKey(const char* path)
+{
+    auto secret = readFile(path);
+    if (!secret)
+        return std::nullopt;
+    while (!secret->empty() && (secret->back() == '\n' || secret->back() == '\r'))
+        secret->pop_back();
+    return secret;
+}
+
+// Standard output may be closed or on a full disk: the line must be known to have gone out.
+bool printLine(const std::string& line)
+{
+    std::cout << line << '\n';
+    std::cout.flush();
+    return static_cast<bool>(std::cout);
 }
 
 // The file is born 0600: a mode set afterwards would leave it open to anyone who opens it first, and
@@ -77,25 +121,48 @@ int main(int argc, char** argv)
         }
         if (!quillon::writeNewSecretKey(argv[2], keys.secretKeyBase64))
             return 1;
-        std::cout << keys.publicKeyBase64 << '\n';
+        if (!quillon::printLine(keys.publicKeyBase64)) {
+            std::cerr
+                << "quillon-sign-update: the public key could not be printed; the secret key is kept in "
+                << argv[2] << ", and quillon-sign-update --public-key " << argv[2] << " prints it\n";
+            return 1;
+        }
+        return 0;
+    }
+    if (command == "--public-key" && argc == 3) {
+        const auto secret = quillon::readSecretKey(argv[2]);
+        if (!secret)
+            return 1;
+        const std::string publicKey = quillon::publicKeyOf(*secret);
+        if (publicKey.empty()) {
+            std::cerr << "quillon-sign-update: " << argv[2]
+                      << " is not a secret key made by --generate-keys\n";
+            return 1;
+        }
+        if (!quillon::printLine(publicKey)) {
+            std::cerr << "quillon-sign-update: the public key could not be printed\n";
+            return 1;
+        }
         return 0;
     }
     if (command == "--sign" && argc == 4) {
         const auto archive = quillon::readFile(argv[2]);
-        auto secret = quillon::readFile(argv[3]);
-        if (!archive || !secret) {
-            std::cerr << "quillon-sign-update: cannot read " << (archive ? argv[3] : argv[2]) << '\n';
+        if (!archive)
             return 1;
-        }
-        while (!secret->empty() && (secret->back() == '\n' || secret->back() == '\r'))
-            secret->pop_back();
+        const auto secret = quillon::readSecretKey(argv[3]);
+        if (!secret)
+            return 1;
         const std::string signature = quillon::signBytes(*archive, *secret);
         if (signature.empty()) {
             std::cerr << "quillon-sign-update: " << argv[3]
                       << " is not a secret key made by --generate-keys\n";
             return 1;
         }
-        std::cout << "length=\"" << archive->size() << "\" sparkle:edSignature=\"" << signature << "\"\n";
+        if (!quillon::printLine("length=\"" + std::to_string(archive->size()) + "\" sparkle:edSignature=\""
+                + signature + "\"")) {
+            std::cerr << "quillon-sign-update: the signature could not be printed\n";
+            return 1;
+        }
         return 0;
     }
     std::cerr << quillon::kUsage;
