@@ -131,6 +131,11 @@ std::optional<Failure> Unpacker::countEntry()
     if (++m_entries > m_limits.mostEntries)
         return Failure {
             UnpackProblem::tooLarge, "more than " + std::to_string(m_limits.mostEntries) + " entries"};
+    // Every entry takes a block at least, whatever it holds.
+    if (kUnpackBlockBytes > m_limits.mostBytes - m_bytes)
+        return Failure {
+            UnpackProblem::tooLarge, "more than " + std::to_string(m_limits.mostBytes) + " bytes on disk"};
+    m_bytes += kUnpackBlockBytes;
     return std::nullopt;
 }
 
@@ -159,7 +164,13 @@ std::optional<Failure> Unpacker::writeFile(
     int parent, const std::string& name, const std::string& path, archive_entry* entry)
 {
     const la_int64_t declared = archive_entry_size(entry);
-    if (declared < 0 || static_cast<std::uint64_t>(declared) > m_limits.mostBytes - m_bytes)
+    if (declared < 0)
+        return Failure {UnpackProblem::malformed, path};
+    // The blocks beyond the one the entry was counted with.
+    const std::uint64_t blocks
+        = (static_cast<std::uint64_t>(declared) + kUnpackBlockBytes - 1) / kUnpackBlockBytes;
+    const std::uint64_t more = blocks > 1 ? (blocks - 1) * kUnpackBlockBytes : 0;
+    if (more > m_limits.mostBytes - m_bytes)
         return Failure {UnpackProblem::tooLarge, path};
     // Programs keep their execute bits; nothing else of the archive's modes (set-user-ID, sticky,
     // writable by others) is taken.
@@ -195,7 +206,7 @@ std::optional<Failure> Unpacker::writeFile(
     }
     if (ftruncate(file.get(), declared) != 0)
         return systemFailure(errno, path);
-    m_bytes += static_cast<std::uint64_t>(declared);
+    m_bytes += more;
     return std::nullopt;
 }
 

@@ -21,8 +21,12 @@ public:
     virtual std::ptrdiff_t read(char* buffer, std::size_t capacity) = 0;
 };
 
+inline constexpr std::uint64_t kUnpackBlockBytes = 4096;
+
 struct UnpackLimits {
-    std::uint64_t mostBytes = 0; // the files' contents together
+    // What the entries take on disk together: whole blocks of kUnpackBlockBytes, at least one an
+    // entry, folders and links too. Counting contents alone, 65,000 one-byte files took 256 MiB.
+    std::uint64_t mostBytes = 0;
     std::uint64_t mostEntries = 0; // the folders made on the way included
 };
 

@@ -514,14 +514,31 @@ TEST_F(InstallTest, TheUnpackingLimitsCountEveryFolderAndByte)
     // Two entries, but twelve folders made on the way to them.
     const std::vector<TestEntry> deep {{TestEntry::Kind::file, "a/b/c/d/e/f/file", "x", false, 0},
         {TestEntry::Kind::file, "g/h/i/j/k/l/file", "x", false, 0}};
-    EXPECT_EQ(unpack(deep, {100, 10}).problem, UnpackProblem::tooLarge);
-    EXPECT_EQ(unpack(deep, {100, 14}).problem, UnpackProblem::none);
-    // Contents up to the limit exactly, and not a byte more.
-    const std::vector<TestEntry> sized {{TestEntry::Kind::file, "one", std::string(600, 'a'), false, 0},
+    constexpr std::uint64_t block = kUnpackBlockBytes;
+    EXPECT_EQ(unpack(deep, {100 * block, 10}).problem, UnpackProblem::tooLarge);
+    EXPECT_EQ(unpack(deep, {100 * block, 14}).problem, UnpackProblem::none);
+    // What they take on disk, up to the limit exactly, and not a block more: whole blocks, at least
+    // one an entry, the folders made on the way included.
+    const std::vector<TestEntry> sized {{TestEntry::Kind::file, "one", std::string(block + 1, 'a'), false, 0},
         {TestEntry::Kind::file, "two", std::string(400, 'b'), false, 0}};
-    EXPECT_EQ(unpack(sized, {1000, 10}).problem, UnpackProblem::none);
+    EXPECT_EQ(unpack(sized, {3 * block, 10}).problem, UnpackProblem::none);
     EXPECT_EQ(testing::readWholeFile(m_folder / "into/two"), std::string(400, 'b'));
-    EXPECT_EQ(unpack(sized, {999, 10}).problem, UnpackProblem::tooLarge);
+    EXPECT_EQ(unpack(sized, {3 * block - 1, 10}).problem, UnpackProblem::tooLarge);
+    EXPECT_EQ(unpack(deep, {14 * block, 20}).problem, UnpackProblem::none);
+    EXPECT_EQ(unpack(deep, {14 * block - 1, 20}).problem, UnpackProblem::tooLarge);
+}
+
+// Tiny files pack to almost nothing and each take a block on disk: counted by their contents, an
+// archive of half a megabyte unpacked to a quarter of a gigabyte.
+TEST_F(InstallTest, AnArchiveOfManyTinyFilesIsStoppedByWhatTheyTakeOnDisk)
+{
+    std::vector<TestEntry> entries = testing::releaseEntries("Quillon-2.0-Linux", "2.0");
+    for (int index = 0; index < 20000; ++index)
+        entries.push_back(
+            {TestEntry::Kind::file, "Quillon-2.0-Linux/share/tiny/" + std::to_string(index), "x", false, 0});
+    const auto [archive, item] = download(entries, "2.0");
+    ASSERT_LT(item.enclosure.length * kMaxUnpackedRatio, 20000 * kUnpackBlockBytes);
+    expectRefused(install(archive, item), archive, "unpacks to more");
 }
 
 TEST_F(InstallTest, AnArchiveThatUnpacksFarBeyondItsSizeIsStopped)
