@@ -3,8 +3,8 @@
 # layout the updater works in: versions/<version>/ with the release, `current` linking to it, and
 # launchers that go through `current`:
 #
-#   Quillon-<version>-Linux/quillon -> current/bin/quillon
-#   Quillon-<version>-Linux/quillon-widgets -> current/bin/quillon-widgets
+#   Quillon-<version>-Linux/quillon             launchers (packaging/launcher.sh) that start
+#   Quillon-<version>-Linux/quillon-widgets     current/bin/<program>
 #   Quillon-<version>-Linux/current -> versions/<version>
 #   Quillon-<version>-Linux/versions/<version>/{bin,lib,share}
 set(CPACK_PACKAGE_NAME "quillon")
@@ -44,13 +44,18 @@ elseif(CPACK_GENERATOR STREQUAL \"TGZ\")
 endif()
 ")
 # Installing into a version folder (the tarball's prefix, or a copy the user lays out by hand) makes
-# the links around it too.
+# the link and the launchers around it too. The launchers are a script rather than links, so that
+# a version that cannot start after an update gives way to the one before it.
+install(CODE "set(QUILLON_LAUNCHER \"${PROJECT_SOURCE_DIR}/packaging/launcher.sh\")")
 install(CODE [[
   if(CMAKE_INSTALL_PREFIX MATCHES "^(.*)/versions/([^/]+)$")
     set(top "$ENV{DESTDIR}${CMAKE_MATCH_1}")
     file(CREATE_LINK "versions/${CMAKE_MATCH_2}" "${top}/current" SYMBOLIC)
     foreach(program quillon quillon-widgets)
-      file(CREATE_LINK "current/bin/${program}" "${top}/${program}" SYMBOLIC)
+      file(REMOVE "${top}/${program}")
+      file(COPY_FILE "${QUILLON_LAUNCHER}" "${top}/${program}")
+      file(CHMOD "${top}/${program}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+           GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     endforeach()
   endif()
 ]])

@@ -581,7 +581,7 @@
         <translation>Das Update konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+142"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>Die Adresse des Update-Feeds ist keine sichere (https-)Adresse.</translation>
     </message>
@@ -851,7 +851,7 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+103"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+104"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>Auf dem Datenträger ist nicht genügend Speicherplatz frei, um das Update in %1 zu entpacken.</translation>
     </message>
@@ -863,12 +863,12 @@
     </message>
     <message>
         <location line="-26"/>
-        <location line="+178"/>
+        <location line="+181"/>
         <source>Installing the update was stopped.</source>
         <translation>Die Installation des Updates wurde abgebrochen.</translation>
     </message>
     <message>
-        <location line="-177"/>
+        <location line="-180"/>
         <source>The download could not be read: %1</source>
         <translation>Der Download konnte nicht gelesen werden: %1</translation>
     </message>
@@ -888,7 +888,7 @@
         <translation>Das Update ist entpackt größer, als eine Version dieses Programms sein kann (%1).</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+99"/>
         <source>The update does not say which program and version it is, as every release of this program does.</source>
         <translation>Das Update gibt nicht an, um welches Programm und welche Version es sich handelt, obwohl jede Version dieses Programms dies tut.</translation>
     </message>
@@ -913,7 +913,7 @@
         <translation>Das Update ist Build %1 und damit nicht neuer als der bereits installierte Build %2.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>it did not say it is build %1</source>
         <translation>sie hat nicht angegeben, Build %1 zu sein</translation>
     </message>
@@ -990,7 +990,8 @@
         <translation>Das Update konnte nicht in %1 auf den Datenträger geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
+        <location line="+16"/>
         <source>The new version could not be made current: %1</source>
         <translation>Die neue Version konnte nicht aktiviert werden: %1</translation>
     </message>
@@ -1130,11 +1131,12 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+12"/>
         <source>Update Error!</source>
         <translation>Update-Fehler!</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-10"/>
         <source>%1
 
 The installed version was not changed.</source>
@@ -1144,7 +1146,18 @@ The installed version was not changed.</source>
 Die installierte Version wurde nicht verändert.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
+        <source>The update to build %1 could not start on this computer, so the version you had before is running again.</source>
+        <extracomment>%1 is the build that was installed by the last update.</extracomment>
+        <translation>Das Update auf Build %1 konnte auf diesem Computer nicht starten; deshalb läuft wieder die Version, die Sie vorher hatten.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That build is skipped: it is offered again only when you check for updates yourself.</source>
+        <translation>Dieser Build wird übersprungen: Er wird nur wieder angeboten, wenn Sie selbst nach Updates suchen.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Check for Updates</source>
         <translation>Nach Updates suchen</translation>
     </message>

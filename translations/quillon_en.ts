@@ -16,7 +16,7 @@
 <context>
     <name>quillon::SelfUpdater</name>
     <message numerus="yes">
-        <location filename="../platform/updater/self_updater.cpp" line="+214"/>
+        <location filename="../platform/updater/self_updater.cpp" line="+221"/>
         <source>The update server did not send the update feed within %n second(s).</source>
         <comment>the feed&apos;s deadline</comment>
         <translation>

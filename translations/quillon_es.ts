@@ -581,7 +581,7 @@
         <translation>No se pudo guardar la actualización en %1: %2</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+142"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>La dirección del canal de actualizaciones no es una dirección segura (https).</translation>
     </message>
@@ -851,7 +851,7 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+103"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+104"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>No hay espacio suficiente en el disco para descomprimir la actualización en %1.</translation>
     </message>
@@ -863,12 +863,12 @@
     </message>
     <message>
         <location line="-26"/>
-        <location line="+178"/>
+        <location line="+181"/>
         <source>Installing the update was stopped.</source>
         <translation>Se detuvo la instalación de la actualización.</translation>
     </message>
     <message>
-        <location line="-177"/>
+        <location line="-180"/>
         <source>The download could not be read: %1</source>
         <translation>No se pudo leer el archivo descargado: %1</translation>
     </message>
@@ -888,7 +888,7 @@
         <translation>Una vez descomprimida, la actualización ocupa más de lo que puede ocupar una versión de este programa (%1).</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+99"/>
         <source>The update does not say which program and version it is, as every release of this program does.</source>
         <translation>La actualización no indica de qué programa ni de qué versión es, como sí hacen todas las versiones de este programa.</translation>
     </message>
@@ -913,7 +913,7 @@
         <translation>La actualización es la compilación %1, que no es más reciente que la compilación %2 ya instalada.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>it did not say it is build %1</source>
         <translation>no indicó ser la compilación %1</translation>
     </message>
@@ -990,7 +990,8 @@
         <translation>No se pudo escribir la actualización en el disco, en la carpeta %1: %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
+        <location line="+16"/>
         <source>The new version could not be made current: %1</source>
         <translation>No se pudo establecer la nueva versión como la actual: %1</translation>
     </message>
@@ -1130,11 +1131,12 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+12"/>
         <source>Update Error!</source>
         <translation>¡Error de actualización!</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-10"/>
         <source>%1
 
 The installed version was not changed.</source>
@@ -1144,7 +1146,18 @@ The installed version was not changed.</source>
 La versión instalada no ha cambiado.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
+        <source>The update to build %1 could not start on this computer, so the version you had before is running again.</source>
+        <extracomment>%1 is the build that was installed by the last update.</extracomment>
+        <translation>La actualización a la compilación %1 no pudo iniciarse en este ordenador, así que vuelve a funcionar la versión que tenía antes.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That build is skipped: it is offered again only when you check for updates yourself.</source>
+        <translation>Esta compilación se omite: solo se ofrecerá de nuevo cuando busque actualizaciones usted mismo.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Check for Updates</source>
         <translation>Buscar actualizaciones</translation>
     </message>

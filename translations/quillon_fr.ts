@@ -581,7 +581,7 @@
         <translation>La mise à jour n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+142"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>L&apos;adresse du flux de mises à jour n&apos;est pas une adresse sécurisée (https).</translation>
     </message>
@@ -851,7 +851,7 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+103"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+104"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>Il n&apos;y a pas assez d&apos;espace sur le disque pour décompresser la mise à jour dans %1.</translation>
     </message>
@@ -863,12 +863,12 @@
     </message>
     <message>
         <location line="-26"/>
-        <location line="+178"/>
+        <location line="+181"/>
         <source>Installing the update was stopped.</source>
         <translation>L&apos;installation de la mise à jour a été interrompue.</translation>
     </message>
     <message>
-        <location line="-177"/>
+        <location line="-180"/>
         <source>The download could not be read: %1</source>
         <translation>Le fichier téléchargé n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
@@ -888,7 +888,7 @@
         <translation>Une fois décompressée, la mise à jour dépasse ce que peut contenir une version de cette application (%1).</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+99"/>
         <source>The update does not say which program and version it is, as every release of this program does.</source>
         <translation>La mise à jour n&apos;indique pas de quelle application ni de quelle version il s&apos;agit, comme le fait pourtant chaque version de cette application.</translation>
     </message>
@@ -913,7 +913,7 @@
         <translation>La mise à jour est le build %1, qui n&apos;est pas plus récent que le build %2 déjà installé.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>it did not say it is build %1</source>
         <translation>elle n&apos;a pas indiqué être le build %1</translation>
     </message>
@@ -990,7 +990,8 @@
         <translation>La mise à jour n&apos;a pas pu être écrite sur le disque dans %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
+        <location line="+16"/>
         <source>The new version could not be made current: %1</source>
         <translation>La nouvelle version n&apos;a pas pu être définie comme version active&#xa0;: %1</translation>
     </message>
@@ -1130,11 +1131,12 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+12"/>
         <source>Update Error!</source>
         <translation>Erreur de mise à jour&#xa0;!</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-10"/>
         <source>%1
 
 The installed version was not changed.</source>
@@ -1144,7 +1146,18 @@ The installed version was not changed.</source>
 La version installée n&apos;a pas été modifiée.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
+        <source>The update to build %1 could not start on this computer, so the version you had before is running again.</source>
+        <extracomment>%1 is the build that was installed by the last update.</extracomment>
+        <translation>La mise à jour vers le build %1 n&apos;a pas pu démarrer sur cet ordinateur&#xa0;; la version que vous aviez auparavant fonctionne donc à nouveau.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That build is skipped: it is offered again only when you check for updates yourself.</source>
+        <translation>Ce build est ignoré&#xa0;: il ne sera proposé à nouveau que si vous recherchez vous-même les mises à jour.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Check for Updates</source>
         <translation>Rechercher des mises à jour</translation>
     </message>

@@ -580,7 +580,7 @@
         <translation>「%1」にアップデートを保存できませんでした：%2</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+142"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>アップデートフィードのアドレスが安全な（https）アドレスではありません。</translation>
     </message>
@@ -848,7 +848,7 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+103"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+104"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>ディスクの空き容量が不足しているため、「%1」にアップデートを展開できません。</translation>
     </message>
@@ -860,12 +860,12 @@
     </message>
     <message>
         <location line="-26"/>
-        <location line="+178"/>
+        <location line="+181"/>
         <source>Installing the update was stopped.</source>
         <translation>アップデートのインストールが中止されました。</translation>
     </message>
     <message>
-        <location line="-177"/>
+        <location line="-180"/>
         <source>The download could not be read: %1</source>
         <translation>ダウンロードしたファイルを読み込めませんでした：%1</translation>
     </message>
@@ -885,7 +885,7 @@
         <translation>展開後のアップデートが、このアプリのリリースの上限を超えています（%1）。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+99"/>
         <source>The update does not say which program and version it is, as every release of this program does.</source>
         <translation>このアプリのリリースにはすべて対象のアプリとバージョンが記載されていますが、このアップデートには記載されていません。</translation>
     </message>
@@ -910,7 +910,7 @@
         <translation>このアップデートはビルド%1で、インストール済みのビルド%2より新しくありません。</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>it did not say it is build %1</source>
         <translation>ビルド %1 であると応答しませんでした</translation>
     </message>
@@ -987,7 +987,8 @@
         <translation>「%1」でアップデートをディスクに書き込めませんでした：%2。</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
+        <location line="+16"/>
         <source>The new version could not be made current: %1</source>
         <translation>新しいバージョンを現在のバージョンに切り替えられませんでした：%1</translation>
     </message>
@@ -1127,11 +1128,12 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+12"/>
         <source>Update Error!</source>
         <translation>アップデートエラー！</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-10"/>
         <source>%1
 
 The installed version was not changed.</source>
@@ -1141,7 +1143,18 @@ The installed version was not changed.</source>
 インストール済みのバージョンは変更されていません。</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
+        <source>The update to build %1 could not start on this computer, so the version you had before is running again.</source>
+        <extracomment>%1 is the build that was installed by the last update.</extracomment>
+        <translation>ビルド %1 へのアップデートはこのコンピュータで起動できなかったため、以前のバージョンに戻しました。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That build is skipped: it is offered again only when you check for updates yourself.</source>
+        <translation>このビルドはスキップされます。ご自身でアップデートを確認したときにのみ、再び表示されます。</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Check for Updates</source>
         <translation>アップデートを確認</translation>
     </message>

@@ -29,6 +29,18 @@ struct SelfUpdatingInstall {
 // package under /usr or a build tree: those are updated by other means.
 std::optional<SelfUpdatingInstall> selfUpdatingInstallOf(const std::filesystem::path& programDirectory);
 
+// After an update, the new version is on trial until one of its programs has started: a launcher
+// whose program ends by failing to start (it could not be run, or a signal ended it) before then
+// makes the previous version current again and leaves a note of it for the studio to tell. The
+// record is <root>/.new-version: the new version's folder, the previous one's, the new build.
+bool markOnTrial(const SelfUpdatingInstall& install, const std::string& version, const std::string& previous,
+    const std::string& build);
+// Called by a program that has started: ends its version's trial.
+void confirmVersionStarted(const SelfUpdatingInstall& install);
+void endTrial(const SelfUpdatingInstall& install);
+// The build the launcher went back from, once: the note is removed as it is read.
+std::optional<std::string> takeRolledBackVersion(const SelfUpdatingInstall& install);
+
 // The launcher of one of the copy's programs: <root>/<program>.
 std::filesystem::path launcherOf(const SelfUpdatingInstall& install, std::string_view program);
 

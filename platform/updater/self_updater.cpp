@@ -97,8 +97,15 @@ bool SelfUpdater::isAllowedUrl(const QUrl& url)
 void SelfUpdater::start()
 {
     // What a run that crashed, was killed or lost power left half-done goes first.
-    if (m_configuration.install)
+    if (m_configuration.install) {
         removeAbandonedUpdateWork(*m_configuration.install);
+        // The launcher went back from a build that could not start: not offered again by itself.
+        if (const auto failed = takeRolledBackVersion(*m_configuration.install)) {
+            m_settings.setValue(kSkippedKey, text(*failed));
+            QTimer::singleShot(
+                kStartDelayMilliseconds, this, [this, build = *failed] { m_driver.showStartFailed(build); });
+        }
+    }
     const int starts = m_settings.value(kStartsKey, 0).toInt() + 1;
     m_settings.setValue(kStartsKey, starts);
     UpdateCheckRecord record {starts, std::nullopt, lastUpdateCheckDate()};

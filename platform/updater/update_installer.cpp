@@ -5,6 +5,7 @@
 // whatever happens to the file meanwhile, and libarchive never reads an unsigned archive through.
 #include "platform/updater/update_installer.h"
 
+#include "platform/desktop/running_version.h"
 #include "platform/updater/file_descriptor.h"
 #include "platform/updater/release_probe.h"
 #include "platform/updater/release_record.h"
@@ -283,14 +284,16 @@ bool linksStayInside(
     return true;
 }
 
-// Versions other than the current one, the one before it and the one that runs go.
+// Versions other than the current one, the one before it and the ones still running (here or in
+// another session) go.
 void removeOldVersions(const fs::path& versions, const std::vector<fs::path>& keep)
 {
     std::error_code error;
     std::vector<fs::path> going;
     for (const fs::directory_entry& entry : fs::directory_iterator(versions, error)) {
         const fs::path name = entry.path().filename();
-        if (!name.string().starts_with('.') && std::find(keep.begin(), keep.end(), name) == keep.end())
+        if (!name.string().starts_with('.') && std::find(keep.begin(), keep.end(), name) == keep.end()
+            && !isVersionRunning(entry.path()))
             going.push_back(entry.path());
     }
     for (const fs::path& folder : going)
@@ -527,6 +530,13 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, int a
     }
     syncFolder(versions);
 
+    // On trial until it has started once: should it still fail, the launcher goes back to this one.
+    if (!previous.empty() && !markOnTrial(install, folderName.string(), previous.string(), item.version)) {
+        fs::remove_all(versions / folderName, error);
+        return failure(message(
+            QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The new version could not be made current: %1"),
+            std::strerror(errno)));
+    }
     // The switch: a new link under a temporary name, renamed over the old one in a single step.
     const fs::path current = install.root / "current";
     const fs::path link = install.root / (".current-" + std::to_string(getpid()));
@@ -538,13 +548,16 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, int a
     if (switched) {
         fs::remove(link, error);
         fs::remove_all(versions / folderName, error);
+        endTrial(install);
         return failure(message(
             QT_TRANSLATE_NOOP("quillon::UpdateInstaller", "The new version could not be made current: %1"),
             switched.message()));
     }
     syncFolder(install.root);
     removeOldVersions(versions, {folderName, previous, fs::path(install.runningVersion)});
-    return {true, {}, current / "bin" / kProgramName};
+    // Through the launcher, which goes back to the version before should this one fail to start.
+    const fs::path launcher = launcherOf(install, kProgramName);
+    return {true, {}, access(launcher.c_str(), X_OK) == 0 ? launcher : current / "bin" / kProgramName};
 }
 
 void removeAbandonedUpdateWork(const SelfUpdatingInstall& install)
@@ -555,7 +568,7 @@ void removeAbandonedUpdateWork(const SelfUpdatingInstall& install)
     removeAbandonedUnpacking(install.root / "versions");
     std::error_code error;
     // Links made for a switch that never came, and downloads from before downloads had no name.
-    for (const std::string_view prefix : {".current-", ".download-"}) {
+    for (const std::string_view prefix : {".current-", ".download-", ".new-version-"}) {
         for (const fs::path& left : entriesStartingWith(install.root, prefix)) {
             if (!fs::is_directory(fs::symlink_status(left, error)))
                 fs::remove(left, error);

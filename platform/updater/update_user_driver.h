@@ -37,6 +37,8 @@ public:
     // Installed; true to start the new version now.
     virtual bool offerRelaunch(const AppcastItem& update) = 0;
     virtual void showError(const std::string& message) = 0;
+    // The build updated to could not start, and the one before it runs again.
+    virtual void showStartFailed(const std::string& build) = 0;
     virtual void openDownloadPage(const std::string& url) = 0;
 };
 

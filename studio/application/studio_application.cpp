@@ -49,14 +49,21 @@ bool StudioApplication::start(const std::optional<std::string>& link)
         return false;
     // A copy unpacked from the download tells the desktop where it is: its entries, icon and bus
     // services, so that links, the menu and "Place on Desktop" reach it.
-    if (const auto install = selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()))
+    const auto install = selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString());
+    if (install) {
+        // Kept while this studio runs, whatever an update in another session does meanwhile.
+        m_runningVersion = std::make_unique<RunningVersionMark>(*install);
         registerWithDesktop(
             *install, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
+    }
     m_window = std::make_unique<StudioWindow>(m_store, m_reloader);
     m_updateWindows.setParent(m_window.get());
     m_updater = makeUpdater(m_settings, m_updateWindows, m_window.get());
     m_window->setUpdater(*m_updater);
     m_window->show();
+    // Started: a version on trial after an update has passed it.
+    if (install)
+        confirmVersionStarted(*install);
     if (link)
         open({QString::fromStdString(*link)});
     return true;

@@ -1,6 +1,7 @@
 // The studio application: its one window, and the links and activations that reach it.
 #pragma once
 
+#include "platform/desktop/running_version.h"
 #include "platform/updater/updater.h"
 #include "platform/widgethost/dbus_timeline_reloader.h"
 #include "studio/application/application_service.h"
@@ -38,6 +39,7 @@ private:
     DBusTimelineReloader m_reloader;
     QSettings m_settings; // the studio's own, apart from the shared record
     UpdateWindows m_updateWindows;
+    std::unique_ptr<RunningVersionMark> m_runningVersion;
     std::unique_ptr<StudioWindow> m_window;
     std::unique_ptr<Updater> m_updater;
 };

@@ -230,6 +230,22 @@ void UpdateWindows::showError(const std::string& message)
     box.exec();
 }
 
+void UpdateWindows::showStartFailed(const std::string& build)
+{
+    QMessageBox box(QMessageBox::Warning,
+        QCoreApplication::translate("quillon::UpdateWindows", "Update Error!"),
+        //: %1 is the build that was installed by the last update.
+        QCoreApplication::translate("quillon::UpdateWindows",
+            "The update to build %1 could not start on this computer, so the version you had before "
+            "is running again.")
+            .arg(shortened(qText(build), kMostVersionCharacters)),
+        QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(QCoreApplication::translate("quillon::UpdateWindows",
+        "That build is skipped: it is offered again only when you check for updates yourself."));
+    box.exec();
+}
+
 void UpdateWindows::openDownloadPage(const std::string& url)
 {
     QDesktopServices::openUrl(QUrl(qText(url)));

@@ -34,6 +34,7 @@ public:
     void closeProgress() override;
     bool offerRelaunch(const AppcastItem& update) override;
     void showError(const std::string& message) override;
+    void showStartFailed(const std::string& build) override;
     void openDownloadPage(const std::string& url) override;
 
 private:

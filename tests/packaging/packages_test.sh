@@ -41,7 +41,7 @@ top=$(ls -d "$work/some where/100% else"/Quillon-*-Linux)
 # How desktop entries write that path in Exec: quoted, with % doubled for the field codes.
 top_in_exec=${top//%/%%}
 check "it unpacks into the self-updating layout" \
-  "ls -l '$top'; [[ -L '$top/current' && -x '$top/current/bin/quillon' && -L '$top/quillon' && -L '$top/quillon-widgets' ]]"
+  "ls -l '$top'; [[ -L '$top/current' && -x '$top/current/bin/quillon' && -x '$top/quillon' && -x '$top/quillon-widgets' ]]"
 for program in "$top"/current/bin/*; do
   program=${program##*/}
   check "its release carries the manual page of $program" \

@@ -1,5 +1,7 @@
 // quillon-widgets: the desktop widget host. One per session; a second start shows the gallery of
 // the first and ends.
+#include "platform/desktop/running_version.h"
+#include "platform/desktop/self_updating_copy.h"
 #include "platform/desktop/single_instance.h"
 #include "platform/info/bundle_info.h"
 #include "platform/store/defaults_folder.h"
@@ -108,6 +110,14 @@ int main(int argc, char** argv)
     }
 
     std::cerr << "quillon-widgets: " << choice.message << "\n";
+    // A copy that updates itself keeps this version while the host runs, and its trial after an
+    // update is passed: the host has started.
+    const auto install = selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString());
+    std::optional<RunningVersionMark> runningVersion;
+    if (install) {
+        runningVersion.emplace(*install);
+        confirmVersionStarted(*install);
+    }
     std::unique_ptr<WidgetDesktop> desktop;
     if (wayland) {
         auto layers = std::make_unique<LayerDesktop>(std::move(wayland));

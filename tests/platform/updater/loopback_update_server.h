@@ -150,6 +150,7 @@ public:
         return false;
     }
     void showError(const std::string& message) override { errors.push_back(message); }
+    void showStartFailed(const std::string& build) override { startsFailed.push_back(build); }
     void openDownloadPage(const std::string& url) override { pages.push_back(url); }
 
     // What the user has been shown so far, for the message of a failed check.
@@ -175,6 +176,7 @@ public:
     std::vector<std::string> shownCurrentVersions;
     std::vector<std::string> upToDate;
     std::vector<std::string> errors;
+    std::vector<std::string> startsFailed;
     std::vector<std::string> pages;
     std::pair<std::uint64_t, std::uint64_t> lastProgress;
     std::uint64_t mostReceived = 0;

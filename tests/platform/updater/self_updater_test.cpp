@@ -391,6 +391,24 @@ private slots:
         QVERIFY(fs::exists(m_root / "versions/1.0/bin/quillon"));
     }
 
+    // The launcher went back from a build that could not start here: the user is told once, and
+    // the build is not offered again unless they check for updates themselves.
+    void aBuildThatCouldNotStartIsToldOfAndSkipped()
+    {
+        testing::writeWholeFile(m_root / ".rolled-back", "2100\n");
+        {
+            SelfUpdater updater(configuration(), *m_settings, m_user);
+            updater.start();
+            QTRY_COMPARE_WITH_TIMEOUT(m_user.startsFailed, std::vector<std::string> {"2100"}, 15000);
+        }
+        QCOMPARE(m_settings->value("Updates/skippedVersion").toString(), QString("2100"));
+        QVERIFY(!fs::exists(m_root / ".rolled-back"));
+        SelfUpdater again(configuration(), *m_settings, m_user);
+        again.start();
+        QTest::qWait(3500);
+        QCOMPARE(m_user.startsFailed.size(), std::size_t(1));
+    }
+
     void skippingAndOtherAnswersInstallNothing()
     {
         serve("2.0", "2.0", releaseArchive("2.0"));

@@ -1,5 +1,6 @@
 // Signatures and the install step of a self-updating copy, on real files in a temporary folder,
 // with archives made to attack it.
+#include "platform/desktop/running_version.h"
 #include "platform/updater/release_unpacker.h"
 #include "platform/updater/update_installer.h"
 #include "platform/updater/update_signature.h"
@@ -457,6 +458,25 @@ TEST_F(InstallTest, AReleaseThatCannotStartHereIsRefused)
         ::close(file);
         expectRefused(outcome, archive, row.saying);
     }
+}
+
+// A studio or widget host of another session still runs from an old version: its files stay until
+// it has ended, and go with the next update after that.
+TEST_F(InstallTest, AVersionStillRunningInAnotherSessionIsKeptUntilItEnds)
+{
+    testing::writeWholeFile(m_root / "versions/0.9/bin/quillon", testing::studioScript("0.9"), true);
+    auto otherSession = std::make_unique<RunningVersionMark>(SelfUpdatingInstall {m_root, "0.9"});
+    ASSERT_TRUE(isVersionRunning(m_root / "versions/0.9"));
+    EXPECT_FALSE(isVersionRunning(m_root / "versions/1.0"));
+    const auto [archive, item] = release("2.0");
+    ASSERT_TRUE(install(archive, item, {}, "1.0").installed);
+    EXPECT_EQ(versions(), (std::vector<std::string> {"0.9", "1.0", "2.0"}));
+    EXPECT_EQ(testing::readWholeFile(m_root / "versions/0.9/bin/quillon"), testing::studioScript("0.9"));
+    otherSession.reset();
+    m_running = "2.0";
+    const auto [next, nextItem] = release("3.0");
+    ASSERT_TRUE(install(next, nextItem, {}, "2.0").installed);
+    EXPECT_EQ(versions(), (std::vector<std::string> {"2.0", "3.0"}));
 }
 
 // Copies running in two sessions may both install: one at a time, and what a run that crashed
