@@ -7,6 +7,8 @@ find_package(nlohmann_json 3.10 REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(Systemd REQUIRED IMPORTED_TARGET libsystemd)
 pkg_check_modules(Xcb REQUIRED IMPORTED_TARGET xcb)
+# QtDBus's own library, for the limits QtDBus does not expose.
+pkg_check_modules(DBus1 REQUIRED IMPORTED_TARGET dbus-1)
 pkg_check_modules(WaylandClient REQUIRED IMPORTED_TARGET wayland-client wayland-cursor)
 pkg_get_variable(WAYLAND_SCANNER wayland-scanner wayland_scanner)
 pkg_get_variable(WAYLAND_PROTOCOLS_DIR wayland-protocols pkgdatadir)

@@ -3,9 +3,32 @@
 
 #include <QFileInfo>
 
+#include <dbus/dbus.h>
+
 #include <cstdlib>
 
 namespace quillon {
+namespace {
+
+// The largest message the bus delivers (libdbus's own ceiling), and room for a few of them queued.
+constexpr long kLargestMessageBytes = 128L * 1024 * 1024;
+constexpr long kMostQueuedBytes = 4 * kLargestMessageBytes;
+
+// libdbus stops reading a connection while the messages it has handed out hold more than a limit
+// (63 MiB by default), and starts again when they are freed; under QtDBus it never started again,
+// so one call of 63 MiB left a program deaf on the bus while it kept its names. With the limit above
+// what the bus can deliver, the biggest call is read, answered by the callee's own bounds, and
+// freed.
+void allowTheLargestMessages(const QDBusConnection& bus)
+{
+    auto* connection = static_cast<DBusConnection*>(bus.internalPointer());
+    if (!connection)
+        return;
+    dbus_connection_set_max_message_size(connection, kLargestMessageBytes);
+    dbus_connection_set_max_received_size(connection, kMostQueuedBytes);
+}
+
+} // namespace
 
 std::optional<QDBusConnection> sessionBus()
 {
@@ -18,6 +41,8 @@ std::optional<QDBusConnection> sessionBus()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return std::nullopt;
+    static const bool widened = (allowTheLargestMessages(bus), true);
+    (void)widened;
     return bus;
 }
 

@@ -127,6 +127,20 @@ private slots:
         QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
         QTRY_VERIFY2_WITH_TIMEOUT(
             storedRecord().contains("\"kind\":\"day\""), storedRecord().left(2000).constData(), 30000);
+
+        // A call of 66 MB, past what the bus library holds by default: it left the studio holding
+        // its name and answering nothing, so that a second studio ran beside it.
+        const QStringList huge(16600, "quillon://widget/clock?" + QString(4000, 'x'));
+        QDBusMessage flood = QDBusMessage::createMethodCall(
+            kApplicationBusName, kApplicationObjectPath, kApplicationInterface, "Open");
+        flood << huge << QVariantMap();
+        const QDBusMessage floodReply = QDBusConnection::sessionBus().call(flood, QDBus::Block, 60000);
+        QVERIFY2(floodReply.type() == QDBusMessage::ReplyMessage, qPrintable(floodReply.errorMessage()));
+        const QDBusMessage ping = QDBusConnection::sessionBus().call(
+            QDBusMessage::createMethodCall(kApplicationBusName, "/", "org.freedesktop.DBus.Peer", "Ping"),
+            QDBus::Block, 10000);
+        QVERIFY2(ping.type() == QDBusMessage::ReplyMessage,
+            qPrintable("after the large call: " + ping.errorMessage() + "; " + describe(first)));
         first.terminate();
         if (!first.waitForFinished(15000))
             first.kill(); // and the destructor waits for it
