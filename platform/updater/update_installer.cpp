@@ -461,7 +461,8 @@ InstallOutcome installDownloadedUpdate(const SelfUpdatingInstall& install, int a
     } removeUnpacking {unpacking};
 
     ArchivePass unpackingPass(archive, length, length, progress, stop);
-    const std::uint64_t mostBytes = std::min(kMaxUnpackedBytes, kMaxUnpackedRatio * length);
+    const std::uint64_t mostBytes
+        = std::min(kMaxUnpackedBytes, std::max(kUnpackedBytesFloor, kMaxUnpackedRatio * length));
     UnpackResult unpacked;
     {
         const FileDescriptor folder(

@@ -23,10 +23,13 @@ namespace quillon {
 
 // No release of this program comes near this; a feed that says otherwise is not believed.
 inline constexpr std::uint64_t kMaxArchiveBytes = 512ull * 1024 * 1024;
-// What an archive may unpack to: this many times its own size, and never more than the ceiling.
-// A release compresses to about a third; a gzip bomb to a thousandth.
+// What an archive may take on disk unpacked: this many times its own size, never more than the
+// ceiling, and the floor whatever its size (a small archive of a few files, each a block at least,
+// is more than eight times its size). A release compresses to about a third; a gzip bomb to a
+// thousandth.
 inline constexpr std::uint64_t kMaxUnpackedRatio = 8;
 inline constexpr std::uint64_t kMaxUnpackedBytes = 2048ull * 1024 * 1024;
+inline constexpr std::uint64_t kUnpackedBytesFloor = 32ull * 1024 * 1024;
 inline constexpr std::uint64_t kMaxUnpackedEntries = 65536;
 
 // What an archive must be to be installed.
