@@ -1,12 +1,13 @@
 // ASCII classes, UTF-8 decoding and encoding, and character references, as browsers read them.
 #include "platform/updater/html_text.h"
 
+#include "platform/text/utf.h"
+
 #include <algorithm>
 
 namespace quillon {
 namespace {
 
-constexpr std::string_view kReplacement = "\uFFFD";
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr char32_t kPastUnicode = 0x110000;
 
@@ -95,21 +96,7 @@ bool equalsIgnoringAsciiCase(std::string_view text, std::string_view lower)
 
 void appendUtf8(std::string& out, char32_t codePoint)
 {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
+    out += text::utf8FromUtf32(std::u32string_view(&codePoint, 1));
 }
 
 // A split character would show as U+FFFD where the text merely stops.
@@ -126,57 +113,9 @@ std::size_t characterBoundaryAtOrBefore(std::string_view bytes, std::size_t limi
 // otherwise end the text early for a viewer that reads C strings.
 std::string wellFormedUtf8(std::string_view bytes)
 {
-    std::string text;
-    text.reserve(bytes.size());
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[at]);
-        if (lead < 0x80) {
-            if (lead == 0)
-                text += kReplacement;
-            else
-                text += static_cast<char>(lead);
-            ++at;
-            continue;
-        }
-        // The range of the second byte is what rules out overlong forms, surrogates and code points
-        // past U+10FFFF.
-        std::size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead == 0xE0) {
-            length = 3;
-            low = 0xA0;
-        } else if (lead == 0xED) {
-            length = 3;
-            high = 0x9F;
-        } else if (lead >= 0xE1 && lead <= 0xEF) {
-            length = 3;
-        } else if (lead == 0xF0) {
-            length = 4;
-            low = 0x90;
-        } else if (lead >= 0xF1 && lead <= 0xF3) {
-            length = 4;
-        } else if (lead == 0xF4) {
-            length = 4;
-            high = 0x8F;
-        }
-        std::size_t valid = 1;
-        while (valid < length && at + valid < bytes.size()) {
-            const auto next = static_cast<unsigned char>(bytes[at + valid]);
-            if (next < (valid == 1 ? low : 0x80) || next > (valid == 1 ? high : 0xBF))
-                break;
-            ++valid;
-        }
-        if (valid == length)
-            text.append(bytes.substr(at, length));
-        else
-            text += kReplacement;
-        at += valid;
-    }
-    return text;
+    std::u32string characters = text::utf32FromUtf8(bytes);
+    std::replace(characters.begin(), characters.end(), U'\0', kReplacementCharacter);
+    return text::utf8FromUtf32(characters);
 }
 
 // Only references closed by ';' count, so that an "&copy" in a link's query or a company's "AT&T"
