@@ -72,12 +72,12 @@ bool isWellFormedUtf8(std::string_view text)
         const std::size_t length = sequenceLength(lead);
         if (length == 0 || at + length > text.size())
             return false;
-        char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
+        char32_t codePoint = length == 1 ? char32_t {lead} : static_cast<char32_t>(lead & (0x7F >> length));
         for (std::size_t i = 1; i < length; ++i) {
             const auto next = static_cast<unsigned char>(text[at + i]);
             if ((next & 0xC0) != 0x80)
                 return false;
-            codePoint = (codePoint << 6) | (next & 0x3F);
+            codePoint = (codePoint << 6) | static_cast<char32_t>(next & 0x3F);
         }
         if (codePoint < kSmallestOfLength[length] || codePoint > 0x10FFFF
             || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
