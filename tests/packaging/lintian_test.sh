@@ -40,7 +40,7 @@ copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "$doc/copyright" 2>&1)
 check "its copyright file gives the licence, GPL-3.0-or-later, in Debian's format" \
   "head -n 12 <<<\"\$copyright\"; grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' <<<\"\$copyright\" && grep -qx 'License: GPL-3+' <<<\"\$copyright\" && grep -q '/usr/share/common-licenses/GPL-3' <<<\"\$copyright\""
 version=$(dpkg-deb --field "$deb" Version)
-latest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "$doc/changelog.gz" 2>&1 | gunzip 2>&1 | dpkg-parsechangelog -l- -SVersion 2>&1)
+latest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "$doc/changelog.gz" 2>&1 | gunzip 2>&1 | LC_ALL=C dpkg-parsechangelog -l- -SVersion 2>&1)
 check "its changelog's latest entry is for the package's version" \
   "echo \"package $version, changelog $latest\"; [[ -n \$version && \$latest == \"\$version\" ]]"
 echo "$failures failed"
