@@ -5,6 +5,7 @@
 // whatever happens to the file meanwhile, and libarchive never reads an unsigned archive through.
 #include "platform/updater/update_installer.h"
 
+#include "platform/command_line/echoed_value.h"
 #include "platform/desktop/running_version.h"
 #include "platform/updater/file_descriptor.h"
 #include "platform/updater/release_probe.h"
@@ -34,7 +35,7 @@ namespace fs = std::filesystem;
 constexpr const char* kProgramName = "quillon";
 constexpr std::size_t kReadBytes = 256 * 1024;
 // Of what a studio that would not start said, for the user to look up.
-constexpr std::size_t kMostQuotedBytes = 200;
+constexpr std::size_t kMostQuotedCharacters = 200;
 
 // A version becomes a folder name: plain characters only, so that no feed can write elsewhere.
 bool isSafeFolderName(std::string_view name)
@@ -336,13 +337,11 @@ std::optional<std::string> recordProblem(const fs::path& release, const AppcastI
     return std::nullopt;
 }
 
-// What a failed start said first: "error while loading shared libraries: …".
+// What a failed start said first ("error while loading shared libraries: …"), quoted safely: it is
+// whatever the program wrote, cut whole characters at a time.
 std::string firstLineOf(const std::string& output)
 {
-    std::string line = output.substr(0, output.find('\n'));
-    if (line.size() > kMostQuotedBytes)
-        line = line.substr(0, kMostQuotedBytes) + "…";
-    return line;
+    return echoedValue(std::string_view(output).substr(0, output.find('\n')), kMostQuotedCharacters);
 }
 
 // Why the release's studio does not start on this machine, or nothing when it answers --version
