@@ -14,16 +14,17 @@ namespace quillon {
 namespace {
 
 // The updater of this copy: the feed and key of a release build, and, where the copy was unpacked
-// from the download into a folder the user owns, the means to replace itself.
-std::unique_ptr<Updater> makeUpdater(QSettings& settings, UpdateWindows& windows, QWidget* parent)
+// from the download into a folder the user owns (`install`), the means to replace itself.
+std::unique_ptr<Updater> makeUpdater(const std::optional<SelfUpdatingInstall>& install, QSettings& settings,
+    UpdateWindows& windows, QWidget* parent)
 {
     const BundleInfo& info = mainBundleInfo();
     SelfUpdaterConfiguration configuration {
         QUrl(QString::fromStdString(info.value(kFeedURLKey).value_or("")).trimmed()),
         info.value(kPublicEDKeyKey).value_or(""), info.value(kBundleIdentifierKey).value_or(""),
         info.value(kBundleVersionKey).value_or("0"), info.value(kBundleShortVersionKey).value_or("?"),
-        {QSysInfo::kernelVersion().toStdString(), QSysInfo::buildCpuArchitecture().toStdString()},
-        selfUpdatingInstallOf(QCoreApplication::applicationDirPath().toStdString()), QUILLON_WEBSITE_URL};
+        {QSysInfo::kernelVersion().toStdString(), QSysInfo::buildCpuArchitecture().toStdString()}, install,
+        QUILLON_WEBSITE_URL};
     return std::make_unique<Updater>(info,
         std::make_unique<SelfUpdater>(std::move(configuration), settings, windows),
         [parent] { showDevelopmentBuildNotice(parent); });
@@ -58,7 +59,7 @@ bool StudioApplication::start(const std::optional<std::string>& link)
     }
     m_window = std::make_unique<StudioWindow>(m_store, m_reloader);
     m_updateWindows.setParent(m_window.get());
-    m_updater = makeUpdater(m_settings, m_updateWindows, m_window.get());
+    m_updater = makeUpdater(install, m_settings, m_updateWindows, m_window.get());
     m_window->setUpdater(*m_updater);
     m_window->show();
     // Started: a version on trial after an update has passed it.
