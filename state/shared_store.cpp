@@ -1,7 +1,8 @@
-// Resolving the shared suite, and loading and saving the record in it.
+// Loading and saving the record in the settings folder.
 #include "state/shared_store.h"
 
 #include "platform/log/logger.h"
+#include "platform/store/settings_folder.h"
 
 #include <cerrno>
 #include <cstring>
@@ -9,43 +10,51 @@
 namespace quillon {
 namespace {
 
+Logger logger()
+{
+    return Logger(std::string(SharedStore::kLogSubsystem), std::string(SharedStore::kLogCategory));
+}
+
 void logLine(const std::string& message)
 {
-    Logger(std::string(SharedStore::kLogSubsystem), std::string(SharedStore::kLogCategory)).notice(message);
+    logger().notice(message);
+}
+
+DefaultsFolder folderAt(const std::filesystem::path& path)
+{
+    // openPath refuses only an empty path; a store always has a folder to try.
+    return DefaultsFolder::openPath(path.empty() ? std::filesystem::path("/") : path).value();
 }
 
 } // namespace
 
 SharedStore& SharedStore::shared()
 {
-    static SharedStore store(mainBundleInfo());
+    static SharedStore store = [] {
+        moveEarlierSettings();
+        return SharedStore(settingsFolder());
+    }();
     return store;
 }
 
-SharedStore::SharedStore(const BundleInfo& info)
+SharedStore::SharedStore(const std::filesystem::path& folder)
+    : m_folder(folderAt(folder))
 {
-    const std::optional<std::string> group = info.value(kAppGroupKey);
-    if (group)
-        m_suite = DefaultsFolder::open(*group);
-    if (const auto identifier = info.value(kBundleIdentifierKey))
-        m_standard = DefaultsFolder::open(*identifier);
-    logLine("app group " + group.value_or("nil") + " suite " + (m_suite ? "ok" : "nil"));
+    logger().debug("the record is " + recordPath().string());
 }
 
-StudioState SharedStore::load(Instant now, const Calendar& calendar) const
+SharedStore::Loaded SharedStore::loadReporting(Instant now, const Calendar& calendar) const
 {
-    // A record in the suite that cannot be read (too big, not a file) is a bad record, not a
-    // missing one: it must not bring back an older one from the standard defaults.
-    std::optional<std::string> blob;
-    if (m_suite && m_suite->contains(kRecordKey))
-        blob = m_suite->read(kRecordKey);
-    else if (m_standard)
-        blob = m_standard->read(kRecordKey);
-    if (blob) {
-        if (auto state = decodeStudioState(*blob, now, calendar))
-            return *state;
+    if (!m_folder.contains(kRecordKey))
+        return {StudioState::makeDefault(now, calendar), {}};
+    const std::optional<std::string> blob = m_folder.read(kRecordKey);
+    if (!blob) {
+        const int error = errno;
+        return {StudioState::makeDefault(now, calendar), {problemOfReadError(error), recordPath(), {}, error}};
     }
-    return StudioState::makeDefault(now, calendar);
+    if (auto state = decodeStudioState(*blob, now, calendar))
+        return {*state, {}};
+    return {StudioState::makeDefault(now, calendar), {StoreProblem::damaged, recordPath(), {}, 0}};
 }
 
 StudioState SharedStore::load()
@@ -53,54 +62,66 @@ StudioState SharedStore::load()
     return shared().load(Instant::now(), Calendar::current());
 }
 
-bool SharedStore::save(const StudioState& state) const
+StoreReport SharedStore::setAsideRecord(StoreReport unreadable) const
+{
+    const std::string path = recordPath().string();
+    if (!m_folder.setAside(kRecordKey)) {
+        const int error = errno;
+        logLine(describe(unreadable) + "; it could not be moved aside either (" + std::strerror(error)
+            + "), and is left as it is");
+        errno = error;
+        return unreadable;
+    }
+    unreadable.keptAs = path + std::string(DefaultsFolder::kSetAsideSuffix);
+    logLine(describe(unreadable) + "; moved it to " + unreadable.keptAs.string());
+    return unreadable;
+}
+
+StoreReport SharedStore::save(const StudioState& state) const
 {
     return save(state, Instant::now(), Calendar::current());
 }
 
-bool SharedStore::save(const StudioState& state, Instant now, const Calendar& calendar) const
+StoreReport SharedStore::save(const StudioState& state, Instant now, const Calendar& calendar) const
 {
-    const std::optional<DefaultsFolder>& target = m_suite ? m_suite : m_standard;
-    if (!target) {
-        logLine("could not save the record: there is no folder to keep it in");
-        return false;
-    }
+    const auto refused = [&](StoreReport report) {
+        logLine("could not save the record: " + describe(report));
+        return report;
+    };
     const std::string bytes = encodeJSON(state);
-    if (bytes.empty()) {
-        logLine("could not save the record: JSON cannot hold it (a date that is not a number, or text that "
-                "is not UTF-8)");
-        return false;
-    }
+    if (bytes.empty())
+        return refused({StoreProblem::notRepresentable, recordPath(), {}, 0});
     if (bytes.size() > DefaultsFolder::kMaxBlobBytes) {
         logLine("could not save the record: " + std::to_string(bytes.size()) + " bytes, over the limit of "
             + std::to_string(DefaultsFolder::kMaxBlobBytes));
-        return false;
+        return {StoreProblem::tooLarge, recordPath(), {}, EFBIG};
     }
-    const std::string path = (target->path() / std::string(kRecordKey)).string();
-    if (target->contains(kRecordKey)) {
-        const std::optional<std::string> stored = target->read(kRecordKey);
-        const std::optional<StudioState> storedState
-            = stored ? decodeStudioState(*stored, now, calendar) : std::nullopt;
+    if (m_folder.contains(kRecordKey)) {
+        const Loaded stored = loadReporting(now, calendar);
         // The record on file already reads as this one. Writing it anyway would replace what a
         // bounded or forgiving read left out (cities past the limit, a bad field) at every start.
-        if (storedState && *storedState == state)
-            return true;
+        if (stored.report.ok() && stored.state == state)
+            return {};
         // A record that cannot be read or is not one is kept for the user rather than written over.
-        if (!storedState) {
-            if (!target->setAside(kRecordKey)) {
-                logLine("could not save the record: " + path
-                    + " could not be read and could not be moved aside: " + std::strerror(errno));
-                return false;
+        if (!stored.report.ok()) {
+            const StoreReport aside = setAsideRecord(stored.report);
+            if (aside.keptAs.empty()) {
+                // A folder that may not be written says so; anything else in the way leaves the
+                // record's own problem as the reason.
+                const int error = errno;
+                const StoreProblem problem = problemOfWriteError(error, m_folder.path());
+                if (problem == StoreProblem::readOnly || problem == StoreProblem::diskFull
+                    || problem == StoreProblem::notOurs)
+                    return {problem, m_folder.path(), {}, error};
+                return stored.report;
             }
-            logLine(path + " could not be read as a record; moved it to " + path
-                + std::string(DefaultsFolder::kSetAsideSuffix));
         }
     }
-    if (!target->write(kRecordKey, bytes)) {
-        logLine("could not save the record in " + path + ": " + std::strerror(errno));
-        return false;
+    if (!m_folder.write(kRecordKey, bytes)) {
+        const int error = errno;
+        return refused({problemOfWriteError(error, m_folder.path()), m_folder.path(), {}, error});
     }
-    return true;
+    return {};
 }
 
 } // namespace quillon

@@ -1,5 +1,5 @@
-// The information record each program carries about itself: identifiers, versions, the shared
-// settings group. Generated at build time and compiled in.
+// The information record each program carries about itself: identifiers, versions, the update
+// feed. Generated at build time and compiled in.
 #pragma once
 
 #include <initializer_list>
@@ -13,7 +13,6 @@ namespace quillon {
 inline constexpr std::string_view kBundleIdentifierKey = "CFBundleIdentifier";
 inline constexpr std::string_view kBundleShortVersionKey = "CFBundleShortVersionString";
 inline constexpr std::string_view kBundleVersionKey = "CFBundleVersion";
-inline constexpr std::string_view kAppGroupKey = "DotAppGroup";
 inline constexpr std::string_view kFeedURLKey = "SUFeedURL";
 // The base64 Ed25519 public key that release archives must be signed for.
 inline constexpr std::string_view kPublicEDKeyKey = "SUPublicEDKey";

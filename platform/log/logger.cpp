@@ -2,6 +2,8 @@
 // `journalctl QUILLON_SUBSYSTEM=com.quillon.Quillon` finds them.
 #include "platform/log/logger.h"
 
+#include "platform/log/logging_rules.h"
+
 #include <systemd/sd-journal.h>
 
 #include <cstdio>
@@ -80,6 +82,13 @@ Logger::Logger(std::string subsystem, std::string category)
     : m_subsystem(std::move(subsystem))
     , m_category(std::move(category))
 {
+}
+
+void Logger::debug(std::string_view message) const
+{
+    const char* rules = std::getenv("QT_LOGGING_RULES");
+    if (rules && debugLinesRequested(rules, m_subsystem + "." + m_category))
+        notice(message);
 }
 
 void Logger::notice(std::string_view message) const

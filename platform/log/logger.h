@@ -37,6 +37,9 @@ public:
 
     // The default level: journal priority notice, the level of things worth keeping.
     void notice(std::string_view message) const;
+    // Only when QT_LOGGING_RULES asks for the debug lines of "<subsystem>.<category>"
+    // ("com.quillon.Quillon.SharedStore.debug=true"), at notice level then.
+    void debug(std::string_view message) const;
 
 private:
     std::string m_subsystem;

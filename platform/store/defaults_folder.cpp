@@ -96,6 +96,31 @@ std::filesystem::path writeDestination(const std::filesystem::path& path)
     return target;
 }
 
+// Makes the folder (0700) when it is missing, and the config home above it as the XDG base directory
+// rules say, 0700 too. False, with errno, when it is not there afterwards.
+bool makeFolder(const std::filesystem::path& folder)
+{
+    struct stat status { };
+    if (::stat(folder.c_str(), &status) == 0) {
+        errno = S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
+        return S_ISDIR(status.st_mode);
+    }
+    const std::filesystem::path parent = folder.parent_path();
+    if (!parent.empty() && ::stat(parent.c_str(), &status) != 0) {
+        std::error_code error;
+        std::filesystem::create_directories(parent, error);
+        if (error) {
+            errno = error.value();
+            return false;
+        }
+        ::chmod(parent.c_str(), 0700);
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return false;
+    errno = 0;
+    return true;
+}
+
 } // namespace
 
 bool isPlainName(std::string_view name)
@@ -124,35 +149,34 @@ std::optional<DefaultsFolder> DefaultsFolder::open(std::string_view name)
 
 std::optional<DefaultsFolder> DefaultsFolder::openPath(const std::filesystem::path& folder)
 {
-    std::error_code error;
-    const std::filesystem::path parent = folder.parent_path();
-    if (!parent.empty() && !std::filesystem::exists(parent, error)) {
-        // The config home itself: created as the XDG base directory rules say, 0700.
-        std::filesystem::create_directories(parent, error);
-        ::chmod(parent.c_str(), 0700);
-    }
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+    if (folder.empty())
         return std::nullopt;
-    struct stat status { };
-    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)
-        || ::access(folder.c_str(), R_OK | W_OK | X_OK) != 0)
-        return std::nullopt;
+    makeFolder(folder);
     return DefaultsFolder(folder);
 }
 
 std::optional<std::string> DefaultsFolder::read(std::string_view key) const
 {
-    if (!isPlainName(key))
+    if (!isPlainName(key)) {
+        errno = EINVAL;
         return std::nullopt;
+    }
     const std::filesystem::path path = m_path / std::string(key);
     // A plain entry is opened without following links, so one swapped in meanwhile fails to open;
     // O_NONBLOCK keeps a FIFO in the file's place from blocking the open.
     const bool link = isSymbolicLink(path);
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (link ? 0 : O_NOFOLLOW)));
     struct stat status { };
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)
-        || (link && !isUsersRegularFile(status)) || static_cast<std::size_t>(status.st_size) > kMaxBlobBytes)
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0)
         return std::nullopt;
+    if (!S_ISREG(status.st_mode) || (link && !isUsersRegularFile(status))) {
+        errno = EINVAL;
+        return std::nullopt;
+    }
+    if (static_cast<std::size_t>(status.st_size) > kMaxBlobBytes) {
+        errno = EFBIG;
+        return std::nullopt;
+    }
     std::string bytes;
     char buffer[16384];
     while (true) {
@@ -164,8 +188,10 @@ std::optional<std::string> DefaultsFolder::read(std::string_view key) const
         if (got == 0)
             return bytes;
         bytes.append(buffer, static_cast<std::size_t>(got));
-        if (bytes.size() > kMaxBlobBytes)
+        if (bytes.size() > kMaxBlobBytes) {
+            errno = EFBIG;
             return std::nullopt;
+        }
     }
 }
 
@@ -181,6 +207,8 @@ bool DefaultsFolder::write(std::string_view key, std::string_view bytes) const
         errno = isPlainName(key) ? EFBIG : EINVAL;
         return false;
     }
+    if (!makeFolder(m_path))
+        return false;
     const std::filesystem::path destination = writeDestination(m_path / std::string(key));
     // The temporary file goes beside the file it replaces: a rename works within one file system only.
     const std::filesystem::path folderPath = destination.parent_path();

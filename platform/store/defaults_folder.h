@@ -18,16 +18,19 @@ public:
     // $XDG_CONFIG_HOME, else ~/.config.
     static std::filesystem::path configHome();
 
-    // The folder <config home>/<name>/, created (0700) when missing. Nothing when the name is not a
-    // plain folder name, or the folder cannot be made or used (a file in its place, no permission).
+    // The folder <config home>/<name>/, created (0700) when it is missing and can be made. Nothing
+    // only when the name is not a plain folder name: a folder that cannot be made or written now is
+    // still read where it can be, and each write tries again to make it, so that a settings folder
+    // that becomes writable is used without a restart.
     static std::optional<DefaultsFolder> open(std::string_view name);
     static std::optional<DefaultsFolder> openPath(const std::filesystem::path& folder);
 
     const std::filesystem::path& path() const { return m_path; }
 
-    // The blob under the key, or nothing when there is none or it cannot be read whole. A key may
-    // be a symbolic link (dotfile managers keep the file elsewhere) to a regular file the user owns;
-    // any other link is not read.
+    // The blob under the key, or nothing, with errno saying why (ENOENT when there is none, EFBIG
+    // when it is over the limit, EINVAL when it is not a regular file), when it cannot be read
+    // whole. A key may be a symbolic link (dotfile managers keep the file elsewhere) to a regular
+    // file the user owns; any other link is not read.
     std::optional<std::string> read(std::string_view key) const;
     // Whether anything at all is stored under the key, readable or not.
     bool contains(std::string_view key) const;
@@ -36,7 +39,8 @@ public:
     // over it. A reader sees the whole old or the whole new blob, and a writer killed at any instant
     // leaves no partial one. Through a link that read() follows, the link's final target is replaced
     // and the link stays; a link that read() would not follow is itself replaced, and what it leads
-    // to is left alone. Returns false, with errno saying why and the old blob left, when that fails.
+    // to is left alone. The folder is made first when it is missing. Returns false, with errno saying
+    // why and the old blob left, when that fails.
     bool write(std::string_view key, std::string_view bytes) const;
 
     // Moves whatever is under the key (a link itself, not its target) to "<key>.bad", replacing an

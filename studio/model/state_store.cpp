@@ -7,10 +7,13 @@ namespace quillon {
 
 StudioState SharedStateStore::load()
 {
-    return SharedStore::load();
+    const SharedStore& store = SharedStore::shared();
+    SharedStore::Loaded loaded = store.loadReporting(Instant::now(), Calendar::current());
+    m_loadReport = loaded.report.ok() ? loaded.report : store.setAsideRecord(loaded.report);
+    return loaded.state;
 }
 
-bool SharedStateStore::save(const StudioState& state)
+StoreReport SharedStateStore::save(const StudioState& state)
 {
     return SharedStore::shared().save(state);
 }

@@ -20,7 +20,7 @@ StudioModel::StudioModel(StateStore& store, TimelineReloader& reloader, Instant 
     m_reloadTimer.setTimerType(Qt::PreciseTimer);
     m_reloadTimer.setInterval(kReloadDelay);
     connect(&m_reloadTimer, &QTimer::timeout, this, [this] { m_reloader.reloadAllTimelines(); });
-    save();
+    m_storeReport = m_store.loadReport();
     m_reloader.reloadAllTimelines();
 }
 
@@ -32,11 +32,12 @@ StudioModel::~StudioModel()
 
 void StudioModel::save()
 {
-    const bool failed = !m_store.save(m_state);
-    if (failed == m_saveFailed)
+    StoreReport report = m_store.save(m_state);
+    m_saveFailed = !report.ok();
+    if (report == m_storeReport)
         return;
-    m_saveFailed = failed;
-    emit saveFailedChanged();
+    m_storeReport = std::move(report);
+    emit storeReportChanged();
 }
 
 void StudioModel::afterWrite(const StudioState& before)

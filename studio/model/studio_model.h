@@ -25,8 +25,8 @@ public:
     // The widgets reload this long after the last edit that changed what they show.
     static constexpr std::chrono::milliseconds kReloadDelay {400};
 
-    // Loads the record, saves it back at once (so a record found only in the standard defaults
-    // reaches the shared suite) and asks the widgets to reload at once.
+    // Loads the record and asks the widgets to reload at once. Nothing is written until something
+    // changes: a settings folder that cannot be written is no problem until then.
     StudioModel(StateStore& store, TimelineReloader& reloader, Instant now, QObject* parent = nullptr);
     // A reload still waiting out its delay is sent now: the widgets must not keep stale settings.
     ~StudioModel() override;
@@ -34,6 +34,9 @@ public:
     const StudioState& state() const { return m_state; }
     // Whether the last save failed: the studio says so until one succeeds.
     bool isSaveFailed() const { return m_saveFailed; }
+    // What the studio tells of its settings file: why the last save failed, else what was wrong
+    // with the record it loaded, until a save succeeds. Ok when there is nothing to tell.
+    const StoreReport& storeReport() const { return m_storeReport; }
     Instant now() const { return m_now; }
 
     // A whole new record: observers of the fields that differ are told.
@@ -88,8 +91,8 @@ signals:
     // A widget link was opened: the window focuses the sidebar, leaves full view and shows the
     // inspector.
     void linkOpened(quillon::DotWidgetKind kind);
-    // The last save failed, or a save succeeded again after failing.
-    void saveFailedChanged();
+    // The store report changed: a save failed, failed for another reason, or succeeded again.
+    void storeReportChanged();
 
 private:
     template <typename Field, typename Value>
@@ -104,6 +107,7 @@ private:
     Instant m_now;
     QTimer m_reloadTimer;
     bool m_saveFailed = false;
+    StoreReport m_storeReport;
 };
 
 } // namespace quillon

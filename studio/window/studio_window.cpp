@@ -2,6 +2,7 @@
 #include "studio/window/studio_window.h"
 
 #include "platform/info/bundle_info.h"
+#include "platform/translations/store_report_text.h"
 #include "platform/widgethost/session_bus.h"
 #include "platform/widgethost/widget_host_bus.h"
 #include "studio/controls/display_names.h"
@@ -51,6 +52,36 @@ QUrl supportMail()
     return mail;
 }
 
+// What the studio says of its settings file: nothing when all is well.
+QString storeNoteText(const StoreReport& report, bool saveFailed)
+{
+    if (report.ok())
+        return {};
+    const QString reason = storeProblemReason(report);
+    if (saveFailed) {
+        //: The note under the window when a change could not be saved; %1 says why, as in "the
+        //: folder ~/.config/quillon is read-only"
+        return StudioWindow::tr(
+            "Your changes could not be saved: %1. The settings file is unchanged; your next change is saved "
+            "once it can be.")
+            .arg(reason);
+    }
+    if (!report.keptAs.empty()) {
+        //: The note under the window when the saved settings could not be read at start; %1 says why,
+        //: %2 is where the unreadable file was moved
+        return StudioWindow::tr(
+            "Your saved settings could not be read: %1. The studio started with the defaults, and kept the "
+            "file as %2.")
+            .arg(reason, pathForPeople(report.keptAs));
+    }
+    //: The note under the window when the saved settings could not be read at start and could not be
+    //: moved aside; %1 says why
+    return StudioWindow::tr(
+        "Your saved settings could not be read: %1. The studio started with the defaults and leaves the file "
+        "as it is.")
+        .arg(reason);
+}
+
 // Asks the desktop widget host for the display's widget; the bus starts the host when it is not
 // running. Nothing waits for the answer.
 void placeOnDesktop(DotWidgetKind kind, DotSize size)
@@ -90,14 +121,19 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
     });
     setCentralWidget(m_columns);
 
-    // A failed save is said where it does not stand in the way: the reason is in the log.
-    m_saveNote = new QLabel(
-        tr("Your changes could not be saved; the settings file is unchanged. The log says why."), this);
+    // A failed save, or saved settings that could not be read, are said with the reason where they
+    // do not stand in the way.
+    m_saveNote = new QLabel(this);
     m_saveNote->setObjectName("saveNote");
     m_saveNote->setWordWrap(true);
+    m_saveNote->setTextFormat(Qt::PlainText);
+    m_saveNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addWidget(m_saveNote, 1);
-    const auto showSaveState = [this] { statusBar()->setVisible(m_model->isSaveFailed()); };
-    connect(m_model.get(), &StudioModel::saveFailedChanged, this, showSaveState);
+    const auto showSaveState = [this] {
+        m_saveNote->setText(storeNoteText(m_model->storeReport(), m_model->isSaveFailed()));
+        statusBar()->setVisible(!m_saveNote->text().isEmpty());
+    };
+    connect(m_model.get(), &StudioModel::storeReportChanged, this, showSaveState);
     showSaveState();
 
     m_howTo = new HowToAddView(this);

@@ -28,15 +28,13 @@ TEST(SharedStoreCrashSafety, AWriterKilledAtAnyInstantLeavesAWholeRecord)
         const LogSink& sink;
         ~RestoreSink() { replaceLogSink(sink); }
     } restoreSink {previousSink};
-    const SharedStore store(StaticBundleInfo {
-        {"CFBundleIdentifier", "com.quillon.crash-test"}, {"DotAppGroup", "TEAM.com.quillon.crash-test"}});
-    ASSERT_TRUE(store.hasSuite());
+    const SharedStore store(home / "quillon");
 
     const Calendar calendar = testing::calendarIn("UTC");
     const Instant now = testing::utcInstant(2026, 12, 5, 12);
     StudioState record = StudioState::makeDefault(now, calendar);
     record.countdownTitle = "record 0";
-    ASSERT_TRUE(store.save(record));
+    ASSERT_TRUE(store.save(record).ok());
 
     std::mt19937 random(20261207);
     for (int round = 0; round < 40; ++round) {
@@ -67,9 +65,9 @@ TEST(SharedStoreCrashSafety, AWriterKilledAtAnyInstantLeavesAWholeRecord)
     // every writer may be killed before its first rename, leaving "record 0" on file: saving that
     // again writes nothing.
     record.countdownTitle = "after the writers";
-    ASSERT_TRUE(store.save(record));
+    ASSERT_TRUE(store.save(record).ok());
     std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(store.suite()->path()))
+    for (const auto& entry : std::filesystem::directory_iterator(store.folder().path()))
         files.push_back(entry.path().filename().string());
     EXPECT_EQ(files, std::vector<std::string> {"studio.v1"});
 

@@ -22,8 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kIdentifier = "com.quillon.Quillon";
-constexpr const char* kGroup = "Q2LD7X9K4M.com.quillon.Quillon";
 const Instant kNow = testing::utcInstant(2026, 12, 5, 12);
 
 void writeFile(const fs::path& path, const std::string& bytes)
@@ -80,10 +78,7 @@ protected:
         fs::remove_all(m_home);
     }
 
-    static StaticBundleInfo withGroup()
-    {
-        return {{"CFBundleIdentifier", kIdentifier}, {"DotAppGroup", kGroup}};
-    }
+    fs::path folder() const { return m_home / "quillon"; }
 
     fs::path m_home;
     std::vector<LogRecord> m_log;
@@ -93,103 +88,79 @@ private:
     LogSink m_oldSink;
 };
 
-TEST_F(SharedStoreTest, LogsWhetherTheGroupsSuiteOpenedAndKeepsTheRecordThereElseInTheStandardDefaults)
+TEST_F(SharedStoreTest, KeepsTheRecordInItsFolderAndSaysWhatStandsInTheWay)
 {
     const struct {
         const char* name;
-        StaticBundleInfo info;
-        const char* logLine;
-        const char* savedUnder; // nullptr: there is nowhere to save
+        std::function<void()> place;
+        StoreProblem problem;
     } cases[] = {
-        {"suite opens", withGroup(), "app group Q2LD7X9K4M.com.quillon.Quillon suite ok", kGroup},
-        {"no group", {{"CFBundleIdentifier", kIdentifier}}, "app group nil suite nil", kIdentifier},
-        {"a file in the suite's place",
-            {{"CFBundleIdentifier", kIdentifier}, {"DotAppGroup", "blocked.group"}},
-            "app group blocked.group suite nil", kIdentifier},
-        {"group that is not a folder name",
-            {{"CFBundleIdentifier", kIdentifier}, {"DotAppGroup", "../escape"}},
-            "app group ../escape suite nil", kIdentifier},
-        {"empty record", {}, "app group nil suite nil", nullptr},
+        {"a folder of its own", [] {}, StoreProblem::none},
+        {"no config home yet", [&] { fs::remove_all(m_home); }, StoreProblem::none},
+        {"a file in the folder's place",
+            [&] {
+                fs::remove_all(folder());
+                writeFile(folder(), "not a folder");
+            },
+            StoreProblem::notAFolder},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(m_home);
-        writeFile(m_home / "blocked.group", "not a folder");
+        const SharedStore store(folder());
+        c.place();
         m_log.clear();
 
-        const SharedStore store(c.info);
-        ASSERT_EQ(m_log.size(), 1u);
-        EXPECT_EQ(m_log[0].subsystem, "com.quillon.Quillon");
-        EXPECT_EQ(m_log[0].category, "SharedStore");
-        EXPECT_EQ(m_log[0].message, c.logLine);
-
-        EXPECT_EQ(store.save(titled("saved")), c.savedUnder != nullptr);
-        std::vector<std::string> records, expected;
+        const StoreReport report = store.save(titled("saved"));
+        EXPECT_EQ(report.problem, c.problem) << describe(report);
+        std::vector<std::string> records;
         for (const auto& entry : fs::recursive_directory_iterator(m_home))
             if (entry.path().filename() == "studio.v1")
                 records.push_back(entry.path().lexically_relative(m_home).string());
-        if (c.savedUnder)
-            expected.push_back(std::string(c.savedUnder) + "/studio.v1");
-        EXPECT_EQ(records, expected);
-        EXPECT_EQ(load(store), c.savedUnder ? titled("saved") : defaults());
+        EXPECT_EQ(records, report.ok() ? std::vector<std::string> {"quillon/studio.v1"} : std::vector<std::string> {});
+        EXPECT_EQ(load(store), report.ok() ? titled("saved") : defaults());
+        // Saving says nothing in the log; failing says why.
+        EXPECT_EQ(m_log.size(), report.ok() ? 0u : 1u);
     }
 }
 
-TEST_F(SharedStoreTest, LoadsTheSuiteElseTheStandardDefaultsAndTheStartUpSaveCopiesTheLatterIntoTheSuite)
+TEST_F(SharedStoreTest, ARecordThatIsThereButCannotBeReadIsReportedAndTheDefaultsAreShown)
 {
-    const fs::path suite = m_home / kGroup / "studio.v1";
-    const fs::path standard = m_home / kIdentifier / "studio.v1";
-    const SharedStore store(withGroup());
-    EXPECT_EQ(load(store), defaults());
-
-    const std::string standardBytes = encodeJSON(titled("standard"));
-    writeFile(standard, standardBytes);
-    const StudioState loaded = load(store);
-    EXPECT_EQ(loaded, titled("standard"));
-    ASSERT_TRUE(store.save(loaded));
-    EXPECT_EQ(readFile(suite), standardBytes);
-
-    ASSERT_TRUE(store.save(titled("edited")));
-    EXPECT_EQ(load(store), titled("edited"));
-    EXPECT_EQ(readFile(standard), standardBytes);
-}
-
-TEST_F(SharedStoreTest, AStoredRecordThatIsNotOneJSONObjectOrOverOneMebibyteGivesTheDefaultRecord)
-{
-    const std::string opening = R"({"signText":")";
-    const std::size_t textAtLimit = DefaultsFolder::kMaxBlobBytes - opening.size() - 2; // 2: the closing `"}`
     const struct {
         const char* name;
-        std::string blob;
-        std::string signText;
+        std::string bytes;
+        StoreProblem problem;
     } cases[] = {
-        {"not JSON", "countdownTitle = Launch", "Hello, world!"},
-        {"one byte over the limit", opening + std::string(textAtLimit + 1, 'x') + R"("})", "Hello, world!"},
-        // Read, and the text cut to what a record may hold.
-        {"exactly at the limit", opening + std::string(textAtLimit, 'x') + R"("})",
-            std::string(kMaxRecordTextCharacters, 'x')},
+        {"not JSON", "countdownTitle = Launch", StoreProblem::damaged},
+        {"JSON but not an object", "[1, 2]", StoreProblem::damaged},
+        {"over one mebibyte", std::string(DefaultsFolder::kMaxBlobBytes + 1, ' '), StoreProblem::tooLarge},
     };
-    const SharedStore store(withGroup());
+    const SharedStore store(folder());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        writeFile(m_home / kGroup / "studio.v1", c.blob);
-        StudioState expected = defaults();
-        expected.signText = c.signText;
-        EXPECT_EQ(load(store), expected);
+        writeFile(folder() / "studio.v1", c.bytes);
+        const SharedStore::Loaded loaded = store.loadReporting(kNow, testing::calendarIn("UTC"));
+        EXPECT_EQ(loaded.state, defaults());
+        EXPECT_EQ(loaded.report.problem, c.problem);
+        EXPECT_EQ(loaded.report.path, folder() / "studio.v1");
+        // Reading never moves or changes it.
+        EXPECT_EQ(readFile(folder() / "studio.v1"), c.bytes);
     }
+    fs::remove(folder() / "studio.v1");
+    EXPECT_TRUE(store.loadReporting(kNow, testing::calendarIn("UTC")).report.ok());
 }
 
 // That nothing but the record is left beside it, the crash-safety test shows.
 TEST_F(SharedStoreTest, SavingLeavesAnOwnerOnlyRecordInOwnerOnlyFolders)
 {
-    const SharedStore store(withGroup());
+    const SharedStore store(folder());
     for (const char* title : {"first", "second"})
-        ASSERT_TRUE(store.save(titled(title)));
-    EXPECT_EQ(fs::status(m_home / kGroup / "studio.v1").permissions() & fs::perms::all,
+        ASSERT_TRUE(store.save(titled(title)).ok());
+    EXPECT_EQ(fs::status(folder() / "studio.v1").permissions() & fs::perms::all,
         fs::perms::owner_read | fs::perms::owner_write);
-    for (const fs::path& folder : {m_home, m_home / kGroup, m_home / kIdentifier}) {
-        SCOPED_TRACE(folder.string());
-        EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+    for (const fs::path& made : {m_home, folder()}) {
+        SCOPED_TRACE(made.string());
+        EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all);
     }
 }
 
@@ -206,16 +177,16 @@ TEST_F(SharedStoreTest, ASaveThatCannotBeWrittenReturnsFalseLogsWhyAndKeepsTheOl
             [](StudioState& s) { s.signText.assign(DefaultsFolder::kMaxBlobBytes, 's'); },
             "over the limit of 1048576"},
     };
-    const fs::path record = m_home / kGroup / "studio.v1";
-    const SharedStore store(withGroup());
-    ASSERT_TRUE(store.save(titled("old")));
+    const fs::path record = folder() / "studio.v1";
+    const SharedStore store(folder());
+    ASSERT_TRUE(store.save(titled("old")).ok());
     const std::string oldBytes = readFile(record);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         m_log.clear();
         StudioState state = titled("new");
         c.change(state);
-        EXPECT_FALSE(store.save(state));
+        EXPECT_FALSE(store.save(state).ok());
         ASSERT_EQ(m_log.size(), 1u);
         EXPECT_TRUE(m_log[0].message.starts_with("could not save the record")) << m_log[0].message;
         EXPECT_NE(m_log[0].message.find(c.reason), std::string::npos) << m_log[0].message;
@@ -225,9 +196,8 @@ TEST_F(SharedStoreTest, ASaveThatCannotBeWrittenReturnsFalseLogsWhyAndKeepsTheOl
 
 TEST_F(SharedStoreTest, ARecordThatCannotBeReadIsMovedAsideBeforeTheSaveInsteadOfWrittenOver)
 {
-    const fs::path folder = m_home / kGroup;
-    const fs::path record = folder / "studio.v1";
-    const fs::path aside = folder / "studio.v1.bad";
+    const fs::path record = folder() / "studio.v1";
+    const fs::path aside = folder() / "studio.v1.bad";
     const std::string overLimit(DefaultsFolder::kMaxBlobBytes + 1, ' ');
     const struct {
         const char* name;
@@ -246,35 +216,34 @@ TEST_F(SharedStoreTest, ARecordThatCannotBeReadIsMovedAsideBeforeTheSaveInsteadO
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(m_home);
-        const SharedStore store(withGroup());
+        const SharedStore store(folder());
         c.place();
         EXPECT_EQ(load(store), defaults());
         m_log.clear();
 
-        EXPECT_TRUE(store.save(titled("new")));
+        EXPECT_TRUE(store.save(titled("new")).ok());
         c.expectAside();
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(record)));
         EXPECT_EQ(load(store), titled("new"));
         ASSERT_EQ(m_log.size(), 1u);
-        EXPECT_EQ(m_log[0].message,
-            record.string() + " could not be read as a record; moved it to " + aside.string());
+        EXPECT_TRUE(m_log[0].message.starts_with(record.string())) << m_log[0].message;
+        EXPECT_TRUE(m_log[0].message.ends_with("; moved it to " + aside.string())) << m_log[0].message;
     }
 }
 
 TEST_F(SharedStoreTest, ARecordThatCanNeitherBeReadNorMovedAsideIsLeftAndTheSaveFails)
 {
-    const fs::path record = m_home / kGroup / "studio.v1";
-    const SharedStore store(withGroup());
+    const fs::path record = folder() / "studio.v1";
+    const SharedStore store(folder());
     writeFile(record / "kept", "inside");
-    writeFile(m_home / kGroup / "studio.v1.bad" / "earlier", "occupied");
+    writeFile(folder() / "studio.v1.bad" / "earlier", "occupied");
     m_log.clear();
 
-    EXPECT_FALSE(store.save(titled("new")));
+    EXPECT_FALSE(store.save(titled("new")).ok());
     EXPECT_EQ(readFile(record / "kept"), "inside");
     ASSERT_EQ(m_log.size(), 1u);
-    EXPECT_TRUE(
-        m_log[0].message.starts_with("could not save the record: " + record.string() + " could not be read"))
-        << m_log[0].message;
+    EXPECT_TRUE(m_log[0].message.starts_with(record.string() + " could not be read")) << m_log[0].message;
+    EXPECT_NE(m_log[0].message.find("could not be moved aside either"), std::string::npos) << m_log[0].message;
 }
 
 TEST_F(SharedStoreTest, SavingTheRecordAsItWasReadLeavesItsFileUntouchedAndAnEditWritesIt)
@@ -290,19 +259,19 @@ TEST_F(SharedStoreTest, SavingTheRecordAsItWasReadLeavesItsFileUntouchedAndAnEdi
         {"a date out of range", R"({"countdownDate":1e400,"theme":"sky"})"},
         {"a record of another layout", R"({"theme" : "sky", "future" : {"key" : [1, 2]}})"},
     };
-    const fs::path record = m_home / kGroup / "studio.v1";
+    const fs::path record = folder() / "studio.v1";
     const Calendar calendar = testing::calendarIn("UTC");
-    const SharedStore store(withGroup());
+    const SharedStore store(folder());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         writeFile(record, c.stored);
         StudioState loaded = load(store);
 
-        EXPECT_TRUE(store.save(loaded, kNow, calendar));
+        EXPECT_TRUE(store.save(loaded, kNow, calendar).ok());
         EXPECT_EQ(readFile(record), c.stored);
 
         loaded.theme = ThemeID::amber;
-        EXPECT_TRUE(store.save(loaded, kNow, calendar));
+        EXPECT_TRUE(store.save(loaded, kNow, calendar).ok());
         EXPECT_EQ(readFile(record), encodeJSON(loaded));
     }
 }
@@ -310,19 +279,19 @@ TEST_F(SharedStoreTest, SavingTheRecordAsItWasReadLeavesItsFileUntouchedAndAnEdi
 TEST_F(SharedStoreTest, ARecordLinkedToAFileOfTheUsersIsReadAndSavedThroughTheLinkWhichStays)
 {
     const fs::path target = m_home / "dotfiles" / "quillon.json";
-    const fs::path record = m_home / kGroup / "studio.v1";
+    const fs::path record = folder() / "studio.v1";
     const fs::path linkText = "../dotfiles/quillon.json";
-    const SharedStore store(withGroup());
+    const SharedStore store(folder());
     writeFile(target, encodeJSON(titled("linked")));
     fs::create_symlink(linkText, record);
 
     EXPECT_EQ(load(store), titled("linked"));
-    ASSERT_TRUE(store.save(titled("edited")));
+    ASSERT_TRUE(store.save(titled("edited")).ok());
     EXPECT_EQ(fs::read_symlink(record), linkText);
     EXPECT_EQ(readFile(target), encodeJSON(titled("edited")));
     EXPECT_EQ(load(store), titled("edited"));
     std::vector<std::string> names;
-    for (const fs::path& folder : {m_home / kGroup, m_home / "dotfiles"})
+    for (const fs::path& folder : {folder(), m_home / "dotfiles"})
         for (const auto& entry : fs::directory_iterator(folder))
             names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, (std::vector<std::string> {"studio.v1", "quillon.json"}));

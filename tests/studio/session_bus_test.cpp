@@ -103,7 +103,7 @@ private slots:
             qPrintable(describe(second)));
 
         // The first studio selected the kind, and so saved it.
-        const QString recordPath = configHome.path() + "/" QUILLON_APP_GROUP "/studio.v1";
+        const QString recordPath = configHome.path() + "/quillon/studio.v1";
         const auto storedRecord = [&] {
             QFile record(recordPath);
             return record.open(QIODevice::ReadOnly) ? record.readAll() : QByteArray("(no record)");

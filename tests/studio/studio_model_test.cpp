@@ -46,31 +46,44 @@ private slots:
         m_reloader->clock.start();
     }
 
-    void creatingLoadsSavesAndReloadsAtOnce()
+    // A settings folder that cannot be written is no problem until something changes.
+    void creatingLoadsAndReloadsAtOnceAndWritesNothing()
     {
         m_store->stored.signText = "stored";
+        m_store->savesWork = false;
         StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
         QCOMPARE(model.state().signText, std::string("stored"));
-        QCOMPARE(m_store->saves, 1);
+        QCOMPARE(m_store->saves, 0);
+        QVERIFY(model.storeReport().ok());
         QCOMPARE(m_reloader->reloads.size(), std::size_t {1});
         QVERIFY(!model.isReloadPending());
     }
 
-    // A save that fails is not passed over in silence: the model says so until one succeeds.
-    void aFailedSaveIsToldOnceAndClearedByTheNextGoodOne()
+    // A save that fails is not passed over in silence: the model says why until one succeeds, and
+    // a record that could not be read is told from the start until then.
+    void storeProblemsAreToldOnceEachAndClearedByTheNextGoodSave()
     {
+        m_store->loadProblem = {StoreProblem::damaged, "/c/quillon/studio.v1", "/c/quillon/studio.v1.bad", 0};
         m_store->savesWork = false;
         StudioModel model(*m_store, *m_reloader, utcInstant(2026, 12, 5, 12));
-        QVERIFY(model.isSaveFailed());
-        QSignalSpy told(&model, &StudioModel::saveFailedChanged);
-        model.setSignText("one");
-        model.setSignText("two");
-        QCOMPARE(told.count(), 0); // still failing: nothing new to tell
-        m_store->savesWork = true;
-        model.setSignText("three");
+        QCOMPARE(model.storeReport().problem, StoreProblem::damaged);
         QVERIFY(!model.isSaveFailed());
-        QCOMPARE(told.count(), 1);
-        QCOMPARE(m_store->stored.signText, std::string("three"));
+        QSignalSpy told(&model, &StudioModel::storeReportChanged);
+        model.setSignText("one");
+        QVERIFY(model.isSaveFailed());
+        QCOMPARE(model.storeReport().problem, StoreProblem::readOnly);
+        model.setSignText("two");
+        QCOMPARE(told.count(), 1); // still failing for the same reason: nothing new to tell
+        m_store->refusal.problem = StoreProblem::diskFull;
+        model.setSignText("three");
+        QCOMPARE(model.storeReport().problem, StoreProblem::diskFull);
+        QCOMPARE(told.count(), 2);
+        m_store->savesWork = true;
+        model.setSignText("four");
+        QVERIFY(!model.isSaveFailed());
+        QVERIFY(model.storeReport().ok());
+        QCOMPARE(told.count(), 3);
+        QCOMPARE(m_store->stored.signText, std::string("four"));
     }
 
     void aBurstOfKeystrokesSavesEachAndReloadsOnceAfterTheLast()
@@ -88,7 +101,7 @@ private slots:
                 longestPause = std::max(longestPause, now - lastEdit);
             lastEdit = now;
         }
-        QCOMPARE(m_store->saves, 1 + 5);
+        QCOMPARE(m_store->saves, 5);
         QCOMPARE(changes.count(), 5);
         QCOMPARE(m_store->stored.signText, std::string("Hello"));
         // A machine that stalls for most of the delay between two keystrokes typed no burst.
@@ -111,7 +124,7 @@ private slots:
         model.selectKind(DotWidgetKind::sign);
         model.setSize(DotSize::extraLarge);
         model.selectKind(DotWidgetKind::sign); // the same value is still a write
-        QCOMPARE(m_store->saves, 4);
+        QCOMPARE(m_store->saves, 3);
         QCOMPARE(m_store->stored.sizes.at(DotWidgetKind::sign), DotSize::extraLarge);
         // The sizes read back go by the stored choice and the kind's own sizes.
         QCOMPARE(model.sizeForKind(DotWidgetKind::sign), DotSize::extraLarge);
@@ -154,13 +167,13 @@ private slots:
         model.setState(next);
         QCOMPARE(title.count(), 1);
         QCOMPARE(theme.count(), 0);
-        QCOMPARE(m_store->saves, 3);
+        QCOMPARE(m_store->saves, 2);
 
         QSignalSpy now(&model, &StudioModel::nowChanged);
         model.setNow(utcInstant(2026, 12, 5, 12, 0, 1));
         model.setNow(utcInstant(2026, 12, 5, 12, 0, 1));
         QCOMPARE(now.count(), 1);
-        QCOMPARE(m_store->saves, 3); // the clock is not saved
+        QCOMPARE(m_store->saves, 2); // the clock is not saved
     }
 
     void boardCityEdits()

@@ -13,17 +13,20 @@ public:
     {
     }
     StudioState load() override { return stored; }
-    bool save(const StudioState& state) override
+    StoreReport loadReport() const override { return loadProblem; }
+    StoreReport save(const StudioState& state) override
     {
         ++saves;
         if (savesWork)
             stored = state;
-        return savesWork;
+        return savesWork ? StoreReport {} : refusal;
     }
 
     StudioState stored;
     int saves = 0;
     bool savesWork = true;
+    StoreReport refusal {StoreProblem::readOnly, "/home/user/.config/quillon", {}, 13};
+    StoreReport loadProblem;
 };
 
 } // namespace quillon::testing

@@ -254,7 +254,7 @@ TEST(RenderTool, AnErrorStaysOneShortLineWhateverTheArgumentsHold)
 TEST(RenderTool, FollowsTheStoredSettingsUnlessToldNotTo)
 {
     std::filesystem::remove_all(configHome());
-    const auto suite = configHome() / QUILLON_APP_GROUP;
+    const auto suite = configHome() / "quillon";
     std::filesystem::create_directories(suite);
     {
         std::ofstream record(suite / "studio.v1");

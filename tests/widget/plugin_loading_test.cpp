@@ -35,9 +35,8 @@ TEST(LampworkPlugin, LoadsThroughTheInterfaceAndServesThreadsWhileSettingsChange
     ASSERT_NE(plugin, nullptr) << loader.errorString().toStdString();
     ASSERT_EQ(plugin->widgets().size(), 6u);
 
-    // The studio saves records into the shared group while widgets are drawn.
-    const SharedStore studio(
-        StaticBundleInfo {{"CFBundleIdentifier", "com.quillon.Quillon"}, {"DotAppGroup", QUILLON_APP_GROUP}});
+    // The studio saves records into the settings folder while widgets are drawn.
+    const SharedStore studio(home / "quillon");
     std::atomic<bool> running = true;
     std::thread saver([&] {
         StudioState state

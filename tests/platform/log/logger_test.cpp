@@ -1,5 +1,6 @@
 // Where the log goes when no test has put a sink of its own in place.
 #include "platform/log/logger.h"
+#include "platform/log/logging_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -73,9 +74,41 @@ TEST(LogSink, ForStandardErrorWritesOneLineWithSubsystemAndCategory)
 {
     const LogSink sink = logSinkFor(LogDestination::standardError);
     ::testing::internal::CaptureStderr();
-    sink({"com.quillon.Quillon", "SharedStore", "app group nil suite nil"});
+    sink({"com.quillon.Quillon", "SharedStore", "could not save the record"});
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-        "com.quillon.Quillon[SharedStore] app group nil suite nil\n");
+        "com.quillon.Quillon[SharedStore] could not save the record\n");
+}
+
+TEST(LoggingRules, DebugLinesAreOffUntilTheLastMatchingRuleTurnsThemOn)
+{
+    constexpr const char* kCategory = "com.quillon.Quillon.SharedStore";
+    const struct {
+        const char* rules;
+        bool requested;
+    } cases[] = {
+        {"", false},
+        {"com.quillon.Quillon.SharedStore.debug=true", true},
+        {"com.quillon.Quillon.SharedStore=true", true},
+        {"com.quillon.*.debug=true", true},
+        {"*.SharedStore.debug=true", true},
+        {"*Quillon*=true", true},
+        {"*.debug=true", true},
+        {"*=true", true},
+        {"  com.quillon.Quillon.SharedStore.debug = true  ", true},
+        {"qt.qpa.*=true;com.quillon.Quillon.SharedStore.debug=true", true},
+        {"*.debug=true\ncom.quillon.*=false", false},
+        {"com.quillon.*.debug=false;*.debug=true", true},
+        {"com.quillon.Quillon.SharedStore.debug=yes", false},
+        {"com.quillon.Quillon.SharedStore.info=true", false},
+        {"com.quillon.Quillon.Settings.debug=true", false},
+        {"com.quillon.Quillon.SharedStore.debug", false},
+        {"qt.*.debug=true", false},
+        {"=true;;;", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rules);
+        EXPECT_EQ(debugLinesRequested(c.rules, kCategory), c.requested);
+    }
 }
 
 } // namespace
