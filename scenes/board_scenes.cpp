@@ -71,7 +71,9 @@ DotScene clockScene(const City& city, bool use24h, Instant instant, DotSize size
     case DotSize::extraLarge:
         break;
     }
-    const double dayFraction = periodFraction(ProgressPeriod::day, instant, calendar.withTimeZone(zone));
+    // The bar would move on within the minute: take it at the minute's start, as the time is.
+    const double dayFraction
+        = periodFraction(ProgressPeriod::day, calendar.startOfMinute(instant), calendar.withTimeZone(zone));
     return scene({textBlock(city.name, 12, 1, leading), textBlock(time, 5, 3, centre),
                      textBlock(date, 12, 1, leading), barBlock(dayFraction, 12, 0.45)},
         spacing);
@@ -90,7 +92,8 @@ DotScene dayScene(Instant instant, DotSize size, const Calendar& calendar)
         return scene({textBlock(date("EEE"), 3, 1, centre), textBlock(date("dd"), 2, 2.2, centre),
                          textBlock(date("MMM"), 3, 1, centre)},
             spacing);
-    const double fraction = periodFraction(ProgressPeriod::day, instant, calendar);
+    // The bar would move on within the minute: take it at the minute's start.
+    const double fraction = periodFraction(ProgressPeriod::day, calendar.startOfMinute(instant), calendar);
     if (size == DotSize::medium)
         return scene({textBlock(date("EEEE"), 9, 1.5, leading), textBlock(date("dd MMMM"), 16, 1, leading),
                          barBlock(fraction, 16, 0.5)},

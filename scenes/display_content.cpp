@@ -52,7 +52,7 @@ DotScene sceneForKind(
     case DotWidgetKind::progress:
         return progressScene(content.period, now, size, calendar);
     case DotWidgetKind::countdown:
-        return countdownScene(content.countdownTitle, content.countdownDate, now, size);
+        return countdownScene(content.countdownTitle, content.countdownDate, now, size, calendar);
     case DotWidgetKind::sign:
         return signScene(content.signText, size);
     }

@@ -104,9 +104,11 @@ std::string periodRemainingText(ProgressPeriod period, Instant instant, const Ca
 
 DotScene progressScene(ProgressPeriod period, Instant instant, DotSize size, const Calendar& calendar)
 {
-    const double fraction = periodFraction(period, instant, calendar);
+    // The percent, the bar and what is left would move on within the minute: take them at its start.
+    const Instant minute = calendar.startOfMinute(instant);
+    const double fraction = periodFraction(period, minute, calendar);
     const std::string percent = percentText(fraction);
-    const std::string label = periodLabel(period, instant, calendar);
+    const std::string label = periodLabel(period, minute, calendar);
     const Spacing spacing = bySize(size, {8, 16}, {12, 18}, {14, 20});
     const DotAlignment leading = DotAlignment::leading();
     const DotAlignment centre = DotAlignment::center();
@@ -121,7 +123,7 @@ DotScene progressScene(ProgressPeriod period, Instant instant, DotSize size, con
         line.resize(12, ' ');
         line += std::string(static_cast<std::size_t>(std::max(4 - length(percent), 0)), ' ') + percent;
         return scene({textBlock(line, 16, 1, centre), barBlock(fraction, 16, 0.9),
-                         textBlock(periodRemainingText(period, instant, calendar), 16, 0.8, centre)},
+                         textBlock(periodRemainingText(period, minute, calendar), 16, 0.8, centre)},
             spacing);
     }
     case DotSize::large:
@@ -130,14 +132,18 @@ DotScene progressScene(ProgressPeriod period, Instant instant, DotSize size, con
     }
     return scene({textBlock(label, 10, 1, leading), textBlock(percent, length(percent), 2.6, centre),
                      barBlock(fraction, 10, 0.6),
-                     textBlock(periodRemainingText(period, instant, calendar), 14, 0.8, centre)},
+                     textBlock(periodRemainingText(period, minute, calendar), 14, 0.8, centre)},
         spacing);
 }
 
-DotScene countdownScene(std::string_view fullTitle, Instant target, Instant now, DotSize size)
+DotScene countdownScene(
+    std::string_view fullTitle, Instant target, Instant now, DotSize size, const Calendar& calendar)
 {
     const std::string title = limitedDisplayText(fullTitle);
-    const std::int64_t remaining = wholeSecondsBetween(now, target);
+    // From the start of the minute, like the widgets' entry for it: the figures hold for the whole
+    // minute and agree with a clock, which at 11:41 leaves 00:19 to 12:00; a target on a whole minute
+    // reads 00:01 through the minute before it and NOW! from its first second.
+    const std::int64_t remaining = wholeSecondsBetween(calendar.startOfMinute(now), target);
     const std::int64_t counted = std::max<std::int64_t>(remaining, 0);
     const std::int64_t days = counted / kSecondsPerDay;
     const auto hours = static_cast<int>(counted % kSecondsPerDay / 3600);

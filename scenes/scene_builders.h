@@ -1,6 +1,12 @@
 // The six displays as scenes: pure functions of their inputs, which never read a clock, a
 // setting or the environment. Callers pass the user's calendar (its week rules and the machine's
 // zone); a city whose zone the system does not know is shown in that calendar's zone.
+//
+// A display shows the minute that contains the instant: every figure (a countdown, a percentage,
+// a bar, what is left) is worked out at the start of that minute, in the calendar. The desktop
+// widgets draw one entry a minute, dated at the minute's start, while the studio redraws every
+// second; figures taken any later in the minute would change in the studio up to a minute before
+// the desktop, and a countdown would read one minute less than the clock beside it implies.
 #pragma once
 
 #include "platform/calendar/calendar.h"
@@ -29,8 +35,10 @@ std::string periodLabel(ProgressPeriod period, Instant instant, const Calendar& 
 std::string periodRemainingText(ProgressPeriod period, Instant instant, const Calendar& calendar);
 DotScene progressScene(ProgressPeriod period, Instant instant, DotSize size, const Calendar& calendar);
 
-// Days, hours and minutes from now to the target under a title; "NOW!" once it has passed.
-DotScene countdownScene(std::string_view title, Instant target, Instant now, DotSize size);
+// Days, hours and minutes from the start of now's minute to the target, seconds dropped, under a
+// title; "NOW!" from the first minute that starts at or after the target, to the whole second.
+DotScene countdownScene(
+    std::string_view title, Instant target, Instant now, DotSize size, const Calendar& calendar);
 // The message wrapped at the line width that gives the largest dots for the size.
 DotScene signScene(std::string_view message, DotSize size);
 

@@ -60,8 +60,8 @@ DotScene faceScene(
     case DotWidgetKind::progress:
         return progressScene(effectivePeriod(config, app), date, size, calendar);
     case DotWidgetKind::countdown:
-        return countdownScene(
-            effectiveCountdownTitle(config, app), effectiveCountdownTarget(config, app), date, size);
+        return countdownScene(effectiveCountdownTitle(config, app), effectiveCountdownTarget(config, app),
+            date, size, calendar);
     case DotWidgetKind::sign:
         break;
     }

@@ -21,6 +21,8 @@ using testing::describe;
 using testing::leading;
 using testing::utcInstant;
 
+const Calendar kUtc = calendarIn("UTC");
+
 int length(const std::string& text)
 {
     return static_cast<int>(text.size());
@@ -105,16 +107,71 @@ TEST(CountdownScene, ShowsDaysUntilTheLastDayThenHoursAndMinutes)
         SCOPED_TRACE(c.secondsLeft);
         const Instant target = now + c.secondsLeft;
         const int bigCells = std::max(length(c.big), 2);
-        EXPECT_EQ(describe(countdownScene("Launch", target, now, DotSize::small)),
+        EXPECT_EQ(describe(countdownScene("Launch", target, now, DotSize::small, kUtc)),
             describe({{leading({"LAUNCH"}, 9, 1), centre({c.big}, bigCells, 2.2), leading({c.unit}, 9, 1)}, 8,
                 16}));
-        EXPECT_EQ(describe(countdownScene("Launch", target, now, DotSize::medium)),
+        EXPECT_EQ(describe(countdownScene("Launch", target, now, DotSize::medium, kUtc)),
             describe({{leading({"LAUNCH"}, 16, 1), centre({c.detail}, 11, 2)}, 12, 18}));
         const DotScene large {{leading({"LAUNCH"}, 10, 1), centre({c.big}, bigCells, 2.8),
                                   leading({c.unit}, 10, 1), centre({c.detail}, 14, 0.8)},
             12, 20};
-        EXPECT_EQ(describe(countdownScene("Launch", target, now, DotSize::large)), describe(large));
-        EXPECT_EQ(describe(countdownScene("Launch", target, now, DotSize::extraLarge)), describe(large));
+        EXPECT_EQ(describe(countdownScene("Launch", target, now, DotSize::large, kUtc)), describe(large));
+        EXPECT_EQ(
+            describe(countdownScene("Launch", target, now, DotSize::extraLarge, kUtc)), describe(large));
+    }
+}
+
+// What the large countdown shows: the big figure, its unit and the detail line.
+std::vector<std::string> countdownFigures(const DotScene& large)
+{
+    std::vector<std::string> figures;
+    for (std::size_t block = 1; block < large.blocks.size(); ++block)
+        figures.push_back(std::get<TextBlock>(large.blocks[block]).lines.at(0));
+    return figures;
+}
+
+// The figures are those of the start of the minute, so they hold for the whole minute, as the
+// desktop's entry for that minute shows them, and they agree with a clock: 11:41 and 00:19 make 12:00.
+TEST(CountdownScene, CountsFromTheStartOfTheMinuteItIsIn)
+{
+    struct Case {
+        const char* what;
+        Instant target;
+        Instant now;
+        std::vector<std::string> figures;
+    };
+    const Instant noon = utcInstant(2026, 12, 5, 12);
+    const auto at = [](int day, int hour, int minute, double second) {
+        return utcInstant(2026, 12, day, hour, minute) + second;
+    };
+    const Case cases[] = {
+        {"a minute's start", noon, at(5, 11, 41, 0), {"00:19", "HRS MIN", "0D 00H 19M"}},
+        {"18 min 47 s left", noon, at(5, 11, 41, 13), {"00:19", "HRS MIN", "0D 00H 19M"}},
+        {"a minute's last instant", noon, at(5, 11, 41, 59.999), {"00:19", "HRS MIN", "0D 00H 19M"}},
+        {"the last minute", noon, at(5, 11, 59, 30), {"00:01", "HRS MIN", "0D 00H 01M"}},
+        {"the target", noon, noon, {"00:00", "NOW!", "0D 00H 00M"}},
+        {"half a second after the target", noon, noon + 0.5, {"00:00", "NOW!", "0D 00H 00M"}},
+        {"19 min 17 s to a target at second 30", noon + 30, at(5, 11, 41, 13),
+            {"00:19", "HRS MIN", "0D 00H 19M"}},
+        {"18 min 45 s to a target at second 30", noon + 30, at(5, 11, 41, 45),
+            {"00:19", "HRS MIN", "0D 00H 19M"}},
+        {"the minute before a target at second 30", noon + 30, at(5, 11, 59, 50),
+            {"00:01", "HRS MIN", "0D 00H 01M"}},
+        {"the minute of a target at second 30, before it", noon + 30, at(5, 12, 0, 10),
+            {"00:00", "HRS MIN", "0D 00H 00M"}},
+        {"the minute of a target at second 30, after it", noon + 30, at(5, 12, 0, 45),
+            {"00:00", "HRS MIN", "0D 00H 00M"}}, // not NOW! until the desktop can show it too
+        {"the minute after a target at second 30", noon + 30, at(5, 12, 1, 0),
+            {"00:00", "NOW!", "0D 00H 00M"}},
+        {"a day ahead, late in the minute", noon + 86400, at(5, 12, 0, 59), {"1", "DAY", "1D 00H 00M"}},
+        {"less than a day ahead", noon + 86400, at(5, 12, 1, 0), {"23:59", "HRS MIN", "0D 23H 59M"}},
+        {"days ahead", noon, at(3, 11, 41, 13), {"2", "DAYS", "2D 00H 19M"}},
+        {"a target long past", noon, at(6, 11, 41, 13), {"00:00", "NOW!", "0D 00H 00M"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(
+            countdownFigures(countdownScene("Launch", c.target, c.now, DotSize::large, kUtc)), c.figures);
     }
 }
 
@@ -138,8 +195,8 @@ TEST(CountdownScene, FitsTheTitleIntoTheLinesOfTheSize)
     const Instant now = utcInstant(2026, 12, 5, 12);
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.title) + " " + std::string(rawValue(c.size)));
-        const DotScene scene = countdownScene(c.title, now + 3600, now, c.size);
-        const DotScene plain = countdownScene("Launch", now + 3600, now, c.size);
+        const DotScene scene = countdownScene(c.title, now + 3600, now, c.size, kUtc);
+        const DotScene plain = countdownScene("Launch", now + 3600, now, c.size, kUtc);
         ASSERT_EQ(scene.blocks.size(), plain.blocks.size());
         const TextBlock& title = std::get<TextBlock>(scene.blocks.front());
         EXPECT_EQ(title.lines, c.lines);
@@ -157,7 +214,7 @@ TEST(CountdownScene, TargetsBeyondAnyCalendarStillGiveSaneTexts)
     const std::regex detailPattern("([0-9]+)D [0-2][0-9]H [0-5][0-9]M");
     for (double far : {1e300, infinity}) {
         SCOPED_TRACE(far);
-        const DotScene scene = countdownScene("Far", Instant {far}, now, DotSize::large);
+        const DotScene scene = countdownScene("Far", Instant {far}, now, DotSize::large, kUtc);
         ASSERT_EQ(scene.blocks.size(), 4u);
         const std::string big = std::get<TextBlock>(scene.blocks[1]).lines.at(0);
         const std::string detail = std::get<TextBlock>(scene.blocks[3]).lines.at(0);
@@ -169,12 +226,12 @@ TEST(CountdownScene, TargetsBeyondAnyCalendarStillGiveSaneTexts)
     }
     for (double past : {-1e300, -infinity}) {
         SCOPED_TRACE(past);
-        EXPECT_EQ(describe(countdownScene("Far", Instant {past}, now, DotSize::large)),
+        EXPECT_EQ(describe(countdownScene("Far", Instant {past}, now, DotSize::large, kUtc)),
             describe({{leading({"FAR"}, 10, 1), centre({"00:00"}, 5, 2.8), leading({"NOW!"}, 10, 1),
                           centre({"0D 00H 00M"}, 14, 0.8)},
                 12, 20}));
     }
-    const DotScene unknown = countdownScene("Far", Instant {std::nan("")}, now, DotSize::large);
+    const DotScene unknown = countdownScene("Far", Instant {std::nan("")}, now, DotSize::large, kUtc);
     ASSERT_EQ(unknown.blocks.size(), 4u);
     EXPECT_TRUE(std::regex_match(std::get<TextBlock>(unknown.blocks[3]).lines.at(0), detailPattern));
 }
@@ -228,8 +285,8 @@ TEST(DisplayText, LongTitlesAndMessagesShowAsTheirFirstTenThousandCharacters)
     ASSERT_LT(first.size(), longText.size());
     const Instant now = Instant::fromUnixSeconds(1796000000);
     for (const DotSize size : {DotSize::small, DotSize::extraLarge}) {
-        EXPECT_EQ(countdownScene(longText, now + 86400 * 3, now, size),
-            countdownScene(first, now + 86400 * 3, now, size));
+        EXPECT_EQ(countdownScene(longText, now + 86400 * 3, now, size, kUtc),
+            countdownScene(first, now + 86400 * 3, now, size, kUtc));
         EXPECT_EQ(signScene(longText, size), signScene(first, size));
     }
 }
