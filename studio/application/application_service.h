@@ -2,6 +2,8 @@
 // a second start hands its link to the first and ends.
 #pragma once
 
+#include "platform/widgethost/studio_bus.h"
+
 #include <QDBusAbstractAdaptor>
 #include <QStringList>
 #include <QVariantMap>
@@ -11,9 +13,8 @@
 
 namespace quillon {
 
-inline constexpr const char* kApplicationBusName = "com.quillon.Quillon";
-inline constexpr const char* kApplicationObjectPath = "/com/quillon/Quillon";
-inline constexpr const char* kApplicationInterface = "org.freedesktop.Application";
+inline constexpr const char* kApplicationBusName = kStudioBusName;
+inline constexpr const char* kApplicationObjectPath = kStudioObjectPath;
 
 // The freedesktop application interface, exported on an object that handles its signals.
 class ApplicationAdaptor final : public QDBusAbstractAdaptor {

@@ -1,5 +1,6 @@
 // quillon-render: one display drawn headless, as a PNG, its scene as JSON, or its dots as text.
 #include "platform/command_line/echoed_value.h"
+#include "platform/info/bundle_info.h"
 #include "tools/render/output_file.h"
 #include "tools/render/render_options.h"
 #include "tools/render/scene_output.h"
@@ -114,6 +115,10 @@ int main(int argc, char** argv)
         return usageError(error->message);
     if (std::holds_alternative<HelpRequest>(parsed)) {
         std::cout << kRenderUsage;
+        return 0;
+    }
+    if (std::holds_alternative<VersionRequest>(parsed)) {
+        std::cout << versionLine("quillon-render", mainBundleInfo()) << "\n";
         return 0;
     }
     if (std::holds_alternative<CityListRequest>(parsed)) {

@@ -14,6 +14,7 @@ const char* const kRenderUsage
       "                      [--cities ID,ID,...] [--clock-city ID] [--24h | --12h] [--period PERIOD]\n"
       "                      [--title TEXT] [--target INSTANT] [--message TEXT]\n"
       "       quillon-render --list-cities\n"
+      "       quillon-render --version\n"
       "\n"
       "Draws one display as a desktop widget shows it, with the settings the studio saved (or, with\n"
       "--defaults, the default settings); the options override them.\n"
@@ -52,6 +53,7 @@ constexpr std::size_t kMaxTextArgument = 64 * 1024;
 constexpr CommandLineOption kOptions[] = {
     {"--help", CommandLineOption::standalone},
     {"-h", CommandLineOption::standalone},
+    {"--version", CommandLineOption::standalone},
     {"--list-cities", CommandLineOption::standalone},
     {"--24h"},
     {"--12h"},
@@ -75,7 +77,7 @@ constexpr CommandLineOption kOptions[] = {
 
 } // namespace
 
-std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRenderOptions(
+std::variant<RenderOptions, UsageError, HelpRequest, VersionRequest, CityListRequest> parseRenderOptions(
     const std::vector<std::string>& arguments)
 {
     const auto parsed = parseCommandLine(arguments, kOptions, PlainArguments::accepted);
@@ -87,6 +89,8 @@ std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRende
     for (const auto& [argument, value] : std::get<CommandLine>(parsed).items) {
         if (argument == "--help" || argument == "-h")
             return HelpRequest {};
+        if (argument == "--version")
+            return VersionRequest {};
         if (argument == "--list-cities")
             return CityListRequest {};
 

@@ -43,9 +43,10 @@ struct UsageError {
 };
 
 struct HelpRequest { };
+struct VersionRequest { };
 struct CityListRequest { };
 
-std::variant<RenderOptions, UsageError, HelpRequest, CityListRequest> parseRenderOptions(
+std::variant<RenderOptions, UsageError, HelpRequest, VersionRequest, CityListRequest> parseRenderOptions(
     const std::vector<std::string>& arguments);
 
 extern const char* const kRenderUsage;

@@ -1,6 +1,7 @@
 // quillon-sign-update: the publisher's side of self-updating. Makes the Ed25519 key pair (the
 // public half goes into release builds as QUILLON_UPDATE_PUBLIC_KEY), and signs a release archive,
 // printing the attributes of its enclosure in the update feed.
+#include "platform/info/bundle_info.h"
 #include "platform/io/write_all.h"
 #include "platform/updater/update_signature.h"
 
@@ -21,6 +22,7 @@ constexpr const char* kUsage
     = "usage: quillon-sign-update --generate-keys SECRET_KEY_FILE\n"
       "       quillon-sign-update --public-key SECRET_KEY_FILE\n"
       "       quillon-sign-update --sign ARCHIVE SECRET_KEY_FILE\n"
+      "       quillon-sign-update --version\n"
       "--generate-keys writes a new secret key to the file (readable by you alone) and prints the public\n"
       "key to build releases with (-DQUILLON_UPDATE_PUBLIC_KEY=...); --public-key prints it again. --sign\n"
       "prints the archive's length and signature as the update feed's enclosure carries them.\n";
@@ -113,6 +115,14 @@ bool writeNewSecretKey(const char* path, const std::string& secretKeyBase64)
 int main(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "--help" || command == "-h") {
+        std::cout << quillon::kUsage;
+        return 0;
+    }
+    if (command == "--version") {
+        std::cout << quillon::versionLine("quillon-sign-update", quillon::mainBundleInfo()) << '\n';
+        return 0;
+    }
     if (command == "--generate-keys" && argc == 3) {
         const quillon::SigningKeys keys = quillon::makeSigningKeys();
         if (keys.secretKeyBase64.empty()) {
@@ -166,5 +176,5 @@ int main(int argc, char** argv)
         return 0;
     }
     std::cerr << quillon::kUsage;
-    return command == "--help" || command == "-h" ? 0 : 2;
+    return 2;
 }

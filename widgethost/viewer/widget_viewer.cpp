@@ -8,6 +8,7 @@
 #include "platform/calendar/iso8601.h"
 #include "platform/command_line/command_line.h"
 #include "platform/command_line/echoed_value.h"
+#include "platform/info/bundle_info.h"
 #include "widgethost/widget_plugin.h"
 
 #include <nlohmann/json.hpp>
@@ -39,6 +40,7 @@ constexpr const char* kUsage
       "       PROGRAM [--plugin PATH] --snapshot KIND --family FAMILY [--config JSON] [--at INSTANT]\n"
       "                       [--scale N] -o FILE.png\n"
       "       PROGRAM [--plugin PATH] --entities [--search TEXT | --ids ID,ID,...]\n"
+      "       PROGRAM --version\n"
       "KIND is a widget's kind string (see --list); FAMILY is systemSmall, systemMedium, systemLarge or\n"
       "systemExtraLarge; INSTANT is ISO 8601 with an offset or Z; JSON is the widget's configuration.\n";
 
@@ -113,7 +115,7 @@ QStringList pluginCandidates(const QString& given, const std::string& program)
         [&](const std::string& line) { std::cerr << program << ": " << line << "\n"; });
 }
 
-enum class ViewerAction { help, list, timeline, snapshot, entities };
+enum class ViewerAction { help, version, list, timeline, snapshot, entities };
 
 // What the command line asks for, its values read. Whether a kind exists is for the plug-in to say,
 // so the snapshot's other needs are checked after that, with the plug-in loaded.
@@ -133,6 +135,7 @@ struct ViewerRequest {
 constexpr CommandLineOption kOptions[] = {
     {"--help", CommandLineOption::standalone},
     {"-h", CommandLineOption::standalone},
+    {"--version", CommandLineOption::standalone},
     {"--list"},
     {"--entities"},
     {"--timeline", CommandLineOption::valued},
@@ -161,6 +164,10 @@ std::variant<ViewerRequest, std::string> parseViewerRequest(const QStringList& a
     ViewerRequest request;
     if (line.has("--help") || line.has("-h"))
         return request;
+    if (line.has("--version")) {
+        request.action = ViewerAction::version;
+        return request;
+    }
     const std::pair<const char*, ViewerAction> actions[]
         = {{"--list", ViewerAction::list}, {"--timeline", ViewerAction::timeline},
             {"--snapshot", ViewerAction::snapshot}, {"--entities", ViewerAction::entities}};
@@ -318,6 +325,11 @@ int runWidgetViewer(const QStringList& arguments)
         std::cout << usageFor(program);
         return 0;
     }
+    // Each program that carries the viewer links its own information record.
+    if (request.action == ViewerAction::version) {
+        std::cout << versionLine(program, mainBundleInfo()) << "\n";
+        return 0;
+    }
 
     const QStringList candidates = pluginCandidates(QString::fromStdString(request.plugin), program);
     QPluginLoader loader;
@@ -338,6 +350,7 @@ int runWidgetViewer(const QStringList& arguments)
     case ViewerAction::entities:
         return printEntities(*plugin, request);
     case ViewerAction::help:
+    case ViewerAction::version:
         break;
     }
     return 0;
