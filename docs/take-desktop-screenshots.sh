@@ -19,7 +19,7 @@ export XDG_CONFIG_HOME="$work"
 out="$root/docs/screenshots"
 
 source "$root/docs/six_widgets.sh"
-write_six_widgets "$XDG_CONFIG_HOME/quillon-widgets/widgets.json" ""
+write_six_widgets "$XDG_CONFIG_HOME/quillon/widgets.json" ""
 
 # One window, cut from the screen so that the window manager's frame shows too.
 shot_window() {

@@ -32,7 +32,7 @@ unset DISPLAY WAYLAND_DISPLAY
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
 
 source "$stage/bin/six_widgets.sh"
-write_six_widgets "$XDG_CONFIG_HOME/quillon-widgets/widgets.json" HEADLESS-1
+write_six_widgets "$XDG_CONFIG_HOME/quillon/widgets.json" HEADLESS-1
 
 # The studio floats where it covers a corner of the sign: the widgets stay under windows.
 cat >"$XDG_RUNTIME_DIR/config" <<'CONFIG'

@@ -50,7 +50,8 @@ SharedStore::Loaded SharedStore::loadReporting(Instant now, const Calendar& cale
     const std::optional<std::string> blob = m_folder.read(kRecordKey);
     if (!blob) {
         const int error = errno;
-        return {StudioState::makeDefault(now, calendar), {problemOfReadError(error), recordPath(), {}, error}};
+        return {
+            StudioState::makeDefault(now, calendar), {problemOfReadError(error), recordPath(), {}, error}};
     }
     if (auto state = decodeStudioState(*blob, now, calendar))
         return {*state, {}};

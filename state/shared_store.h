@@ -34,7 +34,10 @@ public:
     // The record; the default record when there is none, or it cannot be read or is not a JSON
     // object, which the report says. Never fails.
     Loaded loadReporting(Instant now, const Calendar& calendar) const;
-    StudioState load(Instant now, const Calendar& calendar) const { return loadReporting(now, calendar).state; }
+    StudioState load(Instant now, const Calendar& calendar) const
+    {
+        return loadReporting(now, calendar).state;
+    }
     static StudioState load();
 
     // Moves a record that could not be read to "studio.v1.bad", replacing an earlier one there, so

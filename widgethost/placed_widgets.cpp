@@ -7,8 +7,10 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace quillon::widgethost {
@@ -16,7 +18,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-constexpr std::string_view kFileName = "widgets.json";
+constexpr std::string_view kFileName = kPlacedWidgetsFileName;
 constexpr std::string_view kDamagedName = "widgets.json.bad";
 constexpr std::string_view kTooManyName = "widgets.json.too-many";
 constexpr int kMaxNesting = 64;
@@ -78,26 +80,45 @@ std::optional<std::vector<PlacedWidget>> decodePlacedWidgets(std::string_view te
     return widgets;
 }
 
+bool setAsidePlacedWidgets(const std::filesystem::path& folder)
+{
+    // A link is moved aside, not its target: whatever it leads to stays as it was.
+    const auto store = DefaultsFolder::openPath(folder);
+    return store && store->setAside(kFileName);
+}
+
 std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder)
+{
+    return readPlacedWidgets(folder).widgets;
+}
+
+LoadedWidgets readPlacedWidgets(const std::filesystem::path& folder)
 {
     const auto store = DefaultsFolder::openPath(folder);
     if (!store || !store->contains(kFileName))
         return {};
     const std::filesystem::path file = folder / kFileName;
     const std::optional<std::string> text = store->read(kFileName);
+    const int readError = errno;
     std::optional<std::vector<PlacedWidget>> widgets = text ? decodePlacedWidgets(*text) : std::nullopt;
     if (!widgets) {
-        // A link is moved aside, not its target: whatever it leads to stays as it was.
-        std::error_code error;
-        std::filesystem::rename(file, folder / kDamagedName, error);
-        std::fprintf(stderr,
-            "quillon-widgets: %s could not be read; moved it to widgets.json.bad and started with no "
-            "widgets\n",
-            file.c_str());
-        return {};
+        StoreReport report = text ? StoreReport {StoreProblem::damaged, file, {}, 0}
+                                  : StoreReport {problemOfReadError(readError), file, {}, readError};
+        if (setAsidePlacedWidgets(folder)) {
+            report.keptAs = folder / kDamagedName;
+            std::fprintf(stderr,
+                "quillon-widgets: %s; moved it to widgets.json.bad and started with no widgets\n",
+                describe(report).c_str());
+        } else {
+            std::fprintf(stderr,
+                "quillon-widgets: %s, and it could not be moved aside (%s); started with no widgets, and "
+                "nothing is saved over it\n",
+                describe(report).c_str(), std::strerror(errno));
+        }
+        return {{}, report};
     }
     if (widgets->size() <= kMaxPlacedWidgets)
-        return *widgets;
+        return {*widgets, {}};
 
     // The next save would keep only the widgets shown, so the whole list goes aside first: as a copy,
     // which leaves a link in place, or else by moving the file itself, which needs no room on the disk.
@@ -123,15 +144,37 @@ std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder)
             "those\n",
             file.c_str(), count, kMaxPlacedWidgets, kMaxPlacedWidgets);
     }
-    return *widgets;
+    return {*widgets, {}};
 }
 
-bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<PlacedWidget>& widgets)
+StoreReport savePlacedWidgets(const std::filesystem::path& folder, const std::vector<PlacedWidget>& widgets)
 {
     // More would be cut off at the next start.
+    if (widgets.size() > kMaxPlacedWidgets)
+        return {StoreProblem::tooLarge, folder / kFileName, {}, 0};
     const auto store = DefaultsFolder::openPath(folder);
-    return widgets.size() <= kMaxPlacedWidgets && store
-        && store->write(kFileName, encodePlacedWidgets(widgets));
+    if (!store || !store->write(kFileName, encodePlacedWidgets(widgets))) {
+        const int error = errno;
+        return {problemOfWriteError(error, folder), folder, {}, error};
+    }
+    return {};
+}
+
+ScreenRegion regionOf(const RectF& widget, const RectF& screen)
+{
+    const auto third = [](double centre, double start, double length) {
+        if (length <= 0)
+            return 1;
+        return std::clamp(static_cast<int>((centre - start) / length * 3), 0, 2);
+    };
+    const int column = third(widget.x + widget.width / 2, screen.x, screen.width);
+    const int row = third(widget.y + widget.height / 2, screen.y, screen.height);
+    static constexpr ScreenRegion kRegions[3][3] = {
+        {ScreenRegion::topLeft, ScreenRegion::top, ScreenRegion::topRight},
+        {ScreenRegion::left, ScreenRegion::middle, ScreenRegion::right},
+        {ScreenRegion::bottomLeft, ScreenRegion::bottom, ScreenRegion::bottomRight},
+    };
+    return kRegions[row][column];
 }
 
 PointF placeOnScreens(PointF topLeft, SizeF size, const std::vector<RectF>& screens)

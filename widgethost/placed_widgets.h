@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/geometry/plane.h"
+#include "platform/store/store_report.h"
 #include "widgethost/widget_plugin.h"
 
 #include <cstddef>
@@ -33,13 +34,34 @@ std::string encodePlacedWidgets(const std::vector<PlacedWidget>& widgets);
 // dropped one by one. Every readable entry is returned, however many: the caller applies the limit.
 std::optional<std::vector<PlacedWidget>> decodePlacedWidgets(std::string_view json);
 
-// widgets.json in the host's settings folder, or the file of the user's that a symlink there leads
-// to. A damaged or unreadable file is moved aside to widgets.json.bad, with one line on standard
-// error, and the host starts with none. A file of more than kMaxPlacedWidgets is kept whole as
-// widgets.json.too-many, also with a line, before the host starts with the first of them.
+inline constexpr std::string_view kPlacedWidgetsFileName = "widgets.json";
+
+struct LoadedWidgets {
+    std::vector<PlacedWidget> widgets;
+    // Not ok when the file is there but could not be read or is damaged: the host then starts with
+    // none. `keptAs` says where it was moved aside; when it could not be, it is still in the way,
+    // and saving must not write over it.
+    StoreReport report;
+};
+
+// widgets.json in the settings folder, or the file of the user's that a symlink there leads to,
+// read also where the folder may not be written. A damaged or unreadable file is moved aside to
+// widgets.json.bad where it can be, with one line on standard error. A file of more than
+// kMaxPlacedWidgets is kept whole as widgets.json.too-many, also with a line, before the host
+// starts with the first of them.
+LoadedWidgets readPlacedWidgets(const std::filesystem::path& folder);
 std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder);
-// False, writing nothing, when the file cannot be replaced or the list is over the limit.
-bool savePlacedWidgets(const std::filesystem::path& folder, const std::vector<PlacedWidget>& widgets);
+// Moves a file that could not be read out of the way, to widgets.json.bad: true when the name is
+// then free.
+bool setAsidePlacedWidgets(const std::filesystem::path& folder);
+// Not ok, writing nothing, when the file cannot be replaced (the report says why) or the list is
+// over the limit (tooLarge).
+StoreReport savePlacedWidgets(const std::filesystem::path& folder, const std::vector<PlacedWidget>& widgets);
+
+// Where on its screen a widget is, in the words "top left", "bottom", "middle": by its centre, in
+// thirds of the screen each way.
+enum class ScreenRegion { topLeft, top, topRight, left, middle, right, bottomLeft, bottom, bottomRight };
+ScreenRegion regionOf(const RectF& widget, const RectF& screen);
 
 // A top-left corner moved so that a widget of this size lies on the screen nearest to it, when it
 // lies on none of them (a screen that was unplugged).

@@ -53,7 +53,8 @@ bool debugLinesRequested(std::string_view rules, std::string_view category)
         // "category.debug" names the debug lines; a bare category names every kind of line.
         if (pattern.ends_with(".debug"))
             pattern.remove_suffix(6);
-        else if (pattern.ends_with(".info") || pattern.ends_with(".warning") || pattern.ends_with(".critical"))
+        else if (pattern.ends_with(".info") || pattern.ends_with(".warning")
+            || pattern.ends_with(".critical"))
             continue;
         if (matches(pattern, category))
             requested = value == "true";

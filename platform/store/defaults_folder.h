@@ -1,5 +1,5 @@
-// A string-keyed store of data blobs kept as one file per key in a folder: the stand-in for a
-// user-defaults domain. Two processes of one user share a suite by opening the same folder.
+// A string-keyed store of data blobs kept as one file per key in a folder. Two processes of one
+// user share the blobs by opening the same folder.
 #pragma once
 
 #include <cstddef>

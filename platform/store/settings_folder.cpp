@@ -72,7 +72,8 @@ std::vector<std::string> moveEarlierSettings(
     std::error_code error;
     for (const std::string_view name : earlierSettingsFolderNames()) {
         const std::filesystem::path earlier = configHome / std::string(name);
-        if (earlier == folder || !std::filesystem::is_directory(std::filesystem::symlink_status(earlier, error)))
+        if (earlier == folder
+            || !std::filesystem::is_directory(std::filesystem::symlink_status(earlier, error)))
             continue;
         std::vector<std::filesystem::path> entries;
         for (const auto& entry : std::filesystem::directory_iterator(earlier, error))
@@ -109,8 +110,9 @@ std::vector<std::string> moveEarlierSettings(
                 continue;
             }
             lines.push_back("could not move " + from.string() + " to " + folder.string() + ": "
-                + (reason == EEXIST ? std::string("files of its name are there already; it is left where it is")
-                                    : std::string(std::strerror(reason))));
+                + (reason == EEXIST
+                        ? std::string("files of its name are there already; it is left where it is")
+                        : std::string(std::strerror(reason))));
         }
         // Only an empty folder goes.
         ::rmdir(earlier.c_str());

@@ -23,7 +23,8 @@ const std::vector<std::string_view>& earlierSettingsFolderNames();
 // its name (a link as a link), never over a file already there, and removes each earlier folder that
 // is then empty. Safe when two programs do it at once. Returns one line for the log per move or
 // failure: nothing when there was nothing to move.
-std::vector<std::string> moveEarlierSettings(const std::filesystem::path& configHome, const std::filesystem::path& folder);
+std::vector<std::string> moveEarlierSettings(
+    const std::filesystem::path& configHome, const std::filesystem::path& folder);
 
 // The above for this user's folders, with its lines in the log. Every program that reads or writes
 // settings calls it before it does.

@@ -81,7 +81,8 @@ std::string describe(const StoreReport& report)
     case StoreProblem::unreadable:
         if (report.error == EINVAL)
             return path + " could not be read: it is not a regular file of the user's";
-        return path + " could not be read" + (report.error ? ": " + std::string(std::strerror(report.error)) : "");
+        return path + " could not be read"
+            + (report.error ? ": " + std::string(std::strerror(report.error)) : "");
     case StoreProblem::damaged:
         return path + " is damaged: it does not hold what it should";
     case StoreProblem::tooLarge:

@@ -7,15 +7,6 @@
 #include <cstring>
 
 namespace quillon {
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("quillon::StoreReport", text);
-}
-
-} // namespace
-
 QString pathForPeople(const std::filesystem::path& path)
 {
     const QString text = QString::fromStdString(path.string());
@@ -33,31 +24,35 @@ QString storeProblemReason(const StoreReport& report)
         break;
     case StoreProblem::readOnly:
         //: Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon
-        return tr("the folder %1 is read-only").arg(path);
+        return QCoreApplication::translate("quillon::StoreReport", "the folder %1 is read-only").arg(path);
     case StoreProblem::diskFull:
         //: Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon
-        return tr("the disk that holds %1 is full").arg(path);
+        return QCoreApplication::translate("quillon::StoreReport", "the disk that holds %1 is full")
+            .arg(path);
     case StoreProblem::notOurs:
         //: Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon
-        return tr("the folder %1 belongs to another user").arg(path);
+        return QCoreApplication::translate("quillon::StoreReport", "the folder %1 belongs to another user")
+            .arg(path);
     case StoreProblem::notAFolder:
         //: Why a settings file could not be saved: a file stands where the folder %1 should be
-        return tr("%1 is not a folder").arg(path);
+        return QCoreApplication::translate("quillon::StoreReport", "%1 is not a folder").arg(path);
     case StoreProblem::unreadable:
         //: Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json
-        return tr("%1 may not be read").arg(path);
+        return QCoreApplication::translate("quillon::StoreReport", "%1 may not be read").arg(path);
     case StoreProblem::damaged:
         //: Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json
-        return tr("%1 is damaged").arg(path);
+        return QCoreApplication::translate("quillon::StoreReport", "%1 is damaged").arg(path);
     case StoreProblem::tooLarge:
         //: Why a settings file could not be read or saved; %1 is the file
-        return tr("%1 is larger than a settings file may be").arg(path);
+        return QCoreApplication::translate("quillon::StoreReport", "%1 is larger than a settings file may be")
+            .arg(path);
     case StoreProblem::notRepresentable:
         //: Why the settings could not be saved
-        return tr("they hold text or a date that cannot be written down");
+        return QCoreApplication::translate(
+            "quillon::StoreReport", "they hold text or a date that cannot be written down");
     case StoreProblem::other:
         //: Why a settings file could not be saved; %1 is the file or folder, %2 the system's reason
-        return tr("the system refused to write %1 (%2)")
+        return QCoreApplication::translate("quillon::StoreReport", "the system refused to write %1 (%2)")
             .arg(path, QString::fromLocal8Bit(std::strerror(report.error)));
     }
     return {};

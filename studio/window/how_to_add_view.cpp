@@ -99,17 +99,56 @@ HowToAddView::HowToAddView(QWidget* parent)
                    "widget to jump back here; use **Edit Widget** on its right-click menu only to give one "
                    "widget its own settings."),
             this));
-    auto* place = new QPushButton(tr("Place on Desktop"), this);
-    place->setDefault(true);
-    connect(place, &QPushButton::clicked, this, [this] {
+    m_answer = new QLabel(this);
+    m_answer->setObjectName("placeAnswer");
+    m_answer->setWordWrap(true);
+    m_answer->setTextFormat(Qt::PlainText);
+    m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_answer->hide();
+    column->addWidget(m_answer);
+    m_place = new QPushButton(tr("Place on Desktop"), this);
+    m_place->setDefault(true);
+    connect(m_place, &QPushButton::clicked, this, [this] {
+        showPlacing();
         emit placeOnDesktopRequested();
-        hide();
     });
-    column->addWidget(place, 0, Qt::AlignRight);
+    column->addWidget(m_place, 0, Qt::AlignRight);
+}
+
+void HowToAddView::showPlacing()
+{
+    m_placing = true;
+    m_place->setEnabled(false);
+    //: Shown in the how-to popover while the desktop is asked to place the widget
+    m_answer->setText(tr("Placing the widget…"));
+    m_answer->show();
+    adjustSize();
+}
+
+void HowToAddView::showAnswer(bool placed, const QString& text)
+{
+    m_placing = false;
+    m_place->setEnabled(true);
+    m_answer->setText(text);
+    m_answer->setAccessibleName(text);
+    // A refusal is in bold: it asks to be read before the popover goes.
+    QFont font = m_answer->font();
+    font.setBold(!placed);
+    m_answer->setFont(font);
+    m_answer->show();
+    adjustSize();
+}
+
+QString HowToAddView::answer() const
+{
+    return m_answer->isVisible() ? m_answer->text() : QString();
 }
 
 void HowToAddView::showAt(QWidget* anchor)
 {
+    // An earlier answer is old news at the next opening, unless the desktop has yet to answer.
+    if (!m_placing)
+        m_answer->hide();
     adjustSize();
     const QPoint corner = anchor->mapToGlobal(QPoint(anchor->width() + 8, anchor->height() - height()));
     move(corner);

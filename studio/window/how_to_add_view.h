@@ -3,6 +3,9 @@
 
 #include <QFrame>
 
+class QLabel;
+class QPushButton;
+
 namespace quillon {
 
 class HowToAddView final : public QFrame {
@@ -12,6 +15,12 @@ public:
     explicit HowToAddView(QWidget* parent = nullptr);
     // Shows it beside the widget it belongs to, like a popover pointing at it.
     void showAt(QWidget* anchor);
+    // While the desktop is asked for the widget: the button waits, and a line says so.
+    void showPlacing();
+    // What the desktop answered: where the widget went, or why it was not placed.
+    void showAnswer(bool placed, const QString& text);
+    bool isPlacing() const { return m_placing; }
+    QString answer() const;
 
 signals:
     void closed();
@@ -20,6 +29,11 @@ signals:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+
+private:
+    QPushButton* m_place = nullptr;
+    QLabel* m_answer = nullptr;
+    bool m_placing = false;
 };
 
 // "**bold**" in a step's text as rich text, the rest escaped.

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QToolBar>
@@ -82,14 +83,6 @@ QString storeNoteText(const StoreReport& report, bool saveFailed)
         .arg(reason);
 }
 
-// Asks the desktop widget host for the display's widget; the bus starts the host when it is not
-// running. Nothing waits for the answer.
-void placeOnDesktop(DotWidgetKind kind, DotSize size)
-{
-    if (auto bus = sessionBus())
-        askHostToAddWidget(*bus, widgetKindString(kind), widgetFamilyName(size));
-}
-
 } // namespace
 
 StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidget* parent)
@@ -138,9 +131,19 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
 
     m_howTo = new HowToAddView(this);
     connect(m_howTo, &HowToAddView::closed, this, [this] { m_addToDesktop->setDown(false); });
+    // The bus starts the desktop widget host when it is not running; its answer, or the bus's,
+    // comes back to the popover, which opens again for it if it was closed meanwhile.
     connect(m_howTo, &HowToAddView::placeOnDesktopRequested, this, [this] {
         const DotWidgetKind kind = m_model->state().kind;
-        placeOnDesktop(kind, m_model->sizeForKind(kind));
+        askHostToPlaceWidget(widgetKindString(kind), widgetFamilyName(m_model->sizeForKind(kind)),
+            [howTo = QPointer(m_howTo), anchor = QPointer(m_addToDesktop)](
+                bool placed, const QString& message) {
+                if (!howTo || !anchor)
+                    return;
+                if (!howTo->isVisible() && anchor->isVisible())
+                    howTo->showAt(anchor);
+                howTo->showAnswer(placed, message);
+            });
     });
     m_howToDelay.setSingleShot(true);
     m_howToDelay.setInterval(kHowToDelayMilliseconds);

@@ -117,7 +117,8 @@ TEST_F(SharedStoreTest, KeepsTheRecordInItsFolderAndSaysWhatStandsInTheWay)
         for (const auto& entry : fs::recursive_directory_iterator(m_home))
             if (entry.path().filename() == "studio.v1")
                 records.push_back(entry.path().lexically_relative(m_home).string());
-        EXPECT_EQ(records, report.ok() ? std::vector<std::string> {"quillon/studio.v1"} : std::vector<std::string> {});
+        EXPECT_EQ(records,
+            report.ok() ? std::vector<std::string> {"quillon/studio.v1"} : std::vector<std::string> {});
         EXPECT_EQ(load(store), report.ok() ? titled("saved") : defaults());
         // Saving says nothing in the log; failing says why.
         EXPECT_EQ(m_log.size(), report.ok() ? 0u : 1u);
@@ -243,7 +244,8 @@ TEST_F(SharedStoreTest, ARecordThatCanNeitherBeReadNorMovedAsideIsLeftAndTheSave
     EXPECT_EQ(readFile(record / "kept"), "inside");
     ASSERT_EQ(m_log.size(), 1u);
     EXPECT_TRUE(m_log[0].message.starts_with(record.string() + " could not be read")) << m_log[0].message;
-    EXPECT_NE(m_log[0].message.find("could not be moved aside either"), std::string::npos) << m_log[0].message;
+    EXPECT_NE(m_log[0].message.find("could not be moved aside either"), std::string::npos)
+        << m_log[0].message;
 }
 
 TEST_F(SharedStoreTest, SavingTheRecordAsItWasReadLeavesItsFileUntouchedAndAnEditWritesIt)

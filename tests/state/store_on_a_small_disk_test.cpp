@@ -58,7 +58,8 @@ protected:
 
     void setReadOnly(bool readOnly)
     {
-        ASSERT_EQ(::mount(nullptr, m_disk.c_str(), nullptr, MS_REMOUNT | (readOnly ? MS_RDONLY : 0), nullptr), 0)
+        ASSERT_EQ(
+            ::mount(nullptr, m_disk.c_str(), nullptr, MS_REMOUNT | (readOnly ? MS_RDONLY : 0), nullptr), 0)
             << std::strerror(errno);
     }
 

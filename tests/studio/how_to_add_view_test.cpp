@@ -2,10 +2,13 @@
 // reader and the keyboard find it.
 #include "studio/window/how_to_add_view.h"
 
+#include "platform/widgethost/widget_host_bus.h"
+
 #include "tests/support/accessibility_checks.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cstdlib>
@@ -83,6 +86,69 @@ private slots:
         QVERIFY(!view.findChildren<QPushButton*>().isEmpty());
         const QStringList faults = testing::accessibilityFaults(view);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    }
+
+    // Place on Desktop answers in the popover: it waits for the desktop, then says where the
+    // widget went or why not; the next opening starts without the old answer.
+    void placingSaysItWaitsThenGivesTheAnswer()
+    {
+        QWidget window;
+        window.resize(600, 500);
+        QPushButton anchor("Add to Desktop", &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window, 20000));
+        HowToAddView view(&window);
+        view.showAt(&anchor);
+        QTRY_VERIFY_WITH_TIMEOUT(view.isVisible(), 15000);
+        QCOMPARE(view.answer(), QString());
+        auto* place = view.findChild<QPushButton*>();
+        QSignalSpy asked(&view, &HowToAddView::placeOnDesktopRequested);
+        place->click();
+        QCOMPARE(asked.count(), 1);
+        QVERIFY(view.isVisible());
+        QVERIFY(view.isPlacing());
+        QVERIFY(!place->isEnabled()); // one request at a time
+        QVERIFY(!view.answer().isEmpty());
+
+        const int heightBefore = view.height();
+        const QString refusal
+            = "Quillon Widgets could not start (Process com.quillon.WidgetHost exited with status 1). "
+              "Run quillon-widgets in a terminal to see why.";
+        view.showAnswer(false, refusal);
+        QCOMPARE(view.answer(), refusal);
+        QVERIFY(place->isEnabled());
+        QVERIFY(!view.isPlacing());
+        QVERIFY(view.height() >= heightBefore); // the whole answer shows
+        auto* answer = view.findChild<QLabel*>("placeAnswer");
+        QVERIFY(answer && answer->isVisible());
+        QCOMPARE(answer->accessibleName(), refusal);
+
+        view.hide();
+        view.showAt(&anchor);
+        QCOMPARE(view.answer(), QString());
+    }
+
+    void aBusErrorIsSaidInWordsThatNameTheCause()
+    {
+        const struct {
+            const char* name;
+            const char* message;
+            const char* words;
+        } cases[] = {
+            {"org.freedesktop.DBus.Error.ServiceUnknown", "The name is not activatable", "not installed"},
+            {"org.freedesktop.DBus.Error.Spawn.ChildExited",
+                "Process com.quillon.WidgetHost exited with status 1",
+                "could not start (Process com.quillon.WidgetHost exited with status 1)"},
+            {"org.freedesktop.DBus.Error.Spawn.ExecFailed", "Failed to execute program", "could not start"},
+            {"org.freedesktop.DBus.Error.NoReply", "Did not receive a reply", "did not answer"},
+            {"org.freedesktop.DBus.Error.AccessDenied", "Rejected",
+                "could not be reached: org.freedesktop.DBus.Error.AccessDenied (Rejected)"},
+        };
+        for (const auto& c : cases) {
+            const QString words = unreachableHostReason(c.name, c.message);
+            QVERIFY2(words.contains(c.words), qPrintable(QString(c.name) + ": " + words));
+        }
+        QVERIFY(unreachableHostReason("x.Error", QString(5000, 'm')).size() < 600);
     }
 };
 

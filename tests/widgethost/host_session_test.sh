@@ -3,8 +3,9 @@
 # widgets over D-Bus gives windows of the family's size with the desktop-widget hints, they are
 # kept in widgets.json with an autostart entry, the studio's reload signal reaches every widget,
 # a click opens the widget's link through the desktop's URL handler, a second start ends at once,
-# a widget that cannot be saved is refused, a damaged file is moved aside, and a file of more widgets
-# than the host keeps is kept whole aside. Usage: host_session_test.sh path/to/quillon-widgets
+# a widget that cannot be saved is refused with the reason, a read-only settings folder is read and
+# nothing in it lost, a damaged file is moved aside, and a file of more widgets than the host keeps is
+# kept whole aside. Usage: host_session_test.sh path/to/quillon-widgets
 set -u
 source "$(dirname "$0")/../support/checks.sh"
 source "$(dirname "$0")/../support/widget_host_session.sh"
@@ -67,7 +68,7 @@ desktop_widget_hints() {
   echo "$state"
   [[ $state == *BELOW* && $state == *STICKY* && $state == *SKIP_TASKBAR* && $state == *SKIP_PAGER* ]]
 }
-kept=$XDG_CONFIG_HOME/quillon-widgets/widgets.json
+kept=$XDG_CONFIG_HOME/quillon/widgets.json
 show_kept() { echo "$kept: $(head -c 1500 "$kept" 2>&1)"; }
 # kept_widgets_are COUNT: the host's file holds that many widgets.
 kept_widgets_are() {
@@ -88,7 +89,8 @@ if ! check "the host takes its bus name" "host_runs $pid && name_owned" 30; then
   echo "1 failed, the rest not run"
   exit 1
 fi
-check "a sign widget is placed" "call_answers true AddWidget string:DotSign string:systemMedium"
+check "a sign widget is placed, and the answer says where" \
+  "call_answers true PlaceWidget string:DotSign string:systemMedium | grep -E 'Placed the .* widget on your desktop, (top|middle|bottom|left|right).* of screen '"
 check "a clock widget is placed" "call_answers true AddWidget string:DotClock string:systemSmall"
 check "an unknown widget is refused" "call_answers false AddWidget string:DotNothing string:systemSmall"
 check "two widget windows" "widget_windows_are 2" 30
@@ -161,9 +163,43 @@ check "and writes it again, whole" "kept_widgets_are 4" 15
 rm -f "$kept"
 mkdir "$kept"
 check "a widget that cannot be saved is refused" "call_answers false AddWidget string:DotClock string:systemSmall"
+check "and the answer says why" "call_answers false PlaceWidget string:DotClock string:systemSmall | grep 'could not be saved: the system refused to write .*quillon (Is a directory)'"
 check "with a line on standard error" "file_has 'cannot save' '$log'" 15
 check_holds "and no window for it" 1 "widget_windows_are 4"
 rmdir "$kept"
+
+# A settings folder that may not be written: the widgets in it are shown, nothing is placed over
+# them, and once it may be written again the next widget is kept beside all of them. Root writes
+# through permissions, so for root the folder is a read-only bind mount of itself.
+folder=$XDG_CONFIG_HOME/quillon
+make_read_only() {
+  if [[ $(id -u) -ne 0 ]]; then chmod a-w "$folder"; return; fi
+  mount --bind "$folder" "$folder" 2>/dev/null && mount -o remount,bind,ro "$folder" "$folder"
+}
+make_writable() {
+  if [[ $(id -u) -ne 0 ]]; then chmod u+w "$folder"; return; fi
+  umount "$folder"
+}
+check "a widget with settings of its own is placed" "call_answers true AddWidget string:DotClock string:systemSmall"
+sed -i '0,/"configuration": {}/s//"configuration": {"theme": "amber", "clockCity": "tokyo"}/' "$kept"
+stop_host
+wait_until "the bus name to be free" 15 "! name_owned"
+before=$(cat "$kept")
+if make_read_only; then
+  log=$XDG_CONFIG_HOME/read-only.log
+  "$host" 2>"$log" </dev/null & pid=$!
+  check "the host in a read-only folder takes its bus name" "host_runs $pid && name_owned" 30
+  check "and shows every widget kept there" "widget_windows_are 5" 30
+  check "a widget that cannot be kept is refused, saying the folder is read-only" \
+    "call_answers false PlaceWidget string:DotDay string:systemSmall | grep 'could not be saved: the folder .* is read-only'"
+  check_holds "and the file is as it was" 1 "[[ \$(cat '$kept') == \"\$before\" ]]"
+  make_writable
+  check "once the folder may be written, the next widget is placed" "call_answers true PlaceWidget string:DotDay string:systemSmall"
+  check "and kept beside every earlier one" "kept_widgets_are 6" 15
+  check "with their own settings" "show_kept; grep -q '\"clockCity\": \"tokyo\"' '$kept'" 15
+else
+  echo "SKIPPED: the read-only folder round needs a user other than root, or root that may mount"
+fi
 stop_host
 # The next host must not find the last one's name or windows still there.
 wait_until "the bus name to be free" 15 "! name_owned"

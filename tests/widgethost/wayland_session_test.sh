@@ -47,7 +47,7 @@ pid= compositor= pointer_pid=
 trap 'kill -KILL $pid $pointer_pid $compositor 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
 
 log=$XDG_RUNTIME_DIR/host.log
-kept=$XDG_CONFIG_HOME/quillon-widgets/widgets.json
+kept=$XDG_CONFIG_HOME/quillon/widgets.json
 start_host() {
   QT_LOGGING_RULES="quillon.widgets.timelines.info=true" "$host" 2>"$log" </dev/null &
   pid=$!

@@ -70,6 +70,33 @@ std::string contentsOf(const std::filesystem::path& file)
     return std::string(std::istreambuf_iterator<char>(stream), {});
 }
 
+TEST(ScreenRegion, AWidgetIsWhereItsCentreIsInThirdsOfTheScreen)
+{
+    const RectF screen {100, 50, 1200, 900}; // thirds at x 500 and 900, y 350 and 650
+    const struct {
+        RectF widget;
+        ScreenRegion region;
+    } cases[] = {
+        {{124, 74, 164, 164}, ScreenRegion::topLeft},
+        {{620, 74, 164, 164}, ScreenRegion::top},
+        {{1112, 60, 164, 164}, ScreenRegion::topRight},
+        {{100, 400, 344, 164}, ScreenRegion::left},
+        {{500, 400, 344, 164}, ScreenRegion::middle},
+        {{940, 400, 344, 164}, ScreenRegion::right},
+        {{100, 760, 164, 164}, ScreenRegion::bottomLeft},
+        {{600, 600, 344, 344}, ScreenRegion::bottom},
+        {{1136, 786, 164, 164}, ScreenRegion::bottomRight},
+        // A widget reaching past the screen's edge is still told by its centre, kept in range.
+        {{-500, -500, 164, 164}, ScreenRegion::topLeft},
+        {{5000, 5000, 164, 164}, ScreenRegion::bottomRight},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.widget.x << "," << c.widget.y);
+        EXPECT_EQ(regionOf(c.widget, screen), c.region);
+    }
+    EXPECT_EQ(regionOf({0, 0, 10, 10}, {0, 0, 0, 0}), ScreenRegion::middle); // no screen known
+}
+
 TEST(PlacedWidgets, SurviveARoundTripAndDamagedFilesAreMovedAside)
 {
     const ScratchFolder scratch("placed_widgets_test");
@@ -78,14 +105,17 @@ TEST(PlacedWidgets, SurviveARoundTripAndDamagedFilesAreMovedAside)
         {"liblampwork.so", "DotSign", WidgetFamily::systemLarge, "HDMI-1", 120, 80.5, R"({"message":"Hi"})"},
         {"libgone.so", "Other", WidgetFamily::systemSmall, "", -40, 20, "{}"}, // its plug-in may come back
     };
-    ASSERT_TRUE(savePlacedWidgets(folder, widgets));
+    ASSERT_TRUE(savePlacedWidgets(folder, widgets).ok());
     EXPECT_EQ(loadPlacedWidgets(folder), widgets);
     EXPECT_EQ(std::filesystem::status(folder / "widgets.json").permissions() & std::filesystem::perms::all,
         std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
     std::ofstream(folder / "widgets.json") << "{\"widgets\": [ {\"kind\":";
     testing::internal::CaptureStderr();
-    EXPECT_TRUE(loadPlacedWidgets(folder).empty());
+    const LoadedWidgets damaged = readPlacedWidgets(folder);
+    EXPECT_TRUE(damaged.widgets.empty());
+    EXPECT_EQ(damaged.report.problem, StoreProblem::damaged);
+    EXPECT_EQ(damaged.report.keptAs, folder / "widgets.json.bad");
     EXPECT_NE(testing::internal::GetCapturedStderr().find("widgets.json.bad"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(folder / "widgets.json.bad"));
     EXPECT_FALSE(std::filesystem::exists(folder / "widgets.json"));
@@ -131,13 +161,13 @@ TEST(PlacedWidgets, AreReadAndWrittenThroughASymlinkToTheUsersFileWhichStaysALin
         const ScratchFolder scratch("placed_widgets_link_test");
         const auto folder = scratch.path() / "quillon-widgets";
         const auto dotfiles = scratch.path() / "dotfiles";
-        ASSERT_TRUE(savePlacedWidgets(dotfiles, widgets));
+        ASSERT_TRUE(savePlacedWidgets(dotfiles, widgets).ok());
         std::filesystem::create_directories(folder);
         c.makeLink(folder / "widgets.json", dotfiles / "widgets.json");
 
         EXPECT_EQ(loadPlacedWidgets(folder), widgets);
         EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder / "widgets.json.bad")));
-        ASSERT_TRUE(savePlacedWidgets(folder, changed));
+        ASSERT_TRUE(savePlacedWidgets(folder, changed).ok());
         EXPECT_TRUE(std::filesystem::is_symlink(folder / "widgets.json"));
         EXPECT_EQ(decodePlacedWidgets(contentsOf(dotfiles / "widgets.json")), changed);
         EXPECT_EQ(loadPlacedWidgets(folder), changed);
@@ -157,7 +187,7 @@ TEST(PlacedWidgets, AreReadAndWrittenThroughASymlinkToTheUsersFileWhichStaysALin
         EXPECT_TRUE(loadPlacedWidgets(folder).empty());
         EXPECT_NE(testing::internal::GetCapturedStderr().find("widgets.json.bad"), std::string::npos);
         EXPECT_TRUE(std::filesystem::is_symlink(folder / "widgets.json.bad"));
-        ASSERT_TRUE(savePlacedWidgets(folder, widgets));
+        ASSERT_TRUE(savePlacedWidgets(folder, widgets).ok());
         EXPECT_EQ(loadPlacedWidgets(folder), widgets);
         EXPECT_EQ(std::filesystem::exists(elsewhere / "inside"), toFolder);
     }
@@ -187,7 +217,7 @@ TEST(PlacedWidgets, AFileOfMoreThanTheHostKeepsIsKeptWholeAsideAndNothingIsDropp
     EXPECT_TRUE(held("widgets.json") == first) << held("widgets.json").size() << " widgets in the file";
 
     // A list over the limit is not written at all rather than cut short.
-    EXPECT_FALSE(savePlacedWidgets(folder.path(), many));
+    EXPECT_FALSE(savePlacedWidgets(folder.path(), many).ok());
     EXPECT_TRUE(held("widgets.json") == first) << held("widgets.json").size() << " widgets in the file";
 }
 

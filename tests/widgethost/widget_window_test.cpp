@@ -94,6 +94,8 @@ private slots:
     {
         m_links.opened.clear();
         QDesktopServices::setUrlHandler("quillon", &m_links, "open");
+        // A bus that cannot be reached, whatever the machine's session has.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/quillon-test-bus");
     }
 
     void cleanup() { QDesktopServices::unsetUrlHandler("quillon"); }
@@ -113,7 +115,9 @@ private slots:
         moveBy(window, grip, QPoint(QApplication::startDragDistance() - 1, 0));
         release(window, grip);
         QCOMPARE(window.pos(), start);
-        QCOMPARE(m_links.opened, QList<QUrl> {QUrl("quillon://widget/clock")});
+        // No studio answers on the bus here: the link goes to the desktop's handler once the bus
+        // has said so.
+        QTRY_COMPARE_WITH_TIMEOUT(m_links.opened, QList<QUrl> {QUrl("quillon://widget/clock")}, 15000);
         QCOMPARE(changed.count(), 0);
 
         press(window, grip);

@@ -128,7 +128,7 @@ WidgetPlace LayerDesktop::placeForNew(QSize size)
         : PointF {kMargin, kMargin};
     const RectF area {0, 0, double(output->size().width()), double(output->size().height())};
     const PointF corner = findFreeSpot(wanted, {double(size.width()), double(size.height())}, widgets, area);
-    return {output->name, corner.x, corner.y};
+    return {output->name, corner.x, corner.y, output->name, area};
 }
 
 } // namespace quillon::widgethost

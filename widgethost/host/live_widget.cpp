@@ -2,12 +2,15 @@
 #include "widgethost/host/live_widget.h"
 
 #include "platform/calendar/instant.h"
+#include "platform/widgethost/studio_bus.h"
 
 #include <QDesktopServices>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QPainterPath>
 #include <QUrl>
+
+#include <iostream>
 
 namespace quillon::widgethost {
 namespace {
@@ -76,8 +79,20 @@ void LiveWidget::paint(QPainter& painter, const QRectF& area, bool rounded) cons
 
 void LiveWidget::openLink() const
 {
-    if (!m_face.link.empty())
-        QDesktopServices::openUrl(QUrl(QString::fromStdString(m_face.link)));
+    if (m_face.link.empty())
+        return;
+    const QUrl link(QString::fromStdString(m_face.link));
+    // The studio's links go to the studio over the bus, which starts it by its full path: the
+    // desktop's link handler finds it through PATH, which a host started by the bus may lack.
+    if (link.scheme() != "quillon") {
+        QDesktopServices::openUrl(link);
+        return;
+    }
+    openInStudio(link.toString(), [link](const QString& reason) {
+        std::cerr << "quillon-widgets: the studio could not be reached on the bus (" << reason.toStdString()
+                  << "); opening " << link.toString().toStdString() << " with the desktop's link handler\n";
+        QDesktopServices::openUrl(link);
+    });
 }
 
 void LiveWidget::showAt(const std::string& screen, double x, double y)

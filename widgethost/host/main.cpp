@@ -4,7 +4,7 @@
 #include "platform/desktop/self_updating_copy.h"
 #include "platform/desktop/single_instance.h"
 #include "platform/info/bundle_info.h"
-#include "platform/store/defaults_folder.h"
+#include "platform/store/settings_folder.h"
 #include "platform/translations/translations.h"
 #include "platform/widgethost/session_bus.h"
 #include "widgethost/desktop_choice.h"
@@ -133,8 +133,9 @@ int main(int argc, char** argv)
     // Only the plug-ins of this program's own install: a build tree is laid out as one.
     const QStringList pluginFiles = trustedPluginFiles({installedPluginFolder()},
         [](const std::string& line) { std::cerr << "quillon-widgets: " << line << "\n"; });
+    moveEarlierSettings();
     WidgetHost host(
-        loadWidgetPlugins(pluginFiles), DefaultsFolder::configHome() / "quillon-widgets", std::move(desktop));
+        loadWidgetPlugins(pluginFiles), settingsFolder(), std::move(desktop), installedPluginFolder());
     QObject service;
     new WidgetHostAdaptor(&service, host);
     if (bus) {

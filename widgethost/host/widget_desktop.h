@@ -16,6 +16,10 @@ struct WidgetPlace {
     std::string screen;
     double x = 0;
     double y = 0;
+    // The screen the place is on, for saying where it is: its name, and its area in the same
+    // coordinates as the corner. No name when there is no screen at all.
+    std::string screenName;
+    RectF screenArea;
     bool operator==(const WidgetPlace&) const = default;
 };
 

@@ -5,7 +5,9 @@
 #include "platform/desktop/desktop_entry.h"
 #include "platform/desktop/self_updating_copy.h"
 #include "platform/store/defaults_folder.h"
+#include "platform/translations/store_report_text.h"
 #include "platform/widgethost/dbus_timeline_reloader.h"
+#include "platform/widgethost/desktop_notification.h"
 #include "platform/widgethost/session_bus.h"
 
 #include <QCoreApplication>
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPainter>
 #include <QPainterPath>
@@ -49,6 +52,46 @@ QString addButtonText(WidgetFamily family)
     return WidgetHost::tr("Add Medium");
 }
 
+// Where on its screen a widget went, for "Placed … on your desktop, <region> of screen …".
+QString regionWords(ScreenRegion region)
+{
+    switch (region) {
+    case ScreenRegion::topLeft:
+        //: Where on a screen a widget was placed: "…on your desktop, top left of screen HDMI-1"
+        return WidgetHost::tr("top left");
+    case ScreenRegion::top:
+        //: Where on a screen a widget was placed: "…on your desktop, top of screen HDMI-1"
+        return WidgetHost::tr("top");
+    case ScreenRegion::topRight:
+        //: Where on a screen a widget was placed: "…on your desktop, top right of screen HDMI-1"
+        return WidgetHost::tr("top right");
+    case ScreenRegion::left:
+        //: Where on a screen a widget was placed: "…on your desktop, left of screen HDMI-1"
+        return WidgetHost::tr("left");
+    case ScreenRegion::middle:
+        //: Where on a screen a widget was placed: "…on your desktop, middle of screen HDMI-1"
+        return WidgetHost::tr("middle");
+    case ScreenRegion::right:
+        //: Where on a screen a widget was placed: "…on your desktop, right of screen HDMI-1"
+        return WidgetHost::tr("right");
+    case ScreenRegion::bottomLeft:
+        //: Where on a screen a widget was placed: "…on your desktop, bottom left of screen HDMI-1"
+        return WidgetHost::tr("bottom left");
+    case ScreenRegion::bottom:
+        //: Where on a screen a widget was placed: "…on your desktop, bottom of screen HDMI-1"
+        return WidgetHost::tr("bottom");
+    case ScreenRegion::bottomRight:
+        break;
+    }
+    //: Where on a screen a widget was placed: "…on your desktop, bottom right of screen HDMI-1"
+    return WidgetHost::tr("bottom right");
+}
+
+QString qText(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
 } // namespace
 
 std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& files)
@@ -75,14 +118,25 @@ std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& files)
     return plugins;
 }
 
-WidgetHost::WidgetHost(
-    std::vector<LoadedPlugin> plugins, std::filesystem::path folder, std::unique_ptr<WidgetDesktop> desktop)
+WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder,
+    std::unique_ptr<WidgetDesktop> desktop, QString pluginFolder)
     : m_plugins(std::move(plugins))
     , m_folder(std::move(folder))
+    , m_pluginFolder(std::move(pluginFolder))
     , m_desktop(std::move(desktop))
 {
-    for (const PlacedWidget& placed : loadPlacedWidgets(m_folder))
+    LoadedWidgets loaded = readPlacedWidgets(m_folder);
+    for (const PlacedWidget& placed : loaded.widgets)
         show(placed);
+    if (!loaded.report.ok())
+        m_unreadFile = loaded.report;
+    if (m_plugins.empty()) {
+        std::cerr << "quillon-widgets: no widget plug-in in " << m_pluginFolder.toStdString()
+                  << ": no widget can be shown or placed; the placed widgets are kept\n";
+    }
+    // Told once at start, where the user can see it: the host has no window of its own yet.
+    if (const QString problem = standingProblem(); !problem.isEmpty())
+        notifyDesktop("com.quillon.WidgetHost", tr("Quillon Widgets"), problem);
     // After a jump of the clock the entry on show may be the wrong one; after a change of zone
     // every face must be drawn anew.
     connect(&m_clockWatcher, &ClockWatcher::clockJumped, this, [this] {
@@ -150,30 +204,105 @@ void WidgetHost::show(const PlacedWidget& placed)
     m_desktop->show(*raw);
 }
 
-bool WidgetHost::addWidget(const std::string& kind, WidgetFamily family)
+PlaceAnswer WidgetHost::placeWidget(const std::string& kind, WidgetFamily family)
 {
+    const auto refuse = [&](const QString& why) {
+        std::cerr << "quillon-widgets: did not place a " << kind << " widget: " << why.toStdString() << "\n";
+        return PlaceAnswer {false, why};
+    };
+    if (m_plugins.empty()) {
+        //: %1 is the folder the widget plug-ins are looked for in
+        return refuse(tr("No widget plug-in is installed in %1, so there is no widget to place. Installing "
+                         "Quillon again brings it back.")
+                          .arg(m_pluginFolder));
+    }
     for (const LoadedPlugin& plugin : m_plugins) {
         const WidgetDescription* description = describe(plugin, kind);
-        if (!description
-            || std::find(description->families.begin(), description->families.end(), family)
-                == description->families.end())
+        if (!description)
             continue;
+        if (std::find(description->families.begin(), description->families.end(), family)
+            == description->families.end()) {
+            //: %1 is a widget's name, such as "Clock"; %2 a size, such as "Extra Large"
+            return refuse(tr("The %1 widget does not come in the size %2.")
+                              .arg(qText(description->displayName), familyDisplayTitle(family)));
+        }
         std::vector<PlacedWidget> placed = placedWidgets();
         if (placed.size() >= kMaxPlacedWidgets) {
-            std::cerr << "quillon-widgets: " << placed.size()
-                      << " widgets are placed, the most the host keeps; "
-                      << "did not add " << kind << "\n";
-            return false;
+            //: %1 is the most widgets there can be on the desktop, 1,000
+            return refuse(tr("%1 widgets are placed, the most there can be. Remove one to place another.")
+                              .arg(QLocale().toString(static_cast<qulonglong>(kMaxPlacedWidgets))));
         }
-        const WidgetPlace place = m_desktop->placeForNew(familyPointSize(family).toSize());
+        const QSize size = familyPointSize(family).toSize();
+        const WidgetPlace place = m_desktop->placeForNew(size);
         // Saved before it is shown: a widget that would be gone at the next start is not placed.
         placed.push_back({plugin.fileName, kind, family, place.screen, place.x, place.y, "{}"});
-        if (!keep(placed))
-            return false;
+        const StoreReport kept = keep(placed);
+        if (!kept.ok()) {
+            //: %1 says why, as in "the folder ~/.config/quillon is read-only"
+            return refuse(
+                tr("The widget was not placed, as it could not be saved: %1.").arg(storeProblemReason(kept)));
+        }
         show(placed.back());
-        return true;
+        const QString name = qText(description->displayName);
+        const QString region = regionWords(
+            regionOf({place.x, place.y, double(size.width()), double(size.height())}, place.screenArea));
+        QString message = place.screenName.empty()
+            //: %1 is a widget's name, such as "Clock"; %2 where on the screen, such as "top left"
+            ? tr("Placed the %1 widget on your desktop, %2.").arg(name, region)
+            //: %1 is a widget's name, such as "Clock"; %2 where on the screen, such as "top left"; %3 the
+            //: screen's name, such as HDMI-1
+            : tr("Placed the %1 widget on your desktop, %2 of screen %3.")
+                  .arg(name, region, qText(place.screenName));
+        std::cerr << "quillon-widgets: " << message.toStdString() << "\n";
+        return {true, std::move(message)};
     }
-    return false;
+    //: %1 is the kind of widget asked for, as the program names it
+    return refuse(tr("No widget plug-in has a widget of the kind “%1”.").arg(qText(kind).left(64)));
+}
+
+QString WidgetHost::standingProblem() const
+{
+    QStringList problems;
+    if (m_plugins.empty()) {
+        //: %1 is the folder the widget plug-ins are looked for in
+        problems << tr(
+            "No widget plug-in was found in %1, so no widget can be shown. Your placed widgets are "
+            "kept and come back once it is there.")
+                        .arg(m_pluginFolder);
+    }
+    if (!m_unreadFile.ok()) {
+        const QString reason = storeProblemReason(m_unreadFile);
+        if (!m_unreadFile.keptAs.empty()) {
+            //: %1 says why, as in "~/.config/quillon/widgets.json is damaged"; %2 where the file is kept
+            problems << tr(
+                "Your placed widgets could not be read: %1. The file is kept as %2, and the desktop "
+                "started without them.")
+                            .arg(reason, pathForPeople(m_unreadFile.keptAs));
+        } else {
+            //: %1 says why, as in "~/.config/quillon/widgets.json may not be read"
+            problems << tr(
+                "Your placed widgets could not be read: %1. The file is left as it is, and nothing is "
+                "saved over it.")
+                            .arg(reason);
+        }
+    }
+    if (!m_lastSave.ok()) {
+        //: %1 says why, as in "the folder ~/.config/quillon is read-only"
+        problems << tr("The last change to your widgets could not be saved: %1.")
+                        .arg(storeProblemReason(m_lastSave));
+    }
+    return problems.join("\n\n");
+}
+
+void WidgetHost::tell(const QString& text)
+{
+    std::cerr << "quillon-widgets: " << text.toStdString() << "\n";
+    if (m_gallery && m_gallery->isVisible()) {
+        m_galleryNote->setText(text);
+        m_galleryNote->setVisible(!text.isEmpty());
+        return;
+    }
+    notifyDesktop("com.quillon.WidgetHost", tr("Quillon Widgets"), text);
 }
 
 void WidgetHost::reloadAll()
@@ -190,16 +319,39 @@ std::vector<PlacedWidget> WidgetHost::placedWidgets() const
     return placed;
 }
 
-bool WidgetHost::keep(const std::vector<PlacedWidget>& placed)
+StoreReport WidgetHost::keep(const std::vector<PlacedWidget>& placed)
 {
-    if (!savePlacedWidgets(m_folder, placed)) {
-        std::cerr << "quillon-widgets: cannot save the widgets to " << (m_folder / "widgets.json").string()
+    if (!m_unreadFile.ok() && m_unreadFile.keptAs.empty()) {
+        if (!setAsidePlacedWidgets(m_folder)) {
+            std::cerr << "quillon-widgets: " << quillon::describe(m_unreadFile)
+                      << ", and it still cannot be moved aside; the change is not saved over it\n";
+            return m_unreadFile;
+        }
+        m_unreadFile.keptAs = m_folder / "widgets.json.bad";
+        std::cerr << "quillon-widgets: moved " << m_unreadFile.path.string() << " to "
+                  << m_unreadFile.keptAs.string() << " before saving\n";
+    }
+    StoreReport report = savePlacedWidgets(m_folder, placed);
+    if (!report.ok()) {
+        std::cerr << "quillon-widgets: cannot save the widgets: " << quillon::describe(report)
                   << "; the last change is not kept\n";
-        return false;
+        return report;
     }
     // The autostart entry follows the file: it brings back what the file holds.
     updateAutostart(!placed.empty());
-    return true;
+    return report;
+}
+
+void WidgetHost::save()
+{
+    const StoreReport report = keep(placedWidgets());
+    const bool told = !m_lastSave.ok();
+    m_lastSave = report;
+    // A failure is told once, until a save succeeds; the gallery shows it while it lasts.
+    if (!report.ok() && !told)
+        tell(standingProblem());
+    else if (report.ok() && told && m_galleryNote)
+        m_galleryNote->setText(standingProblem());
 }
 
 // The widgets come back after the next login only while there are some: an autostart entry is
@@ -239,6 +391,14 @@ void WidgetHost::showGallery()
         m_gallery->setCentralWidget(m_galleryList);
         auto* content = new QWidget;
         auto* column = new QVBoxLayout(content);
+        m_galleryNote = new QLabel;
+        m_galleryNote->setObjectName("galleryNote");
+        m_galleryNote->setWordWrap(true);
+        m_galleryNote->setTextFormat(Qt::PlainText);
+        m_galleryNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        //: The gallery's note, for screen readers: what the last Add did, or what stands in the way
+        m_galleryNote->setAccessibleName(tr("Status"));
+        column->addWidget(m_galleryNote);
         for (const LoadedPlugin& plugin : m_plugins) {
             for (const WidgetDescription& widget : plugin.widgets) {
                 auto* title
@@ -260,8 +420,13 @@ void WidgetHost::showGallery()
                     // "Add Medium" alone would not say which widget it adds.
                     add->setAccessibleDescription(picture->accessibleName());
                     const std::string kind = widget.kind;
-                    connect(
-                        add, &QPushButton::clicked, this, [this, kind, family] { addWidget(kind, family); });
+                    connect(add, &QPushButton::clicked, this, [this, kind, family] {
+                        const PlaceAnswer answer = placeWidget(kind, family);
+                        const QString standing = standingProblem();
+                        m_galleryNote->setText(
+                            standing.isEmpty() ? answer.message : standing + "\n\n" + answer.message);
+                        m_galleryNote->setVisible(true);
+                    });
                     cell->addWidget(picture, 0, Qt::AlignBottom | Qt::AlignHCenter);
                     cell->addWidget(add, 0, Qt::AlignHCenter);
                     row->addLayout(cell);
@@ -276,6 +441,8 @@ void WidgetHost::showGallery()
         m_galleryList->setWidgetResizable(true);
     }
     drawPreviews();
+    m_galleryNote->setText(standingProblem());
+    m_galleryNote->setVisible(!m_galleryNote->text().isEmpty());
     if (first) {
         // As wide as the widest row once the pictures are in, which longer words in other languages
         // widen too: it scrolls down only.
@@ -318,8 +485,21 @@ void WidgetHost::drawPreviews()
 
 bool WidgetHostAdaptor::AddWidget(const QString& kind, const QString& family)
 {
+    QString message;
+    return PlaceWidget(kind, family, message);
+}
+
+bool WidgetHostAdaptor::PlaceWidget(const QString& kind, const QString& family, QString& message)
+{
     const auto parsed = widgetFamilyFromRawValue(family.left(64).toStdString());
-    return parsed && m_host.addWidget(kind.left(256).toStdString(), *parsed);
+    if (!parsed) {
+        //: %1 is the size asked for, as the program names it
+        message = WidgetHost::tr("There is no widget size “%1”.").arg(family.left(64));
+        return false;
+    }
+    const PlaceAnswer answer = m_host.placeWidget(kind.left(256).toStdString(), *parsed);
+    message = answer.message;
+    return answer.placed;
 }
 
 } // namespace quillon::widgethost

@@ -94,9 +94,17 @@ WidgetPlace WindowDesktop::placeForNew(QSize size)
     std::vector<RectF> windows;
     for (const QRect& frame : openWindowFrames(own))
         windows.push_back(rectOf(frame));
-    const PointF corner = findFreeSpot(wanted, {double(size.width()), double(size.height())}, widgets,
-        screenUnder(pointer, screens), windows);
-    return {{}, corner.x, corner.y};
+    const RectF& screen = screenUnder(pointer, screens);
+    const PointF corner
+        = findFreeSpot(wanted, {double(size.width()), double(size.height())}, widgets, screen, windows);
+    std::string name;
+    for (QScreen* candidate : QGuiApplication::screens()) {
+        if (rectOf(candidate->availableGeometry()) == screen) {
+            name = candidate->name().toStdString();
+            break;
+        }
+    }
+    return {{}, corner.x, corner.y, name, screen};
 }
 
 } // namespace quillon::widgethost
