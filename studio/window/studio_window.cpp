@@ -363,7 +363,10 @@ void StudioWindow::showHowToAdd()
 void StudioWindow::updateTitleAndSelection()
 {
     const DotWidgetKind kind = m_model->state().kind;
-    setWindowTitle(displayName(kind));
+    // The program's name too: task lists and window switchers show the title, and "Clock" alone
+    // is also the name of a widget's editor and of the widget itself.
+    //: The studio window's title; %1 is the display shown, such as "Clock"
+    setWindowTitle(tr("%1 — Quillon").arg(displayName(kind)));
     const int row = static_cast<int>(kind);
     if (m_sidebarList->currentRow() != row)
         m_sidebarList->setCurrentRow(row);

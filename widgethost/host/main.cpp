@@ -82,6 +82,8 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quillon Widgets");
+    // Appended to its windows' titles ("Edit Widgets — Quillon Widgets"), which say whose they are.
+    QApplication::setApplicationDisplayName("Quillon Widgets");
     QApplication::setDesktopFileName("com.quillon.WidgetHost");
     QApplication::setQuitOnLastWindowClosed(false);
     // Before the plug-ins are loaded: they name their widgets in the language installed now.
