@@ -122,7 +122,16 @@ void HowToAddView::showPlacing()
     //: Shown in the how-to popover while the desktop is asked to place the widget
     m_answer->setText(tr("Placing the widget…"));
     m_answer->show();
+    growUpwards();
+}
+
+void HowToAddView::growUpwards()
+{
+    // It stands on its button's bottom edge: a longer text takes room above, not below the window.
+    const int bottom = geometry().bottom();
     adjustSize();
+    if (isVisible())
+        move(x(), bottom - height() + 1);
 }
 
 void HowToAddView::showAnswer(bool placed, const QString& text)
@@ -136,7 +145,7 @@ void HowToAddView::showAnswer(bool placed, const QString& text)
     font.setBold(!placed);
     m_answer->setFont(font);
     m_answer->show();
-    adjustSize();
+    growUpwards();
 }
 
 QString HowToAddView::answer() const

@@ -31,6 +31,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void growUpwards();
+
     QPushButton* m_place = nullptr;
     QLabel* m_answer = nullptr;
     bool m_placing = false;
