@@ -35,6 +35,11 @@ for prefix in /usr /opt/quillon; do
     check "$prefix: the bus starts $name from this prefix" \
       "file_has -x 'Exec=$prefix/bin/${service#*:}' '$root/share/dbus-1/services/$name.service'"
   done
+  # By full path, as the bus services: a session whose PATH lacks the prefix's bin starts them too.
+  check "$prefix: the menu starts the studio from this prefix" \
+    "file_has -x 'Exec=$prefix/bin/quillon %u' '$root/share/applications/com.quillon.Quillon.desktop'"
+  check "$prefix: and the widget host" \
+    "file_has -x 'Exec=$prefix/bin/quillon-widgets --gallery' '$root/share/applications/com.quillon.WidgetHost.desktop'"
   check "$prefix: the 48 px icon is 48 px" \
     "size=\$(od -An -tu1 -j16 -N8 '$root/share/icons/hicolor/48x48/apps/com.quillon.Quillon.png' | tr -s ' '); echo \"width and height bytes:\$size\"; [[ \$size == ' 0 0 0 48 0 0 0 48' ]]"
 done
