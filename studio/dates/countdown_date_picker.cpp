@@ -15,6 +15,8 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace quillon {
 namespace {
 
@@ -27,21 +29,104 @@ QFrame* divider(QWidget* parent)
     return line;
 }
 
-// The locale's short time pattern cut down to hours and minutes, as a QTimeEdit wants it.
-QString hourAndMinuteFormat()
+// A part of a QTimeEdit format: a field ("hh", "AP", "ss"), or the text between fields.
+struct FormatPart {
+    QString text;
+    QChar field; // the field's letter, null for text
+};
+
+std::vector<FormatPart> formatParts(const QString& format)
 {
-    QString format = QLocale().timeFormat(QLocale::ShortFormat);
-    format.remove(QStringLiteral(":ss"));
-    return format.isEmpty() ? QStringLiteral("HH:mm") : format;
+    std::vector<FormatPart> parts;
+    for (qsizetype index = 0; index < format.size();) {
+        const QChar character = format[index];
+        qsizetype end = index + 1;
+        if (character == u'\'') {
+            // Quoted text runs to the next lone quote; two quotes are one quote within it.
+            while (end < format.size()) {
+                if (format[end] == u'\'' && end + 1 < format.size() && format[end + 1] == u'\'')
+                    end += 2;
+                else if (format[end++] == u'\'')
+                    break;
+            }
+            parts.push_back({format.mid(index, end - index), QChar()});
+        } else if (character == u'A' || character == u'a') {
+            // "AP", "ap", "A" or "a": the day period.
+            if (end < format.size() && (format[end] == u'P' || format[end] == u'p'))
+                ++end;
+            parts.push_back({format.mid(index, end - index), u'a'});
+        } else if (character.isLetter()) {
+            while (end < format.size() && format[end] == character)
+                ++end;
+            parts.push_back({format.mid(index, end - index), character});
+        } else {
+            while (end < format.size() && !format[end].isLetter() && format[end] != u'\'')
+                ++end;
+            parts.push_back({format.mid(index, end - index), QChar()});
+        }
+        index = end;
+    }
+    return parts;
 }
 
 } // namespace
+
+QString hourAndMinuteFormat(const QLocale& locale, bool use24h)
+{
+    std::vector<FormatPart> parts = formatParts(locale.timeFormat(QLocale::ShortFormat));
+    // Seconds, fractions and the zone go, and in 24-hour time the day period, each with the text
+    // that joins it to the field before it (or, first in the format, to the one after it).
+    const auto dropped = [use24h](const FormatPart& part) {
+        return part.field == u's' || part.field == u'z' || part.field == u't'
+            || (use24h && part.field == u'a');
+    };
+    for (std::size_t index = 0; index < parts.size();) {
+        if (!dropped(parts[index])) {
+            ++index;
+            continue;
+        }
+        const auto isJoin = [&](std::size_t at) {
+            return at < parts.size() && parts[at].field.isNull() && !parts[at].text.startsWith(u'\'');
+        };
+        std::size_t first = index;
+        std::size_t last = index;
+        if (index > 0 && isJoin(index - 1))
+            first = index - 1;
+        else if (isJoin(index + 1))
+            last = index + 1;
+        parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(first),
+            parts.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+        index = first;
+    }
+    QString format;
+    bool hasHour = false;
+    bool hasDayPeriod = false;
+    for (const FormatPart& part : parts) {
+        if (part.field == u'h' || part.field == u'H') {
+            hasHour = true;
+            // A 12-hour locale's hour in 24-hour time is written with two digits, as ICU's are.
+            if (use24h)
+                format += part.field == u'H' ? part.text : QStringLiteral("HH");
+            else
+                format += part.field == u'h' ? part.text : QStringLiteral("h");
+        } else {
+            hasDayPeriod = hasDayPeriod || part.field == u'a';
+            format += part.text;
+        }
+    }
+    if (!hasHour)
+        return use24h ? QStringLiteral("HH:mm") : QStringLiteral("h:mm AP");
+    if (!use24h && !hasDayPeriod)
+        format += QStringLiteral(" AP");
+    return format.trimmed();
+}
 
 CountdownDatePicker::CountdownDatePicker(
     StudioModel& model, Calendar calendar, std::string localeIdentifier, Instant now, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
     , m_userCalendar(calendar)
+    , m_locale(localeIdentifier)
     , m_now(now)
 {
     const Instant date = m_model.state().countdownDate;
@@ -59,7 +144,7 @@ CountdownDatePicker::CountdownDatePicker(
     auto* timeRow = new QHBoxLayout;
     auto* timeLabel = new QLabel(tr("Time", "time of day"), this);
     m_time = new QTimeEdit(this);
-    m_time->setDisplayFormat(hourAndMinuteFormat());
+    showHourCycle();
     m_time->setAccessibleName(tr("Time", "time of day"));
     timeLabel->setBuddy(m_time);
     timeRow->addWidget(timeLabel);
@@ -109,10 +194,20 @@ CountdownDatePicker::CountdownDatePicker(
     column->addLayout(quick);
 
     connect(&m_model, &StudioModel::countdownDateChanged, this, &CountdownDatePicker::follow);
+    connect(&m_model, &StudioModel::use24hChanged, this, &CountdownDatePicker::showHourCycle);
     connect(
         &m_model, &StudioModel::nowChanged, m_calendar, [this] { m_calendar->refreshToday(m_model.now()); });
     follow();
     setFocusProxy(m_calendar);
+}
+
+void CountdownDatePicker::showHourCycle()
+{
+    // The locale the dates are written in, rather than the one the program started in.
+    const QLocale locale(QString::fromStdString(m_locale));
+    const QSignalBlocker quiet(m_time);
+    m_time->setLocale(locale);
+    m_time->setDisplayFormat(hourAndMinuteFormat(locale, m_model.state().use24h));
 }
 
 void CountdownDatePicker::follow()

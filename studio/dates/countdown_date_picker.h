@@ -10,12 +10,18 @@
 
 #include <array>
 
+class QLocale;
 class QPushButton;
 class QTimeEdit;
 
 namespace quillon {
 
 class StudioModel;
+
+// The locale's short time format cut down to hours and minutes, as a QTimeEdit wants it, in 24-hour
+// time ("HH:mm", "H:mm", "HH 'h' mm") or 12-hour time ("h:mm AP", "AP h:mm") as the studio's
+// clocks are, whichever the locale itself prefers.
+QString hourAndMinuteFormat(const QLocale& locale, bool use24h);
 
 class CountdownDatePicker final : public QWidget {
     Q_OBJECT
@@ -38,9 +44,12 @@ signals:
 
 private:
     void follow();
+    // The time field in the studio's 12- or 24-hour time.
+    void showHourCycle();
 
     StudioModel& m_model;
     Calendar m_userCalendar;
+    std::string m_locale;
     Instant m_now;
     MonthCalendar* m_calendar = nullptr;
     QTimeEdit* m_time = nullptr;

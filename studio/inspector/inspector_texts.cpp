@@ -107,10 +107,12 @@ std::string cityLocalTime(const City& city, Instant now, bool use24h)
 }
 
 std::string countdownNote(
-    Instant date, Instant now, const Calendar& calendar, std::string_view localeIdentifier)
+    Instant date, Instant now, const Calendar& calendar, std::string_view localeIdentifier, bool use24h)
 {
-    const QString when = QString::fromStdString(formatLocaleDate(
-        date, calendar.timeZone(), DateStyle::fullStyle, DateStyle::shortStyle, localeIdentifier));
+    // The fields of the complete date style with the hour in the studio's cycle rather than the
+    // locale's preferred one: ICU joins them as it joins the full date and short time styles.
+    const QString when = QString::fromStdString(formatLocaleSkeleton(
+        date, calendar.timeZone(), use24h ? "yMMMMEEEEdHHmm" : "yMMMMEEEEdhmm", localeIdentifier));
     if (!(date > now)) {
         //: The countdown's date has gone by. %1 is the date and time.
         return QCoreApplication::translate("quillon::InspectorTexts", "%1. That's passed; pick a new date.")

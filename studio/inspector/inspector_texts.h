@@ -33,9 +33,10 @@ std::string cityLocalTime(const City& city, Instant now, bool use24h);
 
 // "<date> · today", "<date> · in 1 day", "<date> · in N days" for a date later than `now` (N whole
 // calendar days), or "<date>. That's passed; pick a new date.", in the user's language. The date is
-// written with the locale's complete date style and short time style.
+// written as the locale writes a complete date with its hour and minute, in 24-hour or 12-hour time
+// as the studio's clocks are.
 std::string countdownNote(
-    Instant date, Instant now, const Calendar& calendar, std::string_view localeIdentifier);
+    Instant date, Instant now, const Calendar& calendar, std::string_view localeIdentifier, bool use24h);
 
 // The countdown title's hint shows from this many user-perceived characters on.
 inline constexpr int kLongTitleLength = 33;

@@ -8,6 +8,7 @@
 #include "studio/controls/symbols.h"
 #include "studio/controls/text_styles.h"
 #include "studio/inspector/city_picker.h"
+#include "studio/inspector/column_fit.h"
 #include "studio/inspector/inspector_texts.h"
 #include "studio/model/studio_model.h"
 
@@ -105,6 +106,7 @@ InspectorView::InspectorView(StudioModel& model, QWidget* parent)
         if (m_use24h)
             m_use24h->setChecked(m_model.state().use24h);
         refreshTimes();
+        refreshDateButton();
         if (m_boardCities)
             m_boardCities->fitRows(); // the time column changed width
     });
@@ -241,8 +243,11 @@ void InspectorView::addClock()
     m_changeClockCity->setAccessibleName(tr("Change City"));
     connect(m_changeClockCity, &QPushButton::clicked, this, &InspectorView::openClockCityPicker);
     const City clockCity = City::find(m_model.state().clockCity).value_or(City::local());
-    m_clockCityRow = new CityRow(clockCity, m_changeClockCity);
-    city->addRow(m_clockCityRow);
+    m_clockCityRow = new CityRow(clockCity, nullptr);
+    // The button beside the city, or under it in a column too narrow for both.
+    auto* row = new QWidget;
+    new TrailingRowLayout(m_clockCityRow, m_changeClockCity, row);
+    city->addRow(row);
     addUse24hToggle();
 }
 
@@ -271,6 +276,8 @@ void InspectorView::addProgress()
         segment->setCheckable(true);
         segment->setAutoExclusive(true);
         segment->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // In a narrow column the segments give up their padding before their text.
+        segment->setMinimumWidth(segment->fontMetrics().horizontalAdvance(segment->text()) + 12);
         segment->setChecked(value == m_model.state().period);
         connect(segment, &QToolButton::toggled, this, [this, value](bool on) {
             if (on)
@@ -302,7 +309,8 @@ void InspectorView::addCountdown()
     auto* dateLayout = new QHBoxLayout(dateRow);
     dateLayout->setContentsMargins(0, 0, 0, 0);
     auto* dateLabel = new QLabel(tr("Date", "when a countdown ends"));
-    m_dateButton = new QPushButton(symbolIcon(Symbol::calendar), QString());
+    // Its date and time wrap onto a second line where the column is too narrow for one.
+    m_dateButton = new WrappingPushButton(symbolIcon(Symbol::calendar), QString());
     dateLabel->setBuddy(m_dateButton);
     connect(m_dateButton, &QPushButton::clicked, this, &InspectorView::openDatePicker);
     dateLayout->addWidget(dateLabel);
@@ -371,8 +379,10 @@ void InspectorView::refreshDateButton()
     if (!m_dateButton)
         return;
     const Instant date = m_model.state().countdownDate;
-    m_dateButton->setText(
-        qText(formatLocaleSkeleton(date, TimeZone::current(), "EEEdMMMyjmm", timeLocale())));
+    // The hour as the studio's clocks and the picker's time field write it, 24-hour or 12-hour,
+    // in the locale's own order: not the locale's preferred hour ("j").
+    const char* skeleton = m_model.state().use24h ? "EEEdMMMyHHmm" : "EEEdMMMyhmm";
+    m_dateButton->setText(qText(formatLocaleSkeleton(date, TimeZone::current(), skeleton, timeLocale())));
     //: The date button's name for assistive technologies. %1 is the date and time it shows.
     m_dateButton->setAccessibleName(tr("Date, %1").arg(m_dateButton->text()));
 }
@@ -381,8 +391,8 @@ void InspectorView::refreshCountdown()
 {
     if (!m_dateSection)
         return;
-    m_dateSection->setFooter(qText(
-        countdownNote(m_model.state().countdownDate, m_model.now(), Calendar::current(), timeLocale())));
+    m_dateSection->setFooter(qText(countdownNote(m_model.state().countdownDate, m_model.now(),
+        Calendar::current(), timeLocale(), m_model.state().use24h)));
 }
 
 void InspectorView::openPicker(Picking picking, QWidget* content, QWidget* anchor, const QString& title)

@@ -5,9 +5,14 @@
 
 namespace quillon {
 
-double stageScale(DotSizeF stage, DotSize size, bool fullView)
+double reservedStageHeight(double controlBarHeight)
 {
-    const double reservedHeight = fullView ? 80 : 190;
+    return std::max(190.0, 2 * (std::max(controlBarHeight, 0.0) + kControlBarMargin + kCardToControlBarGap));
+}
+
+double stageScale(DotSizeF stage, DotSize size, bool fullView, double controlBarHeight)
+{
+    const double reservedHeight = fullView ? 80 : reservedStageHeight(controlBarHeight);
     const double usableWidth = fullView ? 0.9 : 0.78;
     const double maximum = fullView ? 4.0 : 2.6;
     const DotSizeF card = widgetPointSize(size);

@@ -19,7 +19,6 @@
 namespace quillon {
 namespace {
 
-constexpr double kControlBarMargin = 22;
 constexpr double kCardEntryScale = 0.96;
 
 QString cardIdentity(DotWidgetKind kind, DotSize size)
@@ -135,7 +134,8 @@ double StageView::cardScale() const
 {
     const DotSizeF stage {static_cast<double>(width()), static_cast<double>(height())};
     const DotSize size = m_model.sizeForKind(m_model.state().kind);
-    const double normal = stageScale(stage, size, false);
+    // The bar as it is laid out for this width, in one row or two: the card leaves it its room.
+    const double normal = stageScale(stage, size, false, m_controlBar->sizeHint().height());
     const double full = stageScale(stage, size, true);
     return normal + (full - normal) * m_presentingProgress;
 }

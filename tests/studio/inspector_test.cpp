@@ -139,8 +139,40 @@ private slots:
         // 13 hours on, the date is less than a day away.
         m_model->setNow(kNow + 13 * 3600);
         QVERIFY(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 today")));
-        // The date button writes weekday, day, month, year, hour and minute.
-        QCOMPARE(m_view->dateButton()->text(), QString("Mon, Dec 7, 2026, 2:30\u202FAM"));
+        // The date button writes weekday, day, month, year, hour and minute, in the studio's
+        // 24-hour time.
+        QCOMPARE(m_view->dateButton()->text(), QString("Mon, Dec 7, 2026, 02:30"));
+    }
+
+    // With 24-hour time on, as it is at first, the date button said "12:00 AM" while the picker's
+    // time field said "00:00": both follow the studio's choice, as its clocks do, and the note too.
+    void theDateButtonWritesTheHourAsThePickersTimeFieldDoes()
+    {
+        m_model->selectKind(DotWidgetKind::countdown);
+        m_model->setCountdownDate(at(2026, 12, 7, 0, 0));
+        QVERIFY(m_model->state().use24h);
+        m_view->openDatePicker();
+        QTimeEdit* time = m_view->datePicker()->timeField();
+        // ICU writes a narrow space before "AM" where Qt writes a space.
+        const auto spaced = [](QString text) { return text.replace(QChar(0x202F), u' '); };
+        QCOMPARE(time->text(), QString("00:00"));
+        QCOMPARE(m_view->dateButton()->text(), QString("Mon, Dec 7, 2026, 00:00"));
+        QVERIFY2(m_view->countdownNoteText().startsWith("Monday, December 7, 2026 at 00:00"),
+            qPrintable(m_view->countdownNoteText()));
+        // 12-hour time, from the board or the clock: the picker, the button and the note follow.
+        m_model->setUse24h(false);
+        QCOMPARE(time->text(), QString("12:00 AM"));
+        QCOMPARE(spaced(m_view->dateButton()->text()), QString("Mon, Dec 7, 2026, 12:00 AM"));
+        QVERIFY2(spaced(m_view->countdownNoteText()).startsWith("Monday, December 7, 2026 at 12:00 AM"),
+            qPrintable(m_view->countdownNoteText()));
+        QCOMPARE(m_view->dateButton()->accessibleName(), "Date, " + m_view->dateButton()->text());
+        // In a 24-hour locale, 12-hour time is still 12-hour time.
+        qputenv("LC_ALL", "de_DE.UTF-8");
+        m_model->setCountdownDate(at(2026, 12, 7, 18, 5));
+        QVERIFY2(spaced(m_view->dateButton()->text()).endsWith("6:05 PM"),
+            qPrintable(m_view->dateButton()->text()));
+        m_view->openDatePicker();
+        QCOMPARE(m_view->datePicker()->timeField()->text(), QString("6:05 PM"));
     }
 
     void theBoardPickerOffersOnlyCitiesNotOnTheBoardAndAddsThePickLast()

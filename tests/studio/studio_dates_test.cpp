@@ -1,5 +1,6 @@
 // The countdown picker's quick dates and month grid, and the inspector's texts, at fixed instants
 // in fixed zones.
+#include "studio/dates/countdown_date_picker.h"
 #include "studio/dates/month_grid.h"
 #include "studio/dates/quick_date.h"
 #include "studio/inspector/inspector_texts.h"
@@ -10,6 +11,7 @@
 #include "tests/support/libc_time.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -232,7 +234,7 @@ TEST(InspectorTexts, CountdownNoteCountsCalendarDaysInTheUsersLanguage)
 {
     const Calendar newYork = calendarIn("America/New_York");
     const Instant now = utc(2026, 12, 5, 19, 30); // Saturday 14:30
-    const auto note = [&](Instant date) { return countdownNote(date, now, newYork, "de_DE"); };
+    const auto note = [&](Instant date) { return countdownNote(date, now, newYork, "de_DE", true); };
     const CatalogueOf german("de");
     EXPECT_TRUE(endsWith(note(now + 36 * 3600.0), "in 1 Tag")) << note(now + 36 * 3600.0);
     EXPECT_TRUE(endsWith(note(now + 60 * 3600.0), "in 2 Tagen")) << note(now + 60 * 3600.0);
@@ -243,14 +245,21 @@ TEST(InspectorTexts, CountdownNoteCountsCalendarDays)
     const CatalogueOf english("en");
     const Calendar newYork = calendarIn("America/New_York");
     const Instant now = utc(2026, 12, 5, 19, 30); // Saturday 14:30
-    const auto note = [&](Instant date) { return countdownNote(date, now, newYork, "en_US"); };
+    const auto note = [&](Instant date) { return countdownNote(date, now, newYork, "en_US", false); };
 
     const std::string tomorrowNight = note(now + 36 * 3600.0);
     EXPECT_TRUE(endsWith(tomorrowNight, "\u00B7 in 1 day")) << tomorrowNight;
+    // In 12-hour time, as the locale's complete date and short time styles write it.
     EXPECT_EQ(tomorrowNight.find(formatLocaleDate(now + 36 * 3600.0, newYork.timeZone(), DateStyle::fullStyle,
                   DateStyle::shortStyle, "en_US")),
         0u);
     EXPECT_NE(tomorrowNight.find("December 7, 2026"), std::string::npos) << tomorrowNight;
+    // In 24-hour time the hour is written so, whatever the locale prefers.
+    const std::string inTwentyFourHourTime = countdownNote(now + 36 * 3600.0, now, newYork, "en_US", true);
+    EXPECT_EQ(inTwentyFourHourTime.find("Monday, December 7, 2026 at 02:30 \u00B7 in 1 day"), 0u)
+        << inTwentyFourHourTime;
+    const std::string germanTwelveHour = countdownNote(now + 36 * 3600.0, now, newYork, "de_DE", false);
+    EXPECT_EQ(germanTwelveHour.find("Montag, 7. Dezember 2026 um 2:30\u202FAM"), 0u) << germanTwelveHour;
 
     EXPECT_TRUE(endsWith(note(now + 600.0), "\u00B7 today")) << note(now + 600.0);
     EXPECT_TRUE(endsWith(note(now + 3 * 86400.0), "\u00B7 in 3 days")) << note(now + 3 * 86400.0);
@@ -261,7 +270,7 @@ TEST(InspectorTexts, CountdownNoteCountsCalendarDays)
     // two calendar days: the third would end at 12:00, after 11:30.
     const Instant beforeTheChange = utc(2026, 10, 31, 16); // 12:00 EDT
     const std::string overTheChange
-        = countdownNote(utc(2026, 11, 3, 16, 30), beforeTheChange, newYork, "en_US");
+        = countdownNote(utc(2026, 11, 3, 16, 30), beforeTheChange, newYork, "en_US", false);
     EXPECT_TRUE(endsWith(overTheChange, "in 2 days")) << overTheChange;
 
     // Far-off dates are counted without walking every day.
@@ -270,6 +279,31 @@ TEST(InspectorTexts, CountdownNoteCountsCalendarDays)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_TRUE(endsWith(note(Instant {nan}), ". That's passed; pick a new date."));
     EXPECT_FALSE(note(Instant {std::numeric_limits<double>::infinity()}).empty());
+}
+
+// The picker's time field writes the hour as the studio's clocks do, in the locale's own way.
+TEST(CountdownDatePicker, TheTimeFieldFollowsTheStudiosHourCycleInTheLocalesFormat)
+{
+    struct Case {
+        const char* locale;
+        const char* twentyFourHour;
+        const char* twelveHour;
+    };
+    const Case cases[] = {
+        {"en_US", "HH:mm", "h:mm AP"}, // a 12-hour locale
+        {"de_DE", "HH:mm", "h:mm AP"}, // a 24-hour locale
+        {"ko_KR", "HH:mm", "AP h:mm"}, // the day period first
+        {"fr_CA", "HH 'h' mm", "h 'h' mm AP"}, // quoted text kept
+        {"ja_JP", "H:mm", "h:mm AP"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const QLocale locale(QString::fromLatin1(c.locale));
+        EXPECT_EQ(hourAndMinuteFormat(locale, true).toStdString(), c.twentyFourHour)
+            << locale.timeFormat(QLocale::ShortFormat).toStdString();
+        EXPECT_EQ(hourAndMinuteFormat(locale, false).toStdString(), c.twelveHour)
+            << locale.timeFormat(QLocale::ShortFormat).toStdString();
+    }
 }
 
 TEST(InspectorTexts, LongTitleHintCountsCharactersNotBytes)

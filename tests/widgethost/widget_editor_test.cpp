@@ -4,6 +4,7 @@
 
 #include "tests/support/accessibility_checks.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -16,6 +17,8 @@
 #include <QToolButton>
 
 #include <nlohmann/json.hpp>
+
+#include <algorithm>
 
 using namespace quillon::widgethost;
 using Json = nlohmann::json;
@@ -133,29 +136,124 @@ private slots:
         QVERIFY(!Json::parse(editor.configuration()).contains("cities")); // back to the app's cities
     }
 
-    void aSingleEntityKeepsOneCheckedAndIsClearedByItsButton()
+    // A single city is one choice: a list of radio buttons with the default first, one row selected,
+    // and no "Clear" beside the search field, whose own button clears the search.
+    void aSingleEntityIsOneChoiceWithTheDefaultFirst()
     {
         WidgetEditor editor(*m_plugin, describe("DotClock").configuration, R"({"city":"london"})");
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
         auto* list = editor.findChild<QListWidget*>();
-        QVERIFY(list);
-        QCOMPARE_GT(list->count(), 2);
-        list->item(list->count() - 1)->setCheckState(Qt::Checked);
-        const Json city = Json::parse(editor.configuration())["city"];
-        QVERIFY2(city.is_string(), city.dump().c_str());
-        QCOMPARE(QString::fromStdString(city.get<std::string>()),
-            list->item(list->count() - 1)->data(Qt::UserRole).toString());
+        auto* search = editor.findChild<QLineEdit*>();
+        QVERIFY(list && search);
+        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE_GT(list->count(), 3);
+        // No check boxes: the rows are not checkable, and the chosen one is the selected one.
+        QVERIFY(editor.findChildren<QCheckBox*>().isEmpty());
+        for (int row = 0; row < list->count(); ++row) {
+            QVERIFY2(
+                !(list->item(row)->flags() & Qt::ItemIsUserCheckable), qPrintable(list->item(row)->text()));
+            QVERIFY(!list->item(row)->data(Qt::CheckStateRole).isValid());
+        }
+        QCOMPARE(list->item(0)->text(), QString("Default"));
+        QCOMPARE(chosenRows(*list), QStringList {"london"});
+        COMPARE_JSON(Json::parse(editor.configuration())["city"], Json("london"));
         if (!qEnvironmentVariableIsEmpty("QUILLON_EDITOR_SHOT"))
             editor.grab().save(qEnvironmentVariable("QUILLON_EDITOR_SHOT"));
+
+        // Choosing another city by a click leaves the first: one change, one choice.
+        QSignalSpy edits(&editor, &WidgetEditor::edited);
+        QListWidgetItem* last = list->item(list->count() - 1);
+        list->scrollToItem(last);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(last).center());
+        QCOMPARE(edits.count(), 1);
+        const QString lastId = last->data(Qt::UserRole).toString();
+        QCOMPARE(chosenRows(*list), QStringList {lastId});
+        COMPARE_JSON(Json::parse(editor.configuration())["city"], Json(lastId.toStdString()));
+        // And by the keyboard, as in a group of radio buttons.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(
+            chosenRows(*list), QStringList {list->item(list->count() - 2)->data(Qt::UserRole).toString()});
+
+        // To assistive technologies: a list of single selection, the chosen row selected, none checkable.
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(accessible && accessible->tableInterface());
+        const QList<QAccessibleInterface*> selected = accessible->tableInterface()->selectedCells();
+        QCOMPARE(selected.size(), qsizetype(1));
+        QCOMPARE(selected.front()->text(QAccessible::Name), list->item(list->count() - 2)->text());
+        QVERIFY(selected.front()->state().selected && selected.front()->state().selectable);
+        for (int child = 0; child < accessible->childCount(); ++child)
+            QVERIFY(!accessible->child(child)->state().checkable);
+
+        // No "Clear" button: the theme's "Reset" is the only one, and the search field clears itself.
+        const QList<QToolButton*> resets = editor.findChildren<QToolButton*>("reset");
+        QCOMPARE(resets.size(), qsizetype(1));
+        QCOMPARE(resets.front()->text(), QString("Reset"));
+        for (QAbstractButton* button : editor.findChildren<QAbstractButton*>())
+            QVERIFY2(button->text() != "Clear", qPrintable(button->accessibleName()));
+        QVERIFY(search->isClearButtonEnabled());
+
+        // The search filters, keeping the choice and the default in sight; emptied, all come back.
+        search->setText("Buenos");
+        QListWidgetItem* found = nullptr;
+        QStringList shown;
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->isHidden())
+                continue;
+            shown << list->item(row)->text();
+            if (list->item(row)->text().startsWith("Buenos"))
+                found = list->item(row);
+        }
+        QVERIFY2(found, qPrintable(shown.join(", ")));
+        QVERIFY(!list->item(0)->isHidden() && !list->selectedItems().front()->isHidden());
+        QCOMPARE(shown.size(), 3); // the default, the chosen city and Buenos Aires
+        found->setSelected(true);
+        COMPARE_JSON(Json::parse(editor.configuration())["city"],
+            Json(found->data(Qt::UserRole).toString().toStdString()));
+        search->clear();
+        for (int row = 0; row < list->count(); ++row)
+            QVERIFY(!list->item(row)->isHidden());
+
+        // The default row unsets the city; a selection taken away with Ctrl goes back to it.
+        list->item(0)->setSelected(true);
+        QVERIFY(!Json::parse(editor.configuration()).contains("city"));
+        found->setSelected(true);
+        list->scrollToItem(found);
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(found).center());
+        QCOMPARE(chosenRows(*list), QStringList {QString()});
+        QVERIFY(!Json::parse(editor.configuration()).contains("city"));
+    }
+
+    // The list of cities stays a list of check boxes; its "Clear" stands beside the list, not beside
+    // the search field.
+    void aListOfEntitiesKeepsItsCheckBoxesAndItsClearBesideTheList()
+    {
+        WidgetEditor editor(
+            *m_plugin, describe("WorldBoard").configuration, R"({"cities":["tokyo","london"]})");
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        auto* list = editor.findChild<QListWidget*>();
+        auto* search = editor.findChild<QLineEdit*>();
+        QVERIFY(list && search);
+        for (int row = 0; row < list->count(); ++row)
+            QVERIFY(list->item(row)->flags() & Qt::ItemIsUserCheckable);
+        QCOMPARE(list->item(0)->checkState(), Qt::Checked);
         QToolButton* clear = nullptr;
         for (QToolButton* button : editor.findChildren<QToolButton*>("reset")) {
             if (button->text() == "Clear")
                 clear = button;
         }
         QVERIFY(clear && clear->isEnabled());
+        const auto bounds = [&](const QWidget* widget) {
+            return QRect(widget->mapTo(&editor, QPoint(0, 0)), widget->size());
+        };
+        QVERIFY2(
+            bounds(clear).top() > bounds(search).bottom(), "the Clear button stands beside the search field");
         clear->click();
-        QVERIFY(!Json::parse(editor.configuration()).contains("city"));
-        list->item(0)->setCheckState(Qt::Checked); // a city checked again can be cleared again
-        QVERIFY(clear->isEnabled());
+        QVERIFY(!Json::parse(editor.configuration()).contains("cities"));
+        QCOMPARE(list->item(0)->checkState(), Qt::Unchecked);
     }
 
     void everyRowGoesBackToItsDefault()
@@ -166,7 +264,12 @@ private slots:
         for (const WidgetDescription& widget : m_plugin->widgets()) {
             WidgetEditor editor(*m_plugin, widget.configuration, stored.dump());
             const QList<QToolButton*> resets = editor.findChildren<QToolButton*>("reset");
-            QCOMPARE(resets.size(), qsizetype(widget.configuration.parameters.size()));
+            // A single entity goes back through its list's first row, and has no button.
+            const auto singles = std::count_if(widget.configuration.parameters.begin(),
+                widget.configuration.parameters.end(), [](const ConfigurationParameter& parameter) {
+                    return parameter.type == ParameterType::entity;
+                });
+            QCOMPARE(resets.size(), qsizetype(widget.configuration.parameters.size()) - singles);
             QSignalSpy edits(&editor, &WidgetEditor::edited);
             for (QToolButton* reset : resets) {
                 QVERIFY2(
@@ -174,7 +277,12 @@ private slots:
                 reset->click();
                 QVERIFY2(!reset->isEnabled(), qPrintable(reset->accessibleName())); // nothing left to reset
             }
-            QCOMPARE(edits.count(), resets.size());
+            if (singles > 0) {
+                auto* list = editor.findChild<QListWidget*>();
+                QVERIFY(list && !list->item(0)->isSelected());
+                list->item(0)->setSelected(true);
+            }
+            QCOMPARE(edits.count(), resets.size() + singles);
             // Choices go back to "Same as App", the widget's other parameters are unset, and keys that
             // are not its parameters stay as they were.
             Json expected = stored;
@@ -188,6 +296,15 @@ private slots:
     }
 
 private:
+    // The ids of the selected rows ("" for the default row).
+    static QStringList chosenRows(const QListWidget& list)
+    {
+        QStringList ids;
+        for (const QListWidgetItem* item : list.selectedItems())
+            ids << item->data(Qt::UserRole).toString();
+        return ids;
+    }
+
     WidgetDescription describe(const std::string& kind) const
     {
         for (const WidgetDescription& widget : m_plugin->widgets()) {

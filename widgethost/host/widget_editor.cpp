@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -135,8 +137,13 @@ QString entityLabel(const Entity& entity)
     return WidgetEditor::tr("%1 \u2014 %2").arg(text(entity.title), text(entity.subtitle));
 }
 
-// Fills `list` with entities not already in it, as unchecked items.
-void addEntities(QListWidget& list, const std::vector<Entity>& entities)
+// How an entity list lets the user choose: any number of entries, each with its check box, or
+// one, as the selected row of a list whose rows show radio buttons.
+enum class Choosing { many, one };
+
+// Fills `list` with entities not already in it: unchecked check boxes when many may be chosen,
+// unselected rows when one is.
+void addEntities(QListWidget& list, const std::vector<Entity>& entities, Choosing choosing)
 {
     for (const Entity& entity : entities) {
         bool present = false;
@@ -146,15 +153,84 @@ void addEntities(QListWidget& list, const std::vector<Entity>& entities)
             continue;
         auto* item = new QListWidgetItem(entityLabel(entity), &list);
         item->setData(Qt::UserRole, text(entity.id));
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
+        if (choosing == Choosing::many) {
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+        } else {
+            // Checkable by default, a row would be told as a check box.
+            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        }
     }
+}
+
+// Whether the row counts as chosen: checked when many may be, selected when one is.
+bool isChosen(const QListWidgetItem& item, Choosing choosing)
+{
+    return choosing == Choosing::many ? item.checkState() == Qt::Checked : item.isSelected();
+}
+
+// Draws the check indicator of an item view as a radio button: the rows of a list of one choice.
+class RadioIndicatorStyle final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+        const QWidget* widget) const override
+    {
+        if (element == PE_IndicatorItemViewItemCheck)
+            element = PE_IndicatorRadioButton;
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+
+// Gives every row of a list of one choice an indicator, on for the selected row. The items are not
+// checkable: to assistive technologies the list is one of single selection, the row chosen being the
+// selected one.
+class RadioItemDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->features |= QStyleOptionViewItem::HasCheckIndicator;
+        option->checkState = option->state.testFlag(QStyle::State_Selected) ? Qt::Checked : Qt::Unchecked;
+    }
+};
+
+// A list of entities to choose one from: the first row stands for none (the plug-in's default),
+// and one row is always selected.
+void makeSingleChoice(QListWidget& list, const ConfigurationParameter& parameter)
+{
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* style = new RadioIndicatorStyle;
+    style->setParent(&list);
+    list.setStyle(style);
+    list.setItemDelegate(new RadioItemDelegate(&list));
+    //: In a list to choose one entry from, such as a city: none, so that the widget uses its default
+    auto* none = new QListWidgetItem(WidgetEditor::tr("Default"));
+    none->setData(Qt::UserRole, QString());
+    none->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    if (parameter.description)
+        none->setToolTip(text(*parameter.description));
+    list.insertItem(0, none);
+}
+
+// The row of the chosen entity, or the first (none) when it is not in the list.
+void selectChosen(QListWidget& list, const std::vector<std::string>& chosen)
+{
+    QListWidgetItem* selected = list.item(0);
+    for (int row = 1; row < list.count() && !chosen.empty(); ++row) {
+        if (list.item(row)->data(Qt::UserRole).toString() == text(chosen.front()))
+            selected = list.item(row);
+    }
+    list.setCurrentItem(selected);
+    selected->setSelected(true);
 }
 
 Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& parameter, const Json& value,
     WidgetEditor* editor)
 {
-    const bool many = parameter.type == ParameterType::entityList;
+    const Choosing choosing = parameter.type == ParameterType::entityList ? Choosing::many : Choosing::one;
     std::vector<std::string> chosen;
     if (value.is_string())
         chosen.push_back(value.get<std::string>());
@@ -169,65 +245,78 @@ Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& para
     search->setPlaceholderText(WidgetEditor::tr("Search"));
     //: A search field's name for screen readers; %1 is what it searches, such as "Cities".
     search->setAccessibleName(WidgetEditor::tr("Search %1").arg(text(parameter.title)));
+    // Its own button empties the search; the list's choice stays.
     search->setClearButtonEnabled(true);
     auto* list = new QListWidget;
     list->setMinimumHeight(140);
     list->setAccessibleName(text(parameter.title));
+    if (choosing == Choosing::one)
+        makeSingleChoice(*list, parameter);
     // The chosen ones first, in their order, then the suggestions.
-    addEntities(*list, plugin.entities(parameter.entityType, chosen));
-    for (int row = 0; row < list->count(); ++row)
-        list->item(row)->setCheckState(Qt::Checked);
-    addEntities(*list, plugin.suggestedEntities(parameter.entityType));
+    addEntities(*list, plugin.entities(parameter.entityType, chosen), choosing);
+    if (choosing == Choosing::many) {
+        for (int row = 0; row < list->count(); ++row)
+            list->item(row)->setCheckState(Qt::Checked);
+    }
+    addEntities(*list, plugin.suggestedEntities(parameter.entityType), choosing);
+    if (choosing == Choosing::one)
+        selectChosen(*list, chosen);
     QObject::connect(search, &QLineEdit::textChanged, list,
-        [&plugin, list, entityType = parameter.entityType](const QString& query) {
+        [&plugin, list, choosing, entityType = parameter.entityType](const QString& query) {
             const QString needle = query.trimmed();
             if (!needle.isEmpty())
-                addEntities(*list, plugin.searchEntities(entityType, needle.toStdString()));
+                addEntities(*list, plugin.searchEntities(entityType, needle.toStdString()), choosing);
+            // What is chosen, and the choice of none, stay in sight.
             for (int row = 0; row < list->count(); ++row) {
                 QListWidgetItem* item = list->item(row);
-                item->setHidden(!needle.isEmpty() && item->checkState() != Qt::Checked
+                const bool none = choosing == Choosing::one && row == 0;
+                item->setHidden(!needle.isEmpty() && !none && !isChosen(*item, choosing)
                     && !item->text().contains(needle, Qt::CaseInsensitive));
             }
         });
-    if (!many) {
-        // One at most: checking one unchecks the others.
-        QObject::connect(list, &QListWidget::itemChanged, list, [list](QListWidgetItem* changed) {
-            if (changed->checkState() != Qt::Checked)
-                return;
-            const QSignalBlocker quiet(list);
-            for (int row = 0; row < list->count(); ++row) {
-                if (list->item(row) != changed)
-                    list->item(row)->setCheckState(Qt::Unchecked);
+    if (choosing == Choosing::one) {
+        // Always one: a selection taken away (Ctrl+click) goes back to none.
+        QObject::connect(list, &QListWidget::itemSelectionChanged, editor, [list, editor] {
+            if (list->selectedItems().isEmpty()) {
+                const QSignalBlocker quiet(list);
+                list->item(0)->setSelected(true);
+                list->viewport()->update();
             }
+            emit editor->edited();
         });
-    }
-    // Checking, unchecking and dragging into a new order are all edits.
-    QObject::connect(list, &QListWidget::itemChanged, editor, &WidgetEditor::edited);
-    QObject::connect(list->model(), &QAbstractItemModel::rowsMoved, editor, &WidgetEditor::edited);
-    if (many) {
+    } else {
+        // Checking, unchecking and dragging into a new order are all edits.
+        QObject::connect(list, &QListWidget::itemChanged, editor, &WidgetEditor::edited);
+        QObject::connect(list->model(), &QAbstractItemModel::rowsMoved, editor, &WidgetEditor::edited);
         list->setDragDropMode(QAbstractItemView::InternalMove);
         list->setToolTip(WidgetEditor::tr("Drag to change the order."));
     }
     layout->addWidget(search);
     layout->addWidget(list);
     return {column,
-        [list, key = parameter.key, many](Json& json) {
+        [list, key = parameter.key, choosing](Json& json) {
             Json ids = Json::array();
             for (int row = 0; row < list->count(); ++row) {
-                if (list->item(row)->checkState() == Qt::Checked)
-                    ids.push_back(list->item(row)->data(Qt::UserRole).toString().toStdString());
+                const QString id = list->item(row)->data(Qt::UserRole).toString();
+                if (!id.isEmpty() && isChosen(*list->item(row), choosing))
+                    ids.push_back(id.toStdString());
             }
             if (ids.empty())
                 json.erase(key);
             else
-                json[key] = many ? ids : ids.front();
+                json[key] = choosing == Choosing::many ? ids : ids.front();
         },
-        [list, editor] {
-            // One edit for the whole reset, not one per unchecked row.
+        [list, editor, choosing] {
+            // One edit for the whole reset, not one per row.
             {
                 const QSignalBlocker quiet(list);
-                for (int row = 0; row < list->count(); ++row)
-                    list->item(row)->setCheckState(Qt::Unchecked);
+                if (choosing == Choosing::many) {
+                    for (int row = 0; row < list->count(); ++row)
+                        list->item(row)->setCheckState(Qt::Unchecked);
+                } else {
+                    list->setCurrentItem(list->item(0));
+                    list->item(0)->setSelected(true);
+                }
             }
             list->viewport()->update();
             emit editor->edited();
@@ -298,14 +387,20 @@ WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& 
 
     for (const ConfigurationParameter& parameter : type.parameters) {
         Field field = fieldFor(plugin, parameter, valueOf(stored, parameter), this);
-        QToolButton* reset = resetButtonFor(parameter);
-        connect(reset, &QToolButton::clicked, this, field.reset);
-
         auto* row = new QWidget;
         auto* layout = new QHBoxLayout(row);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(field.widget, 1);
-        layout->addWidget(reset, 0, Qt::AlignTop);
+        // A list of one choice goes back to its default through its own first row, so needs no
+        // button; beside its search field, whose own button clears the search, a "Clear" would
+        // only read as a second one. A list of many has its button beside the list, at its foot.
+        QToolButton* reset = nullptr;
+        if (parameter.type != ParameterType::entity) {
+            reset = resetButtonFor(parameter);
+            connect(reset, &QToolButton::clicked, this, field.reset);
+            layout->addWidget(
+                reset, 0, parameter.type == ParameterType::entityList ? Qt::AlignBottom : Qt::AlignTop);
+        }
 
         auto* label = new QLabel(text(parameter.title));
         label->setBuddy(field.widget);
@@ -339,6 +434,8 @@ void WidgetEditor::enableResetButtons()
     for (const Row& row : m_rows) {
         Json probe = Json::object();
         row.write(probe);
+        if (!row.resetButton)
+            continue;
         const bool atDefault
             = probe.contains(row.key) ? probe[row.key] == row.defaultValue : row.defaultValue.is_null();
         row.resetButton->setEnabled(!atDefault);

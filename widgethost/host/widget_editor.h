@@ -1,7 +1,8 @@
 // The editor of one placed widget's own settings, generated from the configuration type the plug-in
-// declares: a menu for a choice, a field for text, a date and time that may be left unset, and a
-// searchable, reorderable list for entities. Every row can go back to its default. Values the
-// editor does not know are kept as they are.
+// declares: a menu for a choice, a field for text, a date and time that may be left unset, a
+// searchable, reorderable list of check boxes for a list of entities, and a searchable list of one
+// choice (radio buttons, its first row the default) for a single entity. Every row can go back to
+// its default. Values the editor does not know are kept as they are.
 #pragma once
 
 #include "widgethost/widget_plugin.h"
@@ -38,7 +39,7 @@ private:
         nlohmann::json defaultValue; // null: unset
         // Writes the parameter into the object, or removes it when unset.
         std::function<void(nlohmann::json&)> write;
-        QAbstractButton* resetButton = nullptr;
+        QAbstractButton* resetButton = nullptr; // none where the field itself goes back to its default
     };
 
     void enableResetButtons();
