@@ -87,7 +87,7 @@ if [[ $mode == fallback ]]; then
   start_host
   check "the host says it takes the X11 path" "file_has 'X11 windows through XWayland' '$log'" 15
   check "a clock widget is placed" "call_answers true AddWidget string:DotClock string:systemSmall"
-  x11_widget() { timeout --foreground 10 xwininfo -root -tree </dev/null 2>&1 | grep -E '"Clock".* 164x164'; }
+  x11_widget() { timeout --foreground 10 xwininfo -root -tree </dev/null 2>&1 | grep -E '"Clock — Quillon Widgets".* 164x164'; }
   check "it is an X11 window of the family's size" x11_widget 30
   stop_host
   echo "$failures failed"
@@ -124,7 +124,9 @@ check "the virtual pointer is made" "echo '${ready:-nothing}'; [[ '${ready:-}' =
 
 start_host
 check "the host says it shows layer surfaces" "file_has 'layer surfaces' '$log'" 15
-check "a clock widget is placed" "call_answers true AddWidget string:DotClock string:systemSmall"
+# With no pointer seen over a widget yet, the first goes to the first output's top-left corner.
+check "a clock widget is placed, and the answer names the output" \
+  "call_answers true PlaceWidget string:DotClock string:systemSmall | grep 'on your desktop, top left of screen HEADLESS-1'"
 check "a sign widget is placed" "call_answers true AddWidget string:DotSign string:systemMedium"
 layer_surfaces_are() {
   local count
