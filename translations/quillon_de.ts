@@ -89,7 +89,7 @@
 <context>
     <name>quillon::CountdownDatePicker</name>
     <message>
-        <location filename="../studio/dates/countdown_date_picker.cpp" line="+60"/>
+        <location filename="../studio/dates/countdown_date_picker.cpp" line="+145"/>
         <location line="+3"/>
         <source>Time</source>
         <comment>time of day</comment>
@@ -278,9 +278,15 @@
         <translation>Platzierte Widgets übernehmen die Einstellungen dieser App und werden aktualisiert, sobald Sie sie ändern. Klicken Sie auf ein Widget, um hierher zurückzukehren. Verwenden Sie **Widget bearbeiten** im Kontextmenü nur, wenn ein einzelnes Widget eigene Einstellungen erhalten soll.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+11"/>
         <source>Place on Desktop</source>
         <translation>Auf dem Desktop platzieren</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Placing the widget…</source>
+        <extracomment>Shown in the how-to popover while the desktop is asked to place the widget</extracomment>
+        <translation>Das Widget wird platziert…</translation>
     </message>
 </context>
 <context>
@@ -322,7 +328,7 @@
         <translation>GMT%1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>%1. That&apos;s passed; pick a new date.</source>
         <extracomment>The countdown&apos;s date has gone by. %1 is the date and time.</extracomment>
         <translation>%1. Dieser Zeitpunkt ist vorbei; wählen Sie ein neues Datum.</translation>
@@ -343,7 +349,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../studio/inspector/inspector_texts.h" line="+43"/>
+        <location filename="../studio/inspector/inspector_texts.h" line="+44"/>
         <source>Long titles wrap onto more lines with smaller dots.</source>
         <translation>Lange Titel werden mit kleineren Punkten auf mehrere Zeilen umbrochen.</translation>
     </message>
@@ -351,23 +357,23 @@
 <context>
     <name>quillon::InspectorView</name>
     <message>
-        <location filename="../studio/inspector/inspector_view.cpp" line="+46"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+47"/>
         <source>Widget Settings</source>
         <translation>Widget-Einstellungen</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+174"/>
         <source>Cities</source>
         <translation>Städte</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+182"/>
+        <location line="+190"/>
         <source>Add City</source>
         <translation>Stadt hinzufügen</translation>
     </message>
     <message>
-        <location line="-173"/>
+        <location line="-181"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
         <translation>Zum Umsortieren ziehen. „Mittel“ zeigt 4 Zeilen, „Groß“ 8, „Sehr groß“ 7.</translation>
     </message>
@@ -384,12 +390,12 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+177"/>
+        <location line="+185"/>
         <source>Change City</source>
         <translation>Stadt ändern</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-171"/>
         <source>24-hour time</source>
         <translation>24-Stunden-Format</translation>
     </message>
@@ -401,7 +407,7 @@
         <translation>Zeitraum</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <location line="+3"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
@@ -420,13 +426,13 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+121"/>
+        <location line="+124"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>Datum</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-109"/>
         <location line="+2"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
@@ -448,7 +454,7 @@
         <translation>Um einem einzelnen Widget ein eigenes Farbthema oder eine eigene Stadt zu geben, klicken Sie es auf dem Desktop mit der rechten Maustaste an und wählen Sie „Widget bearbeiten“.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>Datum, %1</translation>
@@ -700,14 +706,84 @@
     </message>
 </context>
 <context>
-    <name>quillon::StudioWindow</name>
+    <name>quillon::StoreReport</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+95"/>
-        <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
-        <translation>Ihre Änderungen konnten nicht gespeichert werden; die Einstellungsdatei ist unverändert. Den Grund finden Sie im Protokoll.</translation>
+        <location filename="../platform/translations/store_report_text.cpp" line="+27"/>
+        <source>the folder %1 is read-only</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>der Ordner %1 ist schreibgeschützt</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+3"/>
+        <source>the disk that holds %1 is full</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>der Datenträger, auf dem sich %1 befindet, ist voll</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the folder %1 belongs to another user</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>der Ordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a folder</source>
+        <extracomment>Why a settings file could not be saved: a file stands where the folder %1 should be</extracomment>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 may not be read</source>
+        <extracomment>Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json</extracomment>
+        <translation>für %1 fehlt die Leseberechtigung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is damaged</source>
+        <extracomment>Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json</extracomment>
+        <translation>%1 ist beschädigt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is larger than a settings file may be</source>
+        <extracomment>Why a settings file could not be read or saved; %1 is the file</extracomment>
+        <translation>%1 ist größer, als eine Einstellungsdatei sein darf</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>they hold text or a date that cannot be written down</source>
+        <extracomment>Why the settings could not be saved</extracomment>
+        <translation>es ist ein Text oder Datum enthalten, das sich nicht speichern lässt</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the system refused to write %1 (%2)</source>
+        <extracomment>Why a settings file could not be saved; %1 is the file or folder, %2 the system&apos;s reason</extracomment>
+        <translation>das System hat das Schreiben in %1 verweigert (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::StudioWindow</name>
+    <message>
+        <location filename="../studio/window/studio_window.cpp" line="+65"/>
+        <source>Your changes could not be saved: %1. The settings file is unchanged; your next change is saved once it can be.</source>
+        <extracomment>The note under the window when a change could not be saved; %1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>Ihre Änderungen konnten nicht gespeichert werden: %1. Die Einstellungsdatei ist unverändert; Ihre nächste Änderung wird gespeichert, sobald das wieder möglich ist.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Your saved settings could not be read: %1. The studio started with the defaults, and kept the file as %2.</source>
+        <extracomment>The note under the window when the saved settings could not be read at start; %1 says why, %2 is where the unreadable file was moved</extracomment>
+        <translation>Ihre gespeicherten Einstellungen konnten nicht gelesen werden: %1. Die App wurde mit den Standardeinstellungen gestartet und hat die Datei als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Your saved settings could not be read: %1. The studio started with the defaults and leaves the file as it is.</source>
+        <extracomment>The note under the window when the saved settings could not be read at start and could not be moved aside; %1 says why</extracomment>
+        <translation>Ihre gespeicherten Einstellungen konnten nicht gelesen werden: %1. Die App wurde mit den Standardeinstellungen gestartet und lässt die Datei unverändert.</translation>
+    </message>
+    <message>
+        <location line="+97"/>
         <location line="+7"/>
         <source>Widgets</source>
         <comment>sidebar heading</comment>
@@ -847,11 +923,17 @@
         <source>Show Sidebar</source>
         <translation>Seitenleiste einblenden</translation>
     </message>
+    <message>
+        <location line="+44"/>
+        <source>%1 — Quillon</source>
+        <extracomment>The studio window&apos;s title; %1 is the display shown, such as &quot;Clock&quot;</extracomment>
+        <translation>%1 — Quillon</translation>
+    </message>
 </context>
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+104"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+105"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>Auf dem Datenträger ist nicht genügend Speicherplatz frei, um das Update in %1 zu entpacken.</translation>
     </message>
@@ -863,12 +945,12 @@
     </message>
     <message>
         <location line="-26"/>
-        <location line="+181"/>
+        <location line="+179"/>
         <source>Installing the update was stopped.</source>
         <translation>Die Installation des Updates wurde abgebrochen.</translation>
     </message>
     <message>
-        <location line="-180"/>
+        <location line="-178"/>
         <source>The download could not be read: %1</source>
         <translation>Der Download konnte nicht gelesen werden: %1</translation>
     </message>
@@ -913,7 +995,7 @@
         <translation>Das Update ist Build %1 und damit nicht neuer als der bereits installierte Build %2.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>it did not say it is build %1</source>
         <translation>sie hat nicht angegeben, Build %1 zu sein</translation>
     </message>
@@ -959,7 +1041,7 @@
         <translation>Eine andere Instanz dieses Programms installiert gerade ein Update in %1.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The download changed while it was being installed.</source>
         <translation>Der Download wurde während der Installation verändert.</translation>
     </message>
@@ -1379,9 +1461,42 @@ Die installierte Version wurde nicht verändert.</translation>
     </message>
 </context>
 <context>
+    <name>quillon::WidgetHostBus</name>
+    <message>
+        <location filename="../platform/widgethost/widget_host_bus.cpp" line="+26"/>
+        <source>Quillon Widgets is not installed for this session: the session bus has no service com.quillon.WidgetHost.</source>
+        <extracomment>Why a widget could not be placed: the session bus knows no widget host</extracomment>
+        <translation>Quillon Widgets ist für diese Sitzung nicht installiert: Auf dem Sitzungsbus gibt es keinen Dienst com.quillon.WidgetHost.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quillon Widgets could not start (%1). Run quillon-widgets in a terminal to see why.</source>
+        <extracomment>Why a widget could not be placed; %1 is the session bus&apos;s own words, such as &quot;Process com.quillon.WidgetHost exited with status 1&quot;</extracomment>
+        <translation>Quillon Widgets konnte nicht gestartet werden (%1). Führen Sie quillon-widgets in einem Terminal aus, um die Ursache zu sehen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quillon Widgets did not answer.</source>
+        <extracomment>Why a widget could not be placed: the widget host took too long</extracomment>
+        <translation>Quillon Widgets hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quillon Widgets could not be reached: %1 (%2).</source>
+        <extracomment>Why a widget could not be placed; %1 is the session bus&apos;s error, %2 its words</extracomment>
+        <translation>Quillon Widgets konnte nicht erreicht werden: %1 (%2).</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>There is no session bus to reach Quillon Widgets on.</source>
+        <extracomment>Why a widget could not be placed</extracomment>
+        <translation>Es gibt keinen Sitzungsbus, über den Quillon Widgets erreichbar wäre.</translation>
+    </message>
+</context>
+<context>
     <name>quillon::widgethost::LiveWidget</name>
     <message>
-        <location filename="../widgethost/host/live_widget.cpp" line="+146"/>
+        <location filename="../widgethost/host/live_widget.cpp" line="+161"/>
         <source>Edit Widget…</source>
         <translation>Widget bearbeiten…</translation>
     </message>
@@ -1406,7 +1521,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/host/widget_editor.cpp" line="+100"/>
+        <location filename="../widgethost/host/widget_editor.cpp" line="+102"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>Festlegen</translation>
@@ -1424,7 +1539,13 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+73"/>
+        <source>Default</source>
+        <extracomment>In a list to choose one entry from, such as a city: none, so that the widget uses its default</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Search</source>
         <translation>Suchen</translation>
     </message>
@@ -1435,12 +1556,12 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>%1 durchsuchen</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+45"/>
         <source>Drag to change the order.</source>
         <translation>Zum Ändern der Reihenfolge ziehen.</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Clear</source>
         <extracomment>Empties a setting whose default is no value</extracomment>
         <translation>Leeren</translation>
@@ -1479,7 +1600,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+37"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+40"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Klein hinzufügen</translation>
@@ -1503,16 +1624,154 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Mittel hinzufügen</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+9"/>
+        <source>top left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top left of screen HDMI-1&quot;</extracomment>
+        <translation>oben links</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>top</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top of screen HDMI-1&quot;</extracomment>
+        <translation>oben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>top right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top right of screen HDMI-1&quot;</extracomment>
+        <translation>oben rechts</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, left of screen HDMI-1&quot;</extracomment>
+        <translation>links</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>middle</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, middle of screen HDMI-1&quot;</extracomment>
+        <translation>in der Mitte</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, right of screen HDMI-1&quot;</extracomment>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bottom left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom left of screen HDMI-1&quot;</extracomment>
+        <translation>unten links</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bottom</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom of screen HDMI-1&quot;</extracomment>
+        <translation>unten</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bottom right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom right of screen HDMI-1&quot;</extracomment>
+        <translation>unten rechts</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <location line="+166"/>
+        <source>Quillon Widgets</source>
+        <translation>Quillon Widgets</translation>
+    </message>
+    <message>
+        <location line="-90"/>
+        <source>No widget plug-in is installed in %1, so there is no widget to place. Installing Quillon again brings it back.</source>
+        <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
+        <translation>In %1 ist kein Widget-Plug-in installiert, daher gibt es kein Widget zum Platzieren. Wenn Sie Quillon erneut installieren, ist es wieder da.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The %1 widget does not come in the size %2.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 a size, such as &quot;Extra Large&quot;</extracomment>
+        <translation>Das Widget „%1“ gibt es nicht in der Größe „%2“.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 widgets are placed, the most there can be. Remove one to place another.</source>
+        <extracomment>%1 is the most widgets there can be on the desktop, 1,000</extracomment>
+        <translation>Es sind %1 Widgets platziert, mehr sind nicht möglich. Entfernen Sie eines, um ein weiteres zu platzieren.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The widget was not placed, as it could not be saved: %1.</source>
+        <extracomment>%1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>Das Widget wurde nicht platziert, da es nicht gespeichert werden konnte: %1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Placed the %1 widget on your desktop, %2.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 where on the screen, such as &quot;top left&quot;</extracomment>
+        <translation>Das Widget „%1“ wurde %2 auf Ihrem Desktop platziert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Placed the %1 widget on your desktop, %2 of screen %3.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 where on the screen, such as &quot;top left&quot;; %3 the screen&apos;s name, such as HDMI-1</extracomment>
+        <translation>Das Widget „%1“ wurde auf Ihrem Desktop platziert, %2 auf Bildschirm %3.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No widget plug-in has a widget of the kind “%1”.</source>
+        <extracomment>%1 is the kind of widget asked for, as the program names it</extracomment>
+        <translation>Kein Widget-Plug-in enthält ein Widget der Art „%1“.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No widget plug-in was found in %1, so no widget can be shown. Your placed widgets are kept and come back once it is there.</source>
+        <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
+        <translation>In %1 wurde kein Widget-Plug-in gefunden, daher kann kein Widget angezeigt werden. Ihre platzierten Widgets bleiben erhalten und erscheinen wieder, sobald es vorhanden ist.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your placed widgets could not be read: %1. The file is kept as %2, and the desktop started without them.</source>
+        <extracomment>%1 says why, as in &quot;~/.config/quillon/widgets.json is damaged&quot;; %2 where the file is kept</extracomment>
+        <translation>Ihre platzierten Widgets konnten nicht gelesen werden: %1. Die Datei wurde als %2 aufbewahrt, und der Desktop wurde ohne sie gestartet.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your placed widgets could not be read: %1. The file is left as it is, and nothing is saved over it.</source>
+        <extracomment>%1 says why, as in &quot;~/.config/quillon/widgets.json may not be read&quot;</extracomment>
+        <translation>Ihre platzierten Widgets konnten nicht gelesen werden: %1. Die Datei bleibt unverändert und wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The last change to your widgets could not be saved: %1.</source>
+        <extracomment>%1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>Die letzte Änderung an Ihren Widgets konnte nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <location line="+95"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Widgets bearbeiten</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+14"/>
+        <source>Status</source>
+        <extracomment>The gallery&apos;s note, for screen readers: what the last Add did, or what stands in the way</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>There is no widget size “%1”.</source>
+        <extracomment>%1 is the size asked for, as the program names it</extracomment>
+        <translation>Es gibt keine Widget-Größe „%1“.</translation>
     </message>
 </context>
 </TS>

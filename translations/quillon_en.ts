@@ -4,7 +4,7 @@
 <context>
     <name>quillon::InspectorTexts</name>
     <message numerus="yes">
-        <location filename="../studio/inspector/inspector_texts.cpp" line="+130"/>
+        <location filename="../studio/inspector/inspector_texts.cpp" line="+132"/>
         <source>%1 · in %n days</source>
         <extracomment>How many calendar days until the countdown&apos;s date. %1 is the date and time.</extracomment>
         <translation>

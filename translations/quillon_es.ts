@@ -89,7 +89,7 @@
 <context>
     <name>quillon::CountdownDatePicker</name>
     <message>
-        <location filename="../studio/dates/countdown_date_picker.cpp" line="+60"/>
+        <location filename="../studio/dates/countdown_date_picker.cpp" line="+145"/>
         <location line="+3"/>
         <source>Time</source>
         <comment>time of day</comment>
@@ -278,9 +278,15 @@
         <translation>Los widgets colocados siguen los ajustes de esta app y se actualizan cuando los cambias. Haz clic en un widget para volver aquí; usa **Editar widget** en su menú contextual solo para darle a un widget sus propios ajustes.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+11"/>
         <source>Place on Desktop</source>
         <translation>Colocar en el escritorio</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Placing the widget…</source>
+        <extracomment>Shown in the how-to popover while the desktop is asked to place the widget</extracomment>
+        <translation>Colocando el widget…</translation>
     </message>
 </context>
 <context>
@@ -322,7 +328,7 @@
         <translation>GMT%1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>%1. That&apos;s passed; pick a new date.</source>
         <extracomment>The countdown&apos;s date has gone by. %1 is the date and time.</extracomment>
         <translation>%1. Esa fecha ya pasó; elige otra.</translation>
@@ -343,7 +349,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../studio/inspector/inspector_texts.h" line="+43"/>
+        <location filename="../studio/inspector/inspector_texts.h" line="+44"/>
         <source>Long titles wrap onto more lines with smaller dots.</source>
         <translation>Los títulos largos ocupan más líneas, con puntos más pequeños.</translation>
     </message>
@@ -351,23 +357,23 @@
 <context>
     <name>quillon::InspectorView</name>
     <message>
-        <location filename="../studio/inspector/inspector_view.cpp" line="+46"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+47"/>
         <source>Widget Settings</source>
         <translation>Ajustes del widget</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+174"/>
         <source>Cities</source>
         <translation>Ciudades</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+182"/>
+        <location line="+190"/>
         <source>Add City</source>
         <translation>Añadir ciudad</translation>
     </message>
     <message>
-        <location line="-173"/>
+        <location line="-181"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
         <translation>Arrastra para reordenar. Mediano muestra 4 filas; Grande, 8; Muy grande, 7.</translation>
     </message>
@@ -384,12 +390,12 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+177"/>
+        <location line="+185"/>
         <source>Change City</source>
         <translation>Cambiar ciudad</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-171"/>
         <source>24-hour time</source>
         <translation>Formato de 24 horas</translation>
     </message>
@@ -401,7 +407,7 @@
         <translation>Periodo</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <location line="+3"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
@@ -420,13 +426,13 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+121"/>
+        <location line="+124"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>Fecha</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-109"/>
         <location line="+2"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
@@ -448,7 +454,7 @@
         <translation>Para darle a un widget su propio tema o ciudad, haz clic derecho sobre él en el escritorio y elige «Editar widget».</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>Fecha, %1</translation>
@@ -700,14 +706,84 @@
     </message>
 </context>
 <context>
-    <name>quillon::StudioWindow</name>
+    <name>quillon::StoreReport</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+95"/>
-        <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
-        <translation>No se pudieron guardar tus cambios; el archivo de ajustes no se modificó. El registro indica el motivo.</translation>
+        <location filename="../platform/translations/store_report_text.cpp" line="+27"/>
+        <source>the folder %1 is read-only</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>la carpeta %1 es de solo lectura</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+3"/>
+        <source>the disk that holds %1 is full</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>el disco que contiene %1 está lleno</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the folder %1 belongs to another user</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>la carpeta %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a folder</source>
+        <extracomment>Why a settings file could not be saved: a file stands where the folder %1 should be</extracomment>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 may not be read</source>
+        <extracomment>Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json</extracomment>
+        <translation>no hay permiso para leer %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is damaged</source>
+        <extracomment>Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json</extracomment>
+        <translation>%1 está dañado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is larger than a settings file may be</source>
+        <extracomment>Why a settings file could not be read or saved; %1 is the file</extracomment>
+        <translation>%1 es más grande de lo que puede ser un archivo de ajustes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>they hold text or a date that cannot be written down</source>
+        <extracomment>Why the settings could not be saved</extracomment>
+        <translation>hay un texto o una fecha que no se puede guardar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the system refused to write %1 (%2)</source>
+        <extracomment>Why a settings file could not be saved; %1 is the file or folder, %2 the system&apos;s reason</extracomment>
+        <translation>el sistema no permitió escribir en %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::StudioWindow</name>
+    <message>
+        <location filename="../studio/window/studio_window.cpp" line="+65"/>
+        <source>Your changes could not be saved: %1. The settings file is unchanged; your next change is saved once it can be.</source>
+        <extracomment>The note under the window when a change could not be saved; %1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>No se pudieron guardar tus cambios: %1. El archivo de ajustes no ha cambiado; tu próximo cambio se guardará en cuanto sea posible.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Your saved settings could not be read: %1. The studio started with the defaults, and kept the file as %2.</source>
+        <extracomment>The note under the window when the saved settings could not be read at start; %1 says why, %2 is where the unreadable file was moved</extracomment>
+        <translation>No se pudieron leer tus ajustes guardados: %1. La app se ha iniciado con los ajustes predeterminados y ha conservado el archivo como %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Your saved settings could not be read: %1. The studio started with the defaults and leaves the file as it is.</source>
+        <extracomment>The note under the window when the saved settings could not be read at start and could not be moved aside; %1 says why</extracomment>
+        <translation>No se pudieron leer tus ajustes guardados: %1. La app se ha iniciado con los ajustes predeterminados y deja el archivo tal como está.</translation>
+    </message>
+    <message>
+        <location line="+97"/>
         <location line="+7"/>
         <source>Widgets</source>
         <comment>sidebar heading</comment>
@@ -847,11 +923,17 @@
         <source>Show Sidebar</source>
         <translation>Mostrar barra lateral</translation>
     </message>
+    <message>
+        <location line="+44"/>
+        <source>%1 — Quillon</source>
+        <extracomment>The studio window&apos;s title; %1 is the display shown, such as &quot;Clock&quot;</extracomment>
+        <translation>%1 — Quillon</translation>
+    </message>
 </context>
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+104"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+105"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>No hay espacio suficiente en el disco para descomprimir la actualización en %1.</translation>
     </message>
@@ -863,12 +945,12 @@
     </message>
     <message>
         <location line="-26"/>
-        <location line="+181"/>
+        <location line="+179"/>
         <source>Installing the update was stopped.</source>
         <translation>Se detuvo la instalación de la actualización.</translation>
     </message>
     <message>
-        <location line="-180"/>
+        <location line="-178"/>
         <source>The download could not be read: %1</source>
         <translation>No se pudo leer el archivo descargado: %1</translation>
     </message>
@@ -913,7 +995,7 @@
         <translation>La actualización es la compilación %1, que no es más reciente que la compilación %2 ya instalada.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>it did not say it is build %1</source>
         <translation>no indicó ser la compilación %1</translation>
     </message>
@@ -959,7 +1041,7 @@
         <translation>Otra copia de este programa está instalando ahora mismo una actualización en %1.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The download changed while it was being installed.</source>
         <translation>El archivo descargado cambió mientras se instalaba.</translation>
     </message>
@@ -1379,9 +1461,42 @@ La versión instalada no ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>quillon::WidgetHostBus</name>
+    <message>
+        <location filename="../platform/widgethost/widget_host_bus.cpp" line="+26"/>
+        <source>Quillon Widgets is not installed for this session: the session bus has no service com.quillon.WidgetHost.</source>
+        <extracomment>Why a widget could not be placed: the session bus knows no widget host</extracomment>
+        <translation>Quillon Widgets no está instalado para esta sesión: el bus de sesión no tiene ningún servicio com.quillon.WidgetHost.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quillon Widgets could not start (%1). Run quillon-widgets in a terminal to see why.</source>
+        <extracomment>Why a widget could not be placed; %1 is the session bus&apos;s own words, such as &quot;Process com.quillon.WidgetHost exited with status 1&quot;</extracomment>
+        <translation>Quillon Widgets no pudo iniciarse (%1). Ejecuta quillon-widgets en una terminal para ver por qué.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quillon Widgets did not answer.</source>
+        <extracomment>Why a widget could not be placed: the widget host took too long</extracomment>
+        <translation>Quillon Widgets no respondió.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quillon Widgets could not be reached: %1 (%2).</source>
+        <extracomment>Why a widget could not be placed; %1 is the session bus&apos;s error, %2 its words</extracomment>
+        <translation>No se pudo conectar con Quillon Widgets: %1 (%2).</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>There is no session bus to reach Quillon Widgets on.</source>
+        <extracomment>Why a widget could not be placed</extracomment>
+        <translation>No hay ningún bus de sesión a través del cual conectar con Quillon Widgets.</translation>
+    </message>
+</context>
+<context>
     <name>quillon::widgethost::LiveWidget</name>
     <message>
-        <location filename="../widgethost/host/live_widget.cpp" line="+146"/>
+        <location filename="../widgethost/host/live_widget.cpp" line="+161"/>
         <source>Edit Widget…</source>
         <translation>Editar widget…</translation>
     </message>
@@ -1406,7 +1521,7 @@ La versión instalada no ha cambiado.</translation>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/host/widget_editor.cpp" line="+100"/>
+        <location filename="../widgethost/host/widget_editor.cpp" line="+102"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>Fijar</translation>
@@ -1424,7 +1539,13 @@ La versión instalada no ha cambiado.</translation>
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+73"/>
+        <source>Default</source>
+        <extracomment>In a list to choose one entry from, such as a city: none, so that the widget uses its default</extracomment>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Search</source>
         <translation>Buscar</translation>
     </message>
@@ -1435,12 +1556,12 @@ La versión instalada no ha cambiado.</translation>
         <translation>Buscar en %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+45"/>
         <source>Drag to change the order.</source>
         <translation>Arrastra para cambiar el orden.</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Clear</source>
         <extracomment>Empties a setting whose default is no value</extracomment>
         <translation>Borrar</translation>
@@ -1479,7 +1600,7 @@ La versión instalada no ha cambiado.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+37"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+40"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Añadir pequeño</translation>
@@ -1503,16 +1624,154 @@ La versión instalada no ha cambiado.</translation>
         <translation>Añadir mediano</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+9"/>
+        <source>top left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top left of screen HDMI-1&quot;</extracomment>
+        <translation>en la parte superior izquierda</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>top</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top of screen HDMI-1&quot;</extracomment>
+        <translation>en la parte superior</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>top right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top right of screen HDMI-1&quot;</extracomment>
+        <translation>en la parte superior derecha</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, left of screen HDMI-1&quot;</extracomment>
+        <translation>en la parte izquierda</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>middle</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, middle of screen HDMI-1&quot;</extracomment>
+        <translation>en el centro</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, right of screen HDMI-1&quot;</extracomment>
+        <translation>en la parte derecha</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bottom left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom left of screen HDMI-1&quot;</extracomment>
+        <translation>en la parte inferior izquierda</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bottom</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom of screen HDMI-1&quot;</extracomment>
+        <translation>en la parte inferior</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bottom right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom right of screen HDMI-1&quot;</extracomment>
+        <translation>en la parte inferior derecha</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <location line="+166"/>
+        <source>Quillon Widgets</source>
+        <translation>Quillon Widgets</translation>
+    </message>
+    <message>
+        <location line="-90"/>
+        <source>No widget plug-in is installed in %1, so there is no widget to place. Installing Quillon again brings it back.</source>
+        <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
+        <translation>No hay ningún complemento de widgets instalado en %1, así que no hay ningún widget que colocar. Si vuelves a instalar Quillon, volverá a estar disponible.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The %1 widget does not come in the size %2.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 a size, such as &quot;Extra Large&quot;</extracomment>
+        <translation>El widget «%1» no está disponible en el tamaño «%2».</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 widgets are placed, the most there can be. Remove one to place another.</source>
+        <extracomment>%1 is the most widgets there can be on the desktop, 1,000</extracomment>
+        <translation>Hay %1 widgets colocados, el máximo posible. Quita uno para colocar otro.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The widget was not placed, as it could not be saved: %1.</source>
+        <extracomment>%1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>No se colocó el widget porque no se pudo guardar: %1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Placed the %1 widget on your desktop, %2.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 where on the screen, such as &quot;top left&quot;</extracomment>
+        <translation>Se ha colocado el widget «%1» %2 de tu escritorio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Placed the %1 widget on your desktop, %2 of screen %3.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 where on the screen, such as &quot;top left&quot;; %3 the screen&apos;s name, such as HDMI-1</extracomment>
+        <translation>Se ha colocado el widget «%1» en tu escritorio, %2 de la pantalla %3.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No widget plug-in has a widget of the kind “%1”.</source>
+        <extracomment>%1 is the kind of widget asked for, as the program names it</extracomment>
+        <translation>Ningún complemento de widgets tiene un widget del tipo «%1».</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No widget plug-in was found in %1, so no widget can be shown. Your placed widgets are kept and come back once it is there.</source>
+        <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
+        <translation>No se encontró ningún complemento de widgets en %1, así que no se puede mostrar ningún widget. Tus widgets colocados se conservan y volverán en cuanto el complemento esté disponible.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your placed widgets could not be read: %1. The file is kept as %2, and the desktop started without them.</source>
+        <extracomment>%1 says why, as in &quot;~/.config/quillon/widgets.json is damaged&quot;; %2 where the file is kept</extracomment>
+        <translation>No se pudieron leer tus widgets colocados: %1. El archivo se conserva como %2 y el escritorio se ha iniciado sin ellos.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your placed widgets could not be read: %1. The file is left as it is, and nothing is saved over it.</source>
+        <extracomment>%1 says why, as in &quot;~/.config/quillon/widgets.json may not be read&quot;</extracomment>
+        <translation>No se pudieron leer tus widgets colocados: %1. El archivo se deja tal como está y no se sobrescribirá.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The last change to your widgets could not be saved: %1.</source>
+        <extracomment>%1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>No se pudo guardar el último cambio en tus widgets: %1.</translation>
+    </message>
+    <message>
+        <location line="+95"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Editar widgets</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+14"/>
+        <source>Status</source>
+        <extracomment>The gallery&apos;s note, for screen readers: what the last Add did, or what stands in the way</extracomment>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>There is no widget size “%1”.</source>
+        <extracomment>%1 is the size asked for, as the program names it</extracomment>
+        <translation>No existe el tamaño de widget «%1».</translation>
     </message>
 </context>
 </TS>

@@ -89,7 +89,7 @@
 <context>
     <name>quillon::CountdownDatePicker</name>
     <message>
-        <location filename="../studio/dates/countdown_date_picker.cpp" line="+60"/>
+        <location filename="../studio/dates/countdown_date_picker.cpp" line="+145"/>
         <location line="+3"/>
         <source>Time</source>
         <comment>time of day</comment>
@@ -278,9 +278,15 @@
         <translation>Les widgets placés suivent les réglages de cette application et se mettent à jour quand vous les modifiez. Cliquez sur un widget pour revenir ici&#xa0;; n&apos;utilisez **Modifier le widget** dans son menu contextuel que pour donner à un widget ses propres réglages.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+11"/>
         <source>Place on Desktop</source>
         <translation>Placer sur le bureau</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Placing the widget…</source>
+        <extracomment>Shown in the how-to popover while the desktop is asked to place the widget</extracomment>
+        <translation>Placement du widget…</translation>
     </message>
 </context>
 <context>
@@ -322,7 +328,7 @@
         <translation>GMT%1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>%1. That&apos;s passed; pick a new date.</source>
         <extracomment>The countdown&apos;s date has gone by. %1 is the date and time.</extracomment>
         <translation>%1. Cette date est passée&#xa0;; choisissez-en une autre.</translation>
@@ -343,7 +349,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../studio/inspector/inspector_texts.h" line="+43"/>
+        <location filename="../studio/inspector/inspector_texts.h" line="+44"/>
         <source>Long titles wrap onto more lines with smaller dots.</source>
         <translation>Les titres longs passent sur plusieurs lignes, avec des points plus petits.</translation>
     </message>
@@ -351,23 +357,23 @@
 <context>
     <name>quillon::InspectorView</name>
     <message>
-        <location filename="../studio/inspector/inspector_view.cpp" line="+46"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+47"/>
         <source>Widget Settings</source>
         <translation>Réglages du widget</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+174"/>
         <source>Cities</source>
         <translation>Villes</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+182"/>
+        <location line="+190"/>
         <source>Add City</source>
         <translation>Ajouter une ville</translation>
     </message>
     <message>
-        <location line="-173"/>
+        <location line="-181"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
         <translation>Faites glisser pour changer l&apos;ordre. Le format Moyen affiche 4 lignes, Grand 8 et Très grand 7.</translation>
     </message>
@@ -384,12 +390,12 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+177"/>
+        <location line="+185"/>
         <source>Change City</source>
         <translation>Changer de ville</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-171"/>
         <source>24-hour time</source>
         <translation>Format 24 heures</translation>
     </message>
@@ -401,7 +407,7 @@
         <translation>Période</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <location line="+3"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
@@ -420,13 +426,13 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+121"/>
+        <location line="+124"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>Date</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-109"/>
         <location line="+2"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
@@ -448,7 +454,7 @@
         <translation>Pour donner à un widget son propre thème ou sa propre ville, faites un clic droit dessus sur le bureau et choisissez Modifier le widget.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>Date, %1</translation>
@@ -700,14 +706,84 @@
     </message>
 </context>
 <context>
-    <name>quillon::StudioWindow</name>
+    <name>quillon::StoreReport</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+95"/>
-        <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
-        <translation>Vos modifications n&apos;ont pas pu être enregistrées&#xa0;; le fichier de réglages est inchangé. Le journal en indique la raison.</translation>
+        <location filename="../platform/translations/store_report_text.cpp" line="+27"/>
+        <source>the folder %1 is read-only</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>le dossier %1 est en lecture seule</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+3"/>
+        <source>the disk that holds %1 is full</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>le disque qui contient %1 est plein</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the folder %1 belongs to another user</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>le dossier %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a folder</source>
+        <extracomment>Why a settings file could not be saved: a file stands where the folder %1 should be</extracomment>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 may not be read</source>
+        <extracomment>Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json</extracomment>
+        <translation>la lecture de %1 n&apos;est pas autorisée</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is damaged</source>
+        <extracomment>Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json</extracomment>
+        <translation>%1 est endommagé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is larger than a settings file may be</source>
+        <extracomment>Why a settings file could not be read or saved; %1 is the file</extracomment>
+        <translation>%1 dépasse la taille permise pour un fichier de réglages</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>they hold text or a date that cannot be written down</source>
+        <extracomment>Why the settings could not be saved</extracomment>
+        <translation>certains textes ou certaines dates ne peuvent pas être enregistrés</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the system refused to write %1 (%2)</source>
+        <extracomment>Why a settings file could not be saved; %1 is the file or folder, %2 the system&apos;s reason</extracomment>
+        <translation>le système a refusé d&apos;écrire dans %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::StudioWindow</name>
+    <message>
+        <location filename="../studio/window/studio_window.cpp" line="+65"/>
+        <source>Your changes could not be saved: %1. The settings file is unchanged; your next change is saved once it can be.</source>
+        <extracomment>The note under the window when a change could not be saved; %1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>Vos modifications n&apos;ont pas pu être enregistrées&#xa0;: %1. Le fichier de réglages n&apos;a pas été modifié&#xa0;; votre prochaine modification sera enregistrée dès que ce sera possible.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Your saved settings could not be read: %1. The studio started with the defaults, and kept the file as %2.</source>
+        <extracomment>The note under the window when the saved settings could not be read at start; %1 says why, %2 is where the unreadable file was moved</extracomment>
+        <translation>Vos réglages enregistrés n&apos;ont pas pu être lus&#xa0;: %1. L&apos;application a démarré avec les réglages par défaut et a conservé le fichier sous %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Your saved settings could not be read: %1. The studio started with the defaults and leaves the file as it is.</source>
+        <extracomment>The note under the window when the saved settings could not be read at start and could not be moved aside; %1 says why</extracomment>
+        <translation>Vos réglages enregistrés n&apos;ont pas pu être lus&#xa0;: %1. L&apos;application a démarré avec les réglages par défaut et laisse le fichier tel quel.</translation>
+    </message>
+    <message>
+        <location line="+97"/>
         <location line="+7"/>
         <source>Widgets</source>
         <comment>sidebar heading</comment>
@@ -847,11 +923,17 @@
         <source>Show Sidebar</source>
         <translation>Afficher la barre latérale</translation>
     </message>
+    <message>
+        <location line="+44"/>
+        <source>%1 — Quillon</source>
+        <extracomment>The studio window&apos;s title; %1 is the display shown, such as &quot;Clock&quot;</extracomment>
+        <translation>%1 — Quillon</translation>
+    </message>
 </context>
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+104"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+105"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>Il n&apos;y a pas assez d&apos;espace sur le disque pour décompresser la mise à jour dans %1.</translation>
     </message>
@@ -863,12 +945,12 @@
     </message>
     <message>
         <location line="-26"/>
-        <location line="+181"/>
+        <location line="+179"/>
         <source>Installing the update was stopped.</source>
         <translation>L&apos;installation de la mise à jour a été interrompue.</translation>
     </message>
     <message>
-        <location line="-180"/>
+        <location line="-178"/>
         <source>The download could not be read: %1</source>
         <translation>Le fichier téléchargé n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
@@ -913,7 +995,7 @@
         <translation>La mise à jour est le build %1, qui n&apos;est pas plus récent que le build %2 déjà installé.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>it did not say it is build %1</source>
         <translation>elle n&apos;a pas indiqué être le build %1</translation>
     </message>
@@ -959,7 +1041,7 @@
         <translation>Une autre copie de cette application est en train d&apos;installer une mise à jour dans %1.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The download changed while it was being installed.</source>
         <translation>Le fichier téléchargé a été modifié pendant son installation.</translation>
     </message>
@@ -1379,9 +1461,42 @@ La version installée n&apos;a pas été modifiée.</translation>
     </message>
 </context>
 <context>
+    <name>quillon::WidgetHostBus</name>
+    <message>
+        <location filename="../platform/widgethost/widget_host_bus.cpp" line="+26"/>
+        <source>Quillon Widgets is not installed for this session: the session bus has no service com.quillon.WidgetHost.</source>
+        <extracomment>Why a widget could not be placed: the session bus knows no widget host</extracomment>
+        <translation>Quillon Widgets n&apos;est pas installé pour cette session&#xa0;: le bus de session ne propose aucun service com.quillon.WidgetHost.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quillon Widgets could not start (%1). Run quillon-widgets in a terminal to see why.</source>
+        <extracomment>Why a widget could not be placed; %1 is the session bus&apos;s own words, such as &quot;Process com.quillon.WidgetHost exited with status 1&quot;</extracomment>
+        <translation>Quillon Widgets n&apos;a pas pu démarrer (%1). Lancez quillon-widgets dans un terminal pour en connaître la raison.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quillon Widgets did not answer.</source>
+        <extracomment>Why a widget could not be placed: the widget host took too long</extracomment>
+        <translation>Quillon Widgets n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quillon Widgets could not be reached: %1 (%2).</source>
+        <extracomment>Why a widget could not be placed; %1 is the session bus&apos;s error, %2 its words</extracomment>
+        <translation>Quillon Widgets est injoignable&#xa0;: %1 (%2).</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>There is no session bus to reach Quillon Widgets on.</source>
+        <extracomment>Why a widget could not be placed</extracomment>
+        <translation>Il n&apos;y a aucun bus de session par lequel joindre Quillon Widgets.</translation>
+    </message>
+</context>
+<context>
     <name>quillon::widgethost::LiveWidget</name>
     <message>
-        <location filename="../widgethost/host/live_widget.cpp" line="+146"/>
+        <location filename="../widgethost/host/live_widget.cpp" line="+161"/>
         <source>Edit Widget…</source>
         <translation>Modifier le widget…</translation>
     </message>
@@ -1406,7 +1521,7 @@ La version installée n&apos;a pas été modifiée.</translation>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/host/widget_editor.cpp" line="+100"/>
+        <location filename="../widgethost/host/widget_editor.cpp" line="+102"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>Définie</translation>
@@ -1424,7 +1539,13 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+73"/>
+        <source>Default</source>
+        <extracomment>In a list to choose one entry from, such as a city: none, so that the widget uses its default</extracomment>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Search</source>
         <translation>Rechercher</translation>
     </message>
@@ -1435,12 +1556,12 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>Rechercher dans «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+45"/>
         <source>Drag to change the order.</source>
         <translation>Faites glisser pour changer l&apos;ordre.</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Clear</source>
         <extracomment>Empties a setting whose default is no value</extracomment>
         <translation>Effacer</translation>
@@ -1479,7 +1600,7 @@ La version installée n&apos;a pas été modifiée.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+37"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+40"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Ajouter le petit</translation>
@@ -1503,16 +1624,154 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>Ajouter le moyen</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+9"/>
+        <source>top left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top left of screen HDMI-1&quot;</extracomment>
+        <translation>en haut à gauche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>top</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top of screen HDMI-1&quot;</extracomment>
+        <translation>en haut</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>top right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top right of screen HDMI-1&quot;</extracomment>
+        <translation>en haut à droite</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, left of screen HDMI-1&quot;</extracomment>
+        <translation>à gauche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>middle</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, middle of screen HDMI-1&quot;</extracomment>
+        <translation>au centre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, right of screen HDMI-1&quot;</extracomment>
+        <translation>à droite</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bottom left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom left of screen HDMI-1&quot;</extracomment>
+        <translation>en bas à gauche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bottom</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom of screen HDMI-1&quot;</extracomment>
+        <translation>en bas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bottom right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom right of screen HDMI-1&quot;</extracomment>
+        <translation>en bas à droite</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <location line="+166"/>
+        <source>Quillon Widgets</source>
+        <translation>Quillon Widgets</translation>
+    </message>
+    <message>
+        <location line="-90"/>
+        <source>No widget plug-in is installed in %1, so there is no widget to place. Installing Quillon again brings it back.</source>
+        <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
+        <translation>Aucun plug-in de widgets n&apos;est installé dans %1&#xa0;; il n&apos;y a donc aucun widget à placer. Réinstallez Quillon pour le rétablir.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The %1 widget does not come in the size %2.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 a size, such as &quot;Extra Large&quot;</extracomment>
+        <translation>Le widget «&#xa0;%1&#xa0;» n&apos;existe pas au format «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 widgets are placed, the most there can be. Remove one to place another.</source>
+        <extracomment>%1 is the most widgets there can be on the desktop, 1,000</extracomment>
+        <translation>Le maximum de %1&#xa0;widgets placés est atteint. Retirez-en un pour en placer un autre.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The widget was not placed, as it could not be saved: %1.</source>
+        <extracomment>%1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>Le widget n&apos;a pas été placé, car il n&apos;a pas pu être enregistré&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Placed the %1 widget on your desktop, %2.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 where on the screen, such as &quot;top left&quot;</extracomment>
+        <translation>Le widget «&#xa0;%1&#xa0;» a été placé %2 de votre bureau.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Placed the %1 widget on your desktop, %2 of screen %3.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 where on the screen, such as &quot;top left&quot;; %3 the screen&apos;s name, such as HDMI-1</extracomment>
+        <translation>Le widget «&#xa0;%1&#xa0;» a été placé sur votre bureau, %2 de l&apos;écran %3.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No widget plug-in has a widget of the kind “%1”.</source>
+        <extracomment>%1 is the kind of widget asked for, as the program names it</extracomment>
+        <translation>Aucun plug-in de widgets ne fournit de widget de type «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No widget plug-in was found in %1, so no widget can be shown. Your placed widgets are kept and come back once it is there.</source>
+        <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
+        <translation>Aucun plug-in de widgets n&apos;a été trouvé dans %1&#xa0;; aucun widget ne peut donc être affiché. Vos widgets placés sont conservés et réapparaîtront dès que le plug-in sera de retour.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your placed widgets could not be read: %1. The file is kept as %2, and the desktop started without them.</source>
+        <extracomment>%1 says why, as in &quot;~/.config/quillon/widgets.json is damaged&quot;; %2 where the file is kept</extracomment>
+        <translation>Vos widgets placés n&apos;ont pas pu être lus&#xa0;: %1. Le fichier est conservé sous %2, et le bureau a démarré sans eux.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your placed widgets could not be read: %1. The file is left as it is, and nothing is saved over it.</source>
+        <extracomment>%1 says why, as in &quot;~/.config/quillon/widgets.json may not be read&quot;</extracomment>
+        <translation>Vos widgets placés n&apos;ont pas pu être lus&#xa0;: %1. Le fichier est laissé tel quel et ne sera pas écrasé.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The last change to your widgets could not be saved: %1.</source>
+        <extracomment>%1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>La dernière modification de vos widgets n&apos;a pas pu être enregistrée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location line="+95"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Modifier les widgets</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+14"/>
+        <source>Status</source>
+        <extracomment>The gallery&apos;s note, for screen readers: what the last Add did, or what stands in the way</extracomment>
+        <translation>État</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>There is no widget size “%1”.</source>
+        <extracomment>%1 is the size asked for, as the program names it</extracomment>
+        <translation>Il n&apos;existe pas de taille de widget «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 </TS>

@@ -89,7 +89,7 @@
 <context>
     <name>quillon::CountdownDatePicker</name>
     <message>
-        <location filename="../studio/dates/countdown_date_picker.cpp" line="+60"/>
+        <location filename="../studio/dates/countdown_date_picker.cpp" line="+145"/>
         <location line="+3"/>
         <source>Time</source>
         <comment>time of day</comment>
@@ -278,9 +278,15 @@
         <translation>配置したウィジェットはこのアプリの設定に従い、設定を変更すると更新されます。ウィジェットをクリックするとここに戻ります。右クリックメニューの**このウィジェットを編集**は、1つのウィジェットだけに独自の設定をしたい場合にのみ使用してください。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+11"/>
         <source>Place on Desktop</source>
         <translation>デスクトップに配置</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Placing the widget…</source>
+        <extracomment>Shown in the how-to popover while the desktop is asked to place the widget</extracomment>
+        <translation>ウィジェットを配置しています…</translation>
     </message>
 </context>
 <context>
@@ -322,7 +328,7 @@
         <translation>GMT%1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>%1. That&apos;s passed; pick a new date.</source>
         <extracomment>The countdown&apos;s date has gone by. %1 is the date and time.</extracomment>
         <translation>%1。この日時は過ぎています。新しい日時を選んでください。</translation>
@@ -342,7 +348,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../studio/inspector/inspector_texts.h" line="+43"/>
+        <location filename="../studio/inspector/inspector_texts.h" line="+44"/>
         <source>Long titles wrap onto more lines with smaller dots.</source>
         <translation>長いタイトルは、ドットを小さくして複数行に折り返されます。</translation>
     </message>
@@ -350,23 +356,23 @@
 <context>
     <name>quillon::InspectorView</name>
     <message>
-        <location filename="../studio/inspector/inspector_view.cpp" line="+46"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+47"/>
         <source>Widget Settings</source>
         <translation>ウィジェットの設定</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+174"/>
         <source>Cities</source>
         <translation>都市</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+182"/>
+        <location line="+190"/>
         <source>Add City</source>
         <translation>都市を追加</translation>
     </message>
     <message>
-        <location line="-173"/>
+        <location line="-181"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
         <translation>ドラッグして並べ替えます。表示される行数は、中が4行、大が8行、特大が7行です。</translation>
     </message>
@@ -383,12 +389,12 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+177"/>
+        <location line="+185"/>
         <source>Change City</source>
         <translation>都市を変更</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-171"/>
         <source>24-hour time</source>
         <translation>24時間表示</translation>
     </message>
@@ -400,7 +406,7 @@
         <translation>期間</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <location line="+3"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
@@ -419,13 +425,13 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+121"/>
+        <location line="+124"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>日時</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-109"/>
         <location line="+2"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
@@ -447,7 +453,7 @@
         <translation>1つのウィジェットだけに独自のテーマや都市を設定するには、デスクトップ上でそのウィジェットを右クリックし、「このウィジェットを編集」を選択します。</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>日時、%1</translation>
@@ -697,14 +703,84 @@
     </message>
 </context>
 <context>
-    <name>quillon::StudioWindow</name>
+    <name>quillon::StoreReport</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+95"/>
-        <source>Your changes could not be saved; the settings file is unchanged. The log says why.</source>
-        <translation>変更を保存できませんでした。設定ファイルは変更されていません。原因はログで確認できます。</translation>
+        <location filename="../platform/translations/store_report_text.cpp" line="+27"/>
+        <source>the folder %1 is read-only</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>フォルダ「%1」は読み取り専用です</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+3"/>
+        <source>the disk that holds %1 is full</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>「%1」があるディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the folder %1 belongs to another user</source>
+        <extracomment>Why a settings file could not be saved; %1 is a folder such as ~/.config/quillon</extracomment>
+        <translation>フォルダ「%1」は別のユーザの所有です</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a folder</source>
+        <extracomment>Why a settings file could not be saved: a file stands where the folder %1 should be</extracomment>
+        <translation>「%1」はフォルダではありません</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 may not be read</source>
+        <extracomment>Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json</extracomment>
+        <translation>「%1」を読み取る権限がありません</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is damaged</source>
+        <extracomment>Why a settings file could not be read; %1 is the file, such as ~/.config/quillon/widgets.json</extracomment>
+        <translation>「%1」が破損しています</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is larger than a settings file may be</source>
+        <extracomment>Why a settings file could not be read or saved; %1 is the file</extracomment>
+        <translation>「%1」のサイズが設定ファイルの上限を超えています</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>they hold text or a date that cannot be written down</source>
+        <extracomment>Why the settings could not be saved</extracomment>
+        <translation>書き込めないテキストまたは日付が含まれています</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the system refused to write %1 (%2)</source>
+        <extracomment>Why a settings file could not be saved; %1 is the file or folder, %2 the system&apos;s reason</extracomment>
+        <translation>システムにより「%1」への書き込みが拒否されました（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::StudioWindow</name>
+    <message>
+        <location filename="../studio/window/studio_window.cpp" line="+65"/>
+        <source>Your changes could not be saved: %1. The settings file is unchanged; your next change is saved once it can be.</source>
+        <extracomment>The note under the window when a change could not be saved; %1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>変更を保存できませんでした：%1。設定ファイルは変更されていません。次の変更は、保存できるようになった時点で保存されます。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Your saved settings could not be read: %1. The studio started with the defaults, and kept the file as %2.</source>
+        <extracomment>The note under the window when the saved settings could not be read at start; %1 says why, %2 is where the unreadable file was moved</extracomment>
+        <translation>保存された設定を読み込めませんでした：%1。アプリはデフォルトの設定で起動しました。ファイルは「%2」として保管してあります。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Your saved settings could not be read: %1. The studio started with the defaults and leaves the file as it is.</source>
+        <extracomment>The note under the window when the saved settings could not be read at start and could not be moved aside; %1 says why</extracomment>
+        <translation>保存された設定を読み込めませんでした：%1。アプリはデフォルトの設定で起動しました。ファイルはそのまま残してあります。</translation>
+    </message>
+    <message>
+        <location line="+97"/>
         <location line="+7"/>
         <source>Widgets</source>
         <comment>sidebar heading</comment>
@@ -844,11 +920,17 @@
         <source>Show Sidebar</source>
         <translation>サイドバーを表示</translation>
     </message>
+    <message>
+        <location line="+44"/>
+        <source>%1 — Quillon</source>
+        <extracomment>The studio window&apos;s title; %1 is the display shown, such as &quot;Clock&quot;</extracomment>
+        <translation>%1 — Quillon</translation>
+    </message>
 </context>
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+104"/>
+        <location filename="../platform/updater/update_installer.cpp" line="+105"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>ディスクの空き容量が不足しているため、「%1」にアップデートを展開できません。</translation>
     </message>
@@ -860,12 +942,12 @@
     </message>
     <message>
         <location line="-26"/>
-        <location line="+181"/>
+        <location line="+179"/>
         <source>Installing the update was stopped.</source>
         <translation>アップデートのインストールが中止されました。</translation>
     </message>
     <message>
-        <location line="-180"/>
+        <location line="-178"/>
         <source>The download could not be read: %1</source>
         <translation>ダウンロードしたファイルを読み込めませんでした：%1</translation>
     </message>
@@ -910,7 +992,7 @@
         <translation>このアップデートはビルド%1で、インストール済みのビルド%2より新しくありません。</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>it did not say it is build %1</source>
         <translation>ビルド %1 であると応答しませんでした</translation>
     </message>
@@ -956,7 +1038,7 @@
         <translation>このアプリの別のコピーが、現在「%1」にアップデートをインストールしています。</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The download changed while it was being installed.</source>
         <translation>インストール中に、ダウンロードしたファイルが変更されました。</translation>
     </message>
@@ -1376,9 +1458,42 @@ The installed version was not changed.</source>
     </message>
 </context>
 <context>
+    <name>quillon::WidgetHostBus</name>
+    <message>
+        <location filename="../platform/widgethost/widget_host_bus.cpp" line="+26"/>
+        <source>Quillon Widgets is not installed for this session: the session bus has no service com.quillon.WidgetHost.</source>
+        <extracomment>Why a widget could not be placed: the session bus knows no widget host</extracomment>
+        <translation>Quillon Widgetsはこのセッション用にインストールされていません。セッションバスにサービス com.quillon.WidgetHost がありません。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quillon Widgets could not start (%1). Run quillon-widgets in a terminal to see why.</source>
+        <extracomment>Why a widget could not be placed; %1 is the session bus&apos;s own words, such as &quot;Process com.quillon.WidgetHost exited with status 1&quot;</extracomment>
+        <translation>Quillon Widgetsを起動できませんでした（%1）。原因を確認するには、ターミナルで quillon-widgets を実行してください。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quillon Widgets did not answer.</source>
+        <extracomment>Why a widget could not be placed: the widget host took too long</extracomment>
+        <translation>Quillon Widgetsから応答がありませんでした。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quillon Widgets could not be reached: %1 (%2).</source>
+        <extracomment>Why a widget could not be placed; %1 is the session bus&apos;s error, %2 its words</extracomment>
+        <translation>Quillon Widgetsに接続できませんでした：%1（%2）。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>There is no session bus to reach Quillon Widgets on.</source>
+        <extracomment>Why a widget could not be placed</extracomment>
+        <translation>Quillon Widgetsに接続するためのセッションバスがありません。</translation>
+    </message>
+</context>
+<context>
     <name>quillon::widgethost::LiveWidget</name>
     <message>
-        <location filename="../widgethost/host/live_widget.cpp" line="+146"/>
+        <location filename="../widgethost/host/live_widget.cpp" line="+161"/>
         <source>Edit Widget…</source>
         <translation>このウィジェットを編集…</translation>
     </message>
@@ -1403,7 +1518,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/host/widget_editor.cpp" line="+100"/>
+        <location filename="../widgethost/host/widget_editor.cpp" line="+102"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>指定</translation>
@@ -1421,7 +1536,13 @@ The installed version was not changed.</source>
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+73"/>
+        <source>Default</source>
+        <extracomment>In a list to choose one entry from, such as a city: none, so that the widget uses its default</extracomment>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Search</source>
         <translation>検索</translation>
     </message>
@@ -1432,12 +1553,12 @@ The installed version was not changed.</source>
         <translation>%1を検索</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+45"/>
         <source>Drag to change the order.</source>
         <translation>ドラッグして順序を変更します。</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Clear</source>
         <extracomment>Empties a setting whose default is no value</extracomment>
         <translation>クリア</translation>
@@ -1476,7 +1597,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+37"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+40"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>小サイズで追加</translation>
@@ -1500,16 +1621,154 @@ The installed version was not changed.</source>
         <translation>中サイズで追加</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+9"/>
+        <source>top left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top left of screen HDMI-1&quot;</extracomment>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>top</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top of screen HDMI-1&quot;</extracomment>
+        <translation>上部</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>top right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top right of screen HDMI-1&quot;</extracomment>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, left of screen HDMI-1&quot;</extracomment>
+        <translation>左側</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>middle</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, middle of screen HDMI-1&quot;</extracomment>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, right of screen HDMI-1&quot;</extracomment>
+        <translation>右側</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bottom left</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom left of screen HDMI-1&quot;</extracomment>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bottom</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom of screen HDMI-1&quot;</extracomment>
+        <translation>下部</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bottom right</source>
+        <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, bottom right of screen HDMI-1&quot;</extracomment>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <location line="+166"/>
+        <source>Quillon Widgets</source>
+        <translation>Quillon Widgets</translation>
+    </message>
+    <message>
+        <location line="-90"/>
+        <source>No widget plug-in is installed in %1, so there is no widget to place. Installing Quillon again brings it back.</source>
+        <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
+        <translation>「%1」にウィジェットプラグインがインストールされていないため、配置できるウィジェットがありません。Quillonを再インストールすると元に戻ります。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The %1 widget does not come in the size %2.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 a size, such as &quot;Extra Large&quot;</extracomment>
+        <translation>「%1」ウィジェットには「%2」サイズがありません。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 widgets are placed, the most there can be. Remove one to place another.</source>
+        <extracomment>%1 is the most widgets there can be on the desktop, 1,000</extracomment>
+        <translation>ウィジェットはすでに上限の%1個が配置されています。別のウィジェットを配置するには、1つ削除してください。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The widget was not placed, as it could not be saved: %1.</source>
+        <extracomment>%1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>ウィジェットを保存できなかったため、配置しませんでした：%1。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Placed the %1 widget on your desktop, %2.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 where on the screen, such as &quot;top left&quot;</extracomment>
+        <translation>「%1」ウィジェットをデスクトップの%2に配置しました。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Placed the %1 widget on your desktop, %2 of screen %3.</source>
+        <extracomment>%1 is a widget&apos;s name, such as &quot;Clock&quot;; %2 where on the screen, such as &quot;top left&quot;; %3 the screen&apos;s name, such as HDMI-1</extracomment>
+        <translation>「%1」ウィジェットをデスクトップに配置しました（画面 %3 の%2）。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No widget plug-in has a widget of the kind “%1”.</source>
+        <extracomment>%1 is the kind of widget asked for, as the program names it</extracomment>
+        <translation>「%1」という種類のウィジェットを提供するウィジェットプラグインはありません。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No widget plug-in was found in %1, so no widget can be shown. Your placed widgets are kept and come back once it is there.</source>
+        <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
+        <translation>「%1」にウィジェットプラグインが見つからないため、ウィジェットを表示できません。配置したウィジェットは保持され、プラグインが見つかると再び表示されます。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your placed widgets could not be read: %1. The file is kept as %2, and the desktop started without them.</source>
+        <extracomment>%1 says why, as in &quot;~/.config/quillon/widgets.json is damaged&quot;; %2 where the file is kept</extracomment>
+        <translation>配置したウィジェットを読み込めませんでした：%1。ファイルは「%2」として保管してあり、デスクトップはウィジェットなしで起動しました。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your placed widgets could not be read: %1. The file is left as it is, and nothing is saved over it.</source>
+        <extracomment>%1 says why, as in &quot;~/.config/quillon/widgets.json may not be read&quot;</extracomment>
+        <translation>配置したウィジェットを読み込めませんでした：%1。ファイルはそのまま残し、上書きはしません。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The last change to your widgets could not be saved: %1.</source>
+        <extracomment>%1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
+        <translation>ウィジェットへの最後の変更を保存できませんでした：%1。</translation>
+    </message>
+    <message>
+        <location line="+95"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>ウィジェットを編集</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+14"/>
+        <source>Status</source>
+        <extracomment>The gallery&apos;s note, for screen readers: what the last Add did, or what stands in the way</extracomment>
+        <translation>ステータス</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>There is no widget size “%1”.</source>
+        <extracomment>%1 is the size asked for, as the program names it</extracomment>
+        <translation>「%1」というウィジェットサイズはありません。</translation>
     </message>
 </context>
 </TS>

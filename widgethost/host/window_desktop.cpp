@@ -84,7 +84,7 @@ WidgetPlace WindowDesktop::placeForNew(QSize size)
     const PointF wanted {pointer.x() - size.width() / 2.0, pointer.y() - size.height() / 2.0};
     const std::vector<RectF> screens = screenRects();
     if (screens.empty())
-        return {{}, wanted.x, wanted.y};
+        return {{}, wanted.x, wanted.y, {}, {}};
     std::vector<RectF> widgets;
     std::vector<WId> own;
     for (const auto& [widget, window] : m_windows) {
