@@ -1,6 +1,7 @@
 // Whether the studio opens, on which of the session's displays, and the one line it says when it
 // cannot; and the connection attempts that the decision is made from.
 #include "studio/application/display_check.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -94,29 +95,6 @@ TEST(StudioDisplay, QtGetsTheOneDisplayThatOpensTheUsersChoiceStandsAndWithoutEi
     }
 }
 
-// A folder of the running test's own, removed with it.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "display_check_test_XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
 // A socket bound at `path`, listening until the object goes unless `listening` is false: then it
 // is closed at once, leaving a socket file that refuses connections.
 class UnixListener {
@@ -153,7 +131,7 @@ private:
 
 TEST(StudioDisplay, TheCompositorIsFoundAsLibwaylandFindsItAndTriedByConnecting)
 {
-    const ScratchFolder runtime;
+    const testing::ScratchFolder runtime("display_check_test");
     ASSERT_FALSE(runtime.path().empty());
     const UnixListener compositor(runtime.path() / "wayland-7", true);
     ASSERT_TRUE(compositor.ready());

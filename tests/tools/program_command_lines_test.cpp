@@ -1,6 +1,8 @@
 // Every program run as a user or a script runs it, in an environment without a display: --version
 // and --help answered on standard output, a wrong argument refused with status 2 before anything
 // else is looked at, and the studio, which needs a display, saying in one line that there is none.
+#include "tests/support/scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,30 +45,6 @@ struct ProgramRun {
     int status = -1; // -1 when the program did not exit on its own
     std::string output;
     std::string error;
-};
-
-// A folder of the running test's own, for the programs' output and settings, removed with it.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern
-            = (std::filesystem::temp_directory_path() / "program_command_lines_test_XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
 };
 
 std::string contents(const std::filesystem::path& file)
@@ -112,7 +90,7 @@ std::vector<std::string> displaylessEnvironment(
 ProgramRun run(
     const Program& program, std::vector<std::string> arguments, const std::vector<std::string>& extra)
 {
-    const ScratchFolder scratch;
+    const testing::ScratchFolder scratch("program_command_lines_test");
     if (scratch.path().empty())
         return {};
     const std::filesystem::path outputFile = scratch.path() / "output";

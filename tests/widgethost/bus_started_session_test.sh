@@ -7,6 +7,7 @@
 # Usage: bus_started_session_test.sh path/to/quillon-widgets path/to/quillon path/to/liblampwork.so
 set -u
 source "$(dirname "$0")/../support/checks.sh"
+source "$(dirname "$0")/../support/read_only_folder.sh"
 limit=150
 if [[ -z "${QUILLON_BUS_TEST_INSIDE:-}" ]]; then
   work=$(mktemp -d)
@@ -99,17 +100,8 @@ stop_owner com.quillon.WidgetHost
 
 # The studio in a settings folder that may not be written: it shows the saved settings, a change is
 # not saved and the reason is said, and once the folder may be written the next change is saved,
-# without a restart. Root writes through permissions, so for root the folder is a read-only bind
-# mount of itself.
+# without a restart.
 folder=$XDG_CONFIG_HOME/quillon
-make_read_only() {
-  if [[ $(id -u) -ne 0 ]]; then chmod a-w "$folder"; return; fi
-  mount --bind "$folder" "$folder" 2>/dev/null && mount -o remount,bind,ro "$folder" "$folder"
-}
-make_writable() {
-  if [[ $(id -u) -ne 0 ]]; then chmod u+w "$folder"; return; fi
-  umount "$folder"
-}
 # open_link LINK: Open(as, a{sv}) on the studio, which dbus-send cannot call.
 open_link() {
   bounded /usr/bin/python3 -c 'import sys
@@ -131,7 +123,7 @@ record_kind_is() {
 }
 sed -i 's/"countdownTitle" *: *"[^"]*"/"countdownTitle":"Launch day"/' "$record"
 saved=$(cat "$record")
-if make_read_only; then
+if make_read_only "$folder"; then
   studio_log=$work/studio.log
   "$work/install/bin/quillon" 2>"$studio_log" </dev/null &
   studio=$!
@@ -143,7 +135,7 @@ if make_read_only; then
     check "a change is not saved, and the log says the folder is read-only" \
       "cat '$studio_log'; grep -q 'could not save the record: .*read-only' '$studio_log'" 15
   check_holds "and the record is as it was" 1 "[[ \$(cat '$record') == \"\$saved\" ]] && echo unchanged"
-  make_writable
+  make_writable "$folder"
   check "once the folder may be written, the next change is saved" \
     "open_link quillon://widget/sign >/dev/null; record_kind_is sign" 15
   check "with the settings it was started with" "grep -q 'Launch day' '$record'"

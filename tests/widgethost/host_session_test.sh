@@ -8,6 +8,7 @@
 # kept whole aside. Usage: host_session_test.sh path/to/quillon-widgets
 set -u
 source "$(dirname "$0")/../support/checks.sh"
+source "$(dirname "$0")/../support/read_only_folder.sh"
 source "$(dirname "$0")/../support/widget_host_session.sh"
 host=$1
 limit=150
@@ -169,23 +170,14 @@ check_holds "and no window for it" 1 "widget_windows_are 4"
 rmdir "$kept"
 
 # A settings folder that may not be written: the widgets in it are shown, nothing is placed over
-# them, and once it may be written again the next widget is kept beside all of them. Root writes
-# through permissions, so for root the folder is a read-only bind mount of itself.
+# them, and once it may be written again the next widget is kept beside all of them.
 folder=$XDG_CONFIG_HOME/quillon
-make_read_only() {
-  if [[ $(id -u) -ne 0 ]]; then chmod a-w "$folder"; return; fi
-  mount --bind "$folder" "$folder" 2>/dev/null && mount -o remount,bind,ro "$folder" "$folder"
-}
-make_writable() {
-  if [[ $(id -u) -ne 0 ]]; then chmod u+w "$folder"; return; fi
-  umount "$folder"
-}
 check "a widget with settings of its own is placed" "call_answers true AddWidget string:DotClock string:systemSmall"
 sed -i '0,/"configuration": {}/s//"configuration": {"theme": "amber", "clockCity": "tokyo"}/' "$kept"
 stop_host
 wait_until "the bus name to be free" 15 "! name_owned"
 before=$(cat "$kept")
-if make_read_only; then
+if make_read_only "$folder"; then
   log=$XDG_CONFIG_HOME/read-only.log
   "$host" 2>"$log" </dev/null & pid=$!
   check "the host in a read-only folder takes its bus name" "host_runs $pid && name_owned" 30
@@ -193,7 +185,7 @@ if make_read_only; then
   check "a widget that cannot be kept is refused, saying the folder is read-only" \
     "call_answers false PlaceWidget string:DotDay string:systemSmall | grep 'could not be saved: the folder .* is read-only'"
   check_holds "and the file is as it was" 1 "[[ \$(cat '$kept') == \"\$before\" ]]"
-  make_writable
+  make_writable "$folder"
   check "once the folder may be written, the next widget is placed" "call_answers true PlaceWidget string:DotDay string:systemSmall"
   check "and kept beside every earlier one" "kept_widgets_are 6" 15
   check "with their own settings" "show_kept; grep -q '\"clockCity\": \"tokyo\"' '$kept'" 15
