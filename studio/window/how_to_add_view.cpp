@@ -125,11 +125,19 @@ void HowToAddView::showPlacing()
     growUpwards();
 }
 
+void HowToAddView::fitHeight()
+{
+    // The height its wrapped lines take at its fixed width: the size hint, taken at another width,
+    // left gaps between the steps.
+    const int height = heightForWidth(width());
+    resize(width(), height > 0 ? height : sizeHint().height());
+}
+
 void HowToAddView::growUpwards()
 {
     // It stands on its button's bottom edge: a longer text takes room above, not below the window.
     const int bottom = geometry().bottom();
-    adjustSize();
+    fitHeight();
     if (isVisible())
         move(x(), bottom - height() + 1);
 }
@@ -158,7 +166,7 @@ void HowToAddView::showAt(QWidget* anchor)
     // An earlier answer is old news at the next opening, unless the desktop has yet to answer.
     if (!m_placing)
         m_answer->hide();
-    adjustSize();
+    fitHeight();
     const QPoint corner = anchor->mapToGlobal(QPoint(anchor->width() + 8, anchor->height() - height()));
     move(corner);
     show();

@@ -31,6 +31,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void fitHeight();
     void growUpwards();
 
     QPushButton* m_place = nullptr;
