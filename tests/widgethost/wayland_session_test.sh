@@ -87,7 +87,7 @@ if [[ $mode == fallback ]]; then
   start_host
   check "the host says it takes the X11 path" "file_has 'X11 windows through XWayland' '$log'" 15
   check "a clock widget is placed" "call_answers true AddWidget string:DotClock string:systemSmall"
-  x11_widget() { timeout --foreground 10 xwininfo -root -tree </dev/null 2>&1 | grep -E '"Clock — Quillon Widgets".* 164x164'; }
+  x11_widget() { timeout --foreground 10 xwininfo -root -tree </dev/null 2>&1 | grep -E '\("quillon-widgets" "Quillon Widgets"\) +164x164'; }
   check "it is an X11 window of the family's size" x11_widget 30
   stop_host
   echo "$failures failed"
