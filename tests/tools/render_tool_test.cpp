@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
@@ -254,10 +255,10 @@ TEST(RenderTool, AnErrorStaysOneShortLineWhateverTheArgumentsHold)
 TEST(RenderTool, FollowsTheStoredSettingsUnlessToldNotTo)
 {
     std::filesystem::remove_all(configHome());
-    const auto suite = configHome() / "quillon";
-    std::filesystem::create_directories(suite);
+    const auto folder = configHome() / "quillon";
+    std::filesystem::create_directories(folder);
     {
-        std::ofstream record(suite / "studio.v1");
+        std::ofstream record(folder / "studio.v1");
         record << R"({"theme":"sky","signText":"Gone fishing","use24h":false,"sizes":["sign","large"]})";
     }
     const auto json
@@ -276,6 +277,47 @@ TEST(RenderTool, FollowsTheStoredSettingsUnlessToldNotTo)
     EXPECT_EQ(defaults["theme"], "midnight");
     EXPECT_EQ(defaults["size"], "medium");
     EXPECT_EQ(defaults["accessibilityText"], "HELLO,, WORLD!");
+    std::filesystem::remove_all(configHome());
+}
+
+// An earlier version's folders, as a program that shares the record finds them at its first start:
+// the record it then reads is the one moved, and nothing is left behind or lost.
+TEST(RenderTool, MovesTheSettingsOfEarlierFoldersIntoItsOwnAndReadsThem)
+{
+    std::filesystem::remove_all(configHome());
+    const std::map<std::string, std::string> earlier {
+        {"Q2LD7X9K4M.com.quillon.Quillon/studio.v1", R"({"theme":"amber","signText":"Moved"})"},
+        {"quillon.com/Quillon.conf", "[WindowFrames]\nstudio=x\n"},
+        {"quillon-widgets/widgets.json", R"({"widgets":[]})"},
+        {"quillon-widgets/widgets.json.bad", "damaged"},
+    };
+    for (const auto& [name, bytes] : earlier) {
+        std::filesystem::create_directories((configHome() / name).parent_path());
+        std::ofstream(configHome() / name, std::ios::binary) << bytes;
+    }
+    std::filesystem::create_directories(configHome() / "com.quillon.Quillon.Lampwork");
+
+    const auto listing = [] {
+        std::map<std::string, std::string> found;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(configHome()))
+            found[entry.path().lexically_relative(configHome()).string()]
+                = entry.is_regular_file() ? contents(entry.path()) : "<folder>";
+        return found;
+    };
+    const auto stored = nlohmann::json::parse(run("sign --format json").output, nullptr, false);
+    EXPECT_EQ(stored["theme"], "amber");
+    EXPECT_EQ(stored["accessibilityText"], "MOVED");
+    const std::map<std::string, std::string> expected {
+        {"quillon", "<folder>"},
+        {"quillon/studio.v1", R"({"theme":"amber","signText":"Moved"})"},
+        {"quillon/Quillon.conf", "[WindowFrames]\nstudio=x\n"},
+        {"quillon/widgets.json", R"({"widgets":[]})"},
+        {"quillon/widgets.json.bad", "damaged"},
+    };
+    EXPECT_EQ(listing(), expected);
+    // A second start finds nothing more to move.
+    run("sign --format json");
+    EXPECT_EQ(listing(), expected);
     std::filesystem::remove_all(configHome());
 }
 
