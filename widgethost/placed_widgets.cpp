@@ -80,11 +80,13 @@ std::optional<std::vector<PlacedWidget>> decodePlacedWidgets(std::string_view te
     return widgets;
 }
 
-bool setAsidePlacedWidgets(const std::filesystem::path& folder)
+std::optional<std::filesystem::path> setAsidePlacedWidgets(const std::filesystem::path& folder)
 {
     // A link is moved aside, not its target: whatever it leads to stays as it was.
     const auto store = DefaultsFolder::openPath(folder);
-    return store && store->setAside(kFileName);
+    if (!store || !store->setAside(kFileName))
+        return std::nullopt;
+    return folder / kDamagedName;
 }
 
 std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder)
@@ -104,8 +106,8 @@ LoadedWidgets readPlacedWidgets(const std::filesystem::path& folder)
     if (!widgets) {
         StoreReport report = text ? StoreReport {StoreProblem::damaged, file, {}, 0}
                                   : StoreReport {problemOfReadError(readError), file, {}, readError};
-        if (setAsidePlacedWidgets(folder)) {
-            report.keptAs = folder / kDamagedName;
+        if (const auto aside = setAsidePlacedWidgets(folder)) {
+            report.keptAs = *aside;
             std::fprintf(stderr,
                 "quillon-widgets: %s; moved it to widgets.json.bad and started with no widgets\n",
                 describe(report).c_str());

@@ -51,9 +51,9 @@ struct LoadedWidgets {
 // starts with the first of them.
 LoadedWidgets readPlacedWidgets(const std::filesystem::path& folder);
 std::vector<PlacedWidget> loadPlacedWidgets(const std::filesystem::path& folder);
-// Moves a file that could not be read out of the way, to widgets.json.bad: true when the name is
-// then free.
-bool setAsidePlacedWidgets(const std::filesystem::path& folder);
+// Moves a file that could not be read out of the way, to widgets.json.bad: where it went, or
+// nothing when it could not be moved (errno says why).
+std::optional<std::filesystem::path> setAsidePlacedWidgets(const std::filesystem::path& folder);
 // Not ok, writing nothing, when the file cannot be replaced (the report says why) or the list is
 // over the limit (tooLarge).
 StoreReport savePlacedWidgets(const std::filesystem::path& folder, const std::vector<PlacedWidget>& widgets);

@@ -1,7 +1,9 @@
 // Finding the session bus without autolaunching one.
 #include "platform/widgethost/session_bus.h"
 
+#include <QDBusPendingCallWatcher>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <dbus/dbus.h>
 
@@ -44,6 +46,24 @@ std::optional<QDBusConnection> sessionBus()
     static const bool widened = (allowTheLargestMessages(bus), true);
     (void)widened;
     return bus;
+}
+
+void callOnSessionBus(const QDBusMessage& call, int timeoutMilliseconds,
+    std::function<void(const QDBusMessage& reply)> finished)
+{
+    auto bus = sessionBus();
+    if (!bus) {
+        QTimer::singleShot(0, [call, finished = std::move(finished)] {
+            finished(call.createErrorReply(QDBusError::NoServer, "there is no session bus"));
+        });
+        return;
+    }
+    auto* watcher = new QDBusPendingCallWatcher(bus->asyncCall(call, timeoutMilliseconds));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+        [finished = std::move(finished)](QDBusPendingCallWatcher* done) {
+            done->deleteLater();
+            finished(done->reply());
+        });
 }
 
 } // namespace quillon

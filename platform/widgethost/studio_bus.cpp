@@ -4,9 +4,6 @@
 #include "platform/widgethost/session_bus.h"
 
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QTimer>
 #include <QVariantMap>
 
 namespace quillon {
@@ -19,21 +16,13 @@ constexpr int kOpenTimeoutMilliseconds = 30'000;
 
 void openInStudio(const QString& link, std::function<void(const QString& reason)> otherwise)
 {
-    auto bus = sessionBus();
-    if (!bus) {
-        // Called from the event loop, as a failed call would be.
-        QTimer::singleShot(0, [otherwise = std::move(otherwise)] { otherwise("there is no session bus"); });
-        return;
-    }
     QDBusMessage call = QDBusMessage::createMethodCall(
         kStudioBusName, kStudioObjectPath, kApplicationInterface, kApplicationOpenMethod);
     call << QStringList {link} << QVariantMap {};
-    auto* watcher = new QDBusPendingCallWatcher(bus->asyncCall(call, kOpenTimeoutMilliseconds));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-        [otherwise = std::move(otherwise)](QDBusPendingCallWatcher* finished) {
-            finished->deleteLater();
-            if (finished->isError())
-                otherwise(finished->error().name() + ": " + finished->error().message());
+    callOnSessionBus(
+        call, kOpenTimeoutMilliseconds, [otherwise = std::move(otherwise)](const QDBusMessage& reply) {
+            if (reply.type() == QDBusMessage::ErrorMessage)
+                otherwise(reply.errorName() + ": " + reply.errorMessage());
         });
 }
 

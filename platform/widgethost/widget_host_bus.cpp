@@ -5,9 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QTimer>
 
 namespace quillon {
 namespace {
@@ -21,6 +18,11 @@ QString qText(std::string_view text)
 
 QString unreachableHostReason(const QString& errorName, const QString& errorMessage)
 {
+    if (errorName == "org.freedesktop.DBus.Error.NoServer") {
+        //: Why a widget could not be placed
+        return QCoreApplication::translate(
+            "quillon::WidgetHostBus", "There is no session bus to reach Quillon Widgets on.");
+    }
     if (errorName == "org.freedesktop.DBus.Error.ServiceUnknown") {
         //: Why a widget could not be placed: the session bus knows no widget host
         return QCoreApplication::translate("quillon::WidgetHostBus",
@@ -48,30 +50,19 @@ QString unreachableHostReason(const QString& errorName, const QString& errorMess
 void askHostToPlaceWidget(std::string_view kind, std::string_view family,
     std::function<void(bool placed, const QString& message)> answered)
 {
-    auto bus = sessionBus();
-    if (!bus) {
-        // Called from the event loop, as an answer from the bus would be.
-        QTimer::singleShot(0, [answered = std::move(answered)] {
-            //: Why a widget could not be placed
-            answered(false,
-                QCoreApplication::translate(
-                    "quillon::WidgetHostBus", "There is no session bus to reach Quillon Widgets on."));
-        });
-        return;
-    }
     QDBusMessage call
         = QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, kHostInterface, kPlaceWidgetMethod);
     call << qText(kind) << qText(family);
-    auto* watcher = new QDBusPendingCallWatcher(bus->asyncCall(call, kPlaceWidgetTimeoutMilliseconds));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-        [answered = std::move(answered)](QDBusPendingCallWatcher* finished) {
-            finished->deleteLater();
-            const QDBusPendingReply<bool, QString> reply = *finished;
-            if (reply.isError()) {
-                answered(false, unreachableHostReason(reply.error().name(), reply.error().message()));
-                return;
-            }
-            answered(reply.argumentAt<0>(), reply.argumentAt<1>().left(1000));
+    callOnSessionBus(
+        call, kPlaceWidgetTimeoutMilliseconds, [answered = std::move(answered)](const QDBusMessage& reply) {
+            const QList<QVariant> values = reply.arguments();
+            if (reply.type() == QDBusMessage::ErrorMessage)
+                answered(false, unreachableHostReason(reply.errorName(), reply.errorMessage()));
+            else if (values.size() == 2 && values[0].metaType() == QMetaType::fromType<bool>())
+                answered(values[0].toBool(), values[1].toString().left(1000));
+            else
+                answered(false,
+                    unreachableHostReason("org.freedesktop.DBus.Error.InvalidSignature", reply.signature()));
         });
 }
 

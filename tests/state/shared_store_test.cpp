@@ -1,5 +1,6 @@
 // The shared store: which folder holds the record, how load falls back, and what save leaves on disk.
 #include "state/shared_store.h"
+#include "tests/support/file_contents.h"
 
 #include "platform/log/logger.h"
 #include "tests/support/scene_test_support.h"
@@ -21,20 +22,10 @@ namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::readFile;
+using testing::writeFile;
 
 const Instant kNow = testing::utcInstant(2026, 12, 5, 12);
-
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 StudioState defaults()
 {

@@ -3,6 +3,7 @@
 // QUILLON_SMALL_DISK that it may remount. A read-only file system refuses root too, as a
 // permission would not.
 #include "state/shared_store.h"
+#include "tests/support/file_contents.h"
 
 #include "platform/log/logger.h"
 #include "tests/support/scene_test_support.h"
@@ -23,14 +24,10 @@ namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::readFile;
+using testing::writeFile;
 
 const Instant kNow = testing::utcInstant(2026, 12, 5, 12);
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 StudioState titled(const char* title)
 {

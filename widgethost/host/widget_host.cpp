@@ -322,12 +322,13 @@ std::vector<PlacedWidget> WidgetHost::placedWidgets() const
 StoreReport WidgetHost::keep(const std::vector<PlacedWidget>& placed)
 {
     if (!m_unreadFile.ok() && m_unreadFile.keptAs.empty()) {
-        if (!setAsidePlacedWidgets(m_folder)) {
+        const auto aside = setAsidePlacedWidgets(m_folder);
+        if (!aside) {
             std::cerr << "quillon-widgets: " << quillon::describe(m_unreadFile)
                       << ", and it still cannot be moved aside; the change is not saved over it\n";
             return m_unreadFile;
         }
-        m_unreadFile.keptAs = m_folder / "widgets.json.bad";
+        m_unreadFile.keptAs = *aside;
         std::cerr << "quillon-widgets: moved " << m_unreadFile.path.string() << " to "
                   << m_unreadFile.keptAs.string() << " before saving\n";
     }

@@ -1,5 +1,6 @@
 // Blobs kept behind symbolic links: which links the folder follows, and that a write keeps them.
 #include "platform/store/defaults_folder.h"
+#include "tests/support/file_contents.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +16,8 @@ namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
-
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing::readFile;
+using testing::writeFile;
 
 class DefaultsFolderTest : public ::testing::Test {
 protected:

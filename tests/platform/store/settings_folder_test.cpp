@@ -1,5 +1,6 @@
 // Bringing the files of earlier versions' folders into the one settings folder.
 #include "platform/store/settings_folder.h"
+#include "tests/support/file_contents.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,8 @@ namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
-
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
+using testing::readFile;
+using testing::writeFile;
 
 // Every entry under the config home, as "folder/name" → its bytes, or "-> target" for a link.
 std::map<std::string, std::string> contentsOf(const fs::path& home)

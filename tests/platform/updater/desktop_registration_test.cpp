@@ -1,6 +1,7 @@
 // A copy unpacked from the download makes itself known to the desktop, without touching what other
 // installs wrote.
 #include "platform/updater/desktop_registration.h"
+#include "tests/support/file_contents.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +12,8 @@ namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& file, const std::string& text)
-{
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-}
+using testing::readFile;
+using testing::writeFile;
 
 class DesktopRegistrationTest : public ::testing::Test {
 protected:
