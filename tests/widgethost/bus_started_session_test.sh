@@ -19,10 +19,12 @@ if [[ -z "${QUILLON_BUS_TEST_INSIDE:-}" ]]; then
   cp "$3" "$work/install/lib/quillon/widgets/"
   cp "$1" "$work/bare/bin/"
   # Everything but these is left out of the session's environment, as a bus started at login has it.
+  # Each X session test looks for a free display from a number of its own: two "xvfb-run -a" started
+  # at once take the same first free number, and one's programs then meet the other's server.
   within_limit "$limit" "the bus-started session test" env -i HOME="$work" PATH=/usr/bin:/bin LANG=C.UTF-8 \
     QUILLON_BUS_TEST_INSIDE=1 QUILLON_TEST_WORK="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
     XDG_RUNTIME_DIR="$work" TZDIR="${TZDIR:-}" \
-    xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- "$0" 2>&1 | grep -v 'fd limit'
+    xvfb-run -a -n 150 -s "-screen 0 1280x800x24" dbus-run-session -- "$0" 2>&1 | grep -v 'fd limit'
   exit "${PIPESTATUS[0]}"
 fi
 
