@@ -9,12 +9,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <string_view>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -165,6 +167,29 @@ DisplayProbe probeWaylandDisplay(const std::string& waylandDisplay, const std::s
     return probe;
 }
 
+namespace {
+
+struct HeldConnection {
+    void* connection = nullptr;
+    void (*disconnect)(void*) = nullptr;
+};
+
+HeldConnection& heldX11Connection()
+{
+    static HeldConnection held;
+    return held;
+}
+
+} // namespace
+
+void letGoOfDisplayProbes()
+{
+    HeldConnection& held = heldX11Connection();
+    if (held.connection)
+        held.disconnect(held.connection);
+    held = {};
+}
+
 DisplayProbe probeX11Display(const std::string& display, const std::string& source)
 {
     DisplayProbe probe {DisplayProbe::unset, source, display, {}};
@@ -185,9 +210,26 @@ DisplayProbe probeX11Display(const std::string& display, const std::string& sour
         probe.problem = "libxcb.so.1 could not be loaded to try it";
         return probe;
     }
-    void* connection = connect(display.c_str(), nullptr);
-    const int error = hasError(connection);
-    disconnect(connection);
+    // A server resetting after its last client left refuses connections for a moment: a refusal
+    // is tried again for up to a second before it counts.
+    constexpr int kAttempts = 5;
+    void* connection = nullptr;
+    int error = 0;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        connection = connect(display.c_str(), nullptr);
+        error = hasError(connection);
+        if (error != 1 /* XCB_CONN_ERROR */ || attempt == kAttempts)
+            break;
+        disconnect(connection);
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    // An X server with no other client (Xvfb, a bare Xorg) resets when the last one leaves, and
+    // refuses connections while it does: Qt's connection, made a moment later, failed. The probe's
+    // stays until Qt's is made.
+    if (error == 0 && !heldX11Connection().connection)
+        heldX11Connection() = {connection, disconnect};
+    else
+        disconnect(connection);
     if (error == 0) {
         probe.state = DisplayProbe::reachable;
         return probe;

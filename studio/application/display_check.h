@@ -57,8 +57,12 @@ DisplaysToTry displaysToTry(const std::string& qtPlatform);
 DisplayFacts sessionDisplayFacts(
     const std::optional<std::string>& platformArgument, const std::optional<std::string>& displayArgument);
 
-// The one connection attempt of each, for tests too.
+// The one connection attempt of each, for tests too. An X server that answered keeps the probe's
+// connection until letGoOfDisplayProbes().
 DisplayProbe probeWaylandDisplay(const std::string& waylandDisplay, const std::string& runtimeFolder);
 DisplayProbe probeX11Display(const std::string& display, const std::string& source);
+
+// Closes the connection a probe kept, once the application's own connection is made.
+void letGoOfDisplayProbes();
 
 } // namespace quillon

@@ -70,6 +70,7 @@ int main(int argc, char** argv)
     qtArguments.push_back(nullptr);
 
     QApplication application(qtArgumentCount, qtArguments.data());
+    quillon::letGoOfDisplayProbes();
     QApplication::setApplicationName("Quillon");
     QApplication::setOrganizationDomain("quillon.com");
     // QSettings keeps the studio's own settings in <config home>/<organization name>/Quillon.conf:
