@@ -29,38 +29,6 @@ if(QUILLON_BUILD_BENCHMARKS)
   find_package(benchmark REQUIRED)
 endif()
 
-# Every library's headers are included by their path from the source root ("core/dot_grid.h"), but
-# a target sees only the folders of the libraries it links: each library's include folder in the
-# build tree holds one link, to its own source folder. An include from a layer the target does not
-# link fails to compile instead of creeping in. FOLDER is the library's folder below the current
-# one, where its sources live in a subfolder.
-function(quillon_expose_folder target scope folder)
-  file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${folder})
-  set(include_dir ${PROJECT_BINARY_DIR}/include/${target})
-  get_filename_component(parent ${include_dir}/${relative} DIRECTORY)
-  file(MAKE_DIRECTORY ${parent})
-  file(CREATE_LINK ${folder} ${include_dir}/${relative} SYMBOLIC)
-  target_include_directories(${target} ${scope} ${include_dir})
-endfunction()
-
-# The project's libraries: one static library per folder, linked to the common options.
-function(quillon_add_library name)
-  cmake_parse_arguments(ARG "" "FOLDER" "SOURCES;PUBLIC_DEPS;PRIVATE_DEPS" ${ARGN})
-  add_library(${name} STATIC ${ARG_SOURCES})
-  if(ARG_FOLDER)
-    quillon_expose_folder(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_FOLDER})
-  else()
-    quillon_expose_folder(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-  endif()
-  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_DEPS} PRIVATE quillon::compile_options ${ARG_PRIVATE_DEPS})
-endfunction()
-
-# A library of headers alone, exposed the same way.
-function(quillon_add_header_library name)
-  add_library(${name} INTERFACE)
-  quillon_expose_folder(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
-endfunction()
-
 # A static library of the client code wayland-scanner makes from protocol descriptions: a header
 # per protocol (<name>-client.h, in the library's include folder) and its interface tables.
 function(quillon_add_wayland_protocols name)

@@ -10,4 +10,5 @@ set(QUILLON_BUILD_CATALOGUES_DIR ${PROJECT_BINARY_DIR}/share/quillon/translation
 function(quillon_install_program target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUILLON_BUILD_PROGRAMS_DIR})
   install(TARGETS ${target} RUNTIME DESTINATION bin)
+  quillon_layer_program(${target})
 endfunction()

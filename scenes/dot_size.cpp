@@ -2,7 +2,7 @@
 #include "scenes/dot_size.h"
 
 #include "core/raw_value.h"
-#include "platform/widgethost/widget_families.h"
+#include "widget_plugin/widget_families.h"
 
 namespace quillon {
 namespace {
@@ -10,13 +10,14 @@ namespace {
 struct SizeInfo {
     std::string_view rawValue;
     std::string_view title;
+    WidgetFamily family;
 };
 
 constexpr std::array<SizeInfo, kAllDotSizes.size()> kSizes {{
-    {"small", "Small"},
-    {"medium", "Medium"},
-    {"large", "Large"},
-    {"extraLarge", "Extra Large"},
+    {"small", "Small", WidgetFamily::systemSmall},
+    {"medium", "Medium", WidgetFamily::systemMedium},
+    {"large", "Large", WidgetFamily::systemLarge},
+    {"extraLarge", "Extra Large", WidgetFamily::systemExtraLarge},
 }};
 
 } // namespace
@@ -36,15 +37,28 @@ std::string_view title(DotSize size)
     return kSizes[static_cast<std::size_t>(size)].title;
 }
 
+WidgetFamily familyForSize(DotSize size)
+{
+    return kSizes[static_cast<std::size_t>(size)].family;
+}
+
+DotSize sizeForFamily(WidgetFamily family)
+{
+    for (DotSize size : kAllDotSizes) {
+        if (familyForSize(size) == family)
+            return size;
+    }
+    return DotSize::medium;
+}
+
 std::string_view widgetFamilyName(DotSize size)
 {
-    return kWidgetFamilies[static_cast<std::size_t>(size)].rawValue;
+    return familyInfo(familyForSize(size)).rawValue;
 }
 
 DotSizeF widgetPointSize(DotSize size)
 {
-    // A widget of a size is drawn at its family's size.
-    const WidgetFamilyInfo& family = kWidgetFamilies[static_cast<std::size_t>(size)];
+    const WidgetFamilyInfo& family = familyInfo(familyForSize(size));
     return {family.width, family.height};
 }
 

@@ -12,8 +12,7 @@ cd "$source_dir" || exit 1
 files=()
 while IFS= read -r -d '' file; do
   files+=("$file")
-done < <(find core scenes state platform render widget widgethost studio tools tests bench \
-           \( -name '*.h' -o -name '*.cpp' \) -print0 2>/dev/null)
+done < <(find . \( -path ./build -o -path ./.git \) -prune -o \( -name '*.h' -o -name '*.cpp' \) -print0)
 # One run over every file: clang-format names each place that differs.
 mapfile -t differing < <(clang-format --style=file --dry-run --Werror "${files[@]}" 2>&1 |
                            sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/\1/p' | sort -u)

@@ -1,10 +1,11 @@
 // quillon-render: one display drawn headless, as a PNG, its scene as JSON, or its dots as text.
 #include "platform/command_line/echoed_value.h"
-#include "platform/info/bundle_info.h"
+#include "platform/info/build_info.h"
 #include "tools/render/output_file.h"
 #include "tools/render/render_options.h"
 #include "tools/render/scene_output.h"
 
+#include "render/board_style.h"
 #include "render/dot_painter.h"
 #include "scenes/city.h"
 #include "scenes/display_content.h"
@@ -59,8 +60,8 @@ DisplayContent content(const RenderOptions& options, const StudioState& state)
     return content;
 }
 
-// The display as a widget draws it: the theme's panel edge to edge, the scene over it. Empty when the
-// picture could not be made, which must not be written over a good file.
+// The display at its widget size: the theme's panel edge to edge, the scene over it, with or without
+// the glow. Empty when the picture could not be made, which must not be written over a good file.
 QByteArray png(const DotScene& scene, DotSize size, const DotTheme& theme, double scale, bool glow)
 {
     const DotSizeF points = widgetPointSize(size);
@@ -118,7 +119,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (std::holds_alternative<VersionRequest>(parsed)) {
-        std::cout << versionLine("quillon-render", mainBundleInfo()) << "\n";
+        std::cout << versionLine("quillon-render", thisBuild()) << "\n";
         return 0;
     }
     if (std::holds_alternative<CityListRequest>(parsed)) {
@@ -153,7 +154,8 @@ int main(int argc, char** argv)
         text = sceneDots(scene);
         break;
     case RenderFormat::png:
-        bytes = png(scene, size, theme, options.scale, options.glow.value_or(theme.isDark));
+        bytes = png(scene, size, theme, options.scale,
+            options.glow.value_or(drawsGlow(BoardSurface::studioCard, theme)));
         if (bytes.isEmpty()) {
             std::cerr << "quillon-render: cannot make the PNG picture\n";
             return 1;

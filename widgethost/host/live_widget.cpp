@@ -2,7 +2,7 @@
 #include "widgethost/host/live_widget.h"
 
 #include "platform/calendar/instant.h"
-#include "platform/widgethost/studio_bus.h"
+#include "platform/session_bus/studio_bus.h"
 
 #include <QDesktopServices>
 #include <QLoggingCategory>

@@ -3,11 +3,11 @@
 // A window or a layer surface shows it, feeds it the pointer and follows its signals.
 #pragma once
 
-#include "widgethost/host/widget_editor.h"
-#include "widgethost/placed_widgets.h"
-#include "widgethost/pointer_gesture.h"
-#include "widgethost/timeline_driver.h"
-#include "widgethost/widget_plugin.h"
+#include "widget_plugin/widget_plugin.h"
+#include "widgethost/core/placed_widgets.h"
+#include "widgethost/core/pointer_gesture.h"
+#include "widgethost/core/timeline_driver.h"
+#include "widgethost/editor/widget_editor.h"
 
 #include <QObject>
 #include <QSize>

@@ -4,11 +4,11 @@
 #include "platform/calendar/instant.h"
 #include "platform/desktop/desktop_entry.h"
 #include "platform/desktop/self_updating_copy.h"
-#include "platform/store/defaults_folder.h"
+#include "platform/session_bus/dbus_timeline_reloader.h"
+#include "platform/session_bus/desktop_notification.h"
+#include "platform/session_bus/session_bus.h"
+#include "platform/store/blob_folder.h"
 #include "platform/translations/store_report_text.h"
-#include "platform/widgethost/dbus_timeline_reloader.h"
-#include "platform/widgethost/desktop_notification.h"
-#include "platform/widgethost/session_bus.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -359,7 +359,7 @@ void WidgetHost::save()
 // written with the first and removed with the last.
 void WidgetHost::updateAutostart(bool wanted)
 {
-    const std::filesystem::path autostart = DefaultsFolder::configHome() / "autostart";
+    const std::filesystem::path autostart = BlobFolder::configHome() / "autostart";
     const std::filesystem::path entry = autostart / "com.quillon.WidgetHost.desktop";
     std::error_code error;
     if (!wanted) {
@@ -369,7 +369,7 @@ void WidgetHost::updateAutostart(bool wanted)
     if (std::filesystem::exists(entry, error))
         return;
     std::filesystem::create_directories(autostart, error);
-    const auto folder = DefaultsFolder::openPath(autostart);
+    const auto folder = BlobFolder::openPath(autostart);
     // A copy that updates itself is started through its launcher, which outlives each version.
     const std::filesystem::path program
         = startingCommandOf(QCoreApplication::applicationDirPath().toStdString(),
@@ -381,66 +381,8 @@ void WidgetHost::updateAutostart(bool wanted)
 void WidgetHost::showGallery()
 {
     const bool first = !m_gallery;
-    if (first) {
-        m_gallery = std::make_unique<QMainWindow>();
-        //: The gallery's title: the widgets there are added to the desktop
-        m_gallery->setWindowTitle(tr("Edit Widgets"));
-        m_galleryList = new QScrollArea;
-        m_galleryList->setFrameShape(QFrame::NoFrame);
-        // Tab goes through the buttons, and the list scrolls to each.
-        m_galleryList->setFocusPolicy(Qt::NoFocus);
-        m_gallery->setCentralWidget(m_galleryList);
-        auto* content = new QWidget;
-        auto* column = new QVBoxLayout(content);
-        m_galleryNote = new QLabel;
-        m_galleryNote->setObjectName("galleryNote");
-        m_galleryNote->setWordWrap(true);
-        m_galleryNote->setTextFormat(Qt::PlainText);
-        m_galleryNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        //: The gallery's note, for screen readers: what the last Add did, or what stands in the way
-        m_galleryNote->setAccessibleName(tr("Status"));
-        column->addWidget(m_galleryNote);
-        for (const LoadedPlugin& plugin : m_plugins) {
-            for (const WidgetDescription& widget : plugin.widgets) {
-                auto* title
-                    = new QLabel("<b>" + QString::fromStdString(widget.displayName).toHtmlEscaped() + "</b>");
-                auto* about = new QLabel(QString::fromStdString(widget.description));
-                about->setWordWrap(true);
-                column->addWidget(title);
-                column->addWidget(about);
-                // Each size as it would look, with its button under it.
-                auto* row = new QHBoxLayout;
-                for (WidgetFamily family : widget.families) {
-                    auto* cell = new QVBoxLayout;
-                    auto* picture = new QLabel;
-                    //: A size's picture in the gallery, for screen readers: the widget's name, then the size.
-                    picture->setAccessibleName(tr("%1, %2").arg(
-                        QString::fromStdString(widget.displayName), familyDisplayTitle(family)));
-                    m_previews.push_back({picture, plugin.plugin, widget.kind, family});
-                    auto* add = new QPushButton(addButtonText(family));
-                    // "Add Medium" alone would not say which widget it adds.
-                    add->setAccessibleDescription(picture->accessibleName());
-                    const std::string kind = widget.kind;
-                    connect(add, &QPushButton::clicked, this, [this, kind, family] {
-                        const PlaceAnswer answer = placeWidget(kind, family);
-                        const QString standing = standingProblem();
-                        m_galleryNote->setText(
-                            standing.isEmpty() ? answer.message : standing + "\n\n" + answer.message);
-                        m_galleryNote->setVisible(true);
-                    });
-                    cell->addWidget(picture, 0, Qt::AlignBottom | Qt::AlignHCenter);
-                    cell->addWidget(add, 0, Qt::AlignHCenter);
-                    row->addLayout(cell);
-                }
-                row->addStretch();
-                column->addLayout(row);
-                column->addSpacing(14);
-            }
-        }
-        column->addStretch();
-        m_galleryList->setWidget(content);
-        m_galleryList->setWidgetResizable(true);
-    }
+    if (first)
+        buildGallery();
     drawPreviews();
     m_galleryNote->setText(standingProblem());
     m_galleryNote->setVisible(!m_galleryNote->text().isEmpty());
@@ -454,6 +396,71 @@ void WidgetHost::showGallery()
     m_gallery->show();
     m_gallery->raise();
     m_gallery->activateWindow();
+}
+
+void WidgetHost::buildGallery()
+{
+    m_gallery = std::make_unique<QMainWindow>();
+    //: The gallery's title: the widgets there are added to the desktop
+    m_gallery->setWindowTitle(tr("Edit Widgets"));
+    m_galleryList = new QScrollArea;
+    m_galleryList->setFrameShape(QFrame::NoFrame);
+    // Tab goes through the buttons, and the list scrolls to each.
+    m_galleryList->setFocusPolicy(Qt::NoFocus);
+    m_gallery->setCentralWidget(m_galleryList);
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    m_galleryNote = new QLabel;
+    m_galleryNote->setObjectName("galleryNote");
+    m_galleryNote->setWordWrap(true);
+    m_galleryNote->setTextFormat(Qt::PlainText);
+    m_galleryNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    //: The gallery's note, for screen readers: what the last Add did, or what stands in the way
+    m_galleryNote->setAccessibleName(tr("Status"));
+    column->addWidget(m_galleryNote);
+    for (const LoadedPlugin& plugin : m_plugins) {
+        for (const WidgetDescription& widget : plugin.widgets)
+            addGalleryEntry(*column, plugin, widget);
+    }
+    column->addStretch();
+    m_galleryList->setWidget(content);
+    m_galleryList->setWidgetResizable(true);
+}
+
+void WidgetHost::addGalleryEntry(
+    QVBoxLayout& column, const LoadedPlugin& plugin, const WidgetDescription& widget)
+{
+    auto* title = new QLabel("<b>" + QString::fromStdString(widget.displayName).toHtmlEscaped() + "</b>");
+    auto* about = new QLabel(QString::fromStdString(widget.description));
+    about->setWordWrap(true);
+    column.addWidget(title);
+    column.addWidget(about);
+    // Each size as it would look, with its button under it.
+    auto* row = new QHBoxLayout;
+    for (WidgetFamily family : widget.families) {
+        auto* cell = new QVBoxLayout;
+        auto* picture = new QLabel;
+        //: A size's picture in the gallery, for screen readers: the widget's name, then the size.
+        picture->setAccessibleName(
+            tr("%1, %2").arg(QString::fromStdString(widget.displayName), familyDisplayTitle(family)));
+        m_previews.push_back({picture, plugin.plugin, widget.kind, family});
+        auto* add = new QPushButton(addButtonText(family));
+        // "Add Medium" alone would not say which widget it adds.
+        add->setAccessibleDescription(picture->accessibleName());
+        const std::string kind = widget.kind;
+        connect(add, &QPushButton::clicked, this, [this, kind, family] {
+            const PlaceAnswer answer = placeWidget(kind, family);
+            const QString standing = standingProblem();
+            m_galleryNote->setText(standing.isEmpty() ? answer.message : standing + "\n\n" + answer.message);
+            m_galleryNote->setVisible(true);
+        });
+        cell->addWidget(picture, 0, Qt::AlignBottom | Qt::AlignHCenter);
+        cell->addWidget(add, 0, Qt::AlignHCenter);
+        row->addLayout(cell);
+    }
+    row->addStretch();
+    column.addLayout(row);
+    column.addSpacing(14);
 }
 
 void WidgetHost::drawPreviews()

@@ -2,11 +2,11 @@
 // their file, and answers on the session bus.
 #pragma once
 
-#include "platform/widgethost/widget_host_bus.h"
-#include "widgethost/clock_watcher.h"
+#include "platform/session_bus/widget_host_bus.h"
+#include "widgethost/core/clock_watcher.h"
+#include "widgethost/core/placed_widgets.h"
 #include "widgethost/host/live_widget.h"
 #include "widgethost/host/widget_desktop.h"
-#include "widgethost/placed_widgets.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QObject>
@@ -19,6 +19,7 @@
 class QLabel;
 class QMainWindow;
 class QScrollArea;
+class QVBoxLayout;
 
 namespace quillon::widgethost {
 
@@ -97,6 +98,10 @@ private:
     };
     std::vector<Preview> m_previews;
     void drawPreviews();
+    // The gallery's window, made the first time it is shown.
+    void buildGallery();
+    // A widget's name and description, then each of its sizes as it looks with its Add button.
+    void addGalleryEntry(QVBoxLayout& column, const LoadedPlugin& plugin, const WidgetDescription& widget);
     ClockWatcher m_clockWatcher;
 };
 

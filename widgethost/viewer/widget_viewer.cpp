@@ -2,14 +2,14 @@
 // its widgets, timelines and entities, or paints one face to a PNG.
 #include "widgethost/viewer/widget_viewer.h"
 
-#include "widgethost/plugin_files.h"
+#include "widget_plugin/plugin_files.h"
 
 #include "platform/calendar/instant.h"
 #include "platform/calendar/iso8601.h"
 #include "platform/command_line/command_line.h"
 #include "platform/command_line/echoed_value.h"
-#include "platform/info/bundle_info.h"
-#include "widgethost/widget_plugin.h"
+#include "platform/info/build_info.h"
+#include "widget_plugin/widget_plugin.h"
 
 #include <nlohmann/json.hpp>
 
@@ -327,7 +327,7 @@ int runWidgetViewer(const QStringList& arguments)
     }
     // Each program that carries the viewer links its own information record.
     if (request.action == ViewerAction::version) {
-        std::cout << versionLine(program, mainBundleInfo()) << "\n";
+        std::cout << versionLine(program, thisBuild()) << "\n";
         return 0;
     }
 

@@ -1,0 +1,29 @@
+// Opening links in the studio over the session bus.
+#include "platform/session_bus/studio_bus.h"
+
+#include "platform/session_bus/session_bus.h"
+
+#include <QDBusMessage>
+#include <QVariantMap>
+
+namespace quillon {
+namespace {
+
+// Long enough for the bus to start the studio on a busy machine.
+constexpr int kOpenTimeoutMilliseconds = 30'000;
+
+} // namespace
+
+void openInStudio(const QString& link, std::function<void(const QString& reason)> otherwise)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kStudioBusName, kStudioObjectPath, kApplicationInterface, kApplicationOpenMethod);
+    call << QStringList {link} << QVariantMap {};
+    callOnSessionBus(
+        call, kOpenTimeoutMilliseconds, [otherwise = std::move(otherwise)](const QDBusMessage& reply) {
+            if (reply.type() == QDBusMessage::ErrorMessage)
+                otherwise(reply.errorName() + ": " + reply.errorMessage());
+        });
+}
+
+} // namespace quillon
