@@ -61,15 +61,6 @@
     </message>
 </context>
 <context>
-    <name>quillon::CityQuery</name>
-    <message>
-        <location filename="../widget/city_query.cpp" line="+28"/>
-        <source>This Computer</source>
-        <extracomment>Where the local city is, in the list of cities: the computer the widgets run on</extracomment>
-        <translation>Dieser Computer</translation>
-    </message>
-</context>
-<context>
     <name>quillon::CityRow</name>
     <message>
         <location filename="../studio/inspector/city_row.cpp" line="+46"/>
@@ -104,7 +95,7 @@
 <context>
     <name>quillon::DisplayNames</name>
     <message>
-        <location filename="../studio/controls/display_names.cpp" line="+20"/>
+        <location filename="../names/display_names.cpp" line="+20"/>
         <source>World Board</source>
         <comment>widget kind</comment>
         <translation>Weltzeittafel</translation>
@@ -357,28 +348,28 @@
 <context>
     <name>quillon::InspectorView</name>
     <message>
-        <location filename="../studio/inspector/inspector_view.cpp" line="+47"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+48"/>
         <source>Widget Settings</source>
         <translation>Widget-Einstellungen</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location filename="../studio/inspector/world_board_settings.cpp" line="+20"/>
         <source>Cities</source>
         <translation>Städte</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+190"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+116"/>
+        <location filename="../studio/inspector/world_board_settings.cpp" line="+5"/>
         <source>Add City</source>
         <translation>Stadt hinzufügen</translation>
     </message>
     <message>
-        <location line="-181"/>
+        <location filename="../studio/inspector/world_board_settings.cpp" line="+9"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
         <translation>Zum Umsortieren ziehen. „Mittel“ zeigt 4 Zeilen, „Groß“ 8, „Sehr groß“ 7.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../studio/inspector/clock_settings.cpp" line="+18"/>
         <source>City</source>
         <translation>Stadt</translation>
     </message>
@@ -389,26 +380,26 @@
         <translation>Ändern…</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+185"/>
+        <location line="+3"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+13"/>
         <source>Change City</source>
         <translation>Stadt ändern</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location filename="../studio/inspector/use_24h_toggle.cpp" line="+17"/>
         <source>24-hour time</source>
         <translation>24-Stunden-Format</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+2"/>
+        <location filename="../studio/inspector/progress_settings.cpp" line="+18"/>
+        <location line="+3"/>
         <source>Period</source>
         <comment>what a progress display measures</comment>
         <translation>Zeitraum</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location line="+3"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+31"/>
+        <location line="+4"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
         <translation>Titel</translation>
@@ -420,20 +411,20 @@
         <translation>Neujahr</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Counting down to</source>
         <translation>Countdown bis</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+124"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+7"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>Datum</translation>
     </message>
     <message>
-        <location line="-109"/>
-        <location line="+2"/>
+        <location filename="../studio/inspector/sign_settings.cpp" line="+14"/>
+        <location line="+3"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
         <translation>Nachricht</translation>
@@ -444,7 +435,7 @@
         <translation>Buchstaben, Ziffern, $ € £ ¥ ₹ sowie ! ? % &amp; # + - / : . , werden angezeigt; alle anderen Zeichen werden zu Leerzeichen.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../studio/inspector/sync_note.cpp" line="+26"/>
         <source>Desktop widgets follow these settings.</source>
         <translation>Desktop-Widgets übernehmen diese Einstellungen.</translation>
     </message>
@@ -454,7 +445,7 @@
         <translation>Um einem einzelnen Widget ein eigenes Farbthema oder eine eigene Stadt zu geben, klicken Sie es auf dem Desktop mit der rechten Maustaste an und wählen Sie „Widget bearbeiten“.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+47"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>Datum, %1</translation>
@@ -463,64 +454,32 @@
 <context>
     <name>quillon::Lampworks</name>
     <message>
-        <location filename="../widget/lampworks.cpp" line="+23"/>
-        <source>World Board</source>
-        <translation>Weltzeittafel</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../lampwork/lampwork_widgets.cpp" line="+25"/>
         <source>Times across your cities, departures-board style.</source>
         <translation>Die Uhrzeiten Ihrer Städte im Stil einer Abfahrtstafel.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Clock</source>
-        <translation>Uhr</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>One city&apos;s time in big dots.</source>
         <translation>Die Uhrzeit einer Stadt in großen Punkten.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Day</source>
-        <extracomment>A widget&apos;s name: the widget that shows today&apos;s date</extracomment>
-        <translation>Tag</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Today&apos;s date with a bar for how much of it is left.</source>
         <translation>Das heutige Datum mit einem Balken, der den Rest des Tages zeigt.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Progress</source>
-        <translation>Fortschritt</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>How far through the day, week, month or year you are.</source>
         <translation>Wie weit Tag, Woche, Monat oder Jahr schon vorangeschritten sind.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Countdown</source>
-        <translation>Countdown</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Days, hours and minutes until something.</source>
         <translation>Tage, Stunden und Minuten bis zu einem Ereignis.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Sign</source>
-        <extracomment>A widget&apos;s name: a sign that shows a message, as over a shop</extracomment>
-        <translation>Schild</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Your own message on a dot display.</source>
         <translation>Ihre eigene Nachricht auf einer Punktmatrixanzeige.</translation>
     </message>
@@ -528,7 +487,7 @@
 <context>
     <name>quillon::MonthCalendar</name>
     <message>
-        <location filename="../studio/dates/month_calendar.cpp" line="+162"/>
+        <location filename="../studio/dates/month_calendar.cpp" line="+45"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -577,7 +536,7 @@
 <context>
     <name>quillon::SelfUpdater</name>
     <message>
-        <location filename="../platform/updater/self_updater.cpp" line="+52"/>
+        <location filename="../updater/self_updater.cpp" line="+53"/>
         <source>There is not enough space on the disk to download the update to %1.</source>
         <translation>Auf dem Datenträger ist nicht genügend Speicherplatz frei, um das Update nach %1 herunterzuladen.</translation>
     </message>
@@ -587,7 +546,7 @@
         <translation>Das Update konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+166"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>Die Adresse des Update-Feeds ist keine sichere (https-)Adresse.</translation>
     </message>
@@ -626,7 +585,7 @@
         <translation>Die Download-Adresse des Updates ist keine sichere (https-)Adresse.</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="-254"/>
         <source>The download was too slow to finish within %n minute(s).</source>
         <comment>the download&apos;s deadline</comment>
         <translation>
@@ -635,7 +594,7 @@
         </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>The download is larger than the update feed says it is.</source>
         <translation>Der Download ist größer, als im Update-Feed angegeben.</translation>
     </message>
@@ -645,7 +604,7 @@
         <translation>Das Update konnte nicht heruntergeladen werden: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>Der Download hat nicht die im Update-Feed angegebene Größe.</translation>
     </message>
@@ -684,7 +643,7 @@
         <translation>Dies ist eine Entwicklungsversion, die sich nicht selbst aktualisiert. Von %1 heruntergeladene Kopien suchen automatisch nach Updates.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>Version</source>
         <comment>the studio&apos;s version</comment>
         <translation>Version</translation>
@@ -807,19 +766,19 @@
     <message>
         <location line="+5"/>
         <location line="+17"/>
-        <location line="+67"/>
+        <location line="+66"/>
         <location line="+4"/>
         <source>Full View</source>
         <translation>Vollansicht</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+86"/>
+        <location line="-86"/>
+        <location line="+85"/>
         <source>Show the widget big, without panels</source>
         <translation>Widget groß und ohne Seitenleisten anzeigen</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-83"/>
         <source>Widget Settings</source>
         <translation>Widget-Einstellungen</translation>
     </message>
@@ -845,18 +804,18 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+80"/>
+        <location line="+79"/>
         <source>Hide Sidebar</source>
         <translation>Seitenleiste ausblenden</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+75"/>
+        <location line="-76"/>
+        <location line="+74"/>
         <source>Hide Widget Settings</source>
         <translation>Widget-Einstellungen ausblenden</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-69"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -893,7 +852,7 @@
         <translation>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;Version %1 (%2)&lt;br&gt;&lt;br&gt;Punktmatrixanzeigen für Ihren Desktop.&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Check for Updates…</source>
         <translation>Nach Updates suchen…</translation>
     </message>
@@ -933,13 +892,13 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+105"/>
+        <location filename="../updater/update_installer.cpp" line="+105"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>Auf dem Datenträger ist nicht genügend Speicherplatz frei, um das Update in %1 zu entpacken.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+110"/>
+        <location line="+112"/>
         <source>The update could not be unpacked in %1: %2.</source>
         <translation>Das Update konnte nicht in %1 entpackt werden: %2.</translation>
     </message>
@@ -1020,7 +979,7 @@
         <translation>Die neue Version startet auf diesem Computer nicht (%1) und wurde deshalb nicht installiert.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+72"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>Der Download hat nicht die im Update-Feed angegebene Größe.</translation>
@@ -1036,23 +995,22 @@
         <translation>Der Download ist nicht vom Herausgeber dieses Programms signiert.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+167"/>
         <source>Another copy of this program is installing an update into %1 right now.</source>
         <translation>Eine andere Instanz dieses Programms installiert gerade ein Update in %1.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="-131"/>
         <source>The download changed while it was being installed.</source>
         <translation>Der Download wurde während der Installation verändert.</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+27"/>
+        <location line="-62"/>
         <source>The update could not be unpacked as a release of this program.</source>
         <translation>Das Update konnte nicht als Version dieses Programms entpackt werden.</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+78"/>
         <source>The update holds a link that leads out of the release.</source>
         <translation>Das Update enthält eine Verknüpfung, die auf einen Ort außerhalb der neuen Version verweist.</translation>
     </message>
@@ -1062,17 +1020,17 @@
         <translation>Das Update ist für eine andere Art von Computer gemacht: %1 ist kein Programm für diesen.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+39"/>
         <source>The update could not be put beside the installed version: %1</source>
         <translation>Das Update konnte nicht neben der installierten Version abgelegt werden: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>The update could not be written to the disk in %1: %2.</source>
         <translation>Das Update konnte nicht in %1 auf den Datenträger geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+20"/>
         <location line="+16"/>
         <source>The new version could not be made current: %1</source>
         <translation>Die neue Version konnte nicht aktiviert werden: %1</translation>
@@ -1258,95 +1216,17 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::WidgetConfiguration</name>
     <message>
-        <location filename="../widget/widget_configuration.cpp" line="+35"/>
-        <source>Midnight</source>
-        <comment>colour theme</comment>
-        <translation>Mitternacht</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Obsidian</source>
-        <comment>colour theme</comment>
-        <translation>Obsidian</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Paper</source>
-        <comment>colour theme</comment>
-        <translation>Papier</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Matcha</source>
-        <comment>colour theme</comment>
-        <translation>Matcha</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Lemon</source>
-        <comment>colour theme</comment>
-        <translation>Zitrone</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Sky</source>
-        <comment>colour theme</comment>
-        <translation>Himmel</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Amber</source>
-        <comment>colour theme</comment>
-        <translation>Bernstein</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Phosphor</source>
-        <comment>colour theme</comment>
-        <translation>Phosphor</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Day</source>
-        <comment>progress period</comment>
-        <translation>Tag</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Week</source>
-        <comment>progress period</comment>
-        <translation>Woche</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Month</source>
-        <comment>progress period</comment>
-        <translation>Monat</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Year</source>
-        <comment>progress period</comment>
-        <translation>Jahr</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location filename="../lampwork/widget_configuration.cpp" line="+34"/>
         <source>Same as App</source>
         <translation>Wie in der App</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+44"/>
         <source>Theme</source>
         <translation>Farbthema</translation>
     </message>
     <message>
-        <location line="+76"/>
-        <source>World Board</source>
-        <comment>widget name</comment>
-        <translation>Weltzeittafel</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+78"/>
         <source>Cities</source>
         <translation>Städte</translation>
     </message>
@@ -1356,13 +1236,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Leer lassen, um die Städte der App zu verwenden.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Clock</source>
-        <comment>widget name</comment>
-        <translation>Uhr</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>City</source>
         <translation>Stadt</translation>
     </message>
@@ -1372,30 +1246,12 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Leer lassen, um die Stadt der App zu verwenden.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Day</source>
-        <comment>widget name</comment>
-        <translation>Tag</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Progress</source>
-        <comment>widget name</comment>
-        <translation>Fortschritt</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>Period</source>
         <translation>Zeitraum</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Countdown</source>
-        <comment>widget name</comment>
-        <translation>Countdown</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Title</source>
         <comment>what a countdown counts to</comment>
         <translation>Titel</translation>
@@ -1417,13 +1273,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Leer lassen, um das Datum der App zu verwenden.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Sign</source>
-        <comment>widget name</comment>
-        <translation>Schild</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Message</source>
         <translation>Nachricht</translation>
     </message>
@@ -1436,7 +1286,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::WidgetFamily</name>
     <message>
-        <location filename="../widgethost/widget_plugin.cpp" line="+48"/>
+        <location filename="../widget_plugin/widget_plugin.cpp" line="+28"/>
         <source>Small</source>
         <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
         <translation>Klein</translation>
@@ -1463,7 +1313,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::WidgetHostBus</name>
     <message>
-        <location filename="../platform/widgethost/widget_host_bus.cpp" line="+26"/>
+        <location filename="../platform/session_bus/widget_host_bus.cpp" line="+28"/>
         <source>Quillon Widgets is not installed for this session: the session bus has no service com.quillon.WidgetHost.</source>
         <extracomment>Why a widget could not be placed: the session bus knows no widget host</extracomment>
         <translation>Quillon Widgets ist für diese Sitzung nicht installiert: Auf dem Sitzungsbus gibt es keinen Dienst com.quillon.WidgetHost.</translation>
@@ -1487,7 +1337,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Quillon Widgets konnte nicht erreicht werden: %1 (%2).</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-22"/>
         <source>There is no session bus to reach Quillon Widgets on.</source>
         <extracomment>Why a widget could not be placed</extracomment>
         <translation>Es gibt keinen Sitzungsbus, über den Quillon Widgets erreichbar wäre.</translation>
@@ -1521,7 +1371,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/host/widget_editor.cpp" line="+102"/>
+        <location filename="../widgethost/editor/widget_editor.cpp" line="+102"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>Festlegen</translation>
@@ -1545,7 +1395,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Standard</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Search</source>
         <translation>Suchen</translation>
     </message>
@@ -1556,12 +1406,12 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>%1 durchsuchen</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+62"/>
         <source>Drag to change the order.</source>
         <translation>Zum Ändern der Reihenfolge ziehen.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+88"/>
         <source>Clear</source>
         <extracomment>Empties a setting whose default is no value</extracomment>
         <translation>Leeren</translation>
@@ -1750,7 +1600,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Die letzte Änderung an Ihren Widgets konnte nicht gespeichert werden: %1.</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+114"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Widgets bearbeiten</translation>
@@ -1762,13 +1612,13 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Status</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+26"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+60"/>
         <source>There is no widget size “%1”.</source>
         <extracomment>%1 is the size asked for, as the program names it</extracomment>
         <translation>Es gibt keine Widget-Größe „%1“.</translation>

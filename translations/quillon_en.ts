@@ -16,7 +16,7 @@
 <context>
     <name>quillon::SelfUpdater</name>
     <message numerus="yes">
-        <location filename="../platform/updater/self_updater.cpp" line="+221"/>
+        <location filename="../updater/self_updater.cpp" line="+246"/>
         <source>The update server did not send the update feed within %n second(s).</source>
         <comment>the feed&apos;s deadline</comment>
         <translation>
@@ -25,7 +25,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+120"/>
+        <location line="-177"/>
         <source>The download was too slow to finish within %n minute(s).</source>
         <comment>the download&apos;s deadline</comment>
         <translation>

@@ -61,15 +61,6 @@
     </message>
 </context>
 <context>
-    <name>quillon::CityQuery</name>
-    <message>
-        <location filename="../widget/city_query.cpp" line="+28"/>
-        <source>This Computer</source>
-        <extracomment>Where the local city is, in the list of cities: the computer the widgets run on</extracomment>
-        <translation>Este equipo</translation>
-    </message>
-</context>
-<context>
     <name>quillon::CityRow</name>
     <message>
         <location filename="../studio/inspector/city_row.cpp" line="+46"/>
@@ -104,7 +95,7 @@
 <context>
     <name>quillon::DisplayNames</name>
     <message>
-        <location filename="../studio/controls/display_names.cpp" line="+20"/>
+        <location filename="../names/display_names.cpp" line="+20"/>
         <source>World Board</source>
         <comment>widget kind</comment>
         <translation>Panel de ciudades</translation>
@@ -357,28 +348,28 @@
 <context>
     <name>quillon::InspectorView</name>
     <message>
-        <location filename="../studio/inspector/inspector_view.cpp" line="+47"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+48"/>
         <source>Widget Settings</source>
         <translation>Ajustes del widget</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location filename="../studio/inspector/world_board_settings.cpp" line="+20"/>
         <source>Cities</source>
         <translation>Ciudades</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+190"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+116"/>
+        <location filename="../studio/inspector/world_board_settings.cpp" line="+5"/>
         <source>Add City</source>
         <translation>Añadir ciudad</translation>
     </message>
     <message>
-        <location line="-181"/>
+        <location filename="../studio/inspector/world_board_settings.cpp" line="+9"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
         <translation>Arrastra para reordenar. Mediano muestra 4 filas; Grande, 8; Muy grande, 7.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../studio/inspector/clock_settings.cpp" line="+18"/>
         <source>City</source>
         <translation>Ciudad</translation>
     </message>
@@ -389,26 +380,26 @@
         <translation>Cambiar…</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+185"/>
+        <location line="+3"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+13"/>
         <source>Change City</source>
         <translation>Cambiar ciudad</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location filename="../studio/inspector/use_24h_toggle.cpp" line="+17"/>
         <source>24-hour time</source>
         <translation>Formato de 24 horas</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+2"/>
+        <location filename="../studio/inspector/progress_settings.cpp" line="+18"/>
+        <location line="+3"/>
         <source>Period</source>
         <comment>what a progress display measures</comment>
         <translation>Periodo</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location line="+3"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+31"/>
+        <location line="+4"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
         <translation>Título</translation>
@@ -420,20 +411,20 @@
         <translation>Año Nuevo</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Counting down to</source>
         <translation>Cuenta atrás hasta</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+124"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+7"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>Fecha</translation>
     </message>
     <message>
-        <location line="-109"/>
-        <location line="+2"/>
+        <location filename="../studio/inspector/sign_settings.cpp" line="+14"/>
+        <location line="+3"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
         <translation>Mensaje</translation>
@@ -444,7 +435,7 @@
         <translation>Las letras, los números, $ € £ ¥ ₹ y ! ? % &amp; # + - / : . , se muestran; lo demás se convierte en un espacio.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../studio/inspector/sync_note.cpp" line="+26"/>
         <source>Desktop widgets follow these settings.</source>
         <translation>Los widgets del escritorio siguen estos ajustes.</translation>
     </message>
@@ -454,7 +445,7 @@
         <translation>Para darle a un widget su propio tema o ciudad, haz clic derecho sobre él en el escritorio y elige «Editar widget».</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+47"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>Fecha, %1</translation>
@@ -463,64 +454,32 @@
 <context>
     <name>quillon::Lampworks</name>
     <message>
-        <location filename="../widget/lampworks.cpp" line="+23"/>
-        <source>World Board</source>
-        <translation>Panel de ciudades</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../lampwork/lampwork_widgets.cpp" line="+25"/>
         <source>Times across your cities, departures-board style.</source>
         <translation>La hora de tus ciudades, al estilo de un panel de salidas.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Clock</source>
-        <translation>Reloj</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>One city&apos;s time in big dots.</source>
         <translation>La hora de una ciudad en puntos grandes.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Day</source>
-        <extracomment>A widget&apos;s name: the widget that shows today&apos;s date</extracomment>
-        <translation>Día</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Today&apos;s date with a bar for how much of it is left.</source>
         <translation>La fecha de hoy con una barra de lo que queda del día.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Progress</source>
-        <translation>Progreso</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>How far through the day, week, month or year you are.</source>
         <translation>Cuánto llevas del día, la semana, el mes o el año.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Countdown</source>
-        <translation>Cuenta atrás</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Days, hours and minutes until something.</source>
         <translation>Días, horas y minutos hasta algo.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Sign</source>
-        <extracomment>A widget&apos;s name: a sign that shows a message, as over a shop</extracomment>
-        <translation>Letrero</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Your own message on a dot display.</source>
         <translation>Tu propio mensaje en una pantalla de puntos.</translation>
     </message>
@@ -528,7 +487,7 @@
 <context>
     <name>quillon::MonthCalendar</name>
     <message>
-        <location filename="../studio/dates/month_calendar.cpp" line="+162"/>
+        <location filename="../studio/dates/month_calendar.cpp" line="+45"/>
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
@@ -577,7 +536,7 @@
 <context>
     <name>quillon::SelfUpdater</name>
     <message>
-        <location filename="../platform/updater/self_updater.cpp" line="+52"/>
+        <location filename="../updater/self_updater.cpp" line="+53"/>
         <source>There is not enough space on the disk to download the update to %1.</source>
         <translation>No hay espacio suficiente en el disco para descargar la actualización en %1.</translation>
     </message>
@@ -587,7 +546,7 @@
         <translation>No se pudo guardar la actualización en %1: %2</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+166"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>La dirección del canal de actualizaciones no es una dirección segura (https).</translation>
     </message>
@@ -626,7 +585,7 @@
         <translation>La dirección de descarga de la actualización no es una dirección segura (https).</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="-254"/>
         <source>The download was too slow to finish within %n minute(s).</source>
         <comment>the download&apos;s deadline</comment>
         <translation>
@@ -635,7 +594,7 @@
         </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>The download is larger than the update feed says it is.</source>
         <translation>El archivo descargado es más grande de lo que indica el canal de actualizaciones.</translation>
     </message>
@@ -645,7 +604,7 @@
         <translation>No se pudo descargar la actualización: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>El archivo descargado no tiene el tamaño que indica el canal de actualizaciones.</translation>
     </message>
@@ -684,7 +643,7 @@
         <translation>Esta es una compilación de desarrollo, que no se actualiza sola. Las copias descargadas de %1 buscan actualizaciones automáticamente.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>Version</source>
         <comment>the studio&apos;s version</comment>
         <translation>Versión</translation>
@@ -807,19 +766,19 @@
     <message>
         <location line="+5"/>
         <location line="+17"/>
-        <location line="+67"/>
+        <location line="+66"/>
         <location line="+4"/>
         <source>Full View</source>
         <translation>Vista completa</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+86"/>
+        <location line="-86"/>
+        <location line="+85"/>
         <source>Show the widget big, without panels</source>
         <translation>Mostrar el widget en grande, sin paneles</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-83"/>
         <source>Widget Settings</source>
         <translation>Ajustes del widget</translation>
     </message>
@@ -845,18 +804,18 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+80"/>
+        <location line="+79"/>
         <source>Hide Sidebar</source>
         <translation>Ocultar barra lateral</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+75"/>
+        <location line="-76"/>
+        <location line="+74"/>
         <source>Hide Widget Settings</source>
         <translation>Ocultar ajustes del widget</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-69"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
@@ -893,7 +852,7 @@
         <translation>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;Versión %1 (%2)&lt;br&gt;&lt;br&gt;Pantallas de matriz de puntos para tu escritorio.&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Check for Updates…</source>
         <translation>Buscar actualizaciones…</translation>
     </message>
@@ -933,13 +892,13 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+105"/>
+        <location filename="../updater/update_installer.cpp" line="+105"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>No hay espacio suficiente en el disco para descomprimir la actualización en %1.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+110"/>
+        <location line="+112"/>
         <source>The update could not be unpacked in %1: %2.</source>
         <translation>No se pudo descomprimir la actualización en %1: %2.</translation>
     </message>
@@ -1020,7 +979,7 @@
         <translation>La nueva versión no se inicia en este ordenador (%1), así que no se instaló.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+72"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>El archivo descargado no tiene el tamaño que indica el canal de actualizaciones.</translation>
@@ -1036,23 +995,22 @@
         <translation>El archivo descargado no está firmado por el editor de este programa.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+167"/>
         <source>Another copy of this program is installing an update into %1 right now.</source>
         <translation>Otra copia de este programa está instalando ahora mismo una actualización en %1.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="-131"/>
         <source>The download changed while it was being installed.</source>
         <translation>El archivo descargado cambió mientras se instalaba.</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+27"/>
+        <location line="-62"/>
         <source>The update could not be unpacked as a release of this program.</source>
         <translation>No se pudo descomprimir la actualización como una versión de este programa.</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+78"/>
         <source>The update holds a link that leads out of the release.</source>
         <translation>La actualización contiene un enlace que apunta fuera de la versión.</translation>
     </message>
@@ -1062,17 +1020,17 @@
         <translation>La actualización está hecha para otro tipo de ordenador: %1 no es un programa para este.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+39"/>
         <source>The update could not be put beside the installed version: %1</source>
         <translation>No se pudo colocar la actualización junto a la versión instalada: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>The update could not be written to the disk in %1: %2.</source>
         <translation>No se pudo escribir la actualización en el disco, en la carpeta %1: %2.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+20"/>
         <location line="+16"/>
         <source>The new version could not be made current: %1</source>
         <translation>No se pudo establecer la nueva versión como la actual: %1</translation>
@@ -1258,95 +1216,17 @@ La versión instalada no ha cambiado.</translation>
 <context>
     <name>quillon::WidgetConfiguration</name>
     <message>
-        <location filename="../widget/widget_configuration.cpp" line="+35"/>
-        <source>Midnight</source>
-        <comment>colour theme</comment>
-        <translation>Medianoche</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Obsidian</source>
-        <comment>colour theme</comment>
-        <translation>Obsidiana</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Paper</source>
-        <comment>colour theme</comment>
-        <translation>Papel</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Matcha</source>
-        <comment>colour theme</comment>
-        <translation>Matcha</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Lemon</source>
-        <comment>colour theme</comment>
-        <translation>Limón</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Sky</source>
-        <comment>colour theme</comment>
-        <translation>Cielo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Amber</source>
-        <comment>colour theme</comment>
-        <translation>Ámbar</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Phosphor</source>
-        <comment>colour theme</comment>
-        <translation>Fósforo</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Day</source>
-        <comment>progress period</comment>
-        <translation>Día</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Week</source>
-        <comment>progress period</comment>
-        <translation>Semana</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Month</source>
-        <comment>progress period</comment>
-        <translation>Mes</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Year</source>
-        <comment>progress period</comment>
-        <translation>Año</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location filename="../lampwork/widget_configuration.cpp" line="+34"/>
         <source>Same as App</source>
         <translation>Igual que la app</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+44"/>
         <source>Theme</source>
         <translation>Tema</translation>
     </message>
     <message>
-        <location line="+76"/>
-        <source>World Board</source>
-        <comment>widget name</comment>
-        <translation>Panel de ciudades</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+78"/>
         <source>Cities</source>
         <translation>Ciudades</translation>
     </message>
@@ -1356,13 +1236,7 @@ La versión instalada no ha cambiado.</translation>
         <translation>Déjalo en blanco para usar las ciudades de la app.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Clock</source>
-        <comment>widget name</comment>
-        <translation>Reloj</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>City</source>
         <translation>Ciudad</translation>
     </message>
@@ -1372,30 +1246,12 @@ La versión instalada no ha cambiado.</translation>
         <translation>Déjalo en blanco para usar la ciudad de la app.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Day</source>
-        <comment>widget name</comment>
-        <translation>Día</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Progress</source>
-        <comment>widget name</comment>
-        <translation>Progreso</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>Period</source>
         <translation>Periodo</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Countdown</source>
-        <comment>widget name</comment>
-        <translation>Cuenta atrás</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Title</source>
         <comment>what a countdown counts to</comment>
         <translation>Título</translation>
@@ -1417,13 +1273,7 @@ La versión instalada no ha cambiado.</translation>
         <translation>Déjalo en blanco para usar la fecha de la app.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Sign</source>
-        <comment>widget name</comment>
-        <translation>Letrero</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Message</source>
         <translation>Mensaje</translation>
     </message>
@@ -1436,7 +1286,7 @@ La versión instalada no ha cambiado.</translation>
 <context>
     <name>quillon::WidgetFamily</name>
     <message>
-        <location filename="../widgethost/widget_plugin.cpp" line="+48"/>
+        <location filename="../widget_plugin/widget_plugin.cpp" line="+28"/>
         <source>Small</source>
         <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
         <translation>Pequeño</translation>
@@ -1463,7 +1313,7 @@ La versión instalada no ha cambiado.</translation>
 <context>
     <name>quillon::WidgetHostBus</name>
     <message>
-        <location filename="../platform/widgethost/widget_host_bus.cpp" line="+26"/>
+        <location filename="../platform/session_bus/widget_host_bus.cpp" line="+28"/>
         <source>Quillon Widgets is not installed for this session: the session bus has no service com.quillon.WidgetHost.</source>
         <extracomment>Why a widget could not be placed: the session bus knows no widget host</extracomment>
         <translation>Quillon Widgets no está instalado para esta sesión: el bus de sesión no tiene ningún servicio com.quillon.WidgetHost.</translation>
@@ -1487,7 +1337,7 @@ La versión instalada no ha cambiado.</translation>
         <translation>No se pudo conectar con Quillon Widgets: %1 (%2).</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-22"/>
         <source>There is no session bus to reach Quillon Widgets on.</source>
         <extracomment>Why a widget could not be placed</extracomment>
         <translation>No hay ningún bus de sesión a través del cual conectar con Quillon Widgets.</translation>
@@ -1521,7 +1371,7 @@ La versión instalada no ha cambiado.</translation>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/host/widget_editor.cpp" line="+102"/>
+        <location filename="../widgethost/editor/widget_editor.cpp" line="+102"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>Fijar</translation>
@@ -1545,7 +1395,7 @@ La versión instalada no ha cambiado.</translation>
         <translation>Predeterminado</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Search</source>
         <translation>Buscar</translation>
     </message>
@@ -1556,12 +1406,12 @@ La versión instalada no ha cambiado.</translation>
         <translation>Buscar en %1</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+62"/>
         <source>Drag to change the order.</source>
         <translation>Arrastra para cambiar el orden.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+88"/>
         <source>Clear</source>
         <extracomment>Empties a setting whose default is no value</extracomment>
         <translation>Borrar</translation>
@@ -1750,7 +1600,7 @@ La versión instalada no ha cambiado.</translation>
         <translation>No se pudo guardar el último cambio en tus widgets: %1.</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+114"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Editar widgets</translation>
@@ -1762,13 +1612,13 @@ La versión instalada no ha cambiado.</translation>
         <translation>Estado</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+26"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+60"/>
         <source>There is no widget size “%1”.</source>
         <extracomment>%1 is the size asked for, as the program names it</extracomment>
         <translation>No existe el tamaño de widget «%1».</translation>

@@ -61,15 +61,6 @@
     </message>
 </context>
 <context>
-    <name>quillon::CityQuery</name>
-    <message>
-        <location filename="../widget/city_query.cpp" line="+28"/>
-        <source>This Computer</source>
-        <extracomment>Where the local city is, in the list of cities: the computer the widgets run on</extracomment>
-        <translation>このコンピュータ</translation>
-    </message>
-</context>
-<context>
     <name>quillon::CityRow</name>
     <message>
         <location filename="../studio/inspector/city_row.cpp" line="+46"/>
@@ -104,7 +95,7 @@
 <context>
     <name>quillon::DisplayNames</name>
     <message>
-        <location filename="../studio/controls/display_names.cpp" line="+20"/>
+        <location filename="../names/display_names.cpp" line="+20"/>
         <source>World Board</source>
         <comment>widget kind</comment>
         <translation>ワールドボード</translation>
@@ -356,28 +347,28 @@
 <context>
     <name>quillon::InspectorView</name>
     <message>
-        <location filename="../studio/inspector/inspector_view.cpp" line="+47"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+48"/>
         <source>Widget Settings</source>
         <translation>ウィジェットの設定</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location filename="../studio/inspector/world_board_settings.cpp" line="+20"/>
         <source>Cities</source>
         <translation>都市</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+190"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+116"/>
+        <location filename="../studio/inspector/world_board_settings.cpp" line="+5"/>
         <source>Add City</source>
         <translation>都市を追加</translation>
     </message>
     <message>
-        <location line="-181"/>
+        <location filename="../studio/inspector/world_board_settings.cpp" line="+9"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
         <translation>ドラッグして並べ替えます。表示される行数は、中が4行、大が8行、特大が7行です。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../studio/inspector/clock_settings.cpp" line="+18"/>
         <source>City</source>
         <translation>都市</translation>
     </message>
@@ -388,26 +379,26 @@
         <translation>変更…</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+185"/>
+        <location line="+3"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+13"/>
         <source>Change City</source>
         <translation>都市を変更</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location filename="../studio/inspector/use_24h_toggle.cpp" line="+17"/>
         <source>24-hour time</source>
         <translation>24時間表示</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+2"/>
+        <location filename="../studio/inspector/progress_settings.cpp" line="+18"/>
+        <location line="+3"/>
         <source>Period</source>
         <comment>what a progress display measures</comment>
         <translation>期間</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location line="+3"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+31"/>
+        <location line="+4"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
         <translation>タイトル</translation>
@@ -419,20 +410,20 @@
         <translation>New Year</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Counting down to</source>
         <translation>目標日時</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+124"/>
+        <location filename="../studio/inspector/inspector_view.cpp" line="+7"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>日時</translation>
     </message>
     <message>
-        <location line="-109"/>
-        <location line="+2"/>
+        <location filename="../studio/inspector/sign_settings.cpp" line="+14"/>
+        <location line="+3"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
         <translation>メッセージ</translation>
@@ -443,7 +434,7 @@
         <translation>表示できるのは英字、数字、$ € £ ¥ ₹、! ? % &amp; # + - / : . , です。それ以外の文字は空白になります。</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../studio/inspector/sync_note.cpp" line="+26"/>
         <source>Desktop widgets follow these settings.</source>
         <translation>デスクトップのウィジェットはこの設定に従います。</translation>
     </message>
@@ -453,7 +444,7 @@
         <translation>1つのウィジェットだけに独自のテーマや都市を設定するには、デスクトップ上でそのウィジェットを右クリックし、「このウィジェットを編集」を選択します。</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+47"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>日時、%1</translation>
@@ -462,64 +453,32 @@
 <context>
     <name>quillon::Lampworks</name>
     <message>
-        <location filename="../widget/lampworks.cpp" line="+23"/>
-        <source>World Board</source>
-        <translation>ワールドボード</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../lampwork/lampwork_widgets.cpp" line="+25"/>
         <source>Times across your cities, departures-board style.</source>
         <translation>各都市の時刻を、駅や空港の発着案内板のように表示します。</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Clock</source>
-        <translation>時計</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>One city&apos;s time in big dots.</source>
         <translation>1つの都市の時刻を大きなドットで表示します。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Day</source>
-        <extracomment>A widget&apos;s name: the widget that shows today&apos;s date</extracomment>
-        <translation>日付</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Today&apos;s date with a bar for how much of it is left.</source>
         <translation>今日の日付と、その日の残りを示すバーを表示します。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Progress</source>
-        <translation>進捗</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>How far through the day, week, month or year you are.</source>
         <translation>今日、今週、今月、今年がどこまで進んだかを表示します。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Countdown</source>
-        <translation>カウントダウン</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Days, hours and minutes until something.</source>
         <translation>指定した日時までの残りの日数、時間、分を表示します。</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Sign</source>
-        <extracomment>A widget&apos;s name: a sign that shows a message, as over a shop</extracomment>
-        <translation>メッセージボード</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Your own message on a dot display.</source>
         <translation>好きなメッセージをドットで表示します。</translation>
     </message>
@@ -527,7 +486,7 @@
 <context>
     <name>quillon::MonthCalendar</name>
     <message>
-        <location filename="../studio/dates/month_calendar.cpp" line="+162"/>
+        <location filename="../studio/dates/month_calendar.cpp" line="+45"/>
         <source>Calendar</source>
         <translation>カレンダー</translation>
     </message>
@@ -576,7 +535,7 @@
 <context>
     <name>quillon::SelfUpdater</name>
     <message>
-        <location filename="../platform/updater/self_updater.cpp" line="+52"/>
+        <location filename="../updater/self_updater.cpp" line="+53"/>
         <source>There is not enough space on the disk to download the update to %1.</source>
         <translation>ディスクの空き容量が不足しているため、「%1」にアップデートをダウンロードできません。</translation>
     </message>
@@ -586,7 +545,7 @@
         <translation>「%1」にアップデートを保存できませんでした：%2</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+166"/>
         <source>The update feed&apos;s address is not a secure (https) address.</source>
         <translation>アップデートフィードのアドレスが安全な（https）アドレスではありません。</translation>
     </message>
@@ -624,7 +583,7 @@
         <translation>アップデートのダウンロードアドレスが安全な（https）アドレスではありません。</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="-254"/>
         <source>The download was too slow to finish within %n minute(s).</source>
         <comment>the download&apos;s deadline</comment>
         <translation>
@@ -632,7 +591,7 @@
         </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>The download is larger than the update feed says it is.</source>
         <translation>ダウンロードしたファイルのサイズが、アップデートフィードに記載されたサイズを超えています。</translation>
     </message>
@@ -642,7 +601,7 @@
         <translation>アップデートをダウンロードできませんでした：%1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>ダウンロードしたファイルのサイズが、アップデートフィードに記載されたサイズと一致しません。</translation>
     </message>
@@ -681,7 +640,7 @@
         <translation>これは開発ビルドのため、自動ではアップデートされません。%1からダウンロードしたコピーは、アップデートを自動的に確認します。</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>Version</source>
         <comment>the studio&apos;s version</comment>
         <translation>バージョン</translation>
@@ -804,19 +763,19 @@
     <message>
         <location line="+5"/>
         <location line="+17"/>
-        <location line="+67"/>
+        <location line="+66"/>
         <location line="+4"/>
         <source>Full View</source>
         <translation>フルビュー</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+86"/>
+        <location line="-86"/>
+        <location line="+85"/>
         <source>Show the widget big, without panels</source>
         <translation>パネルを隠してウィジェットを大きく表示</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-83"/>
         <source>Widget Settings</source>
         <translation>ウィジェットの設定</translation>
     </message>
@@ -842,18 +801,18 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+80"/>
+        <location line="+79"/>
         <source>Hide Sidebar</source>
         <translation>サイドバーを隠す</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+75"/>
+        <location line="-76"/>
+        <location line="+74"/>
         <source>Hide Widget Settings</source>
         <translation>ウィジェットの設定を隠す</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-69"/>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
@@ -890,7 +849,7 @@
         <translation>&lt;b&gt;Quillon&lt;/b&gt;&lt;br&gt;バージョン %1（%2）&lt;br&gt;&lt;br&gt;デスクトップにドットマトリクス表示を。&lt;br&gt;&lt;a href=&quot;%3&quot;&gt;%4&lt;/a&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Check for Updates…</source>
         <translation>アップデートを確認…</translation>
     </message>
@@ -930,13 +889,13 @@
 <context>
     <name>quillon::UpdateInstaller</name>
     <message>
-        <location filename="../platform/updater/update_installer.cpp" line="+105"/>
+        <location filename="../updater/update_installer.cpp" line="+105"/>
         <source>There is not enough space on the disk to unpack the update in %1.</source>
         <translation>ディスクの空き容量が不足しているため、「%1」にアップデートを展開できません。</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+110"/>
+        <location line="+112"/>
         <source>The update could not be unpacked in %1: %2.</source>
         <translation>「%1」にアップデートを展開できませんでした：%2。</translation>
     </message>
@@ -1017,7 +976,7 @@
         <translation>新しいバージョンはこのコンピュータで起動しないため（%1）、インストールしませんでした。</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+72"/>
         <location line="+11"/>
         <source>The download is not the size the update feed gives for it.</source>
         <translation>ダウンロードしたファイルのサイズが、アップデートフィードに記載されたサイズと一致しません。</translation>
@@ -1033,23 +992,22 @@
         <translation>ダウンロードしたファイルには、このアプリの発行元による署名がありません。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+167"/>
         <source>Another copy of this program is installing an update into %1 right now.</source>
         <translation>このアプリの別のコピーが、現在「%1」にアップデートをインストールしています。</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="-131"/>
         <source>The download changed while it was being installed.</source>
         <translation>インストール中に、ダウンロードしたファイルが変更されました。</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+27"/>
+        <location line="-62"/>
         <source>The update could not be unpacked as a release of this program.</source>
         <translation>アップデートを、このアプリのリリースとして展開できませんでした。</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+78"/>
         <source>The update holds a link that leads out of the release.</source>
         <translation>アップデートに、リリースの外部を参照するリンクが含まれています。</translation>
     </message>
@@ -1059,17 +1017,17 @@
         <translation>このアップデートは別の種類のコンピュータ向けです：%1 はこのコンピュータ用のプログラムではありません。</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+39"/>
         <source>The update could not be put beside the installed version: %1</source>
         <translation>アップデートをインストール済みのバージョンと並べて配置できませんでした：%1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>The update could not be written to the disk in %1: %2.</source>
         <translation>「%1」でアップデートをディスクに書き込めませんでした：%2。</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+20"/>
         <location line="+16"/>
         <source>The new version could not be made current: %1</source>
         <translation>新しいバージョンを現在のバージョンに切り替えられませんでした：%1</translation>
@@ -1255,95 +1213,17 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::WidgetConfiguration</name>
     <message>
-        <location filename="../widget/widget_configuration.cpp" line="+35"/>
-        <source>Midnight</source>
-        <comment>colour theme</comment>
-        <translation>ミッドナイト</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Obsidian</source>
-        <comment>colour theme</comment>
-        <translation>オブシディアン</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Paper</source>
-        <comment>colour theme</comment>
-        <translation>ペーパー</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Matcha</source>
-        <comment>colour theme</comment>
-        <translation>抹茶</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Lemon</source>
-        <comment>colour theme</comment>
-        <translation>レモン</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Sky</source>
-        <comment>colour theme</comment>
-        <translation>スカイ</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Amber</source>
-        <comment>colour theme</comment>
-        <translation>アンバー</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Phosphor</source>
-        <comment>colour theme</comment>
-        <translation>蛍光</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Day</source>
-        <comment>progress period</comment>
-        <translation>日</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Week</source>
-        <comment>progress period</comment>
-        <translation>週</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Month</source>
-        <comment>progress period</comment>
-        <translation>月</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Year</source>
-        <comment>progress period</comment>
-        <translation>年</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location filename="../lampwork/widget_configuration.cpp" line="+34"/>
         <source>Same as App</source>
         <translation>アプリと同じ</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+44"/>
         <source>Theme</source>
         <translation>テーマ</translation>
     </message>
     <message>
-        <location line="+76"/>
-        <source>World Board</source>
-        <comment>widget name</comment>
-        <translation>ワールドボード</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+78"/>
         <source>Cities</source>
         <translation>都市</translation>
     </message>
@@ -1353,13 +1233,7 @@ The installed version was not changed.</source>
         <translation>空欄の場合はアプリの都市を使用します。</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Clock</source>
-        <comment>widget name</comment>
-        <translation>時計</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>City</source>
         <translation>都市</translation>
     </message>
@@ -1369,30 +1243,12 @@ The installed version was not changed.</source>
         <translation>空欄の場合はアプリの都市を使用します。</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Day</source>
-        <comment>widget name</comment>
-        <translation>日付</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Progress</source>
-        <comment>widget name</comment>
-        <translation>進捗</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>Period</source>
         <translation>期間</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Countdown</source>
-        <comment>widget name</comment>
-        <translation>カウントダウン</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Title</source>
         <comment>what a countdown counts to</comment>
         <translation>タイトル</translation>
@@ -1414,13 +1270,7 @@ The installed version was not changed.</source>
         <translation>空欄の場合はアプリの日時を使用します。</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Sign</source>
-        <comment>widget name</comment>
-        <translation>メッセージボード</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Message</source>
         <translation>メッセージ</translation>
     </message>
@@ -1433,7 +1283,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::WidgetFamily</name>
     <message>
-        <location filename="../widgethost/widget_plugin.cpp" line="+48"/>
+        <location filename="../widget_plugin/widget_plugin.cpp" line="+28"/>
         <source>Small</source>
         <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
         <translation>小</translation>
@@ -1460,7 +1310,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::WidgetHostBus</name>
     <message>
-        <location filename="../platform/widgethost/widget_host_bus.cpp" line="+26"/>
+        <location filename="../platform/session_bus/widget_host_bus.cpp" line="+28"/>
         <source>Quillon Widgets is not installed for this session: the session bus has no service com.quillon.WidgetHost.</source>
         <extracomment>Why a widget could not be placed: the session bus knows no widget host</extracomment>
         <translation>Quillon Widgetsはこのセッション用にインストールされていません。セッションバスにサービス com.quillon.WidgetHost がありません。</translation>
@@ -1484,7 +1334,7 @@ The installed version was not changed.</source>
         <translation>Quillon Widgetsに接続できませんでした：%1（%2）。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-22"/>
         <source>There is no session bus to reach Quillon Widgets on.</source>
         <extracomment>Why a widget could not be placed</extracomment>
         <translation>Quillon Widgetsに接続するためのセッションバスがありません。</translation>
@@ -1518,7 +1368,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/host/widget_editor.cpp" line="+102"/>
+        <location filename="../widgethost/editor/widget_editor.cpp" line="+102"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>指定</translation>
@@ -1542,7 +1392,7 @@ The installed version was not changed.</source>
         <translation>デフォルト</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Search</source>
         <translation>検索</translation>
     </message>
@@ -1553,12 +1403,12 @@ The installed version was not changed.</source>
         <translation>%1を検索</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+62"/>
         <source>Drag to change the order.</source>
         <translation>ドラッグして順序を変更します。</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+88"/>
         <source>Clear</source>
         <extracomment>Empties a setting whose default is no value</extracomment>
         <translation>クリア</translation>
@@ -1747,7 +1597,7 @@ The installed version was not changed.</source>
         <translation>ウィジェットへの最後の変更を保存できませんでした：%1。</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+114"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>ウィジェットを編集</translation>
@@ -1759,13 +1609,13 @@ The installed version was not changed.</source>
         <translation>ステータス</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+26"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1（%2）</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+60"/>
         <source>There is no widget size “%1”.</source>
         <extracomment>%1 is the size asked for, as the program names it</extracomment>
         <translation>「%1」というウィジェットサイズはありません。</translation>

@@ -2,7 +2,7 @@
 #include "platform/store/settings_folder.h"
 
 #include "platform/log/logger.h"
-#include "platform/store/defaults_folder.h"
+#include "platform/store/blob_folder.h"
 
 #include <cerrno>
 #include <cstring>
@@ -42,8 +42,8 @@ bool sameBytes(const std::filesystem::path& a, const std::filesystem::path& b)
     if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(a, error))
         || !std::filesystem::is_regular_file(std::filesystem::symlink_status(b, error)))
         return false;
-    const auto folderA = DefaultsFolder::openPath(a.parent_path());
-    const auto folderB = DefaultsFolder::openPath(b.parent_path());
+    const auto folderA = BlobFolder::openPath(a.parent_path());
+    const auto folderB = BlobFolder::openPath(b.parent_path());
     const auto bytesA = folderA ? folderA->read(a.filename().string()) : std::nullopt;
     const auto bytesB = folderB ? folderB->read(b.filename().string()) : std::nullopt;
     return bytesA && bytesB && *bytesA == *bytesB;
@@ -53,7 +53,7 @@ bool sameBytes(const std::filesystem::path& a, const std::filesystem::path& b)
 
 std::filesystem::path settingsFolder()
 {
-    return DefaultsFolder::configHome() / std::string(kSettingsFolderName);
+    return BlobFolder::configHome() / std::string(kSettingsFolderName);
 }
 
 const std::vector<std::string_view>& earlierSettingsFolderNames()
@@ -78,7 +78,7 @@ std::vector<std::string> moveEarlierSettings(
         std::vector<std::filesystem::path> entries;
         for (const auto& entry : std::filesystem::directory_iterator(earlier, error))
             entries.push_back(entry.path());
-        if (!entries.empty() && !DefaultsFolder::openPath(folder)) // makes the folder
+        if (!entries.empty() && !BlobFolder::openPath(folder)) // makes the folder
             continue;
         for (const std::filesystem::path& from : entries) {
             const std::filesystem::path to = folder / from.filename();
@@ -125,7 +125,7 @@ void moveEarlierSettings()
     static std::once_flag once;
     std::call_once(once, [] {
         const Logger log("com.quillon.Quillon", "Settings");
-        for (const std::string& line : moveEarlierSettings(DefaultsFolder::configHome(), settingsFolder()))
+        for (const std::string& line : moveEarlierSettings(BlobFolder::configHome(), settingsFolder()))
             log.notice(line);
     });
 }

@@ -1,6 +1,9 @@
 #include "platform/translations/translations.h"
 
+#include "platform/translations/installed_catalogues.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -19,16 +22,10 @@ QString languageOf(QString setting)
     return setting;
 }
 
-// Owned by the application object, which outlives every window that shows a translated text.
-QTranslator* load(const QString& name, const QStringList& folders)
+// The language of a catalogue file: "quillon_de.qm" holds German, as "quillon_de_AT.qm" would.
+QString languageOfCatalogue(const QTranslator& catalogue)
 {
-    for (const QString& folder : folders) {
-        auto* translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(name, folder))
-            return translator;
-        delete translator;
-    }
-    return nullptr;
+    return QFileInfo(catalogue.filePath()).completeBaseName().section('_', 1, 1);
 }
 
 } // namespace
@@ -49,23 +46,38 @@ QStringList userLanguages(const std::function<QString(const char*)>& variable)
     return languages;
 }
 
-QString installTranslations(const QStringList& languages, const QStringList& folders)
+QStringList userLanguages()
+{
+    return userLanguages([](const char* name) { return QString::fromLocal8Bit(std::getenv(name)); });
+}
+
+std::unique_ptr<QTranslator> loadCatalogue(const QStringList& languages, const QStringList& folders)
 {
     QStringList names;
     for (const QString& wanted : languages + QStringList {"en"})
         names << wanted << wanted.section('_', 0, 0);
     names.removeDuplicates();
-    QString language;
-    QTranslator* product = nullptr;
     for (const QString& name : names) {
-        if ((product = load(kCatalogue + name, folders))) {
-            language = name.section('_', 0, 0);
-            break;
+        for (const QString& folder : folders) {
+            auto catalogue = std::make_unique<QTranslator>();
+            if (catalogue->load(kCatalogue + name, folder))
+                return catalogue;
         }
     }
-    if (!product)
+    return nullptr;
+}
+
+QString installTranslations(const QStringList& languages, const QStringList& folders)
+{
+    std::unique_ptr<QTranslator> catalogue = loadCatalogue(languages, folders);
+    if (!catalogue)
         return {};
+    const QString language = languageOfCatalogue(*catalogue);
+    // Owned by the application object, which outlives every window that shows a translated text.
+    QTranslator* product = catalogue.release();
+    product->setParent(QCoreApplication::instance());
     QCoreApplication::installTranslator(product);
+    noteCatalogueInstalled(product->filePath());
     // Qt's own texts (standard buttons, the context menus of text fields) in the same language.
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (language != "en"
@@ -78,13 +90,17 @@ QString installTranslations(const QStringList& languages, const QStringList& fol
 
 QString installTranslations(const QStringList& folders)
 {
-    return installTranslations(
-        userLanguages([](const char* name) { return QString::fromLocal8Bit(std::getenv(name)); }), folders);
+    return installTranslations(userLanguages(), folders);
 }
 
 QStringList translationFolders()
 {
     return {QCoreApplication::applicationDirPath() + "/../share/quillon/translations"};
+}
+
+QStringList pluginTranslationFolders(const QString& pluginFile)
+{
+    return {QFileInfo(pluginFile).absolutePath() + "/../../../share/quillon/translations"};
 }
 
 } // namespace quillon

@@ -2,7 +2,7 @@
 #include "studio/application/application_service.h"
 
 #include "platform/desktop/single_instance.h"
-#include "platform/widgethost/session_bus.h"
+#include "platform/session_bus/session_bus.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

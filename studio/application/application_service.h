@@ -2,7 +2,7 @@
 // a second start hands its link to the first and ends.
 #pragma once
 
-#include "platform/widgethost/studio_bus.h"
+#include "platform/session_bus/studio_bus.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // quillon: the studio. Takes an optional quillon://widget/<kind> link, as the desktop passes it.
-#include "platform/info/bundle_info.h"
+#include "platform/info/build_info.h"
 #include "platform/store/settings_folder.h"
 #include "platform/translations/translations.h"
 #include "studio/application/display_check.h"
@@ -45,7 +45,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (arguments.request == quillon::StudioArguments::Request::version) {
-        std::cout << quillon::versionLine("quillon", quillon::mainBundleInfo()) << "\n";
+        std::cout << quillon::versionLine("quillon", quillon::thisBuild()) << "\n";
         return 0;
     }
 

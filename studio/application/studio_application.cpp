@@ -1,10 +1,10 @@
 // Starting the studio once per session and routing links to its window.
 #include "studio/application/studio_application.h"
 
-#include "platform/info/bundle_info.h"
-#include "platform/updater/desktop_registration.h"
-#include "platform/updater/self_updater.h"
+#include "platform/info/build_info.h"
 #include "scenes/widget_link.h"
+#include "updater/desktop_registration.h"
+#include "updater/self_updater.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -18,11 +18,9 @@ namespace {
 std::unique_ptr<Updater> makeUpdater(const std::optional<SelfUpdatingInstall>& install, QSettings& settings,
     UpdateWindows& windows, QWidget* parent)
 {
-    const BundleInfo& info = mainBundleInfo();
-    SelfUpdaterConfiguration configuration {
-        QUrl(QString::fromStdString(info.value(kFeedURLKey).value_or("")).trimmed()),
-        info.value(kPublicEDKeyKey).value_or(""), info.value(kBundleIdentifierKey).value_or(""),
-        info.value(kBundleVersionKey).value_or("0"), info.value(kBundleShortVersionKey).value_or("?"),
+    const BuildInfo& info = thisBuild();
+    SelfUpdaterConfiguration configuration {QUrl(QString::fromStdString(info.feedURL).trimmed()),
+        info.updatePublicKey, info.identifier, info.build, info.version,
         {QSysInfo::kernelVersion().toStdString(), QSysInfo::buildCpuArchitecture().toStdString()}, install,
         QUILLON_WEBSITE_URL};
     return std::make_unique<Updater>(info,

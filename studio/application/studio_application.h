@@ -2,12 +2,12 @@
 #pragma once
 
 #include "platform/desktop/running_version.h"
-#include "platform/updater/updater.h"
-#include "platform/widgethost/dbus_timeline_reloader.h"
+#include "platform/session_bus/dbus_timeline_reloader.h"
 #include "studio/application/application_service.h"
 #include "studio/application/update_windows.h"
 #include "studio/model/state_store.h"
 #include "studio/window/studio_window.h"
+#include "updater/updater.h"
 
 #include <QObject>
 #include <QSettings>

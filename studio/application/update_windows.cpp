@@ -1,7 +1,7 @@
 #include "studio/application/update_windows.h"
 
-#include "platform/updater/release_notes.h"
 #include "studio/controls/qt_text.h"
+#include "updater/release_notes.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -2,7 +2,7 @@
 // its notes, progress, "up to date", errors, and the offer to start the new version.
 #pragma once
 
-#include "platform/updater/update_user_driver.h"
+#include "updater/update_user_driver.h"
 
 #include <QPointer>
 

@@ -3,9 +3,9 @@
 
 #include "studio/stage/stage_accessibility.h"
 
+#include "names/display_names.h"
 #include "render/dot_painter.h"
 #include "studio/controls/choice_accessibility.h"
-#include "studio/controls/display_names.h"
 #include "studio/controls/spring.h"
 
 #include <QBoxLayout>

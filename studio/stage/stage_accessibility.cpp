@@ -1,7 +1,7 @@
 // The card as static text; the size picker's segments as page tabs.
 #include "studio/stage/stage_accessibility.h"
 
-#include "studio/controls/display_names.h"
+#include "names/display_names.h"
 #include "studio/stage/control_bar.h"
 #include "studio/stage/stage_view.h"
 

@@ -3,6 +3,7 @@
 
 #include "studio/stage/stage_accessibility.h"
 
+#include "render/board_style.h"
 #include "render/dot_painter.h"
 #include "studio/controls/spring.h"
 #include "studio/stage/stage_metrics.h"
@@ -210,8 +211,8 @@ void StageView::paintCard(QPainter& painter, const QRectF& card, double scale, d
     painter.scale(card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width,
         card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width);
     const DotSizeF points = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
-    paintScene(painter, m_animation.animatedScene(m_scene, seconds), theme, theme.isDark,
-        QRectF(0, 0, points.width, points.height));
+    paintScene(painter, m_animation.animatedScene(m_scene, seconds), theme,
+        drawsGlow(BoardSurface::studioCard, theme), QRectF(0, 0, points.width, points.height));
     painter.restore();
 }
 

@@ -1,7 +1,7 @@
 #include "studio/window/settings_view.h"
 
 #include "platform/calendar/locale_date_format.h"
-#include "platform/info/bundle_info.h"
+#include "platform/info/build_info.h"
 #include "platform/text/user_locale.h"
 #include "studio/controls/form_section.h"
 #include "studio/controls/text_styles.h"
@@ -78,8 +78,7 @@ SettingsView::SettingsView(Updater& updater, Clock now, QWidget* parent)
     column->addWidget(updates);
 
     auto* about = new FormSection(QString(), this);
-    m_version
-        = new QLabel(QString::fromStdString(mainBundleInfo().value(kBundleShortVersionKey).value_or("?")));
+    m_version = new QLabel(QString::fromStdString(thisBuild().version));
     m_version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     about->addRow(row(tr("Version", "the studio's version"), m_version));
     const QUrl website(QUILLON_WEBSITE_URL);

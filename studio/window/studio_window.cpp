@@ -1,11 +1,11 @@
 // Window layout, full view, menus and the links that bring it forward.
 #include "studio/window/studio_window.h"
 
-#include "platform/info/bundle_info.h"
+#include "names/display_names.h"
+#include "platform/info/build_info.h"
+#include "platform/session_bus/session_bus.h"
+#include "platform/session_bus/widget_host_bus.h"
 #include "platform/translations/store_report_text.h"
-#include "platform/widgethost/session_bus.h"
-#include "platform/widgethost/widget_host_bus.h"
-#include "studio/controls/display_names.h"
 #include "studio/controls/symbols.h"
 #include "studio/window/window_frame_autosave.h"
 
@@ -41,9 +41,9 @@ constexpr int kInspectorMaximum = 360;
 // A new message to support, with the version of the studio and of the system it runs on.
 QUrl supportMail()
 {
-    const BundleInfo& info = mainBundleInfo();
-    const QString version = QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")) + " ("
-        + QString::fromStdString(info.value(kBundleVersionKey).value_or("?")) + ")";
+    const BuildInfo& info = thisBuild();
+    const QString version
+        = QString::fromStdString(info.version) + " (" + QString::fromStdString(info.build) + ")";
     QUrl mail(QString("mailto:") + QUILLON_SUPPORT_EMAIL);
     QUrlQuery query;
     query.addQueryItem("subject", "Quillon support");
@@ -270,14 +270,13 @@ void StudioWindow::setUpdater(Updater& updater)
     QAction* first = m_helpMenu->actions().value(0);
     auto* about = new QAction(tr("About Quillon"), m_helpMenu);
     connect(about, &QAction::triggered, this, [this] {
-        const BundleInfo& info = mainBundleInfo();
+        const BuildInfo& info = thisBuild();
         QMessageBox::about(this, tr("About Quillon"),
             //: %1 is the version, %2 the build number, %3 the web site's address and %4 its host name.
             tr("<b>Quillon</b><br>Version %1 (%2)<br><br>Dot-matrix displays for your desktop.<br>"
                "<a href=\"%3\">%4</a>")
-                .arg(QString::fromStdString(info.value(kBundleShortVersionKey).value_or("?")),
-                    QString::fromStdString(info.value(kBundleVersionKey).value_or("?")), QUILLON_WEBSITE_URL,
-                    QUrl(QUILLON_WEBSITE_URL).host()));
+                .arg(QString::fromStdString(info.version), QString::fromStdString(info.build),
+                    QUILLON_WEBSITE_URL, QUrl(QUILLON_WEBSITE_URL).host()));
     });
     m_checkForUpdatesAction = new QAction(tr("Check for Updates…"), m_helpMenu);
     connect(m_checkForUpdatesAction, &QAction::triggered, &updater, &Updater::checkForUpdates);

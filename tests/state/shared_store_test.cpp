@@ -4,11 +4,11 @@
 
 #include "platform/log/logger.h"
 #include "tests/support/scene_test_support.h"
+#include "tests/support/scoped_environment.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -49,23 +49,18 @@ class SharedStoreTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (const char* old = std::getenv("XDG_CONFIG_HOME"))
-            m_oldHome = old;
         m_home = fs::temp_directory_path()
             / ("quillon-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-"
                 + std::to_string(::getpid()));
         fs::remove_all(m_home);
-        setenv("XDG_CONFIG_HOME", m_home.c_str(), 1);
+        m_configHome.emplace("XDG_CONFIG_HOME", m_home.string());
         m_oldSink = replaceLogSink([this](const LogRecord& record) { m_log.push_back(record); });
     }
 
     void TearDown() override
     {
         replaceLogSink(m_oldSink);
-        if (m_oldHome)
-            setenv("XDG_CONFIG_HOME", m_oldHome->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
+        m_configHome.reset();
         fs::remove_all(m_home);
     }
 
@@ -75,7 +70,7 @@ protected:
     std::vector<LogRecord> m_log;
 
 private:
-    std::optional<std::string> m_oldHome;
+    std::optional<testing::ScopedEnvironmentVariable> m_configHome;
     LogSink m_oldSink;
 };
 
@@ -125,7 +120,7 @@ TEST_F(SharedStoreTest, ARecordThatIsThereButCannotBeReadIsReportedAndTheDefault
     } cases[] = {
         {"not JSON", "countdownTitle = Launch", StoreProblem::damaged},
         {"JSON but not an object", "[1, 2]", StoreProblem::damaged},
-        {"over one mebibyte", std::string(DefaultsFolder::kMaxBlobBytes + 1, ' '), StoreProblem::tooLarge},
+        {"over one mebibyte", std::string(BlobFolder::kMaxBlobBytes + 1, ' '), StoreProblem::tooLarge},
     };
     const SharedStore store(folder());
     for (const auto& c : cases) {
@@ -166,7 +161,7 @@ TEST_F(SharedStoreTest, ASaveThatCannotBeWrittenReturnsFalseLogsWhyAndKeepsTheOl
         {"a date JSON cannot hold", [](StudioState& s) { s.countdownDate = Instant {std::nan("")}; },
             "JSON cannot hold it"},
         {"a record over one mebibyte",
-            [](StudioState& s) { s.signText.assign(DefaultsFolder::kMaxBlobBytes, 's'); },
+            [](StudioState& s) { s.signText.assign(BlobFolder::kMaxBlobBytes, 's'); },
             "over the limit of 1048576"},
     };
     const fs::path record = folder() / "studio.v1";
@@ -190,7 +185,7 @@ TEST_F(SharedStoreTest, ARecordThatCannotBeReadIsMovedAsideBeforeTheSaveInsteadO
 {
     const fs::path record = folder() / "studio.v1";
     const fs::path aside = folder() / "studio.v1.bad";
-    const std::string overLimit(DefaultsFolder::kMaxBlobBytes + 1, ' ');
+    const std::string overLimit(BlobFolder::kMaxBlobBytes + 1, ' ');
     const struct {
         const char* name;
         std::function<void()> place;

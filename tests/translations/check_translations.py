@@ -7,8 +7,10 @@ text is missing, unfinished or left over from an older source, or when the place
 translation (%1 … %99, and %n for counts) differ from its source's. English holds the plural forms
 only.
 
-Usage: check_translations.py LUPDATE SOURCE_ROOT TRANSLATIONS_FOLDER LANGUAGE...
+Usage: check_translations.py LUPDATE SOURCE_ROOT TRANSLATIONS_FOLDER --folders FOLDER... --languages LANGUAGE...
+The folders (relative to SOURCE_ROOT) and the languages are the build's own lists, which CMake passes.
 """
+import argparse
 import re
 import shutil
 import subprocess
@@ -18,7 +20,6 @@ import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 PLACEHOLDER = re.compile(r"%(?:\d{1,2}|n)")
-TRANSLATED_FOLDERS = ["platform", "studio", "widgethost", "widget"]
 
 
 def messages(ts_file):
@@ -69,7 +70,7 @@ def check_catalogue(ts_file, plurals_only):
     return faults
 
 
-def check_in_step(lupdate, root, folder, languages):
+def check_in_step(lupdate, root, folder, translated_folders, languages):
     """Runs lupdate on copies of the catalogues: every text it finds must be in the committed ones."""
     faults = []
     with tempfile.TemporaryDirectory() as scratch:
@@ -80,7 +81,7 @@ def check_in_step(lupdate, root, folder, languages):
             command = [lupdate, "-silent", "-locations", "none", "-no-obsolete", "-I", str(root)]
             if language == "en":
                 command.append("-pluralonly")
-            command += [str(root / name) for name in TRANSLATED_FOLDERS] + ["-ts", str(copy)]
+            command += [str(root / name) for name in translated_folders] + ["-ts", str(copy)]
             subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
             known = messages(committed)
             for key in messages(copy):
@@ -90,11 +91,15 @@ def check_in_step(lupdate, root, folder, languages):
 
 
 def main():
-    if len(sys.argv) < 5:
-        print(__doc__)
-        return 2
-    lupdate, root, folder, languages = sys.argv[1], Path(sys.argv[2]), Path(sys.argv[3]), sys.argv[4:]
-    faults = check_in_step(lupdate, root, folder, languages)
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("lupdate")
+    parser.add_argument("root", type=Path)
+    parser.add_argument("folder", type=Path)
+    parser.add_argument("--folders", nargs="+", required=True)
+    parser.add_argument("--languages", nargs="+", required=True)
+    arguments = parser.parse_args()
+    lupdate, root, folder, languages = arguments.lupdate, arguments.root, arguments.folder, arguments.languages
+    faults = check_in_step(lupdate, root, folder, arguments.folders, languages)
     faults += check_catalogue(folder / "quillon_en.ts", plurals_only=True)
     for language in languages:
         faults += check_catalogue(folder / f"quillon_{language}.ts", plurals_only=False)

@@ -1,6 +1,6 @@
 // quillon-icon: draws the application icon from its SVG at one size in pixels, as a PNG for the
 // icon theme's fixed-size folders. Used by the build.
-#include "platform/info/bundle_info.h"
+#include "platform/info/build_info.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -26,7 +26,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (first == "--version") {
-        std::cout << quillon::versionLine("quillon-icon", quillon::mainBundleInfo()) << "\n";
+        std::cout << quillon::versionLine("quillon-icon", quillon::thisBuild()) << "\n";
         return 0;
     }
     // No display is needed to draw into an image.

@@ -1,9 +1,9 @@
 // quillon-sign-update: the publisher's side of self-updating. Makes the Ed25519 key pair (the
 // public half goes into release builds as QUILLON_UPDATE_PUBLIC_KEY), and signs a release archive,
 // printing the attributes of its enclosure in the update feed.
-#include "platform/info/bundle_info.h"
+#include "platform/info/build_info.h"
 #include "platform/io/write_all.h"
-#include "platform/updater/update_signature.h"
+#include "updater/update_signature.h"
 
 #include <cerrno>
 #include <cstring>
@@ -120,7 +120,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command == "--version") {
-        std::cout << quillon::versionLine("quillon-sign-update", quillon::mainBundleInfo()) << '\n';
+        std::cout << quillon::versionLine("quillon-sign-update", quillon::thisBuild()) << '\n';
         return 0;
     }
     if (command == "--generate-keys" && argc == 3) {

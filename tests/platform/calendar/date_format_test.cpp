@@ -2,10 +2,10 @@
 #include "platform/calendar/date_format.h"
 
 #include "tests/support/libc_time.h"
+#include "tests/support/scoped_environment.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <limits>
 #include <thread>
 #include <vector>
@@ -33,12 +33,12 @@ TEST(PosixDateFormat, WritesEnglishNamesInTheGivenZone)
         {tokyo, "EEE dd MMM", "Sun 06 Dec"},
         {tokyo, "HH:mm", "05:30"},
     };
-    setenv("LC_ALL", "de_DE.UTF-8", 1); // the user's locale plays no part
+    // The user's locale plays no part.
+    const testing::ScopedEnvironmentVariable userLocale("LC_ALL", "de_DE.UTF-8");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pattern);
         EXPECT_EQ(formatPosixDate(saturday, c.zone, c.pattern), c.expected);
     }
-    unsetenv("LC_ALL");
 }
 
 TEST(PosixDateFormat, OddInputGivesTextNotACrash)

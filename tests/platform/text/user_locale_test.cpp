@@ -1,9 +1,10 @@
 // Reading the user's locale from POSIX locale variables.
 #include "platform/text/user_locale.h"
 
+#include "tests/support/scoped_environment.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -27,36 +28,21 @@ TEST(UserLocale, TranslatesPosixNamesToIcuIdentifiers)
     }
 }
 
-// Sets locale variables for the length of a test and puts the old values back.
+// LC_ALL, LC_TIME and LANG for the length of a test; std::nullopt leaves a variable unset.
 class LocaleEnvironment {
 public:
-    LocaleEnvironment(
-        std::optional<std::string> all, std::optional<std::string> time, std::optional<std::string> lang)
+    LocaleEnvironment(const std::optional<std::string>& all, const std::optional<std::string>& time,
+        const std::optional<std::string>& lang)
+        : m_all("LC_ALL", all)
+        , m_time("LC_TIME", time)
+        , m_lang("LANG", lang)
     {
-        for (const char* name : kNames) {
-            const char* value = std::getenv(name);
-            m_saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-        }
-        set("LC_ALL", all);
-        set("LC_TIME", time);
-        set("LANG", lang);
-    }
-    ~LocaleEnvironment()
-    {
-        for (const auto& [name, value] : m_saved)
-            set(name, value);
     }
 
 private:
-    static constexpr const char* kNames[] = {"LC_ALL", "LC_TIME", "LANG"};
-    static void set(const char* name, const std::optional<std::string>& value)
-    {
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
+    testing::ScopedEnvironmentVariable m_all;
+    testing::ScopedEnvironmentVariable m_time;
+    testing::ScopedEnvironmentVariable m_lang;
 };
 
 TEST(UserLocale, TakesLcAllThenTheCategoryThenLang)

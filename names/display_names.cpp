@@ -1,6 +1,6 @@
 // Each English name is listed for the translation tools, with what it names where one English word
 // names two things ("Day").
-#include "studio/controls/display_names.h"
+#include "names/display_names.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,6 @@
-// The names of kinds, sizes, periods and themes as the studio shows them, in the user's language. The
-// scenes and the theme table keep their English names, which the record and the displays use.
+// The names of kinds, sizes, periods and themes as people read them in the studio and in the widget
+// editors, in the user's language. The scenes and the theme table keep their English names, which
+// the record and the displays use.
 #pragma once
 
 #include "core/dot_theme.h"

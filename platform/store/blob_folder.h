@@ -10,7 +10,7 @@
 
 namespace quillon {
 
-class DefaultsFolder {
+class BlobFolder {
 public:
     // Blobs larger than this are not read: no record of ours comes near it.
     static constexpr std::size_t kMaxBlobBytes = 1024 * 1024;
@@ -22,8 +22,8 @@ public:
     // only when the name is not a plain folder name: a folder that cannot be made or written now is
     // still read where it can be, and each write tries again to make it, so that a settings folder
     // that becomes writable is used without a restart.
-    static std::optional<DefaultsFolder> open(std::string_view name);
-    static std::optional<DefaultsFolder> openPath(const std::filesystem::path& folder);
+    static std::optional<BlobFolder> open(std::string_view name);
+    static std::optional<BlobFolder> openPath(const std::filesystem::path& folder);
 
     const std::filesystem::path& path() const { return m_path; }
 
@@ -50,7 +50,7 @@ public:
     static constexpr std::string_view kSetAsideSuffix = ".bad";
 
 private:
-    explicit DefaultsFolder(std::filesystem::path path)
+    explicit BlobFolder(std::filesystem::path path)
         : m_path(std::move(path))
     {
     }

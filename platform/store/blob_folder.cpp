@@ -1,5 +1,5 @@
 // Folder-backed blobs with atomic replacement, read and written through links to the user's files.
-#include "platform/store/defaults_folder.h"
+#include "platform/store/blob_folder.h"
 
 #include "platform/io/write_all.h"
 
@@ -129,7 +129,7 @@ bool isPlainName(std::string_view name)
         && name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
 }
 
-std::filesystem::path DefaultsFolder::configHome()
+std::filesystem::path BlobFolder::configHome()
 {
     if (const char* configured = std::getenv("XDG_CONFIG_HOME"); configured && configured[0] == '/')
         return configured;
@@ -140,22 +140,22 @@ std::filesystem::path DefaultsFolder::configHome()
     return "/tmp";
 }
 
-std::optional<DefaultsFolder> DefaultsFolder::open(std::string_view name)
+std::optional<BlobFolder> BlobFolder::open(std::string_view name)
 {
     if (!isPlainName(name))
         return std::nullopt;
     return openPath(configHome() / std::string(name));
 }
 
-std::optional<DefaultsFolder> DefaultsFolder::openPath(const std::filesystem::path& folder)
+std::optional<BlobFolder> BlobFolder::openPath(const std::filesystem::path& folder)
 {
     if (folder.empty())
         return std::nullopt;
     makeFolder(folder);
-    return DefaultsFolder(folder);
+    return BlobFolder(folder);
 }
 
-std::optional<std::string> DefaultsFolder::read(std::string_view key) const
+std::optional<std::string> BlobFolder::read(std::string_view key) const
 {
     if (!isPlainName(key)) {
         errno = EINVAL;
@@ -195,13 +195,13 @@ std::optional<std::string> DefaultsFolder::read(std::string_view key) const
     }
 }
 
-bool DefaultsFolder::contains(std::string_view key) const
+bool BlobFolder::contains(std::string_view key) const
 {
     struct stat status { };
     return isPlainName(key) && ::lstat((m_path / std::string(key)).c_str(), &status) == 0;
 }
 
-bool DefaultsFolder::write(std::string_view key, std::string_view bytes) const
+bool BlobFolder::write(std::string_view key, std::string_view bytes) const
 {
     if (!isPlainName(key) || bytes.size() > kMaxBlobBytes) {
         errno = isPlainName(key) ? EFBIG : EINVAL;
@@ -233,7 +233,7 @@ bool DefaultsFolder::write(std::string_view key, std::string_view bytes) const
     return true;
 }
 
-bool DefaultsFolder::setAside(std::string_view key) const
+bool BlobFolder::setAside(std::string_view key) const
 {
     const std::string asideName = std::string(key) + std::string(kSetAsideSuffix);
     if (!isPlainName(key) || !isPlainName(asideName)) {

@@ -1,5 +1,5 @@
 // Blobs kept behind symbolic links: which links the folder follows, and that a write keeps them.
-#include "platform/store/defaults_folder.h"
+#include "platform/store/blob_folder.h"
 #include "tests/support/file_contents.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 using testing::readFile;
 using testing::writeFile;
 
-class DefaultsFolderTest : public ::testing::Test {
+class BlobFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -34,7 +34,7 @@ protected:
     fs::path m_root;
 };
 
-TEST_F(DefaultsFolderTest, FollowsALinkOnlyToARegularFileOfTheUsersAndReplacesAnyOtherLinkWhereItIs)
+TEST_F(BlobFolderTest, FollowsALinkOnlyToARegularFileOfTheUsersAndReplacesAnyOtherLinkWhereItIs)
 {
     const struct {
         const char* name;
@@ -72,7 +72,7 @@ TEST_F(DefaultsFolderTest, FollowsALinkOnlyToARegularFileOfTheUsersAndReplacesAn
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(m_root);
-        const auto folder = DefaultsFolder::openPath(m_root / "suite");
+        const auto folder = BlobFolder::openPath(m_root / "store");
         ASSERT_TRUE(folder.has_value());
         const fs::path elsewhere = m_root / "elsewhere";
         fs::create_directories(elsewhere);
@@ -102,9 +102,9 @@ TEST_F(DefaultsFolderTest, FollowsALinkOnlyToARegularFileOfTheUsersAndReplacesAn
     }
 }
 
-TEST_F(DefaultsFolderTest, SettingAsideMovesTheEntryItselfToItsBadNameAndFreesTheKey)
+TEST_F(BlobFolderTest, SettingAsideMovesTheEntryItselfToItsBadNameAndFreesTheKey)
 {
-    const auto folder = DefaultsFolder::openPath(m_root / "suite");
+    const auto folder = BlobFolder::openPath(m_root / "store");
     ASSERT_TRUE(folder.has_value());
     fs::create_symlink(m_root / "missing", folder->path() / "key");
     writeFile(folder->path() / "key.bad", "an earlier one");
