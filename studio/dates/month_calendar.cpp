@@ -1,17 +1,18 @@
 #include "studio/dates/month_calendar.h"
 
 #include "platform/calendar/locale_date_format.h"
-#include "studio/controls/choice_accessibility.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/spring.h"
 #include "studio/controls/symbols.h"
 #include "studio/controls/text_styles.h"
+#include "studio/dates/day_cell.h"
+#include "studio/dates/month_grid.h"
+#include "studio/dates/rolling_title.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -29,124 +30,6 @@ QToolButton* headerButton(QWidget* parent)
 }
 
 } // namespace
-
-RollingTitle::RollingTitle(QWidget* parent)
-    : QWidget(parent)
-{
-    setFont(headlineFont());
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-}
-
-void RollingTitle::setText(const QString& text, int direction)
-{
-    m_previous = m_text;
-    m_text = text;
-    m_direction = direction;
-    m_progress = direction == 0 ? 1 : 0;
-    setAccessibleName(text);
-    updateGeometry();
-    update();
-}
-
-void RollingTitle::setProgress(double progress)
-{
-    m_progress = progress;
-    update();
-}
-
-QSize RollingTitle::sizeHint() const
-{
-    return {fontMetrics().horizontalAdvance(m_text) + 4, fontMetrics().height() + 2};
-}
-
-void RollingTitle::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setClipRect(rect());
-    painter.setPen(palette().color(QPalette::WindowText));
-    const int travel = height();
-    const auto draw = [&](const QString& text, double offset, double opacity) {
-        painter.setOpacity(std::clamp(opacity, 0.0, 1.0));
-        painter.drawText(rect().translated(0, static_cast<int>(std::lround(offset))),
-            Qt::AlignLeft | Qt::AlignVCenter, text);
-    };
-    if (m_direction != 0 && m_progress < 1) {
-        // The old month leaves the way the new one comes from.
-        draw(m_previous, -m_direction * m_progress * travel, 1 - m_progress);
-        draw(m_text, m_direction * (1 - m_progress) * travel, m_progress);
-    } else {
-        draw(m_text, 0, 1);
-    }
-}
-
-DayCell::DayCell(QWidget* parent)
-    : QAbstractButton(parent)
-{
-    setFixedSize(MonthCalendar::kCellSide, MonthCalendar::kCellSide);
-    setCheckable(true);
-    presentAsRadioButton(*this);
-    // Only the calendar's tab stop takes the keyboard; a click picks the day without it.
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void DayCell::showDay(Instant day, QString number, QString fullDate, DayCellState state)
-{
-    m_day = day;
-    m_number = std::move(number);
-    m_state = state;
-    setText(m_number);
-    setAccessibleName(fullDate);
-    setChecked(state.selected);
-    setEnabled(state.selectable);
-    update();
-}
-
-void DayCell::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setOpacity(m_state.opacity());
-    const QColor accent = palette().color(QPalette::Active, QPalette::Highlight);
-    const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
-    if (m_state.selected) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(accent);
-        painter.drawEllipse(box);
-    } else if (m_state.today) {
-        painter.setPen(QPen(accent, 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(box.adjusted(0.75, 0.75, -0.75, -0.75));
-    }
-    if (hasFocus()) {
-        painter.setPen(QPen(accent, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    }
-    QFont font = calloutFont();
-    font.setWeight(m_state.selected || m_state.today ? QFont::DemiBold : QFont::Normal);
-    painter.setFont(font);
-    const QColor ink = m_state.selected ? QColor(Qt::white)
-        : m_state.inMonth               ? palette().color(QPalette::Active, QPalette::WindowText)
-                                        : palette().color(QPalette::Active, QPalette::PlaceholderText);
-    painter.setPen(ink);
-    painter.drawText(rect(), Qt::AlignCenter, m_number);
-}
-
-void DayCell::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        event->ignore(); // the calendar moves the selection, and the focus with it
-        return;
-    default:
-        QAbstractButton::keyPressEvent(event);
-    }
-}
 
 MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, Instant selection,
     Instant earliest, Instant now, QWidget* parent)

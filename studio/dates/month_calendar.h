@@ -5,9 +5,7 @@
 #pragma once
 
 #include "platform/calendar/calendar.h"
-#include "studio/dates/month_grid.h"
 
-#include <QAbstractButton>
 #include <QVariantAnimation>
 #include <QWidget>
 
@@ -20,31 +18,7 @@ class QToolButton;
 namespace quillon {
 
 class DayCell;
-
-// The month's name and year: a new month rolls in from below when it is later and from above when
-// it is earlier, as the digits of a counter turn.
-class RollingTitle final : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit RollingTitle(QWidget* parent = nullptr);
-
-    QString text() const { return m_text; }
-    // `direction` 1 rolls forward, -1 back, 0 changes at once.
-    void setText(const QString& text, int direction);
-    // How far the roll has come, from 0 to 1 (a spring may overshoot a little).
-    void setProgress(double progress);
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QString m_text;
-    QString m_previous;
-    int m_direction = 0;
-    double m_progress = 1;
-};
+class RollingTitle;
 
 class MonthCalendar final : public QWidget {
     Q_OBJECT
@@ -111,32 +85,6 @@ private:
     std::vector<DayCell*> m_cells;
     QVariantAnimation m_slide;
     int m_slideDirection = 1;
-};
-
-// One day: its number in a 32-point box, a filled accent circle when selected, an accent ring for
-// today, faded outside the month and more when it cannot be picked.
-// For assistive technologies one radio button of the month: named with the full date, checked when
-// selected, disabled when it cannot be picked. The keys that move through the month go on to the
-// calendar.
-class DayCell final : public QAbstractButton {
-    Q_OBJECT
-
-public:
-    explicit DayCell(QWidget* parent);
-    void showDay(Instant day, QString number, QString fullDate, DayCellState state);
-
-    Instant day() const { return m_day; }
-    const DayCellState& state() const { return m_state; }
-    QString number() const { return m_number; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    Instant m_day;
-    QString m_number;
-    DayCellState m_state;
 };
 
 } // namespace quillon

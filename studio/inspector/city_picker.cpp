@@ -1,7 +1,7 @@
 #include "studio/inspector/city_picker.h"
 
+#include "names/display_names.h"
 #include "platform/calendar/instant.h"
-#include "studio/controls/display_names.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/symbols.h"
 #include "studio/controls/text_styles.h"

@@ -1,6 +1,6 @@
 #include "studio/inspector/city_row.h"
 
-#include "studio/controls/display_names.h"
+#include "names/display_names.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/text_styles.h"
 #include "studio/inspector/inspector_texts.h"

@@ -2,7 +2,7 @@
 // edit, and asking the widgets to reload at most once per burst of edits that concern them.
 #pragma once
 
-#include "platform/widgethost/timeline_reloader.h"
+#include "platform/session_bus/timeline_reloader.h"
 #include "scenes/city.h"
 #include "scenes/dot_scene.h"
 #include "state/studio_state.h"

@@ -2,7 +2,7 @@
 // development build, a note that it does not update itself), and the version with the web site.
 #pragma once
 
-#include "platform/updater/updater.h"
+#include "updater/updater.h"
 
 #include <QDialog>
 

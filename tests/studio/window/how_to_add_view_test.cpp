@@ -2,7 +2,7 @@
 // reader and the keyboard find it.
 #include "studio/window/how_to_add_view.h"
 
-#include "platform/widgethost/widget_host_bus.h"
+#include "platform/session_bus/widget_host_bus.h"
 
 #include "tests/support/accessibility_checks.h"
 

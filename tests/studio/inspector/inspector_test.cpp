@@ -1,15 +1,22 @@
 // The settings column over a real model: what each kind shows, and what each control writes.
+#include "names/display_names.h"
 #include "platform/translations/translations.h"
-#include "studio/controls/display_names.h"
+#include "studio/controls/form_section.h"
+#include "studio/controls/growing_text_edit.h"
 #include "studio/controls/popover.h"
+#include "studio/dates/countdown_date_picker.h"
+#include "studio/dates/day_cell.h"
 #include "studio/dates/month_calendar.h"
+#include "studio/inspector/board_city_list.h"
 #include "studio/inspector/city_picker.h"
+#include "studio/inspector/city_row.h"
 #include "studio/inspector/inspector_texts.h"
 #include "studio/inspector/inspector_view.h"
 #include "studio/model/studio_model.h"
 #include "tests/support/accessibility_checks.h"
 #include "tests/support/built_catalogues.h"
 #include "tests/support/memory_state_store.h"
+#include "tests/support/scoped_environment.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -43,6 +50,18 @@ constexpr Instant kNow = Instant::fromUnixSeconds(1796481000);
 Instant at(int year, int month, int day, int hour, int minute)
 {
     return Calendar(TimeZone::utc(), 1, 1).instantAt(CivilDate {year, month, day}, hour, minute, 0);
+}
+
+// The control of type T that the column names `name`, found as a screen reader's user meets it: in
+// the column, not through the view's members. Without it nothing else of the test can be checked,
+// so a missing one ends the run with its name.
+template <typename T> T* child(const QObject& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("%s has no %s named \"%s\"", parent.metaObject()->className(), T::staticMetaObject.className(),
+            name);
+    return found;
 }
 
 QStringList actionTexts(const QMenu& menu)
@@ -86,7 +105,6 @@ private slots:
     {
         m_view.reset();
         m_model.reset();
-        qputenv("LC_ALL", "en_US.UTF-8");
     }
 
     void eachKindShowsItsHeaderItsSectionsAndTheSyncNote()
@@ -96,33 +114,36 @@ private slots:
             {DotWidgetKind::countdown, 3}, {DotWidgetKind::sign, 2}};
         for (DotWidgetKind kind : kAllWidgetKinds) {
             m_model->selectKind(kind);
-            QCOMPARE(m_view->titleLabel()->text().toStdString(), std::string(title(kind)));
-            QCOMPARE(m_view->descriptionLabel()->text().toStdString(), std::string(kindDescription(kind)));
-            const std::vector<FormSection*> sections = m_view->sections();
-            QCOMPARE(sections.size(), sectionCounts.at(kind));
-            QCOMPARE(sections.back()->footer()->text(),
+            QCOMPARE(child<QLabel>(*m_view, "kindTitle")->text().toStdString(), std::string(title(kind)));
+            QCOMPARE(child<QLabel>(*m_view, "kindDescription")->text().toStdString(),
+                std::string(kindDescription(kind)));
+            const std::vector<FormSection*> shown = sections();
+            QCOMPARE(shown.size(), sectionCounts.at(kind));
+            QCOMPARE(shown.back()->footer()->text(),
                 QString("To give one widget its own theme or city, right-click it on the desktop and choose "
                         "Edit Widget."));
         }
         // The day kind has nothing of its own: no control of another kind is left behind.
         m_model->selectKind(DotWidgetKind::day);
-        QVERIFY(!m_view->boardCities() && !m_view->titleField() && !m_view->messageField()
-            && !m_view->use24hToggle());
+        QVERIFY(m_view->findChildren<BoardCityList*>().isEmpty()
+            && m_view->findChildren<GrowingTextEdit*>().isEmpty()
+            && m_view->findChildren<QCheckBox*>().isEmpty());
     }
 
     void theTitleHintShowsFromThe33rdCharacterAndEveryKeystrokeIsWritten()
     {
         m_model->selectKind(DotWidgetKind::countdown);
-        GrowingTextEdit* field = m_view->titleField();
+        GrowingTextEdit* field = child<GrowingTextEdit>(*m_view, "countdownTitle");
         QCOMPARE(field->placeholderText(), QString("New Year"));
         field->clear();
         field->setFocus();
         QTest::keyClicks(field, QString(32, 'a'));
         QCOMPARE(m_model->state().countdownTitle, std::string(32, 'a'));
-        QVERIFY(m_view->titleHint()->isHidden());
+        QLabel* hint = child<QLabel>(*m_view, "countdownTitleHint");
+        QVERIFY(hint->isHidden());
         QTest::keyClicks(field, "b");
-        QVERIFY(!m_view->titleHint()->isHidden());
-        QCOMPARE(m_view->titleHint()->text(), QString("Long titles wrap onto more lines with smaller dots."));
+        QVERIFY(!hint->isHidden());
+        QCOMPARE(hint->text(), QString("Long titles wrap onto more lines with smaller dots."));
         QCOMPARE(m_store->stored.countdownTitle, std::string(32, 'a') + "b"); // saved at once
         // The field grows with the text but stops at three lines.
         QTest::keyClicks(field, QString(400, 'c'));
@@ -134,14 +155,13 @@ private slots:
     {
         m_model->selectKind(DotWidgetKind::countdown);
         m_model->setCountdownDate(kNow + 36 * 3600);
-        QVERIFY2(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 in 1 day")),
-            qPrintable(m_view->countdownNoteText()));
+        QVERIFY2(countdownNote().endsWith(QString::fromUtf8("\u00B7 in 1 day")), qPrintable(countdownNote()));
         // 13 hours on, the date is less than a day away.
         m_model->setNow(kNow + 13 * 3600);
-        QVERIFY(m_view->countdownNoteText().endsWith(QString::fromUtf8("\u00B7 today")));
+        QVERIFY(countdownNote().endsWith(QString::fromUtf8("\u00B7 today")));
         // The date button writes weekday, day, month, year, hour and minute, in the studio's
         // 24-hour time.
-        QCOMPARE(m_view->dateButton()->text(), QString("Mon, Dec 7, 2026, 02:30"));
+        QCOMPARE(child<QPushButton>(*m_view, "countdownDate")->text(), QString("Mon, Dec 7, 2026, 02:30"));
     }
 
     // With 24-hour time on, as it is at first, the date button said "12:00 AM" while the picker's
@@ -151,36 +171,36 @@ private slots:
         m_model->selectKind(DotWidgetKind::countdown);
         m_model->setCountdownDate(at(2026, 12, 7, 0, 0));
         QVERIFY(m_model->state().use24h);
-        m_view->openDatePicker();
-        QTimeEdit* time = m_view->datePicker()->timeField();
+        QPushButton* dateButton = child<QPushButton>(*m_view, "countdownDate");
+        dateButton->click();
+        QTimeEdit* time = datePicker()->timeField();
         // ICU writes a narrow space before "AM" where Qt writes a space.
         const auto spaced = [](QString text) { return text.replace(QChar(0x202F), u' '); };
         QCOMPARE(time->text(), QString("00:00"));
-        QCOMPARE(m_view->dateButton()->text(), QString("Mon, Dec 7, 2026, 00:00"));
-        QVERIFY2(m_view->countdownNoteText().startsWith("Monday, December 7, 2026 at 00:00"),
-            qPrintable(m_view->countdownNoteText()));
+        QCOMPARE(dateButton->text(), QString("Mon, Dec 7, 2026, 00:00"));
+        QVERIFY2(
+            countdownNote().startsWith("Monday, December 7, 2026 at 00:00"), qPrintable(countdownNote()));
         // 12-hour time, from the board or the clock: the picker, the button and the note follow.
         m_model->setUse24h(false);
         QCOMPARE(time->text(), QString("12:00 AM"));
-        QCOMPARE(spaced(m_view->dateButton()->text()), QString("Mon, Dec 7, 2026, 12:00 AM"));
-        QVERIFY2(spaced(m_view->countdownNoteText()).startsWith("Monday, December 7, 2026 at 12:00 AM"),
-            qPrintable(m_view->countdownNoteText()));
-        QCOMPARE(m_view->dateButton()->accessibleName(), "Date, " + m_view->dateButton()->text());
+        QCOMPARE(spaced(dateButton->text()), QString("Mon, Dec 7, 2026, 12:00 AM"));
+        QVERIFY2(spaced(countdownNote()).startsWith("Monday, December 7, 2026 at 12:00 AM"),
+            qPrintable(countdownNote()));
+        QCOMPARE(dateButton->accessibleName(), "Date, " + dateButton->text());
         // In a 24-hour locale, 12-hour time is still 12-hour time.
-        qputenv("LC_ALL", "de_DE.UTF-8");
+        const testing::ScopedEnvironmentVariable german("LC_ALL", "de_DE.UTF-8");
         m_model->setCountdownDate(at(2026, 12, 7, 18, 5));
-        QVERIFY2(spaced(m_view->dateButton()->text()).endsWith("6:05 PM"),
-            qPrintable(m_view->dateButton()->text()));
-        m_view->openDatePicker();
-        QCOMPARE(m_view->datePicker()->timeField()->text(), QString("6:05 PM"));
+        QVERIFY2(spaced(dateButton->text()).endsWith("6:05 PM"), qPrintable(dateButton->text()));
+        dateButton->click();
+        QCOMPARE(datePicker()->timeField()->text(), QString("6:05 PM"));
     }
 
     void theBoardPickerOffersOnlyCitiesNotOnTheBoardAndAddsThePickLast()
     {
-        m_view->openBoardCityPicker();
-        QCOMPARE(m_view->picking(), InspectorView::Picking::boardCity);
-        CityPicker* picker = m_view->cityPicker();
-        QVERIFY(picker && m_view->popover()->isVisible());
+        child<QPushButton>(*m_view, "addCity")->click();
+        CityPicker* picker = cityPicker();
+        QVERIFY(picker && popover()->isVisible());
+        QCOMPARE(popover()->accessibleName(), QString("Add City"));
         QVERIFY(picker->searchField()->hasFocus());
         QCOMPARE(picker->results().size(), City::search("").size() - 4);
         for (const City& city : picker->results())
@@ -190,9 +210,8 @@ private slots:
         QTest::keyClick(picker->searchField(), Qt::Key_Return);
         QCOMPARE(m_model->state().boardCities,
             (std::vector<std::string> {"los-angeles", "new-york", "london", "dubai", "tokyo"}));
-        QVERIFY(!m_view->popover()->isVisible());
-        QCOMPARE(m_view->picking(), InspectorView::Picking::none);
-        QTRY_COMPARE_WITH_TIMEOUT(m_view->boardCities()->count(), 5, 15000);
+        QVERIFY(!popover()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(child<BoardCityList>(*m_view, "boardCities")->count(), 5, 15000);
     }
 
     // Offsets are told at the studio's time, not the machine's clock: seven months on, Los Angeles
@@ -200,20 +219,20 @@ private slots:
     void theClockPickerOffersEveryCityAtTheStudiosTimeAndReturnPicksTheFirstResult()
     {
         m_model->selectKind(DotWidgetKind::clock);
-        QCOMPARE(m_view->clockCityRow()->city().id, std::string("local"));
+        QCOMPARE(child<CityRow>(*m_view, "clockCity")->city().id, std::string("local"));
         for (const auto& [now, offset] :
             {std::pair {kNow, QString("GMT-8")}, std::pair {kNow + 210 * 86400.0, QString("GMT-7")}}) {
             m_model->setNow(now);
-            m_view->openClockCityPicker();
-            CityPicker* picker = m_view->cityPicker();
+            child<QPushButton>(*m_view, "changeClockCity")->click();
+            CityPicker* picker = cityPicker();
             QTest::keyClicks(picker->searchField(), "Los Angeles");
             QVERIFY(picker->resultList()->count() > 0);
             const QString told = picker->resultList()->item(0)->data(Qt::AccessibleTextRole).toString();
             QVERIFY2(told.startsWith("Los Angeles") && told.endsWith(offset), qPrintable(told));
-            m_view->popover()->hide();
+            popover()->hide();
         }
-        m_view->openClockCityPicker();
-        CityPicker* picker = m_view->cityPicker();
+        child<QPushButton>(*m_view, "changeClockCity")->click();
+        CityPicker* picker = cityPicker();
         QCOMPARE(picker->results().size(), City::search("").size());
         QCOMPARE(picker->results().front().id, std::string("local"));
         // No results: the placeholder names the search, and Return picks nothing.
@@ -222,19 +241,19 @@ private slots:
         QVERIFY(picker->noResultsText().contains(QString::fromUtf8("\u201Czzqx\u201D")));
         QTest::keyClick(picker->searchField(), Qt::Key_Return);
         QCOMPARE(m_model->state().clockCity, std::string("local"));
-        QVERIFY(m_view->popover()->isVisible());
+        QVERIFY(popover()->isVisible());
         picker->searchField()->setText("india");
         QTest::keyClick(picker->searchField(), Qt::Key_Return);
         QCOMPARE(m_model->state().clockCity, std::string("mumbai"));
-        QCOMPARE(m_view->clockCityRow()->city().id, std::string("mumbai"));
+        QCOMPARE(child<CityRow>(*m_view, "clockCity")->city().id, std::string("mumbai"));
         // The column was made again, and the keyboard is back on its button rather than nowhere.
-        QCOMPARE(QApplication::focusWidget(), m_view->changeClockCityButton());
-        QVERIFY(m_view->clockCityRow()->captionText().endsWith("GMT+5:30"));
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(*m_view, "changeClockCity"));
+        QVERIFY(child<CityRow>(*m_view, "clockCity")->captionText().endsWith("GMT+5:30"));
     }
 
     void rowsMoveAndGoByTheirOwnEntryEvenWhenACityIsTwiceOnTheBoard()
     {
-        BoardCityList* list = m_view->boardCities();
+        BoardCityList* list = child<BoardCityList>(*m_view, "boardCities");
         QCOMPARE(list->count(), 4);
         const auto menuTexts = [list](int row) {
             std::unique_ptr<QMenu> menu(list->menuFor(row, nullptr));
@@ -291,7 +310,7 @@ private slots:
         m_view->resize(260, 700);
         m_model->setUse24h(false); // the widest time column
         QCoreApplication::processEvents(); // the narrower layout first, so the rows are measured in it
-        BoardCityList* list = m_view->boardCities();
+        BoardCityList* list = child<BoardCityList>(*m_view, "boardCities");
         // The rows that are shorter than their text needs, as "row: height < needed".
         const auto shortRows = [list] {
             QStringList rows;
@@ -324,45 +343,47 @@ private slots:
 
     void theToggleAndThePeriodWriteTheirSettings()
     {
-        QCheckBox* toggle = m_view->use24hToggle();
+        QCheckBox* toggle = child<QCheckBox>(*m_view, "use24h");
         QCOMPARE(toggle->text(), QString("24-hour time"));
         QVERIFY(toggle->isChecked());
         toggle->click();
         QVERIFY(!m_model->state().use24h);
-        QVERIFY(m_view->boardCities()->rowAt(0)->timeText().endsWith("AM")
-            || m_view->boardCities()->rowAt(0)->timeText().endsWith("PM"));
+        const QString time = child<BoardCityList>(*m_view, "boardCities")->rowAt(0)->timeText();
+        QVERIFY2(time.endsWith("AM") || time.endsWith("PM"), qPrintable(time));
 
         m_model->selectKind(DotWidgetKind::progress);
         QStringList labels;
-        for (QAbstractButton* segment : m_view->periodSegments())
+        for (QAbstractButton* segment : periodSegments())
             labels << segment->text();
         QCOMPARE(labels, (QStringList {"Day", "Week", "Month", "Year"}));
-        m_view->periodSegments()[1]->click();
+        periodSegments()[1]->click();
         QCOMPARE(m_model->state().period, ProgressPeriod::week);
         m_model->setPeriod(ProgressPeriod::month);
-        QVERIFY(m_view->periodSegments()[2]->isChecked());
+        QVERIFY(periodSegments()[2]->isChecked());
     }
 
     void theSignMessageIsWrittenAsItIsTyped()
     {
         m_model->selectKind(DotWidgetKind::sign);
-        GrowingTextEdit* field = m_view->messageField();
+        GrowingTextEdit* field = child<GrowingTextEdit>(*m_view, "signMessage");
         QCOMPARE(field->visibleLines(), 3);
         field->selectAll();
         QTest::keyClicks(field, "GATE 12");
         QCOMPARE(m_model->state().signText, std::string("GATE 12"));
         m_model->setSignText("FROM ELSEWHERE");
         QCOMPARE(field->toPlainText(), QString("FROM ELSEWHERE"));
-        QVERIFY(m_view->sections().front()->footer()->text().startsWith("Letters, numbers,"));
+        QVERIFY(sections().front()->footer()->text().startsWith("Letters, numbers,"));
     }
 
     void theDatePickerWritesTheBoundDateFromEachOfItsControls()
     {
         m_model->selectKind(DotWidgetKind::countdown);
         m_model->setCountdownDate(at(2026, 12, 31, 23, 59));
-        m_view->dateButton()->click();
-        QCOMPARE(m_view->picking(), InspectorView::Picking::date);
-        CountdownDatePicker* picker = m_view->datePicker();
+        child<QPushButton>(*m_view, "countdownDate")->click();
+        QVERIFY(popover()->isVisible());
+        QCOMPARE(popover()->accessibleName(), QString("Date"));
+        CountdownDatePicker* picker = datePicker();
+        QVERIFY(picker);
         MonthCalendar* calendar = picker->calendar();
         QCOMPARE(calendar->titleText(), QString("December 2026"));
         // Sunday first in the US: the grid starts on 29 November.
@@ -399,15 +420,15 @@ private slots:
         QCOMPARE(m_model->state().countdownDate, at(2026, 12, 6, 9, 0));
         QCOMPARE(picker->timeField()->time(), QTime(9, 0));
         QTest::keyClick(calendar, Qt::Key_Return);
-        QVERIFY(!m_view->popover()->isVisible());
+        QVERIFY(!popover()->isVisible());
     }
 
     void aTargetInThePastOpensOnItsOwnMonth()
     {
         m_model->selectKind(DotWidgetKind::countdown);
         m_model->setCountdownDate(at(2026, 9, 10, 12, 0));
-        m_view->openDatePicker();
-        MonthCalendar* calendar = m_view->datePicker()->calendar();
+        child<QPushButton>(*m_view, "countdownDate")->click();
+        MonthCalendar* calendar = datePicker()->calendar();
         QCOMPARE(calendar->titleText(), QString("September 2026"));
         QVERIFY(!calendar->todayButton()->isEnabled());
         QVERIFY(!calendar->previousButton()->isEnabled());
@@ -428,18 +449,18 @@ private slots:
             {"de_DE.UTF-8", "Dez"}, {"ja_JP.UTF-8", "12\u6708"}};
         QSet<QString> texts;
         for (const auto& [locale, month] : monthByLocale) {
-            qputenv("LC_ALL", locale);
+            const testing::ScopedEnvironmentVariable inLocale("LC_ALL", locale.toStdString());
             m_model->setCountdownDate(at(2026, 12, 31, 18, 5)
                 + static_cast<double>(texts.size())); // a change writes the button again
-            const QString text = m_view->dateButton()->text();
+            const QString text = child<QPushButton>(*m_view, "countdownDate")->text();
             QVERIFY2(text.contains(month) && text.contains("2026"), qPrintable(locale + ": " + text));
             texts.insert(text);
         }
         QCOMPARE(texts.size(), qsizetype(4)); // each locale writes it its own way
         // Monday first in Germany: the December grid starts on 30 November, the header on "M".
-        qputenv("LC_ALL", "de_DE.UTF-8");
-        m_view->openDatePicker();
-        QCOMPARE(m_view->datePicker()->calendar()->cells().front()->number(), QString("30"));
+        const testing::ScopedEnvironmentVariable german("LC_ALL", "de_DE.UTF-8");
+        child<QPushButton>(*m_view, "countdownDate")->click();
+        QCOMPARE(datePicker()->calendar()->cells().front()->number(), QString("30"));
     }
 
     void tabReachesEveryControlOfEachKind()
@@ -454,22 +475,24 @@ private slots:
             return focused;
         };
         std::set<QWidget*> focused = reached();
-        QVERIFY(focused.contains(m_view->boardCities()));
-        QVERIFY(focused.contains(m_view->addCityButton()));
-        QVERIFY(focused.contains(m_view->use24hToggle()));
+        QVERIFY(focused.contains(child<BoardCityList>(*m_view, "boardCities")));
+        QVERIFY(focused.contains(child<QPushButton>(*m_view, "addCity")));
+        QVERIFY(focused.contains(child<QCheckBox>(*m_view, "use24h")));
         m_model->selectKind(DotWidgetKind::clock);
         focused = reached();
-        QVERIFY(focused.contains(m_view->changeClockCityButton()));
-        QVERIFY(focused.contains(m_view->use24hToggle()));
+        QVERIFY(focused.contains(child<QPushButton>(*m_view, "changeClockCity")));
+        QVERIFY(focused.contains(child<QCheckBox>(*m_view, "use24h")));
         m_model->selectKind(DotWidgetKind::progress);
         focused = reached();
-        QVERIFY(std::any_of(m_view->periodSegments().begin(), m_view->periodSegments().end(),
+        const QList<QAbstractButton*> segments = periodSegments();
+        QVERIFY(std::any_of(segments.begin(), segments.end(),
             [&](QAbstractButton* segment) { return focused.contains(segment); }));
         m_model->selectKind(DotWidgetKind::countdown);
         focused = reached();
-        QVERIFY(focused.contains(m_view->titleField()) && focused.contains(m_view->dateButton()));
+        QVERIFY(focused.contains(child<GrowingTextEdit>(*m_view, "countdownTitle"))
+            && focused.contains(child<QPushButton>(*m_view, "countdownDate")));
         m_model->selectKind(DotWidgetKind::sign);
-        QVERIFY(reached().contains(m_view->messageField()));
+        QVERIFY(reached().contains(child<GrowingTextEdit>(*m_view, "signMessage")));
     }
 
     void theColumnAndItsPickersNameTheirControlsAndTabInReadingOrder()
@@ -479,40 +502,43 @@ private slots:
             const QStringList faults = testing::accessibilityFaults(*m_view);
             QVERIFY2(faults.isEmpty(), qPrintable(displayName(kind) + ": " + faults.join("; ")));
         }
-        const std::vector<std::pair<DotWidgetKind, void (InspectorView::*)()>> pickers {
-            {DotWidgetKind::worldBoard, &InspectorView::openBoardCityPicker},
-            {DotWidgetKind::clock, &InspectorView::openClockCityPicker},
-            {DotWidgetKind::countdown, &InspectorView::openDatePicker},
+        // Each kind's button that opens a picker.
+        const std::vector<std::pair<DotWidgetKind, const char*>> pickers {
+            {DotWidgetKind::worldBoard, "addCity"},
+            {DotWidgetKind::clock, "changeClockCity"},
+            {DotWidgetKind::countdown, "countdownDate"},
         };
-        for (const auto& [kind, open] : pickers) {
+        for (const auto& [kind, button] : pickers) {
             m_model->selectKind(kind);
-            (m_view.get()->*open)();
-            Popover* popover = m_view->popover();
-            QTRY_VERIFY2_WITH_TIMEOUT(popover->isVisible(), "the popover did not open", 15000);
-            QVERIFY2(!popover->accessibleName().isEmpty(), qPrintable(displayName(kind)));
-            const QStringList faults = testing::accessibilityFaults(*popover);
-            QVERIFY2(faults.isEmpty(), qPrintable(popover->accessibleName() + ": " + faults.join("; ")));
-            popover->hide();
+            child<QPushButton>(*m_view, button)->click();
+            Popover* opened = popover();
+            QTRY_VERIFY2_WITH_TIMEOUT(opened->isVisible(), "the popover did not open", 15000);
+            QVERIFY2(!opened->accessibleName().isEmpty(), qPrintable(displayName(kind)));
+            const QStringList faults = testing::accessibilityFaults(*opened);
+            QVERIFY2(faults.isEmpty(), qPrintable(opened->accessibleName() + ": " + faults.join("; ")));
+            opened->hide();
         }
     }
 
     void theKeyboardAlonePicksACityAndADate()
     {
-        m_view->addCityButton()->setFocus();
-        QTest::keyClick(m_view->addCityButton(), Qt::Key_Space);
-        QTRY_VERIFY2_WITH_TIMEOUT(m_view->popover()->isVisible(), "the popover did not open", 15000);
-        QCOMPARE(QApplication::focusWidget(), m_view->cityPicker()->searchField());
+        QPushButton* addCity = child<QPushButton>(*m_view, "addCity");
+        addCity->setFocus();
+        QTest::keyClick(addCity, Qt::Key_Space);
+        QTRY_VERIFY2_WITH_TIMEOUT(popover()->isVisible(), "the popover did not open", 15000);
+        QCOMPARE(QApplication::focusWidget(), cityPicker()->searchField());
         QTest::keyClicks(QApplication::focusWidget(), "tok");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // into the results
-        QCOMPARE(QApplication::focusWidget(), m_view->cityPicker()->resultList());
+        QCOMPARE(QApplication::focusWidget(), cityPicker()->resultList());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(m_model->state().boardCities.back(), std::string("tokyo"));
 
         m_model->selectKind(DotWidgetKind::countdown);
         m_model->setCountdownDate(at(2026, 12, 24, 18, 0));
-        m_view->dateButton()->setFocus();
-        QTest::keyClick(m_view->dateButton(), Qt::Key_Space);
-        QTRY_VERIFY2_WITH_TIMEOUT(m_view->popover()->isVisible(), "the popover did not open", 15000);
+        QPushButton* dateButton = child<QPushButton>(*m_view, "countdownDate");
+        dateButton->setFocus();
+        QTest::keyClick(dateButton, Qt::Key_Space);
+        QTRY_VERIFY2_WITH_TIMEOUT(popover()->isVisible(), "the popover did not open", 15000);
         // The keyboard is on the selected day, and moves with the selection.
         const auto focusedDay = [] {
             const auto* day = qobject_cast<DayCell*>(QApplication::focusWidget());
@@ -530,10 +556,10 @@ private slots:
         QCOMPARE(focusedDay(), std::optional(at(2027, 1, 2, 0, 0)));
         // Tab goes on from the month to the time.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTimeEdit* time = m_view->datePicker()->timeField();
+        QTimeEdit* time = datePicker()->timeField();
         QVERIFY(QApplication::focusWidget() == time || time->isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTRY_VERIFY2_WITH_TIMEOUT(!m_view->popover()->isVisible(), "the popover did not close", 15000);
+        QTRY_VERIFY2_WITH_TIMEOUT(!popover()->isVisible(), "the popover did not close", 15000);
     }
 
     // Pictures of the column for the documentation, when asked for: QUILLON_INSPECTOR_SHOTS names a
@@ -547,8 +573,9 @@ private slots:
         // In another language (QUILLON_INSPECTOR_LANGUAGE=de_DE): its texts and dates, and its
         // name before each picture's.
         const QString language = qEnvironmentVariable("QUILLON_INSPECTOR_LANGUAGE");
+        std::optional<testing::ScopedEnvironmentVariable> inLanguage;
         if (!language.isEmpty()) {
-            qputenv("LC_ALL", (language + ".UTF-8").toUtf8());
+            inLanguage.emplace("LC_ALL", (language + ".UTF-8").toStdString());
             QVERIFY(!installTranslations({language}, testing::builtCatalogueFolders()).isEmpty());
             folder += "/" + language + "-";
             // Made again, as a window made after the start would be: in the language now installed.
@@ -568,20 +595,44 @@ private slots:
                 folder + "inspector-" + QString::fromUtf8(rawValue(kind).data()) + suffix));
         }
         m_model->selectKind(DotWidgetKind::worldBoard);
-        m_view->openBoardCityPicker();
-        m_view->cityPicker()->searchField()->setText("new");
+        child<QPushButton>(*m_view, "addCity")->click();
+        cityPicker()->searchField()->setText("new");
         QCoreApplication::processEvents();
-        QVERIFY(m_view->popover()->grab().save(folder + "city-picker-search" + suffix));
-        m_view->cityPicker()->searchField()->setText("Atlantis");
+        QVERIFY(popover()->grab().save(folder + "city-picker-search" + suffix));
+        cityPicker()->searchField()->setText("Atlantis");
         QCoreApplication::processEvents();
-        QVERIFY(m_view->popover()->grab().save(folder + "city-picker-no-results" + suffix));
+        QVERIFY(popover()->grab().save(folder + "city-picker-no-results" + suffix));
         m_model->selectKind(DotWidgetKind::countdown);
-        m_view->openDatePicker();
+        child<QPushButton>(*m_view, "countdownDate")->click();
         QCoreApplication::processEvents();
-        QVERIFY(m_view->popover()->grab().save(folder + "date-picker" + suffix));
+        QVERIFY(popover()->grab().save(folder + "date-picker" + suffix));
     }
 
 private:
+    // The column's pickers open in this one popover.
+    Popover* popover() const { return child<Popover>(*m_view, "picker"); }
+    CityPicker* cityPicker() const { return qobject_cast<CityPicker*>(popover()->content()); }
+    CountdownDatePicker* datePicker() const
+    {
+        return qobject_cast<CountdownDatePicker*>(popover()->content());
+    }
+    // The sections under the header, the sync note's included, from the top.
+    std::vector<FormSection*> sections() const
+    {
+        const QList<FormSection*> found
+            = child<QWidget>(*m_view, "kindSettings")
+                  ->findChildren<FormSection*>(QString(), Qt::FindDirectChildrenOnly);
+        return {found.begin(), found.end()};
+    }
+    // The progress display's period segments, in the periods' order.
+    QList<QAbstractButton*> periodSegments() const
+    {
+        return child<QWidget>(*m_view, "period")
+            ->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    // The note under the countdown's date: the date written out, and how far off it is.
+    QString countdownNote() const { return child<QLabel>(*m_view, "countdownNote")->text(); }
+
     SilentReloader m_reloader;
     std::unique_ptr<testing::MemoryStateStore> m_store;
     std::unique_ptr<StudioModel> m_model;

@@ -1,12 +1,12 @@
 // The studio window: full view, the settings column, the how-to popover, links, and the stage.
-#include "studio/controls/display_names.h"
+#include "names/display_names.h"
 #include "studio/controls/focus_ring.h"
 #include "studio/inspector/board_city_list.h"
 #include "studio/window/studio_window.h"
 
-#include "platform/info/bundle_info.h"
-#include "platform/updater/updater.h"
+#include "platform/info/build_info.h"
 #include "tests/support/recording_update_engine.h"
+#include "updater/updater.h"
 
 #include "render/dot_painter.h"
 #include "tests/support/accessibility_checks.h"
@@ -377,8 +377,7 @@ private slots:
         int notices = 0;
         auto developmentEngine = std::make_unique<CountingEngine>();
         CountingEngine& untouched = *developmentEngine;
-        Updater development(
-            StaticBundleInfo {{"SUFeedURL", "  "}}, std::move(developmentEngine), [&] { ++notices; });
+        Updater development(BuildInfo {.feedURL = "  "}, std::move(developmentEngine), [&] { ++notices; });
         m_window->setUpdater(development);
         QAction* check = m_window->checkForUpdatesAction();
         QCOMPARE(check->text(), QString("Check for Updates\u2026"));
@@ -403,8 +402,8 @@ private slots:
         init();
         auto releaseEngine = std::make_unique<CountingEngine>();
         CountingEngine& engine = *releaseEngine;
-        Updater release(StaticBundleInfo {{"SUFeedURL", "https://quillon.com/appcast.xml"}},
-            std::move(releaseEngine), [&] { ++notices; });
+        Updater release(BuildInfo {.feedURL = "https://quillon.com/appcast.xml"}, std::move(releaseEngine),
+            [&] { ++notices; });
         m_window->setUpdater(release);
         check = m_window->checkForUpdatesAction();
         QVERIFY(check->isEnabled());

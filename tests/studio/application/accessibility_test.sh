@@ -4,7 +4,7 @@
 # Usage: accessibility_test.sh path/to/quillon path/to/quillon-render path/to/quillon-widgets
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../support/checks.sh"
+source "$here/../../support/checks.sh"
 if [[ -z "${QUILLON_A11Y_TEST_INSIDE:-}" ]]; then
   for needed in /usr/libexec/at-spi-bus-launcher /usr/bin/python3; do
     [[ -x $needed ]] || { echo "SKIPPED: $needed is not installed (scripts/install-dependencies installs it)"; exit 77; }

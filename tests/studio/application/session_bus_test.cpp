@@ -1,6 +1,6 @@
 // The studio's use of the session bus, with real processes on a private bus (the test runs under
 // dbus-run-session): the reload signal, and one studio per session.
-#include "platform/widgethost/dbus_timeline_reloader.h"
+#include "platform/session_bus/dbus_timeline_reloader.h"
 #include "studio/application/application_service.h"
 #include "studio/model/studio_model.h"
 
