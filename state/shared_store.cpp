@@ -20,10 +20,10 @@ void logLine(const std::string& message)
     logger().notice(message);
 }
 
-DefaultsFolder folderAt(const std::filesystem::path& path)
+BlobFolder folderAt(const std::filesystem::path& path)
 {
     // openPath refuses only an empty path; a store always has a folder to try.
-    return DefaultsFolder::openPath(path.empty() ? std::filesystem::path("/") : path).value();
+    return BlobFolder::openPath(path.empty() ? std::filesystem::path("/") : path).value();
 }
 
 } // namespace
@@ -73,7 +73,7 @@ StoreReport SharedStore::setAsideRecord(StoreReport unreadable) const
         errno = error;
         return unreadable;
     }
-    unreadable.keptAs = path + std::string(DefaultsFolder::kSetAsideSuffix);
+    unreadable.keptAs = path + std::string(BlobFolder::kSetAsideSuffix);
     logLine(describe(unreadable) + "; moved it to " + unreadable.keptAs.string());
     return unreadable;
 }
@@ -92,9 +92,9 @@ StoreReport SharedStore::save(const StudioState& state, Instant now, const Calen
     const std::string bytes = encodeJSON(state);
     if (bytes.empty())
         return refused({StoreProblem::notRepresentable, recordPath(), {}, 0});
-    if (bytes.size() > DefaultsFolder::kMaxBlobBytes) {
+    if (bytes.size() > BlobFolder::kMaxBlobBytes) {
         logLine("could not save the record: " + std::to_string(bytes.size()) + " bytes, over the limit of "
-            + std::to_string(DefaultsFolder::kMaxBlobBytes));
+            + std::to_string(BlobFolder::kMaxBlobBytes));
         return {StoreProblem::tooLarge, recordPath(), {}, EFBIG};
     }
     if (m_folder.contains(kRecordKey)) {

@@ -2,7 +2,7 @@
 // folder.
 #pragma once
 
-#include "platform/store/defaults_folder.h"
+#include "platform/store/blob_folder.h"
 #include "platform/store/store_report.h"
 #include "state/studio_state.h"
 
@@ -53,11 +53,11 @@ public:
     StoreReport save(const StudioState& state) const;
     StoreReport save(const StudioState& state, Instant now, const Calendar& calendar) const;
 
-    const DefaultsFolder& folder() const { return m_folder; }
+    const BlobFolder& folder() const { return m_folder; }
     std::filesystem::path recordPath() const { return m_folder.path() / std::string(kRecordKey); }
 
 private:
-    DefaultsFolder m_folder;
+    BlobFolder m_folder;
 };
 
 } // namespace quillon

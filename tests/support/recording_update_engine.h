@@ -2,7 +2,7 @@
 // asked to do.
 #pragma once
 
-#include "platform/updater/update_engine.h"
+#include "updater/update_engine.h"
 
 namespace quillon::testing {
 

@@ -1,6 +1,8 @@
 // Setting the environment variables the C library's time functions read (TZ, TZDIR), for a test.
 #pragma once
 
+#include "tests/support/scoped_environment.h"
+
 #include <cstdlib>
 #include <ctime>
 #include <optional>
@@ -22,19 +24,21 @@ inline void setTimeVariable(const char* name, const std::optional<std::string>& 
 class ScopedTimeVariable {
 public:
     ScopedTimeVariable(const char* name, std::optional<std::string> value)
-        : m_name(name)
     {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        setTimeVariable(m_name, value);
+        m_variable.emplace(name, value);
+        tzset();
     }
-    ~ScopedTimeVariable() { setTimeVariable(m_name, m_old); }
+    ~ScopedTimeVariable()
+    {
+        // The old value must be back before the C library reads the variables again.
+        m_variable.reset();
+        tzset();
+    }
     ScopedTimeVariable(const ScopedTimeVariable&) = delete;
     ScopedTimeVariable& operator=(const ScopedTimeVariable&) = delete;
 
 private:
-    const char* m_name;
-    std::optional<std::string> m_old;
+    std::optional<ScopedEnvironmentVariable> m_variable;
 };
 
 } // namespace quillon::testing

@@ -1,5 +1,5 @@
 // quillon-sign-update run as a publisher runs it: the secret key file it makes, and what it will not touch.
-#include "platform/updater/update_signature.h"
+#include "updater/update_signature.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The watcher's word on a change of zone, with zone files of the test's own.
-#include "widgethost/clock_watcher.h"
+#include "widgethost/core/clock_watcher.h"
 
 #include <QFile>
 #include <QSignalSpy>

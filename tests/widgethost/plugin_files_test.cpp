@@ -1,4 +1,4 @@
-#include "widgethost/plugin_files.h"
+#include "widget_plugin/plugin_files.h"
 
 #include <gtest/gtest.h>
 

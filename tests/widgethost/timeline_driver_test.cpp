@@ -1,5 +1,5 @@
 // The host's timeline driver with a clock and requests of the test's own.
-#include "widgethost/timeline_driver.h"
+#include "widgethost/core/timeline_driver.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The generated editor over the real plug-in's configuration types: what it writes back, and what
 // a screen reader and the keyboard find in it.
-#include "widgethost/host/widget_editor.h"
+#include "widgethost/editor/widget_editor.h"
 
 #include "tests/support/accessibility_checks.h"
 

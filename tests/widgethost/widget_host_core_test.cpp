@@ -1,7 +1,7 @@
 // What the desktop widget host decides: which entry shows when, and what it keeps between sessions.
-#include "widgethost/desktop_choice.h"
-#include "widgethost/placed_widgets.h"
-#include "widgethost/timeline_schedule.h"
+#include "widgethost/core/desktop_choice.h"
+#include "widgethost/core/placed_widgets.h"
+#include "widgethost/core/timeline_schedule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // One widget window driven as a pointer drives it: where a click ends and a drag begins, what a drag
 // keeps, what the menu offers, and what a size change asks of the plug-in.
-#include "widgethost/host/widget_window.h"
+#include "widgethost/desktops/widget_window.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,0 +1,83 @@
+// A layer surface following a widget, and the pointer on it.
+#include "widgethost/desktops/layer_widget.h"
+
+#include "widgethost/desktops/layer_menu_entries.h"
+#include "widgethost/desktops/layer_placement.h"
+
+#include <QGuiApplication>
+#include <QStyleHints>
+
+#include <linux/input-event-codes.h>
+
+namespace quillon::widgethost {
+
+LayerWidget::LayerWidget(
+    WaylandDisplay& display, LiveWidget& widget, const WaylandOutput& output, QPoint corner)
+    : m_display(display)
+    , m_widget(widget)
+    , m_outputName(output.name)
+    , m_outputSize(output.size())
+    , m_gesture(QGuiApplication::styleHints()->startDragDistance())
+{
+    m_surface = std::make_unique<LayerSurface>(display, output, widget.size(), corner,
+        [this](QPainter& painter, const QRectF& area) { m_widget.paint(painter, area, true); });
+    connect(&widget, &LiveWidget::faceChanged, m_surface.get(), &LayerSurface::redraw);
+    connect(&widget, &LiveWidget::sizeChanged, this, [this] { m_surface->setSize(m_widget.size()); });
+    connect(m_surface.get(), &LayerSurface::pressed, this, &LayerWidget::pressed);
+    connect(m_surface.get(), &LayerSurface::moved, this, &LayerWidget::moved);
+    connect(m_surface.get(), &LayerSurface::released, this, &LayerWidget::released);
+    connect(m_surface.get(), &LayerSurface::closed, this, [this] {
+        m_closed = true;
+        m_menu.reset();
+        emit closed();
+    });
+}
+
+LayerWidget::~LayerWidget() = default;
+
+void LayerWidget::followOutput(const WaylandOutput& output)
+{
+    m_outputSize = output.size();
+    m_surface->setScale(output.scale);
+}
+
+void LayerWidget::pressed(std::uint32_t button, QPoint at, std::uint32_t serial)
+{
+    if (button == BTN_LEFT)
+        m_gesture.press(at, m_surface->corner());
+    else if (button == BTN_RIGHT)
+        openMenu(at, serial);
+}
+
+void LayerWidget::moved(QPoint at)
+{
+    const auto corner = m_gesture.move(at);
+    if (!corner)
+        return;
+    m_surface->setCorner(keepWholeOnOutput(*corner, m_surface->size(), m_outputSize));
+}
+
+void LayerWidget::released(std::uint32_t button, QPoint)
+{
+    if (button != BTN_LEFT)
+        return;
+    m_widget.finishGesture(m_gesture.release(), m_outputName, m_surface->corner());
+}
+
+void LayerWidget::openMenu(QPoint at, std::uint32_t serial)
+{
+    if (!m_display.windowManagerBase())
+        return; // a compositor without xdg-shell has no popups
+    m_menu.reset();
+    m_menu = std::make_unique<LayerMenu>(
+        m_display, *m_surface, at - m_surface->corner(), layerMenuEntriesOf(m_widget.menu()), serial);
+    LayerMenu* menu = m_menu.get();
+    // It finishes inside its own event: it goes once that is over.
+    connect(menu, &LayerMenu::finished, this, [this, menu] {
+        if (m_menu.get() == menu)
+            m_menu.release();
+        menu->deleteLater();
+    });
+}
+
+} // namespace quillon::widgethost

@@ -1,0 +1,87 @@
+// Reading the window manager's client list and each client's workspace, state and frame with xcb.
+#include "widgethost/desktops/open_windows.h"
+
+#include "widgethost/desktops/x11_connection.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace quillon::widgethost {
+namespace {
+
+// A property of 32-bit items (atoms, windows, cardinals), or nothing when it is missing.
+std::vector<std::uint32_t> property(
+    xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
+{
+    constexpr std::uint32_t kMostItems = 4096;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, name, type, 0, kMostItems), nullptr);
+    std::vector<std::uint32_t> items;
+    if (reply && reply->format == 32) {
+        const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+        items.assign(values, values + xcb_get_property_value_length(reply) / 4);
+    }
+    std::free(reply);
+    return items;
+}
+
+bool contains(const std::vector<std::uint32_t>& items, std::uint32_t item)
+{
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+} // namespace
+
+std::vector<QRect> openWindowFrames(const std::vector<WId>& own)
+{
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return {};
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_atom_t windowType = internAtom(connection, "_NET_WM_WINDOW_TYPE");
+    const xcb_atom_t desktopType = internAtom(connection, "_NET_WM_WINDOW_TYPE_DESKTOP");
+    const xcb_atom_t state = internAtom(connection, "_NET_WM_STATE");
+    const xcb_atom_t hidden = internAtom(connection, "_NET_WM_STATE_HIDDEN");
+    const xcb_atom_t workspace = internAtom(connection, "_NET_WM_DESKTOP");
+    const xcb_atom_t extents = internAtom(connection, "_NET_FRAME_EXTENTS");
+    const std::vector<std::uint32_t> current
+        = property(connection, root, internAtom(connection, "_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL);
+    // X11 counts device pixels; Qt places windows in device-independent ones.
+    const double ratio
+        = qGuiApp && qGuiApp->primaryScreen() ? qGuiApp->primaryScreen()->devicePixelRatio() : 1.0;
+
+    std::vector<QRect> frames;
+    for (const std::uint32_t client :
+        property(connection, root, internAtom(connection, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW)) {
+        if (std::find(own.begin(), own.end(), WId(client)) != own.end())
+            continue;
+        if (contains(property(connection, client, windowType, XCB_ATOM_ATOM), desktopType)
+            || contains(property(connection, client, state, XCB_ATOM_ATOM), hidden))
+            continue;
+        const std::vector<std::uint32_t> on = property(connection, client, workspace, XCB_ATOM_CARDINAL);
+        if (!on.empty() && !current.empty() && on.front() != current.front() && on.front() != 0xFFFFFFFF)
+            continue;
+
+        xcb_get_geometry_reply_t* size
+            = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, client), nullptr);
+        xcb_translate_coordinates_reply_t* corner = xcb_translate_coordinates_reply(
+            connection, xcb_translate_coordinates(connection, client, root, 0, 0), nullptr);
+        if (size && corner) {
+            // The frame the window manager draws around the client: left, right, top, bottom.
+            std::vector<std::uint32_t> border = property(connection, client, extents, XCB_ATOM_CARDINAL);
+            border.resize(4, 0);
+            const QRect frame(corner->dst_x - int(border[0]), corner->dst_y - int(border[2]),
+                size->width + int(border[0] + border[1]), size->height + int(border[2] + border[3]));
+            frames.push_back(QRect(QPoint(int(frame.x() / ratio), int(frame.y() / ratio)),
+                QSize(int(frame.width() / ratio), int(frame.height() / ratio))));
+        }
+        std::free(size);
+        std::free(corner);
+    }
+    return frames;
+}
+
+} // namespace quillon::widgethost
