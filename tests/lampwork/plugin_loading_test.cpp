@@ -1,6 +1,7 @@
 // The built plug-in file, loaded as a host loads it, used from many threads at once while the
 // studio's settings change underneath.
 #include "state/shared_store.h"
+#include "tests/support/scoped_environment.h"
 #include "widget_plugin/widget_plugin.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ TEST(LampworkPlugin, LoadsThroughTheInterfaceAndServesThreadsWhileSettingsChange
     const auto home
         = std::filesystem::temp_directory_path() / ("plugin_loading_test_" + std::to_string(getpid()));
     std::filesystem::remove_all(home);
-    setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    const testing::ScopedEnvironmentVariable configHome("XDG_CONFIG_HOME", home.string());
 
     QPluginLoader loader(QUILLON_LAMPWORK_PATH);
     EXPECT_EQ(loader.metaData().value("IID").toString(), QString(QuillonWidgetPlugin_iid));
