@@ -42,7 +42,8 @@ constexpr const char* kUsage
       "       PROGRAM [--plugin PATH] --entities [--search TEXT | --ids ID,ID,...]\n"
       "       PROGRAM --version\n"
       "KIND is a widget's kind string (see --list); FAMILY is systemSmall, systemMedium, systemLarge or\n"
-      "systemExtraLarge; INSTANT is ISO 8601 with an offset or Z; JSON is the widget's configuration.\n";
+      "systemExtraLarge; INSTANT is ISO 8601 with an offset or Z; JSON is the widget's configuration.\n"
+      "Names and titles are in the user's language, as a host shows them; kinds and raw values are not.\n";
 
 std::string usageFor(const std::string& program)
 {
