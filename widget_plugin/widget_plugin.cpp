@@ -10,11 +10,6 @@ const char* rawValue(WidgetFamily family)
     return familyInfo(family).rawValue.data();
 }
 
-std::optional<WidgetFamily> widgetFamilyFromRawValue(const std::string& raw)
-{
-    return quillon::widgetFamilyFromRawValue(raw);
-}
-
 QSizeF familyPointSize(WidgetFamily family)
 {
     return {familyInfo(family).width, familyInfo(family).height};

@@ -127,7 +127,6 @@ public:
 };
 
 const char* rawValue(WidgetFamily family);
-std::optional<WidgetFamily> widgetFamilyFromRawValue(const std::string& raw);
 // What hosts show: the family's size in points ("other" counts as medium), and its name in menus,
 // in English and in the user's language.
 QSizeF familyPointSize(WidgetFamily family);

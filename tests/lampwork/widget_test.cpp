@@ -66,7 +66,7 @@ TEST(WidgetFamilies, EachSizeIsOneFamilyByNameByPointSizeAndByScene)
 {
     for (const DotSize size : kAllDotSizes) {
         SCOPED_TRACE(std::string(rawValue(size)));
-        const auto family = widgethost::widgetFamilyFromRawValue(std::string(widgetFamilyName(size)));
+        const auto family = widgetFamilyFromRawValue(widgetFamilyName(size));
         ASSERT_TRUE(family.has_value());
         EXPECT_EQ(*family, familyForSize(size));
         EXPECT_EQ(sizeForFamily(*family), size);
