@@ -24,6 +24,8 @@ pkg_check_modules(Sodium REQUIRED IMPORTED_TARGET libsodium)
 pkg_check_modules(Archive REQUIRED IMPORTED_TARGET libarchive)
 if(QUILLON_BUILD_TESTS)
   find_package(GTest REQUIRED)
+  # KDE's fake-input protocol, which the KWin tests drive a pointer and a finger with.
+  find_package(PlasmaWaylandProtocols 1.10 REQUIRED)
 endif()
 if(QUILLON_BUILD_BENCHMARKS)
   find_package(benchmark REQUIRED)

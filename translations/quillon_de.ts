@@ -1346,7 +1346,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::LiveWidget</name>
     <message>
-        <location filename="../widgethost/host/live_widget.cpp" line="+161"/>
+        <location filename="../widgethost/host/live_widget.cpp" line="+151"/>
         <source>Edit Widget…</source>
         <translation>Widget bearbeiten…</translation>
     </message>
@@ -1450,7 +1450,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+40"/>
+        <location filename="../widgethost/settings/widget_gallery.cpp" line="+31"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Klein hinzufügen</translation>
@@ -1474,7 +1474,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Mittel hinzufügen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+33"/>
         <source>top left</source>
         <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top left of screen HDMI-1&quot;</extracomment>
         <translation>oben links</translation>
@@ -1528,13 +1528,20 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>unten rechts</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location line="+166"/>
+        <location line="+41"/>
+        <location line="+44"/>
+        <location line="+148"/>
         <source>Quillon Widgets</source>
         <translation>Quillon Widgets</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-190"/>
+        <source>The gallery and the widgets&apos; settings cannot open: %1 cannot be started. Installing Quillon again brings it back.</source>
+        <extracomment>When the gallery or a widget&apos;s editor cannot open; %1 is the missing program&apos;s file</extracomment>
+        <translation>Die Galerie und die Einstellungen der Widgets lassen sich nicht öffnen: %1 kann nicht gestartet werden. Installieren Sie Quillon erneut, um es wiederherzustellen.</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>No widget plug-in is installed in %1, so there is no widget to place. Installing Quillon again brings it back.</source>
         <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
         <translation>In %1 ist kein Widget-Plug-in installiert, daher gibt es kein Widget zum Platzieren. Wenn Sie Quillon erneut installieren, ist es wieder da.</translation>
@@ -1600,7 +1607,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Die letzte Änderung an Ihren Widgets konnte nicht gespeichert werden: %1.</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location filename="../widgethost/settings/widget_gallery.cpp" line="+9"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Widgets bearbeiten</translation>
@@ -1618,7 +1625,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+162"/>
         <source>There is no widget size “%1”.</source>
         <extracomment>%1 is the size asked for, as the program names it</extracomment>
         <translation>Es gibt keine Widget-Größe „%1“.</translation>

@@ -1346,7 +1346,7 @@ La version installée n&apos;a pas été modifiée.</translation>
 <context>
     <name>quillon::widgethost::LiveWidget</name>
     <message>
-        <location filename="../widgethost/host/live_widget.cpp" line="+161"/>
+        <location filename="../widgethost/host/live_widget.cpp" line="+151"/>
         <source>Edit Widget…</source>
         <translation>Modifier le widget…</translation>
     </message>
@@ -1450,7 +1450,7 @@ La version installée n&apos;a pas été modifiée.</translation>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+40"/>
+        <location filename="../widgethost/settings/widget_gallery.cpp" line="+31"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>Ajouter le petit</translation>
@@ -1474,7 +1474,7 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>Ajouter le moyen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+33"/>
         <source>top left</source>
         <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top left of screen HDMI-1&quot;</extracomment>
         <translation>en haut à gauche</translation>
@@ -1528,13 +1528,20 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>en bas à droite</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location line="+166"/>
+        <location line="+41"/>
+        <location line="+44"/>
+        <location line="+148"/>
         <source>Quillon Widgets</source>
         <translation>Quillon Widgets</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-190"/>
+        <source>The gallery and the widgets&apos; settings cannot open: %1 cannot be started. Installing Quillon again brings it back.</source>
+        <extracomment>When the gallery or a widget&apos;s editor cannot open; %1 is the missing program&apos;s file</extracomment>
+        <translation>La galerie et les réglages des widgets ne peuvent pas s&apos;ouvrir&#xa0;: %1 ne peut pas être lancé. Réinstallez Quillon pour le rétablir.</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>No widget plug-in is installed in %1, so there is no widget to place. Installing Quillon again brings it back.</source>
         <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
         <translation>Aucun plug-in de widgets n&apos;est installé dans %1&#xa0;; il n&apos;y a donc aucun widget à placer. Réinstallez Quillon pour le rétablir.</translation>
@@ -1600,7 +1607,7 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>La dernière modification de vos widgets n&apos;a pas pu être enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location filename="../widgethost/settings/widget_gallery.cpp" line="+9"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>Modifier les widgets</translation>
@@ -1618,7 +1625,7 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+162"/>
         <source>There is no widget size “%1”.</source>
         <extracomment>%1 is the size asked for, as the program names it</extracomment>
         <translation>Il n&apos;existe pas de taille de widget «&#xa0;%1&#xa0;».</translation>

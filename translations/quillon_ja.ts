@@ -1343,7 +1343,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::LiveWidget</name>
     <message>
-        <location filename="../widgethost/host/live_widget.cpp" line="+161"/>
+        <location filename="../widgethost/host/live_widget.cpp" line="+151"/>
         <source>Edit Widget…</source>
         <translation>このウィジェットを編集…</translation>
     </message>
@@ -1447,7 +1447,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetHost</name>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+40"/>
+        <location filename="../widgethost/settings/widget_gallery.cpp" line="+31"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
         <translation>小サイズで追加</translation>
@@ -1471,7 +1471,7 @@ The installed version was not changed.</source>
         <translation>中サイズで追加</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+33"/>
         <source>top left</source>
         <extracomment>Where on a screen a widget was placed: &quot;…on your desktop, top left of screen HDMI-1&quot;</extracomment>
         <translation>左上</translation>
@@ -1525,13 +1525,20 @@ The installed version was not changed.</source>
         <translation>右下</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location line="+166"/>
+        <location line="+41"/>
+        <location line="+44"/>
+        <location line="+148"/>
         <source>Quillon Widgets</source>
         <translation>Quillon Widgets</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-190"/>
+        <source>The gallery and the widgets&apos; settings cannot open: %1 cannot be started. Installing Quillon again brings it back.</source>
+        <extracomment>When the gallery or a widget&apos;s editor cannot open; %1 is the missing program&apos;s file</extracomment>
+        <translation>ギャラリーとウィジェットの設定を開けません。%1 を起動できません。Quillon をもう一度インストールすると元に戻ります。</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>No widget plug-in is installed in %1, so there is no widget to place. Installing Quillon again brings it back.</source>
         <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
         <translation>「%1」にウィジェットプラグインがインストールされていないため、配置できるウィジェットがありません。Quillonを再インストールすると元に戻ります。</translation>
@@ -1597,7 +1604,7 @@ The installed version was not changed.</source>
         <translation>ウィジェットへの最後の変更を保存できませんでした：%1。</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location filename="../widgethost/settings/widget_gallery.cpp" line="+9"/>
         <source>Edit Widgets</source>
         <extracomment>The gallery&apos;s title: the widgets there are added to the desktop</extracomment>
         <translation>ウィジェットを編集</translation>
@@ -1615,7 +1622,7 @@ The installed version was not changed.</source>
         <translation>%1（%2）</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+162"/>
         <source>There is no widget size “%1”.</source>
         <extracomment>%1 is the size asked for, as the program names it</extracomment>
         <translation>「%1」というウィジェットサイズはありません。</translation>

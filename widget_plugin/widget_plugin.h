@@ -126,6 +126,9 @@ public:
     virtual std::vector<Entity> suggestedEntities(const std::string& entityType) const = 0;
 };
 
+// The radius, in points, of the rounded corners a widget is drawn in, on the desktop and in pictures.
+inline constexpr double kWidgetCornerRadius = 22;
+
 const char* rawValue(WidgetFamily family);
 // What hosts show: the family's size in points ("other" counts as medium), and its name in menus,
 // in English and in the user's language.

@@ -14,11 +14,15 @@ constexpr int kOpenTimeoutMilliseconds = 30'000;
 
 } // namespace
 
-void openInStudio(const QString& link, std::function<void(const QString& reason)> otherwise)
+void openInStudio(
+    const QString& link, std::function<void(const QString& reason)> otherwise, const QString& activationToken)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
         kStudioBusName, kStudioObjectPath, kApplicationInterface, kApplicationOpenMethod);
-    call << QStringList {link} << QVariantMap {};
+    QVariantMap platformData;
+    if (!activationToken.isEmpty())
+        platformData.insert(kActivationTokenKey, activationToken);
+    call << QStringList {link} << platformData;
     callOnSessionBus(
         call, kOpenTimeoutMilliseconds, [otherwise = std::move(otherwise)](const QDBusMessage& reply) {
             if (reply.type() == QDBusMessage::ErrorMessage)

@@ -13,6 +13,11 @@ namespace {
 // A studio that holds the name but does not answer within this long counts as gone.
 constexpr int kForwardTimeoutMilliseconds = 5000;
 
+QString activationTokenOf(const QVariantMap& platformData)
+{
+    return platformData.value(kActivationTokenKey).toString();
+}
+
 } // namespace
 
 ApplicationAdaptor::ApplicationAdaptor(QObject* application)
@@ -20,20 +25,20 @@ ApplicationAdaptor::ApplicationAdaptor(QObject* application)
 {
 }
 
-void ApplicationAdaptor::Activate(const QVariantMap&)
+void ApplicationAdaptor::Activate(const QVariantMap& platformData)
 {
-    emit activated();
+    emit activated(activationTokenOf(platformData));
 }
 
-void ApplicationAdaptor::Open(const QStringList& uris, const QVariantMap&)
+void ApplicationAdaptor::Open(const QStringList& uris, const QVariantMap& platformData)
 {
-    emit opened(uris);
+    emit opened(uris, activationTokenOf(platformData));
 }
 
-void ApplicationAdaptor::ActivateAction(const QString&, const QVariantList&, const QVariantMap&)
+void ApplicationAdaptor::ActivateAction(const QString&, const QVariantList&, const QVariantMap& platformData)
 {
     // The studio has no application actions; being asked for one still brings it forward.
-    emit activated();
+    emit activated(activationTokenOf(platformData));
 }
 
 InstanceRole claimSingleInstance(
@@ -49,15 +54,20 @@ InstanceRole claimSingleInstance(
         return InstanceRole::primary;
     }
 
+    // The token a launcher gave this start is for the window that comes forward: the other studio's.
+    QVariantMap platformData;
+    const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    if (!token.isEmpty())
+        platformData.insert(kActivationTokenKey, token);
     QDBusMessage call;
     if (link) {
         call = QDBusMessage::createMethodCall(
             kApplicationBusName, kApplicationObjectPath, kApplicationInterface, "Open");
-        call << QStringList {QString::fromStdString(*link)} << QVariantMap {};
+        call << QStringList {QString::fromStdString(*link)} << platformData;
     } else {
         call = QDBusMessage::createMethodCall(
             kApplicationBusName, kApplicationObjectPath, kApplicationInterface, "Activate");
-        call << QVariantMap {};
+        call << platformData;
     }
     const QDBusMessage answer = bus->call(call, QDBus::Block, kForwardTimeoutMilliseconds);
     return answer.type() == QDBusMessage::ReplyMessage ? InstanceRole::forwarded : InstanceRole::standalone;

@@ -30,8 +30,10 @@ public slots:
     void ActivateAction(const QString& name, const QVariantList& parameter, const QVariantMap& platformData);
 
 signals:
-    void activated();
-    void opened(const QStringList& uris);
+    // `activationToken`: the Wayland compositor's leave for the window to come forward, when the
+    // caller had one to give (empty otherwise).
+    void activated(const QString& activationToken);
+    void opened(const QStringList& uris, const QString& activationToken);
 };
 
 enum class InstanceRole {

@@ -7,8 +7,13 @@
 #include "updater/self_updater.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTimer>
+#include <QWindow>
+
+#include <utility>
 
 namespace quillon {
 namespace {
@@ -28,14 +33,29 @@ std::unique_ptr<Updater> makeUpdater(const std::optional<SelfUpdatingInstall>& i
         [parent] { showDevelopmentBuildNotice(parent); });
 }
 
+// Qt's Wayland platform spends the token in XDG_ACTIVATION_TOKEN on the next window that asks to be
+// activated, and clears it (QtWayland 6.4: QWaylandXdgSurface::requestActivate); bringing a window
+// forward asks. The variable holds the token for that while only: one left in it would go to the
+// programs the studio starts. Elsewhere (X11) nothing is set.
+void withActivationToken(const QString& token, const std::function<void()>& bringForward)
+{
+    const bool lent
+        = !token.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (lent)
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    bringForward();
+    if (lent)
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+}
+
 } // namespace
 
 StudioApplication::StudioApplication()
     : m_adaptor(new ApplicationAdaptor(this))
 {
-    connect(m_adaptor, &ApplicationAdaptor::activated, this, [this] {
+    connect(m_adaptor, &ApplicationAdaptor::activated, this, [this](const QString& activationToken) {
         if (m_window)
-            m_window->bringForward();
+            comeForward(activationToken, [this] { m_window->bringForward(); });
     });
     connect(m_adaptor, &ApplicationAdaptor::opened, this, &StudioApplication::open);
 }
@@ -60,15 +80,17 @@ bool StudioApplication::start(const std::optional<std::string>& link)
     m_updater = makeUpdater(install, m_settings, m_updateWindows, m_window.get());
     m_window->setUpdater(*m_updater);
     m_window->show();
+    if (QWindow* window = m_window->windowHandle())
+        window->installEventFilter(this);
     // Started: a version on trial after an update has passed it.
     if (install)
         confirmVersionStarted(*install);
     if (link)
-        open({QString::fromStdString(*link)});
+        open({QString::fromStdString(*link)}, {});
     return true;
 }
 
-void StudioApplication::open(const QStringList& links)
+void StudioApplication::open(const QStringList& links, const QString& activationToken)
 {
     if (!m_window)
         return;
@@ -80,8 +102,39 @@ void StudioApplication::open(const QStringList& links)
         candidates.push_back(link.left(static_cast<qsizetype>(kMaxLinkLength) + 1).toStdString());
     const std::optional<DotWidgetKind> kind = kindFromLastWidgetLink(candidates);
     // Whatever came, the user asked for the studio: bring it forward.
-    if (!kind || !m_window->model().openLink(widgetLink(*kind)))
-        m_window->bringForward();
+    comeForward(activationToken, [this, &kind] {
+        if (!kind || !m_window->model().openLink(widgetLink(*kind)))
+            m_window->bringForward();
+    });
+}
+
+void StudioApplication::comeForward(const QString& activationToken, const std::function<void()>& bringForward)
+{
+    // The bus starts a studio for the link it carries, and the link can come before the new window
+    // is on the screen: the compositor drops a token for a window it does not show yet. It is used
+    // once the window is shown.
+    const QWindow* window = m_window->windowHandle();
+    if (!activationToken.isEmpty() && (!window || !window->isExposed())) {
+        m_waitingActivationToken = activationToken;
+        bringForward();
+        return;
+    }
+    withActivationToken(activationToken, bringForward);
+}
+
+bool StudioApplication::eventFilter(QObject* watched, QEvent* event)
+{
+    const QWindow* window = m_window ? m_window->windowHandle() : nullptr;
+    if (event->type() == QEvent::Expose && watched == window && window->isExposed()
+        && !m_waitingActivationToken.isEmpty()) {
+        // Once the window's first picture, which puts it on the screen, has gone to the compositor.
+        QTimer::singleShot(0, this, [this] {
+            const QString token = std::exchange(m_waitingActivationToken, {});
+            if (m_window && !token.isEmpty())
+                withActivationToken(token, [this] { m_window->bringForward(); });
+        });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace quillon

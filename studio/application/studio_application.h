@@ -11,7 +11,9 @@
 
 #include <QObject>
 #include <QSettings>
+#include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,8 +33,15 @@ public:
 
     StudioWindow* window() { return m_window.get(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void open(const QStringList& links);
+    void open(const QStringList& links, const QString& activationToken);
+    // Runs `bringForward`, which brings the window forward, with the compositor's leave where there
+    // is one: on Wayland a window comes forward only with a token from the compositor, which the
+    // caller asked for with the user's click.
+    void comeForward(const QString& activationToken, const std::function<void()>& bringForward);
 
     ApplicationAdaptor* m_adaptor; // owned by this object, as D-Bus adaptors are
     SharedStateStore m_store;
@@ -42,6 +51,8 @@ private:
     std::unique_ptr<RunningVersionMark> m_runningVersion;
     std::unique_ptr<StudioWindow> m_window;
     std::unique_ptr<Updater> m_updater;
+    // A token that came before the window was on the screen, for when it is.
+    QString m_waitingActivationToken;
 };
 
 } // namespace quillon

@@ -32,6 +32,8 @@ check "it depends on Qt, its X11 plug-in and xdg-utils" \
   "echo \"Depends: \$depends\"; [[ \$depends == *libqt6widgets6* && \$depends == *qt6-qpa-plugins* && \$depends == *xdg-utils* ]]"
 check "its bus services start the programs in /usr/bin" \
   "service=\$(dpkg-deb --fsys-tarfile '$deb' | tar -xO ./usr/share/dbus-1/services/com.quillon.WidgetHost.service 2>&1); echo \"\$service\"; grep -qx 'Exec=/usr/bin/quillon-widgets' <<<\"\$service\""
+check "and its systemd user unit, where distributions put them, starts the host in /usr/bin" \
+  "unit=\$(dpkg-deb --fsys-tarfile '$deb' | tar -xO ./usr/lib/systemd/user/quillon-widgets.service 2>&1); echo \"\$unit\"; grep -qx 'ExecStart=/usr/bin/quillon-widgets' <<<\"\$unit\""
 
 check "a download tarball is made" "echo \"made: \$(ls '$work/out')\"; [[ -s '$tgz' ]]"
 # Under a path with a space and a %, as a user's folder may be: every entry must still start it.
@@ -48,6 +50,8 @@ for program in "$top"/current/bin/*; do
     "ls '$top/current/share/man/man1'; [[ -s '$top/current/share/man/man1/$program.1.gz' ]]"
 done
 check "and the copyright file" "file_there '$top/current/share/doc/quillon/copyright'"
+# A unit would name the version folder, which a later update removes.
+check "and no systemd user unit" "units=\$(find '$top' -name '*.service' -path '*systemd*'); echo \"\$units\"; [[ -z \$units ]]"
 # What the updater asks of a release archive: its own information record, naming the studio and
 # this build, and contents within the limit on what an archive may unpack to.
 build_number=$(sed -n 's/^QUILLON_BUILD_NUMBER:[A-Z]*=//p' "$build/CMakeCache.txt")

@@ -17,9 +17,10 @@ desktop_user_prefix() {
   as_user=(runuser -u "$user" --)
 }
 
-# stage_programs FOLDER HOST PLUGIN... [-- FILE...]: copies the host into FOLDER/bin, the plug-ins
-# into FOLDER/lib/quillon/widgets, where the host looks for them, and the files after "--" into
-# FOLDER/bin, all readable by everyone: a build tree under root's home cannot be read by others.
+# stage_programs FOLDER HOST PLUGIN... [-- FILE...]: copies the host, and its settings program from
+# beside it, into FOLDER/bin, the plug-ins into FOLDER/lib/quillon/widgets, where the host looks for
+# them, and the files after "--" into FOLDER/bin, all readable by everyone: a build tree under root's
+# home cannot be read by others.
 stage_programs() {
   local folder=$1 host=$2 plugins=() extra=()
   shift 2
@@ -27,6 +28,8 @@ stage_programs() {
   (($#)) && shift && extra=("$@")
   mkdir -p "$folder/bin" "$folder/lib/quillon/widgets"
   cp "$host" "$folder/bin/quillon-widgets"
+  # The host starts its gallery and editors from beside itself.
+  [[ -x $(dirname "$host")/quillon-widget-settings ]] && cp "$(dirname "$host")/quillon-widget-settings" "$folder/bin/"
   cp "${plugins[@]}" "$folder/lib/quillon/widgets/"
   ((${#extra[@]})) && cp "${extra[@]}" "$folder/bin/"
   chmod -R a+rX "$folder"

@@ -3,6 +3,8 @@
 # widgets over D-Bus gives windows of the family's size with the desktop-widget hints, they are
 # kept in widgets.json with an autostart entry, the studio's reload signal reaches every widget,
 # a click opens the widget's link through the desktop's URL handler, a second start ends at once,
+# the gallery and the editor are windows of the settings program, apart from the widgets' group,
+# and the host keeps the settings it is sent for a widget, refusing what is no object,
 # a widget that cannot be saved is refused with the reason, a read-only settings folder is read and
 # nothing in it lost, a damaged file is moved aside, and a file of more widgets than the host keeps is
 # kept whole aside. Usage: host_session_test.sh path/to/quillon-widgets
@@ -144,8 +146,94 @@ if check "and its place is known" "echo \"at \${left:-?} \${top:-?}\"; [[ \${lef
   check_holds "and opens no link" 1 "links; [[ \$(wc -l <'$opened') -eq 1 ]]"
 fi
 
-# It shows the gallery of the running host, which would cover the widgets for the click above.
+# A second start ends at once: a plain one (a login that starts both the autostart entry and the
+# user unit) quietly, the menu's (--gallery) with the running host's gallery, which would cover the
+# widgets for the click above.
 check "a second start ends at once" "timeout --foreground 30 '$host' </dev/null; status=\$?; echo \"exit status \$status (124: still running after 30 s)\"; ((status == 0))"
+check_holds "and opens no gallery" 2 "windows=\$(bounded xdotool search --onlyvisible --name '^Edit Widgets' 2>/dev/null); echo \"gallery windows: [\$(echo \$windows)]\"; [[ -z \$windows ]]"
+check "a second start from the menu ends at once" "timeout --foreground 30 '$host' --gallery </dev/null; status=\$?; echo \"exit status \$status (124: still running after 30 s)\"; ((status == 0))"
+
+# The gallery that start asked for is a window of the settings program beside the host, not of the
+# host: a window of the host's would share the widgets' window group, which window managers raise
+# together, and keep in the host what it needs for as long as the host runs.
+settings=$(dirname "$host")/quillon-widget-settings
+gallery_windows() { bounded xdotool search --onlyvisible --name '^Edit Widgets' 2>/dev/null; }
+# one_gallery: there is one gallery window, and which.
+one_gallery() {
+  local windows
+  windows=$(gallery_windows)
+  echo "gallery windows: [$(echo $windows)]"
+  [[ $(echo "$windows" | grep -c .) -eq 1 ]]
+}
+window_pid() { [[ -n $1 ]] || { echo "no window id"; return 1; }; bounded xprop -id "$1" _NET_WM_PID | grep -o '[0-9]*$'; }
+# window_groups WINDOW: the client leader and the window group the window names, which window
+# managers raise and lower together.
+window_groups() {
+  [[ -n $1 ]] || { echo "no window id"; return 1; }
+  echo "$(bounded xprop -id "$1" WM_CLIENT_LEADER | grep -o '0x[0-9a-f]*$')" \
+    "$(bounded xprop -id "$1" WM_HINTS | sed -n 's/.*group leader: *//p')" \
+    "$(bounded xprop -id "$1" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*$')"
+}
+check "the gallery opens" one_gallery 30
+gallery=$(gallery_windows | head -n 1)
+gallery_pid=$(window_pid "$gallery")
+check "in a process of the settings program's, not the host's" \
+  "echo \"host $pid, the gallery's process ${gallery_pid:-?}: \$(readlink /proc/${gallery_pid:-0}/exe)\"; [[ -n '$gallery_pid' && '$gallery_pid' != '$pid' && \$(readlink /proc/${gallery_pid:-0}/exe) == */quillon-widget-settings ]]"
+# groups_apart: no group, leader or owner of the gallery's is one of a widget window's.
+groups_apart() {
+  local gallery_groups window group
+  read -r -a gallery_groups < <(window_groups "$gallery")
+  echo "the gallery's leader and group: [${gallery_groups[*]}]"
+  ((${#gallery_groups[@]} > 0)) || return 1
+  for window in $(widget_windows); do
+    echo "widget window $window: leader, group and owner [$(window_groups "$window")]"
+    for group in $(window_groups "$window"); do
+      [[ " ${gallery_groups[*]} " != *" $group "* ]] || return 1
+    done
+  done
+}
+check "and in a window group apart from the widgets'" groups_apart
+call ShowGallery >/dev/null
+check_holds "asked again, the host brings the same gallery forward" 2 \
+  "one_gallery && [[ \$(window_pid \$(gallery_windows)) == '$gallery_pid' ]]"
+
+# What the settings program asks of the host, by the ids it gives its widgets: its process id and
+# the widget's number, the sign being the first placed.
+sign=$pid-1
+# answer_to BOOLEAN PATTERN METHOD ARGUMENTS...: the reply is that boolean, with the pattern in it.
+answer_to() {
+  local reply
+  reply=$(call "${@:3}")
+  echo "$reply"
+  [[ $reply == *"boolean $1"* ]] && grep -q -- "$2" <<<"$reply"
+}
+check "the host describes a widget by its id" "answer_to true DotSign WidgetConfiguration string:$sign"
+check "and knows no widget by an id it did not give" "answer_to false . WidgetConfiguration string:$pid-999"
+check "it takes new settings for the widget" "answer_to true . SetWidgetConfiguration string:$sign 'string:{\"theme\": \"amber\"}'"
+check "and keeps them" "show_kept; grep -q '\"theme\": \"amber\"' '$kept'" 15
+deep=$(printf '{"a":%.0s' {1..40})1$(printf '}%.0s' {1..40})
+for refused in 'not json' '[1, 2]' '"amber"' "$deep"; do
+  check "it refuses settings that are no object it can keep: ${refused:0:20}" \
+    "answer_to false 'configuration' SetWidgetConfiguration string:$sign 'string:$refused'"
+done
+check "and settings for an id it did not give" "answer_to false 'no widget' SetWidgetConfiguration string:$pid-999 'string:{}'"
+check_holds "and keeps what it had" 1 "show_kept; grep -q '\"theme\": \"amber\"' '$kept' && ! grep -q '\"a\":' '$kept'"
+check "the gallery's note is empty while nothing stands in the way" "reply=\$(call GalleryNote); echo \"\$reply\"; [[ \$reply == *'string \"\"'* ]]"
+
+# The editor: asked of the settings program running, which shows it beside its gallery.
+settings_windows() { bounded xdotool search --onlyvisible --pid "$gallery_pid" 2>/dev/null; }
+settings_windows_are() {
+  local windows
+  windows=$(settings_windows)
+  echo "windows of the settings program: [$(echo $windows)]"
+  [[ $(echo "$windows" | grep -c .) -eq $1 ]]
+}
+check "a second start of the settings program hands the editor to the first and ends" \
+  "timeout --foreground 30 '$settings' --edit '$sign' </dev/null; status=\$?; echo \"exit status \$status\"; ((status == 0))"
+check "which shows the widget's editor" "settings_windows_are 2" 30
+check "a bad id is refused at the start" "timeout --foreground 30 '$settings' --edit 'not an id' </dev/null; ((\$? == 2))"
+kill "$gallery_pid" 2>/dev/null
+wait_until "the settings program to end" 15 "! kill -0 $gallery_pid 2>/dev/null"
 
 large_call=$(cd "$(dirname "$0")/../support" && pwd)/large_bus_call.py
 # A call as large as the bus delivers (128 MiB at most) is answered, and the host goes on answering:

@@ -124,9 +124,10 @@ check "the virtual pointer is made" "echo '${ready:-nothing}'; [[ '${ready:-}' =
 
 start_host
 check "the host says it shows layer surfaces" "file_has 'layer surfaces' '$log'" 15
-# With no pointer seen over a widget yet, the first goes to the first output's top-left corner.
+# With no widget pointed at yet, the first goes to the first output's top-right corner, away from
+# the middle, where windows open.
 check "a clock widget is placed, and the answer names the output" \
-  "call_answers true PlaceWidget string:DotClock string:systemSmall | grep 'on your desktop, top left of screen HEADLESS-1'"
+  "call_answers true PlaceWidget string:DotClock string:systemSmall | grep 'on your desktop, top right of screen HEADLESS-1'"
 check "a sign widget is placed" "call_answers true AddWidget string:DotSign string:systemMedium"
 layer_surfaces_are() {
   local count
@@ -169,10 +170,10 @@ check "a click on the clock opens its link with the desktop's handler" "links; g
 # In steps as long as a quick hand makes: the surface moving under the pointer must not count as
 # the pointer moving.
 say press left
-for step in 1 2 3 4 5 6; do say move $((centre_x + 100 * step)) $((centre_y + 50 * step)); done
+for step in 1 2 3 4 5 6; do say move $((centre_x - 100 * step)) $((centre_y + 50 * step)); done
 say release left
-check "a drag moves the widget and its place is kept" "kept_places | grep DotClock | grep -qx 'DotClock $((clock_x + 600)) $((clock_y + 300))' || kept_places" 15
-check "where the screen shows it" "drawn_at $((clock_x + 600)) $((clock_y + 300)) 164 164" 15
+check "a drag moves the widget and its place is kept" "kept_places | grep DotClock | grep -qx 'DotClock $((clock_x - 600)) $((clock_y + 300))' || kept_places" 15
+check "where the screen shows it" "drawn_at $((clock_x - 600)) $((clock_y + 300)) 164 164" 15
 check_holds "and opens no link" 1 "links; [[ \$(wc -l <'$opened') -eq 1 ]]"
 
 # Every widget asks its plug-in for a new timeline after the studio's signal: within a second on an
@@ -184,7 +185,7 @@ check "the reload signal makes both widgets ask for a timeline" "asking_widgets 
 
 # The right button opens the menu at the pointer; its first entry, Edit Widget…, opens the editor,
 # the host's one window.
-centre_x=$((clock_x + 600 + 82)) centre_y=$((clock_y + 300 + 82))
+centre_x=$((clock_x - 600 + 82)) centre_y=$((clock_y + 300 + 82))
 say move $centre_x $centre_y
 face=$(pixel $((centre_x + 20)) $((centre_y + 12)))
 say press right
@@ -209,7 +210,7 @@ stop_host
 # A day widget kept on an output that is not there (yet).
 sed -i 's/"widgets": *\[/"widgets": [{"plugin": "liblampwork.so", "kind": "DotDay", "family": "systemSmall", "screen": "HEADLESS-2", "x": 20, "y": 20, "configuration": {}},/' "$kept"
 start_host
-check "after a restart the clock is where it was left" "drawn_at $((clock_x + 600)) $((clock_y + 300)) 164 164" 20
+check "after a restart the clock is where it was left" "drawn_at $((clock_x - 600)) $((clock_y + 300)) 164 164" 20
 check "and the sign where it was" "drawn_at $sign_x $sign_y 344 164" 15
 check "a widget whose output is gone shows on the one that is there" "drawn_at 20 20 164 164" 15
 check "and its own output stays in the file" "grep -q HEADLESS-2 '$kept'"

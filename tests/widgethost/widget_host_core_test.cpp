@@ -10,9 +10,20 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace quillon::widgethost {
+
+void PrintTo(const OutputPlace& place, std::ostream* out)
+{
+    *out << "output " << place.output << " at (" << place.corner.x << ", " << place.corner.y << ")"
+         << (place.onItsOwn ? "" : ", not its own");
+}
+
 namespace {
 
 Timeline minutes(double start, int count, ReloadPolicy policy = ReloadPolicy::atEnd)
@@ -221,15 +232,13 @@ TEST(PlacedWidgets, AFileOfMoreThanTheHostKeepsIsKeptWholeAsideAndNothingIsDropp
     EXPECT_TRUE(held("widgets.json") == first) << held("widgets.json").size() << " widgets in the file";
 }
 
-TEST(PlacedWidgets, APositionOffEveryScreenMovesOntoTheNearest)
+PlacedWidget placedAt(std::string screen, double x, double y)
 {
-    const std::vector<RectF> screens {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
-    const SizeF medium {344, 164};
-    EXPECT_EQ(placeOnScreens({100, 100}, medium, screens), (PointF {100, 100}));
-    EXPECT_EQ(placeOnScreens({5000, 300}, medium, screens), (PointF {3200 - 344, 300}));
-    EXPECT_EQ(placeOnScreens({-900, -900}, medium, screens), (PointF {0, 0}));
-    EXPECT_EQ(placeOnScreens({2500, 1500}, medium, screens), (PointF {2500, 1024 - 164}));
-    EXPECT_EQ(placeOnScreens({7, 7}, medium, {}), (PointF {7, 7}));
+    PlacedWidget widget;
+    widget.screen = std::move(screen);
+    widget.x = x;
+    widget.y = y;
+    return widget;
 }
 
 TEST(PlacedWidgets, OnOutputsOfTheirOwnAWidgetKeepsToItsOutputByNameOrComesToOneThatIsThere)
@@ -238,87 +247,50 @@ TEST(PlacedWidgets, OnOutputsOfTheirOwnAWidgetKeepsToItsOutputByNameOrComesToOne
     const std::vector<NamedOutput> outputs {
         {"DP-1", {0, 0, 1920, 1080}}, {"HDMI-A-1", {-1280, 0, 1280, 1024}}};
     const SizeF medium {344, 164};
-    const auto placed = [](std::string screen, double x, double y) {
-        PlacedWidget widget;
-        widget.screen = std::move(screen);
-        widget.x = x;
-        widget.y = y;
-        return widget;
-    };
     struct Row {
+        const char* what;
         PlacedWidget placed;
         OutputPlace expected;
     };
     const Row rows[] = {
-        {placed("HDMI-A-1", 40, 60), {1, {40, 60}, true}},
-        {placed("HDMI-A-1", 1200, 1000), {1, {1280 - 344, 1024 - 164}, true}}, // kept whole on it
-        {placed("", -1000, 500), {1, {280, 500}, true}}, // a desktop corner: onto the output that holds it
-        {placed("", 5000, 20), {0, {1920 - 344, 20}, true}},
-        {placed("DP-2", 40, 60), {0, {40, 60}, false}}, // its output is gone
+        {"on its output", placedAt("HDMI-A-1", 40, 60), {1, {40, 60}, true}},
+        // Kept as it is: it goes back there when the output is as large as it was.
+        {"past the edges of its output", placedAt("HDMI-A-1", 1200, 1000), {1, {1200, 1000}, true}},
+        {"a desktop corner: on the output that holds it", placedAt("", -1000, 500), {1, {280, 500}, true}},
+        {"a desktop corner past every output: on the nearest, whole", placedAt("", 5000, 20),
+            {0, {1920 - 344, 20}, true}},
+        {"on an output that is gone: on the first meanwhile", placedAt("DP-2", 40, 60), {0, {40, 60}, false}},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(placeOnOutputs(row.placed, medium, outputs), row.expected)
-            << "'" << row.placed.screen << "' at " << row.placed.x << ", " << row.placed.y;
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(placeOnOutputs(row.placed, medium, outputs), row.expected);
     }
-    EXPECT_EQ(placeOnOutputs(placed("DP-1", 0, 0), medium, {}), std::nullopt);
+    EXPECT_EQ(placeOnOutputs(placedAt("DP-1", 0, 0), medium, {}), std::nullopt);
 }
 
-TEST(FindFreeSpot, NewWidgetsGoBesideTheOnesAlreadyPlacedAndStayOnTheScreen)
+TEST(PlacedWidgets, ADesktopCornerOnAnOutputsRightOrBottomEdgeIsOnTheOutputTheWidgetLiesOn)
 {
-    const RectF screen {0, 0, 1280, 720};
-    const SizeF small {164, 164};
-    const SizeF large {344, 344};
-    // An empty screen: the wanted spot, kept on the screen.
-    EXPECT_EQ(findFreeSpot({100, 100}, small, {}, screen), (PointF {100, 100}));
-    EXPECT_EQ(findFreeSpot({1200, -50}, small, {}, screen), (PointF {1280 - 164, 0}));
-
-    // Three widgets asked for at the same spot do not overlap, and none is far from it.
-    std::vector<RectF> taken;
-    for (const SizeF size : {large, small, SizeF {344, 164}}) {
-        const PointF corner = findFreeSpot({468, 188}, size, taken, screen);
-        const RectF placed {corner.x, corner.y, size.width, size.height};
-        for (const RectF& other : taken) {
-            EXPECT_TRUE(placed.x >= other.right() + 16 || placed.right() + 16 <= other.x
-                || placed.y >= other.bottom() + 16 || placed.bottom() + 16 <= other.y)
-                << "at " << placed.x << ", " << placed.y;
-        }
-        EXPECT_GE(placed.x, 0);
-        EXPECT_GE(placed.y, 0);
-        EXPECT_LE(placed.right(), 1280);
-        EXPECT_LE(placed.bottom(), 720);
-        taken.push_back(placed);
-    }
-    // The second one lines up beside the first.
-    EXPECT_EQ(taken[1].y, taken[0].y);
-
-    // A full screen leaves the wanted spot rather than losing the widget.
-    const std::vector<RectF> full {screen};
-    EXPECT_EQ(findFreeSpot({300, 300}, small, full, screen), (PointF {300, 300}));
-}
-
-TEST(FindFreeSpot, AWidgetIsNotHiddenUnderAnOpenWindowWhileTheScreenHasRoomBesideIt)
-{
-    const RectF screen {0, 0, 1920, 1080};
+    // A second output right of the first, and a third under it.
+    const std::vector<NamedOutput> outputs {
+        {"DP-1", {0, 0, 1920, 1080}}, {"HDMI-A-1", {1920, 0, 1280, 1024}}, {"DP-2", {1920, 1024, 1280, 720}}};
     const SizeF medium {344, 164};
-    // The studio's window, with the pointer on its button: the widget goes just clear of it.
-    const RectF studio {130, 70, 1050, 760};
-    const PointF corner = findFreeSpot({450, 700}, medium, {}, screen, {studio});
-    const RectF placed {corner.x, corner.y, medium.width, medium.height};
-    EXPECT_TRUE(placed.x >= studio.right() + 16 || placed.bottom() + 16 <= studio.y
-        || placed.y >= studio.bottom() + 16)
-        << "at " << placed.x << ", " << placed.y;
-    EXPECT_LE(placed.right(), screen.right());
-
-    // Widgets already there still count.
-    const RectF widget {corner.x, corner.y, medium.width, medium.height};
-    const PointF second = findFreeSpot({450, 700}, medium, {widget}, screen, {studio});
-    EXPECT_FALSE(second == corner);
-
-    // A window over the whole screen cannot be avoided: the widget goes where it would without it,
-    // still clear of the other widgets.
-    const RectF maximised {0, 0, 1920, 1080};
-    EXPECT_EQ(findFreeSpot({450, 700}, medium, {widget}, screen, {maximised}),
-        findFreeSpot({450, 700}, medium, {widget}, screen));
+    struct Row {
+        const char* what;
+        PlacedWidget placed;
+        OutputPlace expected;
+    };
+    const Row rows[] = {
+        {"on the first output's right edge", placedAt("", 1920, 100), {1, {0, 100}, true}},
+        {"on the second output's bottom edge", placedAt("", 2000, 1024), {2, {80, 0}, true}},
+        {"across two outputs, mostly on the second", placedAt("", 1800, 100), {1, {0, 100}, true}},
+        {"across two outputs, mostly on the first", placedAt("", 1700, 100), {0, {1576, 100}, true}},
+        {"its corner above every output, the widget mostly on the second", placedAt("", 1900, -50),
+            {1, {0, 0}, true}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(placeOnOutputs(row.placed, medium, outputs), row.expected);
+    }
 }
 
 TEST(DesktopChoice, LayerSurfacesWhereOfferedElseX11WindowsOnTheRightQtPlatformElseTheReason)

@@ -1,5 +1,7 @@
 // One widget window driven as a pointer drives it: where a click ends and a drag begins, what a drag
-// keeps, what the menu offers, and what a size change asks of the plug-in.
+// keeps, what the menu offers, and what a size change asks of the plug-in; and which widget windows
+// another program's desktop window has come over.
+#include "widgethost/desktops/open_windows.h"
 #include "widgethost/desktops/widget_window.h"
 
 #include <QApplication>
@@ -161,6 +163,61 @@ private slots:
             QCOMPARE(menuOf(window), expected);
             QCOMPARE(m_sizes, (QStringList {"Small", "Medium (checked)"}));
         }
+    }
+
+    // Windows by letter, in a window manager's stacking order from the bottom up: capitals are the
+    // widgets, "d" another program's desktop window, "n" any other window.
+    void theWidgetsAnotherDesktopCoversAreRaisedFromTheLowestUp_data()
+    {
+        QTest::addColumn<QString>("stacking");
+        QTest::addColumn<QString>("covered");
+        QTest::addColumn<QString>("asked");
+        const struct {
+            const char* name;
+            const char* stacking;
+            const char* covered;
+            const char* asked;
+        } rows[] = {
+            {"the desktop under the widgets", "dABn", "", "n"},
+            {"the desktop clicked, over all of them", "ABdn", "AB", "nd"},
+            {"in their own order, whichever was shown first", "BAdn", "BA", "nd"},
+            {"the desktop between them", "AdBn", "A", "nd"},
+            {"two desktops", "AdBdC", "AB", "d"},
+            {"no desktop at all", "nAnBn", "", "nn"},
+            {"no widgets", "dnd", "", ""},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << QString(row.stacking) << QString(row.covered) << QString(row.asked);
+    }
+
+    void theWidgetsAnotherDesktopCoversAreRaisedFromTheLowestUp()
+    {
+        QFETCH(QString, stacking);
+        const auto windows = [](const QString& letters) {
+            std::vector<WId> ids;
+            for (const QChar letter : letters)
+                ids.push_back(letter.unicode());
+            return ids;
+        };
+        std::vector<WId> own;
+        for (const QChar letter : stacking) {
+            if (letter.isUpper())
+                own.push_back(letter.unicode());
+        }
+        const auto letters = [](const std::vector<WId>& ids) {
+            QString text;
+            for (const WId id : ids)
+                text += QChar(static_cast<char16_t>(id));
+            return text;
+        };
+        std::vector<WId> asked;
+        const std::vector<WId> covered = windowsUnderOtherDesktops(windows(stacking), own, [&](WId window) {
+            asked.push_back(window);
+            return window == 'd';
+        });
+        QTEST(letters(covered), "covered");
+        // Each question is a round trip to the X server: none about windows the answer cannot change.
+        QTEST(letters(asked), "asked");
     }
 
 private:

@@ -3,6 +3,7 @@
 
 #include "platform/json/json_depth.h"
 #include "platform/store/blob_folder.h"
+#include "widgethost/core/screen_fit.h"
 
 #include <nlohmann/json.hpp>
 
@@ -22,13 +23,6 @@ constexpr std::string_view kFileName = kPlacedWidgetsFileName;
 constexpr std::string_view kDamagedName = "widgets.json.bad";
 constexpr std::string_view kTooManyName = "widgets.json.too-many";
 constexpr int kMaxNesting = 64;
-
-double distanceSquared(PointF point, const RectF& rect)
-{
-    const double dx = std::max({rect.x - point.x, 0.0, point.x - rect.right()});
-    const double dy = std::max({rect.y - point.y, 0.0, point.y - rect.bottom()});
-    return dx * dx + dy * dy;
-}
 
 } // namespace
 
@@ -179,116 +173,26 @@ ScreenRegion regionOf(const RectF& widget, const RectF& screen)
     return kRegions[row][column];
 }
 
-PointF placeOnScreens(PointF topLeft, SizeF size, const std::vector<RectF>& screens)
-{
-    if (screens.empty())
-        return topLeft;
-    const RectF widget {topLeft.x, topLeft.y, size.width, size.height};
-    for (const RectF& screen : screens) {
-        const bool overlaps = widget.x < screen.right() && widget.right() > screen.x
-            && widget.y < screen.bottom() && widget.bottom() > screen.y;
-        if (overlaps)
-            return topLeft;
-    }
-    const RectF& nearest
-        = *std::min_element(screens.begin(), screens.end(), [&](const RectF& a, const RectF& b) {
-              return distanceSquared(topLeft, a) < distanceSquared(topLeft, b);
-          });
-    return {std::clamp(topLeft.x, nearest.x, std::max(nearest.x, nearest.right() - size.width)),
-        std::clamp(topLeft.y, nearest.y, std::max(nearest.y, nearest.bottom() - size.height))};
-}
-
 std::optional<OutputPlace> placeOnOutputs(
     const PlacedWidget& placed, SizeF size, const std::vector<NamedOutput>& outputs)
 {
     if (outputs.empty())
         return std::nullopt;
-    // A layer surface cannot reach past its output's edges: the whole widget is kept on it.
-    const auto onOutput = [&](std::size_t index, PointF corner) {
-        const RectF& rect = outputs[index].rect;
-        return PointF {std::clamp(corner.x, 0.0, std::max(0.0, rect.width - size.width)),
-            std::clamp(corner.y, 0.0, std::max(0.0, rect.height - size.height))};
-    };
     if (placed.screen.empty()) {
         std::vector<RectF> rects;
         for (const NamedOutput& output : outputs)
             rects.push_back(output.rect);
-        const PointF corner = placeOnScreens({placed.x, placed.y}, size, rects);
-        // placeOnScreens leaves the corner on one output: the one whose rectangle holds it.
-        std::size_t index = 0;
-        for (std::size_t candidate = 0; candidate < outputs.size(); ++candidate) {
-            const RectF& rect = outputs[candidate].rect;
-            if (corner.x >= rect.x && corner.x <= rect.right() && corner.y >= rect.y
-                && corner.y <= rect.bottom()) {
-                index = candidate;
-                break;
-            }
-        }
-        return OutputPlace {index,
-            onOutput(index, {corner.x - outputs[index].rect.x, corner.y - outputs[index].rect.y}), true};
+        const std::size_t index = *areaOf({placed.x, placed.y, size.width, size.height}, rects);
+        const RectF& rect = rects[index];
+        // A layer surface cannot reach past its output's edges: the whole widget is kept on it.
+        const PointF corner = keepWholeOn({placed.x, placed.y}, size, rect);
+        return OutputPlace {index, {corner.x - rect.x, corner.y - rect.y}, true};
     }
     for (std::size_t index = 0; index < outputs.size(); ++index) {
         if (outputs[index].name == placed.screen)
-            return OutputPlace {index, onOutput(index, {placed.x, placed.y}), true};
+            return OutputPlace {index, {placed.x, placed.y}, true};
     }
-    return OutputPlace {0, onOutput(0, {placed.x, placed.y}), false};
-}
-
-PointF findFreeSpot(PointF wanted, SizeF size, const std::vector<RectF>& widgets, const RectF& screen,
-    const std::vector<RectF>& windows, double gap)
-{
-    const double maxX = std::max(screen.x, screen.right() - size.width);
-    const double maxY = std::max(screen.y, screen.bottom() - size.height);
-    const auto onScreen = [&](PointF corner) {
-        return PointF {std::clamp(corner.x, screen.x, maxX), std::clamp(corner.y, screen.y, maxY)};
-    };
-    const PointF start = onScreen(wanted);
-
-    const auto nearestClearOf = [&](const std::vector<RectF>& taken) -> std::optional<PointF> {
-        const auto isFree = [&](PointF corner) {
-            return std::none_of(taken.begin(), taken.end(), [&](const RectF& other) {
-                return corner.x < other.right() + gap && corner.x + size.width + gap > other.x
-                    && corner.y < other.bottom() + gap && corner.y + size.height + gap > other.y;
-            });
-        };
-        if (isFree(start))
-            return start;
-        // Beside each placed widget or window first, where people line widgets up, then on a coarse grid.
-        std::vector<PointF> candidates;
-        for (const RectF& other : taken) {
-            candidates.push_back({other.right() + gap, other.y});
-            candidates.push_back({other.x - gap - size.width, other.y});
-            candidates.push_back({other.x, other.bottom() + gap});
-            candidates.push_back({other.x, other.y - gap - size.height});
-        }
-        constexpr double kGridStep = 32;
-        for (double y = screen.y; y <= maxY; y += kGridStep)
-            for (double x = screen.x; x <= maxX; x += kGridStep)
-                candidates.push_back({x, y});
-
-        std::optional<PointF> best;
-        double bestDistance = 0;
-        for (const PointF candidate : candidates) {
-            const PointF corner = onScreen(candidate);
-            if (!isFree(corner))
-                continue;
-            const double dx = corner.x - start.x;
-            const double dy = corner.y - start.y;
-            if (!best || dx * dx + dy * dy < bestDistance) {
-                best = corner;
-                bestDistance = dx * dx + dy * dy;
-            }
-        }
-        return best;
-    };
-
-    if (!windows.empty()) {
-        std::vector<RectF> everything = widgets;
-        everything.insert(everything.end(), windows.begin(), windows.end());
-        if (const auto clear = nearestClearOf(everything))
-            return *clear;
-    }
-    return nearestClearOf(widgets).value_or(start);
+    return OutputPlace {0, {placed.x, placed.y}, false};
 }
 
 } // namespace quillon::widgethost

@@ -63,10 +63,6 @@ StoreReport savePlacedWidgets(const std::filesystem::path& folder, const std::ve
 enum class ScreenRegion { topLeft, top, topRight, left, middle, right, bottomLeft, bottom, bottomRight };
 ScreenRegion regionOf(const RectF& widget, const RectF& screen);
 
-// A top-left corner moved so that a widget of this size lies on the screen nearest to it, when it
-// lies on none of them (a screen that was unplugged).
-PointF placeOnScreens(PointF topLeft, SizeF size, const std::vector<RectF>& screens);
-
 // An output of a desktop where each output has its own coordinates (Wayland): its name and where it
 // lies in the desktop's layout.
 struct NamedOutput {
@@ -74,9 +70,10 @@ struct NamedOutput {
     RectF rect;
 };
 
-// Where a kept widget shows on such a desktop: the output (an index into the list) and its corner
-// in that output's coordinates. `onItsOwn` is false when the widget's own output is not there and
-// it shows on another until it comes back.
+// Which output a kept widget is on, on such a desktop (an index into the list), and where it is kept
+// there, in that output's coordinates: past the output's edges while the output is smaller than it
+// was, as the place is the widget's own (screen_fit.h says where it shows meanwhile). `onItsOwn` is
+// false when the widget's own output is not there and it shows on another until it comes back.
 struct OutputPlace {
     std::size_t output = 0;
     PointF corner;
@@ -84,17 +81,12 @@ struct OutputPlace {
     bool operator==(const OutputPlace&) const = default;
 };
 
-// A widget whose screen is named is on that output, at its corner there; one with no name (placed
-// on an X11 desktop) is where its desktop corner falls; one whose output has gone is on the first.
-// Each is moved, where it must be, to lie whole on its output. Nothing when there are no outputs.
+// A widget whose screen is named is on that output, at its corner there; one whose output has gone
+// is on the first, keeping its place. One with no name (placed on an X11 desktop) is on the output
+// that holds it whole, else the one it overlaps most, else the nearest, moved to lie whole on it: its
+// place in that output's coordinates is the one it keeps from then on. Nothing when there are no
+// outputs.
 std::optional<OutputPlace> placeOnOutputs(
     const PlacedWidget& placed, SizeF size, const std::vector<NamedOutput>& outputs);
-
-// Where a new widget of this size goes on `screen`: the spot nearest to `wanted` that keeps `gap`
-// points clear of every widget already placed and, where the screen leaves room, of the open
-// `windows` too (widgets stay below windows, so one placed under a window would be hidden); or
-// `wanted` itself, kept on the screen, when no spot is clear even of the widgets.
-PointF findFreeSpot(PointF wanted, SizeF size, const std::vector<RectF>& widgets, const RectF& screen,
-    const std::vector<RectF>& windows = {}, double gap = 16);
 
 } // namespace quillon::widgethost

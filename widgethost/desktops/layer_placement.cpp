@@ -1,7 +1,11 @@
 // The arithmetic of places on outputs that have coordinates of their own.
 #include "widgethost/desktops/layer_placement.h"
 
+#include "widgethost/core/new_widget_spot.h"
+#include "widgethost/core/screen_fit.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace quillon::widgethost {
 namespace {
@@ -16,6 +20,23 @@ SizeF sizeF(QSize size)
     return {double(size.width()), double(size.height())};
 }
 
+// An output in its own coordinates.
+RectF outputArea(const OutputGeometry& output)
+{
+    return {0, 0, double(output.size().width()), double(output.size().height())};
+}
+
+// A surface's corner: the whole point at or before a place on the output.
+QPoint whole(PointF corner)
+{
+    return {int(std::floor(corner.x)), int(std::floor(corner.y))};
+}
+
+RectF keptRect(const LayerPlace& place, QSize size)
+{
+    return {place.place.x, place.place.y, double(size.width()), double(size.height())};
+}
+
 } // namespace
 
 std::optional<LayerPlace> placeOnLayerOutputs(
@@ -27,8 +48,8 @@ std::optional<LayerPlace> placeOnLayerOutputs(
     const auto where = placeOnOutputs(placed, sizeF(size), named);
     if (!where)
         return std::nullopt;
-    return LayerPlace {
-        where->output, where->corner, QPoint(int(where->corner.x), int(where->corner.y)), where->onItsOwn};
+    const PointF corner = keepWholeOn(where->corner, sizeF(size), outputArea(outputs[where->output]));
+    return LayerPlace {where->output, where->corner, whole(corner), where->onItsOwn};
 }
 
 QPoint keepWholeOnOutput(QPoint corner, QSize size, QSize output)
@@ -37,37 +58,79 @@ QPoint keepWholeOnOutput(QPoint corner, QSize size, QSize output)
         std::clamp(corner.y(), 0, std::max(0, output.height() - size.height()))};
 }
 
+std::vector<std::optional<LayerPlace>> showOnLayerOutputs(
+    const std::vector<KeptWidget>& widgets, const std::vector<OutputGeometry>& outputs)
+{
+    std::vector<std::optional<LayerPlace>> places;
+    for (const KeptWidget& widget : widgets)
+        places.push_back(placeOnLayerOutputs(widget.placed, widget.size, outputs));
+    for (std::size_t output = 0; output < outputs.size(); ++output) {
+        std::vector<std::size_t> members;
+        std::vector<KeptOnArea> kept;
+        for (std::size_t index = 0; index < places.size(); ++index) {
+            if (!places[index] || places[index]->output != output)
+                continue;
+            members.push_back(index);
+            kept.push_back({keptRect(*places[index], widgets[index].size), !places[index]->onItsOwn});
+        }
+        const std::vector<PointF> shown = shownPlaces(kept, outputArea(outputs[output]));
+        for (std::size_t member = 0; member < members.size(); ++member)
+            places[members[member]]->corner = whole(shown[member]);
+    }
+    return places;
+}
+
+std::optional<LayerPlace> showBesideOnLayerOutputs(const PlacedWidget& placed, QSize size,
+    const std::vector<OutputGeometry>& outputs, const std::vector<ShownOnOutput>& shown)
+{
+    std::optional<LayerPlace> where = placeOnLayerOutputs(placed, size, outputs);
+    if (!where)
+        return std::nullopt;
+    const OutputGeometry& output = outputs[where->output];
+    std::vector<RectF> others;
+    for (const ShownOnOutput& other : shown) {
+        if (other.output == output.name)
+            others.push_back(rectF(other.rect));
+    }
+    where->corner = whole(shownPlace({keptRect(*where, size), !where->onItsOwn}, outputArea(output), others));
+    return where;
+}
+
 WidgetPlace placeNewOnLayerOutputs(QSize size, const std::vector<OutputGeometry>& outputs,
-    const std::vector<ShownOnOutput>& shown, std::optional<PointerOverWidget> pointer)
+    const std::vector<ShownOnOutput>& shown, const std::vector<PlacedWidget>& placed,
+    std::optional<std::size_t> pointed)
 {
     if (outputs.empty())
         return {};
-    const auto named = [&](const std::string& name) -> const OutputGeometry* {
-        const auto found = std::find_if(outputs.begin(), outputs.end(),
-            [&](const OutputGeometry& output) { return output.name == name; });
-        return found == outputs.end() ? nullptr : &*found;
+    const auto named = [&](const std::string& name) -> std::optional<std::size_t> {
+        for (std::size_t index = 0; index < outputs.size(); ++index) {
+            if (outputs[index].name == name)
+                return index;
+        }
+        return std::nullopt;
     };
-    const OutputGeometry* output = &outputs.front();
-    std::optional<QPointF> pointerOnOutput;
-    if (pointer && pointer->widget < shown.size()) {
-        const ShownOnOutput& under = shown[pointer->widget];
-        if (const OutputGeometry* itsOutput = named(under.output)) {
-            output = itsOutput;
-            pointerOnOutput = pointer->at + under.rect.topLeft();
+    std::size_t output = 0;
+    NewWidgetRoom room;
+    if (pointed && *pointed < shown.size()) {
+        if (const auto itsOutput = named(shown[*pointed].output)) {
+            output = *itsOutput;
+            room.pointed = rectF(shown[*pointed].rect);
         }
     }
-    std::vector<RectF> widgets;
+    const OutputGeometry& chosen = outputs[output];
+    room.area = outputArea(chosen);
     for (const ShownOnOutput& other : shown) {
-        if (other.output == output->name)
-            widgets.push_back(rectF(other.rect));
+        if (other.output == chosen.name)
+            room.widgets.push_back(rectF(other.rect));
     }
-    constexpr double kMargin = 24;
-    const PointF wanted = pointerOnOutput
-        ? PointF {pointerOnOutput->x() - size.width() / 2.0, pointerOnOutput->y() - size.height() / 2.0}
-        : PointF {kMargin, kMargin};
-    const RectF area {0, 0, double(output->size().width()), double(output->size().height())};
-    const PointF corner = findFreeSpot(wanted, sizeF(size), widgets, area);
-    return {output->name, corner.x, corner.y, output->name, area};
+    for (const PlacedWidget& other : placed) {
+        const QSize otherSize = familyPointSize(other.family).toSize();
+        const auto where = placeOnLayerOutputs(other, otherSize, outputs);
+        if (where && where->onItsOwn && where->output == output)
+            room.widgets.push_back(keptRect(*where, otherSize));
+    }
+    const PointF corner = newWidgetSpot(sizeF(size), room);
+    return {chosen.name, corner.x, corner.y, chosen.name, room.area};
 }
 
 } // namespace quillon::widgethost

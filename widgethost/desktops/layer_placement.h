@@ -1,6 +1,7 @@
 // Where the widgets' layer surfaces go: which output a kept place is on and the corner there, kept
-// whole on it, whether dragged or placed; and where a new widget goes. Each output has coordinates of
-// its own, in points, with its top-left corner at 0, 0.
+// whole on it, and clear of the others while the output is smaller than it was, whether dragged or
+// placed; and where a new widget goes. Each output has coordinates of its own, in points, with its
+// top-left corner at 0, 0.
 #pragma once
 
 #include "platform/geometry/plane.h"
@@ -9,7 +10,6 @@
 #include "widgethost/layer_shell/output_geometry.h"
 
 #include <QPoint>
-#include <QPointF>
 #include <QRect>
 #include <QSize>
 
@@ -23,8 +23,12 @@ namespace quillon::widgethost {
 // Where a kept widget shows among the outputs there are.
 struct LayerPlace {
     std::size_t output = 0; // an index into the outputs
-    PointF place; // its corner on that output, as the widget keeps it
-    QPoint corner; // the surface's corner: the place in whole points
+    // Its corner on that output as the widget keeps it: past the output's edges while the output is
+    // smaller than it was (a new mode or scale), so that it goes back once the output is as it was.
+    PointF place;
+    // Where the surface's corner is meanwhile: the place moved, where it must be, to lie whole on the
+    // output, in whole points.
+    QPoint corner;
     // False when the widget's own output is not there and it shows on another until it comes back:
     // its place stays its own.
     bool onItsOwn = true;
@@ -32,7 +36,7 @@ struct LayerPlace {
 };
 
 // A widget of `size` points, kept at `placed`, on the outputs in the order the compositor announced
-// them (see placeOnOutputs). Nothing when there are none.
+// them (see placeOnOutputs), without regard to other widgets. Nothing when there are none.
 std::optional<LayerPlace> placeOnLayerOutputs(
     const PlacedWidget& placed, QSize size, const std::vector<OutputGeometry>& outputs);
 
@@ -47,18 +51,31 @@ struct ShownOnOutput {
     QRect rect;
 };
 
-// Where the pointer was last seen over a shown widget: which one (an index into them), and the point
-// on it.
-struct PointerOverWidget {
-    std::size_t widget = 0;
-    QPointF at;
+// A widget to show: its kept place and its size in points.
+struct KeptWidget {
+    PlacedWidget placed;
+    QSize size;
 };
 
-// Where a new widget of `size` goes: centred on where the pointer was last seen over a widget, on
-// that widget's output; else in the first output's top-left corner, lined up with the widgets there
-// (a Wayland program cannot learn where the pointer or the windows are, and windows open mostly in
-// the middle). Either way clear of the widgets on that output. No place when there is no output.
+// Where each widget shows among the outputs: on the output placeOnLayerOutputs gives it, and there as
+// shownPlaces says, so that widgets moved onto an output that has shrunk, or visiting it while their
+// own is away, cover no others where it has room. In the order given, which decides which of two
+// such widgets gives way to the other. Nothing for any of them when there are no outputs.
+std::vector<std::optional<LayerPlace>> showOnLayerOutputs(
+    const std::vector<KeptWidget>& widgets, const std::vector<OutputGeometry>& outputs);
+
+// Where one more widget shows among the outputs, beside the widgets `shown` already (see
+// shownPlace).
+std::optional<LayerPlace> showBesideOnLayerOutputs(const PlacedWidget& placed, QSize size,
+    const std::vector<OutputGeometry>& outputs, const std::vector<ShownOnOutput>& shown);
+
+// Where a new widget of `size` goes, as newWidgetSpot says: beside the widget `pointed` (an index into
+// `shown`) the pointer was last over, on that widget's output; else into the first output's top-right
+// corner, out of the middle, where windows open (a Wayland program cannot learn where the windows
+// are). Either way clear of the widgets shown on that output and of those `placed` there, whose
+// surfaces may not be there yet. No place when there is no output.
 WidgetPlace placeNewOnLayerOutputs(QSize size, const std::vector<OutputGeometry>& outputs,
-    const std::vector<ShownOnOutput>& shown, std::optional<PointerOverWidget> pointer);
+    const std::vector<ShownOnOutput>& shown, const std::vector<PlacedWidget>& placed,
+    std::optional<std::size_t> pointed);
 
 } // namespace quillon::widgethost

@@ -1,4 +1,4 @@
-// A layer surface following a widget, and the pointer on it.
+// A layer surface following a widget, and the pointer and the finger on it.
 #include "widgethost/desktops/layer_widget.h"
 
 #include "widgethost/desktops/layer_menu_entries.h"
@@ -18,6 +18,7 @@ LayerWidget::LayerWidget(
     , m_outputName(output.name)
     , m_outputSize(output.size())
     , m_gesture(QGuiApplication::styleHints()->startDragDistance())
+    , m_touchGesture(QGuiApplication::styleHints()->startDragDistance())
 {
     m_surface = std::make_unique<LayerSurface>(display, output, widget.size(), corner,
         [this](QPainter& painter, const QRectF& area) { m_widget.paint(painter, area, true); });
@@ -26,6 +27,16 @@ LayerWidget::LayerWidget(
     connect(m_surface.get(), &LayerSurface::pressed, this, &LayerWidget::pressed);
     connect(m_surface.get(), &LayerSurface::moved, this, &LayerWidget::moved);
     connect(m_surface.get(), &LayerSurface::released, this, &LayerWidget::released);
+    connect(m_surface.get(), &LayerSurface::touchPressed, this, &LayerWidget::touchPressed);
+    connect(m_surface.get(), &LayerSurface::touchMoved, this, &LayerWidget::touchMoved);
+    connect(m_surface.get(), &LayerSurface::touchReleased, this, &LayerWidget::touchReleased);
+    connect(m_surface.get(), &LayerSurface::touchCancelled, this, &LayerWidget::touchCancelled);
+    m_hold.setSingleShot(true);
+    m_hold.setInterval(QGuiApplication::styleHints()->mousePressAndHoldInterval());
+    connect(&m_hold, &QTimer::timeout, this, [this] {
+        if (m_touchGesture.hold())
+            openMenu(m_finger, m_fingerSerial);
+    });
     connect(m_surface.get(), &LayerSurface::closed, this, [this] {
         m_closed = true;
         m_menu.reset();
@@ -51,17 +62,64 @@ void LayerWidget::pressed(std::uint32_t button, QPoint at, std::uint32_t serial)
 
 void LayerWidget::moved(QPoint at)
 {
-    const auto corner = m_gesture.move(at);
-    if (!corner)
-        return;
-    m_surface->setCorner(keepWholeOnOutput(*corner, m_surface->size(), m_outputSize));
+    if (const auto corner = m_gesture.move(at))
+        moveTo(*corner);
 }
 
-void LayerWidget::released(std::uint32_t button, QPoint)
+void LayerWidget::released(std::uint32_t button, QPoint, std::uint32_t serial)
 {
     if (button != BTN_LEFT)
         return;
-    m_widget.finishGesture(m_gesture.release(), m_outputName, m_surface->corner());
+    finish(m_gesture.release(), serial);
+}
+
+void LayerWidget::touchPressed(QPoint at, std::uint32_t serial)
+{
+    m_finger = at;
+    m_fingerSerial = serial;
+    m_touchGesture.press(at, m_surface->corner());
+    m_hold.start();
+}
+
+void LayerWidget::touchMoved(QPoint at)
+{
+    m_finger = at;
+    if (const auto corner = m_touchGesture.move(at)) {
+        m_hold.stop();
+        moveTo(*corner);
+    }
+}
+
+void LayerWidget::touchReleased(QPoint, std::uint32_t serial)
+{
+    m_hold.stop();
+    finish(m_touchGesture.release(), serial);
+}
+
+void LayerWidget::touchCancelled()
+{
+    m_hold.stop();
+    finish(m_touchGesture.cancel(), 0);
+}
+
+void LayerWidget::moveTo(QPoint corner)
+{
+    m_surface->setCorner(keepWholeOnOutput(corner, m_surface->size(), m_outputSize));
+}
+
+void LayerWidget::finish(PointerGesture::Ending ending, std::uint32_t serial)
+{
+    if (ending != PointerGesture::Ending::click || !m_display.activation()) {
+        m_widget.finishGesture(ending, m_outputName, m_surface->corner());
+        return;
+    }
+    // A window of another program comes forward only with the compositor's leave, asked for with the
+    // click: the link goes with it, for the studio to come forward with.
+    m_token = std::make_unique<ActivationToken>(m_display, m_surface->surface(), serial);
+    connect(m_token.get(), &ActivationToken::done, this, [this](const QString& token) {
+        m_token.release()->deleteLater();
+        m_widget.openLink(token);
+    });
 }
 
 void LayerWidget::openMenu(QPoint at, std::uint32_t serial)

@@ -1,12 +1,16 @@
 // One widget shown as a layer surface of a Wayland compositor: painting the widget's face, moving
-// when dragged, opening the widget's link when clicked and its menu at the pointer.
+// when dragged with the pointer or a finger, opening the widget's link when clicked or tapped and its
+// menu at the pointer, or where a finger is held.
 #pragma once
 
+#include "widgethost/desktops/touch_gesture.h"
 #include "widgethost/host/live_widget.h"
+#include "widgethost/layer_shell/activation_token.h"
 #include "widgethost/layer_shell/layer_menu.h"
 #include "widgethost/layer_shell/layer_surface.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -38,7 +42,14 @@ signals:
 private:
     void pressed(std::uint32_t button, QPoint at, std::uint32_t serial);
     void moved(QPoint at);
-    void released(std::uint32_t button, QPoint at);
+    void released(std::uint32_t button, QPoint at, std::uint32_t serial);
+    void touchPressed(QPoint at, std::uint32_t serial);
+    void touchMoved(QPoint at);
+    void touchReleased(QPoint at, std::uint32_t serial);
+    void touchCancelled();
+    void moveTo(QPoint corner);
+    // A gesture has ended; `serial` is the compositor's for the click that ended it.
+    void finish(PointerGesture::Ending ending, std::uint32_t serial);
     void openMenu(QPoint at, std::uint32_t serial);
 
     WaylandDisplay& m_display;
@@ -47,7 +58,12 @@ private:
     QSize m_outputSize;
     std::unique_ptr<LayerSurface> m_surface;
     std::unique_ptr<LayerMenu> m_menu; // while open
+    std::unique_ptr<ActivationToken> m_token; // asked for by a click, for the link it opens
     PointerGesture m_gesture;
+    TouchGesture m_touchGesture;
+    QTimer m_hold; // the finger held still for the menu
+    QPoint m_finger; // on the output
+    std::uint32_t m_fingerSerial = 0; // of its coming down, for the menu's grab
     bool m_closed = false;
 };
 

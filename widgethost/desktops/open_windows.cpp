@@ -1,4 +1,5 @@
-// Reading the window manager's client list and each client's workspace, state and frame with xcb.
+// Reading the window manager's client lists and each client's workspace, type, state and frame with
+// xcb.
 #include "widgethost/desktops/open_windows.h"
 
 #include "widgethost/desktops/x11_connection.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace quillon::widgethost {
 namespace {
@@ -82,6 +84,43 @@ std::vector<QRect> openWindowFrames(const std::vector<WId>& own)
         std::free(corner);
     }
     return frames;
+}
+
+std::vector<WId> windowsUnderOtherDesktops(
+    const std::vector<WId>& stacking, const std::vector<WId>& own, const std::function<bool(WId)>& isDesktop)
+{
+    const auto isOwn = [&own](WId window) { return std::find(own.begin(), own.end(), window) != own.end(); };
+    // From the top down: an own window is covered once another desktop window has been passed.
+    std::vector<WId> covered;
+    bool passedOtherDesktop = false;
+    for (auto window = stacking.rbegin(); window != stacking.rend(); ++window) {
+        if (isOwn(*window)) {
+            if (passedOtherDesktop)
+                covered.push_back(*window);
+        } else if (!passedOtherDesktop && std::any_of(std::next(window), stacking.rend(), isOwn)) {
+            passedOtherDesktop = isDesktop(*window);
+        }
+    }
+    std::reverse(covered.begin(), covered.end());
+    return covered;
+}
+
+std::vector<WId> ownWindowsUnderOtherDesktops(const std::vector<WId>& own)
+{
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return {};
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_atom_t windowType = internAtom(connection, "_NET_WM_WINDOW_TYPE");
+    const xcb_atom_t desktopType = internAtom(connection, "_NET_WM_WINDOW_TYPE_DESKTOP");
+    std::vector<WId> stacking;
+    for (const std::uint32_t window :
+        property(connection, root, internAtom(connection, "_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW))
+        stacking.push_back(window);
+    return windowsUnderOtherDesktops(stacking, own, [&](WId window) {
+        return contains(
+            property(connection, static_cast<xcb_window_t>(window), windowType, XCB_ATOM_ATOM), desktopType);
+    });
 }
 
 } // namespace quillon::widgethost

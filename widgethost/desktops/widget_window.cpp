@@ -28,9 +28,11 @@ void fillMenu(QMenu& menu, const std::vector<WidgetMenuItem>& items)
 
 } // namespace
 
+// A plain window rather than a tool window, which Qt makes transient for the host's other windows:
+// window managers stack and hide a transient window with those it belongs to.
 WidgetWindow::WidgetWindow(LiveWidget& widget)
     : QWidget(nullptr,
-        Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool | Qt::WindowDoesNotAcceptFocus)
+        Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus)
     , m_widget(widget)
     , m_gesture(QApplication::startDragDistance())
 {
@@ -63,6 +65,8 @@ void WidgetWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (!(event->buttons() & Qt::LeftButton))
         return;
+    // The window moves itself, by configure requests, which window managers follow for a desktop
+    // window; most will not move one themselves (_NET_WM_MOVERESIZE).
     if (const auto corner = m_gesture.move(event->globalPosition().toPoint()))
         move(*corner);
 }

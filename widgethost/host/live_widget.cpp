@@ -1,4 +1,4 @@
-// The face, its timeline, its menu and its editor.
+// The face, its timeline and its menu.
 #include "widgethost/host/live_widget.h"
 
 #include "platform/calendar/instant.h"
@@ -77,7 +77,7 @@ void LiveWidget::paint(QPainter& painter, const QRectF& area, bool rounded) cons
     painter.restore();
 }
 
-void LiveWidget::openLink() const
+void LiveWidget::openLink(const QString& activationToken) const
 {
     if (m_face.link.empty())
         return;
@@ -88,11 +88,15 @@ void LiveWidget::openLink() const
         QDesktopServices::openUrl(link);
         return;
     }
-    openInStudio(link.toString(), [link](const QString& reason) {
-        std::cerr << "quillon-widgets: the studio could not be reached on the bus (" << reason.toStdString()
-                  << "); opening " << link.toString().toStdString() << " with the desktop's link handler\n";
-        QDesktopServices::openUrl(link);
-    });
+    openInStudio(
+        link.toString(),
+        [link](const QString& reason) {
+            std::cerr << "quillon-widgets: the studio could not be reached on the bus ("
+                      << reason.toStdString() << "); opening " << link.toString().toStdString()
+                      << " with the desktop's link handler\n";
+            QDesktopServices::openUrl(link);
+        },
+        activationToken);
 }
 
 void LiveWidget::showAt(const std::string& screen, double x, double y)
@@ -125,27 +129,13 @@ void LiveWidget::setFamily(WidgetFamily family)
     emit changed();
 }
 
-void LiveWidget::editConfiguration()
+void LiveWidget::setConfiguration(const std::string& configuration)
 {
-    if (m_editor) {
-        m_editor->raise();
-        m_editor->activateWindow();
+    if (configuration == m_placed.configuration)
         return;
-    }
-    m_editor = std::make_unique<WidgetEditor>(m_plugin, m_description.configuration, m_placed.configuration);
-    m_editor->setAttribute(Qt::WA_DeleteOnClose, false);
-    connect(m_editor.get(), &WidgetEditor::edited, this, [this] {
-        const std::string edited = m_editor->configuration();
-        if (edited == m_placed.configuration)
-            return;
-        m_placed.configuration = edited;
-        makeDriver(); // the new settings need a new timeline; the face stays until it arrives
-        emit changed();
-    });
-    connect(m_editor.get(), &QDialog::finished, this, [this] { m_editor.release()->deleteLater(); });
-    m_editor->show();
-    m_editor->raise();
-    m_editor->activateWindow();
+    m_placed.configuration = configuration;
+    makeDriver(); // the new settings need a new timeline; the face stays until it arrives
+    emit changed();
 }
 
 std::vector<WidgetMenuItem> LiveWidget::menu()
@@ -158,7 +148,7 @@ std::vector<WidgetMenuItem> LiveWidget::menu()
     };
     std::vector<WidgetMenuItem> items;
     if (!m_description.configuration.parameters.empty())
-        items.push_back(item(tr("Edit Widget\u2026"), [this] { editConfiguration(); }));
+        items.push_back(item(tr("Edit Widget\u2026"), [this] { emit editRequested(); }));
     //: The submenu, or the heading, of a widget's sizes
     WidgetMenuItem sizes = item(tr("Size"), {});
     for (WidgetFamily family : m_description.families) {

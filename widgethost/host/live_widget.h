@@ -1,5 +1,5 @@
 // One placed widget as both ways of showing it share it: its plug-in, its place and settings, the
-// timeline that keeps it current, the face drawn from the current entry, its menu and its editor.
+// timeline that keeps it current, the face drawn from the current entry, and its menu.
 // A window or a layer surface shows it, feeds it the pointer and follows its signals.
 #pragma once
 
@@ -7,7 +7,6 @@
 #include "widgethost/core/placed_widgets.h"
 #include "widgethost/core/pointer_gesture.h"
 #include "widgethost/core/timeline_driver.h"
-#include "widgethost/editor/widget_editor.h"
 
 #include <QObject>
 #include <QSize>
@@ -36,7 +35,7 @@ class LiveWidget final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr double kCornerRadius = 22;
+    static constexpr double kCornerRadius = kWidgetCornerRadius;
 
     LiveWidget(WidgetPlugin& plugin, WidgetDescription description, PlacedWidget placed);
     ~LiveWidget() override;
@@ -49,8 +48,9 @@ public:
 
     // The face in `area`; inside rounded corners when `rounded`, on the container's colour.
     void paint(QPainter& painter, const QRectF& area, bool rounded) const;
-    // A click: follows the face's link, if it has one.
-    void openLink() const;
+    // A click: follows the face's link, if it has one. `activationToken`, the Wayland compositor's for
+    // the click, lets the studio come forward.
+    void openLink(const QString& activationToken = {}) const;
     // Where it is shown, without keeping it (a place corrected at start).
     void showAt(const std::string& screen, double x, double y);
     // Where the user has put it: kept.
@@ -59,7 +59,8 @@ public:
     // keeps the place, a click follows the link.
     void finishGesture(PointerGesture::Ending ending, const std::string& screen, QPoint corner);
     void setFamily(WidgetFamily family);
-    void editConfiguration();
+    // New settings, a JSON object: a new timeline is asked for, and they are kept.
+    void setConfiguration(const std::string& configuration);
     // Edit Widget… (when it has settings), the sizes, Remove Widget, Edit Widgets….
     std::vector<WidgetMenuItem> menu();
 
@@ -69,6 +70,7 @@ signals:
     void changed(); // moved, resized or edited: the host saves
     void removeRequested();
     void galleryRequested();
+    void editRequested(); // Edit Widget…: the editor is another program's window
 
 private:
     void makeDriver();
@@ -77,9 +79,8 @@ private:
     WidgetPlugin& m_plugin;
     WidgetDescription m_description;
     PlacedWidget m_placed;
-    int m_serial; // names the widget in the log
+    int m_serial; // names the widget in the log, and with the host's process id on the bus
     std::unique_ptr<TimelineDriver> m_driver;
-    std::unique_ptr<WidgetEditor> m_editor; // while open
     Face m_face;
 };
 

@@ -7,6 +7,7 @@
 #include <QSize>
 
 #include <string>
+#include <vector>
 
 namespace quillon::widgethost {
 
@@ -32,8 +33,10 @@ public:
     virtual void show(LiveWidget& widget) = 0;
     // Stops showing the widget. Safe in the middle of its own menu or pointer events.
     virtual void hide(LiveWidget& widget) = 0;
-    // Where a new widget of that size goes: near the pointer, clear of the widgets shown.
-    virtual WidgetPlace placeForNew(QSize size) = 0;
+    // Where a new widget of that size goes: where the user sees it, beside the widget the pointer was
+    // last over or else out of the way of windows, clear of the widgets shown and of every one
+    // `placed`, which may not be shown yet.
+    virtual WidgetPlace placeForNew(QSize size, const std::vector<PlacedWidget>& placed) = 0;
 };
 
 } // namespace quillon::widgethost

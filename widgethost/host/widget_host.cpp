@@ -1,9 +1,10 @@
-// Placed widgets, their file, the gallery, and the reload signal.
+// Placed widgets, their file, the settings program's windows, and the reload signal.
 #include "widgethost/host/widget_host.h"
 
 #include "platform/calendar/instant.h"
 #include "platform/desktop/desktop_entry.h"
 #include "platform/desktop/self_updating_copy.h"
+#include "platform/json/json_depth.h"
 #include "platform/session_bus/dbus_timeline_reloader.h"
 #include "platform/session_bus/desktop_notification.h"
 #include "platform/session_bus/session_bus.h"
@@ -11,46 +12,17 @@
 #include "platform/translations/store_report_text.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QLabel>
+#include <QDBusMessage>
 #include <QLocale>
-#include <QMainWindow>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QVBoxLayout>
+#include <QProcess>
 
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
 #include <iostream>
 
 namespace quillon::widgethost {
 namespace {
-
-// The gallery's button under a size's picture: one text per size, as a language may word each its
-// own way.
-QString addButtonText(WidgetFamily family)
-{
-    switch (family) {
-    case WidgetFamily::systemSmall:
-        //: The gallery's button that adds the widget at its small size
-        return WidgetHost::tr("Add Small");
-    case WidgetFamily::systemLarge:
-        //: The gallery's button that adds the widget at its large size
-        return WidgetHost::tr("Add Large");
-    case WidgetFamily::systemExtraLarge:
-        //: The gallery's button that adds the widget at its extra large size
-        return WidgetHost::tr("Add Extra Large");
-    case WidgetFamily::systemMedium:
-    case WidgetFamily::other:
-        break;
-    }
-    //: The gallery's button that adds the widget at its medium size
-    return WidgetHost::tr("Add Medium");
-}
 
 // Where on its screen a widget went, for "Placed … on your desktop, <region> of screen …".
 QString regionWords(ScreenRegion region)
@@ -92,30 +64,63 @@ QString qText(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// Deep enough for any widget's settings, and shallow enough that the file holding them, three
+// levels further down, stays within what reading it takes.
+constexpr int kDeepestConfiguration = 32;
+
+QDBusMessage settingsCall(const char* method, const QVariantList& arguments)
+{
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(kSettingsBusName, kSettingsObjectPath, kSettingsInterface, method);
+    call.setArguments(arguments);
+    // Only a settings program already running answers: when none does, the host starts one itself.
+    call.setAutoStartService(false);
+    return call;
+}
+
+QProcessEnvironment& settingsProgramEnvironment()
+{
+    static QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    return environment;
+}
+
+// The settings program beside the host, by its full path: the bus may have started the host with a
+// PATH that lacks their folder. One that cannot start is told on the desktop: the user asked for a
+// window and would otherwise see nothing.
+void startSettingsProgram(const QStringList& arguments)
+{
+    QProcess process;
+    process.setProgram(QCoreApplication::applicationDirPath() + '/' + kSettingsProgram);
+    process.setArguments(arguments);
+    process.setProcessEnvironment(settingsProgramEnvironment());
+    if (process.startDetached())
+        return;
+    std::cerr << "quillon-widgets: cannot start " << process.program().toStdString() << ": "
+              << process.errorString().toStdString() << "\n";
+    notifyDesktop("com.quillon.WidgetHost", WidgetHost::tr("Quillon Widgets"),
+        //: When the gallery or a widget's editor cannot open; %1 is the missing program's file
+        WidgetHost::tr("The gallery and the widgets' settings cannot open: %1 cannot be started. "
+                       "Installing Quillon again brings it back.")
+            .arg(process.program()));
+}
+
+// Has the running settings program show a window, or starts one that shows it. One that does not
+// answer in time is taken for gone: the one started then finds it and hands the request over.
+void showInSettingsProgram(
+    const char* method, const QVariantList& arguments, const QStringList& startArguments)
+{
+    callOnSessionBus(settingsCall(method, arguments), kSettingsCallTimeoutMilliseconds,
+        [startArguments](const QDBusMessage& reply) {
+            if (reply.type() == QDBusMessage::ErrorMessage)
+                startSettingsProgram(startArguments);
+        });
+}
+
 } // namespace
 
-std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& files)
+void setSettingsProgramEnvironment(QProcessEnvironment environment)
 {
-    std::vector<LoadedPlugin> plugins;
-    for (const QString& path : files) {
-        const std::string name = QFileInfo(path).fileName().toStdString();
-        if (std::any_of(plugins.begin(), plugins.end(),
-                [&](const LoadedPlugin& loaded) { return loaded.fileName == name; }))
-            continue;
-        auto loader = std::make_unique<QPluginLoader>(path);
-        if (loader->metaData().value("IID").toString() != QuillonWidgetPlugin_iid) {
-            std::cerr << "quillon-widgets: " << path.toStdString() << " is not a widget plug-in\n";
-            continue;
-        }
-        auto* plugin = qobject_cast<WidgetPlugin*>(loader->instance());
-        if (!plugin) {
-            std::cerr << "quillon-widgets: the plug-in " << path.toStdString()
-                      << " could not be loaded: " << loader->errorString().toStdString() << "\n";
-            continue;
-        }
-        plugins.push_back({name, std::move(loader), plugin, plugin->widgets()});
-    }
-    return plugins;
+    settingsProgramEnvironment() = std::move(environment);
 }
 
 WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path folder,
@@ -134,7 +139,7 @@ WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path 
         std::cerr << "quillon-widgets: no widget plug-in in " << m_pluginFolder.toStdString()
                   << ": no widget can be shown or placed; the placed widgets are kept\n";
     }
-    // Told once at start, where the user can see it: the host has no window of its own yet.
+    // Told once at start, where the user can see it: the host has no window of its own.
     if (const QString problem = standingProblem(); !problem.isEmpty())
         notifyDesktop("com.quillon.WidgetHost", tr("Quillon Widgets"), problem);
     // After a jump of the clock the entry on show may be the wrong one; after a change of zone
@@ -159,28 +164,10 @@ WidgetHost::~WidgetHost()
     m_desktop.reset();
 }
 
-const LoadedPlugin* WidgetHost::pluginFor(const std::string& fileName) const
-{
-    for (const LoadedPlugin& plugin : m_plugins) {
-        if (plugin.fileName == fileName)
-            return &plugin;
-    }
-    return nullptr;
-}
-
-const WidgetDescription* WidgetHost::describe(const LoadedPlugin& plugin, const std::string& kind) const
-{
-    for (const WidgetDescription& widget : plugin.widgets) {
-        if (widget.kind == kind)
-            return &widget;
-    }
-    return nullptr;
-}
-
 void WidgetHost::show(const PlacedWidget& placed)
 {
-    const LoadedPlugin* plugin = pluginFor(placed.plugin);
-    const WidgetDescription* description = plugin ? describe(*plugin, placed.kind) : nullptr;
+    const LoadedPlugin* plugin = pluginNamed(m_plugins, placed.plugin);
+    const WidgetDescription* description = plugin ? widgetOfKind(*plugin, placed.kind) : nullptr;
     if (!description) {
         m_unshown.push_back(placed);
         return;
@@ -189,16 +176,19 @@ void WidgetHost::show(const PlacedWidget& placed)
     LiveWidget* raw = widget.get();
     connect(raw, &LiveWidget::changed, this, &WidgetHost::save);
     connect(raw, &LiveWidget::galleryRequested, this, &WidgetHost::showGallery);
+    connect(raw, &LiveWidget::editRequested, this, [this, raw] { editWidget(*raw); });
     connect(raw, &LiveWidget::removeRequested, this, [this, raw] {
         const auto found = std::find_if(
             m_widgets.begin(), m_widgets.end(), [raw](const auto& owned) { return owned.get() == raw; });
         if (found == m_widgets.end())
             return;
+        const QString id = idOf(*raw);
         m_desktop->hide(*raw);
         // The widget is in the middle of its own menu: it goes once that returns.
         found->release()->deleteLater();
         m_widgets.erase(found);
         save();
+        emit widgetRemoved(id);
     });
     m_widgets.push_back(std::move(widget));
     m_desktop->show(*raw);
@@ -217,7 +207,7 @@ PlaceAnswer WidgetHost::placeWidget(const std::string& kind, WidgetFamily family
                           .arg(m_pluginFolder));
     }
     for (const LoadedPlugin& plugin : m_plugins) {
-        const WidgetDescription* description = describe(plugin, kind);
+        const WidgetDescription* description = widgetOfKind(plugin, kind);
         if (!description)
             continue;
         if (std::find(description->families.begin(), description->families.end(), family)
@@ -233,7 +223,7 @@ PlaceAnswer WidgetHost::placeWidget(const std::string& kind, WidgetFamily family
                               .arg(QLocale().toString(static_cast<qulonglong>(kMaxPlacedWidgets))));
         }
         const QSize size = familyPointSize(family).toSize();
-        const WidgetPlace place = m_desktop->placeForNew(size);
+        const WidgetPlace place = m_desktop->placeForNew(size, placed);
         // Saved before it is shown: a widget that would be gone at the next start is not placed.
         placed.push_back({plugin.fileName, kind, family, place.screen, place.x, place.y, "{}"});
         const StoreReport kept = keep(placed);
@@ -297,12 +287,13 @@ QString WidgetHost::standingProblem() const
 void WidgetHost::tell(const QString& text)
 {
     std::cerr << "quillon-widgets: " << text.toStdString() << "\n";
-    if (m_gallery && m_gallery->isVisible()) {
-        m_galleryNote->setText(text);
-        m_galleryNote->setVisible(!text.isEmpty());
-        return;
-    }
-    notifyDesktop("com.quillon.WidgetHost", tr("Quillon Widgets"), text);
+    // In the gallery when the settings program has it open, else in a notification.
+    callOnSessionBus(settingsCall(kShowNoteMethod, {text}), kSettingsCallTimeoutMilliseconds,
+        [text, title = tr("Quillon Widgets")](const QDBusMessage& reply) {
+            const QList<QVariant> shown = reply.arguments();
+            if (reply.type() == QDBusMessage::ErrorMessage || shown.size() != 1 || !shown[0].toBool())
+                notifyDesktop("com.quillon.WidgetHost", title, text);
+        });
 }
 
 void WidgetHost::reloadAll()
@@ -349,10 +340,12 @@ void WidgetHost::save()
     const bool told = !m_lastSave.ok();
     m_lastSave = report;
     // A failure is told once, until a save succeeds; the gallery shows it while it lasts.
-    if (!report.ok() && !told)
+    if (!report.ok() && !told) {
         tell(standingProblem());
-    else if (report.ok() && told && m_galleryNote)
-        m_galleryNote->setText(standingProblem());
+    } else if (report.ok() && told) {
+        callOnSessionBus(settingsCall(kShowNoteMethod, {standingProblem()}), kSettingsCallTimeoutMilliseconds,
+            [](const QDBusMessage&) {});
+    }
 }
 
 // The widgets come back after the next login only while there are some: an autostart entry is
@@ -380,115 +373,60 @@ void WidgetHost::updateAutostart(bool wanted)
 
 void WidgetHost::showGallery()
 {
-    const bool first = !m_gallery;
-    if (first)
-        buildGallery();
-    drawPreviews();
-    m_galleryNote->setText(standingProblem());
-    m_galleryNote->setVisible(!m_galleryNote->text().isEmpty());
-    if (first) {
-        // As wide as the widest row once the pictures are in, which longer words in other languages
-        // widen too: it scrolls down only.
-        const int rows = m_galleryList->widget()->sizeHint().width()
-            + m_galleryList->verticalScrollBar()->sizeHint().width() + 2 * m_galleryList->frameWidth();
-        m_gallery->resize(std::max(640, rows), 660);
-    }
-    m_gallery->show();
-    m_gallery->raise();
-    m_gallery->activateWindow();
+    showInSettingsProgram(kShowGalleryMethod, {}, {"--gallery"});
 }
 
-void WidgetHost::buildGallery()
+void WidgetHost::editWidget(const LiveWidget& widget)
 {
-    m_gallery = std::make_unique<QMainWindow>();
-    //: The gallery's title: the widgets there are added to the desktop
-    m_gallery->setWindowTitle(tr("Edit Widgets"));
-    m_galleryList = new QScrollArea;
-    m_galleryList->setFrameShape(QFrame::NoFrame);
-    // Tab goes through the buttons, and the list scrolls to each.
-    m_galleryList->setFocusPolicy(Qt::NoFocus);
-    m_gallery->setCentralWidget(m_galleryList);
-    auto* content = new QWidget;
-    auto* column = new QVBoxLayout(content);
-    m_galleryNote = new QLabel;
-    m_galleryNote->setObjectName("galleryNote");
-    m_galleryNote->setWordWrap(true);
-    m_galleryNote->setTextFormat(Qt::PlainText);
-    m_galleryNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    //: The gallery's note, for screen readers: what the last Add did, or what stands in the way
-    m_galleryNote->setAccessibleName(tr("Status"));
-    column->addWidget(m_galleryNote);
-    for (const LoadedPlugin& plugin : m_plugins) {
-        for (const WidgetDescription& widget : plugin.widgets)
-            addGalleryEntry(*column, plugin, widget);
-    }
-    column->addStretch();
-    m_galleryList->setWidget(content);
-    m_galleryList->setWidgetResizable(true);
+    const QString id = idOf(widget);
+    showInSettingsProgram(kEditWidgetMethod, {id}, {"--edit", id});
 }
 
-void WidgetHost::addGalleryEntry(
-    QVBoxLayout& column, const LoadedPlugin& plugin, const WidgetDescription& widget)
+QString WidgetHost::idOf(const LiveWidget& widget) const
 {
-    auto* title = new QLabel("<b>" + QString::fromStdString(widget.displayName).toHtmlEscaped() + "</b>");
-    auto* about = new QLabel(QString::fromStdString(widget.description));
-    about->setWordWrap(true);
-    column.addWidget(title);
-    column.addWidget(about);
-    // Each size as it would look, with its button under it.
-    auto* row = new QHBoxLayout;
-    for (WidgetFamily family : widget.families) {
-        auto* cell = new QVBoxLayout;
-        auto* picture = new QLabel;
-        //: A size's picture in the gallery, for screen readers: the widget's name, then the size.
-        picture->setAccessibleName(
-            tr("%1, %2").arg(QString::fromStdString(widget.displayName), familyDisplayTitle(family)));
-        m_previews.push_back({picture, plugin.plugin, widget.kind, family});
-        auto* add = new QPushButton(addButtonText(family));
-        // "Add Medium" alone would not say which widget it adds.
-        add->setAccessibleDescription(picture->accessibleName());
-        const std::string kind = widget.kind;
-        connect(add, &QPushButton::clicked, this, [this, kind, family] {
-            const PlaceAnswer answer = placeWidget(kind, family);
-            const QString standing = standingProblem();
-            m_galleryNote->setText(standing.isEmpty() ? answer.message : standing + "\n\n" + answer.message);
-            m_galleryNote->setVisible(true);
-        });
-        cell->addWidget(picture, 0, Qt::AlignBottom | Qt::AlignHCenter);
-        cell->addWidget(add, 0, Qt::AlignHCenter);
-        row->addLayout(cell);
-    }
-    row->addStretch();
-    column.addLayout(row);
-    column.addSpacing(14);
+    return QString::number(QCoreApplication::applicationPid()) + '-' + QString::number(widget.serial());
 }
 
-void WidgetHost::drawPreviews()
+LiveWidget* WidgetHost::widgetNamed(const QString& id) const
 {
-    constexpr double kScale = 0.35;
-    const double ratio = m_gallery ? m_gallery->devicePixelRatioF() : 1.0;
-    for (const Preview& preview : m_previews) {
-        const QSizeF size = familyPointSize(preview.family);
-        const TimelineEntry entry
-            = preview.plugin->snapshot(preview.kind, "{}", {Instant::now().secondsSinceReferenceDate});
-        const Face face = preview.plugin->content(preview.kind, entry, preview.family);
-        QPixmap picture((size * kScale * ratio).toSize());
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        // The face is laid out at its real size and shrunk as a whole, as a screen's scale would.
-        painter.scale(kScale, kScale);
-        const QRectF area(QPointF(0, 0), size);
-        QPainterPath shape;
-        shape.addRoundedRect(area, LiveWidget::kCornerRadius, LiveWidget::kCornerRadius);
-        painter.setClipPath(shape);
-        painter.fillRect(area, face.containerBackground);
-        if (face.paint)
-            face.paint(painter, area);
-        painter.end();
-        preview.label->setPixmap(picture);
+    if (id.size() > kLongestWidgetId)
+        return nullptr;
+    for (const auto& widget : m_widgets) {
+        if (idOf(*widget) == id)
+            return widget.get();
     }
+    return nullptr;
+}
+
+std::optional<PlacedWidget> WidgetHost::widgetWithId(const QString& id) const
+{
+    if (const LiveWidget* widget = widgetNamed(id))
+        return widget->placed();
+    return std::nullopt;
+}
+
+std::optional<QString> WidgetHost::setWidgetConfiguration(const QString& id, const QString& configuration)
+{
+    LiveWidget* widget = widgetNamed(id);
+    if (!widget)
+        return QString("no widget has the id \"%1\"").arg(id.left(kLongestWidgetId));
+    if (configuration.size() > kLongestWidgetConfiguration)
+        return QString("the configuration is longer than %1 characters").arg(kLongestWidgetConfiguration);
+    const std::string text = configuration.toStdString();
+    if (jsonNestedDeeperThan(text, kDeepestConfiguration))
+        return QString("the configuration is nested deeper than %1 levels").arg(kDeepestConfiguration);
+    const nlohmann::json object = nlohmann::json::parse(text, nullptr, false);
+    if (!object.is_object())
+        return QString("the configuration is not a JSON object");
+    widget->setConfiguration(object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+    return std::nullopt;
+}
+
+WidgetHostAdaptor::WidgetHostAdaptor(QObject* parent, WidgetHost& host)
+    : QDBusAbstractAdaptor(parent)
+    , m_host(host)
+{
+    connect(&host, &WidgetHost::widgetRemoved, this, &WidgetHostAdaptor::WidgetRemoved);
 }
 
 bool WidgetHostAdaptor::AddWidget(const QString& kind, const QString& family)
@@ -508,6 +446,29 @@ bool WidgetHostAdaptor::PlaceWidget(const QString& kind, const QString& family, 
     const PlaceAnswer answer = m_host.placeWidget(kind.left(256).toStdString(), *parsed);
     message = answer.message;
     return answer.placed;
+}
+
+bool WidgetHostAdaptor::WidgetConfiguration(
+    const QString& id, QString& plugin, QString& kind, QString& configuration)
+{
+    const std::optional<PlacedWidget> placed = m_host.widgetWithId(id);
+    if (!placed)
+        return false;
+    plugin = qText(placed->plugin);
+    kind = qText(placed->kind);
+    configuration = qText(placed->configuration);
+    return true;
+}
+
+bool WidgetHostAdaptor::SetWidgetConfiguration(
+    const QString& id, const QString& configuration, QString& message)
+{
+    const std::optional<QString> problem = m_host.setWidgetConfiguration(id, configuration);
+    if (problem)
+        std::cerr << "quillon-widgets: did not change a widget's settings: " << problem->toStdString()
+                  << "\n";
+    message = problem.value_or(QString());
+    return !problem;
 }
 
 } // namespace quillon::widgethost

@@ -1,43 +1,37 @@
 // The desktop widget host: loads widget plug-ins, keeps the placed widgets on the desktop and in
-// their file, and answers on the session bus.
+// their file, and answers on the session bus. Its gallery and editors are another program's windows,
+// which it starts and which tell it what to change.
 #pragma once
 
 #include "platform/session_bus/widget_host_bus.h"
 #include "widgethost/core/clock_watcher.h"
+#include "widgethost/core/loaded_plugins.h"
 #include "widgethost/core/placed_widgets.h"
 #include "widgethost/host/live_widget.h"
 #include "widgethost/host/widget_desktop.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QObject>
-#include <QPluginLoader>
+#include <QProcessEnvironment>
+#include <QStringList>
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
-class QLabel;
-class QMainWindow;
-class QScrollArea;
-class QVBoxLayout;
-
 namespace quillon::widgethost {
-
-struct LoadedPlugin {
-    std::string fileName;
-    std::unique_ptr<QPluginLoader> loader;
-    WidgetPlugin* plugin = nullptr;
-    std::vector<WidgetDescription> widgets;
-};
-
-// The widget plug-ins of `files`, each file name loaded once; one that fails says why in the log.
-std::vector<LoadedPlugin> loadWidgetPlugins(const QStringList& files);
 
 // What placing a widget came to, in words for the user: where it went, or why it was not placed.
 struct PlaceAnswer {
     bool placed = false;
     QString message;
 };
+
+// The environment the settings program (gallery, editors) starts in: the user's, without what the
+// host chose for itself alone, such as the X11 platform it forces for widget windows where the
+// compositor has no layer shell: the settings windows are ordinary windows of the user's desktop.
+void setSettingsProgramEnvironment(QProcessEnvironment environment);
 
 class WidgetHost final : public QObject {
     Q_OBJECT
@@ -49,15 +43,27 @@ public:
         std::unique_ptr<WidgetDesktop> desktop, QString pluginFolder = {});
     ~WidgetHost() override;
 
-    // Places a widget of that kind string and family at a free spot near the pointer, and says
+    // Places a widget of that kind string and family at a free spot (see placeForNew), and says
     // where. Places nothing, saying why, for a kind no plug-in has, once kMaxPlacedWidgets are
     // placed, or when the widget cannot be saved.
     PlaceAnswer placeWidget(const std::string& kind, WidgetFamily family);
     bool addWidget(const std::string& kind, WidgetFamily family) { return placeWidget(kind, family).placed; }
+    // Brings the gallery forward, starting the settings program when it does not run.
     void showGallery();
     // What stands in the way of the widgets while the host runs (no plug-in, a file of placed
-    // widgets that could not be read), in words for the user; empty when nothing does.
+    // widgets that could not be read), in words for the user; empty when nothing does. The gallery
+    // shows it at its top.
     QString standingProblem() const;
+
+    // The widget that `id` names as it is placed, for its editor; nothing when no widget has the id.
+    std::optional<PlacedWidget> widgetWithId(const QString& id) const;
+    // Gives the widget `id` names new settings, a JSON object, and keeps them. Nothing when done; else
+    // why nothing was changed, for the log: an id no widget has, or a configuration that is no object.
+    std::optional<QString> setWidgetConfiguration(const QString& id, const QString& configuration);
+
+signals:
+    // A widget was removed: its editor, if one is open, has nothing left to edit.
+    void widgetRemoved(const QString& id);
 
 public slots:
     // Every widget asks for a new timeline: the studio's reload signal, a change of zone.
@@ -65,6 +71,10 @@ public slots:
 
 private:
     void show(const PlacedWidget& placed);
+    // Opens the widget's editor in the settings program.
+    void editWidget(const LiveWidget& widget);
+    QString idOf(const LiveWidget& widget) const;
+    LiveWidget* widgetNamed(const QString& id) const;
     std::vector<PlacedWidget> placedWidgets() const;
     // Writes the widgets to their file, with a line on standard error when that fails. A file that
     // could not be read at start is never written over: it is moved aside first, or nothing is written.
@@ -74,8 +84,6 @@ private:
     // Says it in the gallery when that is open, else in a desktop notification; and in the log.
     void tell(const QString& text);
     void updateAutostart(bool wanted);
-    const LoadedPlugin* pluginFor(const std::string& fileName) const;
-    const WidgetDescription* describe(const LoadedPlugin& plugin, const std::string& kind) const;
 
     std::vector<LoadedPlugin> m_plugins;
     std::filesystem::path m_folder;
@@ -85,23 +93,6 @@ private:
     std::vector<PlacedWidget> m_unshown; // widgets whose plug-in or kind is missing: kept, not shown
     std::unique_ptr<WidgetDesktop> m_desktop;
     std::vector<std::unique_ptr<LiveWidget>> m_widgets;
-    // A window of its own around the scrolling list, so that screen readers know it as a window.
-    std::unique_ptr<QMainWindow> m_gallery;
-    QScrollArea* m_galleryList = nullptr;
-    QLabel* m_galleryNote = nullptr; // what stands in the way, and the answer to the last Add
-    // The gallery's pictures, drawn again each time it is shown so that they show today's settings.
-    struct Preview {
-        QLabel* label;
-        const WidgetPlugin* plugin;
-        std::string kind;
-        WidgetFamily family;
-    };
-    std::vector<Preview> m_previews;
-    void drawPreviews();
-    // The gallery's window, made the first time it is shown.
-    void buildGallery();
-    // A widget's name and description, then each of its sizes as it looks with its Add button.
-    void addGalleryEntry(QVBoxLayout& column, const LoadedPlugin& plugin, const WidgetDescription& widget);
     ClockWatcher m_clockWatcher;
 };
 
@@ -111,11 +102,7 @@ class WidgetHostAdaptor final : public QDBusAbstractAdaptor {
     Q_CLASSINFO("D-Bus Interface", "com.quillon.WidgetHost") // kHostInterface: moc takes literals only
 
 public:
-    WidgetHostAdaptor(QObject* parent, WidgetHost& host)
-        : QDBusAbstractAdaptor(parent)
-        , m_host(host)
-    {
-    }
+    WidgetHostAdaptor(QObject* parent, WidgetHost& host);
 
 public slots:
     void ShowGallery() { m_host.showGallery(); }
@@ -123,6 +110,16 @@ public slots:
     // AddWidget with its answer in words: where the widget went, or why it was not placed.
     bool PlaceWidget(const QString& kind, const QString& family, QString& message);
     void ReloadAll() { m_host.reloadAll(); }
+    // What the settings program asks. The note at the top of the gallery: what stands in the way.
+    QString GalleryNote() { return m_host.standingProblem(); }
+    // The plug-in's file name, the kind and the settings of the widget `id` names; false when no
+    // widget has it.
+    bool WidgetConfiguration(const QString& id, QString& plugin, QString& kind, QString& configuration);
+    // Gives the widget new settings and keeps them; false, saying why, when it cannot.
+    bool SetWidgetConfiguration(const QString& id, const QString& configuration, QString& message);
+
+signals:
+    void WidgetRemoved(const QString& id);
 
 private:
     WidgetHost& m_host;

@@ -12,8 +12,14 @@
 #include <linux/input-event-codes.h>
 #include <wayland-client.h>
 
+#include <chrono>
+
 namespace quillon::widgethost {
 namespace {
+
+// A compositor sends the leave of one surface and the enter of the next together, but they may be
+// read apart: the focus counts as gone only once it has not come back within this long.
+constexpr std::chrono::milliseconds kFocusSettles {100};
 
 QStyleOptionMenuItem optionFor(const LayerMenuEntry& entry)
 {
@@ -70,6 +76,7 @@ LayerMenu::LayerMenu(WaylandDisplay& display, LayerSurface& parent, QPoint at,
     std::vector<LayerMenuEntry> entries, std::uint32_t serial)
     : m_display(display)
     , m_parent(&parent)
+    , m_parentSurface(parent.surface())
     , m_entries(std::move(entries))
     , m_scale(parent.scale())
     , m_buffers([this] {
@@ -97,12 +104,21 @@ LayerMenu::LayerMenu(WaylandDisplay& display, LayerSurface& parent, QPoint at,
     if (display.seat())
         xdg_popup_grab(m_popup, display.seat(), serial);
     display.addPointerTarget(m_surface, this);
+    display.addTouchTarget(m_surface, this);
+    display.takeKeys(this);
+    // Its layer surface may have the keyboard while the menu is open, so that the keys reach the menu
+    // whichever of the two the compositor gives the focus to.
+    parent.wantKeyboard(true);
     wl_surface_commit(m_surface);
 }
 
 LayerMenu::~LayerMenu()
 {
+    // Unfinished, the menu goes before its parent does; finished, it may go after.
+    if (!m_choice.finished())
+        letKeyboardGo();
     m_display.removePointerTarget(m_surface);
+    m_display.removeTouchTarget(m_surface);
     xdg_popup_destroy(m_popup);
     xdg_surface_destroy(m_xdgSurface);
     wl_surface_destroy(m_surface);
@@ -162,14 +178,62 @@ void LayerMenu::pointerLeft()
 {
     if (m_choice.hover(-1))
         redraw();
+    // Over the widget under the menu, or over another of ours, the menu stays.
+    closeUnless([this] { return m_display.pointerSurface() != nullptr; });
 }
 
 void LayerMenu::pointerButton(std::uint32_t, bool pressed, std::uint32_t)
 {
-    const auto chosen = m_choice.chosenBy(pressed);
-    if (!chosen)
-        return;
-    std::function<void()> action = m_entries[*chosen].action;
+    if (const auto chosen = m_choice.chosenBy(pressed))
+        choose(*chosen);
+}
+
+// A finger chooses as the pointer does: the entry under it when it lifts.
+void LayerMenu::touchDown(QPointF at, std::uint32_t)
+{
+    pointerMoved(at);
+}
+
+void LayerMenu::touchMotion(QPointF at)
+{
+    pointerMoved(at);
+}
+
+void LayerMenu::touchUp(std::uint32_t)
+{
+    if (const auto chosen = m_choice.chosenBy(false))
+        choose(*chosen);
+}
+
+void LayerMenu::touchCancel()
+{
+    if (m_choice.hover(-1))
+        redraw();
+}
+
+void LayerMenu::keyPressed(std::uint32_t key)
+{
+    const MenuChoice::KeyOutcome outcome = m_choice.pressKey(key, m_layout.choosable());
+    if (outcome.chosen)
+        choose(*outcome.chosen);
+    else if (outcome.closes)
+        finish();
+    else if (outcome.highlightMoved)
+        redraw();
+}
+
+void LayerMenu::keyboardLeft()
+{
+    // The compositor may move the focus between the menu and its widget.
+    closeUnless([this] {
+        wl_surface* focus = m_display.keyboardSurface();
+        return focus == m_surface || focus == m_parentSurface;
+    });
+}
+
+void LayerMenu::choose(std::size_t entry)
+{
+    std::function<void()> action = m_entries[entry].action;
     finish();
     // After the popup is gone and this event is over, unless the surface it was for has gone too: the
     // action may remove the widget itself.
@@ -177,10 +241,26 @@ void LayerMenu::pointerButton(std::uint32_t, bool pressed, std::uint32_t)
         QTimer::singleShot(0, m_parent, action);
 }
 
+void LayerMenu::closeUnless(std::function<bool()> focusReturned)
+{
+    QTimer::singleShot(kFocusSettles, this, [this, focusReturned = std::move(focusReturned)] {
+        if (!focusReturned())
+            finish();
+    });
+}
+
 void LayerMenu::finish()
 {
-    if (m_choice.finish())
-        emit finished();
+    if (!m_choice.finish())
+        return;
+    letKeyboardGo();
+    emit finished();
+}
+
+void LayerMenu::letKeyboardGo()
+{
+    m_display.letKeysGo(this);
+    m_parent->wantKeyboard(false);
 }
 
 } // namespace quillon::widgethost

@@ -1,6 +1,8 @@
 // A menu as a popup of a layer surface, opened at the pointer: a surface Qt's own menus cannot
 // have, since Qt's windows are on another connection. Drawn in the style of Qt's menus and chosen
-// from with the pointer; a click elsewhere closes it.
+// from with the pointer, a finger or the keys. A click elsewhere closes it, and so do Escape and the
+// pointer or the keyboard's focus going to another program's surface: the menu is drawn over every
+// window, and must not stay over one that comes after it.
 #pragma once
 
 #include "widgethost/layer_shell/layer_menu_entry.h"
@@ -11,6 +13,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <vector>
 
 struct xdg_popup;
@@ -19,7 +22,7 @@ struct xdg_surface;
 
 namespace quillon::widgethost {
 
-class LayerMenu final : public QObject, private PointerTarget {
+class LayerMenu final : public QObject, private PointerTarget, private TouchTarget, private KeyTarget {
     Q_OBJECT
 
 public:
@@ -43,11 +46,22 @@ private:
     void pointerMoved(QPointF at) override;
     void pointerButton(std::uint32_t button, bool pressed, std::uint32_t serial) override;
     void pointerLeft() override;
+    void touchDown(QPointF at, std::uint32_t serial) override;
+    void touchMotion(QPointF at) override;
+    void touchUp(std::uint32_t serial) override;
+    void touchCancel() override;
+    void keyPressed(std::uint32_t key) override;
+    void keyboardLeft() override;
+    void choose(std::size_t entry);
+    // Once the events at hand are over, which may bring the focus back to one of ours.
+    void closeUnless(std::function<bool()> focusReturned);
     void finish();
+    void letKeyboardGo();
     friend struct LayerMenuListeners;
 
     WaylandDisplay& m_display;
     LayerSurface* m_parent;
+    wl_surface* m_parentSurface;
     std::vector<LayerMenuEntry> m_entries;
     MenuLayout m_layout;
     MenuChoice m_choice;

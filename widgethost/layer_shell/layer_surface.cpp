@@ -1,4 +1,5 @@
-// The layer role, configure and commit, and painting into the free buffer.
+// The layer role, configure and commit, painting into the free buffer, and the pointer and the finger
+// on the surface.
 #include "widgethost/layer_shell/layer_surface.h"
 
 #include "layer_shell-client.h"
@@ -61,6 +62,7 @@ LayerSurface::LayerSurface(
     zwlr_layer_surface_v1_set_keyboard_interactivity(
         m_layer, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
     display.addPointerTarget(m_surface, this);
+    display.addTouchTarget(m_surface, this);
     // Committed without a buffer: the compositor answers with the first configure.
     wl_surface_commit(m_surface);
 }
@@ -68,6 +70,7 @@ LayerSurface::LayerSurface(
 LayerSurface::~LayerSurface()
 {
     m_display.removePointerTarget(m_surface);
+    m_display.removeTouchTarget(m_surface);
     for (wl_callback* callback : m_cornerOfEvents.pending())
         wl_callback_destroy(callback);
     zwlr_layer_surface_v1_destroy(m_layer);
@@ -110,6 +113,20 @@ void LayerSurface::setSize(QSize size)
     wl_surface_commit(m_surface); // the compositor's configure brings the new size to paint
 }
 
+void LayerSurface::wantKeyboard(bool wanted)
+{
+    if (wanted == m_wantsKeyboard || m_closed)
+        return;
+    m_wantsKeyboard = wanted;
+    // Exclusive rather than on demand, which only the layer shell's fourth version has (KWin 5.27
+    // offers the third). In the bottom layer it brings the surface no focus by itself: it lets the
+    // surface, and its popup, have the keyboard that a click or the popup's grab brings.
+    zwlr_layer_surface_v1_set_keyboard_interactivity(m_layer,
+        wanted ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE
+               : ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+    wl_surface_commit(m_surface);
+}
+
 void LayerSurface::setScale(int scale)
 {
     if (scale == m_scale)
@@ -128,8 +145,7 @@ void LayerSurface::redraw()
 
 void LayerSurface::pointerMoved(QPointF at)
 {
-    const QPoint corner = m_cornerOfEvents.current();
-    if (const auto onOutput = m_pointer.moved(at, corner, m_display.tellsPointerDistances()))
+    if (const auto onOutput = m_pointer.moved(at, m_cornerOfEvents.current()))
         emit moved(*onOutput);
 }
 
@@ -144,7 +160,29 @@ void LayerSurface::pointerButton(std::uint32_t button, bool isPressed, std::uint
     if (isPressed)
         emit pressed(button, m_pointer.pressed(corner), serial);
     else
-        emit released(button, m_pointer.released(corner, m_display.tellsPointerDistances()));
+        emit released(button, m_pointer.released(corner), serial);
+}
+
+void LayerSurface::touchDown(QPointF at, std::uint32_t serial)
+{
+    m_finger.entered(at);
+    emit touchPressed(m_finger.pressed(m_cornerOfEvents.current()), serial);
+}
+
+void LayerSurface::touchMotion(QPointF at)
+{
+    if (const auto onOutput = m_finger.moved(at, m_cornerOfEvents.current()))
+        emit touchMoved(*onOutput);
+}
+
+void LayerSurface::touchUp(std::uint32_t serial)
+{
+    emit touchReleased(m_finger.released(m_cornerOfEvents.current()), serial);
+}
+
+void LayerSurface::touchCancel()
+{
+    emit touchCancelled();
 }
 
 } // namespace quillon::widgethost

@@ -1,7 +1,7 @@
 // One surface in the bottom layer of an output: under the windows, over the wallpaper, anchored to
-// the output's top-left corner with margins for its place, taking no keyboard focus and reserving no
-// space. It paints through a callback into shared buffers and tells of the pointer in the output's
-// points.
+// the output's top-left corner with margins for its place, taking no keyboard focus (but while its
+// menu is open) and reserving no space. It paints through a callback into shared buffers and tells of
+// the pointer and of the first finger on it in the output's points.
 #pragma once
 
 #include "widgethost/layer_shell/corner_changes.h"
@@ -21,7 +21,7 @@ struct zwlr_layer_surface_v1;
 
 namespace quillon::widgethost {
 
-class LayerSurface final : public QObject, private PointerTarget {
+class LayerSurface final : public QObject, private PointerTarget, private TouchTarget {
     Q_OBJECT
 
 public:
@@ -45,6 +45,8 @@ public:
     void setCorner(QPoint corner);
     void setSize(QSize size);
     void setScale(int scale);
+    // Asks for the keyboard, for a menu of its own that keys can choose from, or lets it go.
+    void wantKeyboard(bool wanted);
     // Paints again, now or as soon as the compositor allows.
     void redraw();
 
@@ -52,7 +54,13 @@ signals:
     // In the output's points; `serial` is the compositor's, for a popup's grab.
     void pressed(std::uint32_t button, QPoint at, std::uint32_t serial);
     void moved(QPoint at);
-    void released(std::uint32_t button, QPoint at);
+    void released(std::uint32_t button, QPoint at, std::uint32_t serial);
+    // The first finger on the surface, as the pointer's button and moves.
+    void touchPressed(QPoint at, std::uint32_t serial);
+    void touchMoved(QPoint at);
+    void touchReleased(QPoint at, std::uint32_t serial);
+    // The compositor took the touch for a gesture of its own.
+    void touchCancelled();
     // Shown for the first time after being configured.
     void shown();
     // The compositor has dropped the surface (its output has gone): it shows nothing any more.
@@ -63,6 +71,10 @@ private:
     void pointerMoved(QPointF at) override;
     void pointerMovedBy(QPointF by) override;
     void pointerButton(std::uint32_t button, bool pressed, std::uint32_t serial) override;
+    void touchDown(QPointF at, std::uint32_t serial) override;
+    void touchMotion(QPointF at) override;
+    void touchUp(std::uint32_t serial) override;
+    void touchCancel() override;
     void configure(std::uint32_t serial, std::uint32_t width, std::uint32_t height);
     friend struct LayerSurfaceListeners;
 
@@ -76,10 +88,12 @@ private:
     QPoint m_corner;
     CornerChanges<wl_callback*> m_cornerOfEvents; // each change awaits its round trip
     SurfacePointer m_pointer;
+    SurfacePointer m_finger; // told no distances: a touchscreen says where, not how far
     int m_scale = 1;
     bool m_configured = false;
     bool m_waitingForBuffer = false;
     bool m_closed = false;
+    bool m_wantsKeyboard = false;
 };
 
 } // namespace quillon::widgethost

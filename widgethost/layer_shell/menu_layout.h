@@ -23,6 +23,8 @@ public:
     // In the menu's points, one for each entry.
     const std::vector<QRect>& rects() const { return m_rects; }
     QSize size() const { return m_size; }
+    // Whether each entry can be chosen.
+    const std::vector<bool>& choosable() const { return m_choosable; }
     // The entry that can be chosen at `at`, in the menu's points: -1 over a heading, a separator,
     // the frame or outside. A point counts as the one it rounds to, as in Qt's menus.
     int entryAt(QPointF at) const;

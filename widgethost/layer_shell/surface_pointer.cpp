@@ -3,29 +3,31 @@
 
 namespace quillon::widgethost {
 
-std::optional<QPoint> SurfacePointer::moved(QPointF local, QPoint corner, bool followingDistances)
+std::optional<QPoint> SurfacePointer::moved(QPointF local, QPoint corner)
 {
     m_local = local;
-    if (followingDistances)
+    if (m_followingDistances)
         return std::nullopt;
     return onOutput(corner);
 }
 
 QPoint SurfacePointer::movedBy(QPointF by)
 {
+    m_followingDistances = true;
     m_followed += by;
     return m_followed.toPoint();
 }
 
 QPoint SurfacePointer::pressed(QPoint corner)
 {
+    m_followingDistances = false;
     m_followed = corner + m_local;
     return onOutput(corner);
 }
 
-QPoint SurfacePointer::released(QPoint corner, bool followingDistances) const
+QPoint SurfacePointer::released(QPoint corner) const
 {
-    return followingDistances ? m_followed.toPoint() : onOutput(corner);
+    return m_followingDistances ? m_followed.toPoint() : onOutput(corner);
 }
 
 } // namespace quillon::widgethost

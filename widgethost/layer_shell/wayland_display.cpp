@@ -1,9 +1,10 @@
-// Binding the globals, following outputs and the pointer, and reading the connection when Qt's event
-// loop says it has something to read.
+// Binding the globals, following outputs, the pointer, the first finger and the keyboard, and reading
+// the connection when Qt's event loop says it has something to read.
 #include "widgethost/layer_shell/wayland_display.h"
 
 #include "layer_shell-client.h"
 #include "relative-pointer-unstable-v1-client.h"
+#include "xdg-activation-v1-client.h"
 #include "xdg-shell-client.h"
 
 #include <QAbstractEventDispatcher>
@@ -11,6 +12,8 @@
 
 #include <wayland-client.h>
 #include <wayland-cursor.h>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -76,6 +79,8 @@ struct WaylandListeners {
     static void seatCapabilities(void* data, wl_seat*, std::uint32_t capabilities)
     {
         displayOf(data).setPointer(capabilities & WL_SEAT_CAPABILITY_POINTER);
+        displayOf(data).setKeyboard(capabilities & WL_SEAT_CAPABILITY_KEYBOARD);
+        displayOf(data).setTouch(capabilities & WL_SEAT_CAPABILITY_TOUCH);
     }
     static void seatName(void*, wl_seat*, const char*) { }
     static constexpr wl_seat_listener seat {seatCapabilities, seatName};
@@ -149,6 +154,84 @@ struct WaylandListeners {
             target->pointerMovedBy(point(dx, dy));
     }
     static constexpr zwp_relative_pointer_v1_listener relativePointer {relativeMotion};
+
+    static TouchTarget* touchTargetOf(WaylandDisplay& display, wl_surface* surface)
+    {
+        const auto found = display.m_touchTargets.find(surface);
+        return found == display.m_touchTargets.end() ? nullptr : found->second;
+    }
+    static void touchDown(void* data, wl_touch*, std::uint32_t serial, std::uint32_t, wl_surface* surface,
+        std::int32_t id, wl_fixed_t x, wl_fixed_t y)
+    {
+        WaylandDisplay& display = displayOf(data);
+        if (!display.m_firstTouch.down(id))
+            return;
+        // A finger stays with the surface it came down on, wherever it goes.
+        display.m_touchSurface = surface;
+        if (TouchTarget* target = touchTargetOf(display, surface))
+            target->touchDown(point(x, y), serial);
+    }
+    static void touchUp(void* data, wl_touch*, std::uint32_t serial, std::uint32_t, std::int32_t id)
+    {
+        WaylandDisplay& display = displayOf(data);
+        if (!display.m_firstTouch.up(id))
+            return;
+        TouchTarget* target = touchTargetOf(display, display.m_touchSurface);
+        display.m_touchSurface = nullptr;
+        if (target)
+            target->touchUp(serial);
+    }
+    static void touchMotion(void* data, wl_touch*, std::uint32_t, std::int32_t id, wl_fixed_t x, wl_fixed_t y)
+    {
+        WaylandDisplay& display = displayOf(data);
+        if (!display.m_firstTouch.follows(id))
+            return;
+        if (TouchTarget* target = touchTargetOf(display, display.m_touchSurface))
+            target->touchMotion(point(x, y));
+    }
+    static void touchFrame(void*, wl_touch*) { }
+    static void touchCancel(void* data, wl_touch*)
+    {
+        WaylandDisplay& display = displayOf(data);
+        if (!display.m_firstTouch.cancel())
+            return;
+        TouchTarget* target = touchTargetOf(display, display.m_touchSurface);
+        display.m_touchSurface = nullptr;
+        if (target)
+            target->touchCancel();
+    }
+    static void touchShape(void*, wl_touch*, std::int32_t, wl_fixed_t, wl_fixed_t) { }
+    static void touchOrientation(void*, wl_touch*, std::int32_t, wl_fixed_t) { }
+    static constexpr wl_touch_listener touch {
+        touchDown, touchUp, touchMotion, touchFrame, touchCancel, touchShape, touchOrientation};
+
+    // The keys are told by their codes, so the keymap is of no use; its file is ours to close.
+    static void keymap(void*, wl_keyboard*, std::uint32_t, std::int32_t fd, std::uint32_t) { ::close(fd); }
+    static void keyboardEnter(void* data, wl_keyboard*, std::uint32_t, wl_surface* surface, wl_array*)
+    {
+        displayOf(data).m_keyboardSurface = surface;
+    }
+    static void keyboardLeave(void* data, wl_keyboard*, std::uint32_t, wl_surface*)
+    {
+        WaylandDisplay& display = displayOf(data);
+        display.m_keyboardSurface = nullptr;
+        if (display.m_keyTarget)
+            display.m_keyTarget->keyboardLeft();
+    }
+    static void key(
+        void* data, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t code, std::uint32_t state)
+    {
+        WaylandDisplay& display = displayOf(data);
+        if (state == WL_KEYBOARD_KEY_STATE_PRESSED && display.m_keyboardSurface && display.m_keyTarget)
+            display.m_keyTarget->keyPressed(code);
+    }
+    static void modifiers(
+        void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t)
+    {
+    }
+    static void repeatInfo(void*, wl_keyboard*, std::int32_t, std::int32_t) { }
+    static constexpr wl_keyboard_listener keyboard {
+        keymap, keyboardEnter, keyboardLeave, key, modifiers, repeatInfo};
 };
 
 std::unique_ptr<WaylandDisplay> WaylandDisplay::connect(std::string& why)
@@ -188,6 +271,8 @@ WaylandDisplay::~WaylandDisplay()
 {
     m_notifier.reset();
     setPointer(false);
+    setKeyboard(false);
+    setTouch(false);
     for (const auto& record : m_outputs)
         wl_output_destroy(record->output.proxy);
     if (m_seat)
@@ -196,6 +281,8 @@ WaylandDisplay::~WaylandDisplay()
         xdg_wm_base_destroy(m_wmBase);
     if (m_relativePointers)
         zwp_relative_pointer_manager_v1_destroy(m_relativePointers);
+    if (m_activation)
+        xdg_activation_v1_destroy(m_activation);
     if (m_layerShell)
         zwlr_layer_shell_v1_destroy(m_layerShell);
     if (m_shm)
@@ -222,6 +309,8 @@ void WaylandDisplay::bindGlobal(std::uint32_t global, const char* interface, std
     } else if (name == zwp_relative_pointer_manager_v1_interface.name && !m_relativePointers) {
         m_relativePointers = static_cast<zwp_relative_pointer_manager_v1*>(
             bind(zwp_relative_pointer_manager_v1_interface, 1));
+    } else if (name == xdg_activation_v1_interface.name && !m_activation) {
+        m_activation = static_cast<xdg_activation_v1*>(bind(xdg_activation_v1_interface, 1));
     } else if (name == xdg_wm_base_interface.name && !m_wmBase) {
         m_wmBase = static_cast<xdg_wm_base*>(bind(xdg_wm_base_interface, 3));
         xdg_wm_base_add_listener(m_wmBase, &WaylandListeners::wmBase, this);
@@ -243,6 +332,8 @@ void WaylandDisplay::removeGlobal(std::uint32_t global)
 {
     if (global == m_seatGlobal && m_seat) {
         setPointer(false);
+        setKeyboard(false);
+        setTouch(false);
         wl_seat_destroy(m_seat);
         m_seat = nullptr;
         return;
@@ -341,9 +432,59 @@ void WaylandDisplay::setPointer(bool present)
     }
 }
 
+void WaylandDisplay::setKeyboard(bool present)
+{
+    if (present && !m_keyboard && m_seat) {
+        m_keyboard = wl_seat_get_keyboard(m_seat);
+        wl_keyboard_add_listener(m_keyboard, &WaylandListeners::keyboard, this);
+    } else if (!present && m_keyboard) {
+        if (wl_keyboard_get_version(m_keyboard) >= WL_KEYBOARD_RELEASE_SINCE_VERSION)
+            wl_keyboard_release(m_keyboard);
+        else
+            wl_keyboard_destroy(m_keyboard);
+        m_keyboard = nullptr;
+        m_keyboardSurface = nullptr;
+    }
+}
+
+void WaylandDisplay::setTouch(bool present)
+{
+    if (present && !m_touch && m_seat) {
+        m_touch = wl_seat_get_touch(m_seat);
+        wl_touch_add_listener(m_touch, &WaylandListeners::touch, this);
+    } else if (!present && m_touch) {
+        if (wl_touch_get_version(m_touch) >= WL_TOUCH_RELEASE_SINCE_VERSION)
+            wl_touch_release(m_touch);
+        else
+            wl_touch_destroy(m_touch);
+        m_touch = nullptr;
+        m_firstTouch.cancel();
+        m_touchSurface = nullptr;
+    }
+}
+
 void WaylandDisplay::addPointerTarget(wl_surface* surface, PointerTarget* target)
 {
     m_targets[surface] = target;
+}
+
+void WaylandDisplay::addTouchTarget(wl_surface* surface, TouchTarget* target)
+{
+    m_touchTargets[surface] = target;
+}
+
+void WaylandDisplay::removeTouchTarget(wl_surface* surface)
+{
+    m_touchTargets.erase(surface);
+    // The finger on it is still the one followed until it lifts, telling no one.
+    if (m_touchSurface == surface)
+        m_touchSurface = nullptr;
+}
+
+void WaylandDisplay::letKeysGo(const KeyTarget* target)
+{
+    if (m_keyTarget == target)
+        m_keyTarget = nullptr;
 }
 
 void WaylandDisplay::removePointerTarget(wl_surface* surface)
@@ -351,6 +492,8 @@ void WaylandDisplay::removePointerTarget(wl_surface* surface)
     m_targets.erase(surface);
     if (m_pointerSurface == surface)
         m_pointerSurface = nullptr;
+    if (m_keyboardSurface == surface)
+        m_keyboardSurface = nullptr;
     if (m_lastPointer && m_lastPointer->first == surface)
         m_lastPointer.reset();
 }

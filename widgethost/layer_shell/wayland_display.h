@@ -1,8 +1,10 @@
 // The host's own connection to the Wayland compositor: the globals it binds, the outputs with their
-// names, places and scales, the pointer, and the connection's part of Qt's event loop. Qt draws its
-// own windows over a connection of its own; this one carries the layer surfaces Qt cannot make.
+// names, places and scales, the pointer, the first finger and the keyboard, and the connection's part
+// of Qt's event loop. Qt draws its own windows over a connection of its own; this one carries the
+// layer surfaces Qt cannot make.
 #pragma once
 
+#include "widgethost/layer_shell/first_touch.h"
 #include "widgethost/layer_shell/output_geometry.h"
 
 #include <QObject>
@@ -19,12 +21,15 @@
 struct wl_compositor;
 struct wl_cursor_theme;
 struct wl_display;
+struct wl_keyboard;
 struct wl_output;
 struct wl_pointer;
 struct wl_registry;
 struct wl_seat;
 struct wl_shm;
 struct wl_surface;
+struct wl_touch;
+struct xdg_activation_v1;
 struct xdg_wm_base;
 struct zwlr_layer_shell_v1;
 struct zwp_relative_pointer_manager_v1;
@@ -52,6 +57,29 @@ public:
     virtual void pointerLeft() { }
 };
 
+// What a surface of ours is told of the first finger that comes down on it, in its own points, until
+// that finger lifts; `serial` is the compositor's, as for a button.
+class TouchTarget {
+public:
+    virtual ~TouchTarget() = default;
+    virtual void touchDown(QPointF at, std::uint32_t serial) = 0;
+    virtual void touchMotion(QPointF at) = 0;
+    virtual void touchUp(std::uint32_t serial) = 0;
+    // The compositor has taken the touch for a gesture of its own: the finger is not followed any more.
+    virtual void touchCancel() = 0;
+};
+
+// What the one taker of keys is told while one of our surfaces has the keyboard's focus, whichever of
+// them the compositor chose. Keys are Linux input event codes (KEY_ESC, …), which name the keys
+// themselves whatever the keyboard's layout; only presses are told.
+class KeyTarget {
+public:
+    virtual ~KeyTarget() = default;
+    virtual void keyPressed(std::uint32_t key) = 0;
+    // The focus has left one of our surfaces; another of ours may have it with the next event.
+    virtual void keyboardLeft() { }
+};
+
 class WaylandDisplay final : public QObject {
     Q_OBJECT
 
@@ -71,8 +99,8 @@ public:
     zwlr_layer_shell_v1* layerShell() const { return m_layerShell; }
     xdg_wm_base* windowManagerBase() const { return m_wmBase; }
     wl_seat* seat() const { return m_seat; }
-    // Whether pointer targets are told how far the pointer moves (pointerMovedBy).
-    bool tellsPointerDistances() const { return m_relativePointers != nullptr; }
+    // Null where the compositor cannot let another program's window come forward on our behalf.
+    xdg_activation_v1* activation() const { return m_activation; }
 
     // The outputs that are described, in the order the compositor announced them.
     std::vector<const WaylandOutput*> outputs() const;
@@ -81,8 +109,17 @@ public:
 
     void addPointerTarget(wl_surface* surface, PointerTarget* target);
     void removePointerTarget(wl_surface* surface);
+    void addTouchTarget(wl_surface* surface, TouchTarget* target);
+    void removeTouchTarget(wl_surface* surface);
+    // Keys go to `target` from now on, until it lets them go.
+    void takeKeys(KeyTarget* target) { m_keyTarget = target; }
+    void letKeysGo(const KeyTarget* target);
     // Where the pointer last was over one of our surfaces: that surface and the point on it.
     std::optional<std::pair<wl_surface*, QPointF>> lastPointer() const { return m_lastPointer; }
+    // Our surface under the pointer, and ours with the keyboard's focus: null while another
+    // program's has it, or none does.
+    wl_surface* pointerSurface() const { return m_pointerSurface; }
+    wl_surface* keyboardSurface() const { return m_keyboardSurface; }
 
     // Sends what is queued, now rather than when the event loop next waits.
     void flush();
@@ -99,6 +136,8 @@ private:
     void dispatch();
     void checkConnection();
     void setPointer(bool present);
+    void setKeyboard(bool present);
+    void setTouch(bool present);
 
     void bindGlobal(std::uint32_t global, const char* interface, std::uint32_t version);
     void removeGlobal(std::uint32_t global);
@@ -115,11 +154,19 @@ private:
     wl_seat* m_seat = nullptr;
     std::uint32_t m_seatGlobal = 0;
     wl_pointer* m_pointer = nullptr;
+    wl_keyboard* m_keyboard = nullptr;
+    wl_touch* m_touch = nullptr;
     zwp_relative_pointer_manager_v1* m_relativePointers = nullptr;
     zwp_relative_pointer_v1* m_relativePointer = nullptr;
+    xdg_activation_v1* m_activation = nullptr;
     std::vector<std::unique_ptr<OutputRecord>> m_outputs;
     std::map<wl_surface*, PointerTarget*> m_targets;
+    std::map<wl_surface*, TouchTarget*> m_touchTargets;
     wl_surface* m_pointerSurface = nullptr; // under the pointer, ours
+    wl_surface* m_keyboardSurface = nullptr; // with the keyboard's focus, ours
+    KeyTarget* m_keyTarget = nullptr;
+    FirstTouch m_firstTouch;
+    wl_surface* m_touchSurface = nullptr; // under the followed finger, while it is ours
     std::optional<std::pair<wl_surface*, QPointF>> m_lastPointer;
     std::uint32_t m_enterSerial = 0;
     wl_cursor_theme* m_cursorTheme = nullptr;

@@ -100,6 +100,7 @@ std::optional<HostDesktop> chooseHostDesktop()
     }
     if (choice.kind != DesktopKind::layerShell)
         wayland.reset();
+    setSettingsProgramEnvironment(QProcessEnvironment::systemEnvironment());
     if (!choice.qtPlatform.empty())
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.qtPlatform));
     return HostDesktop {choice, std::move(wayland)};
@@ -139,13 +140,19 @@ std::optional<HostOptions> hostOptionsOf(const QStringList& arguments)
 
 // One host a session: when another holds the host's name on the bus, it is asked to show its gallery
 // and this one has nothing left to do.
-bool passedToRunningHost(QDBusConnection& bus)
+// A desktop may start the host twice at login (its autostart entry and the user unit): only the
+// menu's start (--gallery) brings the running host's gallery up, so no gallery opens at login.
+bool passedToRunningHost(QDBusConnection& bus, bool showGallery)
 {
     if (!bus.interface() || claimBusName(bus, kHostBusName))
         return false;
-    bus.call(
-        QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, kHostInterface, kShowGalleryMethod),
-        QDBus::Block, 5000);
+    if (showGallery) {
+        bus.call(
+            QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, kHostInterface, kShowGalleryMethod),
+            QDBus::Block, 5000);
+    } else {
+        std::cerr << "quillon-widgets: the widget host is already running in this session\n";
+    }
     return true;
 }
 
@@ -212,7 +219,7 @@ int main(int argc, char** argv)
     if (!options)
         return 2;
     auto bus = sessionBus();
-    if (bus && passedToRunningHost(*bus))
+    if (bus && passedToRunningHost(*bus, options->gallery))
         return 0;
 
     std::cerr << "quillon-widgets: " << desktopChosen->choice.message << "\n";

@@ -64,19 +64,22 @@ TEST(LayerPlacement, AKeptPlaceIsOnItsOutputInThatOutputsPointsAndKeptWholeThere
     };
     const Case cases[] = {
         {"on its output", placedAt("DP-1", 40, 60), {0, {40, 60}, {40, 60}, true}},
+        // The place stays the widget's own: it shows there again once the output is as large as it was.
         {"past the edges of the output's points, if not of its pixels", placedAt("DP-1", 3000, 2000),
-            {0, {1920 - 344, 1080 - 164}, {1576, 916}, true}},
+            {0, {3000, 2000}, {1920 - 344, 1080 - 164}, true}},
         {"past the edges of a turned output", placedAt("HDMI-A-1", 900, 1800),
-            {1, {1080 - 344, 1920 - 164}, {736, 1756}, true}},
+            {1, {900, 1800}, {1080 - 344, 1920 - 164}, true}},
         {"at a fraction of a point: the surface at the whole point before it", placedAt("DP-1", 40.75, 60.5),
             {0, {40.75, 60.5}, {40, 60}, true}},
-        {"far off its output", placedAt("DP-1", -1e9, 1e12), {0, {0, 916}, {0, 916}, true}},
+        {"far off its output", placedAt("DP-1", -1e9, 1e12), {0, {-1e9, 1e12}, {0, 916}, true}},
         {"on an output that has gone: on the first meanwhile, keeping its own place",
             placedAt("DP-2", 40, 60), {0, {40, 60}, {40, 60}, false}},
         {"at a corner in the layout (from an X11 desktop): on the output that holds it",
             placedAt("", 2000, 100), {1, {80, 100}, {80, 100}, true}},
         {"at a corner in the layout beside every output: on the nearest", placedAt("", -500, 300),
             {0, {0, 300}, {0, 300}, true}},
+        {"at a corner in the layout on the first output's right edge: on the second", placedAt("", 1920, 100),
+            {1, {0, 100}, {0, 100}, true}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -158,7 +161,70 @@ TEST(LayerPlacement, ThePointerWithNoButtonHeldNeitherDragsNorClicks)
     EXPECT_EQ(gesture.release(), PointerGesture::Ending::none);
 }
 
-TEST(LayerPlacement, ANewWidgetGoesNearThePointerOnItsOutputElseInTheFirstOutputsCorner)
+KeptWidget keptAt(std::string screen, double x, double y, QSize size)
+{
+    return {placedAt(std::move(screen), x, y), size};
+}
+
+TEST(LayerPlacement, WidgetsPastTheEdgesOfAShrunkOutputShowInsideItClearOfTheOthersAndGoBackWhenItGrows)
+{
+    const QSize small {164, 164};
+    const std::vector<KeptWidget> widgets {
+        keptAt("DP-1", 24, 24, small), // a clock in the corner
+        keptAt("DP-1", 220, 200, kMedium), // a countdown
+        keptAt("DP-1", 900, 600, kMedium), // a world board near the bottom-right corner
+        keptAt("HDMI-A-1", 40, 40, small), // on the other output, which stays as it is
+    };
+    // 1280 x 800 pixels at scale one, then two, then 2560 x 1600 pixels at two: as large as before.
+    const auto outputsAt = [](QSize pixels, int scale) {
+        return std::vector<OutputGeometry> {
+            outputOf("DP-1", {0, 0}, pixels, scale), outputOf("HDMI-A-1", {1280, 0}, {1920, 1080}, 1)};
+    };
+    const auto corners = [&](QSize pixels, int scale) {
+        std::vector<QPoint> shown;
+        for (const auto& place : showOnLayerOutputs(widgets, outputsAt(pixels, scale))) {
+            EXPECT_TRUE(place.has_value());
+            if (place)
+                shown.push_back(place->corner);
+        }
+        return shown;
+    };
+    const std::vector<QPoint> asKept {{24, 24}, {220, 200}, {900, 600}, {40, 40}};
+    EXPECT_EQ(corners({1280, 800}, 1), asKept);
+    // 640 x 400 points: the board moved in would cover the countdown, and goes over it instead.
+    EXPECT_EQ(corners({1280, 800}, 2), (std::vector<QPoint> {{24, 24}, {220, 200}, {220, 20}, {40, 40}}));
+    EXPECT_EQ(corners({2560, 1600}, 2), asKept);
+    // Every place stays the widget's own meanwhile.
+    const auto shrunk = showOnLayerOutputs(widgets, outputsAt({1280, 800}, 2));
+    ASSERT_TRUE(shrunk[2]);
+    EXPECT_EQ(shrunk[2]->place, (PointF {900, 600}));
+    EXPECT_TRUE(shrunk[2]->onItsOwn);
+    EXPECT_EQ(showOnLayerOutputs(widgets, {}), (std::vector<std::optional<LayerPlace>>(widgets.size())));
+}
+
+TEST(LayerPlacement, OneMoreWidgetShowsWhereItIsKeptOrWhereItGivesWayToTheWidgetsShown)
+{
+    const std::vector<ShownOnOutput> shown {{"DP-1", {20, 20, 164, 164}}, {"HDMI-A-1", {24, 24, 344, 164}}};
+    struct Case {
+        const char* what;
+        PlacedWidget placed;
+        LayerPlace expected;
+    };
+    const Case cases[] = {
+        {"on its output, over another: where the user put it", placedAt("DP-1", 40, 40),
+            {0, {40, 40}, {40, 40}, true}},
+        {"past its output's edges: moved in", placedAt("DP-1", 5000, 40), {0, {5000, 40}, {1576, 40}, true}},
+        {"visiting while its own output is away, over a widget there: beside it", placedAt("DP-2", 20, 20),
+            {0, {20, 20}, {200, 20}, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(showBesideOnLayerOutputs(c.placed, kMedium, kOutputs, shown), c.expected);
+    }
+    EXPECT_EQ(showBesideOnLayerOutputs(placedAt("DP-1", 40, 60), kMedium, {}, shown), std::nullopt);
+}
+
+TEST(LayerPlacement, ANewWidgetGoesBesideTheWidgetPointedAtElseIntoTheFirstOutputsTopRightCorner)
 {
     // The second output at scale two: 1280 x 720 points.
     const std::vector<OutputGeometry> outputs {
@@ -166,30 +232,37 @@ TEST(LayerPlacement, ANewWidgetGoesNearThePointerOnItsOutputElseInTheFirstOutput
     const RectF first {0, 0, 1920, 1080};
     const RectF second {0, 0, 1280, 720};
     const QSize small {164, 164};
+    PlacedWidget inTheCorner = placedAt("DP-1", 1732, 24);
+    inTheCorner.family = WidgetFamily::systemSmall;
+    PlacedWidget elsewhere = placedAt("HDMI-A-1", 1092, 24);
+    elsewhere.family = WidgetFamily::systemSmall;
     struct Case {
         const char* what;
         std::vector<ShownOnOutput> shown;
-        std::optional<PointerOverWidget> pointer;
+        std::vector<PlacedWidget> placed;
+        std::optional<std::size_t> pointed;
         WidgetPlace expected;
     };
     const Case cases[] = {
-        {"no widgets and no pointer", {}, std::nullopt, {"DP-1", 24, 24, "DP-1", first}},
-        {"a widget on another output", {{"HDMI-A-1", {24, 24, 164, 164}}}, std::nullopt,
-            {"DP-1", 24, 24, "DP-1", first}},
-        {"lined up under a widget in the first output's corner", {{"DP-1", {24, 24, 344, 164}}}, std::nullopt,
-            {"DP-1", 24, 204, "DP-1", first}},
-        // Centred on the pointer it would cover the widget the pointer is over: it goes beside it.
-        {"the pointer over a widget on the second output",
-            {{"DP-1", {24, 24, 344, 164}}, {"HDMI-A-1", {400, 300, 344, 164}}},
-            PointerOverWidget {1, {100, 50}}, {"HDMI-A-1", 400, 120, "HDMI-A-1", second}},
-        {"the pointer over a widget whose output has gone", {{"DP-2", {400, 300, 344, 164}}},
-            PointerOverWidget {0, {100, 50}}, {"DP-1", 24, 24, "DP-1", first}},
+        {"no widgets", {}, {}, std::nullopt, {"DP-1", 1732, 24, "DP-1", first}},
+        {"a widget in that corner of another output", {{"HDMI-A-1", {1092, 24, 164, 164}}}, {elsewhere},
+            std::nullopt, {"DP-1", 1732, 24, "DP-1", first}},
+        {"a widget shown in the corner", {{"DP-1", {1732, 24, 164, 164}}}, {inTheCorner}, std::nullopt,
+            {"DP-1", 1732, 204, "DP-1", first}},
+        // Placed a moment ago, its surface not made yet.
+        {"a widget placed in the corner, not shown yet", {}, {inTheCorner}, std::nullopt,
+            {"DP-1", 1732, 204, "DP-1", first}},
+        {"a widget on the second output pointed at",
+            {{"DP-1", {1732, 24, 164, 164}}, {"HDMI-A-1", {400, 300, 344, 164}}}, {}, 1,
+            {"HDMI-A-1", 760, 300, "HDMI-A-1", second}},
+        {"a widget pointed at whose output has gone", {{"DP-2", {400, 300, 344, 164}}}, {}, 0,
+            {"DP-1", 1732, 24, "DP-1", first}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(placeNewOnLayerOutputs(small, outputs, c.shown, c.pointer), c.expected);
+        EXPECT_EQ(placeNewOnLayerOutputs(small, outputs, c.shown, c.placed, c.pointed), c.expected);
     }
-    EXPECT_EQ(placeNewOnLayerOutputs(small, {}, {}, std::nullopt), WidgetPlace {});
+    EXPECT_EQ(placeNewOnLayerOutputs(small, {}, {}, {}, std::nullopt), WidgetPlace {});
 }
 
 } // namespace
