@@ -7,6 +7,7 @@ find_package(nlohmann_json 3.10 REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(Systemd REQUIRED IMPORTED_TARGET libsystemd)
 pkg_check_modules(Xcb REQUIRED IMPORTED_TARGET xcb)
+pkg_check_modules(XcbInput REQUIRED IMPORTED_TARGET xcb-xinput)
 # QtDBus's own library, for the limits QtDBus does not expose.
 pkg_check_modules(DBus1 REQUIRED IMPORTED_TARGET dbus-1)
 pkg_check_modules(WaylandClient REQUIRED IMPORTED_TARGET wayland-client wayland-cursor)

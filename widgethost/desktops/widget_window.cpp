@@ -2,11 +2,15 @@
 #include "widgethost/desktops/widget_window.h"
 
 #include "widgethost/desktops/desktop_window_hints.h"
+#include "widgethost/desktops/xwayland_distances.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace quillon::widgethost {
 namespace {
@@ -30,10 +34,11 @@ void fillMenu(QMenu& menu, const std::vector<WidgetMenuItem>& items)
 
 // A plain window rather than a tool window, which Qt makes transient for the host's other windows:
 // window managers stack and hide a transient window with those it belongs to.
-WidgetWindow::WidgetWindow(LiveWidget& widget)
+WidgetWindow::WidgetWindow(LiveWidget& widget, const XWaylandDistances* distances)
     : QWidget(nullptr,
         Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus)
     , m_widget(widget)
+    , m_distances(distances)
     , m_gesture(QApplication::startDragDistance())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -57,14 +62,36 @@ void WidgetWindow::paintEvent(QPaintEvent*)
 
 void WidgetWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_gesture.press(event->globalPosition().toPoint(), pos());
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressedAt = event->globalPosition();
+    m_gesture.press(m_pressedAt.toPoint(), pos());
+    // Qt may hand over the press after the distances that followed it have come.
+    followDistances();
+}
+
+void WidgetWindow::followDistances()
+{
+    const std::optional<QPointF> by = m_distances ? m_distances->sinceLeftPress() : std::nullopt;
+    if (!by || !m_gesture.pressed())
+        return;
+    // The distances go on where the pointer stops at the desktop's edge.
+    const QRect desktop = screen()->virtualGeometry();
+    const QPointF pointer = m_pressedAt + *by;
+    const QPoint at(std::clamp(qRound(pointer.x()), desktop.left(), desktop.right()),
+        std::clamp(qRound(pointer.y()), desktop.top(), desktop.bottom()));
+    if (const auto corner = m_gesture.move(at))
+        move(*corner);
 }
 
 void WidgetWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (!(event->buttons() & Qt::LeftButton))
         return;
+    if (m_distances && m_distances->sinceLeftPress()) {
+        followDistances();
+        return;
+    }
     // The window moves itself, by configure requests, which window managers follow for a desktop
     // window; most will not move one themselves (_NET_WM_MOVERESIZE).
     if (const auto corner = m_gesture.move(event->globalPosition().toPoint()))
@@ -75,6 +102,7 @@ void WidgetWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    followDistances();
     m_widget.finishGesture(m_gesture.release(), {}, pos());
 }
 

@@ -5,18 +5,25 @@
 
 #include "widgethost/host/live_widget.h"
 
+#include <QPointF>
 #include <QWidget>
 
 namespace quillon::widgethost {
+
+class XWaylandDistances;
 
 class WidgetWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // Shows `widget` at its place in desktop coordinates; the widget outlives the window.
-    explicit WidgetWindow(LiveWidget& widget);
+    // Shows `widget` at its place in desktop coordinates; the widget outlives the window, and so
+    // do `distances` when given: a drag then follows them where they come.
+    explicit WidgetWindow(LiveWidget& widget, const XWaylandDistances* distances = nullptr);
 
     LiveWidget& widget() const { return m_widget; }
+
+    // Moves the window by the distance the pointer has gone since the press, while dragged.
+    void followDistances();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,8 +34,10 @@ protected:
 
 private:
     LiveWidget& m_widget;
+    const XWaylandDistances* m_distances;
     bool m_rounded = false;
     PointerGesture m_gesture;
+    QPointF m_pressedAt;
 };
 
 } // namespace quillon::widgethost

@@ -80,6 +80,7 @@ WindowDesktop::WindowDesktop()
     connect(&m_fitSoon, &QTimer::timeout, this, &WindowDesktop::fitToScreens);
     if (!qGuiApp)
         return;
+    m_distances = XWaylandDistances::start();
     const auto follow = [this](QScreen* screen) {
         connect(screen, &QScreen::geometryChanged, &m_fitSoon, qOverload<>(&QTimer::start));
         connect(screen, &QScreen::availableGeometryChanged, &m_fitSoon, qOverload<>(&QTimer::start));
@@ -102,7 +103,9 @@ void WindowDesktop::show(LiveWidget& widget)
     std::vector<RectF> others;
     for (const auto& [shown, window] : m_windows)
         others.push_back(rectOf(window->frameGeometry()));
-    auto window = std::make_unique<WidgetWindow>(widget);
+    auto window = std::make_unique<WidgetWindow>(widget, m_distances.get());
+    if (m_distances)
+        connect(m_distances.get(), &XWaylandDistances::moved, window.get(), &WidgetWindow::followDistances);
     const std::vector<RectF> screens = screenRects();
     if (const auto screen = areaOf(keptRect(widget), screens)) {
         const PointF corner = shownPlace({keptRect(widget)}, screens[*screen], others);

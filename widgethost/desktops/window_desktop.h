@@ -4,6 +4,7 @@
 
 #include "widgethost/desktops/stacking_watch.h"
 #include "widgethost/desktops/widget_window.h"
+#include "widgethost/desktops/xwayland_distances.h"
 #include "widgethost/host/widget_desktop.h"
 
 #include <QObject>
@@ -47,6 +48,7 @@ private:
     // together at start, have all come.
     QTimer m_fitSoon;
     std::unique_ptr<StackingWatch> m_stacking;
+    std::unique_ptr<XWaylandDistances> m_distances;
 };
 
 } // namespace quillon::widgethost
