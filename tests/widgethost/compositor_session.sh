@@ -190,6 +190,19 @@ opened_since() {
   after=$(tail -n "+$(($1 + 1))" "$opened" | tr '\n' ' ')
   [[ $after == "${2:+$2 }" ]]
 }
+# tokens_since COUNT: the studio was asked to open something after its first COUNT calls, each time
+# with an activation token to come forward with.
+tokens_since() {
+  local after
+  after=$(tail -n "+$(($1 + 1))" "$opened.tokens" 2>/dev/null)
+  echo "activation tokens after the first $1 calls: [$(echo "$after" | tr '\n' ' ')]"
+  [[ -n $after ]] && ! grep -qx -- - <<<"$after"
+}
+calls_count() {
+  local count
+  count=$(grep -c . "$opened.tokens" 2>/dev/null)
+  echo "${count:-0}"
+}
 links_count() {
   local count
   count=$(grep -c . "$opened" 2>/dev/null)

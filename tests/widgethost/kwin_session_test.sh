@@ -66,10 +66,11 @@ place_clock_and_sign
 # otherwise.
 read -r sign_x sign_y _ < <(widget_box DotSign)
 read -r centre_x centre_y < <(widget_centre DotSign)
-before=$(links_count)
+before=$(links_count) calls=$(calls_count)
 gesture=$(says "move $centre_x $centre_y" "press left" "release left")
 check "a click with absolute motion opens the studio on the sign" \
   'echo "$gesture"; opened_since $before quillon://widget/sign' 15
+check "with a token from KWin for the studio to come forward with" "tokens_since $calls"
 before=$(links_count)
 read -r sx sy < <(towards_middle DotSign)
 gesture=$(says "move $centre_x $centre_y" "press left" && for step in 1 2 3 4; do

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Stands in for the studio on the session bus: owns com.quillon.Quillon and writes each link its
-org.freedesktop.Application.Open is given to FILE, a line each, as the call comes.
+org.freedesktop.Application.Open is given to FILE, a line each, as the call comes, and to FILE.tokens
+a line for each call: the activation token it came with, or "-".
 
 Usage: studio_stub.py FILE   (prints "ready" once it owns the name)
 """
@@ -31,8 +32,11 @@ loop = GLib.MainLoop()
 
 def called(connection, sender, path, interface, method, arguments, invocation):
     if method == "Open":
+        links, platform_data = arguments.unpack()
+        with open(record + ".tokens", "a", encoding="utf-8") as tokens:
+            tokens.write((platform_data.get("activation-token") or "-") + "\n")
         with open(record, "a", encoding="utf-8") as opened:
-            for link in arguments.unpack()[0]:
+            for link in links:
                 opened.write(link + "\n")
     invocation.return_value(None)
 
