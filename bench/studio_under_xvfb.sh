@@ -14,7 +14,7 @@ seconds=${QUILLON_CPU_SECONDS:-30}
 if [[ -z "${QUILLON_BENCH_INSIDE:-}" ]]; then
   "$root/scripts/install-dependencies" bench
   export QUILLON_BENCH_INSIDE=1
-  exec dbus-run-session -- xvfb-run -a -s "-screen 0 3200x1600x24" "$0" "$studio"
+  exec dbus-run-session -- xvfb-run -a -s "-noreset -screen 0 3200x1600x24" "$0" "$studio"
 fi
 
 work=$(mktemp -d)

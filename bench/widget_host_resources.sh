@@ -113,7 +113,7 @@ for desktop in "${desktops[@]}"; do
       "${as_user[@]}" env QUILLON_BENCH_INSIDE=gnome dbus-run-session -- bash "$0" 2>/dev/null
     ;;
   x11)
-    env QUILLON_BENCH_INSIDE=x11 xvfb-run -a -s "-screen 0 1280x800x24" \
+    env QUILLON_BENCH_INSIDE=x11 xvfb-run -a -s "-noreset -screen 0 1280x800x24" \
       dbus-run-session -- bash -c 'openbox >/dev/null 2>&1 & sleep 1; bash "$0"' "$0"
     ;;
   *) echo "unknown desktop: $desktop (kwin, gnome, x11)" >&2; exit 2 ;;

@@ -12,7 +12,7 @@ seconds=${QUILLON_CPU_SECONDS:-120}
 if [[ -z "${QUILLON_BENCH_INSIDE:-}" ]]; then
   "$root/scripts/install-dependencies" bench
   export QUILLON_BENCH_INSIDE=1
-  exec xvfb-run -a -s "-screen 0 1920x1080x24" dbus-run-session -- "$0" "$host"
+  exec xvfb-run -a -s "-noreset -screen 0 1920x1080x24" dbus-run-session -- "$0" "$host"
 fi
 
 work=$(mktemp -d)

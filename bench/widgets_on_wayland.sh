@@ -62,7 +62,7 @@ esac
 
 "$root/scripts/install-dependencies" bench
 echo "over ${seconds} s, six widgets placed:"
-QUILLON_BENCH_INSIDE=x11 xvfb-run -a -s "-screen 0 1920x1080x24" dbus-run-session -- "$0" "$host" 2>&1 |
+QUILLON_BENCH_INSIDE=x11 xvfb-run -a -s "-noreset -screen 0 1920x1080x24" dbus-run-session -- "$0" "$host" 2>&1 |
   grep -v 'fd limit'
 source "$root/tests/support/desktop_user.sh"
 stage=$(mktemp -d)

@@ -10,7 +10,7 @@ host=${1:-$root/build/release/bin/quillon-widgets}
 if [[ -z "${QUILLON_SHOTS_INSIDE:-}" ]]; then
   "$root/scripts/install-dependencies" bench
   export QUILLON_SHOTS_INSIDE=1
-  exec xvfb-run -a -s "-screen 0 1548x700x24" dbus-run-session -- "$0" "$host"
+  exec xvfb-run -a -s "-noreset -screen 0 1548x700x24" dbus-run-session -- "$0" "$host"
 fi
 
 work=$(mktemp -d)

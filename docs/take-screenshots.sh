@@ -10,7 +10,7 @@ studio=${1:-$root/build/release/bin/quillon}
 if [[ -z "${QUILLON_SHOTS_INSIDE:-}" ]]; then
   "$root/scripts/install-dependencies" bench
   export QUILLON_SHOTS_INSIDE=1
-  exec dbus-run-session -- xvfb-run -a -s "-screen 0 1180x760x24" "$0" "$studio"
+  exec dbus-run-session -- xvfb-run -a -s "-noreset -screen 0 1180x760x24" "$0" "$studio"
 fi
 
 work=$(mktemp -d)

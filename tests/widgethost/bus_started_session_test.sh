@@ -24,7 +24,7 @@ if [[ -z "${QUILLON_BUS_TEST_INSIDE:-}" ]]; then
   within_limit "$limit" "the bus-started session test" env -i HOME="$work" PATH=/usr/bin:/bin LANG=C.UTF-8 \
     QUILLON_BUS_TEST_INSIDE=1 QUILLON_TEST_WORK="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
     XDG_RUNTIME_DIR="$work" TZDIR="${TZDIR:-}" \
-    xvfb-run -a -n 150 -s "-screen 0 1280x800x24" dbus-run-session -- "$0" 2>&1 | grep -v 'fd limit'
+    xvfb-run -a -n 150 -s "-noreset -screen 0 1280x800x24" dbus-run-session -- "$0" 2>&1 | grep -v 'fd limit'
   exit "${PIPESTATUS[0]}"
 fi
 

@@ -21,7 +21,7 @@ if [[ -z "${QUILLON_HOST_TEST_INSIDE:-}" ]]; then
   # Xvfb, the bus, this script's inner run and the host are one process group, stopped together.
   # Each X session test looks for a free display from a number of its own: two "xvfb-run -a" started
   # at once take the same first free number, and one's programs then meet the other's server.
-  within_limit "$limit" "the session test" xvfb-run -a -n 110 -s "-screen 0 1400x900x24" dbus-run-session -- "$0" "$host" 2>&1 |
+  within_limit "$limit" "the session test" xvfb-run -a -n 110 -s "-noreset -screen 0 1400x900x24" dbus-run-session -- "$0" "$host" 2>&1 |
     grep -v 'fd limit'
   exit "${PIPESTATUS[0]}"
 fi

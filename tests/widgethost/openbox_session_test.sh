@@ -24,10 +24,11 @@ if [[ -z ${QUILLON_OPENBOX_TEST_INSIDE:-} ]]; then
   mkdir -p "$stage/config" "$stage/data"
   # Each X session test looks for a free display from a number of its own: two "xvfb-run -a" started
   # at once take the same first free number, and one's programs then meet the other's server.
-  # The inner run marks its start in the file the variable names.
+  # The inner run marks its start in the file the variable names. An X server with no client resets
+  # and refuses connections for a moment: the first check's client leaving must not shut out openbox.
   within_limit "$limit" "the openbox session test" env QUILLON_OPENBOX_TEST_INSIDE="$stage/started" \
     XDG_CONFIG_HOME="$stage/config" XDG_DATA_HOME="$stage/data" \
-    xvfb-run -a -n 170 -s "-screen 0 1400x900x24" dbus-run-session -- "$0" "$stage/bin/quillon-widgets" 2>&1 |
+    xvfb-run -a -n 170 -s "-noreset -screen 0 1400x900x24" dbus-run-session -- "$0" "$stage/bin/quillon-widgets" 2>&1 |
     grep -v 'fd limit'
   status=${PIPESTATUS[0]}
   [[ -e $stage/started ]] || echo "FAILED: Xvfb did not start (xvfb-run's words above, exit status $status)"

@@ -13,7 +13,7 @@ if [[ -z "${QUILLON_A11Y_TEST_INSIDE:-}" ]]; then
   export QUILLON_A11Y_TEST_INSIDE=1
   # Each X session test looks for a free display from a number of its own: two "xvfb-run -a" started
   # at once take the same first free number, and one's programs then meet the other's server.
-  within_limit 240 "the accessibility test" xvfb-run -a -n 130 -s "-screen 0 1400x900x24" dbus-run-session -- "$0" "$@" 2>&1 |
+  within_limit 240 "the accessibility test" xvfb-run -a -n 130 -s "-noreset -screen 0 1400x900x24" dbus-run-session -- "$0" "$@" 2>&1 |
     grep -v 'fd limit'
   exit "${PIPESTATUS[0]}"
 fi
