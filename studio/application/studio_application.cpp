@@ -112,9 +112,9 @@ void StudioApplication::comeForward(const QString& activationToken, const std::f
 {
     // The bus starts a studio for the link it carries, and the link can come before the new window
     // is on the screen: the compositor drops a token for a window it does not show yet. It is used
-    // once the window is shown.
-    const QWindow* window = m_window->windowHandle();
-    if (!activationToken.isEmpty() && (!window || !window->isExposed())) {
+    // once the window is shown. A window shown before and minimized since is off the screen too,
+    // but only the token brings it back: from the first showing on, it is used at once.
+    if (!activationToken.isEmpty() && !m_windowShown) {
         m_waitingActivationToken = activationToken;
         bringForward();
         return;
@@ -125,8 +125,10 @@ void StudioApplication::comeForward(const QString& activationToken, const std::f
 bool StudioApplication::eventFilter(QObject* watched, QEvent* event)
 {
     const QWindow* window = m_window ? m_window->windowHandle() : nullptr;
-    if (event->type() == QEvent::Expose && watched == window && window->isExposed()
-        && !m_waitingActivationToken.isEmpty()) {
+    if (event->type() != QEvent::Expose || watched != window || !window->isExposed())
+        return QObject::eventFilter(watched, event);
+    m_windowShown = true;
+    if (!m_waitingActivationToken.isEmpty()) {
         // Once the window's first picture, which puts it on the screen, has gone to the compositor.
         QTimer::singleShot(0, this, [this] {
             const QString token = std::exchange(m_waitingActivationToken, {});

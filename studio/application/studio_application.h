@@ -53,6 +53,7 @@ private:
     std::unique_ptr<Updater> m_updater;
     // A token that came before the window was on the screen, for when it is.
     QString m_waitingActivationToken;
+    bool m_windowShown = false; // on the screen at least once
 };
 
 } // namespace quillon

@@ -179,6 +179,7 @@ start_studio_stub() {
   opened=$XDG_RUNTIME_DIR/opened-links
   : >"$opened"
   python3 "$compositor_session_dir/studio_stub.py" "$opened" >"$XDG_RUNTIME_DIR/studio-stub.log" 2>&1 </dev/null &
+  studio_stub=$!
   started+=($!)
   check "a stand-in for the studio owns its name on the bus" "file_has -x ready '$XDG_RUNTIME_DIR/studio-stub.log'" 15
 }

@@ -3,11 +3,12 @@
 # shell, places widgets where asked on the bus, and KWin keeps them out of the taskbar, the switcher
 # and the pager, below the windows. Driven through KWin's fake input, as a mouse (relative motion),
 # a tablet or a virtual machine's pointer (absolute motion) and a finger do: a click or a tap opens
-# the widget's link in the studio, a drag moves the widget and the host keeps its new place.
+# the widget's link in the studio (and brings it forward over another window), a drag moves the
+# widget and the host keeps its new place.
 # KWin runs as the user QUILLON_TEST_USER names, or a system user "quillon-test", when the test runs
 # as root; from a copy of its own, since the installed program carries a file capability that a
 # container's bounding set may not allow.
-# Usage: kwin_session_test.sh HOST PLUGIN FAKE-INPUT
+# Usage: kwin_session_test.sh HOST PLUGIN FAKE-INPUT STUDIO
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/checks.sh"
@@ -16,11 +17,11 @@ source "$here/compositor_session.sh"
 limit=150
 
 if [[ -z ${QUILLON_SESSION_TEST_INSIDE:-} ]]; then
-  (($# == 3)) || fail_now "usage: kwin_session_test.sh HOST PLUGIN FAKE-INPUT"
-  require_tools kwin_wayland dbus-run-session dbus-send python3
+  (($# == 4)) || fail_now "usage: kwin_session_test.sh HOST PLUGIN FAKE-INPUT STUDIO"
+  require_tools kwin_wayland dbus-run-session dbus-send python3 weston-flower
   stage=$(mktemp -d)
   trap 'rm -rf "$stage"' EXIT
-  stage_session_test "$stage" "$1" "$2" -- "$3"
+  stage_session_test "$stage" "$1" "$2" -- "$3" "$4"
   # KWin loads its platform only into a program whose file name is kwin_wayland.
   mkdir "$stage/kwin"
   cp "$(command -v kwin_wayland)" "$stage/kwin/kwin_wayland"
@@ -155,6 +156,53 @@ widgets_kept_off_lists() {
 }
 check "KWin shows no widget in the taskbar, the switcher or the pager, and keeps them below the windows" \
   widgets_kept_off_lists
+
+# The studio, minimized, as when the user has put it away, and another window that has the keyboard:
+# a click on a widget brings the studio forward with the token KWin gave the widget for the click.
+# KWin gives a token only to the active window, which the click makes of the widget; a window that
+# asks without one is only marked.
+# kwin_run NAME SCRIPT: runs the script in KWin and prints what it printed, its lines starting with
+# NAME.
+kwin_run() {
+  local tag script loaded
+  tag=quillon-$1-$(now_us)
+  script=$XDG_RUNTIME_DIR/$tag.js
+  echo "${2//@/$tag}" >"$script"
+  loaded=$(kwin_scripting loadScript "string:$script" "string:$tag")
+  [[ $loaded == *"int32 "[0-9]* ]] || { echo "KWin did not load the script: $loaded"; return 1; }
+  kwin_scripting start >/dev/null
+  wait_until "KWin to run the script" 10 "grep -a '$tag ' '$kwin_log'" >/dev/null ||
+    { echo "KWin's log has no line of the script: $(tail -n 5 "$kwin_log")"; return 1; }
+  grep -a "$tag " "$kwin_log" | sed "s/^.*$tag /$1: /"
+}
+active_is() {
+  local active
+  active=$(kwin_run active 'var w = workspace.activeClient;
+print("@ " + (w ? "class=" + w.resourceClass + " pid=" + w.pid + " minimized=" + w.minimized : "none"));')
+  echo "$active"
+  [[ $active == *"$1"* ]]
+}
+kill "$studio_stub"
+wait "$studio_stub" 2>/dev/null
+QT_QPA_PLATFORM=wayland "$(dirname "$host")/quillon" >"$XDG_RUNTIME_DIR/studio.log" 2>&1 </dev/null &
+studio=$!
+started+=("$studio")
+check "the studio opens a window, which KWin makes active" "active_is 'pid=$studio'" 30 ||
+  echo "  the studio's words: $(tail -n 5 "$XDG_RUNTIME_DIR/studio.log")"
+kwin_run minimize 'workspace.activeClient.minimized = true; print("@ done");' >/dev/null
+check "and it is minimized" "! active_is 'pid=$studio'" 15
+weston-flower >"$XDG_RUNTIME_DIR/flower.log" 2>&1 </dev/null &
+flower=$!
+started+=("$flower")
+check "another window opens and takes the keyboard" "active_is 'pid=$flower'" 15
+# In the corner farthest from the sign, clear of it.
+read -r centre_x centre_y < <(widget_centre DotSign)
+corner_x=$((centre_x > screen_width / 2 ? 0 : screen_width - 120))
+corner_y=$((centre_y > screen_height / 2 ? 0 : screen_height - 120))
+kwin_run move "workspace.activeClient.frameGeometry = {x: $corner_x, y: $corner_y, width: 120, height: 120};
+print('@ done');" >/dev/null
+gesture=$(says "move $centre_x $centre_y" "press left" "release left")
+check "a click on a widget brings the studio forward" "echo \"\$gesture\"; active_is 'pid=$studio minimized=false'" 15
 
 kill "$compositor"
 wait_until "KWin to end" 15 "! kill -0 $compositor 2>/dev/null"

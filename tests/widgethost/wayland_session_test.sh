@@ -2,13 +2,13 @@
 # quillon-widgets on Wayland desktops, each a real compositor run headless.
 #   layer-shell: under sway, placed widgets are layer surfaces and no windows, drawn apart at their
 #     kept places; a click opens the link, a drag moves the widget and is kept across a restart, the
-#     menu opens at the pointer and its first entry opens the editor, the reload signal reaches
-#     every widget, and the host ends when the compositor goes.
+#     menu opens at the pointer and its first entry opens the editor, a click brings the studio
+#     forward, the reload signal reaches every widget, and the host ends when the compositor goes.
 #   fallback: under weston, which has no layer shell, the host shows X11 windows through XWayland,
 #     and without XWayland it says what is missing and ends.
 # sway refuses to run as root: as root, the compositor and the host run as the user
 # QUILLON_TEST_USER names, or a system user "quillon-test" made for the purpose.
-# Usage: wayland_session_test.sh layer-shell|fallback HOST PLUGIN VIRTUAL-POINTER
+# Usage: wayland_session_test.sh layer-shell|fallback HOST PLUGIN VIRTUAL-POINTER STUDIO
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/checks.sh"
@@ -26,7 +26,7 @@ if [[ -z ${QUILLON_WAYLAND_TEST_INSIDE:-} ]]; then
   source "$here/../support/desktop_user.sh"
   stage=$(mktemp -d)
   trap 'rm -rf "$stage"' EXIT
-  stage_programs "$stage" "$2" "$3" -- "$4"
+  stage_programs "$stage" "$2" "$3" -- "$4" "$5"
   mkdir -p "$stage/tests/widgethost" "$stage/tests/support"
   cp "$0" "$stage/tests/widgethost/"
   cp "$here/../support/checks.sh" "$here/../support/widget_host_session.sh" "$stage/tests/support/"
@@ -43,8 +43,8 @@ pointer_tool=$(dirname "$host")/quillon-virtual-pointer
 wait_budget_end=$(($(now_us) + 120 * 1000000))
 unset DISPLAY WAYLAND_DISPLAY SWAYSOCK QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) TZ=UTC
-pid= compositor= pointer_pid=
-trap 'kill -KILL $pid $pointer_pid $compositor 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
+pid= compositor= pointer_pid= studio=
+trap 'kill -KILL $pid $pointer_pid $studio $compositor 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
 
 log=$XDG_RUNTIME_DIR/host.log
 kept=$XDG_CONFIG_HOME/quillon/widgets.json
@@ -184,7 +184,7 @@ timeout --foreground 10 dbus-send --session --type=signal /com/quillon/Lampwork 
 check "the reload signal makes both widgets ask for a timeline" "asking_widgets $before 2" 20
 
 # The right button opens the menu at the pointer; its first entry, Edit Widget…, opens the editor,
-# the host's one window.
+# the one window so far.
 centre_x=$((clock_x - 600 + 82)) centre_y=$((clock_y + 300 + 82))
 say move $centre_x $centre_y
 face=$(pixel $((centre_x + 20)) $((centre_y + 12)))
@@ -202,6 +202,43 @@ say press left
 say release left
 editor_open() { windows | tail -n 1 | grep -qx 1 || { windows | head -n 1; false; }; }
 check "its first entry opens the widget's editor" editor_open 15
+
+# The studio comes forward when a widget is clicked while it is on another workspace: the host hands
+# it the activation token sway gave for the click. sway's own rule then either focuses it or marks it
+# urgent (its default, focus_on_window_activation urgent); without a token it does neither.
+# window_state APP-ID: "focused=… urgent=…" of that program's window, as sway has it.
+window_state() {
+  timeout --foreground 10 swaymsg -t get_tree -r </dev/null | python3 -c '
+import json, sys
+def nodes(node):
+    yield node
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        yield from nodes(child)
+for node in nodes(json.load(sys.stdin)):
+    if node.get("app_id") == sys.argv[1]:
+        print("focused=%s urgent=%s" % (str(node["focused"]).lower(), str(node["urgent"]).lower()))' "$1"
+}
+studio_state() {
+  local state
+  state=$(window_state com.quillon.Quillon)
+  echo "the studio's window: [${state:-none}]"
+  [[ -n $state ]] || echo "the studio's words: [$(tail -n 5 "$XDG_RUNTIME_DIR/studio.log" | tr '\n' ' ')]"
+  [[ $state == *"$1"* ]]
+}
+QT_QPA_PLATFORM=wayland "$(dirname "$host")/quillon" >"$XDG_RUNTIME_DIR/studio.log" 2>&1 </dev/null &
+studio=$!
+check "the studio opens a window" "studio_state focused=" 30
+# Its window and the editor's, tiled, cover the widgets; the editor is done with.
+timeout --foreground 10 swaymsg '[app_id="com.quillon.WidgetHost"] kill' </dev/null >/dev/null
+timeout --foreground 10 swaymsg '[app_id="com.quillon.Quillon"] move container to workspace 2' </dev/null >/dev/null
+check "and is put on another workspace" "studio_state 'focused=false urgent=false'" 15
+say move $((clock_x - 600 + 82)) $((clock_y + 300 + 82))
+say press left
+say release left
+check "a click on the clock brings the studio forward, or marks it for the user" \
+  "studio_state focused=true || studio_state urgent=true" 15
+kill "$studio" 2>/dev/null
+wait "$studio" 2>/dev/null
 
 echo quit >&"${POINTER[1]}"
 wait "$pointer_pid" 2>/dev/null

@@ -105,10 +105,8 @@ LayerMenu::LayerMenu(WaylandDisplay& display, LayerSurface& parent, QPoint at,
         xdg_popup_grab(m_popup, display.seat(), serial);
     display.addPointerTarget(m_surface, this);
     display.addTouchTarget(m_surface, this);
+    // The keys reach the menu whichever of it and its layer surface the compositor gives the focus to.
     display.takeKeys(this);
-    // Its layer surface may have the keyboard while the menu is open, so that the keys reach the menu
-    // whichever of the two the compositor gives the focus to.
-    parent.wantKeyboard(true);
     wl_surface_commit(m_surface);
 }
 
@@ -260,7 +258,6 @@ void LayerMenu::finish()
 void LayerMenu::letKeyboardGo()
 {
     m_display.letKeysGo(this);
-    m_parent->wantKeyboard(false);
 }
 
 } // namespace quillon::widgethost

@@ -59,8 +59,13 @@ LayerSurface::LayerSurface(
     // Negative: the margins count from the output's own corner, whatever panels reserve.
     zwlr_layer_surface_v1_set_exclusive_zone(m_layer, -1);
     zwlr_layer_surface_v1_set_margin(m_layer, corner.y(), 0, 0, corner.x());
+    // A click gives the widget the keyboard, as a click on the desktop does: compositors hand an
+    // activation token (the studio's, to come forward with) only to the surface that has it, and the
+    // widget's menu takes its keys from it. Exclusive rather than on demand, which only the layer
+    // shell's fourth version has (KWin 5.27 offers the third); in the bottom layer it brings the
+    // surface no focus by itself.
     zwlr_layer_surface_v1_set_keyboard_interactivity(
-        m_layer, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+        m_layer, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE);
     display.addPointerTarget(m_surface, this);
     display.addTouchTarget(m_surface, this);
     // Committed without a buffer: the compositor answers with the first configure.
@@ -111,20 +116,6 @@ void LayerSurface::setSize(QSize size)
     zwlr_layer_surface_v1_set_size(
         m_layer, static_cast<std::uint32_t>(size.width()), static_cast<std::uint32_t>(size.height()));
     wl_surface_commit(m_surface); // the compositor's configure brings the new size to paint
-}
-
-void LayerSurface::wantKeyboard(bool wanted)
-{
-    if (wanted == m_wantsKeyboard || m_closed)
-        return;
-    m_wantsKeyboard = wanted;
-    // Exclusive rather than on demand, which only the layer shell's fourth version has (KWin 5.27
-    // offers the third). In the bottom layer it brings the surface no focus by itself: it lets the
-    // surface, and its popup, have the keyboard that a click or the popup's grab brings.
-    zwlr_layer_surface_v1_set_keyboard_interactivity(m_layer,
-        wanted ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE
-               : ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
-    wl_surface_commit(m_surface);
 }
 
 void LayerSurface::setScale(int scale)

@@ -45,8 +45,6 @@ public:
     void setCorner(QPoint corner);
     void setSize(QSize size);
     void setScale(int scale);
-    // Asks for the keyboard, for a menu of its own that keys can choose from, or lets it go.
-    void wantKeyboard(bool wanted);
     // Paints again, now or as soon as the compositor allows.
     void redraw();
 
@@ -93,7 +91,6 @@ private:
     bool m_configured = false;
     bool m_waitingForBuffer = false;
     bool m_closed = false;
-    bool m_wantsKeyboard = false;
 };
 
 } // namespace quillon::widgethost
