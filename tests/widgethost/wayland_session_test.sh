@@ -263,6 +263,39 @@ check "the widget goes to its own output when that comes" "drawn_at $((right + 2
 # sway 1.7 cannot unplug a headless output (disabling one keeps it, and the widgets on it), so the
 # way back is left to the placement's unit test.
 
+# The first output's scale goes to 2, halving it to 640 x 360 points: the clock and the sign, kept
+# beyond that, are shown whole on it for the time being, and their places stay in the file; at scale
+# 1 again they are back at those places, with no restart.
+# shown_on_first PERCENT: of the clock's and the sign's area together, at least PERCENT % of the first
+# output's points are not the wallpaper.
+shown_on_first() {
+  local width height shown
+  read -r width height < <(sway_command -t get_outputs -r | python3 -c '
+import json, sys
+for output in json.load(sys.stdin):
+    if output["name"] == "HEADLESS-1":
+        print(output["rect"]["width"], output["rect"]["height"])')
+  # In points: the picture may be in the output's pixels, scale times as many each way.
+  shown=$(timeout --foreground 10 grim -o HEADLESS-1 -t ppm - </dev/null | python3 -c '
+import re, sys
+data = sys.stdin.buffer.read()
+header = re.match(rb"P6\s+(\d+)\s+\d+\s+\d+\s", data)
+pixels = data[header.end():] if header else b""
+wallpaper = bytes((32, 160, 64))
+shown = sum(1 for i in range(0, len(pixels), 3) if pixels[i:i + 3] != wallpaper)
+scale = int(header.group(1)) / int(sys.argv[1]) if header else 1
+print(round(shown / scale / scale))' "$width")
+  echo "the first output is ${width}x$height points; $shown of them are not the wallpaper, of $((164 * 164 + 344 * 164)) the two widgets cover"
+  ((shown * 100 >= $1 * (164 * 164 + 344 * 164)))
+}
+places_before=$(kept_places | grep -E 'DotClock|DotSign')
+sway_command output HEADLESS-1 scale 2 >/dev/null
+check "at scale 2 the clock and the sign are shown whole on the smaller output" "shown_on_first 97" 15
+check "and the file keeps their places" "kept_places | grep -E 'DotClock|DotSign'; [[ \"\$(kept_places | grep -E 'DotClock|DotSign')\" == \"$places_before\" ]]"
+sway_command output HEADLESS-1 scale 1 >/dev/null
+check "at scale 1 again the clock is back at its place" "drawn_at $((clock_x - 600)) $((clock_y + 300)) 164 164" 15
+check "and the sign at its own" "drawn_at $sign_x $sign_y 344 164" 15
+
 kill "$compositor"
 wait_until "sway to end" 15 "! kill -0 $compositor 2>/dev/null"
 compositor=

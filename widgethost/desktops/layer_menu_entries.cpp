@@ -24,12 +24,18 @@ std::vector<LayerMenuEntry> layerMenuEntriesOf(const std::vector<WidgetMenuItem>
                 item.title, item.checked, item.action});
         }
     }
-    // A separator that another one follows says nothing.
+    // A separator that another one follows says nothing, and nor does one at either end.
+    const auto isSeparator
+        = [](const LayerMenuEntry& entry) { return entry.kind == LayerMenuEntry::Kind::separator; };
     entries.erase(std::unique(entries.begin(), entries.end(),
-                      [](const LayerMenuEntry& a, const LayerMenuEntry& b) {
-                          return a.kind == LayerMenuEntry::Kind::separator && b.kind == a.kind;
+                      [&](const LayerMenuEntry& a, const LayerMenuEntry& b) {
+                          return isSeparator(a) && isSeparator(b);
                       }),
         entries.end());
+    if (!entries.empty() && isSeparator(entries.back()))
+        entries.pop_back();
+    if (!entries.empty() && isSeparator(entries.front()))
+        entries.erase(entries.begin());
     return entries;
 }
 

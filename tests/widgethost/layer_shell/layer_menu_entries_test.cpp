@@ -67,7 +67,7 @@ TEST(LayerMenuEntries, ASubmenusChoicesAreListedUnderAHeadingOfTheirOwnWithASepa
     EXPECT_EQ(linesOf(layerMenuEntriesOf(menu)), expected);
 }
 
-TEST(LayerMenuEntries, SeparatorsThatFollowOneAnotherShowAsOne)
+TEST(LayerMenuEntries, SeparatorsThatFollowOneAnotherShowAsOneAndNoneEndsTheMenu)
 {
     struct Case {
         const char* what;
@@ -85,6 +85,10 @@ TEST(LayerMenuEntries, SeparatorsThatFollowOneAnotherShowAsOne)
             {{Kind::heading, "Size", false}, {Kind::action, "Small", false}, {Kind::separator, "", false},
                 {Kind::heading, "Colour", false}, {Kind::action, "Red", false}, {Kind::separator, "", false},
                 {Kind::action, "Remove", false}}},
+        {"a submenu last", {item("Edit"), submenu("Size", {item("Small")})},
+            {{Kind::action, "Edit", false}, {Kind::heading, "Size", false}, {Kind::action, "Small", false}}},
+        {"a separator first", {kSeparator, item("Edit")}, {{Kind::action, "Edit", false}}},
+        {"only separators", {kSeparator, kSeparator}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
