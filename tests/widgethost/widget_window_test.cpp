@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <memory>
 
 using namespace quillon::widgethost;
 
@@ -142,22 +143,22 @@ private slots:
         WidgetWindow window(widget);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QPointingDevice* screen = QTest::createTouchDevice();
+        const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
         const QPoint start = window.pos();
         const QPoint grip(20, 20);
 
-        QTest::touchEvent(&window, screen).press(0, grip, &window);
-        QTest::touchEvent(&window, screen).release(0, grip, &window);
+        QTest::touchEvent(&window, screen.get()).press(0, grip, &window);
+        QTest::touchEvent(&window, screen.get()).release(0, grip, &window);
         QTRY_COMPARE_WITH_TIMEOUT(m_links.opened, QList<QUrl> {QUrl("quillon://widget/clock")}, 15000);
 
-        QTest::touchEvent(&window, screen).press(0, grip, &window);
+        QTest::touchEvent(&window, screen.get()).press(0, grip, &window);
         // The finger stays on the grip while the window follows it: each point is where the finger
         // is on the screen, given before the window moves.
         const QPoint halfway = window.mapToGlobal(grip + QPoint(20, 10));
         const QPoint lifted = window.mapToGlobal(grip + QPoint(40, 25));
-        QTest::touchEvent(&window, screen).move(0, window.mapFromGlobal(halfway), &window);
-        QTest::touchEvent(&window, screen).move(0, window.mapFromGlobal(lifted), &window);
-        QTest::touchEvent(&window, screen).release(0, window.mapFromGlobal(lifted), &window);
+        QTest::touchEvent(&window, screen.get()).move(0, window.mapFromGlobal(halfway), &window);
+        QTest::touchEvent(&window, screen.get()).move(0, window.mapFromGlobal(lifted), &window);
+        QTest::touchEvent(&window, screen.get()).release(0, window.mapFromGlobal(lifted), &window);
         QCOMPARE(window.pos(), start + QPoint(40, 25));
         QCOMPARE(QPoint(int(widget.placed().x), int(widget.placed().y)), start + QPoint(40, 25));
         QCOMPARE(m_links.opened.size(), 1);
