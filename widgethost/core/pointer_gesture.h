@@ -48,6 +48,8 @@ public:
     }
 
     bool pressed() const { return m_pressed; }
+    // The pointer has gone the drag distance since the press.
+    bool dragging() const { return m_dragging; }
 
 private:
     int m_dragDistance;

@@ -19,26 +19,16 @@ public:
     }
 
     // The finger at `finger`, the widget's top-left corner at `corner`.
-    void press(QPoint finger, QPoint corner)
-    {
-        m_gesture.press(finger, corner);
-        m_dragging = false;
-    }
+    void press(QPoint finger, QPoint corner) { m_gesture.press(finger, corner); }
 
     // Where the widget's corner goes, once the finger has gone the drag distance.
-    std::optional<QPoint> move(QPoint finger)
-    {
-        const auto corner = m_gesture.move(finger);
-        if (corner)
-            m_dragging = true;
-        return corner;
-    }
+    std::optional<QPoint> move(QPoint finger) { return m_gesture.move(finger); }
 
     // The finger has been held for the menu's while: true when it is still down and has not dragged,
     // and the menu opens. The gesture is over then, and the finger's lifting means nothing.
     bool hold()
     {
-        if (!m_gesture.pressed() || m_dragging)
+        if (!m_gesture.pressed() || m_gesture.dragging())
             return false;
         m_gesture.release();
         return true;
@@ -56,7 +46,6 @@ public:
 
 private:
     PointerGesture m_gesture;
-    bool m_dragging = false;
 };
 
 } // namespace quillon::widgethost
