@@ -14,15 +14,25 @@ constexpr int kOpenTimeoutMilliseconds = 30'000;
 
 } // namespace
 
+QVariantMap platformDataWith(const QString& activationToken)
+{
+    QVariantMap platformData;
+    if (!activationToken.isEmpty())
+        platformData.insert(kActivationTokenKey, activationToken);
+    return platformData;
+}
+
+QString activationTokenOf(const QVariantMap& platformData)
+{
+    return platformData.value(kActivationTokenKey).toString();
+}
+
 void openInStudio(
     const QString& link, std::function<void(const QString& reason)> otherwise, const QString& activationToken)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
         kStudioBusName, kStudioObjectPath, kApplicationInterface, kApplicationOpenMethod);
-    QVariantMap platformData;
-    if (!activationToken.isEmpty())
-        platformData.insert(kActivationTokenKey, activationToken);
-    call << QStringList {link} << platformData;
+    call << QStringList {link} << platformDataWith(activationToken);
     callOnSessionBus(
         call, kOpenTimeoutMilliseconds, [otherwise = std::move(otherwise)](const QDBusMessage& reply) {
             if (reply.type() == QDBusMessage::ErrorMessage)

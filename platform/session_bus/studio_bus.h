@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantMap>
 
 #include <functional>
 
@@ -16,6 +17,11 @@ inline constexpr const char* kApplicationOpenMethod = "Open";
 // The platform data's entry for a Wayland compositor's activation token, which lets the studio's
 // window come forward (xdg-activation).
 inline constexpr const char* kActivationTokenKey = "activation-token";
+
+// The platform data of a call to the studio: the token, where there is one.
+QVariantMap platformDataWith(const QString& activationToken);
+// The token the platform data brings, or an empty text.
+QString activationTokenOf(const QVariantMap& platformData);
 
 // Opens a link in the studio with Open(as uris, a{sv} platform data), starting the studio where it
 // is not running; a non-empty `activationToken` goes in the platform data. Nothing waits:

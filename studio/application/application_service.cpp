@@ -13,11 +13,6 @@ namespace {
 // A studio that holds the name but does not answer within this long counts as gone.
 constexpr int kForwardTimeoutMilliseconds = 5000;
 
-QString activationTokenOf(const QVariantMap& platformData)
-{
-    return platformData.value(kActivationTokenKey).toString();
-}
-
 } // namespace
 
 ApplicationAdaptor::ApplicationAdaptor(QObject* application)
@@ -55,10 +50,7 @@ InstanceRole claimSingleInstance(
     }
 
     // The token a launcher gave this start is for the window that comes forward: the other studio's.
-    QVariantMap platformData;
-    const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
-    if (!token.isEmpty())
-        platformData.insert(kActivationTokenKey, token);
+    const QVariantMap platformData = platformDataWith(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
     QDBusMessage call;
     if (link) {
         call = QDBusMessage::createMethodCall(

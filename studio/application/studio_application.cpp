@@ -127,7 +127,9 @@ bool StudioApplication::eventFilter(QObject* watched, QEvent* event)
     const QWindow* window = m_window ? m_window->windowHandle() : nullptr;
     if (event->type() != QEvent::Expose || watched != window || !window->isExposed())
         return QObject::eventFilter(watched, event);
+    // Its first showing is all this watch is for.
     m_windowShown = true;
+    watched->removeEventFilter(this);
     if (!m_waitingActivationToken.isEmpty()) {
         // Once the window's first picture, which puts it on the screen, has gone to the compositor.
         QTimer::singleShot(0, this, [this] {

@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -23,19 +22,14 @@ void leaveTheHostsGroup(xcb_connection_t* connection, xcb_window_t window)
     // WM_HINTS: flags, input, initial state, icon pixmap, icon window, icon x, icon y, icon mask, group.
     constexpr std::uint32_t kFields = 9;
     constexpr std::uint32_t kGroupFlag = 1U << 6;
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection,
-        xcb_get_property(connection, 0, window, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, kFields), nullptr);
-    if (reply && reply->format == 32) {
-        std::array<std::uint32_t, kFields> hints {};
-        const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
-        const auto count = std::min<std::size_t>(reply->value_len, kFields);
-        std::copy(values, values + count, hints.begin());
+    std::vector<std::uint32_t> hints = property(connection, window, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS);
+    if (!hints.empty()) {
+        hints.resize(kFields);
         hints[0] &= ~kGroupFlag;
         hints[kFields - 1] = XCB_WINDOW_NONE;
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS,
             32, kFields, hints.data());
     }
-    std::free(reply);
     xcb_delete_property(connection, window, internAtom(connection, "WM_CLIENT_LEADER"));
 }
 

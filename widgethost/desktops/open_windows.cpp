@@ -14,22 +14,6 @@
 namespace quillon::widgethost {
 namespace {
 
-// A property of 32-bit items (atoms, windows, cardinals), or nothing when it is missing.
-std::vector<std::uint32_t> property(
-    xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
-{
-    constexpr std::uint32_t kMostItems = 4096;
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, name, type, 0, kMostItems), nullptr);
-    std::vector<std::uint32_t> items;
-    if (reply && reply->format == 32) {
-        const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
-        items.assign(values, values + xcb_get_property_value_length(reply) / 4);
-    }
-    std::free(reply);
-    return items;
-}
-
 bool contains(const std::vector<std::uint32_t>& items, std::uint32_t item)
 {
     return std::find(items.begin(), items.end(), item) != items.end();

@@ -88,10 +88,9 @@ void WidgetWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (!(event->buttons() & Qt::LeftButton))
         return;
-    if (m_distances && m_distances->sinceLeftPress()) {
-        followDistances();
+    // The distances have moved the window already, as they came.
+    if (m_distances && m_distances->sinceLeftPress())
         return;
-    }
     // The window moves itself, by configure requests, which window managers follow for a desktop
     // window; most will not move one themselves (_NET_WM_MOVERESIZE).
     if (const auto corner = m_gesture.move(event->globalPosition().toPoint()))
