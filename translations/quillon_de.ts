@@ -562,7 +562,7 @@
     <message>
         <location line="+7"/>
         <source>The update feed is larger than any feed of this program.</source>
-        <translation>Der Update-Feed ist größer als jeder Feed dieses Programms.</translation>
+        <translation>Der Update-Feed ist größer, als ein Feed dieses Programms sein darf.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -577,7 +577,7 @@
     <message>
         <location line="+43"/>
         <source>The update is larger than any release of this program.</source>
-        <translation>Das Update ist größer als jede Version dieses Programms.</translation>
+        <translation>Das Update ist größer, als eine Version dieses Programms sein darf.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -596,7 +596,7 @@
     <message>
         <location line="+4"/>
         <source>The download is larger than the update feed says it is.</source>
-        <translation>Der Download ist größer, als im Update-Feed angegeben.</translation>
+        <translation>Der Download ist größer als im Update-Feed angegeben.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -640,7 +640,7 @@
         <location line="+14"/>
         <source>This is a development build, which doesn&apos;t update itself. Copies downloaded from %1 check for updates automatically.</source>
         <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
-        <translation>Dies ist eine Entwicklungsversion, die sich nicht selbst aktualisiert. Von %1 heruntergeladene Kopien suchen automatisch nach Updates.</translation>
+        <translation>Dies ist ein Entwicklungs-Build, der sich nicht selbst aktualisiert. Von %1 heruntergeladene Kopien suchen automatisch nach Updates.</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1067,7 +1067,7 @@
         <location line="+10"/>
         <location line="+92"/>
         <source>Software Update</source>
-        <translation>Softwareaktualisierung</translation>
+        <translation>Software-Update</translation>
     </message>
     <message>
         <location line="-89"/>
@@ -1204,13 +1204,13 @@ Die installierte Version wurde nicht verändert.</translation>
     <message>
         <location line="+1"/>
         <source>This build doesn&apos;t update itself</source>
-        <translation>Diese Version aktualisiert sich nicht selbst</translation>
+        <translation>Dieser Build aktualisiert sich nicht selbst</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This is a development build of Quillon: it will not replace itself with the version on %1. Copies downloaded from %1 check for updates automatically.</source>
         <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
-        <translation>Dies ist eine Entwicklungsversion von Quillon: Sie ersetzt sich nicht selbst durch die Version auf %1. Von %1 heruntergeladene Kopien suchen automatisch nach Updates.</translation>
+        <translation>Dies ist ein Entwicklungs-Build von Quillon: Er ersetzt sich nicht selbst durch die Version auf %1. Von %1 heruntergeladene Kopien suchen automatisch nach Updates.</translation>
     </message>
 </context>
 <context>
@@ -1453,25 +1453,25 @@ Die installierte Version wurde nicht verändert.</translation>
         <location filename="../widgethost/settings/widget_gallery.cpp" line="+31"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
-        <translation>Klein hinzufügen</translation>
+        <translation>Als „Klein“ hinzufügen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Add Large</source>
         <extracomment>The gallery&apos;s button that adds the widget at its large size</extracomment>
-        <translation>Groß hinzufügen</translation>
+        <translation>Als „Groß“ hinzufügen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Add Extra Large</source>
         <extracomment>The gallery&apos;s button that adds the widget at its extra large size</extracomment>
-        <translation>Sehr groß hinzufügen</translation>
+        <translation>Als „Sehr groß“ hinzufügen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add Medium</source>
         <extracomment>The gallery&apos;s button that adds the widget at its medium size</extracomment>
-        <translation>Mittel hinzufügen</translation>
+        <translation>Als „Mittel“ hinzufügen</translation>
     </message>
     <message>
         <location filename="../widgethost/host/widget_host.cpp" line="+33"/>

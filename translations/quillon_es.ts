@@ -562,7 +562,7 @@
     <message>
         <location line="+7"/>
         <source>The update feed is larger than any feed of this program.</source>
-        <translation>El canal de actualizaciones es más grande que cualquier canal de este programa.</translation>
+        <translation>El canal de actualizaciones es más grande de lo que puede ser un canal de este programa.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -577,7 +577,7 @@
     <message>
         <location line="+43"/>
         <source>The update is larger than any release of this program.</source>
-        <translation>La actualización es más grande que cualquier versión de este programa.</translation>
+        <translation>La actualización es más grande de lo que puede ser una versión de este programa.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -775,7 +775,7 @@
         <location line="-86"/>
         <location line="+85"/>
         <source>Show the widget big, without panels</source>
-        <translation>Mostrar el widget en grande, sin paneles</translation>
+        <translation>Mostrar el widget en grande, sin barras laterales</translation>
     </message>
     <message>
         <location line="-83"/>
@@ -1453,25 +1453,25 @@ La versión instalada no ha cambiado.</translation>
         <location filename="../widgethost/settings/widget_gallery.cpp" line="+31"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
-        <translation>Añadir pequeño</translation>
+        <translation>Añadir en tamaño pequeño</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Add Large</source>
         <extracomment>The gallery&apos;s button that adds the widget at its large size</extracomment>
-        <translation>Añadir grande</translation>
+        <translation>Añadir en tamaño grande</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Add Extra Large</source>
         <extracomment>The gallery&apos;s button that adds the widget at its extra large size</extracomment>
-        <translation>Añadir muy grande</translation>
+        <translation>Añadir en tamaño muy grande</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add Medium</source>
         <extracomment>The gallery&apos;s button that adds the widget at its medium size</extracomment>
-        <translation>Añadir mediano</translation>
+        <translation>Añadir en tamaño mediano</translation>
     </message>
     <message>
         <location filename="../widgethost/host/widget_host.cpp" line="+33"/>

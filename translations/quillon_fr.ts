@@ -12,7 +12,7 @@
         <location line="+43"/>
         <source>Remove %1</source>
         <extracomment>Removes a city from the world board. %1 is the city&apos;s name.</extracomment>
-        <translation>Retirer %1</translation>
+        <translation>Retirer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+61"/>
@@ -89,7 +89,7 @@
     <message>
         <location line="+14"/>
         <source>Quick dates</source>
-        <translation>Dates rapides</translation>
+        <translation>Raccourcis de date</translation>
     </message>
 </context>
 <context>
@@ -244,7 +244,7 @@
     <message>
         <location line="+6"/>
         <source>Widgets live on your desktop, drawn by Quillon Widgets.</source>
-        <translation>Les widgets vivent sur votre bureau, affichés par Quillon Widgets.</translation>
+        <translation>Les widgets s&apos;affichent sur votre bureau, dessinés par Quillon Widgets.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -366,7 +366,7 @@
     <message>
         <location filename="../studio/inspector/world_board_settings.cpp" line="+9"/>
         <source>Drag to reorder. Medium shows 4 rows, Large 8, Extra Large 7.</source>
-        <translation>Faites glisser pour changer l&apos;ordre. Le format Moyen affiche 4 lignes, Grand 8 et Très grand 7.</translation>
+        <translation>Faites glisser pour changer l&apos;ordre. Le format Moyen affiche 4&#xa0;lignes, Grand&#xa0;8 et Très grand&#xa0;7.</translation>
     </message>
     <message>
         <location filename="../studio/inspector/clock_settings.cpp" line="+18"/>
@@ -1067,7 +1067,7 @@
         <location line="+10"/>
         <location line="+92"/>
         <source>Software Update</source>
-        <translation>Mise à jour de logiciel</translation>
+        <translation>Mise à jour logicielle</translation>
     </message>
     <message>
         <location line="-89"/>
@@ -1453,25 +1453,25 @@ La version installée n&apos;a pas été modifiée.</translation>
         <location filename="../widgethost/settings/widget_gallery.cpp" line="+31"/>
         <source>Add Small</source>
         <extracomment>The gallery&apos;s button that adds the widget at its small size</extracomment>
-        <translation>Ajouter le petit</translation>
+        <translation>Ajouter en petit</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Add Large</source>
         <extracomment>The gallery&apos;s button that adds the widget at its large size</extracomment>
-        <translation>Ajouter le grand</translation>
+        <translation>Ajouter en grand</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Add Extra Large</source>
         <extracomment>The gallery&apos;s button that adds the widget at its extra large size</extracomment>
-        <translation>Ajouter le très grand</translation>
+        <translation>Ajouter en très grand</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add Medium</source>
         <extracomment>The gallery&apos;s button that adds the widget at its medium size</extracomment>
-        <translation>Ajouter le moyen</translation>
+        <translation>Ajouter en moyen</translation>
     </message>
     <message>
         <location filename="../widgethost/host/widget_host.cpp" line="+33"/>

@@ -98,7 +98,7 @@
         <location filename="../names/display_names.cpp" line="+20"/>
         <source>World Board</source>
         <comment>widget kind</comment>
-        <translation>ワールドボード</translation>
+        <translation>世界時計</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -116,7 +116,7 @@
         <location line="+1"/>
         <source>Progress</source>
         <comment>widget kind</comment>
-        <translation>進捗</translation>
+        <translation>進み具合</translation>
     </message>
     <message>
         <location line="+1"/>
