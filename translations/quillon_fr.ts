@@ -640,7 +640,7 @@
         <location line="+14"/>
         <source>This is a development build, which doesn&apos;t update itself. Copies downloaded from %1 check for updates automatically.</source>
         <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
-        <translation>Ceci est une version de développement, qui ne se met pas à jour d&apos;elle-même. Les copies téléchargées depuis %1 recherchent automatiquement les mises à jour.</translation>
+        <translation>Ceci est un build de développement, qui ne se met pas à jour de lui-même. Les copies téléchargées depuis %1 recherchent automatiquement les mises à jour.</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1204,13 +1204,13 @@ La version installée n&apos;a pas été modifiée.</translation>
     <message>
         <location line="+1"/>
         <source>This build doesn&apos;t update itself</source>
-        <translation>Cette version ne se met pas à jour d&apos;elle-même</translation>
+        <translation>Ce build ne se met pas à jour de lui-même</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This is a development build of Quillon: it will not replace itself with the version on %1. Copies downloaded from %1 check for updates automatically.</source>
         <extracomment>%1 is the host name of the product&apos;s web site.</extracomment>
-        <translation>Ceci est une version de développement de Quillon&#xa0;: elle ne se remplacera pas par la version proposée sur %1. Les copies téléchargées depuis %1 recherchent automatiquement les mises à jour.</translation>
+        <translation>Ceci est un build de développement de Quillon&#xa0;: il ne se remplacera pas par la version proposée sur %1. Les copies téléchargées depuis %1 recherchent automatiquement les mises à jour.</translation>
     </message>
 </context>
 <context>
