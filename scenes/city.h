@@ -14,6 +14,7 @@ struct City {
     std::string name; // as shown on the board and the clock
     std::string country; // shown beside the name in pickers, and searched
     std::string timeZoneID; // IANA identifier of the city's local time
+    std::string countryCode; // ISO 3166 region code, for the country's name in other languages
 
     bool operator==(const City&) const = default;
 
