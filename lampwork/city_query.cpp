@@ -1,8 +1,7 @@
 // Entity lookups over the city catalogue.
 #include "lampwork/city_query.h"
 
-#include "names/display_names.h"
-#include "platform/text/user_locale.h"
+#include "names/city_display_names.h"
 
 namespace quillon {
 namespace {
@@ -21,7 +20,7 @@ std::vector<widgethost::Entity> entitiesOf(const std::vector<City>& cities)
 widgethost::Entity cityEntity(const City& city)
 {
     // The local city has no country: its subtitle names this computer instead, in the user's language.
-    return {city.id, city.name, countryName(city).toStdString()};
+    return {city.id, cityName(city).toStdString(), countryName(city).toStdString()};
 }
 
 std::vector<widgethost::Entity> cityEntities(const std::vector<std::string>& ids, const City& local)
@@ -38,7 +37,7 @@ std::vector<widgethost::Entity> cityEntities(const std::vector<std::string>& ids
 
 std::vector<widgethost::Entity> matchingCityEntities(const std::string& text, const City& local)
 {
-    return entitiesOf(City::search(text, local, text::userLocaleIdentifier("LC_CTYPE")));
+    return entitiesOf(searchCities(QString::fromStdString(text), local));
 }
 
 std::vector<widgethost::Entity> suggestedCityEntities(const City& local)

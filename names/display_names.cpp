@@ -78,12 +78,4 @@ QString displayName(ThemeID theme)
     return translated(kThemeNames[static_cast<std::size_t>(theme)]);
 }
 
-QString countryName(const City& city)
-{
-    if (city.country == City::kLocalCountry)
-        return QCoreApplication::translate(
-            "quillon::DisplayNames", "This Computer", "the country of the computer's own city");
-    return QString::fromStdString(city.country);
-}
-
 } // namespace quillon

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "core/dot_theme.h"
-#include "scenes/city.h"
 #include "scenes/dot_size.h"
 #include "scenes/dot_widget_kind.h"
 #include "scenes/progress_period.h"
@@ -16,8 +15,6 @@ namespace quillon {
 QString displayName(DotWidgetKind kind);
 QString displayName(DotSize size);
 QString displayName(ProgressPeriod period);
-// The country under a city's name; the computer's own city says so in the user's language.
-QString countryName(const City& city);
 QString displayName(ThemeID theme);
 
 } // namespace quillon

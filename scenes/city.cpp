@@ -185,13 +185,13 @@ std::optional<City> City::find(std::string_view id)
     return std::nullopt;
 }
 
-std::vector<City> City::search(std::string_view query)
+std::vector<City> City::search(std::string_view query, const OtherNames& otherNames)
 {
-    return search(query, local(), text::userLocaleIdentifier("LC_CTYPE"));
+    return search(query, local(), text::userLocaleIdentifier("LC_CTYPE"), otherNames);
 }
 
-std::vector<City> City::search(
-    std::string_view query, const City& localCity, std::string_view localeIdentifier)
+std::vector<City> City::search(std::string_view query, const City& localCity,
+    std::string_view localeIdentifier, const OtherNames& otherNames)
 {
     std::vector<City> candidates;
     candidates.reserve(all().size() + 1);
@@ -209,9 +209,10 @@ std::vector<City> City::search(
                          static_cast<int32_t>(trimmed.size())),
             turkic);
     std::vector<City> matches;
+    const auto found = [&](std::string_view name) { return searchForm(name, turkic).indexOf(needle) >= 0; };
     for (City& city : candidates) {
-        if (searchForm(city.name, turkic).indexOf(needle) >= 0
-            || searchForm(city.country, turkic).indexOf(needle) >= 0)
+        const std::vector<std::string> others = otherNames ? otherNames(city) : std::vector<std::string>();
+        if (found(city.name) || found(city.country) || std::any_of(others.begin(), others.end(), found))
             matches.push_back(std::move(city));
     }
     return matches;

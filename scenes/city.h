@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,12 +34,14 @@ struct City {
     // "local" gives the local city; any other id must match a catalogue id exactly.
     static std::optional<City> find(std::string_view id);
 
-    // The local city and the catalogue, in that order, whose name or country contains the query
+    // The local city and the catalogue, in that order, whose name or country, or one of the names
+    // `otherNames` gives (the city's and its country's in the user's language), contains the query
     // (trimmed of horizontal white space) case-insensitively under the user's locale; accents
     // count. A blank query gives all 69.
-    static std::vector<City> search(std::string_view query);
-    static std::vector<City> search(
-        std::string_view query, const City& localCity, std::string_view localeIdentifier);
+    using OtherNames = std::function<std::vector<std::string>(const City&)>;
+    static std::vector<City> search(std::string_view query, const OtherNames& otherNames = {});
+    static std::vector<City> search(std::string_view query, const City& localCity,
+        std::string_view localeIdentifier, const OtherNames& otherNames = {});
 };
 
 // The board's cities when none have been chosen.

@@ -34,6 +34,100 @@
     </message>
 </context>
 <context>
+    <name>quillon::CityNames</name>
+    <message>
+        <location filename="../names/city_display_names.cpp" line="+23"/>
+        <source>San Francisco</source>
+        <comment>a city in the USA</comment>
+        <translation>San Francisco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seattle</source>
+        <comment>a city in the USA</comment>
+        <translation>Seattle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dallas</source>
+        <comment>a city in the USA</comment>
+        <translation>Dallas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Austin</source>
+        <comment>a city in the USA</comment>
+        <translation>Austin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Miami</source>
+        <comment>a city in the USA</comment>
+        <translation>Miami</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boston</source>
+        <comment>a city in the USA</comment>
+        <translation>Boston</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>San Juan</source>
+        <comment>the capital of Puerto Rico</comment>
+        <translation>San Juan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rio de Janeiro</source>
+        <comment>a city in Brazil</comment>
+        <translation>Rio de Janeiro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Barcelona</source>
+        <comment>a city in Spain</comment>
+        <translation>Barcelona</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mumbai</source>
+        <comment>a city in India</comment>
+        <translation>Mumbai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Delhi</source>
+        <comment>the capital of India</comment>
+        <translation>Neu-Delhi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bangalore</source>
+        <comment>a city in India</comment>
+        <translation>Bangalore</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beijing</source>
+        <comment>the capital of China</comment>
+        <translation>Peking</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>en</source>
+        <comment>language code</comment>
+        <extracomment>The code of this catalogue&apos;s language, as ICU names languages (&quot;de&quot;, &quot;fr&quot;, &quot;es&quot;, &quot;ja&quot;): the names of cities and countries are taken from ICU in that language.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Local</source>
+        <comment>the computer&apos;s own city, when its zone has no city</comment>
+        <translation>Ortszeit</translation>
+    </message>
+</context>
+<context>
     <name>quillon::CityPicker</name>
     <message>
         <location filename="../studio/inspector/city_picker.cpp" line="+64"/>
@@ -227,7 +321,7 @@
         <translation>Phosphor</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../names/city_display_names.cpp" line="+16"/>
         <source>This Computer</source>
         <comment>the country of the computer&apos;s own city</comment>
         <translation>Dieser Computer</translation>
@@ -1286,7 +1380,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::WidgetFamily</name>
     <message>
-        <location filename="../widget_plugin/widget_plugin.cpp" line="+28"/>
+        <location filename="../widget_plugin/widget_plugin.cpp" line="+23"/>
         <source>Small</source>
         <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
         <translation>Klein</translation>

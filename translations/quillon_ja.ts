@@ -34,6 +34,100 @@
     </message>
 </context>
 <context>
+    <name>quillon::CityNames</name>
+    <message>
+        <location filename="../names/city_display_names.cpp" line="+23"/>
+        <source>San Francisco</source>
+        <comment>a city in the USA</comment>
+        <translation>サンフランシスコ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seattle</source>
+        <comment>a city in the USA</comment>
+        <translation>シアトル</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dallas</source>
+        <comment>a city in the USA</comment>
+        <translation>ダラス</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Austin</source>
+        <comment>a city in the USA</comment>
+        <translation>オースティン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Miami</source>
+        <comment>a city in the USA</comment>
+        <translation>マイアミ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boston</source>
+        <comment>a city in the USA</comment>
+        <translation>ボストン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>San Juan</source>
+        <comment>the capital of Puerto Rico</comment>
+        <translation>サンフアン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rio de Janeiro</source>
+        <comment>a city in Brazil</comment>
+        <translation>リオデジャネイロ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Barcelona</source>
+        <comment>a city in Spain</comment>
+        <translation>バルセロナ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mumbai</source>
+        <comment>a city in India</comment>
+        <translation>ムンバイ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Delhi</source>
+        <comment>the capital of India</comment>
+        <translation>ニューデリー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bangalore</source>
+        <comment>a city in India</comment>
+        <translation>バンガロール</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beijing</source>
+        <comment>the capital of China</comment>
+        <translation>北京</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>en</source>
+        <comment>language code</comment>
+        <extracomment>The code of this catalogue&apos;s language, as ICU names languages (&quot;de&quot;, &quot;fr&quot;, &quot;es&quot;, &quot;ja&quot;): the names of cities and countries are taken from ICU in that language.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Local</source>
+        <comment>the computer&apos;s own city, when its zone has no city</comment>
+        <translation>現地時刻</translation>
+    </message>
+</context>
+<context>
     <name>quillon::CityPicker</name>
     <message>
         <location filename="../studio/inspector/city_picker.cpp" line="+64"/>
@@ -227,7 +321,7 @@
         <translation>蛍光</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../names/city_display_names.cpp" line="+16"/>
         <source>This Computer</source>
         <comment>the country of the computer&apos;s own city</comment>
         <translation>このコンピュータ</translation>
@@ -1283,7 +1377,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::WidgetFamily</name>
     <message>
-        <location filename="../widget_plugin/widget_plugin.cpp" line="+28"/>
+        <location filename="../widget_plugin/widget_plugin.cpp" line="+23"/>
         <source>Small</source>
         <extracomment>A widget&apos;s size, in its menu and in the gallery</extracomment>
         <translation>小</translation>

@@ -1,6 +1,6 @@
 #include "studio/inspector/city_picker.h"
 
-#include "names/display_names.h"
+#include "names/city_display_names.h"
 #include "platform/calendar/instant.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/symbols.h"
@@ -27,7 +27,7 @@ QWidget* resultRow(const City& city, const QString& offset)
     layout->setContentsMargins(10, 4, 10, 4);
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
-    names->addWidget(new QLabel(qText(city.name)));
+    names->addWidget(new QLabel(cityName(city)));
     auto* country = new QLabel(countryName(city));
     country->setFont(captionFont());
     makeSecondary(*country);
@@ -113,7 +113,7 @@ QString CityPicker::noResultsText() const
 void CityPicker::search(const QString& query)
 {
     m_found.clear();
-    for (City& city : City::search(query.toStdString())) {
+    for (City& city : searchCities(query)) {
         if (!m_exclude.contains(city.id))
             m_found.push_back(std::move(city));
     }
@@ -123,7 +123,7 @@ void CityPicker::search(const QString& query)
         auto* item = new QListWidgetItem(m_results);
         //: A found city for assistive technologies: the city, its country and its GMT offset.
         item->setData(Qt::AccessibleTextRole,
-            tr("%1, %2, %3", "city, country, offset").arg(qText(city.name), countryName(city), offset));
+            tr("%1, %2, %3", "city, country, offset").arg(cityName(city), countryName(city), offset));
         QWidget* row = resultRow(city, offset);
         item->setSizeHint(row->sizeHint());
         m_results->setItemWidget(item, row);

@@ -1,6 +1,6 @@
 #include "studio/inspector/city_row.h"
 
-#include "names/display_names.h"
+#include "names/city_display_names.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/text_styles.h"
 #include "studio/inspector/inspector_texts.h"
@@ -20,7 +20,7 @@ CityRow::CityRow(City city, QWidget* accessory, QWidget* parent)
     row->setSpacing(10);
     auto* names = new QVBoxLayout;
     names->setSpacing(1);
-    m_name = new QLabel(qText(m_city.name), this);
+    m_name = new QLabel(cityName(m_city), this);
     m_caption = new QLabel(this);
     m_caption->setFont(captionFont());
     makeSecondary(*m_caption);
@@ -49,7 +49,7 @@ void CityRow::showTime(Instant now, bool use24h)
     m_time->setText(qText(cityLocalTime(m_city, now, use24h)));
     //: A city's row for assistive technologies: the city, the line under it and its local time.
     setAccessibleName(tr("%1, %2, %3", "city, country and offset, time")
-                          .arg(qText(m_city.name), m_caption->text(), m_time->text()));
+                          .arg(cityName(m_city), m_caption->text(), m_time->text()));
 }
 
 QString CityRow::timeText() const

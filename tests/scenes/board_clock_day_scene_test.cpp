@@ -15,7 +15,7 @@ using testing::describe;
 using testing::leading;
 using testing::utcInstant;
 
-const City kAtlantis {"atlantis", "Atlantis", "Ocean", "Ocean/Atlantis"};
+const City kAtlantis {"atlantis", "Atlantis", "Ocean", "Ocean/Atlantis", ""};
 
 TEST(BoardScene, ShowsAsManyCitiesAsTheSizeHasRows)
 {

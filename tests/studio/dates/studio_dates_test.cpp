@@ -203,7 +203,7 @@ TEST(InspectorTexts, GmtOffsetsShowMinutesOnlyWhenThereAreSome)
 TEST(InspectorTexts, ACityWhoseZoneIsUnknownUsesTheMachinesZone)
 {
     const testing::ScopedTZ kolkata("Asia/Kolkata");
-    const City lost {"lost", "Lost", "Nowhere", "Not/AZone"};
+    const City lost {"lost", "Lost", "Nowhere", "Not/AZone", ""};
     EXPECT_EQ(gmtOffsetText(lost, utc(2026, 12, 5, 12)), "GMT+5:30");
     EXPECT_EQ(cityLocalTime(lost, utc(2026, 12, 5, 12), true), "17:30");
 }
