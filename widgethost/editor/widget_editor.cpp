@@ -2,6 +2,7 @@
 
 #include "platform/calendar/civil_date.h"
 #include "platform/calendar/instant.h"
+#include "widgethost/editor/editable_date_format.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,7 +103,7 @@ Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, 
     auto* set = new QCheckBox(WidgetEditor::tr("Set"));
     auto* when = new QDateTimeEdit;
     when->setCalendarPopup(true);
-    when->setDisplayFormat("yyyy-MM-dd HH:mm");
+    when->setDisplayFormat(editableDateTimeFormat(when->locale()));
     when->setAccessibleName(text(parameter.title));
     //: The "Set" check box's name for screen readers; %1 is the date's title, such as "Date".
     set->setAccessibleName(WidgetEditor::tr("Set %1").arg(text(parameter.title)));
