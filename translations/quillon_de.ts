@@ -818,7 +818,13 @@
 <context>
     <name>quillon::StudioWindow</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+65"/>
+        <location filename="../studio/window/studio_window.cpp" line="+50"/>
+        <source>Quillon support</source>
+        <extracomment>The subject of a new mail to Quillon&apos;s support, in the user&apos;s mail program</extracomment>
+        <translation>Quillon-Support</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Your changes could not be saved: %1. The settings file is unchanged; your next change is saved once it can be.</source>
         <extracomment>The note under the window when a change could not be saved; %1 says why, as in &quot;the folder ~/.config/quillon is read-only&quot;</extracomment>
         <translation>Ihre Änderungen konnten nicht gespeichert werden: %1. Die Einstellungsdatei ist unverändert; Ihre nächste Änderung wird gespeichert, sobald das wieder möglich ist.</translation>
@@ -1465,7 +1471,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/editor/widget_editor.cpp" line="+102"/>
+        <location filename="../widgethost/editor/widget_editor.cpp" line="+103"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>Festlegen</translation>

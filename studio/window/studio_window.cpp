@@ -46,7 +46,8 @@ QUrl supportMail()
         = QString::fromStdString(info.version) + " (" + QString::fromStdString(info.build) + ")";
     QUrl mail(QString("mailto:") + QUILLON_SUPPORT_EMAIL);
     QUrlQuery query;
-    query.addQueryItem("subject", "Quillon support");
+    //: The subject of a new mail to Quillon's support, in the user's mail program
+    query.addQueryItem("subject", QCoreApplication::translate("quillon::StudioWindow", "Quillon support"));
     query.addQueryItem(
         "body", QString("\n\n\u2014\nQuillon ") + version + ", Linux " + QSysInfo::prettyProductName());
     mail.setQuery(query);
