@@ -66,10 +66,21 @@ MonthCalendar::MonthCalendar(Calendar calendar, std::string localeIdentifier, In
     m_next->setToolTip(tr("Next month"));
     m_next->setAccessibleName(tr("Next month"));
     connect(m_next, &QToolButton::clicked, this, [this] { stepMonth(1); });
-    header->addWidget(m_today);
     header->addWidget(m_previous);
     header->addWidget(m_next);
     column->addLayout(header);
+    // Today sits beside the title while the longest month's title fits there with it; where it does
+    // not (French "septembre 2026" beside "Aujourd'hui"), on a line of its own under the title.
+    const int besideTitle = m_today->sizeHint().width() + m_previous->sizeHint().width()
+        + m_next->sizeHint().width() + 3 * header->spacing();
+    if (widestTitleWidth() + besideTitle <= gridWidth) {
+        header->insertWidget(1, m_today);
+    } else {
+        auto* todayLine = new QHBoxLayout;
+        todayLine->addStretch(1);
+        todayLine->addWidget(m_today);
+        column->addLayout(todayLine);
+    }
 
     auto* weekdays = new QHBoxLayout;
     weekdays->setSpacing(kCellGap);
@@ -234,10 +245,26 @@ void MonthCalendar::placeTabStop()
         tabStop->setFocus(Qt::OtherFocusReason);
 }
 
+QString MonthCalendar::titleOf(Instant month) const
+{
+    return qText(formatLocaleSkeleton(month, m_calendar.timeZone(), "MMMMy", m_locale));
+}
+
+int MonthCalendar::widestTitleWidth() const
+{
+    // The months of a year from the selection's: each language's longest month is among them.
+    int widest = 0;
+    Instant month = startOfMonth(m_selection, m_calendar);
+    for (int index = 0; index < 12; ++index) {
+        widest = std::max(widest, m_title->sizeHintFor(titleOf(month)).width());
+        month = m_calendar.addingMonths(month, 1);
+    }
+    return widest;
+}
+
 void MonthCalendar::updateHeader(int direction)
 {
-    m_title->setText(
-        qText(formatLocaleSkeleton(m_month, m_calendar.timeZone(), "MMMMy", m_locale)), direction);
+    m_title->setText(titleOf(m_month), direction);
     m_today->setEnabled(canGoToToday(m_month, m_earliest, m_calendar));
     m_previous->setEnabled(canStepBack(m_month, m_earliest, m_calendar));
 }

@@ -61,6 +61,9 @@ protected:
 private:
     void showMonth(Instant month, bool animated);
     void fillCells();
+    QString titleOf(Instant month) const;
+    // The width the longest month's title takes.
+    int widestTitleWidth() const;
     // `direction` rolls the title: 1 to a later month, -1 to an earlier one, 0 at once.
     void updateHeader(int direction);
     void moveSelectionBy(int days);

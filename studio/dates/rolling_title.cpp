@@ -36,7 +36,12 @@ void RollingTitle::setProgress(double progress)
 
 QSize RollingTitle::sizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(m_text) + 4, fontMetrics().height() + 2};
+    return sizeHintFor(m_text);
+}
+
+QSize RollingTitle::sizeHintFor(const QString& text) const
+{
+    return {fontMetrics().horizontalAdvance(text) + 4, fontMetrics().height() + 2};
 }
 
 void RollingTitle::paintEvent(QPaintEvent*)

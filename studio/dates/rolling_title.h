@@ -20,6 +20,8 @@ public:
     // How far the roll has come, from 0 to 1 (a spring may overshoot a little).
     void setProgress(double progress);
     QSize sizeHint() const override;
+    // The size the title would want showing `text`.
+    QSize sizeHintFor(const QString& text) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

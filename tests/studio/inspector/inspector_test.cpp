@@ -7,6 +7,7 @@
 #include "studio/dates/countdown_date_picker.h"
 #include "studio/dates/day_cell.h"
 #include "studio/dates/month_calendar.h"
+#include "studio/dates/rolling_title.h"
 #include "studio/inspector/board_city_list.h"
 #include "studio/inspector/city_picker.h"
 #include "studio/inspector/city_row.h"
@@ -439,6 +440,30 @@ private slots:
         QCOMPARE(calendar->titleText(), QString("November 2026"));
         calendar->todayButton()->click();
         QCOMPARE(calendar->titleText(), QString("September 2026"));
+    }
+
+    // In every language the longest month's title shows whole beside or above the Today button
+    // (French "septembre 2026" was cut by "Aujourd'hui").
+    void noLanguagesMonthTitleIsCut()
+    {
+        for (const char* locale : {"en_US", "de_DE", "fr_FR", "es_ES", "ja_JP"}) {
+            MonthCalendar calendar(Calendar(TimeZone::utc(), 1, 1), locale, at(2026, 1, 15, 12, 0),
+                at(2026, 1, 1, 0, 0), at(2026, 1, 1, 0, 0));
+            calendar.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&calendar));
+            auto* title = calendar.findChild<RollingTitle*>();
+            QVERIFY(title);
+            for (int month = 1; month <= 12; ++month) {
+                const QString shown = calendar.titleText();
+                QVERIFY2(title->width() >= title->sizeHint().width(),
+                    qPrintable(QString("%1: \"%2\" needs %3 points and has %4")
+                                   .arg(locale, shown)
+                                   .arg(title->sizeHint().width())
+                                   .arg(title->width())));
+                QVERIFY(!title->geometry().intersects(calendar.todayButton()->geometry()));
+                calendar.stepMonth(1);
+            }
+        }
     }
 
     void datesAreWrittenInTheUsersLocale()
