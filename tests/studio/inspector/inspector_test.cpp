@@ -607,6 +607,9 @@ private slots:
             m_view.reset();
             m_model = std::make_unique<StudioModel>(*m_store, m_reloader, kNow);
             m_view = std::make_unique<InspectorView>(*m_model);
+            // Shown, as the studio shows it: a column never shown has not laid out its rows.
+            m_view->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
         } else {
             folder += "/";
         }
