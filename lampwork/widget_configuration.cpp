@@ -2,6 +2,7 @@
 #include "lampwork/widget_configuration.h"
 
 #include "names/display_names.h"
+#include "names/dot_text_notes.h"
 #include "platform/calendar/civil_date.h"
 #include "platform/json/json_depth.h"
 #include "platform/text/utf.h"
@@ -179,7 +180,8 @@ widgethost::ConfigurationType configurationType(IntentType type)
                     QCoreApplication::translate(
                         "quillon::WidgetConfiguration", "Title", "what a countdown counts to"),
                     QCoreApplication::translate(
-                        "quillon::WidgetConfiguration", "Leave empty to use the app's title."),
+                        "quillon::WidgetConfiguration", "Leave empty to use the app's title.")
+                        + u'\n' + dotCharactersNote(),
                     ParameterType::text, "Text"),
                 optionalParameter("target",
                     QCoreApplication::translate(
@@ -193,7 +195,8 @@ widgethost::ConfigurationType configurationType(IntentType type)
                 optionalParameter("message",
                     QCoreApplication::translate("quillon::WidgetConfiguration", "Message"),
                     QCoreApplication::translate(
-                        "quillon::WidgetConfiguration", "Leave empty to use the app's message."),
+                        "quillon::WidgetConfiguration", "Leave empty to use the app's message.")
+                        + u'\n' + dotCharactersNote(),
                     ParameterType::text, "Text")}};
     }
     return {};

@@ -328,6 +328,25 @@
     </message>
 </context>
 <context>
+    <name>quillon::DotTextNotes</name>
+    <message>
+        <location filename="../names/dot_text_notes.cpp" line="+34"/>
+        <source>Letters A to Z without accents, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
+        <translation>Buchstaben von A bis Z ohne Umlaute und Akzente, Ziffern, $ € £ ¥ ₹ sowie ! ? % &amp; # + - / : . , werden angezeigt; alle anderen Zeichen werden zu Leerzeichen.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>None of these characters show on the dots.</source>
+        <translation>Keines dieser Zeichen erscheint in Punkten.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The dots show this as “%1”.</source>
+        <extracomment>%1 is the text as the dots show it, in capitals, with accents dropped and other characters as spaces. Use the quotation marks of the language.</extracomment>
+        <translation>In Punkten erscheint das als „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>quillon::HowToAddView</name>
     <message>
         <location filename="../studio/window/how_to_add_view.cpp" line="+77"/>
@@ -492,8 +511,8 @@
         <translation>Zeitraum</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/countdown_settings.cpp" line="+31"/>
-        <location line="+4"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+32"/>
+        <location line="+6"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
         <translation>Titel</translation>
@@ -502,10 +521,11 @@
         <location line="-1"/>
         <source>New Year</source>
         <comment>an example countdown title</comment>
+        <extracomment>The dots show only letters A to Z without accents, numbers and a few signs: an example they show right, such as a holiday&apos;s name written in those letters.</extracomment>
         <translation>Neujahr</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
         <source>Counting down to</source>
         <translation>Countdown bis</translation>
     </message>
@@ -517,16 +537,11 @@
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/sign_settings.cpp" line="+14"/>
+        <location filename="../studio/inspector/sign_settings.cpp" line="+15"/>
         <location line="+3"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
         <translation>Nachricht</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Letters, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
-        <translation>Buchstaben, Ziffern, $ € £ ¥ ₹ sowie ! ? % &amp; # + - / : . , werden angezeigt; alle anderen Zeichen werden zu Leerzeichen.</translation>
     </message>
     <message>
         <location filename="../studio/inspector/sync_note.cpp" line="+26"/>
@@ -539,7 +554,7 @@
         <translation>Um einem einzelnen Widget ein eigenes Farbthema oder eine eigene Stadt zu geben, klicken Sie es auf dem Desktop mit der rechten Maustaste an und wählen Sie „Widget bearbeiten“.</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/countdown_settings.cpp" line="+47"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+57"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>Datum, %1</translation>
@@ -1316,7 +1331,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::WidgetConfiguration</name>
     <message>
-        <location filename="../lampwork/widget_configuration.cpp" line="+34"/>
+        <location filename="../lampwork/widget_configuration.cpp" line="+35"/>
         <source>Same as App</source>
         <translation>Wie in der App</translation>
     </message>
@@ -1362,7 +1377,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Leer lassen, um den Titel der App zu verwenden.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>Datum</translation>

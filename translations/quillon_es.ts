@@ -328,6 +328,25 @@
     </message>
 </context>
 <context>
+    <name>quillon::DotTextNotes</name>
+    <message>
+        <location filename="../names/dot_text_notes.cpp" line="+34"/>
+        <source>Letters A to Z without accents, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
+        <translation>Las letras de la A a la Z sin acentos ni tildes, los números, $ € £ ¥ ₹ y ! ? % &amp; # + - / : . , se muestran; lo demás se convierte en un espacio.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>None of these characters show on the dots.</source>
+        <translation>Ninguno de estos caracteres se muestra en los puntos.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The dots show this as “%1”.</source>
+        <extracomment>%1 is the text as the dots show it, in capitals, with accents dropped and other characters as spaces. Use the quotation marks of the language.</extracomment>
+        <translation>En los puntos se muestra como «%1».</translation>
+    </message>
+</context>
+<context>
     <name>quillon::HowToAddView</name>
     <message>
         <location filename="../studio/window/how_to_add_view.cpp" line="+77"/>
@@ -492,8 +511,8 @@
         <translation>Periodo</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/countdown_settings.cpp" line="+31"/>
-        <location line="+4"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+32"/>
+        <location line="+6"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
         <translation>Título</translation>
@@ -502,10 +521,11 @@
         <location line="-1"/>
         <source>New Year</source>
         <comment>an example countdown title</comment>
-        <translation>Año Nuevo</translation>
+        <extracomment>The dots show only letters A to Z without accents, numbers and a few signs: an example they show right, such as a holiday&apos;s name written in those letters.</extracomment>
+        <translation>Nochevieja</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
         <source>Counting down to</source>
         <translation>Cuenta atrás hasta</translation>
     </message>
@@ -517,16 +537,11 @@
         <translation>Fecha</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/sign_settings.cpp" line="+14"/>
+        <location filename="../studio/inspector/sign_settings.cpp" line="+15"/>
         <location line="+3"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
         <translation>Mensaje</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Letters, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
-        <translation>Las letras, los números, $ € £ ¥ ₹ y ! ? % &amp; # + - / : . , se muestran; lo demás se convierte en un espacio.</translation>
     </message>
     <message>
         <location filename="../studio/inspector/sync_note.cpp" line="+26"/>
@@ -539,7 +554,7 @@
         <translation>Para darle a un widget su propio tema o ciudad, haz clic derecho sobre él en el escritorio y elige «Editar widget».</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/countdown_settings.cpp" line="+47"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+57"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>Fecha, %1</translation>
@@ -1316,7 +1331,7 @@ La versión instalada no ha cambiado.</translation>
 <context>
     <name>quillon::WidgetConfiguration</name>
     <message>
-        <location filename="../lampwork/widget_configuration.cpp" line="+34"/>
+        <location filename="../lampwork/widget_configuration.cpp" line="+35"/>
         <source>Same as App</source>
         <translation>Igual que la app</translation>
     </message>
@@ -1362,7 +1377,7 @@ La versión instalada no ha cambiado.</translation>
         <translation>Déjalo en blanco para usar el título de la app.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>Fecha</translation>

@@ -328,6 +328,25 @@
     </message>
 </context>
 <context>
+    <name>quillon::DotTextNotes</name>
+    <message>
+        <location filename="../names/dot_text_notes.cpp" line="+34"/>
+        <source>Letters A to Z without accents, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
+        <translation>表示できるのはアクセントのないA～Zの英字、数字、$ € £ ¥ ₹、! ? % &amp; # + - / : . , です。それ以外の文字は空白になります。</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>None of these characters show on the dots.</source>
+        <translation>これらの文字はドットでは表示されません。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The dots show this as “%1”.</source>
+        <extracomment>%1 is the text as the dots show it, in capitals, with accents dropped and other characters as spaces. Use the quotation marks of the language.</extracomment>
+        <translation>ドットでは「%1」と表示されます。</translation>
+    </message>
+</context>
+<context>
     <name>quillon::HowToAddView</name>
     <message>
         <location filename="../studio/window/how_to_add_view.cpp" line="+77"/>
@@ -491,8 +510,8 @@
         <translation>期間</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/countdown_settings.cpp" line="+31"/>
-        <location line="+4"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+32"/>
+        <location line="+6"/>
         <source>Title</source>
         <comment>a countdown&apos;s title</comment>
         <translation>タイトル</translation>
@@ -501,10 +520,11 @@
         <location line="-1"/>
         <source>New Year</source>
         <comment>an example countdown title</comment>
-        <translation>New Year</translation>
+        <extracomment>The dots show only letters A to Z without accents, numbers and a few signs: an example they show right, such as a holiday&apos;s name written in those letters.</extracomment>
+        <translation>Oshogatsu</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
         <source>Counting down to</source>
         <translation>目標日時</translation>
     </message>
@@ -516,16 +536,11 @@
         <translation>日時</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/sign_settings.cpp" line="+14"/>
+        <location filename="../studio/inspector/sign_settings.cpp" line="+15"/>
         <location line="+3"/>
         <source>Message</source>
         <comment>the text a sign shows</comment>
         <translation>メッセージ</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Letters, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
-        <translation>表示できるのは英字、数字、$ € £ ¥ ₹、! ? % &amp; # + - / : . , です。それ以外の文字は空白になります。</translation>
     </message>
     <message>
         <location filename="../studio/inspector/sync_note.cpp" line="+26"/>
@@ -538,7 +553,7 @@
         <translation>1つのウィジェットだけに独自のテーマや都市を設定するには、デスクトップ上でそのウィジェットを右クリックし、「このウィジェットを編集」を選択します。</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/countdown_settings.cpp" line="+47"/>
+        <location filename="../studio/inspector/countdown_settings.cpp" line="+57"/>
         <source>Date, %1</source>
         <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
         <translation>日時、%1</translation>
@@ -1313,7 +1328,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::WidgetConfiguration</name>
     <message>
-        <location filename="../lampwork/widget_configuration.cpp" line="+34"/>
+        <location filename="../lampwork/widget_configuration.cpp" line="+35"/>
         <source>Same as App</source>
         <translation>アプリと同じ</translation>
     </message>
@@ -1359,7 +1374,7 @@ The installed version was not changed.</source>
         <translation>空欄の場合はアプリのタイトルを使用します。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Date</source>
         <comment>when a countdown ends</comment>
         <translation>日時</translation>

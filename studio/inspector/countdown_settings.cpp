@@ -8,6 +8,7 @@
 #include "studio/controls/qt_text.h"
 #include "studio/controls/symbols.h"
 #include "studio/inspector/column_fit.h"
+#include "studio/inspector/dot_text_footer.h"
 #include "studio/inspector/inspector_texts.h"
 #include "studio/model/studio_model.h"
 
@@ -28,21 +29,19 @@ CountdownSettings::CountdownSettings(StudioModel& model, QWidget* parent)
     : KindSettings(parent)
     , m_model(model)
 {
-    FormSection* titleSection = addSection(tr("Title", "a countdown's title"));
+    m_titleSection = addSection(tr("Title", "a countdown's title"));
     m_titleField = new GrowingTextEdit(1, 3);
     m_titleField->setObjectName("countdownTitle");
+    //: The dots show only letters A to Z without accents, numbers and a few signs: an example they
+    //: show right, such as a holiday's name written in those letters.
     m_titleField->setPlaceholderText(tr("New Year", "an example countdown title"));
     m_titleField->setAccessibleName(tr("Title", "a countdown's title"));
     m_titleField->setPlainText(QString::fromStdString(m_model.state().countdownTitle));
     connect(m_titleField, &QPlainTextEdit::textChanged, this,
         [this] { m_model.setCountdownTitle(m_titleField->toPlainText().toStdString()); });
-    titleSection->addRow(m_titleField);
-    // The hint is English in the code, listed for the translation tools with the inspector's texts.
-    titleSection->setFooter(
-        QCoreApplication::translate(kInspectorTextsContext, std::string(kLongTitleHint).c_str()));
-    m_titleHint = titleSection->footer();
-    m_titleHint->setObjectName("countdownTitleHint");
-    m_titleHint->setVisible(showsLongTitleHint(m_model.state().countdownTitle));
+    m_titleSection->addRow(m_titleField);
+    m_titleSection->footer()->setObjectName("countdownTitleHint");
+    refreshTitleFooter();
 
     m_dateSection = addSection(tr("Counting down to"));
     auto* dateRow = new QWidget;
@@ -63,7 +62,7 @@ CountdownSettings::CountdownSettings(StudioModel& model, QWidget* parent)
 
     connect(&m_model, &StudioModel::countdownTitleChanged, this, [this] {
         m_titleField->setTextIfDifferent(QString::fromStdString(m_model.state().countdownTitle));
-        m_titleHint->setVisible(showsLongTitleHint(m_model.state().countdownTitle));
+        refreshTitleFooter();
     });
     connect(&m_model, &StudioModel::countdownDateChanged, this, [this] {
         refreshDateButton();
@@ -85,6 +84,16 @@ void CountdownSettings::showEvent(QShowEvent* event)
 {
     KindSettings::showEvent(event);
     refreshCountdown();
+}
+
+void CountdownSettings::refreshTitleFooter()
+{
+    const std::string& title = m_model.state().countdownTitle;
+    // The hint is English in the code, listed for the translation tools with the inspector's texts.
+    const QString longTitleHint = showsLongTitleHint(title)
+        ? QCoreApplication::translate(kInspectorTextsContext, std::string(kLongTitleHint).c_str())
+        : QString();
+    showDotTextFooter(*m_titleSection, *m_titleField, title, longTitleHint);
 }
 
 void CountdownSettings::refreshDateButton()

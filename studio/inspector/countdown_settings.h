@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 
-class QLabel;
-
 namespace quillon {
 
 class FormSection;
@@ -28,13 +26,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // What the dots make of the title, and the long title hint from its 33rd character on.
+    void refreshTitleFooter();
     void refreshDateButton();
     // The date section's note, which counts the days from the model's clock.
     void refreshCountdown();
 
     StudioModel& m_model;
     GrowingTextEdit* m_titleField = nullptr;
-    QLabel* m_titleHint = nullptr;
+    FormSection* m_titleSection = nullptr;
     FormSection* m_dateSection = nullptr;
     QPushButton* m_dateButton = nullptr;
 };

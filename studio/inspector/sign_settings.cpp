@@ -3,6 +3,7 @@
 
 #include "studio/controls/form_section.h"
 #include "studio/controls/growing_text_edit.h"
+#include "studio/inspector/dot_text_footer.h"
 #include "studio/model/studio_model.h"
 
 namespace quillon {
@@ -11,20 +12,20 @@ SignSettings::SignSettings(StudioModel& model, QWidget* parent)
     : KindSettings(parent)
     , m_model(model)
 {
-    FormSection* message = addSection(tr("Message", "the text a sign shows"));
+    FormSection* section = addSection(tr("Message", "the text a sign shows"));
     m_messageField = new GrowingTextEdit(3, 6);
     m_messageField->setObjectName("signMessage");
     m_messageField->setAccessibleName(tr("Message", "the text a sign shows"));
     m_messageField->setPlainText(QString::fromStdString(m_model.state().signText));
     connect(m_messageField, &QPlainTextEdit::textChanged, this,
         [this] { m_model.setSignText(m_messageField->toPlainText().toStdString()); });
-    message->addRow(m_messageField);
-    message->setFooter(
-        tr("Letters, numbers, $ \u20AC \u00A3 \u00A5 \u20B9 and ! ? % & # + - / : . , are shown; "
-           "anything else becomes a space."));
+    section->addRow(m_messageField);
+    showDotTextFooter(*section, *m_messageField, m_model.state().signText);
 
-    connect(&m_model, &StudioModel::signTextChanged, this,
-        [this] { m_messageField->setTextIfDifferent(QString::fromStdString(m_model.state().signText)); });
+    connect(&m_model, &StudioModel::signTextChanged, this, [this, section] {
+        m_messageField->setTextIfDifferent(QString::fromStdString(m_model.state().signText));
+        showDotTextFooter(*section, *m_messageField, m_model.state().signText);
+    });
 }
 
 } // namespace quillon

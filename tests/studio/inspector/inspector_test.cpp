@@ -1,5 +1,6 @@
 // The settings column over a real model: what each kind shows, and what each control writes.
 #include "names/display_names.h"
+#include "names/dot_text_notes.h"
 #include "platform/translations/translations.h"
 #include "studio/controls/form_section.h"
 #include "studio/controls/growing_text_edit.h"
@@ -141,10 +142,10 @@ private slots:
         QTest::keyClicks(field, QString(32, 'a'));
         QCOMPARE(m_model->state().countdownTitle, std::string(32, 'a'));
         QLabel* hint = child<QLabel>(*m_view, "countdownTitleHint");
-        QVERIFY(hint->isHidden());
+        const QString longTitles("Long titles wrap onto more lines with smaller dots.");
+        QVERIFY(!hint->text().contains(longTitles));
         QTest::keyClicks(field, "b");
-        QVERIFY(!hint->isHidden());
-        QCOMPARE(hint->text(), QString("Long titles wrap onto more lines with smaller dots."));
+        QCOMPARE(hint->text(), longTitles + '\n' + dotCharactersNote());
         QCOMPARE(m_store->stored.countdownTitle, std::string(32, 'a') + "b"); // saved at once
         // The field grows with the text but stops at three lines.
         QTest::keyClicks(field, QString(400, 'c'));
@@ -373,7 +374,35 @@ private slots:
         QCOMPARE(m_model->state().signText, std::string("GATE 12"));
         m_model->setSignText("FROM ELSEWHERE");
         QCOMPARE(field->toPlainText(), QString("FROM ELSEWHERE"));
-        QVERIFY(sections().front()->footer()->text().startsWith("Letters, numbers,"));
+        QCOMPARE(sections().front()->footer()->text(), dotCharactersNote());
+    }
+
+    // Both fields whose text goes on the dots say which characters show, and what shows instead of
+    // a text they cannot show as typed; a screen reader hears it as the field's description.
+    void theTextFieldsSayWhatTheDotsMakeOfTheirText()
+    {
+        const auto footerAfterTyping = [this](DotWidgetKind kind, const char* fieldName, const QString& text) {
+            m_model->selectKind(kind);
+            GrowingTextEdit* field = child<GrowingTextEdit>(*m_view, fieldName);
+            field->selectAll();
+            // As an input method commits it: QTest types only Latin-1.
+            field->insertPlainText(text);
+            const QString footer = sections().front()->footer()->text();
+            return std::pair {footer, field->accessibleDescription()};
+        };
+        for (const auto& [kind, field] : {std::pair {DotWidgetKind::countdown, "countdownTitle"},
+                 std::pair {DotWidgetKind::sign, "signMessage"}}) {
+            const auto [accented, accentedDescription] = footerAfterTyping(kind, field, QString::fromUtf8("Año Nuevo"));
+            QCOMPARE(accented,
+                QString::fromUtf8("The dots show this as \u201CANO NUEVO\u201D.") + '\n' + dotCharactersNote());
+            QCOMPARE(accentedDescription, accented);
+            QVERIFY(footerAfterTyping(kind, field, QString::fromUtf8("\u304A\u6B63\u6708"))
+                        .first.startsWith("None of these characters show on the dots."));
+            QCOMPARE(footerAfterTyping(kind, field, "Launch 2").first, dotCharactersNote());
+        }
+        // A title set elsewhere, by the settings record, brings its own note.
+        m_model->setSignText("Caf\u00E9");
+        QVERIFY(sections().front()->footer()->text().contains("CAFE"));
     }
 
     void theDatePickerWritesTheBoundDateFromEachOfItsControls()
