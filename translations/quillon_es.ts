@@ -330,7 +330,7 @@
 <context>
     <name>quillon::DotTextNotes</name>
     <message>
-        <location filename="../names/dot_text_notes.cpp" line="+34"/>
+        <location filename="../names/dot_text_notes.cpp" line="+41"/>
         <source>Letters A to Z without accents, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
         <translation>Las letras de la A a la Z sin acentos ni tildes, los números, $ € £ ¥ ₹ y ! ? % &amp; # + - / : . , se muestran; lo demás se convierte en un espacio.</translation>
     </message>
@@ -1484,6 +1484,45 @@ La versión instalada no ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>quillon::widgethost::PlacedWidgetsPanel</name>
+    <message>
+        <location filename="../widgethost/settings/placed_widgets_panel.cpp" line="+34"/>
+        <source>%1, %2</source>
+        <extracomment>A placed widget in the list of them: %1 its name, such as &quot;Clock&quot;; %2 its size</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2, on %3</source>
+        <extracomment>A placed widget in the list of them: %1 its name; %2 its size; %3 its screen, such as HDMI-1</extracomment>
+        <translation>%1, %2, en %3</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 — %2</source>
+        <extracomment>A placed widget in the list of them: %1 what it is, as &quot;Clock, Medium&quot;; %2 what it shows now</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+5"/>
+        <source>Placed Widgets</source>
+        <extracomment>The heading of the list of widgets on the desktop, in the gallery</extracomment>
+        <translation>Widgets colocados</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>No widget is on the desktop yet. Add one below.</source>
+        <translation>Todavía no hay ningún widget en el escritorio. Añade uno abajo.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Move to Screen</source>
+        <extracomment>The button that opens a menu of the screens the chosen widget can be moved to</extracomment>
+        <translation>Mover a la pantalla</translation>
+    </message>
+</context>
+<context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
         <location filename="../widgethost/editor/widget_editor.cpp" line="+103"/>
@@ -1644,19 +1683,19 @@ La versión instalada no ha cambiado.</translation>
     </message>
     <message>
         <location line="+41"/>
-        <location line="+44"/>
-        <location line="+148"/>
+        <location line="+47"/>
+        <location line="+155"/>
         <source>Quillon Widgets</source>
         <translation>Quillon Widgets</translation>
     </message>
     <message>
-        <location line="-190"/>
+        <location line="-200"/>
         <source>The gallery and the widgets&apos; settings cannot open: %1 cannot be started. Installing Quillon again brings it back.</source>
         <extracomment>When the gallery or a widget&apos;s editor cannot open; %1 is the missing program&apos;s file</extracomment>
         <translation>La galería y los ajustes de los widgets no se pueden abrir: no se puede iniciar %1. Vuelva a instalar Quillon para recuperarlo.</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+113"/>
         <source>No widget plug-in is installed in %1, so there is no widget to place. Installing Quillon again brings it back.</source>
         <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
         <translation>No hay ningún complemento de widgets instalado en %1, así que no hay ningún widget que colocar. Si vuelves a instalar Quillon, volverá a estar disponible.</translation>
@@ -1734,16 +1773,25 @@ La versión instalada no ha cambiado.</translation>
         <translation>Estado</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+162"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+262"/>
         <source>There is no widget size “%1”.</source>
         <extracomment>%1 is the size asked for, as the program names it</extracomment>
         <translation>No existe el tamaño de widget «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetWindow</name>
+    <message>
+        <location filename="../widgethost/desktops/widget_window.cpp" line="+156"/>
+        <source>%1: %2</source>
+        <extracomment>A widget on the desktop, for screen readers: %1 its name, such as &quot;Clock&quot;; %2 what it shows now</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

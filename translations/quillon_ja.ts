@@ -330,7 +330,7 @@
 <context>
     <name>quillon::DotTextNotes</name>
     <message>
-        <location filename="../names/dot_text_notes.cpp" line="+34"/>
+        <location filename="../names/dot_text_notes.cpp" line="+41"/>
         <source>Letters A to Z without accents, numbers, $ € £ ¥ ₹ and ! ? % &amp; # + - / : . , are shown; anything else becomes a space.</source>
         <translation>表示できるのはアクセントのないA～Zの英字、数字、$ € £ ¥ ₹、! ? % &amp; # + - / : . , です。それ以外の文字は空白になります。</translation>
     </message>
@@ -1481,6 +1481,45 @@ The installed version was not changed.</source>
     </message>
 </context>
 <context>
+    <name>quillon::widgethost::PlacedWidgetsPanel</name>
+    <message>
+        <location filename="../widgethost/settings/placed_widgets_panel.cpp" line="+34"/>
+        <source>%1, %2</source>
+        <extracomment>A placed widget in the list of them: %1 its name, such as &quot;Clock&quot;; %2 its size</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2, on %3</source>
+        <extracomment>A placed widget in the list of them: %1 its name; %2 its size; %3 its screen, such as HDMI-1</extracomment>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 — %2</source>
+        <extracomment>A placed widget in the list of them: %1 what it is, as &quot;Clock, Medium&quot;; %2 what it shows now</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+5"/>
+        <source>Placed Widgets</source>
+        <extracomment>The heading of the list of widgets on the desktop, in the gallery</extracomment>
+        <translation>配置済みのウィジェット</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>No widget is on the desktop yet. Add one below.</source>
+        <translation>デスクトップにはまだウィジェットがありません。下から追加してください。</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Move to Screen</source>
+        <extracomment>The button that opens a menu of the screens the chosen widget can be moved to</extracomment>
+        <translation>画面を移動</translation>
+    </message>
+</context>
+<context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
         <location filename="../widgethost/editor/widget_editor.cpp" line="+103"/>
@@ -1641,19 +1680,19 @@ The installed version was not changed.</source>
     </message>
     <message>
         <location line="+41"/>
-        <location line="+44"/>
-        <location line="+148"/>
+        <location line="+47"/>
+        <location line="+155"/>
         <source>Quillon Widgets</source>
         <translation>Quillon Widgets</translation>
     </message>
     <message>
-        <location line="-190"/>
+        <location line="-200"/>
         <source>The gallery and the widgets&apos; settings cannot open: %1 cannot be started. Installing Quillon again brings it back.</source>
         <extracomment>When the gallery or a widget&apos;s editor cannot open; %1 is the missing program&apos;s file</extracomment>
         <translation>ギャラリーとウィジェットの設定を開けません。%1 を起動できません。Quillon をもう一度インストールすると元に戻ります。</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+113"/>
         <source>No widget plug-in is installed in %1, so there is no widget to place. Installing Quillon again brings it back.</source>
         <extracomment>%1 is the folder the widget plug-ins are looked for in</extracomment>
         <translation>「%1」にウィジェットプラグインがインストールされていないため、配置できるウィジェットがありません。Quillonを再インストールすると元に戻ります。</translation>
@@ -1731,16 +1770,25 @@ The installed version was not changed.</source>
         <translation>ステータス</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>%1, %2</source>
         <extracomment>A size&apos;s picture in the gallery, for screen readers: the widget&apos;s name, then the size.</extracomment>
         <translation>%1（%2）</translation>
     </message>
     <message>
-        <location filename="../widgethost/host/widget_host.cpp" line="+162"/>
+        <location filename="../widgethost/host/widget_host.cpp" line="+262"/>
         <source>There is no widget size “%1”.</source>
         <extracomment>%1 is the size asked for, as the program names it</extracomment>
         <translation>「%1」というウィジェットサイズはありません。</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::widgethost::WidgetWindow</name>
+    <message>
+        <location filename="../widgethost/desktops/widget_window.cpp" line="+156"/>
+        <source>%1: %2</source>
+        <extracomment>A widget on the desktop, for screen readers: %1 its name, such as &quot;Clock&quot;; %2 what it shows now</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

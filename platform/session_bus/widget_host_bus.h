@@ -3,7 +3,10 @@
 // PlaceWidget(s kind, s family) → (b placed, s message), AddWidget(s kind, s family) → b,
 // ShowGallery(), ReloadAll(), and for its settings program GalleryNote() → s,
 // WidgetConfiguration(s id) → (b found, s plugin, s kind, s configuration),
-// SetWidgetConfiguration(s id, s configuration) → (b ok, s message) and the signal WidgetRemoved(s id).
+// SetWidgetConfiguration(s id, s configuration) → (b ok, s message), the signal WidgetRemoved(s id),
+// and for its list of placed widgets PlacedWidgets() → s (JSON), SetWidgetSize(s id, s family),
+// MoveWidget(s id, s screen) and RemoveWidget(s id), each → (b done, s message), and the signal
+// PlacedWidgetsChanged().
 // And that settings program's own, com.quillon.WidgetSettings at /com/quillon/WidgetSettings, with
 // ShowGallery(), EditWidget(s id) and ShowNote(s text) → b shown.
 #pragma once
@@ -25,6 +28,11 @@ inline constexpr const char* kGalleryNoteMethod = "GalleryNote";
 inline constexpr const char* kWidgetConfigurationMethod = "WidgetConfiguration";
 inline constexpr const char* kSetWidgetConfigurationMethod = "SetWidgetConfiguration";
 inline constexpr const char* kWidgetRemovedSignal = "WidgetRemoved";
+inline constexpr const char* kPlacedWidgetsMethod = "PlacedWidgets";
+inline constexpr const char* kSetWidgetSizeMethod = "SetWidgetSize";
+inline constexpr const char* kMoveWidgetMethod = "MoveWidget";
+inline constexpr const char* kRemoveWidgetMethod = "RemoveWidget";
+inline constexpr const char* kPlacedWidgetsChangedSignal = "PlacedWidgetsChanged";
 
 // The gallery and the editors run in a program of their own, which the host starts from beside
 // itself: a window of the host would share its window group with the widgets (raised with them

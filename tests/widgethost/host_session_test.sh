@@ -4,7 +4,8 @@
 # kept in widgets.json with an autostart entry, the studio's reload signal reaches every widget,
 # a click opens the widget's link through the desktop's URL handler, a second start ends at once,
 # the gallery and the editor are windows of the settings program, apart from the widgets' group,
-# and the host keeps the settings it is sent for a widget, refusing what is no object,
+# and the host keeps the settings it is sent for a widget, refusing what is no object, lists the
+# widgets with what they show and resizes and removes them as that list asks,
 # a widget that cannot be saved is refused with the reason, a read-only settings folder is read and
 # nothing in it lost, a damaged file is moved aside, and a file of more widgets than the host keeps is
 # kept whole aside. Usage: host_session_test.sh path/to/quillon-widgets
@@ -219,6 +220,40 @@ done
 check "and settings for an id it did not give" "answer_to false 'no widget' SetWidgetConfiguration string:$pid-999 'string:{}'"
 check_holds "and keeps what it had" 1 "show_kept; grep -q '\"theme\": \"amber\"' '$kept' && ! grep -q '\"a\":' '$kept'"
 check "the gallery's note is empty while nothing stands in the way" "reply=\$(call GalleryNote); echo \"\$reply\"; [[ \$reply == *'string \"\"'* ]]"
+
+# The list of placed widgets that the gallery shows to the keyboard and screen readers: each widget by
+# its id, name, size and what it shows now; and what it asks for, as the widget's menu does.
+changes=$XDG_CONFIG_HOME/list-changes
+dbus-monitor --session "type='signal',interface='com.quillon.WidgetHost',member='PlacedWidgetsChanged'" >"$changes" 2>&1 &
+monitor=$!
+wait_until "dbus-monitor to listen" 15 "grep -q NameAcquired '$changes'"
+signalled() { grep -c 'member=PlacedWidgetsChanged' "$changes"; }
+# listed PATTERN...: the host's list of placed widgets, and whether it has each pattern.
+listed() {
+  local reply pattern
+  reply=$(call PlacedWidgets)
+  echo "${reply:0:1500}"
+  for pattern in "$@"; do
+    [[ $reply == *"$pattern"* ]] || return 1
+  done
+}
+check "the host lists the placed widgets by id, name and size, with what each shows" \
+  "listed '\"family\":\"systemMedium\",\"id\":\"$sign\",\"name\":\"Sign\"' '\"id\":\"$pid-2\"' '\"editable\":true' && ! listed '\"text\":\"\"'"
+check "a new size is taken" "answer_to true . SetWidgetSize string:$sign string:systemSmall"
+check "and shown" "sizes_are '164 164 164 164'" 15
+check "and listed" "listed '\"family\":\"systemSmall\",\"id\":\"$sign\"'" 15
+check "a size the widget does not come in is refused" "answer_to false 'size' SetWidgetSize string:$sign string:huge"
+check "a screen that is not there is refused" "answer_to false 'no screen' MoveWidget string:$sign string:nowhere"
+call SetWidgetSize "string:$sign" string:systemMedium >/dev/null
+check "a widget is placed" "call_answers true AddWidget string:DotDay string:systemSmall"
+check "and listed" "listed '\"id\":\"$pid-3\"'" 15
+before=$(signalled)
+check "and removed" "answer_to true . RemoveWidget string:$pid-3"
+check "and its window goes" "widget_windows_are 2" 15
+check "and it is kept no more" "kept_widgets_are 2" 15
+check "an id no widget has is refused" "answer_to false 'no widget' RemoveWidget string:$pid-3"
+check "which is signalled for the list" "echo \"signals: \$(signalled), before the removal: $before\"; ((\$(signalled) > $before))" 15
+kill "$monitor" 2>/dev/null
 
 # The editor: asked of the settings program running, which shows it beside its gallery.
 settings_windows() { bounded xdotool search --onlyvisible --pid "$gallery_pid" 2>/dev/null; }

@@ -3,7 +3,8 @@
 # are desktop windows on every workspace and out of the task bar and pager, kept under a normal
 # window even when clicked, raised back over another program's desktop window that comes up or is
 # clicked over them, and in sight when the desktop is shown, where a click still opens the link and
-# the menu still opens; and a drag moves a widget and is kept.
+# the menu still opens; a click gives a widget the keyboard, whose Menu key opens its menu; and a
+# drag moves a widget and is kept.
 # Usage: openbox_session_test.sh path/to/quillon-widgets path/to/liblampwork.so
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -142,7 +143,7 @@ clock=$(for window in $widgets; do [[ $(place "$window") == *' 164 164' ]] && ec
 sign=$(for window in $widgets; do [[ $window != "$clock" ]] && echo "$window"; done)
 check "the clock's window is known by its size" "echo \"windows: [\$(for w in $(echo $widgets); do echo \"\$w: \$(place \$w)\"; done)]\"; [[ -n '$clock' && -n '$sign' ]]"
 # desktop_widget WINDOW: the window's hints, and whether they make it a desktop widget that stands
-# alone and takes no focus.
+# alone and takes the focus only when clicked, as the desktop does.
 desktop_widget() {
   local hints
   hints=$(window_property "$1" _NET_WM_WINDOW_TYPE _NET_WM_DESKTOP _NET_WM_STATE WM_TRANSIENT_FOR WM_HINTS 2>&1)
@@ -150,10 +151,10 @@ desktop_widget() {
   [[ $hints == *'_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_DESKTOP'* &&
     $hints == *'_NET_WM_DESKTOP(CARDINAL) = 4294967295'* &&
     $hints == *_NET_WM_STATE_SKIP_TASKBAR* && $hints == *_NET_WM_STATE_SKIP_PAGER* &&
-    $hints == *'WM_TRANSIENT_FOR:  not found'* && $hints == *'accepts input or input focus: False'* ]]
+    $hints == *'WM_TRANSIENT_FOR:  not found'* && $hints == *'accepts input or input focus: True'* ]]
 }
 for window in $widgets; do
-  check "window $window is a desktop window on every workspace, out of the task bar and pager, for no other window, taking no focus" \
+  check "window $window is a desktop window on every workspace, out of the task bar and pager, for no other window" \
     "desktop_widget $window" 15
 done
 
@@ -214,8 +215,14 @@ read -r x y <<<"${clock_spot:-0 0}"
 pointer_to "$x" "$y" && bounded xdotool click 1
 check "a click on the clock opens its link" "links; grep -q '^quillon://widget/clock' '$opened'" 20
 check_holds "and the clock stays under the normal window" 1 "stacked_under $clock $sign $normal"
-check "without taking the focus" \
-  "active=\$(bounded xprop -root _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*$'); echo \"active: \${active:-none}\"; [[ \$active != $clock && \$active != $sign ]]"
+# The keyboard's focus, as a click on the desktop gives the desktop: its Menu key opens the menu.
+active_is() {
+  local active
+  active=$(bounded xprop -root _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*$')
+  echo "active: ${active:-none}, wanted: $1"
+  [[ $((active)) -eq $(($1)) ]]
+}
+check "and takes the keyboard's focus" "active_is $clock" 15
 
 # Another program's desktop window over the whole screen, as a file manager's or Plasma's: it comes
 # up over the widgets and, once clicked, is raised over them again; the widgets rise back over it.
@@ -270,6 +277,11 @@ menu_count_is() {
 }
 pointer_to "$x" "$y" && bounded xdotool click 3
 check "a right click on the clock opens its menu" "menu_count_is 1" 15
+bounded xdotool key Escape
+check "which closes on Escape" "menu_count_is 0" 15
+check "the clock has the keyboard" "active_is $clock" 15
+bounded xdotool key Menu
+check "and the Menu key opens its menu there" "menu_count_is 1" 15
 bounded xdotool key Escape
 check "which closes on Escape" "menu_count_is 0" 15
 bounded xdotool key super+d

@@ -46,8 +46,9 @@ void applyDesktopWidgetHints(QWidget& window)
     // such windows under every other, on every workspace and out of task bars, pagers and switchers,
     // and in sight when the user shows the desktop, which hides windows of every other type, a
     // utility window among them: openbox's Show Desktop unmaps the others, Mutter hides them and
-    // KWin's Peek at Desktop lifts the desktop windows over them. A click on one neither takes the
-    // focus nor lifts it over a normal window, and it stays where it asks to be, under Mutter too.
+    // KWin's Peek at Desktop lifts the desktop windows over them. A click on one gives it the focus,
+    // as a click on the desktop does, for its menu's key, but lifts it over no normal window, and it
+    // stays where it asks to be, under Mutter too.
     // Window managers leave moving a desktop window to the program: a widget moves itself when
     // dragged.
     // They do lift the desktop's own window (Plasma's, a file manager's) over it when that is

@@ -181,4 +181,32 @@ WidgetPlace LayerDesktop::placeForNew(QSize size, const std::vector<PlacedWidget
         size, geometriesOf(m_display->outputs()), shown, placed, hovered ? hovered : pressed);
 }
 
+std::optional<WidgetPlace> LayerDesktop::placeOnScreen(
+    QSize size, const std::string& screen, const std::vector<PlacedWidget>& placed)
+{
+    if (!m_display->output(screen))
+        return std::nullopt;
+    std::vector<ShownOnOutput> shown;
+    for (const auto& [widget, layer] : m_shown)
+        shown.push_back({layer->outputName(), layer->rect()});
+    return placeNewOnLayerOutputs(size, geometriesOf(m_display->outputs()), shown, placed, std::nullopt, screen);
+}
+
+std::vector<std::string> LayerDesktop::screenNames() const
+{
+    std::vector<std::string> names;
+    for (const WaylandOutput* output : m_display->outputs())
+        names.push_back(output->name);
+    return names;
+}
+
+std::string LayerDesktop::screenOf(const LiveWidget& widget) const
+{
+    for (const auto& [shown, layer] : m_shown) {
+        if (shown == &widget)
+            return layer->outputName();
+    }
+    return {};
+}
+
 } // namespace quillon::widgethost

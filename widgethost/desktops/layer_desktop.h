@@ -26,6 +26,10 @@ public:
     void show(LiveWidget& widget) override;
     void hide(LiveWidget& widget) override;
     WidgetPlace placeForNew(QSize size, const std::vector<PlacedWidget>& placed) override;
+    std::vector<std::string> screenNames() const override;
+    std::string screenOf(const LiveWidget& widget) const override;
+    std::optional<WidgetPlace> placeOnScreen(
+        QSize size, const std::string& screen, const std::vector<PlacedWidget>& placed) override;
 
 signals:
     // The compositor has gone: nothing can be shown any more.

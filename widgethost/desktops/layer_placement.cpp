@@ -98,7 +98,7 @@ std::optional<LayerPlace> showBesideOnLayerOutputs(const PlacedWidget& placed, Q
 
 WidgetPlace placeNewOnLayerOutputs(QSize size, const std::vector<OutputGeometry>& outputs,
     const std::vector<ShownOnOutput>& shown, const std::vector<PlacedWidget>& placed,
-    std::optional<std::size_t> pointed)
+    std::optional<std::size_t> pointed, const std::string& onOutput)
 {
     if (outputs.empty())
         return {};
@@ -109,7 +109,7 @@ WidgetPlace placeNewOnLayerOutputs(QSize size, const std::vector<OutputGeometry>
         }
         return std::nullopt;
     };
-    std::size_t output = 0;
+    std::size_t output = named(onOutput).value_or(0);
     NewWidgetRoom room;
     if (pointed && *pointed < shown.size()) {
         if (const auto itsOutput = named(shown[*pointed].output)) {

@@ -70,12 +70,12 @@ std::optional<LayerPlace> showBesideOnLayerOutputs(const PlacedWidget& placed, Q
     const std::vector<OutputGeometry>& outputs, const std::vector<ShownOnOutput>& shown);
 
 // Where a new widget of `size` goes, as newWidgetSpot says: beside the widget `pointed` (an index into
-// `shown`) the pointer was last over, on that widget's output; else into the first output's top-right
-// corner, out of the middle, where windows open (a Wayland program cannot learn where the windows
-// are). Either way clear of the widgets shown on that output and of those `placed` there, whose
-// surfaces may not be there yet. No place when there is no output.
+// `shown`) the pointer was last over, on that widget's output; else into the top-right corner of the
+// output named `onOutput`, or of the first, out of the middle, where windows open (a Wayland program
+// cannot learn where the windows are). Either way clear of the widgets shown on that output and of
+// those `placed` there, whose surfaces may not be there yet. No place when there is no output.
 WidgetPlace placeNewOnLayerOutputs(QSize size, const std::vector<OutputGeometry>& outputs,
     const std::vector<ShownOnOutput>& shown, const std::vector<PlacedWidget>& placed,
-    std::optional<std::size_t> pointed);
+    std::optional<std::size_t> pointed, const std::string& onOutput = {});
 
 } // namespace quillon::widgethost

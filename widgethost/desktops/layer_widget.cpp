@@ -31,6 +31,7 @@ LayerWidget::LayerWidget(
     connect(m_surface.get(), &LayerSurface::touchMoved, this, &LayerWidget::touchMoved);
     connect(m_surface.get(), &LayerSurface::touchReleased, this, &LayerWidget::touchReleased);
     connect(m_surface.get(), &LayerSurface::touchCancelled, this, &LayerWidget::touchCancelled);
+    connect(m_surface.get(), &LayerSurface::keyPress, this, &LayerWidget::keyPressed);
     m_hold.setSingleShot(true);
     m_hold.setInterval(QGuiApplication::styleHints()->mousePressAndHoldInterval());
     connect(&m_hold, &QTimer::timeout, this, [this] {
@@ -100,6 +101,16 @@ void LayerWidget::touchCancelled()
 {
     m_hold.stop();
     finish(m_touchGesture.cancel(), 0);
+}
+
+void LayerWidget::keyPressed(std::uint32_t key, std::uint32_t serial)
+{
+    if (m_gesture.pressed())
+        return;
+    if (key == KEY_COMPOSE || key == KEY_MENU)
+        openMenu(m_surface->corner() + QPoint(m_surface->size().width() / 2, m_surface->size().height() / 2), serial);
+    else if (key == KEY_ENTER || key == KEY_KPENTER || key == KEY_SPACE)
+        finish(PointerGesture::Ending::click, serial);
 }
 
 void LayerWidget::moveTo(QPoint corner)

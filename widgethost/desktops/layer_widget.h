@@ -1,6 +1,7 @@
 // One widget shown as a layer surface of a Wayland compositor: painting the widget's face, moving
 // when dragged with the pointer or a finger, opening the widget's link when clicked or tapped and its
-// menu at the pointer, or where a finger is held.
+// menu at the pointer, or where a finger is held. Once a click has given it the keyboard, the Menu
+// key opens its menu and Return or Space its link.
 #pragma once
 
 #include "widgethost/desktops/touch_gesture.h"
@@ -47,6 +48,7 @@ private:
     void touchMoved(QPoint at);
     void touchReleased(QPoint at, std::uint32_t serial);
     void touchCancelled();
+    void keyPressed(std::uint32_t key, std::uint32_t serial);
     void moveTo(QPoint corner);
     // A gesture has ended; `serial` is the compositor's for the click that ended it.
     void finish(PointerGesture::Ending ending, std::uint32_t serial);

@@ -4,8 +4,10 @@
 #include "widgethost/desktops/desktop_window_hints.h"
 #include "widgethost/desktops/xwayland_distances.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
@@ -30,18 +32,32 @@ void fillMenu(QMenu& menu, const std::vector<WidgetMenuItem>& items)
     }
 }
 
+// A window to screen readers, rather than the filler a plain widget is.
+QAccessibleInterface* widgetWindowFactory(const QString& className, QObject* object)
+{
+    if (className != "quillon::widgethost::WidgetWindow" || !object || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 } // namespace
 
 // A plain window rather than a tool window, which Qt makes transient for the host's other windows:
 // window managers stack and hide a transient window with those it belongs to.
 WidgetWindow::WidgetWindow(LiveWidget& widget, const XWaylandDistances* distances)
-    : QWidget(nullptr,
-        Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
     , m_widget(widget)
     , m_distances(distances)
     , m_gesture(QApplication::startDragDistance())
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(widgetWindowFactory);
+        return true;
+    }();
+    (void)accessible;
+    // Shown, it leaves the keyboard where it is; clicked, it takes it.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_rounded = compositorRunning();
     if (m_rounded)
@@ -50,7 +66,11 @@ WidgetWindow::WidgetWindow(LiveWidget& widget, const XWaylandDistances* distance
     setFixedSize(m_widget.size());
     move(static_cast<int>(m_widget.placed().x), static_cast<int>(m_widget.placed().y));
     applyDesktopWidgetHints(*this);
-    connect(&m_widget, &LiveWidget::faceChanged, this, qOverload<>(&QWidget::update));
+    refreshAccessibleName();
+    connect(&m_widget, &LiveWidget::faceChanged, this, [this] {
+        update();
+        refreshAccessibleName();
+    });
     connect(&m_widget, &LiveWidget::sizeChanged, this, [this] { setFixedSize(m_widget.size()); });
 }
 
@@ -107,9 +127,33 @@ void WidgetWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void WidgetWindow::contextMenuEvent(QContextMenuEvent* event)
 {
+    openMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center()));
+}
+
+void WidgetWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier))
+        openMenu(mapToGlobal(rect().center()));
+    else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+        m_widget.openLink();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void WidgetWindow::openMenu(QPoint at)
+{
     QMenu menu(this);
     fillMenu(menu, m_widget.menu());
-    menu.exec(event->globalPos());
+    menu.exec(at);
+}
+
+void WidgetWindow::refreshAccessibleName()
+{
+    const QString name = QString::fromStdString(m_widget.description().displayName);
+    const QString text = QString::fromStdString(m_widget.accessibilityText());
+    //: A widget on the desktop, for screen readers: %1 its name, such as "Clock"; %2 what it shows now
+    setAccessibleName(text.isEmpty() ? name : tr("%1: %2").arg(name, text));
 }
 
 } // namespace quillon::widgethost

@@ -1,6 +1,8 @@
 // One widget shown as a window: frameless, below the others, painting the widget's face, following
-// the pointer when dragged and opening the widget's link when clicked. For X11 desktops, and Wayland
-// desktops run through XWayland.
+// the pointer when dragged and opening the widget's link when clicked. A click gives it the keyboard,
+// as a click on the desktop gives the desktop: the Menu key (or Shift+F10) then opens its menu, and
+// Return or Space its link. Screen readers know it as a window named by the widget and what it shows.
+// For X11 desktops, and Wayland desktops run through XWayland.
 #pragma once
 
 #include "widgethost/host/live_widget.h"
@@ -31,8 +33,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void openMenu(QPoint at);
+    // "World Board: London 14:05, …", the name screen readers read.
+    void refreshAccessibleName();
+
     LiveWidget& m_widget;
     const XWaylandDistances* m_distances;
     bool m_rounded = false;

@@ -203,6 +203,27 @@ WidgetPlace WindowDesktop::placeForNew(QSize size, const std::vector<PlacedWidge
     const std::vector<RectF> screens = screenRects();
     if (screens.empty())
         return {};
+    // Beside the widget the pointer was last over, on its screen; else on the screen under the
+    // pointer, which in a Wayland session is only known over X11 windows.
+    const WidgetWindow* pointed = m_lastPointed ? windowOf(*m_lastPointed) : nullptr;
+    const std::size_t screen = pointed ? *areaOf(rectOf(pointed->frameGeometry()), screens)
+                                       : screenUnder(QCursor::pos(), screens);
+    return placeOn(screen, size, placed, true);
+}
+
+std::optional<WidgetPlace> WindowDesktop::placeOnScreen(
+    QSize size, const std::string& screen, const std::vector<PlacedWidget>& placed)
+{
+    const std::vector<std::string> names = screenNames();
+    const auto found = std::find(names.begin(), names.end(), screen);
+    if (found == names.end())
+        return std::nullopt;
+    return placeOn(static_cast<std::size_t>(found - names.begin()), size, placed, false);
+}
+
+WidgetPlace WindowDesktop::placeOn(
+    std::size_t screen, QSize size, const std::vector<PlacedWidget>& placed, bool besidePointed)
+{
     NewWidgetRoom room;
     // Every widget placed, where it is kept, and those shown where they show: a widget placed a
     // moment ago may not have its window yet.
@@ -213,25 +234,30 @@ WidgetPlace WindowDesktop::placeForNew(QSize size, const std::vector<PlacedWidge
         room.widgets.push_back(rectOf(window->frameGeometry()));
         own.push_back(window->winId());
     }
-    if (const WidgetWindow* window = m_lastPointed ? windowOf(*m_lastPointed) : nullptr)
-        room.pointed = rectOf(window->frameGeometry());
-    // Beside the widget the pointer was last over, on its screen; else on the screen under the
-    // pointer, which in a Wayland session is only known over X11 windows.
-    const std::size_t screen
-        = room.pointed ? *areaOf(*room.pointed, screens) : screenUnder(QCursor::pos(), screens);
-    room.area = screens[screen];
+    const WidgetWindow* pointed = besidePointed && m_lastPointed ? windowOf(*m_lastPointed) : nullptr;
+    if (pointed)
+        room.pointed = rectOf(pointed->frameGeometry());
+    room.area = screenRects()[screen];
     for (const QRect& frame : openWindowFrames(own))
         room.windows.push_back(rectOf(frame));
     room.seesAllWindows = allWindowsVisible();
     const PointF corner = newWidgetSpot({double(size.width()), double(size.height())}, room);
-    std::string name;
-    for (QScreen* candidate : QGuiApplication::screens()) {
-        if (rectOf(candidate->availableGeometry()) == room.area) {
-            name = candidate->name().toStdString();
-            break;
-        }
-    }
-    return {{}, corner.x, corner.y, name, room.area};
+    return {{}, corner.x, corner.y, QGuiApplication::screens()[int(screen)]->name().toStdString(), room.area};
+}
+
+std::vector<std::string> WindowDesktop::screenNames() const
+{
+    std::vector<std::string> names;
+    for (QScreen* screen : QGuiApplication::screens())
+        names.push_back(screen->name().toStdString());
+    return names;
+}
+
+std::string WindowDesktop::screenOf(const LiveWidget& widget) const
+{
+    const WidgetWindow* window = windowOf(widget);
+    const QScreen* screen = window ? QGuiApplication::screenAt(window->frameGeometry().center()) : nullptr;
+    return screen ? screen->name().toStdString() : std::string();
 }
 
 } // namespace quillon::widgethost

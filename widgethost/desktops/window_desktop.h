@@ -25,6 +25,10 @@ public:
     void show(LiveWidget& widget) override;
     void hide(LiveWidget& widget) override;
     WidgetPlace placeForNew(QSize size, const std::vector<PlacedWidget>& placed) override;
+    std::vector<std::string> screenNames() const override;
+    std::string screenOf(const LiveWidget& widget) const override;
+    std::optional<WidgetPlace> placeOnScreen(
+        QSize size, const std::string& screen, const std::vector<PlacedWidget>& placed) override;
 
     // The window showing a widget, or null.
     WidgetWindow* windowOf(const LiveWidget& widget) const;
@@ -34,6 +38,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Where a widget of that size goes on the screen at `screen` (an index into Qt's screens), clear
+    // of the widgets, beside the one the pointer was last over when `besidePointed`.
+    WidgetPlace placeOn(std::size_t screen, QSize size, const std::vector<PlacedWidget>& placed, bool besidePointed);
     // Moves every window to where its widget shows on the screens as they are now: where it is kept,
     // or, while that is not whole on a screen, moved onto one beside the others.
     void fitToScreens();

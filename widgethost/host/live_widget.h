@@ -45,6 +45,8 @@ public:
     QSize size() const { return familyPointSize(m_placed.family).toSize(); }
     int serial() const { return m_serial; }
     TimelineDriver& driver() { return *m_driver; }
+    // What the face shows now, in words, as a screen reader reads it.
+    const std::string& accessibilityText() const { return m_face.accessibilityText; }
 
     // The face in `area`; inside rounded corners when `rounded`, on the container's colour.
     void paint(QPainter& painter, const QRectF& area, bool rounded) const;

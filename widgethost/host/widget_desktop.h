@@ -6,6 +6,7 @@
 
 #include <QSize>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,16 @@ public:
     // last over or else out of the way of windows, clear of the widgets shown and of every one
     // `placed`, which may not be shown yet.
     virtual WidgetPlace placeForNew(QSize size, const std::vector<PlacedWidget>& placed) = 0;
+
+    // The screens (outputs) a widget can be moved to, by name, in the desktop's order.
+    virtual std::vector<std::string> screenNames() const = 0;
+    // The name of the screen a shown widget is on; empty when it shows on none.
+    virtual std::string screenOf(const LiveWidget& widget) const = 0;
+    // Where a widget of that size goes on the screen named: as placeForNew, into its top-right corner
+    // and on down its right edge, clear of the widgets there. Nothing when no screen has the name.
+    virtual std::optional<WidgetPlace> placeOnScreen(
+        QSize size, const std::string& screen, const std::vector<PlacedWidget>& placed)
+        = 0;
 };
 
 } // namespace quillon::widgethost

@@ -130,6 +130,9 @@ WidgetHost::WidgetHost(std::vector<LoadedPlugin> plugins, std::filesystem::path 
     , m_pluginFolder(std::move(pluginFolder))
     , m_desktop(std::move(desktop))
 {
+    m_listChanged.setSingleShot(true);
+    m_listChanged.setInterval(100);
+    connect(&m_listChanged, &QTimer::timeout, this, &WidgetHost::placedWidgetsChanged);
     LoadedWidgets loaded = readPlacedWidgets(m_folder);
     for (const PlacedWidget& placed : loaded.widgets)
         show(placed);
@@ -175,23 +178,30 @@ void WidgetHost::show(const PlacedWidget& placed)
     auto widget = std::make_unique<LiveWidget>(*plugin->plugin, *description, placed);
     LiveWidget* raw = widget.get();
     connect(raw, &LiveWidget::changed, this, &WidgetHost::save);
+    connect(raw, &LiveWidget::changed, &m_listChanged, qOverload<>(&QTimer::start));
+    connect(raw, &LiveWidget::faceChanged, &m_listChanged, qOverload<>(&QTimer::start));
     connect(raw, &LiveWidget::galleryRequested, this, &WidgetHost::showGallery);
     connect(raw, &LiveWidget::editRequested, this, [this, raw] { editWidget(*raw); });
-    connect(raw, &LiveWidget::removeRequested, this, [this, raw] {
-        const auto found = std::find_if(
-            m_widgets.begin(), m_widgets.end(), [raw](const auto& owned) { return owned.get() == raw; });
-        if (found == m_widgets.end())
-            return;
-        const QString id = idOf(*raw);
-        m_desktop->hide(*raw);
-        // The widget is in the middle of its own menu: it goes once that returns.
-        found->release()->deleteLater();
-        m_widgets.erase(found);
-        save();
-        emit widgetRemoved(id);
-    });
+    connect(raw, &LiveWidget::removeRequested, this, [this, raw] { remove(*raw); });
     m_widgets.push_back(std::move(widget));
     m_desktop->show(*raw);
+    m_listChanged.start();
+}
+
+void WidgetHost::remove(LiveWidget& widget)
+{
+    const auto found = std::find_if(
+        m_widgets.begin(), m_widgets.end(), [&widget](const auto& owned) { return owned.get() == &widget; });
+    if (found == m_widgets.end())
+        return;
+    const QString id = idOf(widget);
+    m_desktop->hide(widget);
+    // The widget may be in the middle of its own menu: it goes once that returns.
+    found->release()->deleteLater();
+    m_widgets.erase(found);
+    save();
+    emit widgetRemoved(id);
+    m_listChanged.start();
 }
 
 PlaceAnswer WidgetHost::placeWidget(const std::string& kind, WidgetFamily family)
@@ -422,11 +432,111 @@ std::optional<QString> WidgetHost::setWidgetConfiguration(const QString& id, con
     return std::nullopt;
 }
 
+PlacedWidgetList WidgetHost::placedWidgetList() const
+{
+    PlacedWidgetList list;
+    list.screens = m_desktop->screenNames();
+    for (const auto& widget : m_widgets) {
+        const WidgetDescription& description = widget->description();
+        list.widgets.push_back({idOf(*widget).toStdString(), description.displayName, widget->placed().family,
+            description.families, widget->accessibilityText(), m_desktop->screenOf(*widget),
+            !description.configuration.parameters.empty()});
+    }
+    // Named only where there is a choice of screens.
+    if (list.screens.size() < 2) {
+        list.screens.clear();
+        for (PlacedWidgetEntry& entry : list.widgets)
+            entry.screen.clear();
+    }
+    return list;
+}
+
+std::optional<QString> WidgetHost::setWidgetSize(const QString& id, const QString& family)
+{
+    LiveWidget* widget = widgetNamed(id);
+    if (!widget)
+        return QString("no widget has the id \"%1\"").arg(id.left(kLongestWidgetId));
+    const auto size = widgetFamilyFromRawValue(family.left(64).toStdString());
+    const std::vector<WidgetFamily>& sizes = widget->description().families;
+    if (!size || std::find(sizes.begin(), sizes.end(), *size) == sizes.end())
+        return QString("the widget does not come in the size \"%1\"").arg(family.left(64));
+    if (*size != widget->placed().family)
+        widget->setFamily(*size);
+    return std::nullopt;
+}
+
+std::optional<QString> WidgetHost::moveWidgetToScreen(const QString& id, const QString& screen)
+{
+    LiveWidget* widget = widgetNamed(id);
+    if (!widget)
+        return QString("no widget has the id \"%1\"").arg(id.left(kLongestWidgetId));
+    const std::string name = screen.left(256).toStdString();
+    if (m_desktop->screenOf(*widget) == name)
+        return std::nullopt;
+    std::vector<PlacedWidget> others = m_unshown;
+    for (const auto& other : m_widgets) {
+        if (other.get() != widget)
+            others.push_back(other->placed());
+    }
+    const std::optional<WidgetPlace> place = m_desktop->placeOnScreen(widget->size(), name, others);
+    if (!place)
+        return QString("no screen is named \"%1\"").arg(screen.left(256));
+    // Shown anew where it goes: each desktop shows a widget at the place it keeps.
+    m_desktop->hide(*widget);
+    widget->moveTo(place->screen, place->x, place->y);
+    m_desktop->show(*widget);
+    return std::nullopt;
+}
+
+std::optional<QString> WidgetHost::removeWidget(const QString& id)
+{
+    LiveWidget* widget = widgetNamed(id);
+    if (!widget)
+        return QString("no widget has the id \"%1\"").arg(id.left(kLongestWidgetId));
+    remove(*widget);
+    return std::nullopt;
+}
+
 WidgetHostAdaptor::WidgetHostAdaptor(QObject* parent, WidgetHost& host)
     : QDBusAbstractAdaptor(parent)
     , m_host(host)
 {
     connect(&host, &WidgetHost::widgetRemoved, this, &WidgetHostAdaptor::WidgetRemoved);
+    connect(&host, &WidgetHost::placedWidgetsChanged, this, &WidgetHostAdaptor::PlacedWidgetsChanged);
+}
+
+namespace {
+
+// The answer to a change the list asked for: the reason in `message`, and a line in the log, when
+// nothing was changed.
+bool answered(const char* what, const std::optional<QString>& problem, QString& message)
+{
+    if (problem)
+        std::cerr << "quillon-widgets: did not " << what << ": " << problem->toStdString() << "\n";
+    message = problem.value_or(QString());
+    return !problem;
+}
+
+} // namespace
+
+QString WidgetHostAdaptor::PlacedWidgets()
+{
+    return QString::fromStdString(encodePlacedWidgetList(m_host.placedWidgetList()));
+}
+
+bool WidgetHostAdaptor::SetWidgetSize(const QString& id, const QString& family, QString& message)
+{
+    return answered("resize a widget", m_host.setWidgetSize(id, family), message);
+}
+
+bool WidgetHostAdaptor::MoveWidget(const QString& id, const QString& screen, QString& message)
+{
+    return answered("move a widget", m_host.moveWidgetToScreen(id, screen), message);
+}
+
+bool WidgetHostAdaptor::RemoveWidget(const QString& id, QString& message)
+{
+    return answered("remove a widget", m_host.removeWidget(id), message);
 }
 
 bool WidgetHostAdaptor::AddWidget(const QString& kind, const QString& family)
@@ -463,12 +573,7 @@ bool WidgetHostAdaptor::WidgetConfiguration(
 bool WidgetHostAdaptor::SetWidgetConfiguration(
     const QString& id, const QString& configuration, QString& message)
 {
-    const std::optional<QString> problem = m_host.setWidgetConfiguration(id, configuration);
-    if (problem)
-        std::cerr << "quillon-widgets: did not change a widget's settings: " << problem->toStdString()
-                  << "\n";
-    message = problem.value_or(QString());
-    return !problem;
+    return answered("change a widget's settings", m_host.setWidgetConfiguration(id, configuration), message);
 }
 
 } // namespace quillon::widgethost

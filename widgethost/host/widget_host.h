@@ -6,6 +6,7 @@
 #include "platform/session_bus/widget_host_bus.h"
 #include "widgethost/core/clock_watcher.h"
 #include "widgethost/core/loaded_plugins.h"
+#include "widgethost/core/placed_widget_list.h"
 #include "widgethost/core/placed_widgets.h"
 #include "widgethost/host/live_widget.h"
 #include "widgethost/host/widget_desktop.h"
@@ -14,6 +15,7 @@
 #include <QObject>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTimer>
 
 #include <filesystem>
 #include <memory>
@@ -61,9 +63,21 @@ public:
     // why nothing was changed, for the log: an id no widget has, or a configuration that is no object.
     std::optional<QString> setWidgetConfiguration(const QString& id, const QString& configuration);
 
+    // The widgets shown, for the list of them a keyboard or a screen reader goes through: what each
+    // is, its size, what it shows now and on which screen, and the screens there are.
+    PlacedWidgetList placedWidgetList() const;
+    // What the list asks, as the widget's menu does. Each nothing when done; else why nothing was
+    // changed, for the log: an id no widget has, a size it does not come in, a screen not there.
+    std::optional<QString> setWidgetSize(const QString& id, const QString& family);
+    std::optional<QString> moveWidgetToScreen(const QString& id, const QString& screen);
+    std::optional<QString> removeWidget(const QString& id);
+
 signals:
     // A widget was removed: its editor, if one is open, has nothing left to edit.
     void widgetRemoved(const QString& id);
+    // A widget was placed, removed, moved, resized or edited, or shows something new: once for the
+    // changes of a moment.
+    void placedWidgetsChanged();
 
 public slots:
     // Every widget asks for a new timeline: the studio's reload signal, a change of zone.
@@ -71,6 +85,7 @@ public slots:
 
 private:
     void show(const PlacedWidget& placed);
+    void remove(LiveWidget& widget);
     // Opens the widget's editor in the settings program.
     void editWidget(const LiveWidget& widget);
     QString idOf(const LiveWidget& widget) const;
@@ -94,6 +109,7 @@ private:
     std::unique_ptr<WidgetDesktop> m_desktop;
     std::vector<std::unique_ptr<LiveWidget>> m_widgets;
     ClockWatcher m_clockWatcher;
+    QTimer m_listChanged; // gathers the changes of a moment into one placedWidgetsChanged
 };
 
 // com.quillon.WidgetHost on the session bus.
@@ -117,9 +133,16 @@ public slots:
     bool WidgetConfiguration(const QString& id, QString& plugin, QString& kind, QString& configuration);
     // Gives the widget new settings and keeps them; false, saying why, when it cannot.
     bool SetWidgetConfiguration(const QString& id, const QString& configuration, QString& message);
+    // The placed widgets as JSON (placed_widget_list.h), and what the list of them asks: each false,
+    // saying why, when nothing was changed.
+    QString PlacedWidgets();
+    bool SetWidgetSize(const QString& id, const QString& family, QString& message);
+    bool MoveWidget(const QString& id, const QString& screen, QString& message);
+    bool RemoveWidget(const QString& id, QString& message);
 
 signals:
     void WidgetRemoved(const QString& id);
+    void PlacedWidgetsChanged();
 
 private:
     WidgetHost& m_host;

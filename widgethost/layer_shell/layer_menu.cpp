@@ -209,7 +209,7 @@ void LayerMenu::touchCancel()
         redraw();
 }
 
-void LayerMenu::keyPressed(std::uint32_t key)
+void LayerMenu::keyPressed(std::uint32_t key, std::uint32_t)
 {
     const MenuChoice::KeyOutcome outcome = m_choice.pressKey(key, m_layout.choosable());
     if (outcome.chosen)

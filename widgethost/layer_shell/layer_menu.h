@@ -50,7 +50,7 @@ private:
     void touchMotion(QPointF at) override;
     void touchUp(std::uint32_t serial) override;
     void touchCancel() override;
-    void keyPressed(std::uint32_t key) override;
+    void keyPressed(std::uint32_t key, std::uint32_t serial) override;
     void keyboardLeft() override;
     void choose(std::size_t entry);
     // Once the events at hand are over, which may bring the focus back to one of ours.

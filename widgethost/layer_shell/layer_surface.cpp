@@ -68,6 +68,7 @@ LayerSurface::LayerSurface(
         m_layer, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE);
     display.addPointerTarget(m_surface, this);
     display.addTouchTarget(m_surface, this);
+    display.addKeyTarget(m_surface, this);
     // Committed without a buffer: the compositor answers with the first configure.
     wl_surface_commit(m_surface);
 }
@@ -76,6 +77,7 @@ LayerSurface::~LayerSurface()
 {
     m_display.removePointerTarget(m_surface);
     m_display.removeTouchTarget(m_surface);
+    m_display.removeKeyTarget(m_surface);
     for (wl_callback* callback : m_cornerOfEvents.pending())
         wl_callback_destroy(callback);
     zwlr_layer_surface_v1_destroy(m_layer);

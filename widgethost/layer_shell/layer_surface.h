@@ -1,7 +1,7 @@
 // One surface in the bottom layer of an output: under the windows, over the wallpaper, anchored to
-// the output's top-left corner with margins for its place, taking no keyboard focus (but while its
-// menu is open) and reserving no space. It paints through a callback into shared buffers and tells of
-// the pointer and of the first finger on it in the output's points.
+// the output's top-left corner with margins for its place, taking the keyboard when clicked and
+// reserving no space. It paints through a callback into shared buffers and tells of the pointer and
+// of the first finger on it in the output's points, and of the keys pressed while it has the keyboard.
 #pragma once
 
 #include "widgethost/layer_shell/corner_changes.h"
@@ -21,7 +21,7 @@ struct zwlr_layer_surface_v1;
 
 namespace quillon::widgethost {
 
-class LayerSurface final : public QObject, private PointerTarget, private TouchTarget {
+class LayerSurface final : public QObject, private PointerTarget, private TouchTarget, private KeyTarget {
     Q_OBJECT
 
 public:
@@ -59,6 +59,8 @@ signals:
     void touchReleased(QPoint at, std::uint32_t serial);
     // The compositor took the touch for a gesture of its own.
     void touchCancelled();
+    // A key pressed while the surface has the keyboard: a Linux input event code.
+    void keyPress(std::uint32_t key, std::uint32_t serial);
     // Shown for the first time after being configured.
     void shown();
     // The compositor has dropped the surface (its output has gone): it shows nothing any more.
@@ -73,6 +75,7 @@ private:
     void touchMotion(QPointF at) override;
     void touchUp(std::uint32_t serial) override;
     void touchCancel() override;
+    void keyPressed(std::uint32_t key, std::uint32_t serial) override { emit keyPress(key, serial); }
     void configure(std::uint32_t serial, std::uint32_t width, std::uint32_t height);
     friend struct LayerSurfaceListeners;
 

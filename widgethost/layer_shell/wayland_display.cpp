@@ -219,11 +219,18 @@ struct WaylandListeners {
             display.m_keyTarget->keyboardLeft();
     }
     static void key(
-        void* data, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t code, std::uint32_t state)
+        void* data, wl_keyboard*, std::uint32_t serial, std::uint32_t, std::uint32_t code, std::uint32_t state)
     {
         WaylandDisplay& display = displayOf(data);
-        if (state == WL_KEYBOARD_KEY_STATE_PRESSED && display.m_keyboardSurface && display.m_keyTarget)
-            display.m_keyTarget->keyPressed(code);
+        if (state != WL_KEYBOARD_KEY_STATE_PRESSED || !display.m_keyboardSurface)
+            return;
+        KeyTarget* target = display.m_keyTarget;
+        if (!target) {
+            const auto found = display.m_keyTargets.find(display.m_keyboardSurface);
+            target = found == display.m_keyTargets.end() ? nullptr : found->second;
+        }
+        if (target)
+            target->keyPressed(code, serial);
     }
     static void modifiers(
         void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t)
@@ -479,6 +486,16 @@ void WaylandDisplay::removeTouchTarget(wl_surface* surface)
     // The finger on it is still the one followed until it lifts, telling no one.
     if (m_touchSurface == surface)
         m_touchSurface = nullptr;
+}
+
+void WaylandDisplay::addKeyTarget(wl_surface* surface, KeyTarget* target)
+{
+    m_keyTargets[surface] = target;
+}
+
+void WaylandDisplay::removeKeyTarget(wl_surface* surface)
+{
+    m_keyTargets.erase(surface);
 }
 
 void WaylandDisplay::letKeysGo(const KeyTarget* target)

@@ -69,13 +69,14 @@ public:
     virtual void touchCancel() = 0;
 };
 
-// What the one taker of keys is told while one of our surfaces has the keyboard's focus, whichever of
-// them the compositor chose. Keys are Linux input event codes (KEY_ESC, …), which name the keys
-// themselves whatever the keyboard's layout; only presses are told.
+// What a taker of keys is told while one of our surfaces has the keyboard's focus: the one that has
+// taken them (an open menu), whichever of our surfaces the compositor chose, or else the surface
+// with the focus. Keys are Linux input event codes (KEY_ESC, …), which name the keys themselves
+// whatever the keyboard's layout; only presses are told. `serial` is the compositor's, for grabs.
 class KeyTarget {
 public:
     virtual ~KeyTarget() = default;
-    virtual void keyPressed(std::uint32_t key) = 0;
+    virtual void keyPressed(std::uint32_t key, std::uint32_t serial) = 0;
     // The focus has left one of our surfaces; another of ours may have it with the next event.
     virtual void keyboardLeft() { }
 };
@@ -111,6 +112,9 @@ public:
     void removePointerTarget(wl_surface* surface);
     void addTouchTarget(wl_surface* surface, TouchTarget* target);
     void removeTouchTarget(wl_surface* surface);
+    // The keys pressed while `surface` has the keyboard's focus go to `target`, unless one has taken them.
+    void addKeyTarget(wl_surface* surface, KeyTarget* target);
+    void removeKeyTarget(wl_surface* surface);
     // Keys go to `target` from now on, until it lets them go.
     void takeKeys(KeyTarget* target) { m_keyTarget = target; }
     void letKeysGo(const KeyTarget* target);
@@ -162,6 +166,7 @@ private:
     std::vector<std::unique_ptr<OutputRecord>> m_outputs;
     std::map<wl_surface*, PointerTarget*> m_targets;
     std::map<wl_surface*, TouchTarget*> m_touchTargets;
+    std::map<wl_surface*, KeyTarget*> m_keyTargets;
     wl_surface* m_pointerSurface = nullptr; // under the pointer, ours
     wl_surface* m_keyboardSurface = nullptr; // with the keyboard's focus, ours
     KeyTarget* m_keyTarget = nullptr;

@@ -66,6 +66,9 @@ WidgetGallery::WidgetGallery(const std::vector<LoadedPlugin>& plugins, QWidget* 
     m_note->setAccessibleName(QCoreApplication::translate("quillon::widgethost::WidgetHost", "Status"));
     m_note->hide();
     column->addWidget(m_note);
+    m_placed = new PlacedWidgetsPanel;
+    column->addWidget(m_placed);
+    column->addSpacing(14);
     for (const LoadedPlugin& plugin : plugins) {
         for (const WidgetDescription& widget : plugin.widgets)
             addEntry(*column, plugin, widget);

@@ -1,9 +1,10 @@
 // The gallery: every widget of every plug-in with its name and description, and each of its sizes
 // as it looks today with an Add button, under a note of what stands in the way of the widgets and
-// what the last Add came to.
+// what the last Add came to, and the list of the widgets placed.
 #pragma once
 
 #include "widgethost/core/loaded_plugins.h"
+#include "widgethost/settings/placed_widgets_panel.h"
 
 #include <QMainWindow>
 
@@ -29,6 +30,8 @@ public:
     // The note at the top; hidden while empty.
     void setNote(const QString& text);
     QString note() const;
+    // The widgets placed, which the host lists.
+    PlacedWidgetsPanel& placedWidgets() const { return *m_placed; }
 
 signals:
     // An Add button was pressed: a widget of that kind at that size is wanted on the desktop.
@@ -45,6 +48,7 @@ private:
 
     QScrollArea* m_list = nullptr;
     QLabel* m_note = nullptr;
+    PlacedWidgetsPanel* m_placed = nullptr;
     struct Preview {
         QLabel* label;
         const WidgetPlugin* plugin;

@@ -45,6 +45,9 @@ WidgetSettings::WidgetSettings(PluginLoader loadPlugins, QObject* parent)
     if (!bus->connect(kHostBusName, kHostObjectPath, kHostInterface, kWidgetRemovedSignal, this,
             SLOT(closeEditor(QString))))
         log("cannot listen for widgets the host removes; their editors stay open");
+    if (!bus->connect(kHostBusName, kHostObjectPath, kHostInterface, kPlacedWidgetsChangedSignal, this,
+            SLOT(refreshPlacedWidgets())))
+        log("cannot listen for changes of the placed widgets; the gallery lists them as they were when it opened");
     // The ids are those of the host running now: when it ends, a host started after it names its
     // widgets anew.
     auto* host
@@ -82,9 +85,51 @@ void WidgetSettings::showGallery()
                     });
             });
         connect(m_gallery.get(), &WidgetGallery::closed, this, &WidgetSettings::endIfNothingShown);
+        PlacedWidgetsPanel& placed = m_gallery->placedWidgets();
+        connect(&placed, &PlacedWidgetsPanel::editRequested, this, &WidgetSettings::editWidget);
+        connect(&placed, &PlacedWidgetsPanel::sizeRequested, this,
+            [this](const QString& id, WidgetFamily family) {
+                askHost(kSetWidgetSizeMethod, {id, QString(rawValue(family))});
+            });
+        connect(&placed, &PlacedWidgetsPanel::moveRequested, this,
+            [this](const QString& id, const QString& screen) { askHost(kMoveWidgetMethod, {id, screen}); });
+        connect(&placed, &PlacedWidgetsPanel::removeRequested, this,
+            [this](const QString& id) { askHost(kRemoveWidgetMethod, {id}); });
     }
     m_gallery->present();
     refreshNote({});
+    refreshPlacedWidgets();
+}
+
+void WidgetSettings::refreshPlacedWidgets()
+{
+    if (!m_gallery)
+        return;
+    callOnSessionBus(hostCall(kPlacedWidgetsMethod, {}), kSettingsCallTimeoutMilliseconds,
+        [self = QPointer<WidgetSettings>(this)](const QDBusMessage& reply) {
+            if (!self || !self->m_gallery)
+                return;
+            const QList<QVariant> values = reply.arguments();
+            // A host that is not running has no widgets on the desktop.
+            const bool listed = reply.type() == QDBusMessage::ReplyMessage && values.size() == 1;
+            self->m_gallery->placedWidgets().setList(
+                listed ? decodePlacedWidgetList(values[0].toString().toStdString()) : PlacedWidgetList {});
+        });
+}
+
+void WidgetSettings::askHost(const char* method, const QVariantList& arguments)
+{
+    callOnSessionBus(hostCall(method, arguments), kSettingsCallTimeoutMilliseconds,
+        [self = QPointer<WidgetSettings>(this), method](const QDBusMessage& reply) {
+            const QList<QVariant> values = reply.arguments();
+            if (reply.type() == QDBusMessage::ErrorMessage)
+                log(QString("%1 did not reach the host: %2").arg(method, reply.errorMessage()));
+            else if (values.size() == 2 && !values[0].toBool())
+                log(QString("the host did not do %1: %2").arg(method, values[1].toString().left(300)));
+            // The list shows what the host has now, whether or not the change was made.
+            if (self)
+                self->refreshPlacedWidgets();
+        });
 }
 
 bool WidgetSettings::showNote(const QString& text)

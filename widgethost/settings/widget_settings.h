@@ -49,6 +49,8 @@ public slots:
     // The host removed the widget, or ended: its editor has nothing left to edit.
     void closeEditor(const QString& id);
     void closeEditors();
+    // Asks the host for the widgets placed, for the gallery's list of them, while it is open.
+    void refreshPlacedWidgets();
 
 private:
     const std::vector<LoadedPlugin>& plugins();
@@ -57,6 +59,8 @@ private:
     void openEditor(const QString& id, const QDBusMessage& reply);
     void forgetEditor(const QString& id);
     void sendConfiguration(const QString& id, const std::string& configuration);
+    // Asks the host for a change the list of placed widgets asked for: the method and its arguments.
+    void askHost(const char* method, const QVariantList& arguments);
     void endIfNothingShown();
 
     PluginLoader m_loadPlugins;
