@@ -881,19 +881,19 @@
     <message>
         <location line="+5"/>
         <location line="+17"/>
-        <location line="+66"/>
+        <location line="+73"/>
         <location line="+4"/>
         <source>Full View</source>
         <translation>Vue agrandie</translation>
     </message>
     <message>
-        <location line="-86"/>
-        <location line="+85"/>
+        <location line="-93"/>
+        <location line="+92"/>
         <source>Show the widget big, without panels</source>
         <translation>Afficher le widget en grand, sans les volets</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-90"/>
         <source>Widget Settings</source>
         <translation>Réglages du widget</translation>
     </message>
@@ -919,18 +919,29 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+79"/>
+        <location line="+86"/>
         <source>Hide Sidebar</source>
         <translation>Masquer la barre latérale</translation>
     </message>
     <message>
-        <location line="-76"/>
-        <location line="+74"/>
+        <location line="-83"/>
+        <location line="+81"/>
         <source>Hide Widget Settings</source>
         <translation>Masquer les réglages du widget</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-76"/>
+        <source>Placed Widgets…</source>
+        <extracomment>Opens the list of the widgets on the desktop, where each is edited, resized, moved or removed</extracomment>
+        <translation>Widgets placés…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Placed Widgets</source>
+        <translation>Widgets placés</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>Aid&amp;e</translation>
     </message>

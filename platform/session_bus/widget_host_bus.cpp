@@ -47,6 +47,16 @@ QString unreachableHostReason(const QString& errorName, const QString& errorMess
         .arg(errorName.left(120), errorMessage.left(300));
 }
 
+void askHostToShowGallery(std::function<void(const QString& reason)> failed)
+{
+    const QDBusMessage call
+        = QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, kHostInterface, kShowGalleryMethod);
+    callOnSessionBus(call, kPlaceWidgetTimeoutMilliseconds, [failed = std::move(failed)](const QDBusMessage& reply) {
+        if (reply.type() == QDBusMessage::ErrorMessage)
+            failed(unreachableHostReason(reply.errorName(), reply.errorMessage()));
+    });
+}
+
 void askHostToPlaceWidget(std::string_view kind, std::string_view family,
     std::function<void(bool placed, const QString& message)> answered)
 {

@@ -62,6 +62,11 @@ inline constexpr int kPlaceWidgetTimeoutMilliseconds = 30'000;
 void askHostToPlaceWidget(std::string_view kind, std::string_view family,
     std::function<void(bool placed, const QString& message)> answered);
 
+// Asks the host to bring its gallery forward, with the list of the widgets placed; the bus starts the
+// host when it is not running. Nothing waits: `failed` is called later with the reason in words when
+// the host could not be reached.
+void askHostToShowGallery(std::function<void(const QString& reason)> failed);
+
 // The words for a call that reached no host: the bus error's name and message as it gave them.
 QString unreachableHostReason(const QString& errorName, const QString& errorMessage);
 

@@ -250,6 +250,13 @@ void StudioWindow::makeToolbarAndMenus()
     m_fullViewMenuAction
         = view->addAction(tr("Full View"), QKeySequence("Ctrl+Shift+F"), this, &StudioWindow::toggleFullView);
     view->addSeparator();
+    //: Opens the list of the widgets on the desktop, where each is edited, resized, moved or removed
+    view->addAction(tr("Placed Widgets\u2026"), this, [this] {
+        askHostToShowGallery([window = QPointer(this)](const QString& reason) {
+            if (window)
+                QMessageBox::warning(window, tr("Placed Widgets"), reason);
+        });
+    });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     m_helpMenu = help;
