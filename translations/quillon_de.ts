@@ -4,12 +4,12 @@
 <context>
     <name>quillon::BoardCityList</name>
     <message>
-        <location filename="../studio/inspector/board_city_list.cpp" line="+20"/>
+        <location filename="../studio/inspector/board_city_list.cpp" line="+21"/>
         <source>Cities</source>
         <translation>Städte</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+47"/>
         <source>Remove %1</source>
         <extracomment>Removes a city from the world board. %1 is the city&apos;s name.</extracomment>
         <translation>%1 entfernen</translation>
@@ -130,7 +130,7 @@
 <context>
     <name>quillon::CityPicker</name>
     <message>
-        <location filename="../studio/inspector/city_picker.cpp" line="+64"/>
+        <location filename="../studio/inspector/city_picker.cpp" line="+65"/>
         <location line="+1"/>
         <source>Search cities or countries</source>
         <translation>Städte oder Länder suchen</translation>
@@ -349,7 +349,7 @@
 <context>
     <name>quillon::HowToAddView</name>
     <message>
-        <location filename="../studio/window/how_to_add_view.cpp" line="+77"/>
+        <location filename="../studio/window/how_to_add_view.cpp" line="+80"/>
         <location line="+4"/>
         <source>Add a widget to your desktop</source>
         <translation>Ein Widget zum Desktop hinzufügen</translation>
@@ -482,7 +482,7 @@
         <translation>Zum Umsortieren ziehen. „Mittel“ zeigt 4 Zeilen, „Groß“ 8, „Sehr groß“ 7.</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/clock_settings.cpp" line="+18"/>
+        <location filename="../studio/inspector/clock_settings.cpp" line="+19"/>
         <source>City</source>
         <translation>Stadt</translation>
     </message>
@@ -504,8 +504,8 @@
         <translation>24-Stunden-Format</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/progress_settings.cpp" line="+18"/>
-        <location line="+3"/>
+        <location filename="../studio/inspector/progress_settings.cpp" line="+19"/>
+        <location line="+10"/>
         <source>Period</source>
         <comment>what a progress display measures</comment>
         <translation>Zeitraum</translation>
@@ -553,12 +553,6 @@
         <source>To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.</source>
         <translation>Um einem einzelnen Widget ein eigenes Farbthema oder eine eigene Stadt zu geben, klicken Sie es auf dem Desktop mit der rechten Maustaste an und wählen Sie „Widget bearbeiten“.</translation>
     </message>
-    <message>
-        <location filename="../studio/inspector/countdown_settings.cpp" line="+57"/>
-        <source>Date, %1</source>
-        <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
-        <translation>Datum, %1</translation>
-    </message>
 </context>
 <context>
     <name>quillon::Lampworks</name>
@@ -596,7 +590,7 @@
 <context>
     <name>quillon::MonthCalendar</name>
     <message>
-        <location filename="../studio/dates/month_calendar.cpp" line="+45"/>
+        <location filename="../studio/dates/month_calendar.cpp" line="+47"/>
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
@@ -767,7 +761,7 @@
 <context>
     <name>quillon::SizePicker</name>
     <message>
-        <location filename="../studio/stage/control_bar.cpp" line="+59"/>
+        <location filename="../studio/stage/control_bar.cpp" line="+60"/>
         <source>Size</source>
         <comment>display size</comment>
         <translation>Größe</translation>
@@ -833,7 +827,7 @@
 <context>
     <name>quillon::StudioWindow</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+50"/>
+        <location filename="../studio/window/studio_window.cpp" line="+54"/>
         <source>Quillon support</source>
         <extracomment>The subject of a new mail to Quillon&apos;s support, in the user&apos;s mail program</extracomment>
         <translation>Quillon-Support</translation>
@@ -857,7 +851,7 @@
         <translation>Ihre gespeicherten Einstellungen konnten nicht gelesen werden: %1. Die App wurde mit den Standardeinstellungen gestartet und lässt die Datei unverändert.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+107"/>
         <location line="+7"/>
         <source>Widgets</source>
         <comment>sidebar heading</comment>
@@ -874,26 +868,26 @@
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>More Tools</source>
         <translation>Weitere Werkzeuge</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+17"/>
-        <location line="+73"/>
+        <location line="+76"/>
         <location line="+4"/>
         <source>Full View</source>
         <translation>Vollansicht</translation>
     </message>
     <message>
-        <location line="-93"/>
-        <location line="+92"/>
+        <location line="-96"/>
+        <location line="+95"/>
         <source>Show the widget big, without panels</source>
         <translation>Widget groß und ohne Seitenleisten anzeigen</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-93"/>
         <source>Widget Settings</source>
         <translation>Widget-Einstellungen</translation>
     </message>
@@ -919,18 +913,18 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+86"/>
+        <location line="+89"/>
         <source>Hide Sidebar</source>
         <translation>Seitenleiste ausblenden</translation>
     </message>
     <message>
-        <location line="-83"/>
-        <location line="+81"/>
+        <location line="-86"/>
+        <location line="+84"/>
         <source>Hide Widget Settings</source>
         <translation>Widget-Einstellungen ausblenden</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-79"/>
         <source>Placed Widgets…</source>
         <extracomment>Opens the list of the widgets on the desktop, where each is edited, resized, moved or removed</extracomment>
         <translation>Platzierte Widgets…</translation>
@@ -966,7 +960,7 @@
         <translation>Datenschutzerklärung</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <location line="+3"/>
         <source>About Quillon</source>
         <translation>Über Quillon</translation>
@@ -1009,10 +1003,21 @@
         <translation>Seitenleiste einblenden</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+59"/>
         <source>%1 — Quillon</source>
         <extracomment>The studio window&apos;s title; %1 is the display shown, such as &quot;Clock&quot;</extracomment>
         <translation>%1 — Quillon</translation>
+    </message>
+    <message>
+        <location filename="../studio/window/board_change_text.cpp" line="+30"/>
+        <source>%1 added to the board</source>
+        <translation>%1 zur Weltzeittafel hinzugefügt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 removed from the board</source>
+        <extracomment>Said to screen readers when a city leaves the world board; %1 is the city</extracomment>
+        <translation>%1 von der Weltzeittafel entfernt</translation>
     </message>
 </context>
 <context>
@@ -1497,7 +1502,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::PlacedWidgetsPanel</name>
     <message>
-        <location filename="../widgethost/settings/placed_widgets_panel.cpp" line="+34"/>
+        <location filename="../widgethost/settings/placed_widgets_panel.cpp" line="+35"/>
         <source>%1, %2</source>
         <extracomment>A placed widget in the list of them: %1 its name, such as &quot;Clock&quot;; %2 its size</extracomment>
         <translation>%1, %2</translation>
@@ -1799,7 +1804,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetWindow</name>
     <message>
-        <location filename="../widgethost/desktops/widget_window.cpp" line="+156"/>
+        <location filename="../widgethost/desktops/widget_window.cpp" line="+163"/>
         <source>%1: %2</source>
         <extracomment>A widget on the desktop, for screen readers: %1 its name, such as &quot;Clock&quot;; %2 what it shows now</extracomment>
         <translation>%1: %2</translation>

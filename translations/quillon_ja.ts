@@ -4,12 +4,12 @@
 <context>
     <name>quillon::BoardCityList</name>
     <message>
-        <location filename="../studio/inspector/board_city_list.cpp" line="+20"/>
+        <location filename="../studio/inspector/board_city_list.cpp" line="+21"/>
         <source>Cities</source>
         <translation>都市</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+47"/>
         <source>Remove %1</source>
         <extracomment>Removes a city from the world board. %1 is the city&apos;s name.</extracomment>
         <translation>%1を削除</translation>
@@ -130,7 +130,7 @@
 <context>
     <name>quillon::CityPicker</name>
     <message>
-        <location filename="../studio/inspector/city_picker.cpp" line="+64"/>
+        <location filename="../studio/inspector/city_picker.cpp" line="+65"/>
         <location line="+1"/>
         <source>Search cities or countries</source>
         <translation>都市または国を検索</translation>
@@ -349,7 +349,7 @@
 <context>
     <name>quillon::HowToAddView</name>
     <message>
-        <location filename="../studio/window/how_to_add_view.cpp" line="+77"/>
+        <location filename="../studio/window/how_to_add_view.cpp" line="+80"/>
         <location line="+4"/>
         <source>Add a widget to your desktop</source>
         <translation>デスクトップにウィジェットを追加</translation>
@@ -481,7 +481,7 @@
         <translation>ドラッグして並べ替えます。表示される行数は、中が4行、大が8行、特大が7行です。</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/clock_settings.cpp" line="+18"/>
+        <location filename="../studio/inspector/clock_settings.cpp" line="+19"/>
         <source>City</source>
         <translation>都市</translation>
     </message>
@@ -503,8 +503,8 @@
         <translation>24時間表示</translation>
     </message>
     <message>
-        <location filename="../studio/inspector/progress_settings.cpp" line="+18"/>
-        <location line="+3"/>
+        <location filename="../studio/inspector/progress_settings.cpp" line="+19"/>
+        <location line="+10"/>
         <source>Period</source>
         <comment>what a progress display measures</comment>
         <translation>期間</translation>
@@ -552,12 +552,6 @@
         <source>To give one widget its own theme or city, right-click it on the desktop and choose Edit Widget.</source>
         <translation>1つのウィジェットだけに独自のテーマや都市を設定するには、デスクトップ上でそのウィジェットを右クリックし、「このウィジェットを編集」を選択します。</translation>
     </message>
-    <message>
-        <location filename="../studio/inspector/countdown_settings.cpp" line="+57"/>
-        <source>Date, %1</source>
-        <extracomment>The date button&apos;s name for assistive technologies. %1 is the date and time it shows.</extracomment>
-        <translation>日時、%1</translation>
-    </message>
 </context>
 <context>
     <name>quillon::Lampworks</name>
@@ -595,7 +589,7 @@
 <context>
     <name>quillon::MonthCalendar</name>
     <message>
-        <location filename="../studio/dates/month_calendar.cpp" line="+45"/>
+        <location filename="../studio/dates/month_calendar.cpp" line="+47"/>
         <source>Calendar</source>
         <translation>カレンダー</translation>
     </message>
@@ -764,7 +758,7 @@
 <context>
     <name>quillon::SizePicker</name>
     <message>
-        <location filename="../studio/stage/control_bar.cpp" line="+59"/>
+        <location filename="../studio/stage/control_bar.cpp" line="+60"/>
         <source>Size</source>
         <comment>display size</comment>
         <translation>サイズ</translation>
@@ -830,7 +824,7 @@
 <context>
     <name>quillon::StudioWindow</name>
     <message>
-        <location filename="../studio/window/studio_window.cpp" line="+50"/>
+        <location filename="../studio/window/studio_window.cpp" line="+54"/>
         <source>Quillon support</source>
         <extracomment>The subject of a new mail to Quillon&apos;s support, in the user&apos;s mail program</extracomment>
         <translation>Quillon サポート</translation>
@@ -854,7 +848,7 @@
         <translation>保存された設定を読み込めませんでした：%1。アプリはデフォルトの設定で起動しました。ファイルはそのまま残してあります。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+107"/>
         <location line="+7"/>
         <source>Widgets</source>
         <comment>sidebar heading</comment>
@@ -871,26 +865,26 @@
         <translation>ツールバー</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>More Tools</source>
         <translation>その他のツール</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+17"/>
-        <location line="+73"/>
+        <location line="+76"/>
         <location line="+4"/>
         <source>Full View</source>
         <translation>フルビュー</translation>
     </message>
     <message>
-        <location line="-93"/>
-        <location line="+92"/>
+        <location line="-96"/>
+        <location line="+95"/>
         <source>Show the widget big, without panels</source>
         <translation>パネルを隠してウィジェットを大きく表示</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-93"/>
         <source>Widget Settings</source>
         <translation>ウィジェットの設定</translation>
     </message>
@@ -916,18 +910,18 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+86"/>
+        <location line="+89"/>
         <source>Hide Sidebar</source>
         <translation>サイドバーを隠す</translation>
     </message>
     <message>
-        <location line="-83"/>
-        <location line="+81"/>
+        <location line="-86"/>
+        <location line="+84"/>
         <source>Hide Widget Settings</source>
         <translation>ウィジェットの設定を隠す</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-79"/>
         <source>Placed Widgets…</source>
         <extracomment>Opens the list of the widgets on the desktop, where each is edited, resized, moved or removed</extracomment>
         <translation>配置済みのウィジェット…</translation>
@@ -963,7 +957,7 @@
         <translation>プライバシーポリシー</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <location line="+3"/>
         <source>About Quillon</source>
         <translation>Quillonについて</translation>
@@ -1006,10 +1000,21 @@
         <translation>サイドバーを表示</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+59"/>
         <source>%1 — Quillon</source>
         <extracomment>The studio window&apos;s title; %1 is the display shown, such as &quot;Clock&quot;</extracomment>
         <translation>%1 — Quillon</translation>
+    </message>
+    <message>
+        <location filename="../studio/window/board_change_text.cpp" line="+30"/>
+        <source>%1 added to the board</source>
+        <translation>%1を世界時計に追加しました</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 removed from the board</source>
+        <extracomment>Said to screen readers when a city leaves the world board; %1 is the city</extracomment>
+        <translation>%1を世界時計から削除しました</translation>
     </message>
 </context>
 <context>
@@ -1494,7 +1499,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::PlacedWidgetsPanel</name>
     <message>
-        <location filename="../widgethost/settings/placed_widgets_panel.cpp" line="+34"/>
+        <location filename="../widgethost/settings/placed_widgets_panel.cpp" line="+35"/>
         <source>%1, %2</source>
         <extracomment>A placed widget in the list of them: %1 its name, such as &quot;Clock&quot;; %2 its size</extracomment>
         <translation>%1、%2</translation>
@@ -1796,7 +1801,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetWindow</name>
     <message>
-        <location filename="../widgethost/desktops/widget_window.cpp" line="+156"/>
+        <location filename="../widgethost/desktops/widget_window.cpp" line="+163"/>
         <source>%1: %2</source>
         <extracomment>A widget on the desktop, for screen readers: %1 its name, such as &quot;Clock&quot;; %2 what it shows now</extracomment>
         <translation>%1：%2</translation>

@@ -1,5 +1,7 @@
 #include "studio/controls/popover.h"
 
+#include "studio/controls/popup_accessibility.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -9,6 +11,7 @@ namespace quillon {
 Popover::Popover(QWidget* parent)
     : QFrame(parent, Qt::Popup)
 {
+    presentAsPopover(*this);
     setFrameShape(QFrame::StyledPanel);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(1, 1, 1, 1);
@@ -23,6 +26,7 @@ void Popover::setContent(QWidget* content)
 
 void Popover::showAt(QWidget* anchor)
 {
+    m_anchor = anchor;
     adjustSize();
     const QRect bounds(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
     const QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
@@ -41,6 +45,13 @@ void Popover::showAt(QWidget* anchor)
         if (first)
             first->setFocus(Qt::PopupFocusReason);
     }
+}
+
+void Popover::setVisible(bool visible)
+{
+    if (!visible && isVisible())
+        returnKeyboardTo(m_anchor, *this);
+    QFrame::setVisible(visible);
 }
 
 void Popover::hideEvent(QHideEvent* event)

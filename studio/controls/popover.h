@@ -18,6 +18,8 @@ public:
     QWidget* content() const { return m_content; }
     // Opens anchored to the widget's bounds; focus goes to the content's focus proxy or first field.
     void showAt(QWidget* anchor);
+    // Hiding gives the keyboard back to the widget it opened from.
+    void setVisible(bool visible) override;
 
 signals:
     void closed();
@@ -27,6 +29,7 @@ protected:
 
 private:
     QPointer<QWidget> m_content;
+    QPointer<QWidget> m_anchor;
 };
 
 } // namespace quillon

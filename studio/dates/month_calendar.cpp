@@ -26,6 +26,8 @@ QToolButton* headerButton(QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setAutoRaise(true);
+    // Tab reaches them, as it reaches the day.
+    button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -14,7 +15,7 @@
 namespace quillon {
 
 BoardCityList::BoardCityList(StudioModel& model, QWidget* parent)
-    : QListWidget(parent)
+    : QuietListWidget(parent)
     , m_model(model)
 {
     setAccessibleName(tr("Cities"));
@@ -36,6 +37,10 @@ BoardCityList::BoardCityList(StudioModel& model, QWidget* parent)
         if (row < 0)
             return;
         QMenu* menu = menuFor(row, this);
+        // From the keyboard, the first item is highlighted as the menu opens, for screen readers to
+        // read: a menu with none has nothing to say.
+        if (!item)
+            QTimer::singleShot(0, menu, [menu] { menu->setActiveAction(menu->actions().value(0)); });
         menu->exec(viewport()->mapToGlobal(item ? position : visualItemRect(this->item(row)).center()));
         delete menu;
     });
@@ -92,7 +97,7 @@ void BoardCityList::fitRows()
 
 void BoardCityList::resizeEvent(QResizeEvent* event)
 {
-    QListWidget::resizeEvent(event);
+    QuietListWidget::resizeEvent(event);
     fitRows();
 }
 
@@ -184,7 +189,7 @@ void BoardCityList::keyPressEvent(QKeyEvent* event)
         setCurrentRow(row + 1);
         return;
     }
-    QListWidget::keyPressEvent(event);
+    QuietListWidget::keyPressEvent(event);
 }
 
 void BoardCityList::fitHeight()

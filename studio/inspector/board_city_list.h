@@ -2,9 +2,8 @@
 // one entry of the stored list, also when a city appears twice.
 #pragma once
 
+#include "studio/controls/quiet_list_widget.h"
 #include "studio/inspector/city_row.h"
-
-#include <QListWidget>
 
 #include <vector>
 
@@ -12,7 +11,7 @@ namespace quillon {
 
 class StudioModel;
 
-class BoardCityList final : public QListWidget {
+class BoardCityList final : public QuietListWidget {
     Q_OBJECT
 
 public:

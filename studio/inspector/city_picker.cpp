@@ -3,6 +3,7 @@
 #include "names/city_display_names.h"
 #include "platform/calendar/instant.h"
 #include "studio/controls/qt_text.h"
+#include "studio/controls/quiet_list_widget.h"
 #include "studio/controls/symbols.h"
 #include "studio/controls/text_styles.h"
 #include "studio/inspector/inspector_texts.h"
@@ -74,7 +75,7 @@ CityPicker::CityPicker(std::set<std::string> exclude, Instant now, QWidget* pare
     column->addWidget(divider);
 
     m_stack = new QStackedWidget(this);
-    m_results = new QListWidget(m_stack);
+    m_results = new QuietListWidget(m_stack);
     m_results->setFrameShape(QFrame::NoFrame);
     m_results->setAccessibleName(tr("Cities"));
     m_noResults = new QLabel(m_stack);
@@ -139,8 +140,10 @@ bool CityPicker::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_search && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && !m_found.empty()) {
-        m_results->setFocus(Qt::TabFocusReason);
+        // The first result is current before the list has the keyboard, so that the list's focus
+        // is on it and screen readers read it, rather than on the list alone.
         m_results->setCurrentRow(0);
+        m_results->setFocus(Qt::TabFocusReason);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 // The clock's part of the settings column.
 #include "studio/inspector/clock_settings.h"
 
+#include "names/city_display_names.h"
 #include "studio/controls/form_section.h"
 #include "studio/inspector/city_row.h"
 #include "studio/inspector/column_fit.h"
@@ -21,6 +22,8 @@ ClockSettings::ClockSettings(StudioModel& model, QWidget* parent)
     // Read out alone, "Change…" would not say what it changes.
     m_changeCity->setAccessibleName(tr("Change City"));
     const City clockCity = City::find(m_model.state().clockCity).value_or(City::local());
+    // And the city it would change from.
+    m_changeCity->setAccessibleDescription(cityName(clockCity));
     m_cityRow = new CityRow(clockCity, nullptr);
     m_cityRow->setObjectName("clockCity");
     // The button beside the city, or under it in a column too narrow for both.

@@ -102,9 +102,8 @@ void CountdownSettings::refreshDateButton()
     // The hour as the studio's clocks and the picker's time field write it, 24-hour or 12-hour,
     // in the locale's own order: not the locale's preferred hour ("j").
     const char* skeleton = m_model.state().use24h ? "EEEdMMMyHHmm" : "EEEdMMMyhmm";
+    // Read as its label, "Date", and its text, the date and time.
     m_dateButton->setText(qText(formatLocaleSkeleton(date, TimeZone::current(), skeleton, timeLocale())));
-    //: The date button's name for assistive technologies. %1 is the date and time it shows.
-    m_dateButton->setAccessibleName(tr("Date, %1").arg(m_dateButton->text()));
 }
 
 void CountdownSettings::refreshCountdown()

@@ -2,6 +2,7 @@
 #include "studio/inspector/progress_settings.h"
 
 #include "names/display_names.h"
+#include "studio/controls/choice_accessibility.h"
 #include "studio/controls/form_section.h"
 #include "studio/model/studio_model.h"
 
@@ -18,13 +19,17 @@ ProgressSettings::ProgressSettings(StudioModel& model, QWidget* parent)
     FormSection* period = addSection(tr("Period", "what a progress display measures"));
     auto* segments = new QWidget;
     segments->setObjectName("period");
-    segments->setAccessibleName(tr("Period", "what a progress display measures"));
     auto* row = new QHBoxLayout(segments);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     auto* group = new QButtonGroup(segments);
-    for (ProgressPeriod value : kAllProgressPeriods) {
-        auto* segment = new QToolButton(segments);
+    for (std::size_t index = 0; index < kAllProgressPeriods.size(); ++index)
+        m_segments.push_back(new QToolButton(segments));
+    // Before the buttons have texts: with a screen reader on, giving one makes its interface.
+    makeRadioGroup(*segments, tr("Period", "what a progress display measures"), m_segments);
+    for (std::size_t index = 0; index < kAllProgressPeriods.size(); ++index) {
+        const ProgressPeriod value = kAllProgressPeriods[index];
+        QAbstractButton* segment = m_segments[index];
         segment->setText(displayName(value));
         segment->setCheckable(true);
         segment->setAutoExclusive(true);
@@ -38,7 +43,6 @@ ProgressSettings::ProgressSettings(StudioModel& model, QWidget* parent)
         });
         group->addButton(segment);
         row->addWidget(segment);
-        m_segments.push_back(segment);
     }
     period->addRow(segments);
 

@@ -8,6 +8,7 @@
 #include "studio/controls/choice_accessibility.h"
 #include "studio/controls/spring.h"
 
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -94,6 +95,28 @@ void SizePicker::refresh()
     }
     updateGeometry();
     update();
+    if (hasFocus())
+        announceSelectedSegment();
+}
+
+void SizePicker::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // After the picker's own focus event, which Qt sends once this returns: screen readers keep
+    // the last of two at once.
+    QMetaObject::invokeMethod(this, [this] {
+        if (hasFocus())
+            announceSelectedSegment();
+    }, Qt::QueuedConnection);
+}
+
+void SizePicker::announceSelectedSegment()
+{
+    if (!QAccessible::isActive() || m_selected >= m_sizes.size())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(static_cast<int>(m_selected));
+    QAccessible::updateAccessibility(&event);
 }
 
 QSize SizePicker::sizeHint() const

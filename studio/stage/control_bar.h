@@ -30,10 +30,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void refresh();
     QRectF segmentRect(std::size_t index) const;
+    // Tells screen readers that the keyboard is on the selected segment, which they then read.
+    void announceSelectedSegment();
 
     StudioModel& m_model;
     std::vector<DotSize> m_sizes;

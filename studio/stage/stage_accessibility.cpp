@@ -41,7 +41,10 @@ public:
     {
         QAccessible::State state;
         state.selectable = true;
+        state.focusable = true;
         state.selected = isValid() && m_picker->selected() == m_index;
+        // The keyboard is on the selected segment while the picker has it.
+        state.focused = state.selected && m_picker->hasFocus();
         state.invisible = !m_picker || !m_picker->isVisible();
         return state;
     }
@@ -100,12 +103,56 @@ private:
     mutable std::vector<QAccessible::Id> m_segments;
 };
 
+// The card: static text, the display's own, read through the text interface too, so that a change
+// of it reaches screen readers as a change of text (a city added, the minute gone by), as a live
+// region's does.
+class StageInterface final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit StageInterface(QWidget* stage)
+        : QAccessibleWidget(stage, QAccessible::StaticText)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return content().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(content().size()); }
+    // Nothing on the card is selected or has a cursor; its text is read as a whole.
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QString content() const { return widget()->accessibleName(); }
+};
+
 QAccessibleInterface* stageFactory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
     if (className == "quillon::StageView")
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+        return new StageInterface(static_cast<QWidget*>(object));
     if (className == "quillon::SizePicker")
         return new SizePickerInterface(static_cast<SizePicker*>(object));
     return nullptr;

@@ -112,7 +112,12 @@ void StageView::rebuildScene()
         return;
     m_scene = std::move(scene);
     // The card speaks as its text: one element for the whole display.
+    const QString before = accessibleName();
     setAccessibleName(QString::fromStdString(accessibilityText(m_scene.blocks)));
+    if (QAccessible::isActive() && accessibleName() != before) {
+        QAccessibleTextUpdateEvent changed(this, 0, before, accessibleName());
+        QAccessible::updateAccessibility(&changed);
+    }
 
     const double now = Instant::now().secondsSinceReferenceDate;
     m_flipsUntil = std::max(m_flipsUntil, m_animation.sync(m_scene, now));

@@ -1,6 +1,8 @@
 // The how-to popover's content.
 #include "studio/window/how_to_add_view.h"
 
+#include "studio/controls/popup_accessibility.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -72,6 +74,7 @@ QString boldMarkup(const QString& text)
 HowToAddView::HowToAddView(QWidget* parent)
     : QFrame(parent, Qt::Popup)
 {
+    presentAsPopover(*this);
     setFrameShape(QFrame::StyledPanel);
     setFixedWidth(320 + 2 * 18);
     setAccessibleName(tr("Add a widget to your desktop"));
@@ -169,7 +172,16 @@ void HowToAddView::showAt(QWidget* anchor)
     fitHeight();
     const QPoint corner = anchor->mapToGlobal(QPoint(anchor->width() + 8, anchor->height() - height()));
     move(corner);
+    m_anchor = anchor;
     show();
+    m_place->setFocus(Qt::PopupFocusReason);
+}
+
+void HowToAddView::setVisible(bool visible)
+{
+    if (!visible && isVisible())
+        returnKeyboardTo(m_anchor, *this);
+    QFrame::setVisible(visible);
 }
 
 void HowToAddView::hideEvent(QHideEvent* event)

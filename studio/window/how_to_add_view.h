@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPointer>
 
 class QLabel;
 class QPushButton;
@@ -21,6 +22,8 @@ public:
     void showAnswer(bool placed, const QString& text);
     bool isPlacing() const { return m_placing; }
     QString answer() const;
+    // Hiding gives the keyboard back to the widget it opened from.
+    void setVisible(bool visible) override;
 
 signals:
     void closed();
@@ -34,6 +37,7 @@ private:
     void fitHeight();
     void growUpwards();
 
+    QPointer<QWidget> m_anchor;
     QPushButton* m_place = nullptr;
     QLabel* m_answer = nullptr;
     bool m_placing = false;

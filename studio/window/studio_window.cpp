@@ -6,7 +6,11 @@
 #include "platform/session_bus/session_bus.h"
 #include "platform/session_bus/widget_host_bus.h"
 #include "platform/translations/store_report_text.h"
+#include "studio/controls/announcer.h"
+#include "studio/controls/quiet_list_widget.h"
+#include "studio/controls/return_presses_buttons.h"
 #include "studio/controls/symbols.h"
+#include "studio/window/board_change_text.h"
 #include "studio/window/window_frame_autosave.h"
 
 #include <QApplication>
@@ -92,6 +96,8 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
 {
     setMinimumSize(kMinimumSize);
     resize(kDefaultSize);
+    letReturnPressButtons(*this);
+    m_announcer = new Announcer(this);
 
     // Made in reading order, which Tab follows: the sidebar, the stage, the settings column.
     QWidget* sidebar = makeSidebar();
@@ -137,13 +143,16 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
     connect(m_howTo, &HowToAddView::placeOnDesktopRequested, this, [this] {
         const DotWidgetKind kind = m_model->state().kind;
         askHostToPlaceWidget(widgetKindString(kind), widgetFamilyName(m_model->sizeForKind(kind)),
-            [howTo = QPointer(m_howTo), anchor = QPointer(m_addToDesktop)](
+            [howTo = QPointer(m_howTo), anchor = QPointer(m_addToDesktop), announcer = QPointer(m_announcer)](
                 bool placed, const QString& message) {
                 if (!howTo || !anchor)
                     return;
                 if (!howTo->isVisible() && anchor->isVisible())
                     howTo->showAt(anchor);
                 howTo->showAnswer(placed, message);
+                // The keyboard stays on the popover's button; the answer is read out.
+                if (announcer)
+                    announcer->announce(message);
             });
     });
     m_howToDelay.setSingleShot(true);
@@ -159,6 +168,11 @@ StudioWindow::StudioWindow(StateStore& store, TimelineReloader& reloader, QWidge
         focusSidebar();
     });
     connect(m_model.get(), &StudioModel::linkOpened, this, &StudioWindow::openLink);
+    m_boardCities = m_model->state().boardCities;
+    connect(m_model.get(), &StudioModel::boardCitiesChanged, this, [this] {
+        m_announcer->announce(boardChangeText(m_boardCities, m_model->state().boardCities));
+        m_boardCities = m_model->state().boardCities;
+    });
 
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, [this] { m_model->setNow(Instant::now()); });
@@ -181,7 +195,7 @@ QWidget* StudioWindow::makeSidebar()
     section->setFont(heading);
     column->addWidget(section);
 
-    m_sidebarList = new QListWidget(m_sidebar);
+    m_sidebarList = new QuietListWidget(m_sidebar);
     m_sidebarList->setAccessibleName(tr("Widgets", "sidebar heading"));
     m_sidebarList->setFrameShape(QFrame::NoFrame);
     m_sidebarList->setIconSize(QSize(18, 18));
@@ -221,6 +235,7 @@ QWidget* StudioWindow::makeInspector()
 void StudioWindow::makeToolbarAndMenus()
 {
     auto* toolbar = addToolBar(tr("Toolbar"));
+    m_toolbar = toolbar;
     toolbar->setObjectName("studio-toolbar");
     toolbar->setMovable(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -270,6 +285,9 @@ void StudioWindow::makeToolbarAndMenus()
     // Escape leaves full view, and only there.
     m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &StudioWindow::toggleFullView);
     m_escape->setEnabled(false);
+    // F10 opens the menu bar, as in the desktop's other programs: Qt leaves it to Alt alone.
+    new QShortcut(QKeySequence(Qt::Key_F10), this, this,
+        [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     applyColumns();
 }
 
@@ -332,6 +350,21 @@ void StudioWindow::applyColumns()
     m_sidebarMenuAction->setText(m_sidebarShown && !m_presenting ? tr("Hide Sidebar") : tr("Show Sidebar"));
     // Full view has no sidebar to show, as it has no widget settings.
     m_sidebarMenuAction->setEnabled(!m_presenting);
+    keepKeyboardInSight();
+}
+
+void StudioWindow::keepKeyboardInSight()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this || focus->isVisible())
+        return;
+    // Full view hides every control but the toolbar's; out of it, the sidebar is where Tab begins.
+    if (m_presenting) {
+        if (QWidget* exit = m_toolbar->widgetForAction(m_fullViewAction))
+            exit->setFocus(Qt::OtherFocusReason);
+    } else if (m_sidebar->isVisible()) {
+        m_sidebarList->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void StudioWindow::toggleFullView()

@@ -18,10 +18,15 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QLabel;
+class QToolBar;
 
 namespace quillon {
+
+class Announcer;
 
 class StudioWindow final : public QMainWindow {
     Q_OBJECT
@@ -75,6 +80,8 @@ private:
     void applyColumns();
     void updateTitleAndSelection();
     void focusSidebar();
+    // Where the keyboard was on a control that full view hides, or that leaving it shows again.
+    void keepKeyboardInSight();
     void openLink(DotWidgetKind kind);
 
     std::unique_ptr<StudioModel> m_model;
@@ -95,6 +102,9 @@ private:
     QAction* m_widgetSettingsMenuAction = nullptr;
     QAction* m_fullViewMenuAction = nullptr;
     QShortcut* m_escape = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    Announcer* m_announcer = nullptr;
+    std::vector<std::string> m_boardCities; // as they were before the last change, to say what changed
     QMenu* m_fileMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_checkForUpdatesAction = nullptr;

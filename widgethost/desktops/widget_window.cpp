@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -127,24 +128,30 @@ void WidgetWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void WidgetWindow::contextMenuEvent(QContextMenuEvent* event)
 {
-    openMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center()));
+    if (event->reason() == QContextMenuEvent::Mouse)
+        openMenu(event->globalPos(), false);
+    else
+        openMenu(mapToGlobal(rect().center()), true);
 }
 
 void WidgetWindow::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier))
-        openMenu(mapToGlobal(rect().center()));
+        openMenu(mapToGlobal(rect().center()), true);
     else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
         m_widget.openLink();
     else
         QWidget::keyPressEvent(event);
 }
 
-void WidgetWindow::openMenu(QPoint at)
+void WidgetWindow::openMenu(QPoint at, bool fromKeyboard)
 {
     QMenu menu(this);
     fillMenu(menu, m_widget.menu());
+    // From the keyboard, the first item is highlighted as the menu opens, for screen readers.
+    if (fromKeyboard)
+        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().value(0)); });
     menu.exec(at);
 }
 

@@ -36,7 +36,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void openMenu(QPoint at);
+    void openMenu(QPoint at, bool fromKeyboard);
     // "World Board: London 14:05, …", the name screen readers read.
     void refreshAccessibleName();
 

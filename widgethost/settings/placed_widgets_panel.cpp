@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace quillon::widgethost {
@@ -211,6 +212,9 @@ bool PlacedWidgetsPanel::eventFilter(QObject* watched, QEvent* event)
             fillMoveMenu(*menu.addMenu(m_move->text()));
         menu.addAction(m_remove->text(), m_remove, &QPushButton::click);
         const QRect row = m_list->visualItemRect(m_list->currentItem());
+        // From the keyboard, the first item is highlighted as the menu opens, for screen readers.
+        if (context->reason() != QContextMenuEvent::Mouse)
+            QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().value(0)); });
         menu.exec(context->reason() == QContextMenuEvent::Mouse
                 ? context->globalPos()
                 : m_list->viewport()->mapToGlobal(row.center()));
