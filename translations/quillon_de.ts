@@ -130,7 +130,7 @@
 <context>
     <name>quillon::CityPicker</name>
     <message>
-        <location filename="../studio/inspector/city_picker.cpp" line="+65"/>
+        <location filename="../studio/inspector/city_picker.cpp" line="+66"/>
         <location line="+1"/>
         <source>Search cities or countries</source>
         <translation>Städte oder Länder suchen</translation>
@@ -141,7 +141,7 @@
         <translation>Städte</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+52"/>
         <source>%1, %2, %3</source>
         <comment>city, country, offset</comment>
         <extracomment>A found city for assistive technologies: the city, its country and its GMT offset.</extracomment>
@@ -152,6 +152,20 @@
         <source>&lt;b&gt;No Results for “%1”&lt;/b&gt;&lt;br&gt;&lt;br&gt;Check the spelling or try a new search.</source>
         <extracomment>Shown in place of the list when nothing matches. %1 is what was typed.</extracomment>
         <translation>&lt;b&gt;Keine Ergebnisse für „%1“&lt;/b&gt;&lt;br&gt;&lt;br&gt;Überprüfen Sie die Schreibweise oder versuchen Sie es mit einer neuen Suche.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n cities</source>
+        <extracomment>How many cities a search found, as screen readers say it and the list&apos;s description</extracomment>
+        <translation>
+            <numerusform>%n Stadt</numerusform>
+            <numerusform>%n Städte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No results</source>
+        <translation>Keine Ergebnisse</translation>
     </message>
 </context>
 <context>
@@ -1502,7 +1516,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::PlacedWidgetsPanel</name>
     <message>
-        <location filename="../widgethost/settings/placed_widgets_panel.cpp" line="+35"/>
+        <location filename="../widgethost/settings/placed_widgets_panel.cpp" line="+37"/>
         <source>%1, %2</source>
         <extracomment>A placed widget in the list of them: %1 its name, such as &quot;Clock&quot;; %2 its size</extracomment>
         <translation>%1, %2</translation>

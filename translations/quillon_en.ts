@@ -2,6 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>quillon::CityPicker</name>
+    <message numerus="yes">
+        <location filename="../studio/inspector/city_picker.cpp" line="+144"/>
+        <source>%n cities</source>
+        <extracomment>How many cities a search found, as screen readers say it and the list&apos;s description</extracomment>
+        <translation>
+            <numerusform>%n city</numerusform>
+            <numerusform>%n cities</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quillon::InspectorTexts</name>
     <message numerus="yes">
         <location filename="../studio/inspector/inspector_texts.cpp" line="+132"/>

@@ -15,7 +15,7 @@
 namespace quillon {
 
 BoardCityList::BoardCityList(StudioModel& model, QWidget* parent)
-    : QuietListWidget(parent)
+    : AccessibleListWidget(parent)
     , m_model(model)
 {
     setAccessibleName(tr("Cities"));
@@ -97,7 +97,7 @@ void BoardCityList::fitRows()
 
 void BoardCityList::resizeEvent(QResizeEvent* event)
 {
-    QuietListWidget::resizeEvent(event);
+    AccessibleListWidget::resizeEvent(event);
     fitRows();
 }
 
@@ -189,7 +189,7 @@ void BoardCityList::keyPressEvent(QKeyEvent* event)
         setCurrentRow(row + 1);
         return;
     }
-    QuietListWidget::keyPressEvent(event);
+    AccessibleListWidget::keyPressEvent(event);
 }
 
 void BoardCityList::fitHeight()

@@ -2,7 +2,7 @@
 // one entry of the stored list, also when a city appears twice.
 #pragma once
 
-#include "studio/controls/quiet_list_widget.h"
+#include "platform/accessibility/accessible_list_widget.h"
 #include "studio/inspector/city_row.h"
 
 #include <vector>
@@ -11,7 +11,7 @@ namespace quillon {
 
 class StudioModel;
 
-class BoardCityList final : public QuietListWidget {
+class BoardCityList final : public AccessibleListWidget {
     Q_OBJECT
 
 public:

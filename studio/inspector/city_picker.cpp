@@ -1,9 +1,10 @@
 #include "studio/inspector/city_picker.h"
 
 #include "names/city_display_names.h"
+#include "platform/accessibility/accessible_list_widget.h"
 #include "platform/calendar/instant.h"
+#include "studio/controls/announcer.h"
 #include "studio/controls/qt_text.h"
-#include "studio/controls/quiet_list_widget.h"
 #include "studio/controls/symbols.h"
 #include "studio/controls/text_styles.h"
 #include "studio/inspector/inspector_texts.h"
@@ -75,7 +76,7 @@ CityPicker::CityPicker(std::set<std::string> exclude, Instant now, QWidget* pare
     column->addWidget(divider);
 
     m_stack = new QStackedWidget(this);
-    m_results = new QuietListWidget(m_stack);
+    m_results = new AccessibleListWidget(m_stack);
     m_results->setFrameShape(QFrame::NoFrame);
     m_results->setAccessibleName(tr("Cities"));
     m_noResults = new QLabel(m_stack);
@@ -86,7 +87,12 @@ CityPicker::CityPicker(std::set<std::string> exclude, Instant now, QWidget* pare
     m_stack->addWidget(m_noResults);
     column->addWidget(m_stack, 1);
 
+    m_announcer = new Announcer(this);
+    m_countSoon.setSingleShot(true);
+    m_countSoon.setInterval(700);
+    connect(&m_countSoon, &QTimer::timeout, this, &CityPicker::announceCount);
     connect(m_search, &QLineEdit::textChanged, this, &CityPicker::search);
+    connect(m_search, &QLineEdit::textChanged, &m_countSoon, qOverload<>(&QTimer::start));
     connect(m_search, &QLineEdit::returnPressed, this, [this] {
         if (!m_found.empty())
             pickRow(0);
@@ -134,6 +140,16 @@ void CityPicker::search(const QString& query)
         tr("<b>No Results for \u201c%1\u201d</b><br><br>Check the spelling or try a new search.")
             .arg(query.toHtmlEscaped()));
     m_stack->setCurrentWidget(m_found.empty() ? static_cast<QWidget*>(m_noResults) : m_results);
+    //: How many cities a search found, as screen readers say it and the list's description
+    m_results->setAccessibleDescription(tr("%n cities", nullptr, static_cast<int>(m_found.size())));
+}
+
+void CityPicker::announceCount()
+{
+    m_announcer->announce(m_found.empty()
+            //: Said to screen readers when a search finds no city
+            ? tr("No results")
+            : m_results->accessibleDescription());
 }
 
 bool CityPicker::eventFilter(QObject* watched, QEvent* event)

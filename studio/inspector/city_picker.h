@@ -6,6 +6,7 @@
 
 #include "scenes/city.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <set>
@@ -18,6 +19,8 @@ class QListWidget;
 class QStackedWidget;
 
 namespace quillon {
+
+class Announcer;
 
 class CityPicker final : public QWidget {
     Q_OBJECT
@@ -44,6 +47,8 @@ protected:
 private:
     void search(const QString& query);
     void pickRow(int row);
+    // How many cities the search found, said to screen readers once the typing pauses.
+    void announceCount();
 
     std::set<std::string> m_exclude;
     Instant m_now;
@@ -52,6 +57,8 @@ private:
     QListWidget* m_results = nullptr;
     QLabel* m_noResults = nullptr;
     QStackedWidget* m_stack = nullptr;
+    Announcer* m_announcer = nullptr;
+    QTimer m_countSoon;
 };
 
 } // namespace quillon

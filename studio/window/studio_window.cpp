@@ -2,12 +2,12 @@
 #include "studio/window/studio_window.h"
 
 #include "names/display_names.h"
+#include "platform/accessibility/accessible_list_widget.h"
 #include "platform/info/build_info.h"
 #include "platform/session_bus/session_bus.h"
 #include "platform/session_bus/widget_host_bus.h"
 #include "platform/translations/store_report_text.h"
 #include "studio/controls/announcer.h"
-#include "studio/controls/quiet_list_widget.h"
 #include "studio/controls/return_presses_buttons.h"
 #include "studio/controls/symbols.h"
 #include "studio/window/board_change_text.h"
@@ -195,7 +195,7 @@ QWidget* StudioWindow::makeSidebar()
     section->setFont(heading);
     column->addWidget(section);
 
-    m_sidebarList = new QuietListWidget(m_sidebar);
+    m_sidebarList = new AccessibleListWidget(m_sidebar);
     m_sidebarList->setAccessibleName(tr("Widgets", "sidebar heading"));
     m_sidebarList->setFrameShape(QFrame::NoFrame);
     m_sidebarList->setIconSize(QSize(18, 18));

@@ -1,5 +1,7 @@
 #include "widgethost/settings/placed_widgets_panel.h"
 
+#include "platform/accessibility/accessible_list_widget.h"
+
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -53,7 +55,7 @@ PlacedWidgetsPanel::PlacedWidgetsPanel(QWidget* parent)
     m_heading = new QLabel("<b>" + tr("Placed Widgets").toHtmlEscaped() + "</b>");
     m_empty = new QLabel(tr("No widget is on the desktop yet. Add one below."));
     m_empty->setWordWrap(true);
-    m_list = new QListWidget;
+    m_list = new AccessibleListWidget;
     m_list->setObjectName("placedWidgets");
     m_list->setAccessibleName(tr("Placed Widgets"));
     m_list->setWordWrap(true);
@@ -86,8 +88,11 @@ PlacedWidgetsPanel::PlacedWidgetsPanel(QWidget* parent)
     m_buttons = new QWidget;
     auto* buttons = new QHBoxLayout(m_buttons);
     buttons->setContentsMargins(0, 0, 0, 0);
-    for (QPushButton* button : {m_edit, m_size, m_move, m_remove})
+    for (QPushButton* button : {m_edit, m_size, m_move, m_remove}) {
+        // Return presses the button with the keyboard, as in a dialog.
+        button->setAutoDefault(true);
         buttons->addWidget(button);
+    }
     buttons->addStretch();
 
     auto* column = new QVBoxLayout(this);

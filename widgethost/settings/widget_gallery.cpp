@@ -96,6 +96,8 @@ void WidgetGallery::addEntry(QVBoxLayout& column, const LoadedPlugin& plugin, co
                 .arg(QString::fromStdString(widget.displayName), familyDisplayTitle(family)));
         m_previews.push_back({picture, plugin.plugin, widget.kind, family});
         auto* add = new QPushButton(addButtonText(family));
+        // Return presses the button with the keyboard, as in a dialog.
+        add->setAutoDefault(true);
         // "Add Medium" alone would not say which widget it adds.
         add->setAccessibleDescription(picture->accessibleName());
         connect(add, &QPushButton::clicked, this,
