@@ -334,6 +334,10 @@ void StudioWindow::setUpdater(Updater& updater)
 
 void StudioWindow::applyColumns()
 {
+    // Before the columns go: Qt would first hand the keyboard to the next control, which full view
+    // hides in turn, and screen readers would read both.
+    if (m_presenting)
+        keepKeyboardInSight();
     m_sidebar->setVisible(m_sidebarShown && !m_presenting);
     m_inspector->setVisible(m_showInspector && !m_presenting);
     m_stage->setPresenting(m_presenting);
@@ -350,19 +354,22 @@ void StudioWindow::applyColumns()
     m_sidebarMenuAction->setText(m_sidebarShown && !m_presenting ? tr("Hide Sidebar") : tr("Show Sidebar"));
     // Full view has no sidebar to show, as it has no widget settings.
     m_sidebarMenuAction->setEnabled(!m_presenting);
-    keepKeyboardInSight();
+    if (!m_presenting)
+        keepKeyboardInSight();
 }
 
 void StudioWindow::keepKeyboardInSight()
 {
     const QWidget* focus = QApplication::focusWidget();
-    if (!focus || focus->window() != this || focus->isVisible())
+    if (!focus || focus->window() != this)
         return;
-    // Full view hides every control but the toolbar's; out of it, the sidebar is where Tab begins.
+    // Full view hides every control but the toolbar's, the stage's bar as it slides away; out of it,
+    // the sidebar is where Tab begins.
     if (m_presenting) {
-        if (QWidget* exit = m_toolbar->widgetForAction(m_fullViewAction))
+        QWidget* exit = m_toolbar->widgetForAction(m_fullViewAction);
+        if (exit && !m_toolbar->isAncestorOf(focus))
             exit->setFocus(Qt::OtherFocusReason);
-    } else if (m_sidebar->isVisible()) {
+    } else if (!focus->isVisible() && m_sidebar->isVisible()) {
         m_sidebarList->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -21,7 +21,10 @@ fi
 export XDG_CONFIG_HOME=$(mktemp -d) QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C.UTF-8 LANGUAGE= LC_ALL=
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$XDG_CONFIG_HOME"' EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
-"$1" >"$XDG_CONFIG_HOME/studio.log" 2>&1 </dev/null &
+export QUILLON_STUDIO_LOG=$XDG_CONFIG_HOME/studio.log
+"$1" >"$QUILLON_STUDIO_LOG" 2>&1 </dev/null &
+# The widget host, for its widgets' windows and its gallery.
+"$3" >"$XDG_CONFIG_HOME/host.log" 2>&1 </dev/null &
 /usr/bin/python3 "$here/accessibility_test.py" "$2" "$3" </dev/null
 status=$?
 ((status == 0)) || echo "the studio's standard error: $(head -c 2000 "$XDG_CONFIG_HOME/studio.log")"
