@@ -889,19 +889,19 @@
     <message>
         <location line="+5"/>
         <location line="+17"/>
-        <location line="+76"/>
+        <location line="+80"/>
         <location line="+4"/>
         <source>Full View</source>
         <translation>Vista completa</translation>
     </message>
     <message>
-        <location line="-96"/>
-        <location line="+95"/>
+        <location line="-100"/>
+        <location line="+99"/>
         <source>Show the widget big, without panels</source>
         <translation>Mostrar el widget en grande, sin barras laterales</translation>
     </message>
     <message>
-        <location line="-93"/>
+        <location line="-97"/>
         <source>Widget Settings</source>
         <translation>Ajustes del widget</translation>
     </message>
@@ -927,18 +927,18 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+89"/>
+        <location line="+93"/>
         <source>Hide Sidebar</source>
         <translation>Ocultar barra lateral</translation>
     </message>
     <message>
-        <location line="-86"/>
-        <location line="+84"/>
+        <location line="-90"/>
+        <location line="+88"/>
         <source>Hide Widget Settings</source>
         <translation>Ocultar ajustes del widget</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-83"/>
         <source>Placed Widgets…</source>
         <extracomment>Opens the list of the widgets on the desktop, where each is edited, resized, moved or removed</extracomment>
         <translation>Widgets colocados…</translation>
@@ -996,7 +996,7 @@
         <translation>Ajustes…</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <location line="+4"/>
         <source>Exit Full View</source>
         <translation>Salir de la vista completa</translation>
@@ -1017,7 +1017,7 @@
         <translation>Mostrar barra lateral</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+62"/>
         <source>%1 — Quillon</source>
         <extracomment>The studio window&apos;s title; %1 is the display shown, such as &quot;Clock&quot;</extracomment>
         <translation>%1 — Quillon</translation>
@@ -1555,7 +1555,7 @@ La versión instalada no ha cambiado.</translation>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/editor/widget_editor.cpp" line="+103"/>
+        <location filename="../widgethost/editor/widget_editor.cpp" line="+113"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>Fijar</translation>
@@ -1567,19 +1567,19 @@ La versión instalada no ha cambiado.</translation>
         <translation>Fijar %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>%1 — %2</source>
         <extracomment>An entry of a list to choose from, such as a city and its country</extracomment>
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+46"/>
         <source>Default</source>
         <extracomment>In a list to choose one entry from, such as a city: none, so that the widget uses its default</extracomment>
         <translation>Predeterminado</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="-18"/>
         <source>Search</source>
         <translation>Buscar</translation>
     </message>
@@ -1590,12 +1590,13 @@ La versión instalada no ha cambiado.</translation>
         <translation>Buscar en %1</translation>
     </message>
     <message>
-        <location line="+62"/>
-        <source>Drag to change the order.</source>
-        <translation>Arrastra para cambiar el orden.</translation>
+        <location line="+20"/>
+        <source>Drag, or press Alt+Up or Alt+Down, to change the order.</source>
+        <extracomment>Over a list of check boxes whose order counts, such as cities</extracomment>
+        <translation>Arrastra, o pulsa Alt+Arriba o Alt+Abajo, para cambiar el orden.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+109"/>
         <source>Clear</source>
         <extracomment>Empties a setting whose default is no value</extracomment>
         <translation>Borrar</translation>

@@ -2,8 +2,8 @@
 
 #include "names/city_display_names.h"
 #include "platform/accessibility/accessible_list_widget.h"
+#include "platform/accessibility/announcer.h"
 #include "platform/calendar/instant.h"
-#include "studio/controls/announcer.h"
 #include "studio/controls/qt_text.h"
 #include "studio/controls/symbols.h"
 #include "studio/controls/text_styles.h"

@@ -3,11 +3,11 @@
 
 #include "names/display_names.h"
 #include "platform/accessibility/accessible_list_widget.h"
+#include "platform/accessibility/announcer.h"
 #include "platform/info/build_info.h"
 #include "platform/session_bus/session_bus.h"
 #include "platform/session_bus/widget_host_bus.h"
 #include "platform/translations/store_report_text.h"
-#include "studio/controls/announcer.h"
 #include "studio/controls/return_presses_buttons.h"
 #include "studio/controls/symbols.h"
 #include "studio/window/board_change_text.h"

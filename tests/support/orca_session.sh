@@ -41,7 +41,7 @@ shift $((OPTIND - 1))
 (($# > 0)) || { echo "usage: $0 [-n FIRST_DISPLAY] [-t SECONDS] [-k] -- COMMAND [ARGS...]" >&2; exit 2; }
 
 if [[ -z "${ORCA_SESSION_INSIDE:-}" ]]; then
-  for needed in /usr/bin/xvfb-run /usr/bin/dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/orca \
+  for needed in /usr/bin/xvfb-run /usr/bin/dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/orca /usr/bin/openbox \
                 /usr/bin/speech-dispatcher /usr/lib/speech-dispatcher-modules/sd_dummy /usr/bin/xdotool /usr/bin/python3; do
     [[ -x $needed ]] || { echo "SKIPPED: $needed is not installed"; exit 77; }
   done
@@ -141,6 +141,7 @@ cleanup() {
   [[ -n ${orca_pid:-} ]] && stop "$orca_pid" "Orca" 2 quiet
   [[ -n ${speechd_pid:-} ]] && stop "$speechd_pid" "speech-dispatcher"
   [[ -n ${bus_pid:-} ]] && stop "$bus_pid" "the AT-SPI bus launcher"
+  [[ -n ${openbox_pid:-} ]] && stop "$openbox_pid" "openbox"
   # What is left: the AT-SPI registry daemon, which the AT-SPI bus started and which outlives that
   # bus, and whatever the command started and left behind. Every process started in this session
   # carries ORCA_SESSION_PROCESS in its environment; nothing else is touched.
@@ -176,6 +177,10 @@ alive() { kill -0 "$1" 2>/dev/null; }
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$session/logs/at-spi-bus.txt" 2>&1 &
 bus_pid=$!
+# A window manager, as every desktop has: without one, X gives the keyboard to whatever window is
+# asked, and a popup's opening brought its window's activation back round to the window under it.
+openbox --sm-disable >"$session/logs/openbox.txt" 2>&1 &
+openbox_pid=$!
 speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
   --socket-path "$XDG_RUNTIME_DIR/speechd.sock" --pid-file "$XDG_RUNTIME_DIR/speechd.pid" \
   --log-dir "$session/logs" >"$session/logs/speech-dispatcher-out.txt" 2>&1 &

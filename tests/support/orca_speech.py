@@ -154,9 +154,9 @@ def focus_window(name, deadline=20):
     """Waits for a visible window whose title matches the regular expression name and gives it the
     keyboard. Returns its X id, or None (after printing what was seen).
 
-    There is no window manager under Xvfb, so a new window is not made active: X sends the keys to
-    the window under the pointer, but Qt does not count that as focus, and Orca hears nothing. A
-    direct XSetInputFocus (xdotool windowfocus) makes Qt activate the window, which Orca follows."""
+    The window manager is asked to activate it (xdotool windowactivate), as a click on it would;
+    a window it has just mapped need not have the keyboard yet, and Orca hears nothing until Qt
+    sees the window active."""
     end = time.monotonic() + deadline
     seen = "nothing"
     window = None
@@ -166,7 +166,7 @@ def focus_window(name, deadline=20):
         ids = found.stdout.split()
         if ids:
             window = ids[0]
-            subprocess.run(["xdotool", "windowfocus", window], check=True, timeout=10)
+            subprocess.run(["xdotool", "windowactivate", window], timeout=10)
             focused = subprocess.run(["xdotool", "getwindowfocus"], capture_output=True, text=True,
                                      timeout=10).stdout.strip()
             if focused == window:

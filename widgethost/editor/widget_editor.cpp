@@ -1,7 +1,9 @@
 #include "widgethost/editor/widget_editor.h"
 
+#include "platform/accessibility/spoken_combo_box.h"
 #include "platform/calendar/civil_date.h"
 #include "platform/calendar/instant.h"
+#include "widgethost/editor/choice_column.h"
 #include "widgethost/editor/editable_date_format.h"
 
 #include <QCheckBox>
@@ -12,9 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QProxyStyle>
-#include <QStyledItemDelegate>
+#include <QSet>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -56,16 +56,27 @@ QString text(const std::string& value)
     return QString::fromStdString(value);
 }
 
-// One parameter's control: what it shows, how it writes its value and how it goes back to the default.
+// One parameter's controls, in a layout with no widget of its own: Qt finds the label of a control
+// only among its siblings, so the row's label and the controls must share a parent.
 struct Field {
-    QWidget* widget = nullptr;
+    QLayout* layout = nullptr;
+    QWidget* labelled = nullptr; // the control the row's label names
+    std::vector<QWidget*> described; // the controls whose tool tip is the parameter's description
     std::function<void(Json&)> write;
     std::function<void()> reset;
 };
 
+QHBoxLayout* rowLayout()
+{
+    auto* layout = new QHBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
 Field choiceField(const ConfigurationParameter& parameter, const Json& value, WidgetEditor* editor)
 {
     auto* menu = new QComboBox;
+    speakComboBoxValue(*menu);
     for (const ChoiceOption& option : parameter.choices) {
         menu->addItem(text(option.displayName), text(option.rawValue));
         if (value.is_string() && value.get<std::string>() == option.rawValue)
@@ -74,7 +85,9 @@ Field choiceField(const ConfigurationParameter& parameter, const Json& value, Wi
     QObject::connect(menu, &QComboBox::currentIndexChanged, editor, &WidgetEditor::edited);
     const Json fallback = defaultOf(parameter);
     const QString defaultRaw = fallback.is_string() ? text(fallback.get<std::string>()) : QString();
-    return {menu,
+    QHBoxLayout* layout = rowLayout();
+    layout->addWidget(menu);
+    return {layout, menu, {menu},
         [menu, key = parameter.key](Json& json) { json[key] = menu->currentData().toString().toStdString(); },
         [menu, defaultRaw] { menu->setCurrentIndex(std::max(0, menu->findData(defaultRaw))); }};
 }
@@ -84,7 +97,9 @@ Field textField(const ConfigurationParameter& parameter, const Json& value, Widg
     auto* line = new QLineEdit(value.is_string() ? text(value.get<std::string>()) : QString());
     line->setAccessibleName(text(parameter.title));
     QObject::connect(line, &QLineEdit::textChanged, editor, &WidgetEditor::edited);
-    return {line,
+    QHBoxLayout* layout = rowLayout();
+    layout->addWidget(line);
+    return {layout, line, {line},
         [line, key = parameter.key](Json& json) {
             if (line->text().isEmpty())
                 json.erase(key);
@@ -96,9 +111,6 @@ Field textField(const ConfigurationParameter& parameter, const Json& value, Widg
 
 Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, WidgetEditor* editor)
 {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
     //: Beside a date and time that may be left unset: checked, the date counts
     auto* set = new QCheckBox(WidgetEditor::tr("Set"));
     auto* when = new QDateTimeEdit;
@@ -115,11 +127,13 @@ Field dateTimeField(const ConfigurationParameter& parameter, const Json& value, 
     set->setChecked(hasDate);
     when->setEnabled(hasDate);
     QObject::connect(set, &QCheckBox::toggled, when, &QWidget::setEnabled);
+    QHBoxLayout* layout = rowLayout();
     layout->addWidget(set);
     layout->addWidget(when, 1);
     QObject::connect(set, &QCheckBox::toggled, editor, &WidgetEditor::edited);
     QObject::connect(when, &QDateTimeEdit::dateTimeChanged, editor, &WidgetEditor::edited);
-    return {row,
+    // The label names the date; "Set" has a name of its own.
+    return {layout, when, {set, when},
         [set, when, key = parameter.key](Json& json) {
             if (!set->isChecked())
                 json.erase(key);
@@ -138,105 +152,24 @@ QString entityLabel(const Entity& entity)
     return WidgetEditor::tr("%1 \u2014 %2").arg(text(entity.title), text(entity.subtitle));
 }
 
-// How an entity list lets the user choose: any number of entries, each with its check box, or
-// one, as the selected row of a list whose rows show radio buttons.
-enum class Choosing { many, one };
-
-// Fills `list` with entities not already in it: unchecked check boxes when many may be chosen,
-// unselected rows when one is.
-void addEntities(QListWidget& list, const std::vector<Entity>& entities, Choosing choosing)
+std::vector<ChoiceColumn::Entry> entriesOf(const std::vector<Entity>& entities)
 {
-    for (const Entity& entity : entities) {
-        bool present = false;
-        for (int row = 0; row < list.count() && !present; ++row)
-            present = list.item(row)->data(Qt::UserRole).toString() == text(entity.id);
-        if (present)
-            continue;
-        auto* item = new QListWidgetItem(entityLabel(entity), &list);
-        item->setData(Qt::UserRole, text(entity.id));
-        if (choosing == Choosing::many) {
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
-        } else {
-            // Checkable by default, a row would be told as a check box.
-            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        }
-    }
-}
-
-// Whether the row counts as chosen: checked when many may be, selected when one is.
-bool isChosen(const QListWidgetItem& item, Choosing choosing)
-{
-    return choosing == Choosing::many ? item.checkState() == Qt::Checked : item.isSelected();
-}
-
-// Draws the check indicator of an item view as a radio button: the rows of a list of one choice.
-class RadioIndicatorStyle final : public QProxyStyle {
-public:
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-        const QWidget* widget) const override
-    {
-        if (element == PE_IndicatorItemViewItemCheck)
-            element = PE_IndicatorRadioButton;
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-    }
-};
-
-// Gives every row of a list of one choice an indicator, on for the selected row. The items are not
-// checkable: to assistive technologies the list is one of single selection, the row chosen being the
-// selected one.
-class RadioItemDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->features |= QStyleOptionViewItem::HasCheckIndicator;
-        option->checkState = option->state.testFlag(QStyle::State_Selected) ? Qt::Checked : Qt::Unchecked;
-    }
-};
-
-// A list of entities to choose one from: the first row stands for none (the plug-in's default),
-// and one row is always selected.
-void makeSingleChoice(QListWidget& list, const ConfigurationParameter& parameter)
-{
-    list.setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* style = new RadioIndicatorStyle;
-    style->setParent(&list);
-    list.setStyle(style);
-    list.setItemDelegate(new RadioItemDelegate(&list));
-    //: In a list to choose one entry from, such as a city: none, so that the widget uses its default
-    auto* none = new QListWidgetItem(WidgetEditor::tr("Default"));
-    none->setData(Qt::UserRole, QString());
-    none->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    if (parameter.description)
-        none->setToolTip(text(*parameter.description));
-    list.insertItem(0, none);
-}
-
-// The row of the chosen entity, or the first (none) when it is not in the list.
-void selectChosen(QListWidget& list, const std::vector<std::string>& chosen)
-{
-    QListWidgetItem* selected = list.item(0);
-    for (int row = 1; row < list.count() && !chosen.empty(); ++row) {
-        if (list.item(row)->data(Qt::UserRole).toString() == text(chosen.front()))
-            selected = list.item(row);
-    }
-    list.setCurrentItem(selected);
-    selected->setSelected(true);
+    std::vector<ChoiceColumn::Entry> entries;
+    entries.reserve(entities.size());
+    for (const Entity& entity : entities)
+        entries.push_back({text(entity.id), entityLabel(entity), QString()});
+    return entries;
 }
 
 // The ids a stored value names: one entity, or a list of them.
-std::vector<std::string> chosenIds(const Json& value)
+QStringList chosenIds(const Json& value)
 {
-    std::vector<std::string> chosen;
+    QStringList chosen;
     if (value.is_string())
-        chosen.push_back(value.get<std::string>());
+        chosen << text(value.get<std::string>());
     for (const Json& id : value.is_array() ? value : Json::array()) {
         if (id.is_string())
-            chosen.push_back(id.get<std::string>());
+            chosen << text(id.get<std::string>());
     }
     return chosen;
 }
@@ -247,122 +180,101 @@ QLineEdit* entitySearch(const ConfigurationParameter& parameter)
     search->setPlaceholderText(WidgetEditor::tr("Search"));
     //: A search field's name for screen readers; %1 is what it searches, such as "Cities".
     search->setAccessibleName(WidgetEditor::tr("Search %1").arg(text(parameter.title)));
-    // Its own button empties the search; the list's choice stays.
+    // Its own button empties the search; the column's choice stays.
     search->setClearButtonEnabled(true);
     return search;
 }
 
-QListWidget* entityList(const WidgetPlugin& plugin, const ConfigurationParameter& parameter,
-    const std::vector<std::string>& chosen, Choosing choosing)
+// Check boxes when many entities may be chosen; radio buttons when one is, the first of them for
+// none (the plug-in's default).
+ChoiceColumn* entityColumn(const WidgetPlugin& plugin, const ConfigurationParameter& parameter,
+    const QStringList& chosen, ChoiceColumn::Choosing choosing)
 {
-    auto* list = new QListWidget;
-    list->setMinimumHeight(140);
-    list->setAccessibleName(text(parameter.title));
-    if (choosing == Choosing::one)
-        makeSingleChoice(*list, parameter);
-    // The chosen ones first, in their order, then the suggestions.
-    addEntities(*list, plugin.entities(parameter.entityType, chosen), choosing);
-    if (choosing == Choosing::many) {
-        for (int row = 0; row < list->count(); ++row)
-            list->item(row)->setCheckState(Qt::Checked);
-    }
-    addEntities(*list, plugin.suggestedEntities(parameter.entityType), choosing);
-    if (choosing == Choosing::one)
-        selectChosen(*list, chosen);
-    return list;
-}
-
-// A search adds what the plug-in finds to the list, and hides the rows that do not match.
-void searchIntoList(QLineEdit* search, QListWidget* list, const WidgetPlugin& plugin,
-    const ConfigurationParameter& parameter, Choosing choosing)
-{
-    QObject::connect(search, &QLineEdit::textChanged, list,
-        [&plugin, list, choosing, entityType = parameter.entityType](const QString& query) {
-            const QString needle = query.trimmed();
-            if (!needle.isEmpty())
-                addEntities(*list, plugin.searchEntities(entityType, needle.toStdString()), choosing);
-            // What is chosen, and the choice of none, stay in sight.
-            for (int row = 0; row < list->count(); ++row) {
-                QListWidgetItem* item = list->item(row);
-                const bool none = choosing == Choosing::one && row == 0;
-                item->setHidden(!needle.isEmpty() && !none && !isChosen(*item, choosing)
-                    && !item->text().contains(needle, Qt::CaseInsensitive));
-            }
-        });
-}
-
-void reportChoiceEdits(QListWidget* list, WidgetEditor* editor, Choosing choosing)
-{
-    if (choosing == Choosing::one) {
-        // Always one: a selection taken away (Ctrl+click) goes back to none.
-        QObject::connect(list, &QListWidget::itemSelectionChanged, editor, [list, editor] {
-            if (list->selectedItems().isEmpty()) {
-                const QSignalBlocker quiet(list);
-                list->item(0)->setSelected(true);
-                list->viewport()->update();
-            }
-            emit editor->edited();
-        });
+    auto* column = new ChoiceColumn(choosing, text(parameter.title));
+    column->setMinimumHeight(140);
+    const QString description = parameter.description ? text(*parameter.description) : QString();
+    if (choosing == ChoiceColumn::Choosing::one) {
+        //: In a list to choose one entry from, such as a city: none, so that the widget uses its default
+        column->addEntries({{QString(), WidgetEditor::tr("Default"), description}});
+        column->setToolTip(description);
     } else {
-        // Checking, unchecking and dragging into a new order are all edits.
-        QObject::connect(list, &QListWidget::itemChanged, editor, &WidgetEditor::edited);
-        QObject::connect(list->model(), &QAbstractItemModel::rowsMoved, editor, &WidgetEditor::edited);
-        list->setDragDropMode(QAbstractItemView::InternalMove);
-        list->setToolTip(WidgetEditor::tr("Drag to change the order."));
+        //: Over a list of check boxes whose order counts, such as cities
+        const QString order = WidgetEditor::tr("Drag, or press Alt+Up or Alt+Down, to change the order.");
+        column->setToolTip(description.isEmpty() ? order : description + u'\n' + order);
     }
+    std::vector<std::string> ids;
+    for (const QString& id : chosen)
+        ids.push_back(id.toStdString());
+    // The chosen ones first, in their order, then the suggestions.
+    column->addEntries(entriesOf(plugin.entities(parameter.entityType, ids)));
+    column->addEntries(entriesOf(plugin.suggestedEntities(parameter.entityType)));
+    column->choose(chosen);
+    return column;
 }
 
-std::function<void(Json&)> chosenIdsWriter(
-    QListWidget* list, const ConfigurationParameter& parameter, Choosing choosing)
+// A search adds what the plug-in finds to the column and shows only the matches: what the plug-in's
+// query finds, which knows the names in the user's language, and what an entry's own words hold.
+void searchIntoColumn(QLineEdit* search, ChoiceColumn* column, const WidgetPlugin& plugin,
+    const ConfigurationParameter& parameter)
 {
-    return [list, key = parameter.key, choosing](Json& json) {
+    QObject::connect(search, &QLineEdit::textChanged, column,
+        [&plugin, column, entityType = parameter.entityType](const QString& query) {
+            const QString needle = query.trimmed();
+            if (needle.isEmpty()) {
+                column->showAll();
+                return;
+            }
+            const std::vector<Entity> found = plugin.searchEntities(entityType, needle.toStdString());
+            column->addEntries(entriesOf(found));
+            QSet<QString> matching;
+            for (const Entity& entity : found)
+                matching.insert(text(entity.id));
+            // The choice of none is no match for any search.
+            column->filter([&](const ChoiceColumn::Entry& entry) {
+                return !entry.id.isEmpty()
+                    && (matching.contains(entry.id) || entry.label.contains(needle, Qt::CaseInsensitive));
+            });
+        });
+}
+
+std::function<void(Json&)> chosenIdsWriter(ChoiceColumn* column, const ConfigurationParameter& parameter)
+{
+    const bool many = parameter.type == ParameterType::entityList;
+    return [column, key = parameter.key, many](Json& json) {
         Json ids = Json::array();
-        for (int row = 0; row < list->count(); ++row) {
-            const QString id = list->item(row)->data(Qt::UserRole).toString();
-            if (!id.isEmpty() && isChosen(*list->item(row), choosing))
+        for (const QString& id : column->chosenIds()) {
+            if (!id.isEmpty())
                 ids.push_back(id.toStdString());
         }
         if (ids.empty())
             json.erase(key);
         else
-            json[key] = choosing == Choosing::many ? ids : ids.front();
-    };
-}
-
-std::function<void()> choiceReset(QListWidget* list, WidgetEditor* editor, Choosing choosing)
-{
-    return [list, editor, choosing] {
-        // One edit for the whole reset, not one per row.
-        {
-            const QSignalBlocker quiet(list);
-            if (choosing == Choosing::many) {
-                for (int row = 0; row < list->count(); ++row)
-                    list->item(row)->setCheckState(Qt::Unchecked);
-            } else {
-                list->setCurrentItem(list->item(0));
-                list->item(0)->setSelected(true);
-            }
-        }
-        list->viewport()->update();
-        emit editor->edited();
+            json[key] = many ? ids : ids.front();
     };
 }
 
 Field entityField(const WidgetPlugin& plugin, const ConfigurationParameter& parameter, const Json& value,
     WidgetEditor* editor)
 {
-    const Choosing choosing = parameter.type == ParameterType::entityList ? Choosing::many : Choosing::one;
-    const std::vector<std::string> chosen = chosenIds(value);
-    auto* column = new QWidget;
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
+    const auto choosing = parameter.type == ParameterType::entityList ? ChoiceColumn::Choosing::many
+                                                                      : ChoiceColumn::Choosing::one;
     QLineEdit* search = entitySearch(parameter);
-    QListWidget* list = entityList(plugin, parameter, chosen, choosing);
-    searchIntoList(search, list, plugin, parameter, choosing);
-    reportChoiceEdits(list, editor, choosing);
+    ChoiceColumn* column = entityColumn(plugin, parameter, chosenIds(value), choosing);
+    column->setSearchField(search);
+    searchIntoColumn(search, column, plugin, parameter);
+    // Checking, unchecking and moving into a new order are all edits.
+    QObject::connect(column, &ChoiceColumn::choiceChanged, editor, &WidgetEditor::edited);
+    auto* layout = new QVBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(search);
-    layout->addWidget(list);
-    return {column, chosenIdsWriter(list, parameter, choosing), choiceReset(list, editor, choosing)};
+    layout->addWidget(column);
+    // The label names the search, where the keyboard comes first; the column has its own name, and
+    // the description as its tool tip.
+    return {layout, search, {}, chosenIdsWriter(column, parameter), [column, editor] {
+                // One edit for the whole reset, not one per entry.
+                column->choose({});
+                emit editor->edited();
+            }};
 }
 
 Field fieldFor(const WidgetPlugin& plugin, const ConfigurationParameter& parameter, const Json& value,
@@ -429,26 +341,27 @@ WidgetEditor::WidgetEditor(const WidgetPlugin& plugin, const ConfigurationType& 
 
     for (const ConfigurationParameter& parameter : type.parameters) {
         Field field = fieldFor(plugin, parameter, valueOf(stored, parameter), this);
-        auto* row = new QWidget;
-        auto* layout = new QHBoxLayout(row);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(field.widget, 1);
-        // A list of one choice goes back to its default through its own first row, so needs no
+        QHBoxLayout* row = rowLayout();
+        row->addLayout(field.layout, 1);
+        // A list of one choice goes back to its default through its own first entry, so needs no
         // button; beside its search field, whose own button clears the search, a "Clear" would
         // only read as a second one. A list of many has its button beside the list, at its foot.
         QToolButton* reset = nullptr;
         if (parameter.type != ParameterType::entity) {
             reset = resetButtonFor(parameter);
             connect(reset, &QToolButton::clicked, this, field.reset);
-            layout->addWidget(
+            row->addWidget(
                 reset, 0, parameter.type == ParameterType::entityList ? Qt::AlignBottom : Qt::AlignTop);
         }
 
+        // The row's label and controls become children of the dialog together, as siblings: a
+        // screen reader then reads each control by its label, a menu not by its value alone.
         auto* label = new QLabel(text(parameter.title));
-        label->setBuddy(field.widget);
+        label->setBuddy(field.labelled);
         if (parameter.description) {
             label->setToolTip(text(*parameter.description));
-            field.widget->setToolTip(text(*parameter.description));
+            for (QWidget* described : field.described)
+                described->setToolTip(text(*parameter.description));
         }
         form->addRow(label, row);
         if (parameter.description) {

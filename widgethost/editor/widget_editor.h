@@ -1,8 +1,8 @@
 // The editor of one placed widget's own settings, generated from the configuration type the plug-in
 // declares: a menu for a choice, a field for text, a date and time that may be left unset, a
-// searchable, reorderable list of check boxes for a list of entities, and a searchable list of one
-// choice (radio buttons, its first row the default) for a single entity. Every row can go back to
-// its default. Values the editor does not know are kept as they are.
+// searchable, reorderable column of check boxes for a list of entities, and a searchable column of
+// radio buttons, the first for the default, for a single entity. Every row can go back to its
+// default. Values the editor does not know are kept as they are.
 #pragma once
 
 #include "widget_plugin/widget_plugin.h"

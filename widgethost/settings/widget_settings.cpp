@@ -8,7 +8,10 @@
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QPointer>
+#include <QListWidget>
 #include <QTimer>
+
+#include <utility>
 
 #include <iostream>
 
@@ -98,6 +101,7 @@ void WidgetSettings::showGallery()
     }
     m_gallery->present();
     refreshNote({});
+    m_listAwaited = true;
     refreshPlacedWidgets();
 }
 
@@ -112,8 +116,10 @@ void WidgetSettings::refreshPlacedWidgets()
             const QList<QVariant> values = reply.arguments();
             // A host that is not running has no widgets on the desktop.
             const bool listed = reply.type() == QDBusMessage::ReplyMessage && values.size() == 1;
-            self->m_gallery->placedWidgets().setList(
-                listed ? decodePlacedWidgetList(values[0].toString().toStdString()) : PlacedWidgetList {});
+            PlacedWidgetsPanel& placed = self->m_gallery->placedWidgets();
+            placed.setList(listed ? decodePlacedWidgetList(values[0].toString().toStdString()) : PlacedWidgetList {});
+            if (std::exchange(self->m_listAwaited, false) && placed.list()->isVisible())
+                placed.list()->setFocus(Qt::OtherFocusReason);
         });
 }
 

@@ -69,6 +69,9 @@ private:
     std::unique_ptr<WidgetGallery> m_gallery;
     std::map<QString, std::unique_ptr<WidgetEditor>> m_editors;
     std::set<QString> m_opening; // editors asked for whose widget the host has not described yet
+    // The gallery was brought forward and its list is on its way: the keyboard goes to it, at the
+    // top of the window, once it is there.
+    bool m_listAwaited = false;
 };
 
 } // namespace quillon::widgethost

@@ -89,6 +89,16 @@ def studio_steps():
         press("Left")
         time.sleep(0.5)
 
+    if tab_until("Add City", lambda said: heard(said, "Add City push button")) is not None:
+        step("Return opens the city picker, read as a dialog with the keyboard in its search",
+             ["Return"], ["Add City dialog", "Search cities or countries"])
+        said = spoken_after(lambda: subprocess.run(["xdotool", "type", "--delay", "80", "paris"], timeout=20),
+                            settle=1.5)
+        report(heard(said, "1 city"), "typing a search, the number of cities found is said", said)
+        step("Down reads the first city found", ["Down"], ["Paris"])
+        step("Return adds it, says so, and is back on Add City without the window again",
+             ["Return"], ["Paris added to the board", "Add City push button"], ["frame"])
+
     if tab_until("the sidebar", lambda said: heard(said, "World Board"), key="shift+Tab") is not None:
         step("the sidebar goes down to Progress", ["Down", "Down", "Down"], ["Progress"])
         period = tab_until("the period", lambda said: heard(said, "Period"))
@@ -116,7 +126,10 @@ def placed_widget_steps(host):
         return
     step("Tab goes to its Edit button", ["Tab"], ["Edit Widget", "push button"])
     editor = spoken_after(lambda: press("Return"), deadline=30)
-    report(heard(editor, "Theme", "combo box"), "Return opens its editor, read by label from the first field", editor)
+    report(heard(editor, "Theme", "combo box", "Same as App"),
+           "Return opens its editor, read by label and value from the first field", editor)
+    step("Down chooses the next theme, which is read", ["Down"], ["Midnight"])
+    press("Up")
     if tab_until("the editor's cities", lambda said: heard(said, "check box")) is not None:
         step("Space checks a city, and the check is read", ["space"], ["checked"], ["not checked"])
     press("Escape")

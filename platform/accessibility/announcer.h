@@ -11,6 +11,8 @@ class Announcer final : public QWidget {
 
 public:
     explicit Announcer(QWidget* parent);
+    // The window's own, made the first time it is asked for.
+    static Announcer& of(QWidget& window);
 
     // Nothing happens while no screen reader listens.
     void announce(const QString& message);
