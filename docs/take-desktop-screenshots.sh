@@ -29,8 +29,14 @@ shot_window() {
   import -window root -crop "$geometry" +repage "$2"
 }
 
-# The ids of the host's visible windows; window names are no help, being in the user's language.
-host_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort; }
+# The ids of the visible windows of the host and of its settings program, which shows the gallery
+# and the editors; window names are no help, being in the user's language.
+host_windows() {
+  local process
+  for process in "$pid" $(pgrep -f "$(dirname "$host")/quillon-widget-settings"); do
+    xdotool search --onlyvisible --pid "$process" 2>/dev/null
+  done | sort
+}
 # The id of a visible window of the host's that is not among the ids in $1, within ten seconds.
 wait_for_new_window() {
   local deadline=$((SECONDS + 10)) id
@@ -79,6 +85,7 @@ for mode in "${modes[@]}"; do
     shot_window "$editor" "$out/${prefix}widgets-editor.png"
   fi
   kill "$pid"; wait "$pid" 2>/dev/null || true
+  pkill -f "$(dirname "$host")/quillon-widget-settings" || true
   [[ $mode == composited ]] && kill "$compositor"
 done
 ls "$out"/*desktop-* "$out"/*widgets-*

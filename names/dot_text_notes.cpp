@@ -50,14 +50,16 @@ QString dotRenderingNote(std::string_view text)
     if (shown == typed || isBlank(typed))
         return {};
     if (isBlank(shown))
-        return QCoreApplication::translate("quillon::DotTextNotes", "None of these characters show on the dots.");
+        return QCoreApplication::translate(
+            "quillon::DotTextNotes", "None of these characters show on the dots.");
 
     QString quoted = QString::fromStdU32String(shown).trimmed();
     if (quoted.size() > kQuotedLength)
         quoted = quoted.left(kQuotedLength).trimmed() + QChar(0x2026);
     //: %1 is the text as the dots show it, in capitals, with accents dropped and other characters
     //: as spaces. Use the quotation marks of the language.
-    return QCoreApplication::translate("quillon::DotTextNotes", "The dots show this as \u201C%1\u201D.").arg(quoted);
+    return QCoreApplication::translate("quillon::DotTextNotes", "The dots show this as \u201C%1\u201D.")
+        .arg(quoted);
 }
 
 } // namespace quillon

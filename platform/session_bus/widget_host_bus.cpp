@@ -51,10 +51,11 @@ void askHostToShowGallery(std::function<void(const QString& reason)> failed)
 {
     const QDBusMessage call
         = QDBusMessage::createMethodCall(kHostBusName, kHostObjectPath, kHostInterface, kShowGalleryMethod);
-    callOnSessionBus(call, kPlaceWidgetTimeoutMilliseconds, [failed = std::move(failed)](const QDBusMessage& reply) {
-        if (reply.type() == QDBusMessage::ErrorMessage)
-            failed(unreachableHostReason(reply.errorName(), reply.errorMessage()));
-    });
+    callOnSessionBus(
+        call, kPlaceWidgetTimeoutMilliseconds, [failed = std::move(failed)](const QDBusMessage& reply) {
+            if (reply.type() == QDBusMessage::ErrorMessage)
+                failed(unreachableHostReason(reply.errorName(), reply.errorMessage()));
+        });
 }
 
 void askHostToPlaceWidget(std::string_view kind, std::string_view family,

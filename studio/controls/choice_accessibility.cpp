@@ -93,7 +93,8 @@ protected:
         if (step == 0)
             return false;
         const auto count = std::ssize(m_buttons);
-        QAbstractButton* next = m_buttons[static_cast<std::size_t>((found - m_buttons.begin() + step + count) % count)];
+        QAbstractButton* next
+            = m_buttons[static_cast<std::size_t>((found - m_buttons.begin() + step + count) % count)];
         next->click();
         next->setFocus(Qt::TabFocusReason);
         return true;
@@ -114,9 +115,8 @@ void makeRadioGroup(QWidget& group, const QString& name, const std::vector<QAbst
     for (QAbstractButton* button : buttons) {
         presentAsRadioButton(*button);
         button->installEventFilter(keys);
-        const auto followCheck = [button](bool checked) {
-            button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
-        };
+        const auto followCheck
+            = [button](bool checked) { button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); };
         followCheck(button->isChecked());
         QObject::connect(button, &QAbstractButton::toggled, button, followCheck);
     }

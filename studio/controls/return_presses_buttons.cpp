@@ -23,7 +23,8 @@ protected:
             return false;
         auto* button = qobject_cast<QPushButton*>(watched);
         // A dialog's buttons, which Qt makes default ones, press themselves.
-        if (!button || !button->hasFocus() || !button->isEnabled() || button->autoDefault() || button->isDefault())
+        if (!button || !button->hasFocus() || !button->isEnabled() || button->autoDefault()
+            || button->isDefault())
             return false;
         button->animateClick();
         return true;

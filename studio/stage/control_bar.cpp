@@ -104,10 +104,13 @@ void SizePicker::focusInEvent(QFocusEvent* event)
     QWidget::focusInEvent(event);
     // After the picker's own focus event, which Qt sends once this returns: screen readers keep
     // the last of two at once.
-    QMetaObject::invokeMethod(this, [this] {
-        if (hasFocus())
-            announceSelectedSegment();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                announceSelectedSegment();
+        },
+        Qt::QueuedConnection);
 }
 
 void SizePicker::announceSelectedSegment()

@@ -18,20 +18,27 @@ std::string note(std::string_view text)
 
 TEST(DotTextNotes, SaysNothingWhereTheDotsShowTheTextAsTypedInCapitals)
 {
-    for (const char* shownAsTyped : {"", "   ", "\n\n", "Gate 12", "gate 12, 9:30!", "Straße", "£5 + €3 - ¥?",
-             "two\r\nlines"})
+    for (const char* shownAsTyped :
+        {"", "   ", "\n\n", "Gate 12", "gate 12, 9:30!", "Straße", "£5 + €3 - ¥?", "two\r\nlines"})
         EXPECT_EQ(note(shownAsTyped), "") << shownAsTyped;
 }
 
 TEST(DotTextNotes, QuotesWhatTheDotsShowInsteadOfAccentsAndUnknownSigns)
 {
-    EXPECT_EQ(note("A\xC3\xB1o Nuevo"), "The dots show this as \xE2\x80\x9C" "ANO NUEVO\xE2\x80\x9D.");
-    EXPECT_EQ(note("Meet @ 5_"), "The dots show this as \xE2\x80\x9C" "MEET   5\xE2\x80\x9D.");
+    EXPECT_EQ(note("A\xC3\xB1o Nuevo"),
+        "The dots show this as \xE2\x80\x9C"
+        "ANO NUEVO\xE2\x80\x9D.");
+    EXPECT_EQ(note("Meet @ 5_"),
+        "The dots show this as \xE2\x80\x9C"
+        "MEET   5\xE2\x80\x9D.");
     // Lines are joined for the quote, and the spaces the dots leave at either end are not quoted.
     EXPECT_EQ(note("\xC3\x89t\xC3\xA9\n@ Gen\xC3\xA8ve"),
-        "The dots show this as \xE2\x80\x9C" "ETE   GENEVE\xE2\x80\x9D.");
+        "The dots show this as \xE2\x80\x9C"
+        "ETE   GENEVE\xE2\x80\x9D.");
     // A mixed title keeps what shows.
-    EXPECT_EQ(note("\xE3\x81\x8A\xE6\xAD\xA3\xE6\x9C\x88 2027"), "The dots show this as \xE2\x80\x9C" "2027\xE2\x80\x9D.");
+    EXPECT_EQ(note("\xE3\x81\x8A\xE6\xAD\xA3\xE6\x9C\x88 2027"),
+        "The dots show this as \xE2\x80\x9C"
+        "2027\xE2\x80\x9D.");
 }
 
 TEST(DotTextNotes, SaysWhenNothingShowsAndCutsALongQuote)
@@ -44,7 +51,9 @@ TEST(DotTextNotes, SaysWhenNothingShowsAndCutsALongQuote)
     for (int i = 0; i < 30; ++i)
         longAccented += "caf\xC3\xA9 ";
     const QString quoted = dotRenderingNote(longAccented);
-    EXPECT_TRUE(quoted.startsWith(QString::fromUtf8("The dots show this as \xE2\x80\x9C" "CAFE CAFE"))) << quoted.toStdString();
+    EXPECT_TRUE(quoted.startsWith(QString::fromUtf8("The dots show this as \xE2\x80\x9C"
+                                                    "CAFE CAFE")))
+        << quoted.toStdString();
     EXPECT_TRUE(quoted.endsWith(QString::fromUtf8("\xE2\x80\xA6\xE2\x80\x9D."))) << quoted.toStdString();
     EXPECT_LT(quoted.size(), 80);
 }
@@ -55,9 +64,18 @@ TEST(DotTextNotes, EachCatalogueWritesTheNoteWithItsOwnQuotes)
     static char name[] = "test";
     static char* argv[] = {name};
     QCoreApplication application(argc, argv);
-    const std::pair<const char*, const char*> quotes[]
-        = {{"de", "\xE2\x80\x9E" "ANO\xE2\x80\x9C"}, {"fr", "\xC2\xAB\xC2\xA0" "ANO\xC2\xA0\xC2\xBB"},
-            {"es", "\xC2\xAB" "ANO\xC2\xBB"}, {"ja", "\xE3\x80\x8C" "ANO\xE3\x80\x8D"}};
+    const std::pair<const char*, const char*> quotes[] = {{"de",
+                                                              "\xE2\x80\x9E"
+                                                              "ANO\xE2\x80\x9C"},
+        {"fr",
+            "\xC2\xAB\xC2\xA0"
+            "ANO\xC2\xA0\xC2\xBB"},
+        {"es",
+            "\xC2\xAB"
+            "ANO\xC2\xBB"},
+        {"ja",
+            "\xE3\x80\x8C"
+            "ANO\xE3\x80\x8D"}};
     for (const auto& [language, quoted] : quotes) {
         std::unique_ptr<QTranslator> catalogue = loadCatalogue({language}, testing::builtCatalogueFolders());
         ASSERT_TRUE(catalogue) << language;

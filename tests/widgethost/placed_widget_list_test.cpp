@@ -8,10 +8,11 @@ namespace {
 
 TEST(PlacedWidgetList, ComesBackWhole)
 {
-    const PlacedWidgetList list {{{"12-1", "World Board", WidgetFamily::systemLarge,
-                                      {WidgetFamily::systemMedium, WidgetFamily::systemLarge},
-                                      "London 14:05, \xE6\x9D\xB1\xE4\xBA\xAC 22:05", "HDMI-1", true},
-                                     {"12-2", "Day", WidgetFamily::systemSmall, {WidgetFamily::systemSmall}, "", "", false}},
+    const PlacedWidgetList list {
+        {{"12-1", "World Board", WidgetFamily::systemLarge,
+             {WidgetFamily::systemMedium, WidgetFamily::systemLarge},
+             "London 14:05, \xE6\x9D\xB1\xE4\xBA\xAC 22:05", "HDMI-1", true},
+            {"12-2", "Day", WidgetFamily::systemSmall, {WidgetFamily::systemSmall}, "", "", false}},
         {"HDMI-1", "DP-2"}};
     EXPECT_EQ(decodePlacedWidgetList(encodePlacedWidgetList(list)), list);
 }

@@ -115,7 +115,8 @@ private slots:
         panel.setList(twoWidgets());
         QVERIFY(!list.isHidden());
         QCOMPARE(list.count(), 2);
-        QCOMPARE(list.item(0)->text(), QString::fromUtf8("World Board, Medium, on HDMI-1 \u2014 London 14:05"));
+        QCOMPARE(
+            list.item(0)->text(), QString::fromUtf8("World Board, Medium, on HDMI-1 \u2014 London 14:05"));
         QCOMPARE(list.item(1)->text(), QString("Clock, Small, on DP-2"));
         QCOMPARE(list.accessibleName(), QString("Placed Widgets"));
         list.setCurrentRow(1);
@@ -123,7 +124,8 @@ private slots:
         PlacedWidgetList later = twoWidgets();
         later.widgets[0].text = "London 14:06";
         panel.setList(later);
-        QCOMPARE(list.item(0)->text(), QString::fromUtf8("World Board, Medium, on HDMI-1 \u2014 London 14:06"));
+        QCOMPARE(
+            list.item(0)->text(), QString::fromUtf8("World Board, Medium, on HDMI-1 \u2014 London 14:06"));
         QCOMPARE(list.currentRow(), 1);
 
         later.widgets.erase(later.widgets.begin());
@@ -143,11 +145,14 @@ private slots:
         PlacedWidgetsPanel panel;
         panel.setList(twoWidgets());
         std::vector<QString> asked;
-        connect(&panel, &PlacedWidgetsPanel::editRequested, this, [&](const QString& id) { asked.push_back("edit " + id); });
-        connect(&panel, &PlacedWidgetsPanel::removeRequested, this, [&](const QString& id) { asked.push_back("remove " + id); });
-        connect(&panel, &PlacedWidgetsPanel::sizeRequested, this, [&](const QString& id, WidgetFamily family) {
-            asked.push_back("size " + id + " " + rawValue(family));
-        });
+        connect(&panel, &PlacedWidgetsPanel::editRequested, this,
+            [&](const QString& id) { asked.push_back("edit " + id); });
+        connect(&panel, &PlacedWidgetsPanel::removeRequested, this,
+            [&](const QString& id) { asked.push_back("remove " + id); });
+        connect(
+            &panel, &PlacedWidgetsPanel::sizeRequested, this, [&](const QString& id, WidgetFamily family) {
+                asked.push_back("size " + id + " " + rawValue(family));
+            });
         const auto button = [&](const QString& text) {
             const QList<QPushButton*> buttons = panel.findChildren<QPushButton*>();
             const auto found = std::find_if(buttons.begin(), buttons.end(),
@@ -174,7 +179,8 @@ private slots:
         QVERIFY(!edit->isEnabled() && !size->isEnabled());
         QTest::keyClick(panel.list(), Qt::Key_Delete);
         remove->click();
-        QCOMPARE(asked, (std::vector<QString> {"edit 7-1", "size 7-1 systemSmall", "remove 7-2", "remove 7-2"}));
+        QCOMPARE(
+            asked, (std::vector<QString> {"edit 7-1", "size 7-1 systemSmall", "remove 7-2", "remove 7-2"}));
 
         PlacedWidgetList oneScreen = twoWidgets();
         oneScreen.screens = {};
@@ -185,9 +191,10 @@ private slots:
 private:
     static PlacedWidgetList twoWidgets()
     {
-        return {{{"7-1", "World Board", WidgetFamily::systemMedium,
-                     {WidgetFamily::systemSmall, WidgetFamily::systemMedium}, "London 14:05", "HDMI-1", true},
-                    {"7-2", "Clock", WidgetFamily::systemSmall, {WidgetFamily::systemSmall}, "", "DP-2", false}},
+        return {
+            {{"7-1", "World Board", WidgetFamily::systemMedium,
+                 {WidgetFamily::systemSmall, WidgetFamily::systemMedium}, "London 14:05", "HDMI-1", true},
+                {"7-2", "Clock", WidgetFamily::systemSmall, {WidgetFamily::systemSmall}, "", "DP-2", false}},
             {"HDMI-1", "DP-2"}};
     }
 

@@ -43,11 +43,14 @@ std::optional<PlacedWidgetEntry> entryOf(const Json& object)
     entry.name = cutText(object, "name");
     entry.text = cutText(object, "text");
     entry.screen = cutText(object, "screen");
-    entry.editable = object.contains("editable") && object["editable"].is_boolean() && object["editable"].get<bool>();
+    entry.editable
+        = object.contains("editable") && object["editable"].is_boolean() && object["editable"].get<bool>();
     if (object.contains("families") && object["families"].is_array()) {
         for (const Json& raw : object["families"]) {
-            const auto size = raw.is_string() ? widgetFamilyFromRawValue(raw.get<std::string>()) : std::nullopt;
-            if (size && std::find(entry.families.begin(), entry.families.end(), *size) == entry.families.end())
+            const auto size
+                = raw.is_string() ? widgetFamilyFromRawValue(raw.get<std::string>()) : std::nullopt;
+            if (size
+                && std::find(entry.families.begin(), entry.families.end(), *size) == entry.families.end())
                 entry.families.push_back(*size);
         }
     }
@@ -64,9 +67,11 @@ std::string encodePlacedWidgetList(const PlacedWidgetList& list)
         for (WidgetFamily family : entry.families)
             families.push_back(rawValue(family));
         widgets.push_back({{"id", entry.id}, {"name", entry.name}, {"family", rawValue(entry.family)},
-            {"families", families}, {"text", entry.text}, {"screen", entry.screen}, {"editable", entry.editable}});
+            {"families", families}, {"text", entry.text}, {"screen", entry.screen},
+            {"editable", entry.editable}});
     }
-    return Json {{"widgets", widgets}, {"screens", list.screens}}.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return Json {{"widgets", widgets}, {"screens", list.screens}}.dump(
+        -1, ' ', false, Json::error_handler_t::replace);
 }
 
 PlacedWidgetList decodePlacedWidgetList(std::string_view json)

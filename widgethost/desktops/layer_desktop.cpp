@@ -189,7 +189,8 @@ std::optional<WidgetPlace> LayerDesktop::placeOnScreen(
     std::vector<ShownOnOutput> shown;
     for (const auto& [widget, layer] : m_shown)
         shown.push_back({layer->outputName(), layer->rect()});
-    return placeNewOnLayerOutputs(size, geometriesOf(m_display->outputs()), shown, placed, std::nullopt, screen);
+    return placeNewOnLayerOutputs(
+        size, geometriesOf(m_display->outputs()), shown, placed, std::nullopt, screen);
 }
 
 std::vector<std::string> LayerDesktop::screenNames() const

@@ -108,7 +108,8 @@ void LayerWidget::keyPressed(std::uint32_t key, std::uint32_t serial)
     if (m_gesture.pressed())
         return;
     if (key == KEY_COMPOSE || key == KEY_MENU)
-        openMenu(m_surface->corner() + QPoint(m_surface->size().width() / 2, m_surface->size().height() / 2), serial);
+        openMenu(m_surface->corner() + QPoint(m_surface->size().width() / 2, m_surface->size().height() / 2),
+            serial);
     else if (key == KEY_ENTER || key == KEY_KPENTER || key == KEY_SPACE)
         finish(PointerGesture::Ending::click, serial);
 }

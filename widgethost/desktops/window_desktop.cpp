@@ -206,8 +206,8 @@ WidgetPlace WindowDesktop::placeForNew(QSize size, const std::vector<PlacedWidge
     // Beside the widget the pointer was last over, on its screen; else on the screen under the
     // pointer, which in a Wayland session is only known over X11 windows.
     const WidgetWindow* pointed = m_lastPointed ? windowOf(*m_lastPointed) : nullptr;
-    const std::size_t screen = pointed ? *areaOf(rectOf(pointed->frameGeometry()), screens)
-                                       : screenUnder(QCursor::pos(), screens);
+    const std::size_t screen
+        = pointed ? *areaOf(rectOf(pointed->frameGeometry()), screens) : screenUnder(QCursor::pos(), screens);
     return placeOn(screen, size, placed, true);
 }
 

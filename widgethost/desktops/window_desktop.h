@@ -40,7 +40,8 @@ protected:
 private:
     // Where a widget of that size goes on the screen at `screen` (an index into Qt's screens), clear
     // of the widgets, beside the one the pointer was last over when `besidePointed`.
-    WidgetPlace placeOn(std::size_t screen, QSize size, const std::vector<PlacedWidget>& placed, bool besidePointed);
+    WidgetPlace placeOn(
+        std::size_t screen, QSize size, const std::vector<PlacedWidget>& placed, bool besidePointed);
     // Moves every window to where its widget shows on the screens as they are now: where it is kept,
     // or, while that is not whole on a screen, moved onto one beside the others.
     void fitToScreens();

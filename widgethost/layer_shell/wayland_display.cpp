@@ -218,8 +218,8 @@ struct WaylandListeners {
         if (display.m_keyTarget)
             display.m_keyTarget->keyboardLeft();
     }
-    static void key(
-        void* data, wl_keyboard*, std::uint32_t serial, std::uint32_t, std::uint32_t code, std::uint32_t state)
+    static void key(void* data, wl_keyboard*, std::uint32_t serial, std::uint32_t, std::uint32_t code,
+        std::uint32_t state)
     {
         WaylandDisplay& display = displayOf(data);
         if (state != WL_KEYBOARD_KEY_STATE_PRESSED || !display.m_keyboardSurface)

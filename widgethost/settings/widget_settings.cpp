@@ -7,8 +7,8 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
-#include <QPointer>
 #include <QListWidget>
+#include <QPointer>
 #include <QTimer>
 
 #include <utility>
@@ -50,7 +50,8 @@ WidgetSettings::WidgetSettings(PluginLoader loadPlugins, QObject* parent)
         log("cannot listen for widgets the host removes; their editors stay open");
     if (!bus->connect(kHostBusName, kHostObjectPath, kHostInterface, kPlacedWidgetsChangedSignal, this,
             SLOT(refreshPlacedWidgets())))
-        log("cannot listen for changes of the placed widgets; the gallery lists them as they were when it opened");
+        log("cannot listen for changes of the placed widgets; the gallery lists them as they were when it "
+            "opened");
     // The ids are those of the host running now: when it ends, a host started after it names its
     // widgets anew.
     auto* host
@@ -95,7 +96,9 @@ void WidgetSettings::showGallery()
                 askHost(kSetWidgetSizeMethod, {id, QString(rawValue(family))});
             });
         connect(&placed, &PlacedWidgetsPanel::moveRequested, this,
-            [this](const QString& id, const QString& screen) { askHost(kMoveWidgetMethod, {id, screen}); });
+            [this](const QString& id, const QString& screen) {
+                askHost(kMoveWidgetMethod, {id, screen});
+            });
         connect(&placed, &PlacedWidgetsPanel::removeRequested, this,
             [this](const QString& id) { askHost(kRemoveWidgetMethod, {id}); });
     }
@@ -117,7 +120,8 @@ void WidgetSettings::refreshPlacedWidgets()
             // A host that is not running has no widgets on the desktop.
             const bool listed = reply.type() == QDBusMessage::ReplyMessage && values.size() == 1;
             PlacedWidgetsPanel& placed = self->m_gallery->placedWidgets();
-            placed.setList(listed ? decodePlacedWidgetList(values[0].toString().toStdString()) : PlacedWidgetList {});
+            placed.setList(
+                listed ? decodePlacedWidgetList(values[0].toString().toStdString()) : PlacedWidgetList {});
             if (std::exchange(self->m_listAwaited, false) && placed.list()->isVisible())
                 placed.list()->setFocus(Qt::OtherFocusReason);
         });

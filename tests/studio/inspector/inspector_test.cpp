@@ -21,8 +21,8 @@
 #include "tests/support/scoped_environment.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -386,20 +386,23 @@ private slots:
     // a text they cannot show as typed; a screen reader hears it as the field's description.
     void theTextFieldsSayWhatTheDotsMakeOfTheirText()
     {
-        const auto footerAfterTyping = [this](DotWidgetKind kind, const char* fieldName, const QString& text) {
-            m_model->selectKind(kind);
-            GrowingTextEdit* field = child<GrowingTextEdit>(*m_view, fieldName);
-            field->selectAll();
-            // As an input method commits it: QTest types only Latin-1.
-            field->insertPlainText(text);
-            const QString footer = sections().front()->footer()->text();
-            return std::pair {footer, field->accessibleDescription()};
-        };
+        const auto footerAfterTyping
+            = [this](DotWidgetKind kind, const char* fieldName, const QString& text) {
+                  m_model->selectKind(kind);
+                  GrowingTextEdit* field = child<GrowingTextEdit>(*m_view, fieldName);
+                  field->selectAll();
+                  // As an input method commits it: QTest types only Latin-1.
+                  field->insertPlainText(text);
+                  const QString footer = sections().front()->footer()->text();
+                  return std::pair {footer, field->accessibleDescription()};
+              };
         for (const auto& [kind, field] : {std::pair {DotWidgetKind::countdown, "countdownTitle"},
                  std::pair {DotWidgetKind::sign, "signMessage"}}) {
-            const auto [accented, accentedDescription] = footerAfterTyping(kind, field, QString::fromUtf8("Año Nuevo"));
+            const auto [accented, accentedDescription]
+                = footerAfterTyping(kind, field, QString::fromUtf8("Año Nuevo"));
             QCOMPARE(accented,
-                QString::fromUtf8("The dots show this as \u201CANO NUEVO\u201D.") + '\n' + dotCharactersNote());
+                QString::fromUtf8("The dots show this as \u201CANO NUEVO\u201D.") + '\n'
+                    + dotCharactersNote());
             QCOMPARE(accentedDescription, accented);
             QVERIFY(footerAfterTyping(kind, field, QString::fromUtf8("\u304A\u6B63\u6708"))
                         .first.startsWith("None of these characters show on the dots."));
