@@ -58,7 +58,12 @@ PlacedWidgetsPanel::PlacedWidgetsPanel(QWidget* parent)
     m_list = new AccessibleListWidget;
     m_list->setObjectName("placedWidgets");
     m_list->setAccessibleName(tr("Placed Widgets"));
-    m_list->setWordWrap(true);
+    // As wide as the gallery, whatever a widget shows: a long row ends in an ellipsis on the screen,
+    // and screen readers read it whole.
+    m_list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideRight);
+    m_list->setMinimumWidth(1);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setContextMenuPolicy(Qt::DefaultContextMenu);
     m_list->installEventFilter(this);

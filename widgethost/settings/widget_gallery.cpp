@@ -116,8 +116,9 @@ void WidgetGallery::present()
     drawPreviews();
     if (!m_sized) {
         // As wide as the widest row once the pictures are in, which longer words in other languages
-        // widen too: it scrolls down only.
-        const int rows = m_list->widget()->sizeHint().width()
+        // widen too: it scrolls down only. The layout is asked anew: the pictures have just come.
+        m_list->widget()->layout()->activate();
+        const int rows = m_list->widget()->minimumSizeHint().width()
             + m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth();
         resize(std::max(640, rows), 660);
         m_sized = true;
