@@ -1,6 +1,7 @@
 #include "platform/accessibility/spoken_combo_box.h"
 
 #include "platform/accessibility/announcer.h"
+#include "platform/accessibility/read_only_text.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -13,7 +14,7 @@ constexpr const char* kSpokenProperty = "quillonSpokenComboBox";
 constexpr const char* kShownTextProperty = "quillonShownText";
 
 // Its text is the chosen item's, read only; its one child the list it opens.
-class ComboValueInterface final : public QAccessibleWidget, public QAccessibleTextInterface {
+class ComboValueInterface final : public QAccessibleWidget, public ReadOnlyTextInterface {
 public:
     explicit ComboValueInterface(QComboBox* box)
         : QAccessibleWidget(box, QAccessible::ComboBox)
@@ -28,6 +29,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    using ReadOnlyTextInterface::text;
     QString text(QAccessible::Text kind) const override
     {
         if ((kind == QAccessible::Name || kind == QAccessible::Value) && box()->accessibleName().isEmpty())
@@ -60,27 +62,8 @@ public:
             box()->showPopup();
     }
 
-    QString text(int startOffset, int endOffset) const override
-    {
-        return box()->currentText().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(box()->currentText().size()); }
-    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override { }
-    void removeSelection(int) override { }
-    void setSelection(int, int, int) override { }
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override { }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override { }
-    QString attributes(int, int* startOffset, int* endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
+protected:
+    QString content() const override { return box()->currentText(); }
 
 private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }

@@ -2,6 +2,7 @@
 #include "studio/stage/stage_accessibility.h"
 
 #include "names/display_names.h"
+#include "platform/accessibility/read_only_text.h"
 #include "studio/stage/control_bar.h"
 #include "studio/stage/stage_view.h"
 
@@ -106,7 +107,7 @@ private:
 // The card: static text, the display's own, read through the text interface too, so that a change
 // of it reaches screen readers as a change of text (a city added, the minute gone by), as a live
 // region's does.
-class StageInterface final : public QAccessibleWidget, public QAccessibleTextInterface {
+class StageInterface final : public QAccessibleWidget, public ReadOnlyTextInterface {
 public:
     explicit StageInterface(QWidget* stage)
         : QAccessibleWidget(stage, QAccessible::StaticText)
@@ -120,31 +121,8 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QString text(int startOffset, int endOffset) const override
-    {
-        return content().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(content().size()); }
-    // Nothing on the card is selected or has a cursor; its text is read as a whole.
-    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override { }
-    void removeSelection(int) override { }
-    void setSelection(int, int, int) override { }
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override { }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override { }
-    QString attributes(int, int* startOffset, int* endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
-
-private:
-    QString content() const { return widget()->accessibleName(); }
+protected:
+    QString content() const override { return widget()->accessibleName(); }
 };
 
 QAccessibleInterface* stageFactory(const QString& className, QObject* object)

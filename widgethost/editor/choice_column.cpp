@@ -278,8 +278,10 @@ bool ChoiceColumn::eventFilter(QObject* watched, QEvent* event)
 
 bool ChoiceColumn::takesEvent(QObject* watched, QEvent* event)
 {
-    if (watched == m_search.data()) {
-        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Down)
+    // Only a key press is asked about the search field: the field's events as it is destroyed come
+    // here too, when it is a field no more.
+    if (event->type() == QEvent::KeyPress && watched == m_search.data()) {
+        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Down)
             return false;
         const std::vector<std::size_t> shown = shownIndices();
         if (shown.empty())

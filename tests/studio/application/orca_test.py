@@ -133,7 +133,11 @@ def placed_widget_steps(host):
     if tab_until("the editor's cities", lambda said: heard(said, "check box")) is not None:
         step("Space checks a city, and the check is read", ["space"], ["checked"], ["not checked"])
     press("Escape")
-    time.sleep(1)
+    # The editor's title is the widget's name and the program's; the studio's ends in "Quillon".
+    gone = wait_for("the editor to close", lambda: not subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", "^World Board.*Widgets$"], capture_output=True, text=True,
+        timeout=10).stdout.strip())
+    report(bool(gone), "Escape closes the editor", "")
     focus_window("^Edit Widgets")
     tab_until("the Remove button", lambda said: heard(said, "Remove Widget"))
     press("Return")
