@@ -354,7 +354,7 @@
         <translation>Keines dieser Zeichen erscheint in Punkten.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The dots show this as “%1”.</source>
         <extracomment>%1 is the text as the dots show it, in capitals, with accents dropped and other characters as spaces. Use the quotation marks of the language.</extracomment>
         <translation>In Punkten erscheint das als „%1“.</translation>
@@ -1546,7 +1546,7 @@ Die installierte Version wurde nicht verändert.</translation>
         <translation>Noch ist kein Widget auf dem Desktop. Fügen Sie unten eines hinzu.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Move to Screen</source>
         <extracomment>The button that opens a menu of the screens the chosen widget can be moved to</extracomment>
         <translation>Auf Bildschirm verschieben</translation>
@@ -1555,7 +1555,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/editor/widget_editor.cpp" line="+113"/>
+        <location filename="../widgethost/editor/widget_editor.cpp" line="+115"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>Festlegen</translation>
@@ -1819,7 +1819,7 @@ Die installierte Version wurde nicht verändert.</translation>
 <context>
     <name>quillon::widgethost::WidgetWindow</name>
     <message>
-        <location filename="../widgethost/desktops/widget_window.cpp" line="+163"/>
+        <location filename="../widgethost/desktops/widget_accessibility.cpp" line="+29"/>
         <source>%1: %2</source>
         <extracomment>A widget on the desktop, for screen readers: %1 its name, such as &quot;Clock&quot;; %2 what it shows now</extracomment>
         <translation>%1: %2</translation>

@@ -354,7 +354,7 @@
         <translation>Aucun de ces caractères ne s&apos;affiche en points.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The dots show this as “%1”.</source>
         <extracomment>%1 is the text as the dots show it, in capitals, with accents dropped and other characters as spaces. Use the quotation marks of the language.</extracomment>
         <translation>En points, cela s&apos;affiche ainsi&#xa0;: «&#xa0;%1&#xa0;».</translation>
@@ -1546,7 +1546,7 @@ La version installée n&apos;a pas été modifiée.</translation>
         <translation>Aucun widget n&apos;est encore sur le bureau. Ajoutez-en un ci-dessous.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Move to Screen</source>
         <extracomment>The button that opens a menu of the screens the chosen widget can be moved to</extracomment>
         <translation>Déplacer vers l&apos;écran</translation>
@@ -1555,7 +1555,7 @@ La version installée n&apos;a pas été modifiée.</translation>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/editor/widget_editor.cpp" line="+113"/>
+        <location filename="../widgethost/editor/widget_editor.cpp" line="+115"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>Définie</translation>
@@ -1819,7 +1819,7 @@ La version installée n&apos;a pas été modifiée.</translation>
 <context>
     <name>quillon::widgethost::WidgetWindow</name>
     <message>
-        <location filename="../widgethost/desktops/widget_window.cpp" line="+163"/>
+        <location filename="../widgethost/desktops/widget_accessibility.cpp" line="+29"/>
         <source>%1: %2</source>
         <extracomment>A widget on the desktop, for screen readers: %1 its name, such as &quot;Clock&quot;; %2 what it shows now</extracomment>
         <translation>%1&#xa0;: %2</translation>

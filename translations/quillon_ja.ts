@@ -353,7 +353,7 @@
         <translation>これらの文字はドットでは表示されません。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The dots show this as “%1”.</source>
         <extracomment>%1 is the text as the dots show it, in capitals, with accents dropped and other characters as spaces. Use the quotation marks of the language.</extracomment>
         <translation>ドットでは「%1」と表示されます。</translation>
@@ -1542,7 +1542,7 @@ The installed version was not changed.</source>
         <translation>デスクトップにはまだウィジェットがありません。下から追加してください。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Move to Screen</source>
         <extracomment>The button that opens a menu of the screens the chosen widget can be moved to</extracomment>
         <translation>画面を移動</translation>
@@ -1551,7 +1551,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetEditor</name>
     <message>
-        <location filename="../widgethost/editor/widget_editor.cpp" line="+113"/>
+        <location filename="../widgethost/editor/widget_editor.cpp" line="+115"/>
         <source>Set</source>
         <extracomment>Beside a date and time that may be left unset: checked, the date counts</extracomment>
         <translation>指定</translation>
@@ -1815,7 +1815,7 @@ The installed version was not changed.</source>
 <context>
     <name>quillon::widgethost::WidgetWindow</name>
     <message>
-        <location filename="../widgethost/desktops/widget_window.cpp" line="+163"/>
+        <location filename="../widgethost/desktops/widget_accessibility.cpp" line="+29"/>
         <source>%1: %2</source>
         <extracomment>A widget on the desktop, for screen readers: %1 its name, such as &quot;Clock&quot;; %2 what it shows now</extracomment>
         <translation>%1：%2</translation>

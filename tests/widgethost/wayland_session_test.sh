@@ -122,6 +122,15 @@ say() {
 read -r -t 10 ready <&"${POINTER[0]}"
 check "the virtual pointer is made" "echo '${ready:-nothing}'; [[ '${ready:-}' == ready ]]"
 
+# Screen readers listen where the AT-SPI bus is there, as on a desktop with one.
+atspi=
+if [[ -x /usr/libexec/at-spi-bus-launcher ]] && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  atspi=$!
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+fi
+trap 'kill -KILL $pid $pointer_pid $studio $compositor $atspi 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
+
 start_host
 check "the host says it shows layer surfaces" "file_has 'layer surfaces' '$log'" 15
 # With no widget pointed at yet, the first goes to the first output's top-right corner, away from
@@ -136,6 +145,21 @@ layer_surfaces_are() {
   [[ $count -eq $1 ]]
 }
 check "the compositor has two layer surfaces of the host" "layer_surfaces_are 2" 15
+# A layer surface is no window of Qt's: a window that never comes on the screen stands for each
+# widget, named with what it shows, for screen readers to find.
+if [[ -n $atspi ]]; then
+  host_windows_read() {
+    /usr/bin/python3 -c '
+import pyatspi
+for app in pyatspi.Registry.getDesktop(0):
+    if app is not None and app.name == "Quillon Widgets":
+        for child in app:
+            if child is not None:
+                print(child.getRoleName(), "|", child.name)' 2>&1
+  }
+  check "screen readers find each widget as a window named with what it shows" \
+    "names=\$(host_windows_read); echo \"\$names\"; grep -q '^frame | Clock: .' <<<\"\$names\" && grep -q '^frame | Sign: .' <<<\"\$names\"" 20
+fi
 windows() {
   local tree
   tree=$(timeout --foreground 10 swaymsg -t get_tree </dev/null)

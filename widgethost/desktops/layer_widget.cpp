@@ -3,6 +3,7 @@
 
 #include "widgethost/desktops/layer_menu_entries.h"
 #include "widgethost/desktops/layer_placement.h"
+#include "widgethost/desktops/widget_accessibility.h"
 
 #include <QGuiApplication>
 #include <QStyleHints>
@@ -32,6 +33,11 @@ LayerWidget::LayerWidget(
     connect(m_surface.get(), &LayerSurface::touchReleased, this, &LayerWidget::touchReleased);
     connect(m_surface.get(), &LayerSurface::touchCancelled, this, &LayerWidget::touchCancelled);
     connect(m_surface.get(), &LayerSurface::keyPress, this, &LayerWidget::keyPressed);
+    m_standIn = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    m_standIn->setAttribute(Qt::WA_DontShowOnScreen);
+    presentAsWidget(*m_standIn, m_widget);
+    m_standIn->setGeometry(QRect(output.rect().topLeft() + corner, widget.size()));
+    m_standIn->show();
     m_hold.setSingleShot(true);
     m_hold.setInterval(QGuiApplication::styleHints()->mousePressAndHoldInterval());
     connect(&m_hold, &QTimer::timeout, this, [this] {

@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <QWidget>
 
 #include <memory>
 #include <string>
@@ -61,6 +62,9 @@ private:
     std::unique_ptr<LayerSurface> m_surface;
     std::unique_ptr<LayerMenu> m_menu; // while open
     std::unique_ptr<ActivationToken> m_token; // asked for by a click, for the link it opens
+    // What screen readers know of the widget: a layer surface is no window of Qt's, so a window
+    // that never comes on the screen stands for it, where the surface is.
+    std::unique_ptr<QWidget> m_standIn;
     PointerGesture m_gesture;
     TouchGesture m_touchGesture;
     QTimer m_hold; // the finger held still for the menu

@@ -2,9 +2,9 @@
 #include "widgethost/desktops/widget_window.h"
 
 #include "widgethost/desktops/desktop_window_hints.h"
+#include "widgethost/desktops/widget_accessibility.h"
 #include "widgethost/desktops/xwayland_distances.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -33,14 +33,6 @@ void fillMenu(QMenu& menu, const std::vector<WidgetMenuItem>& items)
     }
 }
 
-// A window to screen readers, rather than the filler a plain widget is.
-QAccessibleInterface* widgetWindowFactory(const QString& className, QObject* object)
-{
-    if (className != "quillon::widgethost::WidgetWindow" || !object || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-}
-
 } // namespace
 
 // A plain window rather than a tool window, which Qt makes transient for the host's other windows:
@@ -51,11 +43,7 @@ WidgetWindow::WidgetWindow(LiveWidget& widget, const XWaylandDistances* distance
     , m_distances(distances)
     , m_gesture(QApplication::startDragDistance())
 {
-    static const bool accessible = [] {
-        QAccessible::installFactory(widgetWindowFactory);
-        return true;
-    }();
-    (void)accessible;
+    presentAsWidget(*this, m_widget);
     // Shown, it leaves the keyboard where it is; clicked, it takes it.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::ClickFocus);
@@ -67,11 +55,7 @@ WidgetWindow::WidgetWindow(LiveWidget& widget, const XWaylandDistances* distance
     setFixedSize(m_widget.size());
     move(static_cast<int>(m_widget.placed().x), static_cast<int>(m_widget.placed().y));
     applyDesktopWidgetHints(*this);
-    refreshAccessibleName();
-    connect(&m_widget, &LiveWidget::faceChanged, this, [this] {
-        update();
-        refreshAccessibleName();
-    });
+    connect(&m_widget, &LiveWidget::faceChanged, this, qOverload<>(&QWidget::update));
     connect(&m_widget, &LiveWidget::sizeChanged, this, [this] { setFixedSize(m_widget.size()); });
 }
 
@@ -153,14 +137,6 @@ void WidgetWindow::openMenu(QPoint at, bool fromKeyboard)
     if (fromKeyboard)
         QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().value(0)); });
     menu.exec(at);
-}
-
-void WidgetWindow::refreshAccessibleName()
-{
-    const QString name = QString::fromStdString(m_widget.description().displayName);
-    const QString text = QString::fromStdString(m_widget.accessibilityText());
-    //: A widget on the desktop, for screen readers: %1 its name, such as "Clock"; %2 what it shows now
-    setAccessibleName(text.isEmpty() ? name : tr("%1: %2").arg(name, text));
 }
 
 } // namespace quillon::widgethost

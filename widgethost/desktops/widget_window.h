@@ -37,8 +37,6 @@ protected:
 
 private:
     void openMenu(QPoint at, bool fromKeyboard);
-    // "World Board: London 14:05, …", the name screen readers read.
-    void refreshAccessibleName();
 
     LiveWidget& m_widget;
     const XWaylandDistances* m_distances;

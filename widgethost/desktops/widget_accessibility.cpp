@@ -1,0 +1,47 @@
+#include "widgethost/desktops/widget_accessibility.h"
+
+#include "widgethost/host/live_widget.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace quillon::widgethost {
+namespace {
+
+constexpr const char* kStandsForWidgetProperty = "quillonPlacedWidget";
+
+// A window to screen readers, rather than the filler a plain widget is.
+QAccessibleInterface* widgetWindowFactory(const QString&, QObject* object)
+{
+    if (!object || !object->isWidgetType() || !object->property(kStandsForWidgetProperty).toBool())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+QString accessibleNameOf(const LiveWidget& widget)
+{
+    const QString name = QString::fromStdString(widget.description().displayName);
+    const QString text = QString::fromStdString(widget.accessibilityText());
+    //: A widget on the desktop, for screen readers: %1 its name, such as "Clock"; %2 what it shows now
+    return text.isEmpty()
+        ? name
+        : QCoreApplication::translate("quillon::widgethost::WidgetWindow", "%1: %2").arg(name, text);
+}
+
+} // namespace
+
+void presentAsWidget(QWidget& window, const LiveWidget& widget)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(widgetWindowFactory);
+        return true;
+    }();
+    (void)installed;
+    window.setProperty(kStandsForWidgetProperty, true);
+    window.setAccessibleName(accessibleNameOf(widget));
+    QObject::connect(&widget, &LiveWidget::faceChanged, &window,
+        [&window, &widget] { window.setAccessibleName(accessibleNameOf(widget)); });
+}
+
+} // namespace quillon::widgethost
