@@ -3,7 +3,9 @@
 #   layer-shell: under sway, placed widgets are layer surfaces and no windows, drawn apart at their
 #     kept places; a click opens the link, a drag moves the widget and is kept across a restart, the
 #     menu opens at the pointer and its first entry opens the editor, a click brings the studio
-#     forward, the reload signal reaches every widget, and the host ends when the compositor goes.
+#     forward, the reload signal reaches every widget, screen readers find each widget by what it
+#     shows, the list of placed widgets moves one to another output, and the host ends when the
+#     compositor goes.
 #   fallback: under weston, which has no layer shell, the host shows X11 windows through XWayland,
 #     and without XWayland it says what is missing and ends.
 # sway refuses to run as root: as root, the compositor and the host run as the user
@@ -284,6 +286,16 @@ second_output_x() {
 check "sway makes a second output" "second_output_x | grep -E '^[0-9]+$'" 15
 read -r right < <(second_output_x)
 check "the widget goes to its own output when that comes" "drawn_at $((right + 20)) 20 164 164 && [[ \$(pixel 102 102) == '$wallpaper' ]]" 15
+# The list of placed widgets moves the day to the first output, as a keyboard user asks it to.
+day_id=$(call PlacedWidgets | python3 -c '
+import json, sys
+text = sys.stdin.read()
+listed = json.loads(text[text.index("{"):text.rindex("}") + 1])
+print(next(widget["id"] for widget in listed["widgets"] if widget["name"] == "Day"))' 2>&1)
+check "the list names both outputs" "reply=\$(call PlacedWidgets); echo \"\${reply:0:600}\"; [[ \$reply == *'\"screens\":[\"HEADLESS-1\",\"HEADLESS-2\"]'* ]]"
+check "the day is moved to the first output" "call_answers true MoveWidget string:$day_id string:HEADLESS-1"
+check "where it is kept" "python3 -c \"import json; print([w['screen'] for w in json.load(open('$kept'))['widgets'] if w['kind'] == 'DotDay'])\" | grep -x \"\\['HEADLESS-1'\\]\"" 15
+check "and no longer shows on the second" "[[ \$(pixel $((right + 102)) 102) == '$wallpaper' ]]" 15
 # sway 1.7 cannot unplug a headless output (disabling one keeps it, and the widgets on it), so the
 # way back is left to the placement's unit test.
 
