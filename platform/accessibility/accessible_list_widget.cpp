@@ -1,33 +1,18 @@
 #include "platform/accessibility/accessible_list_widget.h"
 
-#include <QAccessibleWidget>
+#include "platform/accessibility/accessible_role.h"
+
+#include <QAccessible>
 
 namespace quillon {
-namespace {
-
-constexpr const char* kListViewportProperty = "quillonListViewport";
-
-// The area the rows' own widgets sit in is a pane, which a list counts among its children without
-// complaint (Qt asks to be told of any other: "Fix my children"). Screen readers ask after it
-// whenever a row's widget changes, its labels' texts each minute among them.
-QAccessibleInterface* viewportFactory(const QString&, QObject* object)
-{
-    if (!object || !object->isWidgetType() || !object->property(kListViewportProperty).toBool())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
-}
-
-} // namespace
 
 AccessibleListWidget::AccessibleListWidget(QWidget* parent)
     : QListWidget(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(viewportFactory);
-        return true;
-    }();
-    (void)installed;
-    viewport()->setProperty(kListViewportProperty, true);
+    // The area the rows' own widgets sit in is a pane, which a list counts among its children
+    // without complaint (Qt asks to be told of any other: "Fix my children"). Screen readers ask
+    // after it whenever a row's widget changes, its labels' texts each minute among them.
+    presentWithRole(*viewport(), QAccessible::Pane);
 }
 
 void AccessibleListWidget::currentChanged(const QModelIndex& current, const QModelIndex& previous)

@@ -1,18 +1,10 @@
 #include "platform/accessibility/announcer.h"
 
-#include <QAccessibleWidget>
+#include "platform/accessibility/accessible_role.h"
+
+#include <QAccessible>
 
 namespace quillon {
-namespace {
-
-QAccessibleInterface* announcerFactory(const QString& className, QObject* object)
-{
-    if (className != "quillon::Announcer" || !object || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-}
-
-} // namespace
 
 // A window of its own, owned by `parent`'s: a notification inside a window is read after that
 // window's name and description, as if the keyboard had come to it anew.
@@ -20,11 +12,7 @@ Announcer::Announcer(QWidget* parent)
     : QWidget(parent,
         Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(announcerFactory);
-        return true;
-    }();
-    (void)installed;
+    presentWithRole(*this, QAccessible::Notification);
     // A notification is read as it shows, so it must be shown: one transparent point over its
     // window's corner, that takes neither the pointer nor the keyboard.
     setAttribute(Qt::WA_TransparentForMouseEvents);

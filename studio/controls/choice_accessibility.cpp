@@ -1,5 +1,7 @@
 #include "studio/controls/choice_accessibility.h"
 
+#include "platform/accessibility/accessible_role.h"
+
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -8,7 +10,6 @@ namespace quillon {
 namespace {
 
 constexpr const char* kRadioChoiceProperty = "quillonRadioChoice";
-constexpr const char* kGroupingProperty = "quillonGrouping";
 
 class RadioChoiceInterface final : public QAccessibleWidget {
 public:
@@ -48,8 +49,6 @@ private:
 
 QAccessibleInterface* choiceFactory(const QString&, QObject* object)
 {
-    if (object && object->isWidgetType() && object->property(kGroupingProperty).toBool())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     auto* button = qobject_cast<QAbstractButton*>(object);
     if (!button || !button->property(kRadioChoiceProperty).toBool())
         return nullptr;
@@ -108,8 +107,7 @@ private:
 
 void makeRadioGroup(QWidget& group, const QString& name, const std::vector<QAbstractButton*>& buttons)
 {
-    installChoiceFactory();
-    group.setProperty(kGroupingProperty, true);
+    presentWithRole(group, QAccessible::Grouping);
     group.setAccessibleName(name);
     auto* keys = new RadioGroupKeys(buttons, &group);
     for (QAbstractButton* button : buttons) {

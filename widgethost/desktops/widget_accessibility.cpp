@@ -1,23 +1,13 @@
 #include "widgethost/desktops/widget_accessibility.h"
 
+#include "platform/accessibility/accessible_role.h"
 #include "widgethost/host/live_widget.h"
 
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QWidget>
 
 namespace quillon::widgethost {
 namespace {
-
-constexpr const char* kStandsForWidgetProperty = "quillonPlacedWidget";
-
-// A window to screen readers, rather than the filler a plain widget is.
-QAccessibleInterface* widgetWindowFactory(const QString&, QObject* object)
-{
-    if (!object || !object->isWidgetType() || !object->property(kStandsForWidgetProperty).toBool())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-}
 
 QString accessibleNameOf(const LiveWidget& widget)
 {
@@ -33,12 +23,8 @@ QString accessibleNameOf(const LiveWidget& widget)
 
 void presentAsWidget(QWidget& window, const LiveWidget& widget)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(widgetWindowFactory);
-        return true;
-    }();
-    (void)installed;
-    window.setProperty(kStandsForWidgetProperty, true);
+    // A window to screen readers, rather than the filler a plain widget is.
+    presentWithRole(window, QAccessible::Window);
     window.setAccessibleName(accessibleNameOf(widget));
     QObject::connect(&widget, &LiveWidget::faceChanged, &window,
         [&window, &widget] { window.setAccessibleName(accessibleNameOf(widget)); });
