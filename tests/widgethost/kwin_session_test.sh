@@ -111,8 +111,10 @@ gesture=$(says "touch down $centre_x $centre_y" "touch up")
 check "a tap opens the studio on the clock" 'echo "$gesture"; opened_since $before quillon://widget/clock' 15
 before=$(links_count)
 read -r sx sy < <(towards_middle DotClock)
+# A finger says where it is, as an absolute pointer does: its steps are paced as that one's are.
 gesture=$(say "touch down $centre_x $centre_y" && for step in 1 2 3 4; do
   say "touch move $((centre_x + 100 * sx * step)) $((centre_y + 50 * sy * step))" || exit 1
+  sleep 0.15
 done && say "touch up")
 check "a drag with a finger moves the clock, and its place is kept" \
   'echo "$gesture"; kept_at DotClock $((clock_x + 400 * sx)) $((clock_y + 200 * sy))' 15
