@@ -48,22 +48,32 @@ ShapeStamps& StampCache::stampsFor(StampShape shape, double glowSigma)
 void rasterizeBoard(const PixelCanvas& canvas, const BoardLayers& board, const DotTheme& theme,
     double glowRadius, const PixelMapping& mapping, StampCache& stamps, GlowBuffer& glow)
 {
+    // Shapes wholly outside the canvas are skipped before anything is computed for them: a canvas
+    // may be one cell's part of the board.
+    const auto touches = [&canvas](const PixelRect& box, double margin) {
+        return box.right + margin > canvas.left && box.left - margin < canvas.width
+            && box.bottom + margin > canvas.top && box.top - margin < canvas.height;
+    };
     if (!board.tiles.empty()) {
         const DotRect& first = board.tiles.front();
         ShapeStamps& tiles = stamps.stampsFor(
             StampShape::roundedRect(first.width * mapping.scale, first.height * mapping.scale,
                 flapTileCornerRadius(board.pitch) * mapping.scale),
             0);
-        const ColourRamp tileFill(premultiplied(tileColour(theme)));
+        const PremultipliedPixel tileFill = premultiplied(tileColour(theme));
         for (const DotRect& tile : board.tiles) {
             const PixelRect box = toPixels(tile, mapping);
-            tiles.stamp(canvas, box.left, box.top, tileFill);
+            if (touches(box, 1))
+                tiles.stamp(canvas, box.left, box.top, tileFill);
         }
     }
 
     const PremultipliedPixel seamColour = premultiplied(theme.background, kSeamOpacity);
-    for (const DotRect& seam : board.seams)
-        fillRect(canvas, toPixels(seam, mapping), seamColour);
+    for (const DotRect& seam : board.seams) {
+        const PixelRect box = toPixels(seam, mapping);
+        if (touches(box, 1))
+            fillRect(canvas, box, seamColour);
+    }
 
     if (board.unlitDots.empty() && board.litDots.empty())
         return;
@@ -72,10 +82,11 @@ void rasterizeBoard(const PixelCanvas& canvas, const BoardLayers& board, const D
     const double sigma = glowRadius / 2 * mapping.scale;
     ShapeStamps& dots = stamps.stampsFor(StampShape::disc(diameter), sigma);
 
-    const ColourRamp unlit(premultiplied(theme.unlit));
+    const PremultipliedPixel unlit = premultiplied(theme.unlit);
     for (const DotRect& dot : board.unlitDots) {
         const PixelRect box = toPixels(dot, mapping);
-        dots.stamp(canvas, box.left, box.top, unlit);
+        if (touches(box, 1))
+            dots.stamp(canvas, box.left, box.top, unlit);
     }
 
     if (sigma > 0 && !board.litDots.empty()) {
@@ -85,22 +96,26 @@ void rasterizeBoard(const PixelCanvas& canvas, const BoardLayers& board, const D
         for (const DotRect& dot : board.litDots)
             unite(litBounds, empty, dot);
         const PixelRect area = toPixels(litBounds, mapping);
-        const int left = std::max(static_cast<int>(std::floor(area.left)) - margin, 0);
-        const int top = std::max(static_cast<int>(std::floor(area.top)) - margin, 0);
+        const int left = std::max(static_cast<int>(std::floor(area.left)) - margin, canvas.left);
+        const int top = std::max(static_cast<int>(std::floor(area.top)) - margin, canvas.top);
         const int right = std::min(static_cast<int>(std::ceil(area.right)) + margin, canvas.width);
         const int bottom = std::min(static_cast<int>(std::ceil(area.bottom)) + margin, canvas.height);
-        glow.reset(left, top, right - left, bottom - top);
-        for (const DotRect& dot : board.litDots) {
-            const PixelRect box = toPixels(dot, mapping);
-            dots.addHalo(glow, box.left, box.top);
+        if (left < right && top < bottom) {
+            glow.reset(left, top, right - left, bottom - top);
+            for (const DotRect& dot : board.litDots) {
+                const PixelRect box = toPixels(dot, mapping);
+                if (touches(box, margin))
+                    dots.addHalo(glow, box.left, box.top);
+            }
+            blendGlow(canvas, glow, premultiplied(theme.lit, kGlowOpacity));
         }
-        blendGlow(canvas, glow, ColourRamp(premultiplied(theme.lit, kGlowOpacity)));
     }
 
-    const ColourRamp lit(premultiplied(theme.lit));
+    const PremultipliedPixel lit = premultiplied(theme.lit);
     for (const DotRect& dot : board.litDots) {
         const PixelRect box = toPixels(dot, mapping);
-        dots.stamp(canvas, box.left, box.top, lit);
+        if (touches(box, 1))
+            dots.stamp(canvas, box.left, box.top, lit);
     }
 }
 

@@ -24,9 +24,9 @@ struct PixelSpan {
     int last = -1; // inclusive
 };
 
-PixelSpan clampedSpan(double from, double to, int limit)
+PixelSpan clampedSpan(double from, double to, int first, int limit)
 {
-    return {std::max(static_cast<int>(std::floor(from)), 0),
+    return {std::max(static_cast<int>(std::floor(from)), first),
         std::min(static_cast<int>(std::ceil(to)) - 1, limit - 1)};
 }
 
@@ -41,8 +41,8 @@ PremultipliedPixel premultiplied(DotColor colour, double extraOpacity)
 
 void fillRect(const PixelCanvas& canvas, PixelRect rect, PremultipliedPixel colour)
 {
-    const PixelSpan columns = clampedSpan(rect.left, rect.right, canvas.width);
-    const PixelSpan rows = clampedSpan(rect.top, rect.bottom, canvas.height);
+    const PixelSpan columns = clampedSpan(rect.left, rect.right, canvas.left, canvas.width);
+    const PixelSpan rows = clampedSpan(rect.top, rect.bottom, canvas.top, canvas.height);
     if (columns.first > columns.last || rows.first > rows.last)
         return;
     std::vector<double> across(static_cast<std::size_t>(columns.last - columns.first + 1));
@@ -62,8 +62,8 @@ void fillRect(const PixelCanvas& canvas, PixelRect rect, PremultipliedPixel colo
 void fillRoundedRect(const PixelCanvas& canvas, PixelRect rect, double radius, PremultipliedPixel colour)
 {
     radius = std::clamp(radius, 0.0, std::min(rect.right - rect.left, rect.bottom - rect.top) / 2);
-    const PixelSpan columns = clampedSpan(rect.left, rect.right, canvas.width);
-    const PixelSpan rows = clampedSpan(rect.top, rect.bottom, canvas.height);
+    const PixelSpan columns = clampedSpan(rect.left, rect.right, canvas.left, canvas.width);
+    const PixelSpan rows = clampedSpan(rect.top, rect.bottom, canvas.top, canvas.height);
     if (columns.first > columns.last || rows.first > rows.last)
         return;
     const ColourRamp ramp(colour);

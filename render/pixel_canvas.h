@@ -52,11 +52,15 @@ struct ColourRamp {
     PremultipliedPixel byCoverage[256];
 };
 
+// Drawing touches only columns [left, width) and rows [top, height): a canvas that is part of an
+// image keeps the image's coordinates, so that every shape lands on the same sub-pixel offset.
 struct PixelCanvas {
     std::uint32_t* pixels = nullptr;
     int width = 0;
     int height = 0;
     std::ptrdiff_t stride = 0; // in pixels
+    int left = 0;
+    int top = 0;
 
     std::uint32_t* row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
 };

@@ -2,6 +2,7 @@
 #include "render/scene_raster.h"
 
 #include "render/board_raster.h"
+#include "render/device_pixels.h"
 
 #include <QImage>
 #include <QPainter>
@@ -10,9 +11,6 @@
 
 namespace quillon {
 namespace {
-
-// Bigger areas than this go through the path painter instead.
-constexpr double kMaxRasterPixels = 64.0 * 1024 * 1024;
 
 struct RasterState {
     StampCache stamps;
@@ -43,24 +41,17 @@ QImage* directTarget(QPainter& painter)
     return image;
 }
 
-PixelCanvas canvasOf(QImage& image, const QRect& area)
-{
-    const auto stride = static_cast<std::ptrdiff_t>(image.bytesPerLine() / 4);
-    auto* origin = reinterpret_cast<std::uint32_t*>(image.bits()) + area.top() * stride + area.left();
-    return {origin, area.width(), area.height(), stride};
-}
-
 } // namespace
 
 bool rasterizeScene(
     QPainter& painter, const std::vector<BoardLayers>& boards, const DotTheme& theme, double glowRadius)
 {
     const QTransform toPixels = painter.deviceTransform();
-    if (toPixels.type() > QTransform::TxScale || toPixels.m11() <= 0 || toPixels.m11() != toPixels.m22())
+    if (!isPlainScale(toPixels))
         return false;
 
     const DotRect reach = boardsBounds(boards, glowRadius);
-    QRectF pixels = toPixels.mapRect(QRectF(reach.x, reach.y, reach.width, reach.height));
+    QRectF pixels = devicePixels(toPixels, reach);
     if (painter.hasClipping())
         pixels &= toPixels.mapRect(painter.clipBoundingRect());
     QImage* direct = directTarget(painter);
@@ -82,17 +73,12 @@ bool rasterizeScene(
     }
     const QRect canvasArea = direct ? area : QRect(QPoint(0, 0), area.size());
     const PixelCanvas canvas = canvasOf(*target, canvasArea);
-    const PixelMapping mapping {toPixels.m11(), toPixels.dx() - area.left(), toPixels.dy() - area.top()};
+    const PixelMapping mapping = mappingInto(toPixels, area);
     for (const BoardLayers& board : boards)
         rasterizeBoard(canvas, board, theme, glowRadius, mapping, state.stamps, state.glow);
 
-    if (!direct) {
-        painter.save();
-        painter.setWorldTransform(QTransform());
-        // What is left without the world transform (view and pixel ratio) maps the pixels back.
-        painter.drawImage(painter.deviceTransform().inverted().mapRect(QRectF(area)), state.offscreen);
-        painter.restore();
-    }
+    if (!direct)
+        drawDevicePixels(painter, area, state.offscreen);
     return true;
 }
 

@@ -24,7 +24,7 @@ struct GlowBuffer {
 };
 
 // Blends the colour, scaled by each pixel's summed coverage, over the canvas.
-void blendGlow(const PixelCanvas& canvas, const GlowBuffer& glow, const ColourRamp& colour);
+void blendGlow(const PixelCanvas& canvas, const GlowBuffer& glow, PremultipliedPixel colour);
 
 // A disc (width = height = diameter) or a rounded rectangle, in pixels.
 struct StampShape {
@@ -52,8 +52,8 @@ public:
     const StampShape& shape() const { return m_shape; }
     double glowSigma() const { return m_glowSigma; }
 
-    // The shape whose bounding box starts at (x, y), in pixels.
-    void stamp(const PixelCanvas& canvas, double x, double y, const ColourRamp& colour);
+    // The shape whose bounding box starts at (x, y), in pixels, in a colour.
+    void stamp(const PixelCanvas& canvas, double x, double y, PremultipliedPixel colour);
     void addHalo(GlowBuffer& glow, double x, double y);
 
 private:
@@ -66,15 +66,26 @@ private:
     };
     static constexpr int kPhases = 8; // sub-pixel positions per axis: at most 1/16 pixel off
 
+    // A mask in one colour: its coverage turned into premultiplied pixels once, not at every stamp.
+    struct Coloured {
+        PremultipliedPixel colour = 0;
+        std::array<std::vector<PremultipliedPixel>, kPhases * kPhases> pixels;
+    };
+    static constexpr std::size_t kColours = 4; // a board uses two: unlit and lit dots
+
     const Mask& sharp(int phaseX, int phaseY);
+    const std::vector<PremultipliedPixel>& inColour(PremultipliedPixel colour, int phaseX, int phaseY);
     const Mask& halo(int phaseX, int phaseY);
     Mask makeDisc(int phaseX, int phaseY) const;
     Mask makeRoundedRect(int phaseX, int phaseY) const;
+    static Mask withoutEmptyBorder(const Mask& mask);
+    static Mask widenedToSteps(const Mask& mask, int step);
 
     StampShape m_shape;
     double m_glowSigma;
     std::array<std::unique_ptr<Mask>, kPhases * kPhases> m_sharp;
     std::array<std::unique_ptr<Mask>, kPhases * kPhases> m_halos;
+    std::vector<std::unique_ptr<Coloured>> m_coloured; // most recently used last
 };
 
 } // namespace quillon
