@@ -5,6 +5,7 @@
 
 #include "render/board_style.h"
 #include "render/dot_painter.h"
+#include "scenes/scene_geometry.h"
 #include "studio/controls/spring.h"
 #include "studio/stage/stage_metrics.h"
 #include "studio/stage/stage_painting.h"
@@ -51,7 +52,18 @@ StageView::StageView(StudioModel& model, QWidget* parent)
     m_frameTimer.setInterval(kFrameIntervalMilliseconds);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_frameTimer, &QTimer::timeout, this, [this] {
-        update();
+        ++m_flipFrames;
+        const bool resizing = m_cardChange.state() == QAbstractAnimation::Running
+            || m_presentation.state() == QAbstractAnimation::Running;
+        layOutFrame(Instant::now().secondsSinceReferenceDate);
+        // While the card grows or moves, all of it is drawn again anyway.
+        if (resizing) {
+            update();
+        } else {
+            const QRegion changed = keepPixelsCurrent();
+            if (!changed.isEmpty())
+                update(changed);
+        }
         const bool moving = Instant::now().secondsSinceReferenceDate <= m_flipsUntil + 0.1
             || m_cardChange.state() == QAbstractAnimation::Running
             || m_presentation.state() == QAbstractAnimation::Running;
@@ -121,10 +133,49 @@ void StageView::rebuildScene()
 
     const double now = Instant::now().secondsSinceReferenceDate;
     m_flipsUntil = std::max(m_flipsUntil, m_animation.sync(m_scene, now));
-    if (m_flipsUntil > now)
+    if (m_flipsUntil > now) {
         startFrames();
-    else
+    } else {
+        layOutFrame(now);
         update();
+    }
+}
+
+void StageView::layOutFrame(double seconds)
+{
+    DotScene frame = m_animation.animatedScene(m_scene, seconds);
+    if (frame == m_shownScene && !m_shownBoards.empty())
+        return;
+    const DotSizeF points = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
+    m_shownBoards = sceneLayers(frame, {0, 0, points.width, points.height});
+    m_shownScene = std::move(frame);
+}
+
+QRegion StageView::keepPixelsCurrent()
+{
+    const DotTheme& theme = themeTable()[m_model.state().theme];
+    const std::optional<QRegion> changed = m_cardPixels.update(m_shownBoards, theme,
+        drawsGlow(BoardSurface::studioCard, theme) ? kGlowRadius : 0.0, cardToPixels(cardRect()));
+    if (!changed)
+        return QRegion(rect());
+    // Device pixels to the stage's points, rounded outwards.
+    const double ratio = devicePixelRatioF();
+    QRegion stage;
+    for (const QRect& pixels : *changed)
+        stage
+            += QRectF(pixels.x() / ratio, pixels.y() / ratio, pixels.width() / ratio, pixels.height() / ratio)
+                   .toAlignedRect();
+    return stage;
+}
+
+// The card's points to the stage's device pixels, as paintCard's painter maps them.
+QTransform StageView::cardToPixels(const QRectF& card) const
+{
+    const double scale = card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width;
+    QTransform toPixels;
+    toPixels.translate(card.left(), card.top());
+    toPixels.scale(scale, scale);
+    return toPixels * QTransform::fromScale(devicePixelRatioF(), devicePixelRatioF());
 }
 
 void StageView::startFrames()
@@ -207,17 +258,36 @@ void StageView::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void StageView::paintCard(QPainter& painter, const QRectF& card, double scale, double seconds)
+void StageView::paintCard(QPainter& painter, const QRectF& card, double scale, bool still)
 {
     const DotTheme& theme = themeTable()[m_model.state().theme];
     paintCardFrame(painter, card, kCardCornerRadius * scale, theme);
+    if (m_shownBoards.empty())
+        layOutFrame(Instant::now().secondsSinceReferenceDate);
+    if (still && !m_cardPixels.image().isNull()) {
+        paintKeptDots(painter);
+        return;
+    }
+    // Growing or fading, the card is drawn through the painter's transform, frame by frame.
     painter.save();
-    painter.translate(card.topLeft());
-    painter.scale(card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width,
-        card.width() / widgetPointSize(m_model.sizeForKind(m_model.state().kind)).width);
     const DotSizeF points = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
-    paintScene(painter, m_animation.animatedScene(m_scene, seconds), theme,
-        drawsGlow(BoardSurface::studioCard, theme), QRectF(0, 0, points.width, points.height));
+    painter.translate(card.topLeft());
+    painter.scale(card.width() / points.width, card.width() / points.width);
+    paintScene(painter, m_shownScene, theme, drawsGlow(BoardSurface::studioCard, theme),
+        QRectF(0, 0, points.width, points.height));
+    painter.restore();
+}
+
+// The kept pixels are the stage's device pixels: drawn unscaled wherever the stage is in its window.
+void StageView::paintKeptDots(QPainter& painter)
+{
+    const QRect pixels = m_cardPixels.area();
+    const double ratio = devicePixelRatioF();
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(
+        QRectF(pixels.x() / ratio, pixels.y() / ratio, pixels.width() / ratio, pixels.height() / ratio),
+        m_cardPixels.image());
     painter.restore();
 }
 
@@ -232,15 +302,21 @@ QImage StageView::snapshotCard()
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.translate(-card.topLeft());
-    paintCard(painter, card, cardScale(), Instant::now().secondsSinceReferenceDate);
+    const DotTheme& theme = themeTable()[m_model.state().theme];
+    paintCardFrame(painter, card, kCardCornerRadius * cardScale(), theme);
+    const DotSizeF points = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
+    painter.translate(card.topLeft());
+    painter.scale(card.width() / points.width, card.width() / points.width);
+    // Once, in its own image: the kept pixels stay those of the stage.
+    paintScene(painter, m_shownScene, theme, drawsGlow(BoardSurface::studioCard, theme),
+        QRectF(0, 0, points.width, points.height));
     return image;
 }
 
 void StageView::paintEvent(QPaintEvent* event)
 {
     ++m_framesPainted;
-    if (m_frameTimer.isActive())
-        ++m_flipFrames;
+    m_lastPainted = event->region();
     QPainter painter(this);
     const DotTheme& theme = themeTable()[m_model.state().theme];
     if (m_backdrop.size() != size() * devicePixelRatioF()) {
@@ -269,6 +345,13 @@ void StageView::paintEvent(QPaintEvent* event)
 
     const double scale = cardScale();
     const QRectF card = cardRect();
+    const bool still = change >= 1.0;
+    if (still) {
+        // After a change of theme, size or place no frame has brought the pixels up to date yet.
+        const QRegion stale = keepPixelsCurrent() - event->region();
+        if (!stale.isEmpty())
+            update(stale);
+    }
     painter.save();
     if (change < 1.0) {
         painter.setOpacity(std::clamp(change, 0.0, 1.0));
@@ -277,7 +360,7 @@ void StageView::paintEvent(QPaintEvent* event)
         painter.scale(grow, grow);
         painter.translate(-card.center());
     }
-    paintCard(painter, card, scale, Instant::now().secondsSinceReferenceDate);
+    paintCard(painter, card, scale, still);
     painter.restore();
 }
 

@@ -2,6 +2,7 @@
 // flipping as its text changes, with the control bar floating below it.
 #pragma once
 
+#include "render/retained_scene.h"
 #include "scenes/flap_animation.h"
 #include "studio/model/studio_model.h"
 #include "studio/stage/control_bar.h"
@@ -37,6 +38,8 @@ public:
     double cardScale() const;
     bool isFlipping() const { return m_frameTimer.isActive(); }
     int framesPainted() const { return m_framesPainted; }
+    // The part of the stage the last paint covered, in the stage's coordinates.
+    QRegion lastPaintedRegion() const { return m_lastPainted; }
     ControlBar* controlBar() const { return m_controlBar; }
     const DotScene& scene() const { return m_scene; }
 
@@ -52,13 +55,24 @@ private:
     void placeControlBar();
     bool darkAppearance() const;
     QRectF cardRectAt(double scale, double entry) const;
-    void paintCard(QPainter& painter, const QRectF& card, double scale, double seconds);
+    // Lays out the card's dots as they are at this moment.
+    void layOutFrame(double seconds);
+    // Brings the card's kept pixels up to date with the last frame laid out; returns the part of the
+    // stage that changed.
+    QRegion keepPixelsCurrent();
+    QTransform cardToPixels(const QRectF& card) const;
+    // `still`: the card is where cardRect() says, not growing or fading through a change of card.
+    void paintCard(QPainter& painter, const QRectF& card, double scale, bool still);
+    void paintKeptDots(QPainter& painter);
     QImage snapshotCard();
 
     StudioModel& m_model;
     ControlBar* m_controlBar;
     DotScene m_scene;
     FlapAnimation m_animation;
+    DotScene m_shownScene; // the animated scene at the last frame's moment
+    std::vector<BoardLayers> m_shownBoards;
+    RetainedScene m_cardPixels;
     QTimer m_frameTimer;
     double m_flipsUntil = 0; // seconds since 2001: the last flip window's end
     QString m_cardIdentity;
@@ -70,6 +84,7 @@ private:
     bool m_presenting = false;
     QImage m_backdrop;
     int m_framesPainted = 0;
+    QRegion m_lastPainted;
     QElapsedTimer m_flipClock;
     int m_flipFrames = 0;
 };

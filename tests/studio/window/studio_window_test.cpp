@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
@@ -33,6 +34,20 @@ public:
 };
 
 using CountingEngine = testing::RecordingUpdateEngine;
+
+// The regions of a widget's paint events, as Qt asked for them.
+class PaintRecorder final : public QObject {
+public:
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -349,6 +364,48 @@ private slots:
         QCOMPARE(picker->sizes(), (std::vector<DotSize> {DotSize::small, DotSize::medium, DotSize::large}));
         for (ThemeButton* button : m_window->stage()->controlBar()->themeButtons())
             QCOMPARE(button->accessibleName(), QString::fromStdString(themeTable()[button->theme()].name));
+    }
+
+    // A flip repaints the turning cells' rectangles; what the screen shows at its end is what
+    // painting the whole stage again gives.
+    void aFlipRepaintsTheTurningCellsAndEndsAsAWholeRepaint()
+    {
+        StageView* stage = m_window->stage();
+        m_window->model().selectKind(DotWidgetKind::worldBoard);
+        m_window->model().setSize(DotSize::extraLarge);
+        m_window->model().selectTheme(ThemeID::midnight); // with the halo, which reaches past its cell
+        QTRY_VERIFY2_WITH_TIMEOUT(!stage->isFlipping(), "the card is still turning", 15000);
+        PaintRecorder recorder;
+        stage->installEventFilter(&recorder);
+        m_window->model().setUse24h(!m_window->model().state().use24h);
+        QTRY_VERIFY2_WITH_TIMEOUT(stage->isFlipping(), "the card did not turn", 15000);
+        QTRY_VERIFY2_WITH_TIMEOUT(!stage->isFlipping(), "the card is still turning", 15000);
+        QTest::qWait(100);
+        stage->removeEventFilter(&recorder);
+
+        const QRect card = stage->cardRect().toAlignedRect();
+        const auto partial = std::count_if(recorder.regions.begin(), recorder.regions.end(),
+            [&](const QRegion& region) { return region.boundingRect().width() < card.width() / 2; });
+        QVERIFY2(partial > 3,
+            qPrintable(QString("%1 of %2 paints were of a part of the card")
+                           .arg(partial)
+                           .arg(recorder.regions.size())));
+
+        const QImage shown
+            = m_window->screen()
+                  ->grabWindow(m_window->winId(), stage->mapTo(m_window.get(), QPoint(0, 0)).x(),
+                      stage->mapTo(m_window.get(), QPoint(0, 0)).y(), stage->width(), stage->height())
+                  .toImage()
+                  .convertToFormat(QImage::Format_RGB32);
+        const QImage whole = stage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), whole.size());
+        for (int y = card.top(); y <= card.bottom(); ++y) {
+            for (int x = card.left(); x <= card.right(); ++x) {
+                if (shown.pixel(x, y) != whole.pixel(x, y))
+                    QFAIL(qPrintable(
+                        QString("the screen differs from a whole repaint at %1, %2").arg(x).arg(y)));
+            }
+        }
     }
 
     void theStageShowsBackdropDotsAndTheCardInTheTheme()
