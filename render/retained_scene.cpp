@@ -40,11 +40,14 @@ std::vector<QRect> joinedAlongTheLine(std::vector<QRect> rects)
 std::optional<QRegion> RetainedScene::update(const std::vector<BoardLayers>& boards, const DotTheme& theme,
     double glowRadius, const QTransform& toPixels)
 {
-    if (!isPlainScale(toPixels))
+    const QRect area = isPlainScale(toPixels)
+        ? devicePixels(toPixels, boardsBounds(boards, glowRadius)).toAlignedRect()
+        : QRect();
+    if (!isPlainScale(toPixels) || static_cast<double>(area.width()) * area.height() > kMaxRasterPixels) {
+        // Pixels of an earlier frame must not be shown for this one.
+        clear();
         return std::nullopt;
-    const QRect area = devicePixels(toPixels, boardsBounds(boards, glowRadius)).toAlignedRect();
-    if (static_cast<double>(area.width()) * area.height() > kMaxRasterPixels)
-        return std::nullopt;
+    }
 
     if (!sameLayout(boards, theme, glowRadius, toPixels, area)) {
         m_theme = theme;

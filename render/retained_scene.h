@@ -24,8 +24,8 @@ class RetainedScene {
 public:
     // Brings the pixels up to date with `boards`, drawn through `toPixels` (points to device
     // pixels: a uniform scale and a translation). Returns the device pixels that changed, all of
-    // them after any change but lit and unlit dots; nothing when the transform is not a plain
-    // scale or the area is beyond reason, so that the caller paints some other way.
+    // them after any change but lit and unlit dots; nothing, keeping no pixels, when the transform
+    // is not a plain scale or the area is beyond reason, so that the caller paints some other way.
     std::optional<QRegion> update(const std::vector<BoardLayers>& boards, const DotTheme& theme,
         double glowRadius, const QTransform& toPixels);
 

@@ -349,7 +349,7 @@ void StageView::paintEvent(QPaintEvent* event)
     if (still) {
         // After a change of theme, size or place no frame has brought the pixels up to date yet.
         const QRegion stale = keepPixelsCurrent() - event->region();
-        if (!stale.isEmpty())
+        if (!stale.isEmpty() && !m_cardPixels.image().isNull())
             update(stale);
     }
     painter.save();

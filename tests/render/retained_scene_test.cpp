@@ -152,7 +152,9 @@ TEST(RetainedScene, OnlyAPlainScaleIsKept)
     RetainedScene pixels;
     const std::vector<BoardLayers> boards
         = sceneLayers(worldBoard({"10:52P LOS ANGELES"}), {0, 0, kCard.width(), kCard.height()});
+    EXPECT_TRUE(pixels.update(boards, themeTable()[ThemeID::midnight], 3.0, QTransform::fromScale(2, 2)));
     EXPECT_FALSE(pixels.update(boards, themeTable()[ThemeID::midnight], 3.0, QTransform().rotate(10)));
+    EXPECT_TRUE(pixels.image().isNull()) << "the last frame's pixels are still there to be shown";
     EXPECT_FALSE(pixels.update(boards, themeTable()[ThemeID::midnight], 3.0, QTransform::fromScale(2, 1)));
     EXPECT_TRUE(pixels.update(boards, themeTable()[ThemeID::midnight], 3.0, QTransform::fromScale(2, 2)));
 }

@@ -391,13 +391,16 @@ private slots:
                            .arg(partial)
                            .arg(recorder.regions.size())));
 
-        const QImage shown
-            = m_window->screen()
-                  ->grabWindow(m_window->winId(), stage->mapTo(m_window.get(), QPoint(0, 0)).x(),
-                      stage->mapTo(m_window.get(), QPoint(0, 0)).y(), stage->width(), stage->height())
-                  .toImage()
-                  .convertToFormat(QImage::Format_RGB32);
-        const QImage whole = stage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QPoint at = stage->mapTo(m_window.get(), QPoint(0, 0));
+        const auto screen = [&] {
+            return m_window->screen()
+                ->grabWindow(m_window->winId(), at.x(), at.y(), stage->width(), stage->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage shown = screen();
+        stage->repaint();
+        const QImage whole = screen();
         QCOMPARE(shown.size(), whole.size());
         for (int y = card.top(); y <= card.bottom(); ++y) {
             for (int x = card.left(); x <= card.right(); ++x) {
