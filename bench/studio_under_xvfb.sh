@@ -25,7 +25,7 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work" QUILLON_FRAME_STATS=1
 group=$(grep -a -o -m1 -E '[A-Z0-9]{10}\.com\.quillon\.Quillon' "$studio" | head -n 1) || true
 mkdir -p "$work/$group"
-record() { printf '{"kind":"%s","sizes":["worldBoard","extraLarge"],"countdownDate":%s}' "$1" "${2:-820454400}" \
+record() { mkdir -p "$work/$group"; printf '{"kind":"%s","sizes":["worldBoard","extraLarge"],"countdownDate":%s}' "$1" "${2:-820454400}" \
   >"$work/$group/studio.v1"; }
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
@@ -54,10 +54,11 @@ hz=$(getconf CLK_TCK)
 idle_before=$(cpu_ticks "$pid"); idle_start=$(date +%s.%N)
 sleep 3
 idle_after=$(cpu_ticks "$pid"); idle_end=$(date +%s.%N)
+flips=$(grep -c '^flip:' "$work/stderr-flip" || true)
 before=$(cpu_ticks "$pid"); start=$(date +%s.%N)
-python3 "$root/bench/press_24_hour_switch.py"
+/usr/bin/python3 "$root/bench/press_24_hour_switch.py"
 deadline=$((SECONDS + 15))
-until grep -q '^flip:' "$work/stderr-flip"; do
+until (( $(grep -c '^flip:' "$work/stderr-flip" || true) > flips )); do
   (( SECONDS < deadline )) || { echo "no flip ended within 15 s; the studio said:"; cat "$work/stderr-flip"; exit 1; }
   sleep 0.05
 done
