@@ -78,7 +78,13 @@ StageView::StageView(StudioModel& model, QWidget* parent)
 
     setUpSpring(m_cardChange, kCardChangeSpring);
     connect(&m_cardChange, &QVariantAnimation::valueChanged, this, &StageView::startFrames);
-    connect(&m_cardChange, &QVariantAnimation::finished, this, [this] { m_leavingCard = {}; });
+    // The last frame of a change of card or of full view is the still card, drawn whole: the frames
+    // after it repaint only what turns.
+    connect(&m_cardChange, &QVariantAnimation::finished, this, [this] {
+        m_leavingCard = {};
+        update();
+    });
+    connect(&m_presentation, &QVariantAnimation::finished, this, qOverload<>(&QWidget::update));
     setUpSpring(m_presentation, kFullViewSpring);
     connect(&m_presentation, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
         const double progress
