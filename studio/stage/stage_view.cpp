@@ -139,12 +139,11 @@ void StageView::rebuildScene()
 
     const double now = Instant::now().secondsSinceReferenceDate;
     m_flipsUntil = std::max(m_flipsUntil, m_animation.sync(m_scene, now));
-    if (m_flipsUntil > now) {
+    layOutFrame(now);
+    if (m_flipsUntil > now)
         startFrames();
-    } else {
-        layOutFrame(now);
+    else
         update();
-    }
 }
 
 void StageView::layOutFrame(double seconds)
@@ -275,8 +274,14 @@ void StageView::paintCard(QPainter& painter, const QRectF& card, double scale, b
         return;
     }
     // Growing or fading, the card is drawn through the painter's transform, frame by frame.
-    painter.save();
+    paintDotsThroughPainter(painter, card);
+}
+
+void StageView::paintDotsThroughPainter(QPainter& painter, const QRectF& card)
+{
+    const DotTheme& theme = themeTable()[m_model.state().theme];
     const DotSizeF points = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
+    painter.save();
     painter.translate(card.topLeft());
     painter.scale(card.width() / points.width, card.width() / points.width);
     paintScene(painter, m_shownScene, theme, drawsGlow(BoardSurface::studioCard, theme),
@@ -308,21 +313,15 @@ QImage StageView::snapshotCard()
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.translate(-card.topLeft());
-    const DotTheme& theme = themeTable()[m_model.state().theme];
-    paintCardFrame(painter, card, kCardCornerRadius * cardScale(), theme);
-    const DotSizeF points = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
-    painter.translate(card.topLeft());
-    painter.scale(card.width() / points.width, card.width() / points.width);
+    paintCardFrame(painter, card, kCardCornerRadius * cardScale(), themeTable()[m_model.state().theme]);
     // Once, in its own image: the kept pixels stay those of the stage.
-    paintScene(painter, m_shownScene, theme, drawsGlow(BoardSurface::studioCard, theme),
-        QRectF(0, 0, points.width, points.height));
+    paintDotsThroughPainter(painter, card);
     return image;
 }
 
 void StageView::paintEvent(QPaintEvent* event)
 {
     ++m_framesPainted;
-    m_lastPainted = event->region();
     QPainter painter(this);
     const DotTheme& theme = themeTable()[m_model.state().theme];
     if (m_backdrop.size() != size() * devicePixelRatioF()) {

@@ -38,8 +38,6 @@ public:
     double cardScale() const;
     bool isFlipping() const { return m_frameTimer.isActive(); }
     int framesPainted() const { return m_framesPainted; }
-    // The part of the stage the last paint covered, in the stage's coordinates.
-    QRegion lastPaintedRegion() const { return m_lastPainted; }
     ControlBar* controlBar() const { return m_controlBar; }
     const DotScene& scene() const { return m_scene; }
 
@@ -64,6 +62,7 @@ private:
     // `still`: the card is where cardRect() says, not growing or fading through a change of card.
     void paintCard(QPainter& painter, const QRectF& card, double scale, bool still);
     void paintKeptDots(QPainter& painter);
+    void paintDotsThroughPainter(QPainter& painter, const QRectF& card);
     QImage snapshotCard();
 
     StudioModel& m_model;
@@ -84,7 +83,6 @@ private:
     bool m_presenting = false;
     QImage m_backdrop;
     int m_framesPainted = 0;
-    QRegion m_lastPainted;
     QElapsedTimer m_flipClock;
     int m_flipFrames = 0;
 };
