@@ -23,10 +23,8 @@ fi
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work" QUILLON_FRAME_STATS=1
-group=$(grep -a -o -m1 -E '[A-Z0-9]{10}\.com\.quillon\.Quillon' "$studio" | head -n 1) || true
-mkdir -p "$work/$group"
-record() { mkdir -p "$work/$group"; printf '{"kind":"%s","sizes":["worldBoard","extraLarge"],"countdownDate":%s}' "$1" "${2:-820454400}" \
-  >"$work/$group/studio.v1"; }
+record() { mkdir -p "$work/quillon"; printf '{"kind":"%s","sizes":["worldBoard","extraLarge"],"countdownDate":%s}' "$1" "${2:-820454400}" \
+  >"$work/quillon/studio.v1"; }
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
@@ -47,7 +45,8 @@ kill "$pid"; wait "$pid" 2>/dev/null || true
 record worldBoard
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 sleep 1
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$studio" -qwindowgeometry 3150x1550+0+0 2>"$work/stderr-flip" &
+# In English, where the switch is "24-hour".
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE= LANG=C.UTF-8 LC_ALL=C.UTF-8 "$studio" -qwindowgeometry 3150x1550+0+0 2>"$work/stderr-flip" &
 pid=$!
 sleep 6
 hz=$(getconf CLK_TCK)
