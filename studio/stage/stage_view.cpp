@@ -159,10 +159,15 @@ void StageView::layOutFrame(double seconds)
 QRegion StageView::keepPixelsCurrent()
 {
     const DotTheme& theme = themeTable()[m_model.state().theme];
+    const QRectF card = cardRect();
     const std::optional<QRegion> changed = m_cardPixels.update(m_shownBoards, theme,
-        drawsGlow(BoardSurface::studioCard, theme) ? kGlowRadius : 0.0, cardToPixels(cardRect()));
-    if (!changed)
+        drawsGlow(BoardSurface::studioCard, theme) ? kGlowRadius : 0.0, cardToPixels(card));
+    // A card that moved or grew (the control bar's height decides its room) leaves its frame
+    // behind: all of the stage is painted again.
+    if (!changed || card != m_keptCard) {
+        m_keptCard = card;
         return QRegion(rect());
+    }
     // Device pixels to the stage's points, rounded outwards.
     const double ratio = devicePixelRatioF();
     QRegion stage;
@@ -245,8 +250,13 @@ void StageView::placeControlBar()
 // again then, not only when the stage is resized.
 bool StageView::event(QEvent* event)
 {
-    if (event->type() == QEvent::LayoutRequest)
+    if (event->type() == QEvent::LayoutRequest) {
+        const QRectF card = cardRect();
         placeControlBar();
+        // A bar of another height leaves the card another room.
+        if (cardRect() != card)
+            update();
+    }
     return QWidget::event(event);
 }
 

@@ -72,6 +72,7 @@ private:
     DotScene m_shownScene; // the animated scene at the last frame's moment
     std::vector<BoardLayers> m_shownBoards;
     RetainedScene m_cardPixels;
+    QRectF m_keptCard; // where the card was when its pixels were last brought up to date
     QTimer m_frameTimer;
     double m_flipsUntil = 0; // seconds since 2001: the last flip window's end
     QString m_cardIdentity;

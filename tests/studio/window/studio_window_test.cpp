@@ -387,7 +387,16 @@ private slots:
             for (int y = card.top(); y <= card.bottom(); ++y) {
                 for (int x = card.left(); x <= card.right(); ++x) {
                     if (shown.pixel(x, y) != whole.pixel(x, y))
-                        return QString("%1, %2").arg(x).arg(y);
+                        return QString(
+                            "%1, %2 (#%3 on the screen, #%4 painted whole; the card at %5, %6, %7 x %8)")
+                            .arg(x)
+                            .arg(y)
+                            .arg(shown.pixel(x, y), 6, 16, QChar('0'))
+                            .arg(whole.pixel(x, y), 6, 16, QChar('0'))
+                            .arg(card.x())
+                            .arg(card.y())
+                            .arg(card.width())
+                            .arg(card.height());
                 }
             }
             return {};
