@@ -40,10 +40,10 @@ std::vector<QRect> joinedAlongTheLine(std::vector<QRect> rects)
 std::optional<QRegion> RetainedScene::update(const std::vector<BoardLayers>& boards, const DotTheme& theme,
     double glowRadius, const QTransform& toPixels)
 {
-    const QRect area = isPlainScale(toPixels)
-        ? devicePixels(toPixels, boardsBounds(boards, glowRadius)).toAlignedRect()
-        : QRect();
-    if (!isPlainScale(toPixels) || static_cast<double>(area.width()) * area.height() > kMaxRasterPixels) {
+    const bool plainScale = isPlainScale(toPixels);
+    const QRect area
+        = plainScale ? devicePixels(toPixels, boardsBounds(boards, glowRadius)).toAlignedRect() : QRect();
+    if (!plainScale || static_cast<double>(area.width()) * area.height() > kMaxRasterPixels) {
         // Pixels of an earlier frame must not be shown for this one.
         clear();
         return std::nullopt;

@@ -64,10 +64,7 @@ StageView::StageView(StudioModel& model, QWidget* parent)
             if (!changed.isEmpty())
                 update(changed);
         }
-        const bool moving = Instant::now().secondsSinceReferenceDate <= m_flipsUntil + 0.1
-            || m_cardChange.state() == QAbstractAnimation::Running
-            || m_presentation.state() == QAbstractAnimation::Running;
-        if (moving)
+        if (resizing || Instant::now().secondsSinceReferenceDate <= m_flipsUntil + 0.1)
             return;
         m_frameTimer.stop();
         if (std::getenv("QUILLON_FRAME_STATS")) {
@@ -149,11 +146,13 @@ void StageView::rebuildScene()
 void StageView::layOutFrame(double seconds)
 {
     DotScene frame = m_animation.animatedScene(m_scene, seconds);
-    if (frame == m_shownScene && !m_shownBoards.empty())
-        return;
+    // The same text on a card of another size is laid out again.
     const DotSizeF points = widgetPointSize(m_model.sizeForKind(m_model.state().kind));
+    if (frame == m_shownScene && points == m_shownPoints)
+        return;
     m_shownBoards = sceneLayers(frame, {0, 0, points.width, points.height});
     m_shownScene = std::move(frame);
+    m_shownPoints = points;
 }
 
 QRegion StageView::keepPixelsCurrent()
@@ -277,8 +276,6 @@ void StageView::paintCard(QPainter& painter, const QRectF& card, double scale, b
 {
     const DotTheme& theme = themeTable()[m_model.state().theme];
     paintCardFrame(painter, card, kCardCornerRadius * scale, theme);
-    if (m_shownBoards.empty())
-        layOutFrame(Instant::now().secondsSinceReferenceDate);
     if (still && !m_cardPixels.image().isNull()) {
         paintKeptDots(painter);
         return;

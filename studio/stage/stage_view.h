@@ -70,7 +70,8 @@ private:
     DotScene m_scene;
     FlapAnimation m_animation;
     DotScene m_shownScene; // the animated scene at the last frame's moment
-    std::vector<BoardLayers> m_shownBoards;
+    std::vector<BoardLayers> m_shownBoards; // laid out on a card of m_shownPoints
+    DotSizeF m_shownPoints;
     RetainedScene m_cardPixels;
     QRectF m_keptCard; // where the card was when its pixels were last brought up to date
     QTimer m_frameTimer;
